@@ -1,0 +1,59 @@
+#include "console/Random.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <string>
+
+namespace tess {
+
+namespace {
+std::uint64_t mix(std::uint64_t x) {  // splitmix64 finaliser
+    x += 0x9E3779B97F4A7C15ULL;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBULL;
+    return x ^ (x >> 31);
+}
+std::uint64_t clockNow() {
+    return static_cast<std::uint64_t>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+}  // namespace
+
+Random::Random() {
+    if (const char* s = std::getenv("TESSARIN_SEED"); s && *s) {
+        fixed_ = true;
+        base_ = std::strtoull(s, nullptr, 10);
+    } else {
+        base_ = clockNow();
+    }
+    seedWith(base_);
+}
+
+Random::Random(std::uint64_t fixedSeed) : base_(fixedSeed), fixed_(true) { seedWith(base_); }
+
+void Random::seedWith(std::uint64_t s) { gen_.seed(mix(s)); }
+
+int Random::operator()(int n) {
+    if (n <= 1) return 0;
+    std::uniform_int_distribution<int> d(0, n - 1);
+    return d(gen_);
+}
+
+void Random::reseed() {
+    ++reseeds_;
+    const std::uint64_t salt = fixed_ ? 0 : clockNow();
+    seedWith(mix(base_ ^ mix(reseeds_)) ^ salt);
+}
+
+int ScriptedRandom::operator()(int n) {
+    if (draws_.empty()) {
+        if (fallBack_) return Random::operator()(n);
+        throw std::logic_error("scripted draws used up");
+    }
+    int d = draws_.front();
+    draws_.pop_front();
+    if (n <= 1) return 0;
+    if (d < 0 || d >= n) throw std::logic_error("scripted draw " + std::to_string(d) + " not below " + std::to_string(n));
+    return d;
+}
+
+}  // namespace tess

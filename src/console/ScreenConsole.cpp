@@ -1,0 +1,33 @@
+#include "console/ScreenConsole.h"
+
+namespace tess {
+
+ScreenConsole& ScreenConsole::keys(std::string_view typed) {
+    for (char c : typed) queue_.push_back(c == '\n' ? key::Return : static_cast<unsigned char>(c));
+    return *this;
+}
+
+ScreenConsole& ScreenConsole::key(int k) {
+    queue_.push_back(k);
+    return *this;
+}
+
+void ScreenConsole::waitKey() {
+    if (queue_.empty()) throw ScriptExhausted();
+}
+
+int ScreenConsole::fetchKey() {
+    if (queue_.empty()) throw ScriptExhausted();
+    int k = queue_.front();
+    queue_.pop_front();
+    return k;
+}
+
+bool ScreenConsole::sawText(std::string_view text) const {
+    if (screenText().find(text) != std::string::npos) return true;
+    for (const auto& s : snapshots_)
+        if (s.find(text) != std::string::npos) return true;
+    return false;
+}
+
+}  // namespace tess

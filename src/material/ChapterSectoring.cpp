@@ -1,0 +1,7 @@
+#include "material/ChapterSectoring.h"
+
+namespace tess {
+
+void CHAPSEC(Program&) {}  // placeholder
+
+}  // namespace tess

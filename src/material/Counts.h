@@ -1,0 +1,15 @@
+#pragma once
+// Question counts per chapter and verse slot: the index build, the count
+// file, and the totals before and inside the range.
+#include "run/Program.h"
+
+namespace tess {
+
+void BCOUNT(Program& p);  // add slot (CH, V) to the totals before the range
+void TCOUNT(Program& p);  // add slot (CH, V) to the totals inside the range
+
+// Steps 9-13 of a run: find the count file, build it when asked or missing,
+// and load the five count tables from it.
+void prepareCounts(Program& p);
+
+}  // namespace tess

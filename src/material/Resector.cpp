@@ -1,0 +1,7 @@
+#include "material/Resector.h"
+
+namespace tess {
+
+void RESECTOR(Program&) {}  // placeholder
+
+}  // namespace tess

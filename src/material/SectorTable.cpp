@@ -1,0 +1,7 @@
+#include "material/SectorTable.h"
+
+namespace tess {
+
+void DISPLAY(Program&) {}  // placeholder
+
+}  // namespace tess

@@ -1,0 +1,8 @@
+#pragma once
+#include "run/Program.h"
+
+namespace tess {
+
+void DISPLAY(Program& p);  // the sector table; recomputes FQUEST, RQUEST, OQUEST, SQUEST
+
+}  // namespace tess

@@ -1,0 +1,7 @@
+#include "output/PacketWriter.h"
+
+namespace tess {
+
+void OPUT(Program&) {}  // placeholder
+
+}  // namespace tess

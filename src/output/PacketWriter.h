@@ -1,0 +1,8 @@
+#pragma once
+#include "run/Program.h"
+
+namespace tess {
+
+void OPUT(Program& p);  // appends quiz Q2 to the packet file in the layout OUT
+
+}  // namespace tess

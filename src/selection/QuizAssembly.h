@@ -1,0 +1,10 @@
+#pragma once
+#include "run/Program.h"
+
+namespace tess {
+
+// Marks every question available and copies the per-sector totals (before generation).
+void markAllAvailable(Program& p);
+void CHOOSESPEC(Program& p);  // assembles quiz Q2 and writes its list-file block
+
+}  // namespace tess

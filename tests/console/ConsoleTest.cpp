@@ -1,0 +1,33 @@
+#include <gtest/gtest.h>
+
+#include "console/ScreenConsole.h"
+
+using namespace tess;
+
+TEST(ScreenConsole, WrapsPastColumn80AndScrollsAtRow25) {
+    ScreenConsole c;
+    c.gotoXY(78, 1);
+    c.write("abcd");
+    EXPECT_EQ(c.cell(80, 1).ch, 'c');
+    EXPECT_EQ(c.cell(1, 2).ch, 'd');
+    c.gotoXY(1, 25);
+    c.textBackground(colour::Blue);
+    c.writeln("last");
+    EXPECT_EQ(c.rowText(24).substr(0, 4), "last");
+    EXPECT_EQ(c.whereY(), 25);
+    EXPECT_EQ(c.cell(1, 25).bg, colour::Blue);
+}
+
+TEST(ScreenConsole, ClearEolUsesBackgroundAndReadLineEchoes) {
+    ScreenConsole c;
+    c.gotoXY(10, 5);
+    c.textBackground(colour::Red);
+    c.clearEol();
+    EXPECT_EQ(c.cell(9, 5).bg, colour::Black);
+    EXPECT_EQ(c.cell(80, 5).bg, colour::Red);
+    c.gotoXY(1, 7);
+    c.keys("ab").key(key::Backspace).keys("c").enter();
+    EXPECT_EQ(c.readLine(), "ac");
+    EXPECT_EQ(c.rowText(7).substr(0, 3), "ac ");
+    EXPECT_THROW(c.readKey(), ScriptExhausted);
+}
