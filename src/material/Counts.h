@@ -13,3 +13,14 @@ void TCOUNT(Program& p);  // add slot (CH, V) to the totals inside the range
 void prepareCounts(Program& p);
 
 }  // namespace tess
+
+namespace tess {
+
+// Step 14 of a run: BCOUNT over every slot before the range, TCOUNT over the range.
+void countRange(Program& p);
+
+void SPECOUNT(Program& p, int X, int Y, int S);  // specialty counts of slot (X, Y) to sector S
+void CONVERT2(Program& p);  // book marker of position C1
+void WRITEMAT(Program& p);  // "L b:v to L e:v" to the packet file, no line end
+
+}  // namespace tess

@@ -1,0 +1,54 @@
+#include "material/BankFile.h"
+
+namespace tess {
+
+namespace {
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+}  // namespace
+
+std::optional<BankRef> parseBankRef(std::string_view line) {
+    if (line.size() < 4) return std::nullopt;
+    const char c1 = line[0], c2 = line[1];
+    if (!isDigit(c2) || !(c1 == ' ' || isDigit(c1))) return std::nullopt;
+    BankRef r;
+    r.chapter = (c2 - '0') + (c1 == ' ' ? 0 : 10 * (c1 - '0'));
+    std::size_t i = 3;
+    while (i < line.size() && line[i] == ' ') ++i;
+    std::size_t j = i;
+    int v = 0;
+    while (j < line.size() && isDigit(line[j]) && j - i < 4) v = v * 10 + (line[j++] - '0');
+    if (j == i) return std::nullopt;
+    if (j < line.size() && line[j] != ' ' && line[j] != '\t') return std::nullopt;
+    r.verse = v;
+    return r;
+}
+
+bool skippedInL(int chapter) {
+    return chapter == 7 || (chapter >= 9 && chapter <= 11) || (chapter >= 14 && chapter <= 16);
+}
+
+std::optional<std::string> rejectReason(std::string_view line, const RunState& run) {
+    if (line.find_first_not_of(" \t") == std::string_view::npos) return std::string("blank line");
+    auto ref = parseBankRef(line);
+    if (!ref) return std::string("no chapter and verse at its start");
+    if (ref->chapter < 1 || ref->chapter > CHMAX) return "chapter " + std::to_string(ref->chapter) + " is not in the book";
+    const int verses = run.EVS[ref->chapter] > 0 ? std::min(run.EVS[ref->chapter], VMAX) : VMAX;
+    if (ref->verse < 1 || ref->verse > verses)
+        return "verse " + std::to_string(ref->verse) + " is not in chapter " + std::to_string(ref->chapter);
+    if (run.LG == 'L' && skippedInL(ref->chapter))
+        return "chapter " + std::to_string(ref->chapter) + " is left out of the L material";
+    return std::nullopt;
+}
+
+BankReader::BankReader(const std::string& path, const RunState& run) : run_(run) { in_.open(path); }
+
+std::optional<std::string> BankReader::next(BankRef* ref) {
+    while (auto line = in_.readLine(BANK_LINE_MAX)) {
+        if (rejectReason(*line, run_)) continue;
+        if (ref) *ref = *parseBankRef(*line);
+        return line;
+    }
+    return std::nullopt;
+}
+
+}  // namespace tess

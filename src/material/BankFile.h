@@ -1,0 +1,49 @@
+#pragma once
+// Reading bank files line by line. A question is found by counting lines, so
+// every reader (index build, interrogative index, quiz assembly, pickers, FTV
+// type table) must skip exactly the same lines: those whose reference is not
+// a verse of the book (or, in the "L" material set, lies in a chapter that
+// set leaves out). This is the one place that decides.
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "console/TextFile.h"
+#include "run/RunState.h"
+
+namespace tess {
+
+constexpr std::size_t BANK_LINE_MAX = 2 * LMAX;  // 508: a line is read as two texts at most
+
+struct BankRef {
+    int chapter = 0;
+    int verse = 0;
+};
+
+// The chapter and verse of a bank line: chapter from columns 1-2 (column 1
+// blank or a digit), verse in free format from column 4. Nothing when the line
+// cannot hold a reference.
+std::optional<BankRef> parseBankRef(std::string_view line);
+
+// True for the chapters the "L" material set leaves out.
+bool skippedInL(int chapter);
+
+// Why a line is not counted, or nothing when it is.
+std::optional<std::string> rejectReason(std::string_view line, const RunState& run);
+
+class BankReader {
+public:
+    BankReader(const std::string& path, const RunState& run);
+    bool isOpen() const { return in_.isOpen(); }
+
+    // The next counted line (at most 508 characters), with its reference.
+    // Lines that are not counted are passed over.
+    std::optional<std::string> next(BankRef* ref = nullptr);
+    std::size_t fileLine() const { return in_.lineNumber(); }  // line number in the file of the last read
+
+private:
+    TextReader in_;
+    const RunState& run_;
+};
+
+}  // namespace tess
