@@ -2,23 +2,65 @@
 
 namespace tess {
 
-// Placeholder until the index build lands.
-void BCOUNT(Program&) {}
-void TCOUNT(Program&) {}
-void prepareCounts(Program&) {}
+void BCOUNT(Program& p) {
+    auto& r = p.run;
+    r.BEFORE += r.QCOUNT(r.CH, r.V);
+    r.FBEFORE += r.FCOUNT(r.CH, r.V);
+    r.SBEFORE += r.SCOUNT(r.CH, r.V);
+    r.RBEFORE += r.RCOUNT(r.CH, r.V);
+    r.OBEFORE += r.OCOUNT(r.CH, r.V);
+}
 
-}  // namespace tess
+void TCOUNT(Program& p) {
+    auto& r = p.run;
+    r.TQUEST += r.QCOUNT(r.CH, r.V);
+    r.FQUEST += r.FCOUNT(r.CH, r.V);
+    r.RQUEST += r.RCOUNT(r.CH, r.V);
+    r.OQUEST += r.OCOUNT(r.CH, r.V);
+    r.SQUEST += r.SCOUNT(r.CH, r.V);
+}
 
-namespace tess {
-void countRange(Program&) {}            // placeholder
-void SPECOUNT(Program&, int, int, int) {}  // placeholder
+void SPECOUNT(Program& p, int X, int Y, int S) {
+    auto& r = p.run;
+    r.FPS[S] += r.FCOUNT(X, Y);
+    r.RPS[S] += r.RCOUNT(X, Y);
+    r.OPS[S] += r.OCOUNT(X, Y);
+    r.SPS[S] += r.SCOUNT(X, Y);
+}
+
+void countRange(Program& p) {
+    auto& r = p.run;
+    r.SQUEST = r.SBEFORE = r.BEFORE = r.FBEFORE = r.RBEFORE = r.OBEFORE = 0;
+    r.TQUEST = r.FQUEST = r.RQUEST = r.OQUEST = 0;
+    for (r.CH = 1; r.CH < r.BCHAP; ++r.CH)
+        for (r.V = 1; r.V <= VMAX; ++r.V) BCOUNT(p);
+    r.CH = r.BCHAP;
+    for (r.V = 1; r.V < r.BVER; ++r.V) BCOUNT(p);
+    auto range = [&](int ch, int from, int to) {
+        r.CH = ch;
+        for (r.V = from; r.V <= to; ++r.V) TCOUNT(p);
+    };
+    if (r.BCHAP == r.ECHAP) {
+        range(r.BCHAP, r.BVER, r.EVER);
+    } else {
+        range(r.BCHAP, r.BVER, VMAX);
+        for (int ch = r.BCHAP + 1; ch < r.ECHAP; ++ch) range(ch, 1, VMAX);
+        range(r.ECHAP, 1, r.EVER);
+    }
+}
+
 void CONVERT2(Program& p) {
     p.run.RLBK[p.run.C1] = 'L';
     p.run.BKNAME[p.run.C1] = "Luke";
 }
+
 void WRITEMAT(Program& p) {
     auto& r = p.run;
     r.packetFile.write("L " + std::to_string(r.BCHAP) + ":" + std::to_string(r.BVER) + " to L " +
                        std::to_string(r.ECHAP) + ":" + std::to_string(r.EVER));
 }
+
+// Placeholder until the index build lands.
+void prepareCounts(Program&) {}
+
 }  // namespace tess

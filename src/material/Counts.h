@@ -12,9 +12,6 @@ void TCOUNT(Program& p);  // add slot (CH, V) to the totals inside the range
 // and load the five count tables from it.
 void prepareCounts(Program& p);
 
-}  // namespace tess
-
-namespace tess {
 
 // Step 14 of a run: BCOUNT over every slot before the range, TCOUNT over the range.
 void countRange(Program& p);
