@@ -1,7 +1,106 @@
 #include "material/VerseSectoring.h"
 
+#include "material/Counts.h"
+
 namespace tess {
 
-bool VERSESEC(Program&) { return false; }  // placeholder
+namespace {
+
+struct Pos {
+    int x = 1;  // chapter
+    int y = 1;  // verse slot
+};
+
+bool insideRange(const RunState& r, Pos at) { return at.x < r.ECHAP || (at.x == r.ECHAP && at.y <= r.EVER); }
+
+// One walk step of sector s: take the verse at `at`, then absorb up to four
+// following verses without regular questions (with their specialty
+// questions); a fifth empty verse in a row means the chapter is over, which
+// is how chapter ends are found from the counts. `stopAtRangeEnd` keeps the
+// absorption inside the range.
+void walkStep(Program& p, int s, Pos& at, bool stopAtRangeEnd) {
+    auto& r = p.run;
+    r.QPS[s] += r.QCOUNT(at.x, at.y);
+    SPECOUNT(p, at.x, at.y, s);
+    r.EC[s] = at.x;
+    r.EV[s] = at.y;
+    ++at.y;
+    if (at.y > VMAX) {  // the chapter's last slot was taken
+        ++at.x;
+        at.y = 1;
+        return;
+    }
+    for (int i = 0; i < 4 && at.y < VMAX && r.QCOUNT(at.x, at.y) == 0; ++i) {
+        if (stopAtRangeEnd && !insideRange(r, at)) break;
+        SPECOUNT(p, at.x, at.y, s);
+        ++at.y;
+    }
+    if (r.QCOUNT(at.x, at.y) == 0) {
+        ++at.x;
+        at.y = 1;
+    }
+}
+
+void clearSectors(RunState& r) {
+    for (int s = 1; s <= SCMAX; ++s) {
+        r.QPS[s] = r.FPS[s] = r.RPS[s] = r.OPS[s] = r.SPS[s] = 0;
+        r.TQPS[s] = r.TFPS[s] = r.TRPS[s] = r.TOPS[s] = r.TSPS[s] = 0;
+    }
+}
+
+// Lays out n sectors: those before the switch sector take at least `low` + 1
+// regular questions, the others at least `low`. Leaves `at` after the layout;
+// true when that is still inside the range.
+bool layOut(Program& p, int n, int low, int switchSector, Pos& at) {
+    auto& r = p.run;
+    clearSectors(r);
+    at = {r.BCHAP, r.BVER};
+    for (int s = 1; s <= n; ++s) {
+        const int target = s < switchSector ? low + 1 : low;
+        if (r.LG == 'L') {  // the "L" material set skips these chapters
+            if (at.x == 7)
+                at = {8, 1};
+            else if (at.x == 9)
+                at = {12, 1};
+            else if (at.x == 14)
+                at = {17, 1};
+        }
+        r.BC[s] = at.x;
+        r.BV[s] = at.y;
+        do walkStep(p, s, at, false);
+        while (at.x <= CHMAX && r.QPS[s] < target);
+        r.TQPS[s] = r.QPS[s];
+        r.TFPS[s] = r.FPS[s];
+        r.TRPS[s] = r.RPS[s];
+        r.TOPS[s] = r.OPS[s];
+        r.TSPS[s] = r.SPS[s];
+        if (at.x > CHMAX) return false;
+    }
+    return insideRange(r, at);
+}
+
+}  // namespace
+
+bool VERSESEC(Program& p) {
+    auto& r = p.run;
+    const int n = r.SECTORS;
+    clearSectors(r);
+    r.MINQZ = -1;
+    if (n < 1 || n > SCMAX || !Counts::inRange(r.BCHAP, r.BVER)) return false;
+
+    const int q = r.TQUEST / n;
+    Pos at;
+    for (int low = q; low >= 0; --low) {
+        for (int switchSector = n > 1 ? n - 1 : 1; switchSector >= 1; --switchSector) {
+            if (!layOut(p, n, low, switchSector, at)) continue;
+            // What is left of the range goes to the last sector; its copies
+            // keep what the layout gave it.
+            while (at.x <= CHMAX && insideRange(r, at)) walkStep(p, n, at, true);
+            r.MINQZ = low;
+            return true;
+        }
+    }
+    return false;
+}
 
 }  // namespace tess
