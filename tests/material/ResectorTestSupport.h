@@ -1,0 +1,67 @@
+#pragma once
+// A program on the in-memory screen with hand-filled count tables, for the
+// sectoring tests.
+#include <numeric>
+#include <vector>
+
+#include "console/Random.h"
+#include "console/ScreenConsole.h"
+#include "material/Counts.h"
+#include "run/Program.h"
+
+namespace tess::testing {
+
+struct CountsBench {
+    ScreenConsole con;
+    Random rnd{1};
+    Program p{con, rnd};
+    RunState& r = p.run;
+
+    CountsBench(int bchap, int bver, int echap, int ever, int sectors) {
+        r.BCHAP = bchap;
+        r.BVER = bver;
+        r.ECHAP = echap;
+        r.EVER = ever;
+        r.SECTORS = sectors;
+    }
+    // Regular questions of one verse, and optionally its specialty questions.
+    CountsBench& verse(int ch, int v, int reg, int ftv = 0, int cv = 0, int co = 0, int sit = 0) {
+        r.QCOUNT(ch, v) = reg;
+        r.FCOUNT(ch, v) = ftv;
+        r.RCOUNT(ch, v) = cv;
+        r.OCOUNT(ch, v) = co;
+        r.SCOUNT(ch, v) = sit;
+        return *this;
+    }
+    // `reg` regular questions in each of verses from..to of a chapter.
+    CountsBench& verses(int ch, int from, int to, int reg) {
+        for (int v = from; v <= to; ++v) r.QCOUNT(ch, v) = reg;
+        return *this;
+    }
+    CountsBench& totals() {
+        countRange(p);
+        return *this;
+    }
+
+    std::vector<int> qps() const { return column(r.QPS); }
+    std::vector<int> fps() const { return column(r.FPS); }
+    template <class A>
+    std::vector<int> column(const A& a) const {
+        std::vector<int> out;
+        for (int s = 1; s <= r.SECTORS; ++s) out.push_back(a[s]);
+        return out;
+    }
+    static int sum(const std::vector<int>& v) { return std::accumulate(v.begin(), v.end(), 0); }
+    std::vector<int> begins() const {
+        std::vector<int> out;
+        for (int s = 1; s <= r.SECTORS; ++s) out.push_back(r.BC[s] * 100 + r.BV[s]);
+        return out;
+    }
+    std::vector<int> ends() const {
+        std::vector<int> out;
+        for (int s = 1; s <= r.SECTORS; ++s) out.push_back(r.EC[s] * 100 + r.EV[s]);
+        return out;
+    }
+};
+
+}  // namespace tess::testing
