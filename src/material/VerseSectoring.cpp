@@ -35,7 +35,20 @@ void walkStep(Program& p, int s, Pos& at, bool stopAtRangeEnd) {
         SPECOUNT(p, at.x, at.y, s);
         ++at.y;
     }
-    if (r.QCOUNT(at.x, at.y) == 0) {
+    if (r.QCOUNT(at.x, at.y) != 0) return;
+    // Five empty verses in a row end the chapter. A sparse list can still
+    // hold questions after such a gap; the gap then joins this sector, since
+    // every question must belong to a sector for the pickers to find it by
+    // counting lines. Likewise the specialty questions of the chapter's
+    // remaining verses stay with this sector rather than with none.
+    int next = at.y;
+    while (next <= VMAX && r.QCOUNT(at.x, next) == 0) ++next;
+    const int last = next <= VMAX ? next - 1 : VMAX;
+    for (; at.y <= last; ++at.y) {
+        if (stopAtRangeEnd && !insideRange(r, at)) break;
+        SPECOUNT(p, at.x, at.y, s);
+    }
+    if (next > VMAX) {
         ++at.x;
         at.y = 1;
     }

@@ -53,10 +53,22 @@ TEST(VerseSectoring, FourEmptyVersesStayInTheChapterAFifthEndsIt) {
         CountsBench b(1, 1, 2, 10, 2);
         b.verses(1, 1, 10, 1).verses(1, 4, 8, 0).verses(2, 1, 10, 1).totals();  // 15 questions
         ASSERT_TRUE(VERSESEC(b.p));
-        EXPECT_EQ(b.r.MINQZ, 6);
-        EXPECT_EQ(b.qps(), (V{6, 7}));  // 1:9 and 1:10 lie after the chapter's end as the walk sees it
-        EXPECT_EQ(b.begins(), (V{101, 204}));
-        EXPECT_EQ(b.ends(), (V{203, 210}));
+        EXPECT_EQ(b.r.MINQZ, 7);
+        // Five empty verses would end the chapter, but 1:9 and 1:10 still hold
+        // questions: the gap joins sector 1 and no question is left out.
+        EXPECT_EQ(b.qps(), (V{7, 8}));
+        EXPECT_EQ(b.begins(), (V{101, 203}));
+        EXPECT_EQ(b.ends(), (V{202, 210}));
+    }
+    {
+        // Specialty questions in a chapter's verses after its last regular
+        // question belong to the sector that ends the chapter.
+        CountsBench b(1, 1, 2, 10, 2);
+        b.verses(1, 1, 3, 1).verses(2, 1, 10, 1);
+        b.r.FCOUNT(1, 20) = 2;
+        b.totals();
+        ASSERT_TRUE(VERSESEC(b.p));
+        EXPECT_EQ(CountsBench::sum(b.fps()), 2);
     }
 }
 
