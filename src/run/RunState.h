@@ -99,6 +99,8 @@ struct Specc9 : StyleSettings {
     int SPECS = 0;  // specialties of the quiz being drawn
 
     // --- additions of the pattern generator
+    int QZ = 0;             // quizzes of this run, as the review screens show them
+    Arr<int, 1, 28> EVS{};  // the form's verse table, refilled by EVSET
 };
 
 }  // namespace tess
