@@ -33,8 +33,15 @@ void printRest(Program& p, const Window& w) {
             if (w.questionBreak && a > 1 && r.A2[a - 1] == '?') break;
         }
         // A word longer than the window is broken at the window's end, so
-        // that the line still moves on and nothing is printed twice.
-        if (!blankSeen) r.MARK2 = a;
+        // that the line still moves on and nothing is printed twice; a blank
+        // right after the break goes with the line, as a line's last blank.
+        if (!blankSeen) {
+            r.MARK2 = a;
+            if (a < A2LEN && (r.A2[a + 1] == ' ' || r.A2[a + 1] == '\t')) {
+                r.A2[a + 1] = ' ';
+                r.MARK2 = a + 1;
+            }
+        }
 
         std::string line(static_cast<std::size_t>(w.indent), ' ');
         for (int i = r.MARK1 + 1; i <= r.MARK2; ++i) line += r.A2[i] == '^' ? '*' : r.A2[i];

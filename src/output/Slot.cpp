@@ -100,7 +100,11 @@ int breakScan(Program& p, Slot& s, int from, Stop stop) {
         if (stop(pos, wasBlank)) break;
     }
     if (!blankSeen) {
-        p.run.MARK1 = pos;
+        // Cut where the scan stopped; a blank right after the cut is skipped
+        // the way the break blank is.
+        const int next = pos + 1;
+        const char c = next <= LMAX ? s.ALLTEMP[next] : p.run.A2[next];
+        p.run.MARK1 = c == ' ' || c == '\t' ? next : pos;
         return pos;
     }
     return p.run.MARK1 - 1;

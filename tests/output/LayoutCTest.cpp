@@ -112,8 +112,12 @@ TEST_F(LayoutC, NumbersAboveAbAreBlankInEveryKind) {
 TEST_F(LayoutC, WordsLongerThanTheLineAreBrokenNotLost) {
     const std::string word(90, 'x');
     slot('n', " 1: 1\t" + word);
+    slot('n', " 1: 1\t" + word.substr(0, 36) + " and more");  // the word ends at the scan's limit
     const auto l = lines();
-    ASSERT_EQ(l.size(), 36u);
+    ASSERT_EQ(l.size(), 54u);
+    EXPECT_EQ(l[41], "     2. " + word.substr(0, 36));
+    EXPECT_EQ(l[42], blanks(8) + "and more" + blanks(29));
+    EXPECT_EQ(l[43], "");
     EXPECT_EQ(l[23], "     1. " + word.substr(0, 36));  // positions 7 to 42
     EXPECT_EQ(l[24], blanks(8) + word.substr(0, 37));
     EXPECT_EQ(l[25], blanks(8) + word.substr(0, 17) + blanks(20));
