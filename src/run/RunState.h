@@ -89,6 +89,12 @@ struct RunState : StyleSettings {
     // --- additions of the selection subsystem
 
     // --- additions of the output subsystem
+    // The slot being written: line buffer (first string in 1..254, second
+    // string in 255..508, a blank at 509), break marks and continuation depth.
+    Arr<char, 1, 2 * LMAX + 1> A2{};
+    int MARK1 = 0, MARK2 = 0, X5 = 0;
+    bool ST1 = false;  // c layout: the first line of a regular question ended at "?"
+    char TB = '\t';
 };
 
 // The configuration unit's own copy of the style settings and its own

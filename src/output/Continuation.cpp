@@ -1,0 +1,67 @@
+#include "output/Continuation.h"
+
+#include <string>
+
+namespace tess {
+
+namespace {
+
+constexpr int MAXDEPTH = 15;
+
+struct Window {
+    int indent;
+    int width;           // the window ends when A - MARK1 reaches this
+    bool questionBreak;  // a "?" also ends the window, and an empty line follows it
+    int limit;           // go on only while MARK2 is below this
+};
+
+void printRest(Program& p, const Window& w) {
+    auto& r = p.run;
+    for (;;) {
+        ++r.X5;
+        if (r.MARK1 < 0 || r.MARK1 >= A2LEN) return;
+        int a = r.MARK1;
+        bool blankSeen = false;
+        while (a < A2LEN) {
+            ++a;
+            if (r.A2[a] == '\t') r.A2[a] = ' ';
+            if (r.A2[a] == ' ') {
+                r.MARK2 = a;
+                blankSeen = true;
+            }
+            if (a - r.MARK1 >= w.width) break;
+            if (w.questionBreak && a > 1 && r.A2[a - 1] == '?') break;
+        }
+        // A word longer than the window is broken at the window's end, so
+        // that the line still moves on and nothing is printed twice; a blank
+        // right after the break goes with the line, as a line's last blank.
+        if (!blankSeen) {
+            r.MARK2 = a;
+            if (a < A2LEN && (r.A2[a + 1] == ' ' || r.A2[a + 1] == '\t')) {
+                r.A2[a + 1] = ' ';
+                r.MARK2 = a + 1;
+            }
+        }
+
+        std::string line(static_cast<std::size_t>(w.indent), ' ');
+        for (int i = r.MARK1 + 1; i <= r.MARK2; ++i) line += r.A2[i] == '^' ? '*' : r.A2[i];
+        r.packetFile.writeln(line);
+        ++r.LINES;
+        if (w.questionBreak && r.MARK2 > 1 && r.A2[r.MARK2 - 1] == '?') {
+            r.packetFile.writeln();
+            ++r.LINES;
+        }
+        r.MARK1 = r.MARK2;
+        const bool more = r.MARK2 < A2LEN && r.A2[r.MARK2 + 1] != ' ';
+        if (!more || r.MARK2 >= w.limit || r.X5 >= MAXDEPTH) return;
+    }
+}
+
+}  // namespace
+
+void PRINTREST(Program& p) { printRest(p, {15, 55, false, 253}); }
+void FPRINTREST(Program& p) { printRest(p, {15, 55, false, 508}); }
+void CPRINTREST(Program& p) { printRest(p, {8, 37, false, 508}); }
+void RPRINTREST(Program& p) { printRest(p, {8, 37, true, 508}); }
+
+}  // namespace tess
