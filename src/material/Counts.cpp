@@ -1,5 +1,7 @@
 #include "material/Counts.h"
 
+#include "material/CountFile.h"
+
 namespace tess {
 
 void BCOUNT(Program& p) {
@@ -60,7 +62,46 @@ void WRITEMAT(Program& p) {
                        std::to_string(r.ECHAP) + ":" + std::to_string(r.EVER));
 }
 
-// Placeholder until the index build lands.
-void prepareCounts(Program&) {}
+void prepareCounts(Program& p) {
+    auto& r = p.run;
+    Console& c = p.con;
+    c.gotoXY(3, 3);
+    const std::string found = findCountFile(p);
+    r.countFound = found;
+    std::vector<std::string> notices;
+    bool build = true;
+    if (r.INDX == 'N') {
+        // Reading a damaged count file would sector by garbage: rebuild instead.
+        if (found.empty())
+            notices.push_back("  The count file " + r.COUNTFILE + " was not found: it is built anew.");
+        else if (auto why = loadCountFile(r, found))
+            notices.push_back("  The count file " + found + " " + *why + ": it is built anew.");
+        else
+            build = false;
+    }
+    if (build) {
+        CLR(p);
+        c.writeln("  Creating index of questions...");
+        c.writeln();
+        buildIndex(p, notices);
+        const std::string written = p.file(r.COUNTFILE);
+        if (!writeFileAtomic(written, countFileLines(r)))
+            failRestart(p, "The count file " + written + " could not be written.");
+        r.countFound = written;
+    }
+    if (!notices.empty()) {
+        for (const auto& n : notices) c.writeln(n);
+        c.writeln();
+        c.write("  Press Return to continue. ");
+        c.readLine();
+    }
+    c.gotoXY(3, 3);
+    c.write("Sectoring material...");
+    c.clearEol();
+    // The run always works on the tables as the count file holds them.
+    if (build)
+        if (auto why = loadCountFile(r, r.countFound))
+            failRestart(p, "The count file " + r.countFound + " " + *why + " after it was written.");
+}
 
 }  // namespace tess
