@@ -75,7 +75,7 @@ void prepareCounts(Program& p) {
         if (found.empty())
             notices.push_back("  The count file " + r.COUNTFILE + " was not found: it is built anew.");
         else if (auto why = loadCountFile(r, found))
-            notices.push_back("  The count file " + found + " " + *why + ": it is built anew.");
+            notices.push_back("  The count file " + r.COUNTFILE + " " + *why + ": it is built anew.");
         else
             build = false;
     }
