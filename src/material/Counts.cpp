@@ -51,6 +51,21 @@ void countRange(Program& p) {
     }
 }
 
+void rangeSummary(Program& p) {
+    auto& r = p.run;
+    Console& c = p.con;
+    c.gotoXY(1, c.whereY());
+    c.writeln("  A quiz will contain one question from each sector.");
+    c.writeln("  Regular Questions: " + std::to_string(r.TQUEST) + "   FTV: " + std::to_string(r.FQUEST) +
+              "   CV Refs: " + std::to_string(r.RQUEST) + "   CO Refs: " + std::to_string(r.OQUEST) +
+              "   SIT: " + std::to_string(r.SQUEST));
+    if (r.FMAX > 0) r.FQUIZ = ((4 * r.FQUEST) / r.FMAX) / 5;
+    if (r.SMAX > 0) r.SQUIZ = r.SQUEST / r.SMAX;
+    if (r.OMAX > 0) r.OQUIZ = r.OQUEST / r.OMAX;
+    if (r.RMAX > 0) r.RQUIZ = r.RQUEST / r.RMAX;
+    r.TEMPF = r.FBEFORE;
+}
+
 void CONVERT2(Program& p) {
     p.run.RLBK[p.run.C1] = 'L';
     p.run.BKNAME[p.run.C1] = "Luke";

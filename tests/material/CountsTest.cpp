@@ -215,3 +215,27 @@ TEST(SectorCounts, Read11AddsAllFiveKindsSpecountOnlySpecialties) {
     EXPECT_EQ(r.SPS[7], 5);
     EXPECT_EQ(r.OPS[7], 4);
 }
+
+TEST(RangeTotals, SummaryLinesAndSpecialtyCoverage) {
+    MaterialProgram m;
+    auto& r = m.p.run;
+    r.TQUEST = 120;
+    r.FQUEST = 33;
+    r.RQUEST = 7;
+    r.OQUEST = 0;
+    r.SQUEST = 9;
+    r.FBEFORE = 17;
+    r.FMAX = 2;
+    r.RMAX = 3;
+    r.SMAX = 0;
+    r.SQUIZ = 99;  // a maximum of 0 leaves the coverage as it was
+    m.con.gotoXY(1, 3);
+    rangeSummary(m.p);
+    EXPECT_EQ(m.con.rowText(3).substr(0, 53), "  A quiz will contain one question from each sector. ");
+    EXPECT_EQ(m.con.rowText(4).substr(0, 70),
+              std::string("  Regular Questions: 120   FTV: 33   CV Refs: 7   CO Refs: 0   SIT: 9").append(10, ' ').substr(0, 70));
+    EXPECT_EQ(r.FQUIZ, 13);  // ((4 * 33) div 2) div 5
+    EXPECT_EQ(r.RQUIZ, 2);
+    EXPECT_EQ(r.SQUIZ, 99);
+    EXPECT_EQ(r.TEMPF, 17);
+}

@@ -60,7 +60,7 @@ inline std::vector<std::string> readLines(const std::string& path) {
 
 // A bank line "cc:vv<TAB>text" with the chapter and verse right-aligned.
 inline std::string bankLine(int ch, int v, const std::string& text = "Who spoke?") {
-    char buf[8];
+    char buf[32];
     std::snprintf(buf, sizeof buf, "%2d:%2d\t", ch, v);
     return buf + text;
 }
