@@ -23,6 +23,7 @@ void writeEntry(Program& p, int s, int numberWidth) {
 void DISPLAY(Program& p) {
     auto& r = p.run;
     Console& c = p.con;
+    if (r.SECTORS < 1 || r.SECTORS > SCMAX) return;  // no table to show
     r.EC[r.SECTORS] = r.ECHAP;
     r.EV[r.SECTORS] = r.EVER;
     c.writeln();
