@@ -1,7 +1,313 @@
 #include "material/ChapterSectoring.h"
 
+#include <algorithm>
+#include <vector>
+
+#include "material/CountFile.h"
+#include "material/SectorTable.h"
+
 namespace tess {
 
-void CHAPSEC(Program&) {}  // placeholder
+namespace {
+
+// The "L" material has no chapter 7: it is neither listed nor sectored.
+bool passedOver(const RunState& r, int ch) { return r.LG == 'L' && ch == 7; }
+
+int lastChapter(const RunState& r) {
+    int ch = r.ECHAP;
+    while (ch > r.BCHAP && passedOver(r, ch)) --ch;
+    return ch;
+}
+
+int listRow(int y) { return y < 18 ? y + 4 : y - 13; }
+int listCol(int y) { return y < 18 ? 3 : 40; }
+int fieldCol(int y) { return y < 18 ? 13 : 50; }
+
+// The chapter that follows `ch` in the initial deal of the "L" material.
+int nextInLDeal(int ch) {
+    switch (ch) {
+        case 1: return 2;
+        case 3: return 4;
+        case 5: return 6;
+        case 7: return 15;
+        case 16: return 23;
+        default: return ch;
+    }
+}
+
+void dealShares(RunState& r) {
+    int ch = r.BCHAP;
+    if (passedOver(r, ch)) ++ch;
+    for (int i = 1; i <= r.SECTORS && ch <= r.ECHAP; ++i) {
+        ++r.CS[ch];
+        ++ch;
+        if (r.LG == 'L') ch = nextInLDeal(ch);
+        if (ch > r.ECHAP) ch = r.BCHAP;
+        if (passedOver(r, ch)) ++ch;
+    }
+}
+
+void listChapters(Program& p, int n) {
+    const auto& r = p.run;
+    for (int y = 1; y <= n; ++y) {
+        const int ch = r.BCHAP + y - 1;
+        if (passedOver(r, ch)) continue;
+        p.con.gotoXY(listCol(y), listRow(y));
+        p.con.write("Luke ");
+        p.con.write(ch, 2);
+        p.con.write(": ");
+        p.con.write(r.CS[ch], 3);
+    }
+}
+
+// Moves the editor's row, wrapping, over the chapter the material leaves out.
+int moveRow(const RunState& r, int y, int step, int n) {
+    for (int tries = 0; tries < 2; ++tries) {
+        y += step;
+        if (y < 1) y = n;
+        if (y > n) y = 1;
+        if (!passedOver(r, r.BCHAP + y - 1)) break;
+    }
+    return y;
+}
+
+bool isDigitKey(int k) { return k >= '0' && k <= '9'; }
+
+// The share total and the last chapter's share; messages when wrong.
+bool sharesAccepted(Program& p) {
+    auto& r = p.run;
+    Console& c = p.con;
+    int sum = 0;
+    for (int ch = r.BCHAP; ch <= r.ECHAP; ++ch)
+        if (!passedOver(r, ch)) sum += r.CS[ch];
+    for (int row = 20; row <= 22; ++row) {
+        c.gotoXY(40, row);
+        c.clearEol();
+    }
+    bool ok = true;
+    if (sum != r.SECTORS) {
+        c.gotoXY(40, 20);
+        c.write("Your total is " + std::to_string(sum) + " questions                 ");
+        c.gotoXY(40, 21);
+        c.write("Total questions must equal " + std::to_string(r.SECTORS) + "          ");
+        ok = false;
+    }
+    // Chapters with 0 join the next chapter with a share; the last has none.
+    const int last = lastChapter(r);
+    if (r.CS[last] == 0) {
+        c.gotoXY(40, 22);
+        c.write("Luke " + std::to_string(last) + " needs at least 1 question.");
+        ok = false;
+    }
+    return ok;
+}
+
+// The share editor; returns when the shares are accepted.
+void editShares(Program& p, int n) {
+    auto& r = p.run;
+    Console& c = p.con;
+    const int last = lastChapter(r);
+    int y = passedOver(r, r.BCHAP) ? moveRow(r, 1, 1, n) : 1;
+    for (;;) {
+        c.gotoXY(fieldCol(y), listRow(y));
+        const int k = c.readKey();
+        if (k == key::Up || k == key::Down) {
+            y = moveRow(r, y, k == key::Up ? -1 : 1, n);
+        } else if (k == key::Return) {
+            if (sharesAccepted(p)) return;
+        } else if (isDigitKey(k)) {
+            const int ch = r.BCHAP + y - 1;
+            int first = k - '0';
+            if (ch == last && first == 0) first = 1;
+            c.write("  ");
+            c.gotoXY(fieldCol(y), listRow(y));
+            c.write(first, 1);
+            int count = first, arrow = 0;
+            for (;;) {
+                const int k2 = c.readKey();
+                if (isDigitKey(k2)) {
+                    count = 10 * first + (k2 - '0');
+                    break;
+                }
+                if (k2 == key::Up || k2 == key::Down || k2 == key::Left || k2 == key::Right) {
+                    arrow = k2;
+                    break;
+                }
+            }
+            if (r.LG == 'L' && count == 0) count = 1;
+            r.CS[ch] = count;
+            c.gotoXY(fieldCol(y), listRow(y));
+            c.write(count, 2);
+            if (arrow == key::Up || arrow == key::Down) y = moveRow(r, y, arrow == key::Up ? -1 : 1, n);
+        }
+    }
+}
+
+struct Place {
+    int ch = 0, v = 0;
+};
+
+void setSector(RunState& r, int s, Place b, Place e) {
+    r.BC[s] = b.ch;
+    r.BV[s] = b.v;
+    r.EC[s] = e.ch;
+    r.EV[s] = e.v;
+}
+
+// k sectors inside one chapter.
+void sectorChapter(RunState& r, int ch, int k, int& s) {
+    const int evs = r.EVS[ch];
+    const bool first = ch == r.BCHAP, last = ch == r.ECHAP;
+    int prevEnd = 0;
+    for (int j = 1; j <= k; ++j) {
+        int len = evs / k;
+        if (first && j == 1 && r.BVER > 1) len = (evs - r.BVER) / k;
+        if (last) len = r.EVER / k;
+        if (j > 1) len = (evs - prevEnd) / (k - j + 1);
+        if (last && j > 1) len = (r.EVER - prevEnd) / (k - j + 1);
+        // A range inside one chapter: share out only its own verses, so no
+        // sector reaches past the range's last verse.
+        if (first && last && j == 1) len = (r.EVER - r.BVER + 1) / k;
+        len = std::max(len, 0);
+        const int begin = (first && j == 1) ? r.BVER : (j == 1 ? 1 : prevEnd + 1);
+        const int end = j == k ? evs : begin + len - 1;
+        setSector(r, ++s, {ch, begin}, {ch, end});
+        prevEnd = end;
+    }
+}
+
+// A group of chapters ending in the first one with a share: its k sectors
+// cover equal numbers of the group's verses in the range, across chapter ends.
+void sectorGroup(RunState& r, const std::vector<int>& group, int k, int& s) {
+    struct Segment {
+        int ch, from, to;
+    };
+    std::vector<Segment> segs;
+    int total = 0;
+    for (int ch : group) {
+        const int from = ch == r.BCHAP ? r.BVER : 1;
+        const int to = ch == r.ECHAP ? r.EVER : r.EVS[ch];
+        segs.push_back({ch, from, to});
+        total += std::max(to - from + 1, 0);
+    }
+    auto at = [&](int pos) {  // the pos-th verse of the group, from 0
+        for (const auto& g : segs) {
+            const int len = std::max(g.to - g.from + 1, 0);
+            if (pos < len) return Place{g.ch, g.from + pos};
+            pos -= len;
+        }
+        return Place{segs.back().ch, segs.back().to + 1};
+    };
+    const int len = total / k;
+    int pos = 0;
+    for (int j = 1; j <= k; ++j) {
+        const Place begin = at(pos);
+        Place end;
+        if (j == k) {
+            end = {segs.back().ch, segs.back().to};
+        } else if (len == 0) {
+            end = {begin.ch, begin.v - 1};
+        } else {
+            end = at(std::min(pos + len - 1, total - 1));
+            pos += len;
+        }
+        setSector(r, ++s, begin, end);
+    }
+}
+
+void walkSector(Program& p, int s) {
+    const auto& r = p.run;
+    for (int ch = std::max(r.BC[s], 1); ch <= std::min(r.EC[s], CHMAX); ++ch) {
+        const int from = std::max(ch == r.BC[s] ? r.BV[s] : 1, 1);
+        const int to = std::min(ch == r.EC[s] ? r.EV[s] : VMAX, VMAX);
+        for (int v = from; v <= to; ++v) READ11(p, ch, v, s);
+    }
+}
+
+}  // namespace
+
+void buildChapterSectors(Program& p) {
+    auto& r = p.run;
+    int s = 0;
+    int ch = r.BCHAP;
+    while (ch <= r.ECHAP && s < r.SECTORS) {
+        if (passedOver(r, ch)) {
+            ++ch;
+            continue;
+        }
+        if (r.CS[ch] > 0) {
+            sectorChapter(r, ch, std::min(r.CS[ch], r.SECTORS - s), s);
+            ++ch;
+            continue;
+        }
+        std::vector<int> group;
+        int g = ch;
+        for (; g <= r.ECHAP; ++g) {
+            if (passedOver(r, g)) continue;
+            group.push_back(g);
+            if (r.CS[g] > 0) break;
+        }
+        if (g > r.ECHAP) break;  // no share after the group: refused by the editor
+        sectorGroup(r, group, std::min(r.CS[g], r.SECTORS - s), s);
+        ch = g + 1;
+    }
+    r.EC[r.SECTORS] = r.ECHAP;
+    r.EV[r.SECTORS] = r.EVER;
+}
+
+void countChapterSectors(Program& p) {
+    auto& r = p.run;
+    for (int s = 1; s <= r.SECTORS; ++s) r.QPS[s] = r.FPS[s] = r.RPS[s] = r.OPS[s] = r.SPS[s] = 0;
+    // Each sector is read from the slot of its own first verse, so a sector
+    // never depends on where the previous one stopped.
+    for (int s = 1; s <= r.SECTORS; ++s) walkSector(p, s);
+    for (int s = 1; s <= r.SECTORS; ++s) {
+        r.TQPS[s] = r.QPS[s];
+        r.TFPS[s] = r.FPS[s];
+        r.TRPS[s] = r.RPS[s];
+        r.TOPS[s] = r.OPS[s];
+        r.TSPS[s] = r.SPS[s];
+    }
+}
+
+void CHAPSEC(Program& p) {
+    auto& r = p.run;
+    Console& c = p.con;
+    if (r.LG == 'L' && r.BCHAP == 7 && r.ECHAP == 7)
+        failRestart(p, "The L material has no questions in chapter 7. Please choose another range.");
+    r.QMAX = std::clamp(r.QMAX, 1, SCMAX);
+    const int n = r.ECHAP - r.BCHAP + 1;
+    for (bool firstPass = true;; firstPass = false) {
+        CLR(p);
+        if (firstPass) r.CS.fill(0);
+        r.SECTORS = r.QMAX;
+        if (n > r.SECTORS) {
+            c.write("  We must reset the questions per packet to sector " + std::to_string(n) + " chapters.");
+            r.QMAX = r.SECTORS = n;
+            c.readLine();
+            CLR(p);
+        }
+        c.write("  Choose questions per chapter.");
+        if (r.LG != 'L') c.write(" Use zeros to group chapters.");
+        c.writeln();
+        if (firstPass) dealShares(r);
+        listChapters(p, n);
+        editShares(p, n);
+
+        buildChapterSectors(p);
+        countChapterSectors(p);
+        r.TEMPF = r.FBEFORE;
+
+        CLR(p);
+        c.writeln();
+        DISPLAY(p);
+        r.MINQZ = 200;
+        for (int s = 1; s <= r.SECTORS; ++s) r.MINQZ = std::min(r.MINQZ, r.QPS[s]);
+        c.gotoXY(3, 3);
+        c.write("Your smallest sector has " + std::to_string(r.MINQZ) +
+                (r.MINQZ == 1 ? " question. " : " regular questions. "));
+        if (c.readKey() != key::Esc) return;
+    }
+}
 
 }  // namespace tess

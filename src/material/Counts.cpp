@@ -1,5 +1,7 @@
 #include "material/Counts.h"
 
+#include "material/CountFile.h"
+
 namespace tess {
 
 void BCOUNT(Program& p) {
@@ -49,6 +51,21 @@ void countRange(Program& p) {
     }
 }
 
+void rangeSummary(Program& p) {
+    auto& r = p.run;
+    Console& c = p.con;
+    c.gotoXY(1, c.whereY());
+    c.writeln("  A quiz will contain one question from each sector.");
+    c.writeln("  Regular Questions: " + std::to_string(r.TQUEST) + "   FTV: " + std::to_string(r.FQUEST) +
+              "   CV Refs: " + std::to_string(r.RQUEST) + "   CO Refs: " + std::to_string(r.OQUEST) +
+              "   SIT: " + std::to_string(r.SQUEST));
+    if (r.FMAX > 0) r.FQUIZ = ((4 * r.FQUEST) / r.FMAX) / 5;
+    if (r.SMAX > 0) r.SQUIZ = r.SQUEST / r.SMAX;
+    if (r.OMAX > 0) r.OQUIZ = r.OQUEST / r.OMAX;
+    if (r.RMAX > 0) r.RQUIZ = r.RQUEST / r.RMAX;
+    r.TEMPF = r.FBEFORE;
+}
+
 void CONVERT2(Program& p) {
     p.run.RLBK[p.run.C1] = 'L';
     p.run.BKNAME[p.run.C1] = "Luke";
@@ -60,7 +77,46 @@ void WRITEMAT(Program& p) {
                        std::to_string(r.ECHAP) + ":" + std::to_string(r.EVER));
 }
 
-// Placeholder until the index build lands.
-void prepareCounts(Program&) {}
+void prepareCounts(Program& p) {
+    auto& r = p.run;
+    Console& c = p.con;
+    c.gotoXY(3, 3);
+    const std::string found = findCountFile(p);
+    r.countFound = found;
+    std::vector<std::string> notices;
+    bool build = true;
+    if (r.INDX == 'N') {
+        // Reading a damaged count file would sector by garbage: rebuild instead.
+        if (found.empty())
+            notices.push_back("  The count file " + r.COUNTFILE + " was not found: it is built anew.");
+        else if (auto why = loadCountFile(r, found))
+            notices.push_back("  The count file " + r.COUNTFILE + " " + *why + ": it is built anew.");
+        else
+            build = false;
+    }
+    if (build) {
+        CLR(p);
+        c.writeln("  Creating index of questions...");
+        c.writeln();
+        buildIndex(p, notices);
+        const std::string written = p.file(r.COUNTFILE);
+        if (!writeFileAtomic(written, countFileLines(r)))
+            failRestart(p, "The count file " + written + " could not be written.");
+        r.countFound = written;
+    }
+    if (!notices.empty()) {
+        for (const auto& n : notices) c.writeln(n);
+        c.writeln();
+        c.write("  Press Return to continue. ");
+        c.readLine();
+    }
+    c.gotoXY(3, 3);
+    c.write("Sectoring material...");
+    c.clearEol();
+    // The run always works on the tables as the count file holds them.
+    if (build)
+        if (auto why = loadCountFile(r, r.countFound))
+            failRestart(p, "The count file " + r.countFound + " " + *why + " after it was written.");
+}
 
 }  // namespace tess

@@ -2,6 +2,48 @@
 
 namespace tess {
 
-void DISPLAY(Program&) {}  // placeholder
+namespace {
+
+void writeEntry(Program& p, int s, int numberWidth) {
+    Console& c = p.con;
+    const auto& r = p.run;
+    c.write(s, numberWidth);
+    c.write(" L ");
+    c.write(r.BC[s], 2);
+    c.write(":");
+    c.write(r.BV[s], 2);
+    c.write(r.EC[s], 3);
+    c.write(":");
+    c.write(r.EV[s], 2);
+    for (int n : {r.QPS[s], r.FPS[s], r.RPS[s], r.OPS[s], r.SPS[s]}) c.write(n, 4);
+}
+
+}  // namespace
+
+void DISPLAY(Program& p) {
+    auto& r = p.run;
+    Console& c = p.con;
+    if (r.SECTORS < 1 || r.SECTORS > SCMAX) return;  // no table to show
+    r.EC[r.SECTORS] = r.ECHAP;
+    r.EV[r.SECTORS] = r.EVER;
+    c.writeln();
+    c.writeln("  Sc From    To    --Total Questions--   Sc From    To    --Total Questions--");
+    c.writeln("  Nm Verse   Verse Reg FTV Ref ChO Sit   Nm Verse   Verse Reg FTV Ref ChO Sit");
+    c.writeln("  -- ------- ----- --- --- --- --- ---   -- ------- ----- --- --- --- --- ---");
+    const int h = (r.SECTORS + 1) / 2;
+    for (int i = 1; i <= h; ++i) {
+        writeEntry(p, i, 4);
+        if (i + h <= r.SECTORS) writeEntry(p, i + h, 5);
+        c.writeln();
+    }
+    c.writeln();
+    r.RQUEST = r.FQUEST = r.OQUEST = r.SQUEST = 0;
+    for (int s = 1; s <= r.SECTORS; ++s) {
+        r.RQUEST += r.RPS[s];
+        r.FQUEST += r.FPS[s];
+        r.OQUEST += r.OPS[s];
+        r.SQUEST += r.SPS[s];
+    }
+}
 
 }  // namespace tess

@@ -1,0 +1,186 @@
+#include "material/CountFile.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "material/BankFile.h"
+
+namespace tess {
+
+namespace {
+
+constexpr long COUNT_FIELD_MAX = 65535;  // far above any real verse; keeps totals in range
+constexpr std::size_t SKIPPED_SHOWN = 5;  // line numbers named in a skipped-lines notice
+
+void zeroCounts(RunState& r) {
+    r.QCOUNT.fill(0);
+    r.FCOUNT.fill(0);
+    r.RCOUNT.fill(0);
+    r.OCOUNT.fill(0);
+    r.SCOUNT.fill(0);
+}
+
+// Seven unsigned numbers separated by blanks, nothing else on the line.
+bool parseCountLine(const std::string& line, Arr<long, 1, 7>& out) {
+    std::size_t i = 0;
+    int n = 0;
+    for (;;) {
+        while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
+        if (i >= line.size()) break;
+        if (n == 7) return false;
+        long v = 0;
+        std::size_t digits = 0;
+        while (i < line.size() && line[i] >= '0' && line[i] <= '9') {
+            if (++digits > 6) return false;
+            v = v * 10 + (line[i++] - '0');
+        }
+        if (digits == 0 || (i < line.size() && line[i] != ' ' && line[i] != '\t')) return false;
+        out[++n] = v;
+    }
+    return n == 7;
+}
+
+bool isBlank(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
+
+std::string joinNumbers(const std::vector<std::size_t>& v, std::size_t total) {
+    std::string s;
+    for (std::size_t i = 0; i < v.size(); ++i) s += (i ? ", " : "") + std::to_string(v[i]);
+    if (total > v.size()) s += ", ...";
+    return s;
+}
+
+struct BankSource {
+    const std::string& name;
+    Counts& table;
+    bool regular;
+};
+
+// Counts one bank file into its table; skipped lines become a notice.
+void countBankFile(Program& p, const BankSource& src, std::vector<std::string>& notices) {
+    const std::string path = p.file(src.name);
+    BankReader in(path, p.run);
+    if (!in.isOpen()) {
+        if (src.regular)
+            failRestart(p, "The question file " + src.name + " was not found in " + p.dir.string() +
+                               ". The index was not built; the count file is unchanged.");
+        notices.push_back("  " + src.name + " not found: it counts as empty.");
+        return;
+    }
+    BankRef ref, prev;
+    std::size_t lastCounted = 0, skipped = 0;
+    std::vector<std::size_t> skippedAt;
+    auto noteSkipped = [&](std::size_t upTo) {
+        for (std::size_t k = lastCounted + 1; k < upTo; ++k) {
+            ++skipped;
+            if (skippedAt.size() < SKIPPED_SHOWN) skippedAt.push_back(k);
+        }
+    };
+    while (in.next(&ref)) {
+        const std::size_t ln = in.fileLine();
+        noteSkipped(ln);
+        lastCounted = ln;
+        if (ref.chapter < prev.chapter || (ref.chapter == prev.chapter && ref.verse < prev.verse))
+            failRestart(p, "The lines of " + src.name + " are not in chapter and verse order: line " +
+                               std::to_string(ln) + " (" + std::to_string(ref.chapter) + ":" +
+                               std::to_string(ref.verse) + ") follows " + std::to_string(prev.chapter) + ":" +
+                               std::to_string(prev.verse) + ". The index was not built.");
+        prev = ref;
+        ++src.table(ref.chapter, ref.verse);
+    }
+    noteSkipped(in.fileLine() + 1);
+    if (skipped == 0) return;
+
+    notices.push_back("  " + src.name + ": " + std::to_string(skipped) + (skipped == 1 ? " line" : " lines") +
+                      " not counted (line " + joinNumbers(skippedAt, skipped) + ")");
+    TextReader again(path);
+    for (std::size_t k = 1; k <= skippedAt.front(); ++k) {
+        auto line = again.readLine(BANK_LINE_MAX);
+        if (!line) break;
+        if (k == skippedAt.front())
+            if (auto why = rejectReason(*line, p.run)) notices.push_back("    line " + std::to_string(k) + ": " + *why);
+    }
+}
+
+}  // namespace
+
+std::string findCountFile(const Program& p) {
+    const std::string& name = p.run.COUNTFILE;
+    if (name.empty()) return {};
+    const std::string here = p.file(name);
+    if (fileExists(here)) return here;
+    const char* list = std::getenv("Path");
+    if (!list) list = std::getenv("PATH");
+    if (!list) return {};
+    std::string_view rest(list);
+    while (!rest.empty()) {
+        const std::size_t colon = rest.find(':');
+        const std::string_view dir = rest.substr(0, colon);
+        rest = colon == std::string_view::npos ? std::string_view{} : rest.substr(colon + 1);
+        if (dir.empty()) continue;
+        const std::string there = (std::filesystem::path(dir) / name).string();
+        if (fileExists(there)) return there;
+    }
+    return {};
+}
+
+std::vector<std::string> countFileLines(const RunState& r) {
+    std::vector<std::string> lines;
+    lines.reserve(COUNT_LINES);
+    for (int ch = 1; ch <= CHMAX; ++ch)
+        for (int v = 1; v <= VMAX; ++v)
+            lines.push_back(std::to_string(ch) + " " + std::to_string(v) + " " + std::to_string(r.QCOUNT(ch, v)) + " " +
+                            std::to_string(r.FCOUNT(ch, v)) + " " + std::to_string(r.RCOUNT(ch, v)) + " " +
+                            std::to_string(r.OCOUNT(ch, v)) + " " + std::to_string(r.SCOUNT(ch, v)));
+    return lines;
+}
+
+std::optional<std::string> loadCountFile(RunState& r, const std::string& path) {
+    zeroCounts(r);
+    TextReader in;
+    if (path.empty() || !in.open(path)) return std::string("is missing");
+    auto fail = [&](std::string why) {
+        zeroCounts(r);
+        return std::optional<std::string>(std::move(why));
+    };
+    Arr<long, 1, 7> f{};
+    for (int i = 1; i <= COUNT_LINES; ++i) {
+        auto line = in.readLine(200);
+        if (!line) return fail("is short (" + std::to_string(i - 1) + " of " + std::to_string(COUNT_LINES) + " lines)");
+        const int ch = (i - 1) / VMAX + 1, v = (i - 1) % VMAX + 1;
+        if (!parseCountLine(*line, f) || f[1] != ch || f[2] != v)
+            return fail("has a bad line " + std::to_string(i));
+        bool fits = true;
+        for (int k = 3; k <= 7; ++k) fits = fits && f[k] <= COUNT_FIELD_MAX;
+        if (!fits) return fail("has a bad line " + std::to_string(i));
+        r.QCOUNT(ch, v) = static_cast<int>(f[3]);
+        r.FCOUNT(ch, v) = static_cast<int>(f[4]);
+        r.RCOUNT(ch, v) = static_cast<int>(f[5]);
+        r.OCOUNT(ch, v) = static_cast<int>(f[6]);
+        r.SCOUNT(ch, v) = static_cast<int>(f[7]);
+    }
+    while (auto extra = in.readLine(200))
+        if (!isBlank(*extra)) return fail("has more than " + std::to_string(COUNT_LINES) + " lines");
+    return std::nullopt;
+}
+
+void buildIndex(Program& p, std::vector<std::string>& notices) {
+    auto& r = p.run;
+    zeroCounts(r);
+    const BankSource sources[] = {{r.REGFILE, r.QCOUNT, true},
+                                  {r.FTVFILE, r.FCOUNT, false},
+                                  {r.CVFILE, r.RCOUNT, false},
+                                  {r.COFILE, r.OCOUNT, false},
+                                  {r.SITFILE, r.SCOUNT, false}};
+    for (const auto& src : sources) countBankFile(p, src, notices);
+}
+
+void READ11(Program& p, int X, int Y, int S) {
+    auto& r = p.run;
+    r.QPS[S] += r.QCOUNT(X, Y);
+    r.FPS[S] += r.FCOUNT(X, Y);
+    r.RPS[S] += r.RCOUNT(X, Y);
+    r.OPS[S] += r.OCOUNT(X, Y);
+    r.SPS[S] += r.SCOUNT(X, Y);
+}
+
+}  // namespace tess

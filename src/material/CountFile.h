@@ -1,0 +1,34 @@
+#pragma once
+// The count file: one line per verse slot (2040 lines, chapter-major), each
+// "chapter verse regular ftv cv co sit". Sectoring reads only these counts,
+// never the bank files themselves.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "run/Program.h"
+
+namespace tess {
+
+// The count file's place: the working directory first, then each directory
+// of `Path` (or `PATH` when `Path` is not set), split on ':'. Empty if absent.
+std::string findCountFile(const Program& p);
+
+// The 2040 lines for the current count tables.
+std::vector<std::string> countFileLines(const RunState& run);
+
+// Loads the five count tables from `path`. On a missing, short or malformed
+// file the tables are left zeroed and the reason is returned.
+std::optional<std::string> loadCountFile(RunState& run, const std::string& path);
+
+// Counts the five bank files of the run into the count tables (zeroed
+// first). A missing regular file or lines out of order go back to the title
+// (failRestart) before anything is written. Notices for the user (skipped
+// lines, missing specialty files) are appended to `notices`.
+void buildIndex(Program& p, std::vector<std::string>& notices);
+
+// Adds the five counts of slot (X, Y) to sector S: the count-file line of
+// that slot, read from the tables, which equal the file once it is loaded.
+void READ11(Program& p, int X, int Y, int S);
+
+}  // namespace tess

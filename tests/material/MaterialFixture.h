@@ -1,0 +1,91 @@
+#pragma once
+// Small hand-made banks in a temporary directory, and a program context on
+// the in-memory screen, for the material tests.
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "console/Random.h"
+#include "console/ScreenConsole.h"
+#include "run/Program.h"
+
+namespace tess::testing {
+
+inline constexpr int LUKE_VERSES[24] = {80, 52, 38, 44, 39, 49, 50, 56, 62, 42, 54, 59,
+                                        35, 35, 32, 31, 37, 43, 48, 47, 38, 71, 56, 53};
+
+class TempDir {
+public:
+    TempDir() {
+        static std::atomic<int> seq{0};
+        path_ = std::filesystem::temp_directory_path() /
+                ("tess_material_" + std::to_string(::getpid()) + "_" + std::to_string(seq++));
+        std::filesystem::remove_all(path_);
+        std::filesystem::create_directories(path_);
+    }
+    ~TempDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(path_, ec);
+    }
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+inline void writeLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    for (const auto& l : lines) out << l << "\r\n";
+}
+
+inline std::vector<std::string> readLines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::vector<std::string> lines;
+    std::string l;
+    while (std::getline(in, l)) {
+        if (!l.empty() && l.back() == '\r') l.pop_back();
+        lines.push_back(l);
+    }
+    return lines;
+}
+
+// A bank line "cc:vv<TAB>text" with the chapter and verse right-aligned.
+inline std::string bankLine(int ch, int v, const std::string& text = "Who spoke?") {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%2d:%2d\t", ch, v);
+    return buf + text;
+}
+
+struct MaterialProgram {
+    ScreenConsole con;
+    Random rnd{1};
+    Program p;
+    explicit MaterialProgram(const std::filesystem::path& dir = ".") : p(con, rnd, dir) {
+        for (int ch = 1; ch <= 24; ++ch) p.run.EVS[ch] = LUKE_VERSES[ch - 1];
+        auto& r = p.run;
+        r.REGFILE = "Luke.A";
+        r.FTVFILE = "FTV.00";
+        r.CVFILE = "cv.b";
+        r.COFILE = "co.b";
+        r.SITFILE = "SIT.TXT";
+        r.COUNTFILE = "count.00A";
+        r.INDX = 'Y';
+    }
+    void range(int bc, int bv, int ec, int ev) {
+        p.run.BCHAP = bc;
+        p.run.BVER = bv;
+        p.run.ECHAP = ec;
+        p.run.EVER = ev;
+    }
+};
+
+}  // namespace tess::testing
