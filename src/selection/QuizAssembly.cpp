@@ -125,24 +125,6 @@ Answer askApproval(Program& p) {
     }
 }
 
-// Gives the attempt's specialty questions back to their pools.
-void giveBackSpecialties(Program& p) {
-    auto& r = p.run;
-    for (int a = 1; a <= r.SECTORS; ++a) {
-        const int s = r.SECTOR[a], b = r.PNUMBER[a];
-        if (s < 1 || s > SCMAX || b < 1) continue;  // nothing was placed there
-        Flags* table = nullptr;
-        switch (letterAt(r, a)) {
-            case 'R': ++r.RPS[s]; table = &r.REFERENCE; break;
-            case 'O': ++r.OPS[s]; table = &r.ONLY; break;
-            case 'F': ++r.FPS[s]; table = &r.FINISH; break;
-            case 'S': ++r.SPS[s]; table = &r.SITUATION; break;
-            default: continue;
-        }
-        r.FLAG[s] = 1;
-        flagRef(*table, s, b) = 1;
-    }
-}
 
 bool holdsInterrogative(const RunState& r, int pos) {
     return flagIs(r.INT, r.RSECTOR[pos], r.PNUMBER[pos]);
@@ -210,6 +192,28 @@ void tradeInterrogatives(Program& p, bool tooMany) {
     }
 }
 
+
+}  // namespace
+
+// Gives the attempt's specialty questions back to their pools.
+void giveBackSpecialties(Program& p) {
+    auto& r = p.run;
+    for (int a = 1; a <= r.SECTORS; ++a) {
+        const int s = r.SECTOR[a], b = r.PNUMBER[a];
+        if (s < 1 || s > SCMAX || b < 1) continue;  // nothing was placed there
+        Flags* table = nullptr;
+        switch (letterAt(r, a)) {
+            case 'R': ++r.RPS[s]; table = &r.REFERENCE; break;
+            case 'O': ++r.OPS[s]; table = &r.ONLY; break;
+            case 'F': ++r.FPS[s]; table = &r.FINISH; break;
+            case 'S': ++r.SPS[s]; table = &r.SITUATION; break;
+            default: continue;
+        }
+        r.FLAG[s] = 1;
+        flagRef(*table, s, b) = 1;
+    }
+}
+
 // One pass over the regular file; every regular position gets the text of
 // its own question, also when two positions drew on one sector.
 void readRegularTexts(Program& p) {
@@ -233,8 +237,6 @@ void readRegularTexts(Program& p) {
         }
     }
 }
-
-}  // namespace
 
 void markAllAvailable(Program& p) {
     auto& r = p.run;
