@@ -64,7 +64,8 @@ std::string RegularWalk::next(int s) {
 
 void RegularWalk::outOfDate(const std::string& why) {
     const auto& r = p_.run;
-    failRestart(p_, "The count file " + r.COUNTFILE + " does not match the regular question file " + r.REGFILE +
+    const std::string count = r.countFound.empty() ? r.COUNTFILE : r.countFound;
+    failRestart(p_, "The count file " + count + " does not match the regular question file " + r.REGFILE +
                         ": " + why + ". The count file is out of date and must be rebuilt: answer Y to "
                         "\"Reindex\" on the style form and run again.");
 }

@@ -125,7 +125,6 @@ Answer askApproval(Program& p) {
     }
 }
 
-
 bool holdsInterrogative(const RunState& r, int pos) {
     return flagIs(r.INT, r.RSECTOR[pos], r.PNUMBER[pos]);
 }
@@ -161,17 +160,24 @@ void abandonInterrogatives(Program& p, bool tooMany) {
     r.ITOT = r.INUM;
 }
 
+// The counts of a trade, shown in place on row 4 (above the message rows):
+// a new line for each of up to 5000 trades would scroll the title away and
+// overwrite the warnings.
+void showTradeCount(Program& p) {
+    auto& c = p.con;
+    const int col = c.whereX(), row = c.whereY();
+    c.gotoXY(3, 4);
+    c.clearEol();
+    c.write(to_string(p.run.ITOT) + " " + to_string(p.run.INUM));
+    c.gotoXY(col, row);
+}
+
 // Trades regular questions until the quiz holds INUM interrogatives.
 void tradeInterrogatives(Program& p, bool tooMany) {
     auto& r = p.run;
     int trades = 0;
     while (r.ITOT != r.INUM) {
-        if (tooMany) {
-            // One row shows the progress; 5000 lines would scroll the title away.
-            p.con.gotoXY(1, p.con.whereY());
-            p.con.clearEol();
-            p.con.write(to_string(r.ITOT) + " " + to_string(r.INUM));
-        }
+        if (tooMany) showTradeCount(p);
         if (trades == TRADE_LIMIT) {
             abandonInterrogatives(p, tooMany);
             return;
