@@ -1,7 +1,86 @@
 #include "material/Interrogative.h"
 
+#include <algorithm>
+#include <array>
+
+#include "run/Limits.h"
+
 namespace tess {
 
-void COUNTINT(Program&) {}  // placeholder
+namespace {
+
+constexpr std::array<std::string_view, 52> OPENINGS = {
+    "Is ",       "Are ",      "Can ",      "Did ",       "Was ",      "Who ",      "Who,",      "Why ",
+    "How ",      "What ",     "What,",     "Whom ",      "When ",     "Where ",    "Which ",    "Whose ",
+    "In wh",     "Of wh",     "On wh",     "At wh",      "To wh",     "Off wh",    "Before wh", "By wh",
+    "For wh",    "Do you",    "From wh",   "Into wh",    "Over wh",   "Unto wh",   "Upon wh",   "With wh",
+    "About wh",  "Above wh",  "Along wh",  "Among wh",   "Below wh",  "Since wh",  "Under wh",  "Until wh",
+    "Across wh", "Around wh", "Beside wh", "Beyond wh",  "During wh", "Toward wh", "Within wh", "Against wh",
+    "Beneath wh", "Between wh", "Without wh", "Through wh"};
+
+// Openings that look like questions but are not ("When God" has no blank on
+// purpose: it also excludes "When Godly").
+constexpr std::array<std::string_view, 12> NOT_QUESTIONS = {
+    "What I ",  "When I ",  "When a ",   "How true ", "What God ", "When this ",
+    "When he ", "When his ", "When God", "When he ",  "When we ",  "When Moses "};
+
+bool opensWith(std::string_view text, std::string_view opening) {
+    return text.size() >= opening.size() && text.substr(0, opening.size()) == opening;
+}
+
+bool inSector(const RunState& r, int s, const BankRef& ref) {
+    const auto at = [](int c, int v) { return c * 100 + v; };
+    const int x = at(ref.chapter, ref.verse);
+    return x >= at(r.BC[s], r.BV[s]) && x <= at(r.EC[s], r.EV[s]);
+}
+
+}  // namespace
+
+bool isInterrogative(std::string_view bankLine) {
+    std::string text(bankLine.size() > 6 ? bankLine.substr(6, LMAX - 6) : std::string_view{});
+    if (!text.empty() && text[0] == 'w') text[0] = 'W';
+    const bool question = std::any_of(OPENINGS.begin(), OPENINGS.end(), [&](auto o) { return opensWith(text, o); });
+    const bool excluded =
+        std::any_of(NOT_QUESTIONS.begin(), NOT_QUESTIONS.end(), [&](auto o) { return opensWith(text, o); });
+    return question && !excluded;
+}
+
+RegularWalk::RegularWalk(Program& p) : p_(p), in_(p.file(p.run.REGFILE), p.run) {
+    if (!in_.isOpen())
+        failRestart(p_, "The regular question file " + p_.run.REGFILE + " cannot be read.");
+    for (int i = 0; i < p_.run.BEFORE; ++i)
+        if (!in_.next()) outOfDate("it ends before the chosen range begins");
+}
+
+std::string RegularWalk::next(int s) {
+    BankRef ref;
+    auto line = in_.next(&ref);
+    if (!line) outOfDate("it ends before the last question of sector " + std::to_string(s));
+    if (!inSector(p_.run, s, ref))
+        outOfDate("line " + std::to_string(in_.fileLine()) + " (" + std::to_string(ref.chapter) + ":" +
+                  std::to_string(ref.verse) + ") falls outside sector " + std::to_string(s));
+    return *line;
+}
+
+void RegularWalk::outOfDate(const std::string& why) {
+    const auto& r = p_.run;
+    const std::string count = r.countFound.empty() ? r.COUNTFILE : r.countFound;
+    failRestart(p_, "The count file " + count + " does not match the regular question file " + r.REGFILE +
+                        ": " + why + ". The count file is out of date and must be rebuilt: answer Y to "
+                        "\"Reindex\" on the style form and run again.");
+}
+
+void COUNTINT(Program& p) {
+    auto& r = p.run;
+    p.con.gotoXY(3, 3);
+    p.con.write("Creating index of interrogatives...");
+    RegularWalk walk(p);
+    for (int s = 1; s <= r.SECTORS; ++s) {
+        auto& marks = r.INT[s];
+        marks.resize(std::max<std::size_t>(marks.size(), static_cast<std::size_t>(std::max(REGXX, r.QPS[s]) + 1)), 0);
+        for (int n = 1; n <= r.QPS[s]; ++n)
+            marks[static_cast<std::size_t>(n)] = static_cast<char>(isInterrogative(walk.next(s)));
+    }
+}
 
 }  // namespace tess

@@ -87,6 +87,11 @@ struct RunState : StyleSettings {
     // --- additions of the material subsystem
 
     // --- additions of the selection subsystem
+    // Question number (within its sector and kind) of the question at each
+    // position; 0 = none. NUMBER/RNUMBER hold one entry per sector, which two
+    // positions drawing on one sector would overwrite, so the list file, the
+    // give-back and the trading go by position.
+    BySector<int> PNUMBER{};
 
     // --- additions of the output subsystem
     // The slot being written: line buffer (first string in 1..254, second

@@ -1,8 +1,309 @@
 #include "selection/QuizAssembly.h"
 
+#include <algorithm>
+#include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "material/Counts.h"
+#include "material/Interrogative.h"
+#include "selection/Availability.h"
+#include "selection/QuizListing.h"
+#include "selection/RegularPicker.h"
+#include "selection/RepeatControl.h"
+#include "selection/SpecialtyPasses.h"
+
 namespace tess {
 
-void markAllAvailable(Program&) {}  // placeholder
-void CHOOSESPEC(Program&) {}        // placeholder
+namespace {
+
+using std::to_string;
+
+constexpr int NONE = 99;
+// Position draws of one trade before it falls back to a direct choice.
+constexpr int POSITION_DRAWS = 20000;
+
+char letterAt(const RunState& r, int pos) { return r.TYP.at(static_cast<std::size_t>(pos)); }
+
+void resetQuiz(RunState& r) {
+    for (int x = 1; x <= SCMAX; ++x) {
+        r.ALL[x] = " ";
+        r.ALL2[x] = " ";
+        r.SECTOR[x] = NONE;
+        r.QN[x] = NONE;
+        r.PNUMBER[x] = 0;
+    }
+}
+
+void newRegularCycle(Program& p) {
+    auto& r = p.run;
+    warn(p, "  **Out of Regular Questions...Using Repeats beginning quiz " + to_string(r.Q2) + "**");
+    r.MINQZ = r.MINQZ + r.MINQZ1 - 1;
+    for (int s = 1; s <= SCMAX; ++s) setAll(r.REGQUESTION[s], true);
+    for (int s = 1; s <= r.SECTORS; ++s) r.QPS[s] = r.TQPS[s];
+    logLine(p, "Regular Question Repeats begin quiz " + to_string(r.Q2));
+}
+
+// The kind whose material is tightest is served first, the next one second.
+void specialtyOrder(Program& p) {
+    auto& r = p.run;
+    r.TYP = r.PAT[r.Q2];
+    int rdif = 0, fdif = 0, sdif = 0, odif = 0;
+    for (int s = 1; s <= r.SECTORS; ++s) {
+        rdif += r.RPS[s] > 0;
+        sdif += r.SPS[s] > 0;
+        fdif += r.FPS[s] > 0;
+        odif += r.OPS[s] > 0;
+    }
+    for (int x = 1; x <= r.SECTORS; ++x) {
+        switch (letterAt(r, x)) {
+            case 'R': --rdif; break;
+            case 'O': --odif; break;
+            case 'S': --sdif; break;
+            case 'F': --fdif; break;
+            default: break;
+        }
+    }
+    std::array<std::pair<char, int*>, 4> first{{{'F', &fdif}, {'S', &sdif}, {'R', &rdif}, {'O', &odif}}};
+    auto smallest = [](const auto& kinds) {
+        auto best = kinds[0];
+        for (const auto& k : kinds)
+            if (*k.second < *best.second) best = k;
+        return best;
+    };
+    auto p1 = smallest(first);
+    r.PRIORITY1 = p1.first;
+    *p1.second = 200;
+    std::array<std::pair<char, int*>, 4> second{{{'F', &fdif}, {'S', &sdif}, {'O', &odif}, {'R', &rdif}}};
+    r.PRIORITY2 = smallest(second).first;
+}
+
+void runPass(Program& p, char kind) {
+    switch (kind) {
+        case 'F': FINDFTVS(p); break;
+        case 'S': FINDSITS(p); break;
+        case 'R': FINDREFS(p); break;
+        case 'O': FINDONLYS(p); break;
+        default: break;
+    }
+}
+
+void specialtyAttempt(Program& p) {
+    auto& r = p.run;
+    r.SECOND = 0;
+    for (int s = 1; s <= r.SECTORS; ++s) r.FLAG[s] = 1;
+    p.con.gotoXY(3, 3);
+    p.con.clearEol();
+    p.con.writeln("Choosing Quiz " + to_string(r.Q2));
+    p.con.writeln();
+    r.TYP = r.PAT[r.Q2];
+    r.LAST = NONE;
+    r.LASTO = NONE;
+    runPass(p, r.PRIORITY1);
+    runPass(p, r.PRIORITY2);
+    for (char k : {'S', 'F', 'R', 'O'})
+        if (k != r.PRIORITY1 && k != r.PRIORITY2) runPass(p, k);
+}
+
+enum class Answer { Accept, Reject, Abandon };
+
+Answer askApproval(Program& p) {
+    auto& c = p.con;
+    c.writeln();
+    c.write("  Do you wish to accept this combination (y/n)? ");
+    for (;;) {
+        c.gotoXY(49, c.whereY());
+        c.write("  ");
+        c.gotoXY(49, c.whereY());
+        const int k = c.readKey();
+        if (k == key::Esc) return Answer::Abandon;
+        if (k == 'y' || k == 'Y' || k == 'n' || k == 'N') {
+            CLR(p);
+            return (k == 'y' || k == 'Y') ? Answer::Accept : Answer::Reject;
+        }
+    }
+}
+
+bool holdsInterrogative(const RunState& r, int pos) {
+    return flagIs(r.INT, r.RSECTOR[pos], r.PNUMBER[pos]);
+}
+
+// A regular position whose question is (or is not) an interrogative, drawn
+// at random; 0 when there is none.
+int drawTradePosition(Program& p, bool interrogative) {
+    auto& r = p.run;
+    auto fits = [&](int pos) {
+        return letterAt(r, pos) == 'n' && r.PNUMBER[pos] > 0 && holdsInterrogative(r, pos) == interrogative;
+    };
+    for (int i = 0; i < POSITION_DRAWS; ++i) {
+        const int pos = p.rnd(r.SECTORS) + 1;
+        if (fits(pos)) return pos;
+    }
+    std::vector<int> candidates;
+    for (int pos = 1; pos <= r.SECTORS; ++pos)
+        if (fits(pos)) candidates.push_back(pos);
+    return candidates.empty() ? 0 : candidates[static_cast<std::size_t>(p.rnd(static_cast<int>(candidates.size())))];
+}
+
+void abandonInterrogatives(Program& p, bool tooMany) {
+    auto& r = p.run;
+    r.ABAND3 = true;
+    r.ABAND = r.Q2;
+    r.OLDIPC = r.IPC;
+    warn(p, tooMany ? "  **Some Sectors are out of Noninterrogative questions**"
+                    : "  **Some Sectors are out of Interrogative questions**");
+    const std::string what = to_string(r.IPC) + " Percent interrogatives on quiz " + to_string(r.Q2);
+    warn(p, "  **Abandoning " + what + "**");
+    logLine(p, "Abandoning " + what);
+    r.IPC = 50;
+    r.ITOT = r.INUM;
+}
+
+// The counts of a trade, shown in place on row 4 (above the message rows):
+// a new line for each of up to 5000 trades would scroll the title away and
+// overwrite the warnings.
+void showTradeCount(Program& p) {
+    auto& c = p.con;
+    const int col = c.whereX(), row = c.whereY();
+    c.gotoXY(3, 4);
+    c.clearEol();
+    c.write(to_string(p.run.ITOT) + " " + to_string(p.run.INUM));
+    c.gotoXY(col, row);
+}
+
+// Trades regular questions until the quiz holds INUM interrogatives.
+void tradeInterrogatives(Program& p, bool tooMany) {
+    auto& r = p.run;
+    int trades = 0;
+    while (r.ITOT != r.INUM) {
+        if (tooMany) showTradeCount(p);
+        if (trades == TRADE_LIMIT) {
+            abandonInterrogatives(p, tooMany);
+            return;
+        }
+        const int pos = drawTradePosition(p, tooMany);
+        if (pos == 0) {
+            abandonInterrogatives(p, tooMany);
+            return;
+        }
+        const int s = r.RSECTOR[pos], n = r.PNUMBER[pos];
+        if (tooMany) --r.ITOT;
+        ++r.QPS[s];
+        r.FLAG[s] = 1;
+        flagRef(r.REGQUESTION, s, n) = 1;
+        r.C1 = pos;
+        CHOOSEQUE(p);
+        ++trades;
+    }
+}
+
+
+}  // namespace
+
+// Gives the attempt's specialty questions back to their pools.
+void giveBackSpecialties(Program& p) {
+    auto& r = p.run;
+    for (int a = 1; a <= r.SECTORS; ++a) {
+        const int s = r.SECTOR[a], b = r.PNUMBER[a];
+        if (s < 1 || s > SCMAX || b < 1) continue;  // nothing was placed there
+        Flags* table = nullptr;
+        switch (letterAt(r, a)) {
+            case 'R': ++r.RPS[s]; table = &r.REFERENCE; break;
+            case 'O': ++r.OPS[s]; table = &r.ONLY; break;
+            case 'F': ++r.FPS[s]; table = &r.FINISH; break;
+            case 'S': ++r.SPS[s]; table = &r.SITUATION; break;
+            default: continue;
+        }
+        r.FLAG[s] = 1;
+        flagRef(*table, s, b) = 1;
+    }
+}
+
+// One pass over the regular file; every regular position gets the text of
+// its own question, also when two positions drew on one sector.
+void readRegularTexts(Program& p) {
+    auto& r = p.run;
+    std::vector<int> positions;
+    for (int x = 1; x <= r.SECTORS; ++x) {
+        if (letterAt(r, x) == 'n' && r.PNUMBER[x] > 0) positions.push_back(x);
+    }
+    if (positions.empty()) return;
+    RegularWalk walk(p);
+    for (int s = 1; s <= r.SECTORS; ++s) {
+        for (int n = 1; n <= r.TQPS[s]; ++n) {
+            const std::string line = walk.next(s);
+            for (int x : positions) {
+                if (r.RSECTOR[x] != s || r.PNUMBER[x] != n) continue;
+                r.NUMBER[s] = n;
+                r.C1 = x;
+                CONVERT2(p);
+                r.ALL[x] = line;
+            }
+        }
+    }
+}
+
+void markAllAvailable(Program& p) {
+    auto& r = p.run;
+    for (int s = 1; s <= SCMAX; ++s) {
+        r.TRPS[s] = r.RPS[s];
+        r.TOPS[s] = r.OPS[s];
+        r.TFPS[s] = r.FPS[s];
+        r.TSPS[s] = r.SPS[s];
+        r.TQPS[s] = r.QPS[s];
+        const auto regSize = flagTableSize(REGXX, r.TQPS[s]);
+        r.REGQUESTION[s].assign(regSize, 1);
+        if (r.INT[s].size() < regSize) r.INT[s].resize(regSize, 0);
+        r.REFERENCE[s].assign(flagTableSize(SPXX, r.TRPS[s]), 1);
+        r.ONLY[s].assign(flagTableSize(SPXX, r.TOPS[s]), 1);
+        r.FINISH[s].assign(flagTableSize(SPXX, r.TFPS[s]), 1);
+        r.SITUATION[s].assign(flagTableSize(SPXX, r.TSPS[s]), 1);
+    }
+}
+
+void CHOOSESPEC(Program& p) {
+    auto& r = p.run;
+    resetQuiz(r);
+    if (r.Q2 > r.MINQZ) newRegularCycle(p);
+    specialtyOrder(p);
+
+    bool headerWritten = false;
+    for (;;) {
+        specialtyAttempt(p);
+        if (r.V == 1) screenListing(p);
+        if (!headerWritten) {
+            writeListHeader(p);
+            headerWritten = true;
+        }
+        if (r.V != 1) break;
+        const Answer a = askApproval(p);
+        if (a == Answer::Accept) break;
+        if (a == Answer::Abandon) {
+            r.EN = true;
+            return;
+        }
+        giveBackSpecialties(p);
+    }
+
+    int regular = 0;
+    for (int x = 1; x <= r.SECTORS; ++x) regular += letterAt(r, x) == 'n';
+    r.INUM = (regular * r.IPC) / 100;
+    if (r.V == 1) p.con.writeln("  Choosing Regular Questions for Quiz " + to_string(r.Q2));
+
+    r.ITOT = 0;
+    r.FIXLAST = r.FIX;
+    for (int x = 1; x <= r.SECTORS; ++x) {
+        if (letterAt(r, x) != 'n') continue;
+        r.C1 = x;
+        CHOOSEQUE(p);
+    }
+
+    if (r.IPC != 50 && r.ITOT > r.INUM) tradeInterrogatives(p, true);
+    if (r.IPC != 50 && r.ITOT < r.INUM) tradeInterrogatives(p, false);
+
+    readRegularTexts(p);
+    writeListBody(p);
+}
 
 }  // namespace tess

@@ -1,0 +1,36 @@
+#include "selection/SpecialtyPasses.h"
+
+namespace tess {
+
+namespace {
+void pass(Program& p, char letter, void (*picker)(Program&)) {
+    auto& r = p.run;
+    for (r.C1 = 1; r.C1 <= r.SECTORS; ++r.C1) {
+        if (r.TYP.at(static_cast<std::size_t>(r.C1)) != letter) continue;
+        ++r.SECOND;
+        picker(p);
+    }
+    FINDSET(p);
+}
+}  // namespace
+
+void FINDSET(Program& p) {
+    auto& r = p.run;
+    r.SECOND = 0;
+    r.LAST = 99;
+    r.LASTO = 99;
+    r.TYP = r.PAT[r.Q2];
+}
+
+void FINDREFS(Program& p) { pass(p, 'R', CHOOSEREF); }
+void FINDONLYS(Program& p) { pass(p, 'O', CHOOSEONLY); }
+void FINDSITS(Program& p) { pass(p, 'S', CHOOSESIT); }
+void FINDFTVS(Program& p) { pass(p, 'F', CHOOSEFIN); }
+
+// Placeholders until the specialty pickers land: the positions stay empty.
+void CHOOSEREF(Program&) {}
+void CHOOSEONLY(Program&) {}
+void CHOOSESIT(Program&) {}
+void CHOOSEFIN(Program&) {}
+
+}  // namespace tess
