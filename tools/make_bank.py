@@ -600,8 +600,10 @@ def ftv_files(text):
         for c, n in enumerate(VERSES, 1):
             want = (n + 2) // 3
             k_p = (want * pct + 50) // 100
-            ps = [(c, v) for v in range(1, n + 1) if (c, v) in prim]
-            ss = [(c, v) for v in range(1, n + 1) if (c, v) not in prim]
+            # A verse of five words or fewer has no "rest of the verse".
+            fit_ = [(c, v) for v in range(1, n + 1) if len(words(text[(c, v)])) > 5]
+            ps = [k for k in fit_ if k in prim]
+            ss = [k for k in fit_ if k not in prim]
             k_p = min(k_p, len(ps))
             k_s = min(want - k_p, len(ss))
 
