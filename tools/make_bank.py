@@ -445,8 +445,8 @@ def candidates(c, v, t, ctx, nxt):
             add("whose", "Whose son was %s?" % a, b, "whose son was %s?" % a)
 
     # How many.
-    nm = re.search(r"(?P<pre>[^;:.]*?)\b(?P<about>about )?(?P<num>" + "|".join(NUMBERS) +
-                   r")(?: (?:" + "|".join(NUMBERS) + r"))? (?P<noun>[a-z]+s|men|sheep|"
+    nm = re.search(r"(?P<pre>[^;:.]*?)\b(?P<about>about )?(?P<num>(?:[Aa]n |[Aa] )?(?:" + "|".join(NUMBERS) +
+                   r"))(?: (?:" + "|".join(NUMBERS) + r"))? (?P<noun>[a-z]+s|men|sheep|"
                    r"brethren|children|pence|loaves|fishes)\b(?P<post>[^;:.,]*)", t)
     if nm:
         noun = nm.group("noun")

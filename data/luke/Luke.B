@@ -604,7 +604,7 @@
  9:26	Quote Luke 9:26?	For whosoever shall be ashamed of me and of my words, of him shall the Son of man be ashamed, when he shall come in his own glory, and in his Father's, and of the holy angels.
  9:27	Quote Luke 9:27?	But I tell you of a truth, there be some standing here, which shall not taste of death, till they see the kingdom of God.
  9:28	Finish this verse: And it came to pass about an eight days after ...?	these sayings, he took Peter and John and James, and went up into a mountain to pray.
- 9:28	How many days are spoken of in Luke 9:28?	Eight days
+ 9:28	How many days are spoken of in Luke 9:28?	About an eight days
  9:28	Name the persons mentioned in Luke 9:28?	Peter, John, James
  9:29	Finish this verse: And as he prayed, the fashion of ...?	his countenance was altered, and his raiment was white and glistering.
  9:30	Quote Luke 9:30?	And, behold, there talked with him two men, which were Moses and Elias:
@@ -978,10 +978,10 @@
 16: 5	To whom did Jesus say, "How much owest thou unto my ..."?	The first
 16: 6	Quote Luke 16:6?	And he said, An hundred measures of oil. And he said unto him, Take thy bill, and sit down quickly, and write fifty.
 16: 6	What was said in Luke 16:6?	An hundred measures of oil
-16: 6	How many measures are spoken of in Luke 16:6?	Hundred measures
+16: 6	How many measures are spoken of in Luke 16:6?	An hundred measures
 16: 7	Quote Luke 16:7?	Then said he to another, And how much owest thou? And he said, An hundred measures of wheat. And he said unto him, Take thy bill, and write fourscore.
 16: 7	What was said in Luke 16:7?	An hundred measures of wheat
-16: 7	How many measures are spoken of in Luke 16:7?	Hundred measures
+16: 7	How many measures are spoken of in Luke 16:7?	An hundred measures
 16: 8	Finish this verse: And the lord commended the unjust steward, because he had done ...?	wisely: for the children of this world are in their generation wiser than the children of light.
 16: 9	Finish this verse: And I say unto you, Make to yourselves friends of ...?	the mammon of unrighteousness; that, when ye fail, they may receive you into everlasting habitations.
 16:10	What does Luke 16:10 say?	He that is faithful in that which is least is faithful also in much: and he that is unjust in the least is unjust also in much.

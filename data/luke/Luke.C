@@ -883,8 +883,8 @@
 16: 3	What does Luke 16:3 say?	Then the steward said within himself, What shall I do? for my lord taketh away from me the stewardship: I cannot dig; to beg I am ashamed.
 16: 4	How does this verse end: I am resolved what to do, that, when ...?	I am put out of the stewardship, they may receive me into their houses.
 16: 5	To whom did Jesus say, "How much owest thou unto my ..."?	The first
-16: 6	How many measures are spoken of in Luke 16:6?	Hundred measures
-16: 7	How many measures are spoken of in Luke 16:7?	Hundred measures
+16: 6	How many measures are spoken of in Luke 16:6?	An hundred measures
+16: 7	How many measures are spoken of in Luke 16:7?	An hundred measures
 16: 8	Finish this verse: And the lord commended the unjust steward, because he had done ...?	wisely: for the children of this world are in their generation wiser than the children of light.
 16: 9	Finish this verse: And I say unto you, Make to yourselves friends of ...?	the mammon of unrighteousness; that, when ye fail, they may receive you into everlasting habitations.
 16:10	Finish this verse: He that is faithful in that which is least is ...?	faithful also in much: and he that is unjust in the least is unjust also in much.

@@ -603,7 +603,7 @@
  9:25	Quote Luke 9:25?	For what is a man advantaged, if he gain the whole world, and lose himself, or be cast away?
  9:26	Quote Luke 9:26?	For whosoever shall be ashamed of me and of my words, of him shall the Son of man be ashamed, when he shall come in his own glory, and in his Father's, and of the holy angels.
  9:27	Quote Luke 9:27?	But I tell you of a truth, there be some standing here, which shall not taste of death, till they see the kingdom of God.
- 9:28	How many days are spoken of in Luke 9:28?	Eight days
+ 9:28	How many days are spoken of in Luke 9:28?	About an eight days
  9:28	Name the persons mentioned in Luke 9:28?	Peter, John, James
  9:29	What does Luke 9:29 say?	And as he prayed, the fashion of his countenance was altered, and his raiment was white and glistering.
  9:30	Quote Luke 9:30?	And, behold, there talked with him two men, which were Moses and Elias:
@@ -925,7 +925,7 @@
 15: 1	Quote Luke 15:1?	Then drew near unto him all the publicans and sinners for to hear him.
 15: 2	Quote Luke 15:2?	And the Pharisees and scribes murmured, saying, This man receiveth sinners, and eateth with them.
 15: 3	Quote Luke 15:3?	And he spake this parable unto them, saying,
-15: 4	How many sheep are spoken of in Luke 15:4?	Hundred sheep
+15: 4	How many sheep are spoken of in Luke 15:4?	An hundred sheep
 15: 5	What does Luke 15:5 say?	And when he hath found it, he layeth it on his shoulders, rejoicing.
 15: 6	What does Luke 15:6 say?	And when he cometh home, he calleth together his friends and neighbours, saying unto them, Rejoice with me; for I have found my sheep which was lost.
 15: 7	What does Luke 15:7 say?	I say unto you, that likewise joy shall be in heaven over one sinner that repenteth, more than over ninety and nine just persons, which need no repentance.
@@ -970,10 +970,10 @@
 16: 5	To whom did Jesus say, "How much owest thou unto my ..."?	The first
 16: 5	What was said unto the first in Luke 16:5?	How much owest thou unto my lord?
 16: 6	What was said in Luke 16:6?	An hundred measures of oil
-16: 6	How many measures are spoken of in Luke 16:6?	Hundred measures
+16: 6	How many measures are spoken of in Luke 16:6?	An hundred measures
 16: 7	Quote Luke 16:7?	Then said he to another, And how much owest thou? And he said, An hundred measures of wheat. And he said unto him, Take thy bill, and write fourscore.
 16: 7	What was said in Luke 16:7?	An hundred measures of wheat
-16: 7	How many measures are spoken of in Luke 16:7?	Hundred measures
+16: 7	How many measures are spoken of in Luke 16:7?	An hundred measures
 16: 8	Why does Luke 16:8 say that the lord commended the unjust steward?	Because he had done wisely
 16: 9	What does Luke 16:9 say?	And I say unto you, Make to yourselves friends of the mammon of unrighteousness; that, when ye fail, they may receive you into everlasting habitations.
 16:10	What does Luke 16:10 say?	He that is faithful in that which is least is faithful also in much: and he that is unjust in the least is unjust also in much.

@@ -47,7 +47,7 @@
  9:14	WH	who said, "Make them sit down by fifties in a ..."?	Jesus
  9:16	HM	how many loaves are spoken of?	Five loaves
  9:23	WH	who said, "If any man will come after me ..."?	Jesus
- 9:28	HM	how many days are spoken of?	Eight days
+ 9:28	HM	how many days are spoken of?	About an eight days
  9:32	HM	how many men are spoken of?	Two men
  9:33	HM	how many tabernacles are spoken of?	Three tabernacles
  9:41	WH	who said, "O faithless and perverse generation ..."?	Jesus
@@ -71,12 +71,12 @@
 13:32	WH	to whom did Jesus say, "Go ye, and tell that fox ..."?	The Pharisees
 14:22	WT	what did the servant say?	Lord, it is done as thou hast commanded, and yet there is room.
 14:23	WH	to whom did the lord say, "Go out into the highways and hedges ..."?	The servant
-15: 4	HM	how many sheep are spoken of?	Hundred sheep
+15: 4	HM	how many sheep are spoken of?	An hundred sheep
 15: 8	HM	how many pieces are spoken of?	Ten pieces
 15:11	HM	how many sons are spoken of?	Two sons
 15:21	WH	who said, "Father, I have sinned against heaven ..."?	The son
 15:22	WT	what did the father say unto his servants?	Bring forth the best robe, and put it on him; and put a ring on his hand, and shoes on his feet:
-16: 7	HM	how many measures are spoken of?	Hundred measures
+16: 7	HM	how many measures are spoken of?	An hundred measures
 16:15	WH	who said, "Ye are they which justify yourselves before men ..."?	Jesus
 16:25	WT	what did Abraham say?	Son, remember that thou in thy lifetime receivedst thy good things, and likewise Lazarus evil things: but now he is comforted, and thou art tormented.
 16:28	HM	how many brethren are spoken of?	Five brethren

@@ -67,8 +67,8 @@
 14:23	WH	to whom did the lord say, "Go out into the highways and hedges ..."?	The servant
 15: 8	HM	how many pieces are spoken of?	Ten pieces
 16: 5	WH	who said, "How much owest thou unto my ..."?	Jesus
-16: 6	HM	how many measures are spoken of?	Hundred measures
-16: 7	HM	how many measures are spoken of?	Hundred measures
+16: 6	HM	how many measures are spoken of?	An hundred measures
+16: 7	HM	how many measures are spoken of?	An hundred measures
 16: 8	WY	why is it said that the lord commended the unjust steward?	Because he had done wisely
 16:13	HM	how many masters are spoken of?	Two masters
 17: 1	WH	who said, "It is impossible but that offences will come ..."?	Jesus

@@ -260,8 +260,8 @@
 15:27	FN	finish this: And he said unto him, Thy brother is come; and ...?	thy father hath killed the fatted calf, because he hath received him safe and sound.
 15:29	FN	finish this: And he answering said to his father, Lo, these many years do ...?	I serve thee, neither transgressed I at any time thy commandment: and yet thou never gavest me a kid, that I might make merry with my friends:
 16: 3	FN	finish this: Then the steward said within himself, What shall I ...?	do? for my lord taketh away from me the stewardship: I cannot dig; to beg I am ashamed.
-16: 6	HM	how many measures are spoken of?	Hundred measures
-16: 7	HM	how many measures are spoken of?	Hundred measures
+16: 6	HM	how many measures are spoken of?	An hundred measures
+16: 7	HM	how many measures are spoken of?	An hundred measures
 16: 9	FN	finish this: And I say unto you, Make to yourselves friends of ...?	the mammon of unrighteousness; that, when ye fail, they may receive you into everlasting habitations.
 16:11	FN	finish this: If therefore ye have not been faithful in ...?	the unrighteous mammon, who will commit to your trust the true riches?
 16:15	WH	who said, "Ye are they which justify yourselves before men ..."?	Jesus

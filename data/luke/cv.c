@@ -135,7 +135,7 @@
  9:18	FN	finish this: And it came to pass, as he was alone praying ...?	his disciples were with him: and he asked them, saying, Whom say the people that I am?
  9:23	WH	who said, "If any man will come after me ..."?	Jesus
  9:24	FN	finish this: For whosoever will save his life shall lose it ...?	but whosoever will lose his life for my sake, the same shall save it.
- 9:28	HM	how many days are spoken of?	Eight days
+ 9:28	HM	how many days are spoken of?	About an eight days
  9:29	FN	finish this: And as he prayed, the fashion of ...?	his countenance was altered, and his raiment was white and glistering.
  9:30	FN	finish this: And, behold, there talked with ...?	him two men, which were Moses and Elias:
  9:34	FN	finish this: While he thus spake, there came a cloud ...?	and overshadowed them: and they feared as they entered into the cloud.
