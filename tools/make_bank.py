@@ -550,15 +550,21 @@ def ref_lists(pool):
     codes = {"who": "WH", "who-said": "WH", "to-whom": "WH", "whom": "WH",
              "whose": "WH", "what": "WT", "what-said": "WT", "how-many": "HM",
              "where": "WR", "place": "WR", "why": "WY", "finish": "FN"}
-    specific = {"who-said", "to-whom", "whose", "what-said", "place", "why", "how-many"}
+    # A chapter-only question must name enough to be answered from the chapter.
+    specific = {"who-said", "to-whom", "whose", "place", "why"}
     out = {"cv.b": [], "cv.c": [], "co.b": [], "co.c": []}
     for (c, v), cands in sorted(pool.items()):
         refs = [q for q in cands if q[3] and q[0] in codes]
         if not refs:
             continue
+        asked = [q for q in refs if q[0] != "finish"]
+        refs = asked or refs
         pre = ref_prefix(c, v)
         h = stable("ref", c, v) % 12
-        for name, pick in (("cv.b", h in (0, 3, 6, 9)), ("cv.c", h in (1, 4, 8, 11))):
+        # Every verse with an asking question gives one to a CV file; the
+        # others give a "finish this" now and then.
+        for name, pick in (("cv.b", h % 2 == 0 if asked else h in (0, 6)),
+                           ("cv.c", h % 2 == 1 if asked else h in (3, 9))):
             if pick:
                 q = refs[stable(name, c, v) % len(refs)]
                 out[name].append("%s%s\t%s\t%s" % (pre, codes[q[0]], q[3], q[2]))
