@@ -331,7 +331,7 @@ def candidates(c, v, t, ctx, nxt):
             return
         if len(q) > 170:
             return
-        a = fit(a, room - len(q) - 1)
+        a = fit(a.rstrip(",;: "), room - len(q) - 1)
         if any(o[1] == q for o in out):
             return
         out.append((rule, q, a, reftext))
@@ -385,7 +385,7 @@ def candidates(c, v, t, ctx, nxt):
             continue
         name, verb, rest = m.group("name"), m.group("verb"), m.group("rest")
         rest = re.split(r",? saying\b|, (?=[A-Z])", rest)[0]
-        if verb in ("said", "answered") and not rest.strip():
+        if verb in ("said", "answered", "saith", "spake"):   # the speech rules ask these better
             continue
         app = m.group("app") or ""
         if len(words(rest)) < 1 or len(words(rest)) > 16:

@@ -1,13 +1,13 @@
- 1: 1	How does this verse end: Forasmuch as many have taken in hand to set ...?	forth in order a declaration of those things which are most surely believed among us,
- 1: 2	How does this verse end: Even as they delivered them unto us ...?	which from the beginning were eyewitnesses, and ministers of the word;
- 1: 3	How does this verse end: It seemed good to me also, having had perfect understanding ...?	of all things from the very first, to write unto thee in order, most excellent Theophilus,
+ 1: 1	How does this verse end: Forasmuch as many have taken in hand to set ...?	forth in order a declaration of those things which are most surely believed among us
+ 1: 2	How does this verse end: Even as they delivered them unto us ...?	which from the beginning were eyewitnesses, and ministers of the word
+ 1: 3	How does this verse end: It seemed good to me also, having had perfect understanding ...?	of all things from the very first, to write unto thee in order, most excellent Theophilus
  1: 4	Finish this verse: That thou mightest know the ...?	certainty of those things, wherein thou hast been instructed.
  1: 4	What does Luke 1:4 say?	That thou mightest know the certainty of those things, wherein thou hast been instructed.
  1: 5	Finish this verse: There was in the days of Herod, the king of Judaea, a ...?	certain priest named Zacharias, of the course of Abia: and his wife was of the daughters of Aaron, and her name was Elisabeth.
  1: 6	Finish this verse: And they were both righteous before God ...?	walking in all the commandments and ordinances of the Lord blameless.
  1: 7	Why does Luke 1:7 say that they had no child?	Because Elisabeth was barren, and they both were now well stricken in years
- 1: 8	How does this verse end: And it came to pass, that while he ...?	executed the priest's office before God in the order of his course,
- 1: 8	Quote Luke 1:8?	And it came to pass, that while he executed the priest's office before God in the order of his course,
+ 1: 8	How does this verse end: And it came to pass, that while he ...?	executed the priest's office before God in the order of his course
+ 1: 8	Quote Luke 1:8?	And it came to pass, that while he executed the priest's office before God in the order of his course
  1: 9	How does this verse end: According to the custom of the priest's office, his ...?	lot was to burn incense when he went into the temple of the Lord.
  1: 9	Quote Luke 1:9?	According to the custom of the priest's office, his lot was to burn incense when he went into the temple of the Lord.
  1:10	Finish this verse: And the whole multitude of the ...?	people were praying without at the time of incense.
@@ -29,24 +29,24 @@
  1:23	How does this verse end: And it came to pass, that, as soon ...?	as the days of his ministration were accomplished, he departed to his own house.
  1:24	How many months are spoken of in Luke 1:24?	Five months
  1:25	Finish this verse: Thus hath the Lord dealt with me in ...?	the days wherein he looked on me, to take away my reproach among men.
- 1:26	Finish this verse: And in the sixth month the angel ...?	Gabriel was sent from God unto a city of Galilee, named Nazareth,
- 1:26	What does Luke 1:26 say?	And in the sixth month the angel Gabriel was sent from God unto a city of Galilee, named Nazareth,
+ 1:26	Finish this verse: And in the sixth month the angel ...?	Gabriel was sent from God unto a city of Galilee, named Nazareth
+ 1:26	What does Luke 1:26 say?	And in the sixth month the angel Gabriel was sent from God unto a city of Galilee, named Nazareth
  1:27	Finish this verse: To a virgin espoused to a man whose ...?	name was Joseph, of the house of David; and the virgin's name was Mary.
  1:28	Quote Luke 1:28?	And the angel came in unto her, and said, Hail, thou that art highly favoured, the Lord is with thee: blessed art thou among women.
  1:28	Who said, "Hail, thou that art highly favoured ..."?	The angel
  1:29	When she saw him, what happened?	She was troubled at his saying, and cast in her mind what manner of salutation this should be
  1:30	Finish this verse: And the angel said unto her ...?	Fear not, Mary: for thou hast found favour with God.
  1:31	Finish this verse: And, behold, thou shalt conceive in thy ...?	womb, and bring forth a son, and shalt call his name JESUS.
- 1:32	Finish this verse: He shall be great, and shall be called the Son ...?	of the Highest: and the Lord God shall give unto him the throne of his father David:
+ 1:32	Finish this verse: He shall be great, and shall be called the Son ...?	of the Highest: and the Lord God shall give unto him the throne of his father David
  1:33	Finish this verse: And he shall reign over the house of ...?	Jacob for ever; and of his kingdom there shall be no end.
  1:34	How does this verse end: Then said Mary unto the angel ...?	How shall this be, seeing I know not a man?
  1:35	How does this verse end: And the angel answered and said unto her, The Holy Ghost shall ...?	come upon thee, and the power of the Highest shall overshadow thee: therefore also that holy thing which shall be born of thee shall be called the ...
  1:36	How does this verse end: And, behold, thy cousin Elisabeth, she hath also conceived a ...?	son in her old age: and this is the sixth month with her, who was called barren.
  1:37	How does this verse end: For with God ...?	nothing shall be impossible.
  1:38	Finish this verse: And Mary said, Behold the handmaid of the Lord ...?	be it unto me according to thy word. And the angel departed from her.
- 1:39	Finish this verse: And Mary arose in those days, and ...?	went into the hill country with haste, into a city of Juda;
+ 1:39	Finish this verse: And Mary arose in those days, and ...?	went into the hill country with haste, into a city of Juda
  1:40	How does this verse end: And entered into the ...?	house of Zacharias, and saluted Elisabeth.
- 1:41	How does this verse end: And it came to pass, that, when Elisabeth heard the ...?	salutation of Mary, the babe leaped in her womb; and Elisabeth was filled with the Holy Ghost:
+ 1:41	How does this verse end: And it came to pass, that, when Elisabeth heard the ...?	salutation of Mary, the babe leaped in her womb; and Elisabeth was filled with the Holy Ghost
  1:42	What was said in Luke 1:42?	Blessed art thou among women, and blessed is the fruit of thy womb.
  1:43	How does this verse end: And whence is this to me ...?	that the mother of my Lord should come to me?
  1:43	Quote Luke 1:43?	And whence is this to me, that the mother of my Lord should come to me?
@@ -63,7 +63,7 @@
  1:52	Finish this verse: He hath put down the mighty ...?	from their seats, and exalted them of low degree.
  1:52	What does Luke 1:52 say?	He hath put down the mighty from their seats, and exalted them of low degree.
  1:53	Finish this verse: He hath filled the hungry with ...?	good things; and the rich he hath sent empty away.
- 1:54	How does this verse end: He hath holpen his ...?	servant Israel, in remembrance of his mercy;
+ 1:54	How does this verse end: He hath holpen his ...?	servant Israel, in remembrance of his mercy
  1:55	How does this verse end: As he spake to our ...?	fathers, to Abraham, and to his seed for ever.
  1:56	How does this verse end: And Mary abode with her ...?	about three months, and returned to her own house.
  1:57	How does this verse end: Now Elisabeth's full time came that ...?	she should be delivered; and she brought forth a son.
@@ -78,20 +78,20 @@
  1:64	Finish this verse: And his mouth was opened immediately ...?	and his tongue loosed, and he spake, and praised God.
  1:65	Finish this verse: And fear came on all that dwelt round about ...?	them: and all these sayings were noised abroad throughout all the hill country of Judaea.
  1:66	Finish this verse: And all they that heard them laid them up in their ...?	hearts, saying, What manner of child shall this be! And the hand of the Lord was with him.
- 1:67	Finish this verse: And his father Zacharias was ...?	filled with the Holy Ghost, and prophesied, saying,
- 1:68	How does this verse end: Blessed be the Lord God of ...?	Israel; for he hath visited and redeemed his people,
- 1:69	How does this verse end: And hath raised up an horn ...?	of salvation for us in the house of his servant David;
- 1:69	Quote Luke 1:69?	And hath raised up an horn of salvation for us in the house of his servant David;
- 1:70	Finish this verse: As he spake by the mouth ...?	of his holy prophets, which have been since the world began:
- 1:71	Finish this verse: That we should be saved from ...?	our enemies, and from the hand of all that hate us;
- 1:72	Finish this verse: To perform the mercy promised ...?	to our fathers, and to remember his holy covenant;
- 1:73	Finish this verse: The oath which ...?	he sware to our father Abraham,
- 1:74	How does this verse end: That he would grant unto us, that we ...?	being delivered out of the hand of our enemies might serve him without fear,
+ 1:67	Finish this verse: And his father Zacharias was ...?	filled with the Holy Ghost, and prophesied, saying
+ 1:68	How does this verse end: Blessed be the Lord God of ...?	Israel; for he hath visited and redeemed his people
+ 1:69	How does this verse end: And hath raised up an horn ...?	of salvation for us in the house of his servant David
+ 1:69	Quote Luke 1:69?	And hath raised up an horn of salvation for us in the house of his servant David
+ 1:70	Finish this verse: As he spake by the mouth ...?	of his holy prophets, which have been since the world began
+ 1:71	Finish this verse: That we should be saved from ...?	our enemies, and from the hand of all that hate us
+ 1:72	Finish this verse: To perform the mercy promised ...?	to our fathers, and to remember his holy covenant
+ 1:73	Finish this verse: The oath which ...?	he sware to our father Abraham
+ 1:74	How does this verse end: That he would grant unto us, that we ...?	being delivered out of the hand of our enemies might serve him without fear
  1:75	How does this verse end: In holiness and righteousness ...?	before him, all the days of our life.
- 1:76	How does this verse end: And thou, child, shalt be called the prophet of the ...?	Highest: for thou shalt go before the face of the Lord to prepare his ways;
- 1:77	How does this verse end: To give knowledge of salvation ...?	unto his people by the remission of their sins,
- 1:77	Quote Luke 1:77?	To give knowledge of salvation unto his people by the remission of their sins,
- 1:78	Finish this verse: Through the tender mercy of our ...?	God; whereby the dayspring from on high hath visited us,
+ 1:76	How does this verse end: And thou, child, shalt be called the prophet of the ...?	Highest: for thou shalt go before the face of the Lord to prepare his ways
+ 1:77	How does this verse end: To give knowledge of salvation ...?	unto his people by the remission of their sins
+ 1:77	Quote Luke 1:77?	To give knowledge of salvation unto his people by the remission of their sins
+ 1:78	Finish this verse: Through the tender mercy of our ...?	God; whereby the dayspring from on high hath visited us
  1:79	Finish this verse: To give light to them that sit in darkness ...?	and in the shadow of death, to guide our feet into the way of peace.
  1:80	How does this verse end: And the child grew, and waxed strong in ...?	spirit, and was in the deserts till the day of his shewing unto Israel.
  1:80	Quote Luke 1:80?	And the child grew, and waxed strong in spirit, and was in the deserts till the day of his shewing unto Israel.
@@ -108,8 +108,8 @@
  2:10	What did the angel say in Luke 2:10?	Fear not: for, behold, I bring you good tidings of great joy, which shall be to all people.
  2:11	Finish this verse: For unto you is born this day ...?	in the city of David a Saviour, which is Christ the Lord.
  2:12	Finish this verse: And this shall be a sign unto you ...?	Ye shall find the babe wrapped in swaddling clothes, lying in a manger.
- 2:13	Finish this verse: And suddenly there was with the ...?	angel a multitude of the heavenly host praising God, and saying,
- 2:13	What does Luke 2:13 say?	And suddenly there was with the angel a multitude of the heavenly host praising God, and saying,
+ 2:13	Finish this verse: And suddenly there was with the ...?	angel a multitude of the heavenly host praising God, and saying
+ 2:13	What does Luke 2:13 say?	And suddenly there was with the angel a multitude of the heavenly host praising God, and saying
  2:14	How does this verse end: Glory to God in the ...?	highest, and on earth peace, good will toward men.
  2:15	How does this verse end: And it came to pass, as the angels were gone away from ...?	them into heaven, the shepherds said one to another, Let us now go even unto Bethlehem, and see this thing which is come to pass, which the Lord hath made ...
  2:16	How does this verse end: And they came with haste, and ...?	found Mary, and Joseph, and the babe lying in a manger.
@@ -120,26 +120,26 @@
  2:19	Who kept all these things?	Mary
  2:20	How does this verse end: And the shepherds returned, glorifying and praising God for ...?	all the things that they had heard and seen, as it was told unto them.
  2:21	How does this verse end: And when eight days were accomplished for the circumcising of the child ...?	his name was called JESUS, which was so named of the angel before he was conceived in the womb.
- 2:22	How does this verse end: And when the days of her purification according to the ...?	law of Moses were accomplished, they brought him to Jerusalem, to present him to the Lord;
+ 2:22	How does this verse end: And when the days of her purification according to the ...?	law of Moses were accomplished, they brought him to Jerusalem, to present him to the Lord
  2:23	How does this verse end: (As it is written in the law of the ...?	LORD, Every male that openeth the womb shall be called holy to the Lord;)
  2:23	Quote Luke 2:23?	(As it is written in the law of the LORD, Every male that openeth the womb shall be called holy to the Lord;)
  2:24	Finish this verse: And to offer a sacrifice according to that which is ...?	said in the law of the Lord, A pair of turtledoves, or two young pigeons.
  2:24	What does Luke 2:24 say?	And to offer a sacrifice according to that which is said in the law of the Lord, A pair of turtledoves, or two young pigeons.
  2:25	Finish this verse: And, behold, there was a man in Jerusalem, whose name was Simeon ...?	and the same man was just and devout, waiting for the consolation of Israel: and the Holy Ghost was upon him.
  2:26	Finish this verse: And it was revealed unto him by the Holy ...?	Ghost, that he should not see death, before he had seen the Lord's Christ.
- 2:27	Finish this verse: And he came by the Spirit into the temple: and when ...?	the parents brought in the child Jesus, to do for him after the custom of the law,
- 2:27	What does Luke 2:27 say?	And he came by the Spirit into the temple: and when the parents brought in the child Jesus, to do for him after the custom of the law,
- 2:28	How does this verse end: Then took he him up ...?	in his arms, and blessed God, and said,
- 2:29	How does this verse end: Lord, now lettest thou thy ...?	servant depart in peace, according to thy word:
- 2:30	Finish this verse: For mine eyes ...?	have seen thy salvation,
- 2:31	Finish this verse: Which thou hast prepared ...?	before the face of all people;
- 2:31	What does Luke 2:31 say?	Which thou hast prepared before the face of all people;
+ 2:27	Finish this verse: And he came by the Spirit into the temple: and when ...?	the parents brought in the child Jesus, to do for him after the custom of the law
+ 2:27	What does Luke 2:27 say?	And he came by the Spirit into the temple: and when the parents brought in the child Jesus, to do for him after the custom of the law
+ 2:28	How does this verse end: Then took he him up ...?	in his arms, and blessed God, and said
+ 2:29	How does this verse end: Lord, now lettest thou thy ...?	servant depart in peace, according to thy word
+ 2:30	Finish this verse: For mine eyes ...?	have seen thy salvation
+ 2:31	Finish this verse: Which thou hast prepared ...?	before the face of all people
+ 2:31	What does Luke 2:31 say?	Which thou hast prepared before the face of all people
  2:32	Finish this verse: A light to lighten the ...?	Gentiles, and the glory of thy people Israel.
  2:33	Finish this verse: And Joseph and his mother ...?	marvelled at those things which were spoken of him.
  2:33	What does Luke 2:33 say?	And Joseph and his mother marvelled at those things which were spoken of him.
- 2:34	How does this verse end: And Simeon blessed them, and said unto Mary his mother, Behold, this ...?	child is set for the fall and rising again of many in Israel; and for a sign which shall be spoken against;
+ 2:34	How does this verse end: And Simeon blessed them, and said unto Mary his mother, Behold, this ...?	child is set for the fall and rising again of many in Israel; and for a sign which shall be spoken against
  2:35	How does this verse end: (Yea, a sword shall pierce through thy ...?	own soul also,) that the thoughts of many hearts may be revealed.
- 2:36	How does this verse end: And there was one Anna, a prophetess, the daughter of Phanuel, of ...?	the tribe of Aser: she was of a great age, and had lived with an husband seven years from her virginity;
+ 2:36	How does this verse end: And there was one Anna, a prophetess, the daughter of Phanuel, of ...?	the tribe of Aser: she was of a great age, and had lived with an husband seven years from her virginity
  2:37	How does this verse end: And she was a widow of about fourscore and four ...?	years, which departed not from the temple, but served God with fastings and prayers night and day.
  2:38	Finish this verse: And she coming in that instant gave thanks likewise unto ...?	the Lord, and spake of him to all them that looked for redemption in Jerusalem.
  2:38	What does Luke 2:38 say?	And she coming in that instant gave thanks likewise unto the Lord, and spake of him to all them that looked for redemption in Jerusalem.
@@ -164,9 +164,9 @@
  2:52	Finish this verse: And Jesus increased in wisdom ...?	and stature, and in favour with God and man.
  3: 1	How does this verse end: Now in the fifteenth year of the reign of Tiberius Caesar, Pontius ...?	Pilate being governor of Judaea, and Herod being tetrarch of Galilee, and his brother Philip tetrarch of Ituraea and of the region of ...
  3: 2	How does this verse end: Annas and Caiaphas being the high priests, the ...?	word of God came unto John the son of Zacharias in the wilderness.
- 3: 3	How does this verse end: And he came into all the country ...?	about Jordan, preaching the baptism of repentance for the remission of sins;
+ 3: 3	How does this verse end: And he came into all the country ...?	about Jordan, preaching the baptism of repentance for the remission of sins
  3: 4	Finish this verse: As it is written in the book of the words of Esaias ...?	the prophet, saying, The voice of one crying in the wilderness, Prepare ye the way of the Lord, make his paths straight.
- 3: 5	Finish this verse: Every valley shall be filled, and every mountain and hill shall ...?	be brought low; and the crooked shall be made straight, and the rough ways shall be made smooth;
+ 3: 5	Finish this verse: Every valley shall be filled, and every mountain and hill shall ...?	be brought low; and the crooked shall be made straight, and the rough ways shall be made smooth
  3: 6	Finish this verse: And all flesh ...?	shall see the salvation of God.
  3: 7	Finish this verse: Then said he to the multitude that came forth to be ...?	baptized of him, O generation of vipers, who hath warned you to flee from the wrath to come?
  3: 8	How does this verse end: Bring forth therefore fruits worthy of repentance, and begin not to say ...?	within yourselves, We have Abraham to our father: for I say unto you, That God is able of these stones to raise up children unto Abraham.
@@ -176,36 +176,36 @@
  3:12	How does this verse end: Then came also publicans to be ...?	baptized, and said unto him, Master, what shall we do?
  3:13	What was said unto them in Luke 3:13?	Exact no more than that which is appointed you.
  3:14	Finish this verse: And the soldiers likewise demanded of him, saying, And what shall we ...?	do? And he said unto them, Do violence to no man, neither accuse any falsely; and be content with your wages.
- 3:15	Finish this verse: And as the people were in expectation, and all ...?	men mused in their hearts of John, whether he were the Christ, or not;
- 3:16	What does Luke 3:16 say?	John answered, saying unto them all, I indeed baptize you with water; but one mightier than I cometh, the latchet of whose shoes I am not worthy to unloose: he shall baptize you with the Holy Ghost and with fire:
+ 3:15	Finish this verse: And as the people were in expectation, and all ...?	men mused in their hearts of John, whether he were the Christ, or not
+ 3:16	What does Luke 3:16 say?	John answered, saying unto them all, I indeed baptize you with water; but one mightier than I cometh, the latchet of whose shoes I am not worthy to unloose: he shall baptize you with the Holy Ghost and with fire
  3:16	To whom did John say, "I indeed baptize you with water ..."?	The people
  3:17	Finish this verse: Whose fan is in his hand, and he will throughly purge his ...?	floor, and will gather the wheat into his garner; but the chaff he will burn with fire unquenchable.
  3:18	How does this verse end: And many other things ...?	in his exhortation preached he unto the people.
  3:18	Quote Luke 3:18?	And many other things in his exhortation preached he unto the people.
- 3:19	How does this verse end: But Herod the tetrarch, being reproved by him for ...?	Herodias his brother Philip's wife, and for all the evils which Herod had done,
- 3:19	Quote Luke 3:19?	But Herod the tetrarch, being reproved by him for Herodias his brother Philip's wife, and for all the evils which Herod had done,
+ 3:19	How does this verse end: But Herod the tetrarch, being reproved by him for ...?	Herodias his brother Philip's wife, and for all the evils which Herod had done
+ 3:19	Quote Luke 3:19?	But Herod the tetrarch, being reproved by him for Herodias his brother Philip's wife, and for all the evils which Herod had done
  3:20	Finish this verse: Added yet this above ...?	all, that he shut up John in prison.
- 3:21	Finish this verse: Now when all the people were baptized, it ...?	came to pass, that Jesus also being baptized, and praying, the heaven was opened,
- 3:21	What does Luke 3:21 say?	Now when all the people were baptized, it came to pass, that Jesus also being baptized, and praying, the heaven was opened,
+ 3:21	Finish this verse: Now when all the people were baptized, it ...?	came to pass, that Jesus also being baptized, and praying, the heaven was opened
+ 3:21	What does Luke 3:21 say?	Now when all the people were baptized, it came to pass, that Jesus also being baptized, and praying, the heaven was opened
  3:22	Finish this verse: And the Holy Ghost descended in a bodily shape like a dove ...?	upon him, and a voice came from heaven, which said, Thou art my beloved Son; in thee I am well pleased.
  3:23	Whose son was Joseph, according to Luke 3:23?	Heli
  3:24	Whose son was Melchi, according to Luke 3:24?	Janna
  3:25	Whose son was Amos, according to Luke 3:25?	Naum
- 3:26	Quote Luke 3:26?	Which was the son of Maath, which was the son of Mattathias, which was the son of Semei, which was the son of Joseph, which was the son of Juda,
+ 3:26	Quote Luke 3:26?	Which was the son of Maath, which was the son of Mattathias, which was the son of Semei, which was the son of Joseph, which was the son of Juda
  3:26	Whose son was Semei, according to Luke 3:26?	Joseph
- 3:27	How does this verse end: Which was the son of Joanna, which was the son of Rhesa ...?	which was the son of Zorobabel, which was the son of Salathiel, which was the son of Neri,
+ 3:27	How does this verse end: Which was the son of Joanna, which was the son of Rhesa ...?	which was the son of Zorobabel, which was the son of Salathiel, which was the son of Neri
  3:28	Whose son was Elmodam, according to Luke 3:28?	Er
- 3:29	Finish this verse: Which was the son of Jose, which was the son of Eliezer ...?	which was the son of Jorim, which was the son of Matthat, which was the son of Levi,
- 3:30	How does this verse end: Which was the son of Simeon, which was the son of Juda ...?	which was the son of Joseph, which was the son of Jonan, which was the son of Eliakim,
+ 3:29	Finish this verse: Which was the son of Jose, which was the son of Eliezer ...?	which was the son of Jorim, which was the son of Matthat, which was the son of Levi
+ 3:30	How does this verse end: Which was the son of Simeon, which was the son of Juda ...?	which was the son of Joseph, which was the son of Jonan, which was the son of Eliakim
  3:31	Whose son was Melea, according to Luke 3:31?	Menan
  3:32	Whose son was Booz, according to Luke 3:32?	Salmon
  3:33	Whose son was Phares, according to Luke 3:33?	Juda
- 3:34	Finish this verse: Which was the son of Jacob, which was the son of Isaac ...?	which was the son of Abraham, which was the son of Thara, which was the son of Nachor,
+ 3:34	Finish this verse: Which was the son of Jacob, which was the son of Isaac ...?	which was the son of Abraham, which was the son of Thara, which was the son of Nachor
  3:35	Whose son was Phalec, according to Luke 3:35?	Heber
- 3:36	Finish this verse: Which was the son of Cainan, which was the son of Arphaxad ...?	which was the son of Sem, which was the son of Noe, which was the son of Lamech,
+ 3:36	Finish this verse: Which was the son of Cainan, which was the son of Arphaxad ...?	which was the son of Sem, which was the son of Noe, which was the son of Lamech
  3:37	Whose son was Mathusala, according to Luke 3:37?	Enoch
  3:38	How does this verse end: Which was the son of Enos, which was the ...?	son of Seth, which was the son of Adam, which was the son of God.
- 4: 1	Finish this verse: And Jesus being full of the Holy Ghost ...?	returned from Jordan, and was led by the Spirit into the wilderness,
+ 4: 1	Finish this verse: And Jesus being full of the Holy Ghost ...?	returned from Jordan, and was led by the Spirit into the wilderness
  4: 2	Finish this verse: Being forty days tempted of the devil. And in ...?	those days he did eat nothing: and when they were ended, he afterward hungered.
  4: 3	What did the devil say in Luke 4:3?	If thou be the Son of God, command this stone that it be made bread.
  4: 4	How does this verse end: And Jesus answered him, saying, It is written ...?	That man shall not live by bread alone, but by every word of God.
@@ -215,8 +215,8 @@
  4: 7	How does this verse end: If thou therefore wilt ...?	worship me, all shall be thine.
  4: 7	Quote Luke 4:7?	If thou therefore wilt worship me, all shall be thine.
  4: 8	What did Jesus say in Luke 4:8?	Get thee behind me, Satan: for it is written, Thou shalt worship the Lord thy God, and him only shalt thou serve.
- 4: 9	Finish this verse: And he brought him to Jerusalem, and set him on a pinnacle ...?	of the temple, and said unto him, If thou be the Son of God, cast thyself down from hence:
- 4:10	Finish this verse: For it is written, He shall ...?	give his angels charge over thee, to keep thee:
+ 4: 9	Finish this verse: And he brought him to Jerusalem, and set him on a pinnacle ...?	of the temple, and said unto him, If thou be the Son of God, cast thyself down from hence
+ 4:10	Finish this verse: For it is written, He shall ...?	give his angels charge over thee, to keep thee
  4:11	Finish this verse: And in their hands they shall bear thee ...?	up, lest at any time thou dash thy foot against a stone.
  4:12	Finish this verse: And Jesus answering said unto him ...?	It is said, Thou shalt not tempt the Lord thy God.
  4:13	Finish this verse: And when the devil had ended ...?	all the temptation, he departed from him for a season.
@@ -224,7 +224,7 @@
  4:14	How does this verse end: And Jesus returned in the power of the Spirit into ...?	Galilee: and there went out a fame of him through all the region round about.
  4:15	How does this verse end: And he taught in ...?	their synagogues, being glorified of all.
  4:16	How does this verse end: And he came to Nazareth, where he had been brought up: and ...?	as his custom was, he went into the synagogue on the sabbath day, and stood up for to read.
- 4:17	How does this verse end: And there was delivered unto him the book of the ...?	prophet Esaias. And when he had opened the book, he found the place where it was written,
+ 4:17	How does this verse end: And there was delivered unto him the book of the ...?	prophet Esaias. And when he had opened the book, he found the place where it was written
  4:18	Finish this verse: The Spirit of the Lord is upon me, because he hath anointed ...?	me to preach the gospel to the poor; he hath sent me to heal the brokenhearted, to preach deliverance to the captives, and recovering of sight to the blind ...
  4:19	Finish this verse: To preach the ...?	acceptable year of the Lord.
  4:20	How does this verse end: And he closed the book, and he gave it again to the ...?	minister, and sat down. And the eyes of all them that were in the synagogue were fastened on him.
@@ -232,17 +232,17 @@
  4:22	How does this verse end: And all bare him witness, and wondered at the gracious ...?	words which proceeded out of his mouth. And they said, Is not this Joseph's son?
  4:23	How does this verse end: And he said unto them, Ye will surely say unto me ...?	this proverb, Physician, heal thyself: whatsoever we have heard done in Capernaum, do also here in thy country.
  4:24	Finish this verse: And he said, Verily I say ...?	unto you, No prophet is accepted in his own country.
- 4:25	Finish this verse: But I tell you of a truth, many widows were in Israel ...?	in the days of Elias, when the heaven was shut up three years and six months, when great famine was throughout all the land;
- 4:25	What does Luke 4:25 say?	But I tell you of a truth, many widows were in Israel in the days of Elias, when the heaven was shut up three years and six months, when great famine was throughout all the land;
+ 4:25	Finish this verse: But I tell you of a truth, many widows were in Israel ...?	in the days of Elias, when the heaven was shut up three years and six months, when great famine was throughout all the land
+ 4:25	What does Luke 4:25 say?	But I tell you of a truth, many widows were in Israel in the days of Elias, when the heaven was shut up three years and six months, when great famine was throughout all the land
  4:26	Finish this verse: But unto none of them was Elias sent ...?	save unto Sarepta, a city of Sidon, unto a woman that was a widow.
  4:27	Finish this verse: And many lepers were in Israel in the time ...?	of Eliseus the prophet; and none of them was cleansed, saving Naaman the Syrian.
- 4:28	How does this verse end: And all they in the synagogue ...?	when they heard these things, were filled with wrath,
+ 4:28	How does this verse end: And all they in the synagogue ...?	when they heard these things, were filled with wrath
  4:29	How does this verse end: And rose up, and thrust him out of the city, and led ...?	him unto the brow of the hill whereon their city was built, that they might cast him down headlong.
- 4:30	Finish this verse: But he passing through ...?	the midst of them went his way,
+ 4:30	Finish this verse: But he passing through ...?	the midst of them went his way
  4:31	Finish this verse: And came down to Capernaum, a ...?	city of Galilee, and taught them on the sabbath days.
  4:31	What does Luke 4:31 say?	And came down to Capernaum, a city of Galilee, and taught them on the sabbath days.
  4:32	Finish this verse: And they were astonished at ...?	his doctrine: for his word was with power.
- 4:33	Finish this verse: And in the synagogue there was a man, which ...?	had a spirit of an unclean devil, and cried out with a loud voice,
+ 4:33	Finish this verse: And in the synagogue there was a man, which ...?	had a spirit of an unclean devil, and cried out with a loud voice
  4:34	How does this verse end: Saying, Let us alone; what have we to do with thee, thou ...?	Jesus of Nazareth? art thou come to destroy us? I know thee who thou art; the Holy One of God.
  4:35	How does this verse end: And Jesus rebuked him, saying, Hold thy peace, and come out of ...?	him. And when the devil had thrown him in the midst, he came out of him, and hurt him not.
  4:36	How does this verse end: And they were all amazed, and spake among themselves, saying, What ...?	a word is this! for with authority and power he commandeth the unclean spirits, and they come out.
@@ -256,7 +256,7 @@
  4:42	Quote Luke 4:42?	And when it was day, he departed and went into a desert place: and the people sought him, and came unto him, and stayed him, that he should not depart from them.
  4:43	How does this verse end: And he said unto them, I must preach ...?	the kingdom of God to other cities also: for therefore am I sent.
  4:44	Finish this verse: And he preached ...?	in the synagogues of Galilee.
- 5: 1	How does this verse end: And it came to pass, that, as the people pressed ...?	upon him to hear the word of God, he stood by the lake of Gennesaret,
+ 5: 1	How does this verse end: And it came to pass, that, as the people pressed ...?	upon him to hear the word of God, he stood by the lake of Gennesaret
  5: 2	How many ships are spoken of in Luke 5:2?	Two ships
  5: 3	How does this verse end: And he entered into one of the ships, which was Simon's, and ...?	prayed him that he would thrust out a little from the land. And he sat down, and taught the people out of the ship.
  5: 4	Finish this verse: Now when he had left speaking, he said unto ...?	Simon, Launch out into the deep, and let down your nets for a draught.
@@ -264,7 +264,7 @@
  5: 6	Finish this verse: And when they had this done ...?	they inclosed a great multitude of fishes: and their net brake.
  5: 7	Finish this verse: And they beckoned unto their partners, which were in the other ship ...?	that they should come and help them. And they came, and filled both the ships, so that they began to sink.
  5: 8	How does this verse end: When Simon Peter saw it, he fell down at ...?	Jesus' knees, saying, Depart from me; for I am a sinful man, O Lord.
- 5: 9	How does this verse end: For he was astonished, and all that were ...?	with him, at the draught of the fishes which they had taken:
+ 5: 9	How does this verse end: For he was astonished, and all that were ...?	with him, at the draught of the fishes which they had taken
  5:10	Quote Luke 5:10?	And so was also James, and John, the sons of Zebedee, which were partners with Simon. And Jesus said unto Simon, Fear not; from henceforth thou shalt catch men.
  5:10	What did Jesus say unto Simon in Luke 5:10?	Fear not; from henceforth thou shalt catch men.
  5:11	How does this verse end: And when they had brought their ...?	ships to land, they forsook all, and followed him.
@@ -302,7 +302,7 @@
  6: 1	Finish this verse: And it came to pass on the second sabbath after the first ...?	that he went through the corn fields; and his disciples plucked the ears of corn, and did eat, rubbing them in their hands.
  6: 2	What does Luke 6:2 say?	And certain of the Pharisees said unto them, Why do ye that which is not lawful to do on the sabbath days?
  6: 2	Who said, "Why do ye that which is not lawful ..."?	Certain of the Pharisees
- 6: 3	Finish this verse: And Jesus answering them said, Have ye not read so ...?	much as this, what David did, when himself was an hungred, and they which were with him;
+ 6: 3	Finish this verse: And Jesus answering them said, Have ye not read so ...?	much as this, what David did, when himself was an hungred, and they which were with him
  6: 4	How does this verse end: How he went into the house of God, and did take and ...?	eat the shewbread, and gave also to them that were with him; which it is not lawful to eat but for the priests alone?
  6: 4	Quote Luke 6:4?	How he went into the house of God, and did take and eat the shewbread, and gave also to them that were with him; which it is not lawful to eat but for the priests alone?
  6: 5	How does this verse end: And he said unto them, That ...?	the Son of man is Lord also of the sabbath.
@@ -314,10 +314,10 @@
  6:10	Who said, "Stretch forth thy hand ..."?	Jesus
  6:11	How does this verse end: And they were filled with madness ...?	and communed one with another what they might do to Jesus.
  6:12	How does this verse end: And it came to pass in those days, that he ...?	went out into a mountain to pray, and continued all night in prayer to God.
- 6:13	How does this verse end: And when it was day, he called unto ...?	him his disciples: and of them he chose twelve, whom also he named apostles;
- 6:14	Finish this verse: Simon, (whom he also named Peter,) ...?	and Andrew his brother, James and John, Philip and Bartholomew,
- 6:14	What does Luke 6:14 say?	Simon, (whom he also named Peter,) and Andrew his brother, James and John, Philip and Bartholomew,
- 6:15	Finish this verse: Matthew and Thomas, James ...?	the son of Alphaeus, and Simon called Zelotes,
+ 6:13	How does this verse end: And when it was day, he called unto ...?	him his disciples: and of them he chose twelve, whom also he named apostles
+ 6:14	Finish this verse: Simon, (whom he also named Peter,) ...?	and Andrew his brother, James and John, Philip and Bartholomew
+ 6:14	What does Luke 6:14 say?	Simon, (whom he also named Peter,) and Andrew his brother, James and John, Philip and Bartholomew
+ 6:15	Finish this verse: Matthew and Thomas, James ...?	the son of Alphaeus, and Simon called Zelotes
  6:16	Finish this verse: And Judas the brother of ...?	James, and Judas Iscariot, which also was the traitor.
  6:17	Finish this verse: And he came down with them, and stood in the plain, and ...?	the company of his disciples, and a great multitude of people out of all Judaea and Jerusalem, and from the sea coast of Tyre and Sidon, which came to hear him ...
  6:18	How does this verse end: And they that were ...?	vexed with unclean spirits: and they were healed.
@@ -332,7 +332,7 @@
  6:25	Quote Luke 6:25?	Woe unto you that are full! for ye shall hunger. Woe unto you that laugh now! for ye shall mourn and weep.
  6:26	How does this verse end: Woe unto you, when all men shall speak ...?	well of you! for so did their fathers to the false prophets.
  6:26	Quote Luke 6:26?	Woe unto you, when all men shall speak well of you! for so did their fathers to the false prophets.
- 6:27	How does this verse end: But I say unto you which ...?	hear, Love your enemies, do good to them which hate you,
+ 6:27	How does this verse end: But I say unto you which ...?	hear, Love your enemies, do good to them which hate you
  6:28	Finish this verse: Bless them that curse you ...?	and pray for them which despitefully use you.
  6:29	Finish this verse: And unto him that smiteth thee on the one cheek offer ...?	also the other; and him that taketh away thy cloak forbid not to take thy coat also.
  6:29	What does Luke 6:29 say?	And unto him that smiteth thee on the one cheek offer also the other; and him that taketh away thy cloak forbid not to take thy coat also.
@@ -344,7 +344,7 @@
  6:34	Finish this verse: And if ye lend to them of whom ye hope ...?	to receive, what thank have ye? for sinners also lend to sinners, to receive as much again.
  6:35	Finish this verse: But love ye your enemies, and do good, and lend, hoping for ...?	nothing again; and your reward shall be great, and ye shall be the children of the Highest: for he is kind unto the unthankful and to the evil.
  6:36	Finish this verse: Be ye therefore merciful ...?	as your Father also is merciful.
- 6:37	Finish this verse: Judge not, and ye shall not be judged ...?	condemn not, and ye shall not be condemned: forgive, and ye shall be forgiven:
+ 6:37	Finish this verse: Judge not, and ye shall not be judged ...?	condemn not, and ye shall not be condemned: forgive, and ye shall be forgiven
  6:38	How does this verse end: Give, and it shall be given unto you; good measure, pressed down ...?	and shaken together, and running over, shall men give into your bosom. For with the same measure that ye mete withal it shall be measured to you again.
  6:39	How does this verse end: And he spake a parable unto them, Can ...?	the blind lead the blind? shall they not both fall into the ditch?
  6:40	Finish this verse: The disciple is not above his master ...?	but every one that is perfect shall be as his master.
@@ -355,7 +355,7 @@
  6:45	How does this verse end: A good man out of the good treasure of his heart bringeth ...?	forth that which is good; and an evil man out of the evil treasure of his heart bringeth forth that which is evil: for of the abundance of the heart his ...
  6:45	Quote Luke 6:45?	A good man out of the good treasure of his heart bringeth forth that which is good; and an evil man out of the evil treasure of his heart bringeth forth that which is evil: for of the abundance of the heart his mouth speaketh.
  6:46	How does this verse end: And why call ye me, Lord ...?	Lord, and do not the things which I say?
- 6:47	How does this verse end: Whosoever cometh to me, and heareth my sayings ...?	and doeth them, I will shew you to whom he is like:
+ 6:47	How does this verse end: Whosoever cometh to me, and heareth my sayings ...?	and doeth them, I will shew you to whom he is like
  6:48	Finish this verse: He is like a man which built an house, and digged deep ...?	and laid the foundation on a rock: and when the flood arose, the stream beat vehemently upon that house, and could not shake it: for it was founded upon a rock.
  6:49	Finish this verse: But he that heareth, and doeth not, is like a man that ...?	without a foundation built an house upon the earth; against which the stream did beat vehemently, and immediately it fell; and the ruin of that house was great.
  6:49	What does Luke 6:49 say?	But he that heareth, and doeth not, is like a man that without a foundation built an house upon the earth; against which the stream did beat vehemently, and immediately it fell; and the ruin of that house was great.
@@ -363,10 +363,10 @@
  7: 2	How does this verse end: And a certain centurion's servant, who ...?	was dear unto him, was sick, and ready to die.
  7: 3	How does this verse end: And when he heard of Jesus, he sent unto him ...?	the elders of the Jews, beseeching him that he would come and heal his servant.
  7: 3	Quote Luke 7:3?	And when he heard of Jesus, he sent unto him the elders of the Jews, beseeching him that he would come and heal his servant.
- 7: 4	Finish this verse: And when they came to Jesus, they besought ...?	him instantly, saying, That he was worthy for whom he should do this:
- 7: 4	What does Luke 7:4 say?	And when they came to Jesus, they besought him instantly, saying, That he was worthy for whom he should do this:
+ 7: 4	Finish this verse: And when they came to Jesus, they besought ...?	him instantly, saying, That he was worthy for whom he should do this
+ 7: 4	What does Luke 7:4 say?	And when they came to Jesus, they besought him instantly, saying, That he was worthy for whom he should do this
  7: 5	Finish this verse: For he loveth our ...?	nation, and he hath built us a synagogue.
- 7: 6	Finish this verse: Then Jesus went with them. And when he was now not far ...?	from the house, the centurion sent friends to him, saying unto him, Lord, trouble not thyself: for I am not worthy that thou shouldest enter under my roof:
+ 7: 6	Finish this verse: Then Jesus went with them. And when he was now not far ...?	from the house, the centurion sent friends to him, saying unto him, Lord, trouble not thyself: for I am not worthy that thou shouldest enter under my roof
  7: 7	Finish this verse: Wherefore neither thought I myself worthy to come ...?	unto thee: but say in a word, and my servant shall be healed.
  7: 8	How does this verse end: For I also am a man set under authority, having under me ...?	soldiers, and I say unto one, Go, and he goeth; and to another, Come, and he cometh; and to my servant, Do this, and he doeth it.
  7: 9	Quote Luke 7:9?	When Jesus heard these things, he marvelled at him, and turned him about, and said unto the people that followed him, I say unto you, I have not found so great faith, no, not in Israel.
@@ -404,8 +404,8 @@
  7:34	Quote Luke 7:34?	The Son of man is come eating and drinking; and ye say, Behold a gluttonous man, and a winebibber, a friend of publicans and sinners!
  7:35	How does this verse end: But wisdom is ...?	justified of all her children.
  7:36	How does this verse end: And one of the Pharisees desired him that he would ...?	eat with him. And he went into the Pharisee's house, and sat down to meat.
- 7:37	How does this verse end: And, behold, a woman in the city, which was a sinner ...?	when she knew that Jesus sat at meat in the Pharisee's house, brought an alabaster box of ointment,
- 7:37	Quote Luke 7:37?	And, behold, a woman in the city, which was a sinner, when she knew that Jesus sat at meat in the Pharisee's house, brought an alabaster box of ointment,
+ 7:37	How does this verse end: And, behold, a woman in the city, which was a sinner ...?	when she knew that Jesus sat at meat in the Pharisee's house, brought an alabaster box of ointment
+ 7:37	Quote Luke 7:37?	And, behold, a woman in the city, which was a sinner, when she knew that Jesus sat at meat in the Pharisee's house, brought an alabaster box of ointment
  7:38	Finish this verse: And stood at his feet behind him weeping, and began to wash ...?	his feet with tears, and did wipe them with the hairs of her head, and kissed his feet, and anointed them with the ointment.
  7:39	Finish this verse: Now when the Pharisee which had bidden him saw it, he spake ...?	within himself, saying, This man, if he were a prophet, would have known who and what manner of woman this is that toucheth him: for she is a sinner.
  7:39	What does Luke 7:39 say?	Now when the Pharisee which had bidden him saw it, he spake within himself, saying, This man, if he were a prophet, would have known who and what manner of woman this is that toucheth him: for she is a sinner.
@@ -422,12 +422,12 @@
  7:49	How does this verse end: And they that sat at meat with him ...?	began to say within themselves, Who is this that forgiveth sins also?
  7:50	What does Luke 7:50 say?	And he said to the woman, Thy faith hath saved thee; go in peace.
  7:50	To whom did Jesus say, "Thy faith hath saved thee ..."?	The woman
- 8: 1	Finish this verse: And it came to pass afterward, that he went throughout every city ...?	and village, preaching and shewing the glad tidings of the kingdom of God: and the twelve were with him,
- 8: 1	What does Luke 8:1 say?	And it came to pass afterward, that he went throughout every city and village, preaching and shewing the glad tidings of the kingdom of God: and the twelve were with him,
- 8: 2	Finish this verse: And certain women, which had been healed of ...?	evil spirits and infirmities, Mary called Magdalene, out of whom went seven devils,
+ 8: 1	Finish this verse: And it came to pass afterward, that he went throughout every city ...?	and village, preaching and shewing the glad tidings of the kingdom of God: and the twelve were with him
+ 8: 1	What does Luke 8:1 say?	And it came to pass afterward, that he went throughout every city and village, preaching and shewing the glad tidings of the kingdom of God: and the twelve were with him
+ 8: 2	Finish this verse: And certain women, which had been healed of ...?	evil spirits and infirmities, Mary called Magdalene, out of whom went seven devils
  8: 3	Finish this verse: And Joanna the wife of Chuza Herod's steward ...?	and Susanna, and many others, which ministered unto him of their substance.
- 8: 4	How does this verse end: And when much people were gathered together, and ...?	were come to him out of every city, he spake by a parable:
- 8: 4	Quote Luke 8:4?	And when much people were gathered together, and were come to him out of every city, he spake by a parable:
+ 8: 4	How does this verse end: And when much people were gathered together, and ...?	were come to him out of every city, he spake by a parable
+ 8: 4	Quote Luke 8:4?	And when much people were gathered together, and were come to him out of every city, he spake by a parable
  8: 5	How does this verse end: A sower went out to sow his seed: and as he sowed ...?	some fell by the way side; and it was trodden down, and the fowls of the air devoured it.
  8: 6	How does this verse end: And some fell upon a rock; and as ...?	soon as it was sprung up, it withered away, because it lacked moisture.
  8: 7	How does this verse end: And some fell among thorns; and ...?	the thorns sprang up with it, and choked it.
@@ -468,13 +468,13 @@
  8:36	How does this verse end: They also which saw it told them ...?	by what means he that was possessed of the devils was healed.
  8:36	Quote Luke 8:36?	They also which saw it told them by what means he that was possessed of the devils was healed.
  8:37	How does this verse end: Then the whole multitude of the country of the Gadarenes round about ...?	besought him to depart from them; for they were taken with great fear: and he went up into the ship, and returned back again.
- 8:38	Finish this verse: Now the man out of whom the devils were ...?	departed besought him that he might be with him: but Jesus sent him away, saying,
+ 8:38	Finish this verse: Now the man out of whom the devils were ...?	departed besought him that he might be with him: but Jesus sent him away, saying
  8:39	Finish this verse: Return to thine own house, and shew how great things God hath ...?	done unto thee. And he went his way, and published throughout the whole city how great things Jesus had done unto him.
  8:40	How does this verse end: And it came to pass, that, when Jesus ...?	was returned, the people gladly received him: for they were all waiting for him.
  8:40	Quote Luke 8:40?	And it came to pass, that, when Jesus was returned, the people gladly received him: for they were all waiting for him.
- 8:41	How does this verse end: And, behold, there came a man named Jairus, and he was a ...?	ruler of the synagogue: and he fell down at Jesus' feet, and besought him that he would come into his house:
+ 8:41	How does this verse end: And, behold, there came a man named Jairus, and he was a ...?	ruler of the synagogue: and he fell down at Jesus' feet, and besought him that he would come into his house
  8:42	How many years are spoken of in Luke 8:42?	About twelve years
- 8:43	How does this verse end: And a woman having an issue of blood twelve ...?	years, which had spent all her living upon physicians, neither could be healed of any,
+ 8:43	How does this verse end: And a woman having an issue of blood twelve ...?	years, which had spent all her living upon physicians, neither could be healed of any
  8:44	Finish this verse: Came behind him, and touched the ...?	border of his garment: and immediately her issue of blood stanched.
  8:45	What did Jesus say in Luke 8:45?	Who touched me? When all denied, Peter and they that were with him said, Master, the multitude throng thee and press thee, and sayest thou, Who touched me?
  8:46	Finish this verse: And Jesus said, Somebody hath touched ...?	me: for I perceive that virtue is gone out of me.
@@ -497,7 +497,7 @@
  9: 5	Finish this verse: And whosoever will not receive you, when ye go out ...?	of that city, shake off the very dust from your feet for a testimony against them.
  9: 5	What does Luke 9:5 say?	And whosoever will not receive you, when ye go out of that city, shake off the very dust from your feet for a testimony against them.
  9: 6	Finish this verse: And they departed, and went through ...?	the towns, preaching the gospel, and healing every where.
- 9: 7	Finish this verse: Now Herod the tetrarch heard of all that was done by him ...?	and he was perplexed, because that it was said of some, that John was risen from the dead;
+ 9: 7	Finish this verse: Now Herod the tetrarch heard of all that was done by him ...?	and he was perplexed, because that it was said of some, that John was risen from the dead
  9: 8	How does this verse end: And of some, that Elias had appeared ...?	and of others, that one of the old prophets was risen again.
  9: 9	How does this verse end: And Herod said, John have I beheaded: but who ...?	is this, of whom I hear such things? And he desired to see him.
  9:10	How does this verse end: And the apostles, when they were returned, told him all that they ...?	had done. And he took them, and went aside privately into a desert place belonging to the city called Bethsaida.
@@ -514,7 +514,7 @@
  9:19	How does this verse end: They answering said, John the Baptist; but some ...?	say, Elias; and others say, that one of the old prophets is risen again.
  9:19	Quote Luke 9:19?	They answering said, John the Baptist; but some say, Elias; and others say, that one of the old prophets is risen again.
  9:20	Finish this verse: He said unto them, But whom say ...?	ye that I am? Peter answering said, The Christ of God.
- 9:21	Finish this verse: And he straitly charged them ...?	and commanded them to tell no man that thing;
+ 9:21	Finish this verse: And he straitly charged them ...?	and commanded them to tell no man that thing
  9:22	Finish this verse: Saying, The Son of man must suffer many things, and be ...?	rejected of the elders and chief priests and scribes, and be slain, and be raised the third day.
  9:22	What does Luke 9:22 say?	Saying, The Son of man must suffer many things, and be rejected of the elders and chief priests and scribes, and be slain, and be raised the third day.
  9:23	Who said, "If any man will come after me ..."?	Jesus
@@ -526,7 +526,7 @@
  9:28	Finish this verse: And it came to pass about an eight days after ...?	these sayings, he took Peter and John and James, and went up into a mountain to pray.
  9:29	Finish this verse: And as he prayed, the fashion of ...?	his countenance was altered, and his raiment was white and glistering.
  9:29	What does Luke 9:29 say?	And as he prayed, the fashion of his countenance was altered, and his raiment was white and glistering.
- 9:30	How does this verse end: And, behold, there talked with ...?	him two men, which were Moses and Elias:
+ 9:30	How does this verse end: And, behold, there talked with ...?	him two men, which were Moses and Elias
  9:31	How does this verse end: Who appeared in glory, and spake ...?	of his decease which he should accomplish at Jerusalem.
  9:32	How many men are spoken of in Luke 9:32?	Two men
  9:33	Who said, "Master, it is good for us to be ..."?	Peter
@@ -542,20 +542,20 @@
  9:41	Finish this verse: And Jesus answering said, O faithless and perverse generation ...?	how long shall I be with you, and suffer you? Bring thy son hither.
  9:41	What does Luke 9:41 say?	And Jesus answering said, O faithless and perverse generation, how long shall I be with you, and suffer you? Bring thy son hither.
  9:42	Finish this verse: And as he was yet a coming, the devil threw him down ...?	and tare him. And Jesus rebuked the unclean spirit, and healed the child, and delivered him again to his father.
- 9:43	Finish this verse: And they were all amazed at the mighty power of God ...?	But while they wondered every one at all things which Jesus did, he said unto his disciples,
- 9:43	What does Luke 9:43 say?	And they were all amazed at the mighty power of God. But while they wondered every one at all things which Jesus did, he said unto his disciples,
+ 9:43	Finish this verse: And they were all amazed at the mighty power of God ...?	But while they wondered every one at all things which Jesus did, he said unto his disciples
+ 9:43	What does Luke 9:43 say?	And they were all amazed at the mighty power of God. But while they wondered every one at all things which Jesus did, he said unto his disciples
  9:44	How does this verse end: Let these sayings sink down into your ears ...?	for the Son of man shall be delivered into the hands of men.
  9:45	How does this verse end: But they understood not this saying, and it was hid ...?	from them, that they perceived it not: and they feared to ask him of that saying.
  9:45	Quote Luke 9:45?	But they understood not this saying, and it was hid from them, that they perceived it not: and they feared to ask him of that saying.
  9:46	How does this verse end: Then there arose a reasoning ...?	among them, which of them should be greatest.
  9:46	Quote Luke 9:46?	Then there arose a reasoning among them, which of them should be greatest.
- 9:47	Quote Luke 9:47?	And Jesus, perceiving the thought of their heart, took a child, and set him by him,
+ 9:47	Quote Luke 9:47?	And Jesus, perceiving the thought of their heart, took a child, and set him by him
  9:47	Who, perceiving the thought of their heart, took a child?	Jesus
  9:48	Finish this verse: And said unto them, Whosoever shall receive this child in my name ...?	receiveth me: and whosoever shall receive me receiveth him that sent me: for he that is least among you all, the same shall be great.
+ 9:49	Finish this verse: And John answered and said, Master, we saw one casting ...?	out devils in thy name; and we forbad him, because he followeth not with us.
  9:49	What does Luke 9:49 say?	And John answered and said, Master, we saw one casting out devils in thy name; and we forbad him, because he followeth not with us.
- 9:49	Who answered and said?	John
- 9:50	Who said unto him?	Jesus
- 9:51	How does this verse end: And it came to pass, when the time was come ...?	that he should be received up, he stedfastly set his face to go to Jerusalem,
+ 9:50	How does this verse end: And Jesus said unto him, Forbid him ...?	not: for he that is not against us is for us.
+ 9:51	How does this verse end: And it came to pass, when the time was come ...?	that he should be received up, he stedfastly set his face to go to Jerusalem
  9:52	How does this verse end: And sent messengers before his face: and they ...?	went, and entered into a village of the Samaritans, to make ready for him.
  9:53	How does this verse end: And they did not receive him ...?	because his face was as though he would go to Jerusalem.
  9:54	Finish this verse: And when his disciples James and John saw this, they said, Lord ...?	wilt thou that we command fire to come down from heaven, and consume them, even as Elias did?
@@ -577,12 +577,12 @@
 10: 5	How does this verse end: And into whatsoever house ye ...?	enter, first say, Peace be to this house.
 10: 6	How does this verse end: And if the son of peace be there ...?	your peace shall rest upon it: if not, it shall turn to you again.
 10: 7	How does this verse end: And in the same house remain, eating and drinking such things ...?	as they give: for the labourer is worthy of his hire. Go not from house to house.
-10: 8	Finish this verse: And into whatsoever city ye enter, and ...?	they receive you, eat such things as are set before you:
-10: 8	What does Luke 10:8 say?	And into whatsoever city ye enter, and they receive you, eat such things as are set before you:
+10: 8	Finish this verse: And into whatsoever city ye enter, and ...?	they receive you, eat such things as are set before you
+10: 8	What does Luke 10:8 say?	And into whatsoever city ye enter, and they receive you, eat such things as are set before you
 10: 9	Finish this verse: And heal the sick that are therein, and ...?	say unto them, The kingdom of God is come nigh unto you.
 10: 9	What does Luke 10:9 say?	And heal the sick that are therein, and say unto them, The kingdom of God is come nigh unto you.
-10:10	Finish this verse: But into whatsoever city ye enter, and they receive ...?	you not, go your ways out into the streets of the same, and say,
-10:10	What does Luke 10:10 say?	But into whatsoever city ye enter, and they receive you not, go your ways out into the streets of the same, and say,
+10:10	Finish this verse: But into whatsoever city ye enter, and they receive ...?	you not, go your ways out into the streets of the same, and say
+10:10	What does Luke 10:10 say?	But into whatsoever city ye enter, and they receive you not, go your ways out into the streets of the same, and say
 10:11	Finish this verse: Even the very dust of your city, which cleaveth on us, we ...?	do wipe off against you: notwithstanding be ye sure of this, that the kingdom of God is come nigh unto you.
 10:12	Finish this verse: But I say unto you, that it shall ...?	be more tolerable in that day for Sodom, than for that city.
 10:13	Finish this verse: Woe unto thee, Chorazin! woe unto thee, Bethsaida! for if the mighty ...?	works had been done in Tyre and Sidon, which have been done in you, they had a great while ago repented, sitting in sackcloth and ashes.
@@ -596,7 +596,7 @@
 10:20	How does this verse end: Notwithstanding in this rejoice not, that the spirits ...?	are subject unto you; but rather rejoice, because your names are written in heaven.
 10:21	How does this verse end: In that hour Jesus rejoiced in spirit, and said, I thank thee ...?	O Father, Lord of heaven and earth, that thou hast hid these things from the wise and prudent, and hast revealed them unto babes: even so, Father; for ...
 10:22	How does this verse end: All things are delivered to me of my Father: and no man ...?	knoweth who the Son is, but the Father; and who the Father is, but the Son, and he to whom the Son will reveal him.
-10:23	How does this verse end: And he turned him unto his disciples, and ...?	said privately, Blessed are the eyes which see the things that ye see:
+10:23	How does this verse end: And he turned him unto his disciples, and ...?	said privately, Blessed are the eyes which see the things that ye see
 10:24	Finish this verse: For I tell you, that many prophets and kings have desired to ...?	see those things which ye see, and have not seen them; and to hear those things which ye hear, and have not heard them.
 10:25	Finish this verse: And, behold, a certain lawyer stood up, and ...?	tempted him, saying, Master, what shall I do to inherit eternal life?
 10:26	Finish this verse: He said unto him, What ...?	is written in the law? how readest thou?
@@ -606,7 +606,7 @@
 10:30	Finish this verse: And Jesus answering said, A certain man went down from Jerusalem to ...?	Jericho, and fell among thieves, which stripped him of his raiment, and wounded him, and departed, leaving him half dead.
 10:31	Finish this verse: And by chance there came down a certain priest ...?	that way: and when he saw him, he passed by on the other side.
 10:32	Finish this verse: And likewise a Levite, when he was at ...?	the place, came and looked on him, and passed by on the other side.
-10:33	Finish this verse: But a certain Samaritan, as he journeyed, came ...?	where he was: and when he saw him, he had compassion on him,
+10:33	Finish this verse: But a certain Samaritan, as he journeyed, came ...?	where he was: and when he saw him, he had compassion on him
 10:34	How does this verse end: And went to him, and bound up his wounds, pouring in oil ...?	and wine, and set him on his own beast, and brought him to an inn, and took care of him.
 10:35	Quote Luke 10:35?	And on the morrow when he departed, he took out two pence, and gave them to the host, and said unto him, Take care of him; and whatsoever thou spendest more, when I come again, I will repay thee.
 10:35	How many pence are spoken of in Luke 10:35?	Two pence
@@ -622,7 +622,7 @@
 11: 2	Who said, "When ye pray, say ..."?	Jesus
 11: 3	How does this verse end: Give us day ...?	by day our daily bread.
 11: 4	Finish this verse: And forgive us our sins; for we also forgive every ...?	one that is indebted to us. And lead us not into temptation; but deliver us from evil.
-11: 5	Finish this verse: And he said unto them, Which of you shall have a ...?	friend, and shall go unto him at midnight, and say unto him, Friend, lend me three loaves;
+11: 5	Finish this verse: And he said unto them, Which of you shall have a ...?	friend, and shall go unto him at midnight, and say unto him, Friend, lend me three loaves
 11: 6	Finish this verse: For a friend of mine in his journey ...?	is come to me, and I have nothing to set before him?
 11: 6	What does Luke 11:6 say?	For a friend of mine in his journey is come to me, and I have nothing to set before him?
 11: 7	Finish this verse: And he from within shall answer and say, Trouble me not: the ...?	door is now shut, and my children are with me in bed; I cannot rise and give thee.
@@ -642,7 +642,7 @@
 11:19	How does this verse end: And if I by Beelzebub cast out devils ...?	by whom do your sons cast them out? therefore shall they be your judges.
 11:20	Finish this verse: But if I with the finger of God ...?	cast out devils, no doubt the kingdom of God is come upon you.
 11:20	What does Luke 11:20 say?	But if I with the finger of God cast out devils, no doubt the kingdom of God is come upon you.
-11:21	Finish this verse: When a strong man armed ...?	keepeth his palace, his goods are in peace:
+11:21	Finish this verse: When a strong man armed ...?	keepeth his palace, his goods are in peace
 11:22	Finish this verse: But when a stronger than he shall come upon him ...?	and overcome him, he taketh from him all his armour wherein he trusted, and divideth his spoils.
 11:23	Finish this verse: He that is not with me ...?	is against me: and he that gathereth not with me scattereth.
 11:23	What does Luke 11:23 say?	He that is not with me is against me: and he that gathereth not with me scattereth.
@@ -675,12 +675,12 @@
 11:46	How does this verse end: And he said, Woe unto you also, ye lawyers! for ye lade ...?	men with burdens grievous to be borne, and ye yourselves touch not the burdens with one of your fingers.
 11:47	How does this verse end: Woe unto you! for ye build ...?	the sepulchres of the prophets, and your fathers killed them.
 11:48	Finish this verse: Truly ye bear witness that ye allow the ...?	deeds of your fathers: for they indeed killed them, and ye build their sepulchres.
-11:49	Finish this verse: Therefore also said the wisdom of God, I will ...?	send them prophets and apostles, and some of them they shall slay and persecute:
-11:50	How does this verse end: That the blood of all the prophets, which ...?	was shed from the foundation of the world, may be required of this generation;
-11:50	Quote Luke 11:50?	That the blood of all the prophets, which was shed from the foundation of the world, may be required of this generation;
+11:49	Finish this verse: Therefore also said the wisdom of God, I will ...?	send them prophets and apostles, and some of them they shall slay and persecute
+11:50	How does this verse end: That the blood of all the prophets, which ...?	was shed from the foundation of the world, may be required of this generation
+11:50	Quote Luke 11:50?	That the blood of all the prophets, which was shed from the foundation of the world, may be required of this generation
 11:51	How does this verse end: From the blood of Abel unto the blood of Zacharias, which perished ...?	between the altar and the temple: verily I say unto you, It shall be required of this generation.
 11:52	How does this verse end: Woe unto you, lawyers! for ye have taken away the ...?	key of knowledge: ye entered not in yourselves, and them that were entering in ye hindered.
-11:53	How does this verse end: And as he said these things unto them, the scribes ...?	and the Pharisees began to urge him vehemently, and to provoke him to speak of many things:
+11:53	How does this verse end: And as he said these things unto them, the scribes ...?	and the Pharisees began to urge him vehemently, and to provoke him to speak of many things
 11:54	Finish this verse: Laying wait for him, and seeking to ...?	catch something out of his mouth, that they might accuse him.
 12: 1	Finish this verse: In the mean time, when there were gathered together an innumerable multitude ...?	of people, insomuch that they trode one upon another, he began to say unto his disciples first of all, Beware ye of the leaven of the ...
 12: 2	Finish this verse: For there is nothing covered, that ...?	shall not be revealed; neither hid, that shall not be known.
@@ -691,17 +691,17 @@
 12: 6	Quote Luke 12:6?	Are not five sparrows sold for two farthings, and not one of them is forgotten before God?
 12: 7	How does this verse end: But even the very hairs of your head ...?	are all numbered. Fear not therefore: ye are of more value than many sparrows.
 12: 7	Quote Luke 12:7?	But even the very hairs of your head are all numbered. Fear not therefore: ye are of more value than many sparrows.
-12: 8	Finish this verse: Also I say unto you, Whosoever shall confess me ...?	before men, him shall the Son of man also confess before the angels of God:
+12: 8	Finish this verse: Also I say unto you, Whosoever shall confess me ...?	before men, him shall the Son of man also confess before the angels of God
 12: 9	Finish this verse: But he that denieth me before ...?	men shall be denied before the angels of God.
 12:10	How does this verse end: And whosoever shall speak a word against the Son of man, it ...?	shall be forgiven him: but unto him that blasphemeth against the Holy Ghost it shall not be forgiven.
-12:11	How does this verse end: And when they bring you unto the synagogues, and unto magistrates ...?	and powers, take ye no thought how or what thing ye shall answer, or what ye shall say:
-12:11	Quote Luke 12:11?	And when they bring you unto the synagogues, and unto magistrates, and powers, take ye no thought how or what thing ye shall answer, or what ye shall say:
+12:11	How does this verse end: And when they bring you unto the synagogues, and unto magistrates ...?	and powers, take ye no thought how or what thing ye shall answer, or what ye shall say
+12:11	Quote Luke 12:11?	And when they bring you unto the synagogues, and unto magistrates, and powers, take ye no thought how or what thing ye shall answer, or what ye shall say
 12:12	How does this verse end: For the Holy Ghost shall teach ...?	you in the same hour what ye ought to say.
 12:13	Quote Luke 12:13?	And one of the company said unto him, Master, speak to my brother, that he divide the inheritance with me.
 12:13	Who said, "Master, speak to my brother ..."?	The company
 12:14	Finish this verse: And he said unto him, Man ...?	who made me a judge or a divider over you?
 12:15	Finish this verse: And he said unto them, Take heed, and beware of ...?	covetousness: for a man's life consisteth not in the abundance of the things which he possesseth.
-12:16	Finish this verse: And he spake a parable unto them ...?	saying, The ground of a certain rich man brought forth plentifully:
+12:16	Finish this verse: And he spake a parable unto them ...?	saying, The ground of a certain rich man brought forth plentifully
 12:17	Finish this verse: And he thought within himself, saying, What shall ...?	I do, because I have no room where to bestow my fruits?
 12:17	What does Luke 12:17 say?	And he thought within himself, saying, What shall I do, because I have no room where to bestow my fruits?
 12:18	How does this verse end: And he said, This will I do: I will pull ...?	down my barns, and build greater; and there will I bestow all my fruits and my goods.
@@ -726,7 +726,7 @@
 12:33	How does this verse end: Sell that ye have, and give alms; provide yourselves bags which ...?	wax not old, a treasure in the heavens that faileth not, where no thief approacheth, neither moth corrupteth.
 12:34	Finish this verse: For where your treasure ...?	is, there will your heart be also.
 12:34	What does Luke 12:34 say?	For where your treasure is, there will your heart be also.
-12:35	Finish this verse: Let your loins be ...?	girded about, and your lights burning;
+12:35	Finish this verse: Let your loins be ...?	girded about, and your lights burning
 12:36	Finish this verse: And ye yourselves like unto men that wait for their lord, when ...?	he will return from the wedding; that when he cometh and knocketh, they may open unto him immediately.
 12:37	Finish this verse: Blessed are those servants, whom the lord when he cometh shall find ...?	watching: verily I say unto you, that he shall gird himself, and make them to sit down to meat, and will come forth and serve them.
 12:38	How does this verse end: And if he shall come in the second watch ...?	or come in the third watch, and find them so, blessed are those servants.
@@ -736,14 +736,14 @@
 12:42	Finish this verse: And the Lord said, Who then is that faithful and wise steward ...?	whom his lord shall make ruler over his household, to give them their portion of meat in due season?
 12:43	Finish this verse: Blessed is that servant, whom ...?	his lord when he cometh shall find so doing.
 12:44	How does this verse end: Of a truth I say unto you ...?	that he will make him ruler over all that he hath.
-12:45	How does this verse end: But and if that servant say in his heart, My lord delayeth ...?	his coming; and shall begin to beat the menservants and maidens, and to eat and drink, and to be drunken;
+12:45	How does this verse end: But and if that servant say in his heart, My lord delayeth ...?	his coming; and shall begin to beat the menservants and maidens, and to eat and drink, and to be drunken
 12:46	How does this verse end: The lord of that servant will come in a day when he ...?	looketh not for him, and at an hour when he is not aware, and will cut him in sunder, and will appoint him his portion with the unbelievers.
 12:47	How does this verse end: And that servant, which knew his lord's will, and ...?	prepared not himself, neither did according to his will, shall be beaten with many stripes.
 12:48	Finish this verse: But he that knew not, and did commit things worthy of stripes ...?	shall be beaten with few stripes. For unto whomsoever much is given, of him shall be much required: and to whom men have committed much, of him they will ...
 12:49	Finish this verse: I am come to send fire on ...?	the earth; and what will I, if it be already kindled?
 12:50	How does this verse end: But I have a baptism to be ...?	baptized with; and how am I straitened till it be accomplished!
-12:51	How does this verse end: Suppose ye that I am come to ...?	give peace on earth? I tell you, Nay; but rather division:
-12:51	Quote Luke 12:51?	Suppose ye that I am come to give peace on earth? I tell you, Nay; but rather division:
+12:51	How does this verse end: Suppose ye that I am come to ...?	give peace on earth? I tell you, Nay; but rather division
+12:51	Quote Luke 12:51?	Suppose ye that I am come to give peace on earth? I tell you, Nay; but rather division
 12:52	How does this verse end: For from henceforth there shall be five ...?	in one house divided, three against two, and two against three.
 12:53	How does this verse end: The father shall be divided against the son, and the son against ...?	the father; the mother against the daughter, and the daughter against the mother; the mother in law against her daughter in law, and the daughter ...
 12:54	Finish this verse: And he said also to the people, When ye see a ...?	cloud rise out of the west, straightway ye say, There cometh a shower; and so it is.
@@ -761,7 +761,7 @@
 13: 6	Finish this verse: He spake also this parable; A certain man had a ...?	fig tree planted in his vineyard; and he came and sought fruit thereon, and found none.
 13: 6	What does Luke 13:6 say?	He spake also this parable; A certain man had a fig tree planted in his vineyard; and he came and sought fruit thereon, and found none.
 13: 7	How many years are spoken of in Luke 13:7?	Three years
-13: 8	How does this verse end: And he answering said unto him, Lord, let ...?	it alone this year also, till I shall dig about it, and dung it:
+13: 8	How does this verse end: And he answering said unto him, Lord, let ...?	it alone this year also, till I shall dig about it, and dung it
 13: 9	How does this verse end: And if it bear fruit, well ...?	and if not, then after that thou shalt cut it down.
 13:10	Finish this verse: And he was teaching ...?	in one of the synagogues on the sabbath.
 13:10	What does Luke 13:10 say?	And he was teaching in one of the synagogues on the sabbath.
@@ -779,8 +779,8 @@
 13:20	What was said in Luke 13:20?	Whereunto shall I liken the kingdom of God?
 13:21	How does this verse end: It is like leaven, which a woman took ...?	and hid in three measures of meal, till the whole was leavened.
 13:22	How does this verse end: And he went through the ...?	cities and villages, teaching, and journeying toward Jerusalem.
-13:23	How does this verse end: Then said one unto him, Lord ...?	are there few that be saved? And he said unto them,
-13:23	Quote Luke 13:23?	Then said one unto him, Lord, are there few that be saved? And he said unto them,
+13:23	How does this verse end: Then said one unto him, Lord ...?	are there few that be saved? And he said unto them
+13:23	Quote Luke 13:23?	Then said one unto him, Lord, are there few that be saved? And he said unto them
 13:24	Finish this verse: Strive to enter in at the strait gate: for ...?	many, I say unto you, will seek to enter in, and shall not be able.
 13:24	What does Luke 13:24 say?	Strive to enter in at the strait gate: for many, I say unto you, will seek to enter in, and shall not be able.
 13:25	Finish this verse: When once the master of the house is risen up, and hath ...?	shut to the door, and ye begin to stand without, and to knock at the door, saying, Lord, Lord, open unto us; and he shall answer and say unto you, I know you not ...
@@ -797,22 +797,22 @@
 14: 1	Finish this verse: And it came to pass, as he went into the house ...?	of one of the chief Pharisees to eat bread on the sabbath day, that they watched him.
 14: 2	Finish this verse: And, behold, there was a ...?	certain man before him which had the dropsy.
 14: 3	Finish this verse: And Jesus answering spake unto the lawyers ...?	and Pharisees, saying, Is it lawful to heal on the sabbath day?
-14: 4	How does this verse end: And they held their peace. And ...?	he took him, and healed him, and let him go;
-14: 4	Quote Luke 14:4?	And they held their peace. And he took him, and healed him, and let him go;
+14: 4	How does this verse end: And they held their peace. And ...?	he took him, and healed him, and let him go
+14: 4	Quote Luke 14:4?	And they held their peace. And he took him, and healed him, and let him go
 14: 5	How does this verse end: And answered them, saying, Which of you shall have an ass ...?	or an ox fallen into a pit, and will not straightway pull him out on the sabbath day?
 14: 6	How does this verse end: And they could not ...?	answer him again to these things.
 14: 6	Quote Luke 14:6?	And they could not answer him again to these things.
-14: 7	How does this verse end: And he put forth a parable to those which ...?	were bidden, when he marked how they chose out the chief rooms; saying unto them,
-14: 8	Finish this verse: When thou art bidden of any man to a wedding, sit ...?	not down in the highest room; lest a more honourable man than thou be bidden of him;
+14: 7	How does this verse end: And he put forth a parable to those which ...?	were bidden, when he marked how they chose out the chief rooms; saying unto them
+14: 8	Finish this verse: When thou art bidden of any man to a wedding, sit ...?	not down in the highest room; lest a more honourable man than thou be bidden of him
 14: 9	Finish this verse: And he that bade thee and him come and say ...?	to thee, Give this man place; and thou begin with shame to take the lowest room.
 14:10	How does this verse end: But when thou art bidden, go and sit down in the lowest ...?	room; that when he that bade thee cometh, he may say unto thee, Friend, go up higher: then shalt thou have worship in the presence of them that sit at meat ...
 14:11	How does this verse end: For whosoever exalteth himself shall be ...?	abased; and he that humbleth himself shall be exalted.
 14:12	How does this verse end: Then said he also to him that bade him, When thou makest ...?	a dinner or a supper, call not thy friends, nor thy brethren, neither thy kinsmen, nor thy rich neighbours; lest they also bid thee again, and a recompence ...
-14:13	How does this verse end: But when thou makest a feast ...?	call the poor, the maimed, the lame, the blind:
+14:13	How does this verse end: But when thou makest a feast ...?	call the poor, the maimed, the lame, the blind
 14:14	Finish this verse: And thou shalt be blessed; for they cannot ...?	recompense thee: for thou shalt be recompensed at the resurrection of the just.
 14:15	What does Luke 14:15 say?	And when one of them that sat at meat with him heard these things, he said unto him, Blessed is he that shall eat bread in the kingdom of God.
 14:15	When one of them that sat at meat with him heard these things, what happened?	He said unto him, Blessed is he that shall eat bread in the kingdom of God
-14:16	Finish this verse: Then said he unto him, A ...?	certain man made a great supper, and bade many:
+14:16	Finish this verse: Then said he unto him, A ...?	certain man made a great supper, and bade many
 14:17	Finish this verse: And sent his servant at supper time to ...?	say to them that were bidden, Come; for all things are now ready.
 14:17	What does Luke 14:17 say?	And sent his servant at supper time to say to them that were bidden, Come; for all things are now ready.
 14:18	How does this verse end: And they all with one consent began to make excuse. The first ...?	said unto him, I have bought a piece of ground, and I must needs go and see it: I pray thee have me excused.
@@ -824,14 +824,14 @@
 14:23	Finish this verse: And the lord said unto the servant, Go out into ...?	the highways and hedges, and compel them to come in, that my house may be filled.
 14:23	What does Luke 14:23 say?	And the lord said unto the servant, Go out into the highways and hedges, and compel them to come in, that my house may be filled.
 14:24	How does this verse end: For I say unto you, That none ...?	of those men which were bidden shall taste of my supper.
-14:25	How does this verse end: And there went great multitudes ...?	with him: and he turned, and said unto them,
-14:25	Quote Luke 14:25?	And there went great multitudes with him: and he turned, and said unto them,
+14:25	How does this verse end: And there went great multitudes ...?	with him: and he turned, and said unto them
+14:25	Quote Luke 14:25?	And there went great multitudes with him: and he turned, and said unto them
 14:26	How does this verse end: If any man come to me, and hate not his father, and ...?	mother, and wife, and children, and brethren, and sisters, yea, and his own life also, he cannot be my disciple.
 14:26	Quote Luke 14:26?	If any man come to me, and hate not his father, and mother, and wife, and children, and brethren, and sisters, yea, and his own life also, he cannot be my disciple.
 14:27	How does this verse end: And whosoever doth not bear his ...?	cross, and come after me, cannot be my disciple.
 14:27	Quote Luke 14:27?	And whosoever doth not bear his cross, and come after me, cannot be my disciple.
 14:28	Finish this verse: For which of you, intending to build a tower ...?	sitteth not down first, and counteth the cost, whether he have sufficient to finish it?
-14:29	Finish this verse: Lest haply, after he hath laid the foundation, and ...?	is not able to finish it, all that behold it begin to mock him,
+14:29	Finish this verse: Lest haply, after he hath laid the foundation, and ...?	is not able to finish it, all that behold it begin to mock him
 14:30	How does this verse end: Saying, This man began ...?	to build, and was not able to finish.
 14:31	How does this verse end: Or what king, going to make war against another king, sitteth not ...?	down first, and consulteth whether he be able with ten thousand to meet him that cometh against him with twenty thousand?
 14:32	How does this verse end: Or else, while the other is yet a ...?	great way off, he sendeth an ambassage, and desireth conditions of peace.
@@ -841,7 +841,7 @@
 14:35	Finish this verse: It is neither fit for the land, nor yet for ...?	the dunghill; but men cast it out. He that hath ears to hear, let him hear.
 15: 1	How does this verse end: Then drew near unto him ...?	all the publicans and sinners for to hear him.
 15: 2	How does this verse end: And the Pharisees and scribes murmured ...?	saying, This man receiveth sinners, and eateth with them.
-15: 3	How does this verse end: And he spake ...?	this parable unto them, saying,
+15: 3	How does this verse end: And he spake ...?	this parable unto them, saying
 15: 4	Finish this verse: What man of you, having an hundred sheep, if he lose one ...?	of them, doth not leave the ninety and nine in the wilderness, and go after that which is lost, until he find it?
 15: 5	Finish this verse: And when he hath found ...?	it, he layeth it on his shoulders, rejoicing.
 15: 5	What does Luke 15:5 say?	And when he hath found it, he layeth it on his shoulders, rejoicing.
@@ -851,7 +851,7 @@
 15: 9	How does this verse end: And when she hath found it, she calleth her friends and ...?	her neighbours together, saying, Rejoice with me; for I have found the piece which I had lost.
 15: 9	Quote Luke 15:9?	And when she hath found it, she calleth her friends and her neighbours together, saying, Rejoice with me; for I have found the piece which I had lost.
 15:10	Finish this verse: Likewise, I say unto you, there is joy ...?	in the presence of the angels of God over one sinner that repenteth.
-15:11	What does Luke 15:11 say?	And he said, A certain man had two sons:
+15:11	What does Luke 15:11 say?	And he said, A certain man had two sons
 15:11	How many sons are spoken of in Luke 15:11?	Two sons
 15:12	Finish this verse: And the younger of them said to his father, Father ...?	give me the portion of goods that falleth to me. And he divided unto them his living.
 15:13	Finish this verse: And not many days after the younger son gathered all ...?	together, and took his journey into a far country, and there wasted his substance with riotous living.
@@ -861,19 +861,19 @@
 15:16	How does this verse end: And he would fain have filled his belly ...?	with the husks that the swine did eat: and no man gave unto him.
 15:17	How does this verse end: And when he came to himself, he said, How many ...?	hired servants of my father's have bread enough and to spare, and I perish with hunger!
 15:17	Quote Luke 15:17?	And when he came to himself, he said, How many hired servants of my father's have bread enough and to spare, and I perish with hunger!
-15:18	Finish this verse: I will arise and go to my father ...?	and will say unto him, Father, I have sinned against heaven, and before thee,
+15:18	Finish this verse: I will arise and go to my father ...?	and will say unto him, Father, I have sinned against heaven, and before thee
 15:19	Finish this verse: And am no more worthy to be ...?	called thy son: make me as one of thy hired servants.
 15:20	How does this verse end: And he arose, and came to his father. But when he was ...?	yet a great way off, his father saw him, and had compassion, and ran, and fell on his neck, and kissed him.
 15:21	What did the son say in Luke 15:21?	Father, I have sinned against heaven, and in thy sight, and am no more worthy to be called thy son.
-15:22	How does this verse end: But the father said to his servants, Bring forth the best ...?	robe, and put it on him; and put a ring on his hand, and shoes on his feet:
-15:23	How does this verse end: And bring hither the fatted calf ...?	and kill it; and let us eat, and be merry:
+15:22	How does this verse end: But the father said to his servants, Bring forth the best ...?	robe, and put it on him; and put a ring on his hand, and shoes on his feet
+15:23	How does this verse end: And bring hither the fatted calf ...?	and kill it; and let us eat, and be merry
 15:24	Finish this verse: For this my son was dead, and is ...?	alive again; he was lost, and is found. And they began to be merry.
 15:25	Finish this verse: Now his elder son was in the field: and ...?	as he came and drew nigh to the house, he heard musick and dancing.
 15:26	Finish this verse: And he called one of ...?	the servants, and asked what these things meant.
 15:27	Finish this verse: And he said unto him, Thy brother is come; and ...?	thy father hath killed the fatted calf, because he hath received him safe and sound.
 15:28	How does this verse end: And he was angry, and would ...?	not go in: therefore came his father out, and intreated him.
-15:29	Quote Luke 15:29?	And he answering said to his father, Lo, these many years do I serve thee, neither transgressed I at any time thy commandment: and yet thou never gavest me a kid, that I might make merry with my friends:
-15:29	What was said to his father in Luke 15:29?	Lo, these many years do I serve thee, neither transgressed I at any time thy commandment: and yet thou never gavest me a kid, that I might make merry with my friends:
+15:29	Quote Luke 15:29?	And he answering said to his father, Lo, these many years do I serve thee, neither transgressed I at any time thy commandment: and yet thou never gavest me a kid, that I might make merry with my friends
+15:29	What was said to his father in Luke 15:29?	Lo, these many years do I serve thee, neither transgressed I at any time thy commandment: and yet thou never gavest me a kid, that I might make merry with my friends
 15:30	Finish this verse: But as soon as this thy son was come ...?	which hath devoured thy living with harlots, thou hast killed for him the fatted calf.
 15:31	Finish this verse: And he said unto him, Son, thou ...?	art ever with me, and all that I have is thine.
 15:32	Finish this verse: It was meet that we should make merry, and be ...?	glad: for this thy brother was dead, and is alive again; and was lost, and is found.
@@ -898,17 +898,17 @@
 16:17	How does this verse end: And it is easier for heaven and ...?	earth to pass, than one tittle of the law to fail.
 16:17	Quote Luke 16:17?	And it is easier for heaven and earth to pass, than one tittle of the law to fail.
 16:18	Finish this verse: Whosoever putteth away his wife, and marrieth another, committeth ...?	adultery: and whosoever marrieth her that is put away from her husband committeth adultery.
-16:19	Finish this verse: There was a certain rich man, which ...?	was clothed in purple and fine linen, and fared sumptuously every day:
-16:20	How does this verse end: And there was a certain beggar ...?	named Lazarus, which was laid at his gate, full of sores,
+16:19	Finish this verse: There was a certain rich man, which ...?	was clothed in purple and fine linen, and fared sumptuously every day
+16:20	How does this verse end: And there was a certain beggar ...?	named Lazarus, which was laid at his gate, full of sores
 16:21	How does this verse end: And desiring to be fed with the crumbs which ...?	fell from the rich man's table: moreover the dogs came and licked his sores.
 16:21	Quote Luke 16:21?	And desiring to be fed with the crumbs which fell from the rich man's table: moreover the dogs came and licked his sores.
-16:22	How does this verse end: And it came to pass, that the beggar died, and ...?	was carried by the angels into Abraham's bosom: the rich man also died, and was buried;
+16:22	How does this verse end: And it came to pass, that the beggar died, and ...?	was carried by the angels into Abraham's bosom: the rich man also died, and was buried
 16:23	How does this verse end: And in hell he lift up his eyes ...?	being in torments, and seeth Abraham afar off, and Lazarus in his bosom.
 16:24	Finish this verse: And he cried and said, Father Abraham, have mercy on me, and ...?	send Lazarus, that he may dip the tip of his finger in water, and cool my tongue; for I am tormented in this flame.
 16:24	What does Luke 16:24 say?	And he cried and said, Father Abraham, have mercy on me, and send Lazarus, that he may dip the tip of his finger in water, and cool my tongue; for I am tormented in this flame.
 16:25	Finish this verse: But Abraham said, Son, remember that thou in thy lifetime receivedst ...?	thy good things, and likewise Lazarus evil things: but now he is comforted, and thou art tormented.
 16:26	Finish this verse: And beside all this, between us and you there is a great ...?	gulf fixed: so that they which would pass from hence to you cannot; neither can they pass to us, that would come from thence.
-16:27	Finish this verse: Then he said, I pray thee ...?	therefore, father, that thou wouldest send him to my father's house:
+16:27	Finish this verse: Then he said, I pray thee ...?	therefore, father, that thou wouldest send him to my father's house
 16:28	How does this verse end: For I have five brethren; that he may ...?	testify unto them, lest they also come into this place of torment.
 16:29	Who said, "They have Moses and the prophets ..."?	Abraham
 16:30	Finish this verse: And he said, Nay, father Abraham: but ...?	if one went unto them from the dead, they will repent.
@@ -928,15 +928,15 @@
 17: 9	Quote Luke 17:9?	Doth he thank that servant because he did the things that were commanded him? I trow not.
 17:10	How does this verse end: So likewise ye, when ye shall have done all those things which ...?	are commanded you, say, We are unprofitable servants: we have done that which was our duty to do.
 17:11	How does this verse end: And it came to pass, as he went ...?	to Jerusalem, that he passed through the midst of Samaria and Galilee.
-17:12	How does this verse end: And as he entered into a certain village ...?	there met him ten men that were lepers, which stood afar off:
+17:12	How does this verse end: And as he entered into a certain village ...?	there met him ten men that were lepers, which stood afar off
 17:13	What was said in Luke 17:13?	Jesus, Master, have mercy on us.
 17:14	Finish this verse: And when he saw them, he said unto them, Go ...?	shew yourselves unto the priests. And it came to pass, that, as they went, they were cleansed.
-17:15	Finish this verse: And one of them, when he saw that ...?	he was healed, turned back, and with a loud voice glorified God,
+17:15	Finish this verse: And one of them, when he saw that ...?	he was healed, turned back, and with a loud voice glorified God
 17:16	Finish this verse: And fell down on his face ...?	at his feet, giving him thanks: and he was a Samaritan.
 17:17	Finish this verse: And Jesus answering said, Were ...?	there not ten cleansed? but where are the nine?
 17:18	How does this verse end: There are not found that ...?	returned to give glory to God, save this stranger.
 17:19	What was said unto him in Luke 17:19?	Arise, go thy way: thy faith hath made thee whole.
-17:20	Finish this verse: And when he was demanded of the Pharisees, when the kingdom ...?	of God should come, he answered them and said, The kingdom of God cometh not with observation:
+17:20	Finish this verse: And when he was demanded of the Pharisees, when the kingdom ...?	of God should come, he answered them and said, The kingdom of God cometh not with observation
 17:21	Finish this verse: Neither shall they say, Lo here! or ...?	lo there! for, behold, the kingdom of God is within you.
 17:22	Finish this verse: And he said unto the disciples, The days will come, when ye ...?	shall desire to see one of the days of the Son of man, and ye shall not see it.
 17:23	Finish this verse: And they shall say to you, See ...?	here; or, see there: go not after them, nor follow them.
@@ -944,7 +944,7 @@
 17:25	How does this verse end: But first must he suffer ...?	many things, and be rejected of this generation.
 17:26	How does this verse end: And as it was in the days of ...?	Noe, so shall it be also in the days of the Son of man.
 17:27	How does this verse end: They did eat, they drank, they married wives, they were given in ...?	marriage, until the day that Noe entered into the ark, and the flood came, and destroyed them all.
-17:28	Finish this verse: Likewise also as it was in the days of ...?	Lot; they did eat, they drank, they bought, they sold, they planted, they builded;
+17:28	Finish this verse: Likewise also as it was in the days of ...?	Lot; they did eat, they drank, they bought, they sold, they planted, they builded
 17:29	Finish this verse: But the same day that Lot went out ...?	of Sodom it rained fire and brimstone from heaven, and destroyed them all.
 17:30	How does this verse end: Even thus shall it be in ...?	the day when the Son of man is revealed.
 17:31	How does this verse end: In that day, he which shall be upon the housetop, and his ...?	stuff in the house, let him not come down to take it away: and he that is in the field, let him likewise not return back.
@@ -955,18 +955,18 @@
 17:35	Finish this verse: Two women shall be grinding together ...?	the one shall be taken, and the other left.
 17:36	Finish this verse: Two men shall be in the ...?	field; the one shall be taken, and the other left.
 17:37	Finish this verse: And they answered and said unto him, Where ...?	Lord? And he said unto them, Wheresoever the body is, thither will the eagles be gathered together.
-18: 1	Finish this verse: And he spake a parable unto them to ...?	this end, that men ought always to pray, and not to faint;
-18: 2	Finish this verse: Saying, There was in a city ...?	a judge, which feared not God, neither regarded man:
-18: 2	What does Luke 18:2 say?	Saying, There was in a city a judge, which feared not God, neither regarded man:
+18: 1	Finish this verse: And he spake a parable unto them to ...?	this end, that men ought always to pray, and not to faint
+18: 2	Finish this verse: Saying, There was in a city ...?	a judge, which feared not God, neither regarded man
+18: 2	What does Luke 18:2 say?	Saying, There was in a city a judge, which feared not God, neither regarded man
 18: 3	Finish this verse: And there was a widow in that ...?	city; and she came unto him, saying, Avenge me of mine adversary.
 18: 3	What does Luke 18:3 say?	And there was a widow in that city; and she came unto him, saying, Avenge me of mine adversary.
-18: 4	How does this verse end: And he would not for a while: but ...?	afterward he said within himself, Though I fear not God, nor regard man;
+18: 4	How does this verse end: And he would not for a while: but ...?	afterward he said within himself, Though I fear not God, nor regard man
 18: 5	How does this verse end: Yet because this widow troubleth me, I ...?	will avenge her, lest by her continual coming she weary me.
 18: 6	Who said, "Hear what the unjust judge saith ..."?	The Lord
 18: 7	How does this verse end: And shall not God avenge his own elect ...?	which cry day and night unto him, though he bear long with them?
 18: 8	Finish this verse: I tell you that he will avenge them speedily ...?	Nevertheless when the Son of man cometh, shall he find faith on the earth?
-18: 9	Finish this verse: And he spake this parable unto certain ...?	which trusted in themselves that they were righteous, and despised others:
-18: 9	What does Luke 18:9 say?	And he spake this parable unto certain which trusted in themselves that they were righteous, and despised others:
+18: 9	Finish this verse: And he spake this parable unto certain ...?	which trusted in themselves that they were righteous, and despised others
+18: 9	What does Luke 18:9 say?	And he spake this parable unto certain which trusted in themselves that they were righteous, and despised others
 18:10	How does this verse end: Two men went up into the temple ...?	to pray; the one a Pharisee, and the other a publican.
 18:11	How does this verse end: The Pharisee stood and prayed thus with himself, God, I thank ...?	thee, that I am not as other men are, extortioners, unjust, adulterers, or even as this publican.
 18:12	How does this verse end: I fast twice in the ...?	week, I give tithes of all that I possess.
@@ -988,22 +988,22 @@
 18:26	How does this verse end: And they that heard ...?	it said, Who then can be saved?
 18:27	How does this verse end: And he said, The things ...?	which are impossible with men are possible with God.
 18:28	Finish this verse: Then Peter said, Lo ...?	we have left all, and followed thee.
-18:29	Finish this verse: And he said unto them, Verily I say unto you, There is ...?	no man that hath left house, or parents, or brethren, or wife, or children, for the kingdom of God's sake,
-18:29	What does Luke 18:29 say?	And he said unto them, Verily I say unto you, There is no man that hath left house, or parents, or brethren, or wife, or children, for the kingdom of God's sake,
+18:29	Finish this verse: And he said unto them, Verily I say unto you, There is ...?	no man that hath left house, or parents, or brethren, or wife, or children, for the kingdom of God's sake
+18:29	What does Luke 18:29 say?	And he said unto them, Verily I say unto you, There is no man that hath left house, or parents, or brethren, or wife, or children, for the kingdom of God's sake
 18:30	How does this verse end: Who shall not receive manifold more in ...?	this present time, and in the world to come life everlasting.
 18:31	How does this verse end: Then he took unto him the twelve, and said unto them, Behold ...?	we go up to Jerusalem, and all things that are written by the prophets concerning the Son of man shall be accomplished.
-18:32	How does this verse end: For he shall be delivered unto the ...?	Gentiles, and shall be mocked, and spitefully entreated, and spitted on:
+18:32	How does this verse end: For he shall be delivered unto the ...?	Gentiles, and shall be mocked, and spitefully entreated, and spitted on
 18:33	How does this verse end: And they shall scourge him, and put ...?	him to death: and the third day he shall rise again.
 18:34	Finish this verse: And they understood none of these things: and ...?	this saying was hid from them, neither knew they the things which were spoken.
-18:35	Finish this verse: And it came to pass, that as he was ...?	come nigh unto Jericho, a certain blind man sat by the way side begging:
-18:35	What does Luke 18:35 say?	And it came to pass, that as he was come nigh unto Jericho, a certain blind man sat by the way side begging:
+18:35	Finish this verse: And it came to pass, that as he was ...?	come nigh unto Jericho, a certain blind man sat by the way side begging
+18:35	What does Luke 18:35 say?	And it came to pass, that as he was come nigh unto Jericho, a certain blind man sat by the way side begging
 18:36	Finish this verse: And hearing the multitude ...?	pass by, he asked what it meant.
 18:37	Finish this verse: And they told him ...?	that Jesus of Nazareth passeth by.
 18:38	How does this verse end: And he cried, saying, Jesus ...?	thou son of David, have mercy on me.
 18:39	How does this verse end: And they which went before rebuked him, that he should hold ...?	his peace: but he cried so much the more, Thou son of David, have mercy on me.
 18:39	Quote Luke 18:39?	And they which went before rebuked him, that he should hold his peace: but he cried so much the more, Thou son of David, have mercy on me.
-18:40	Finish this verse: And Jesus stood, and commanded him to be ...?	brought unto him: and when he was come near, he asked him,
-18:40	What does Luke 18:40 say?	And Jesus stood, and commanded him to be brought unto him: and when he was come near, he asked him,
+18:40	Finish this verse: And Jesus stood, and commanded him to be ...?	brought unto him: and when he was come near, he asked him
+18:40	What does Luke 18:40 say?	And Jesus stood, and commanded him to be brought unto him: and when he was come near, he asked him
 18:41	Finish this verse: Saying, What wilt thou that I shall do ...?	unto thee? And he said, Lord, that I may receive my sight.
 18:42	Finish this verse: And Jesus said unto him ...?	Receive thy sight: thy faith hath saved thee.
 18:43	Finish this verse: And immediately he received his sight, and followed him ...?	glorifying God: and all the people, when they saw it, gave praise unto God.
@@ -1030,9 +1030,9 @@
 19:18	Finish this verse: And the second came ...?	saying, Lord, thy pound hath gained five pounds.
 19:18	What does Luke 19:18 say?	And the second came, saying, Lord, thy pound hath gained five pounds.
 19:19	How many cities are spoken of in Luke 19:19?	Five cities
-19:20	How does this verse end: And another came, saying, Lord, behold, here ...?	is thy pound, which I have kept laid up in a napkin:
+19:20	How does this verse end: And another came, saying, Lord, behold, here ...?	is thy pound, which I have kept laid up in a napkin
 19:21	How does this verse end: For I feared thee, because thou art an austere man ...?	thou takest up that thou layedst not down, and reapest that thou didst not sow.
-19:22	What was said unto him in Luke 19:22?	Out of thine own mouth will I judge thee, thou wicked servant. Thou knewest that I was an austere man, taking up that I laid not down, and reaping that I did not sow:
+19:22	What was said unto him in Luke 19:22?	Out of thine own mouth will I judge thee, thou wicked servant. Thou knewest that I was an austere man, taking up that I laid not down, and reaping that I did not sow
 19:23	How does this verse end: Wherefore then gavest not thou my money into ...?	the bank, that at my coming I might have required mine own with usury?
 19:24	Finish this verse: And he said unto them that stood by ...?	Take from him the pound, and give it to him that hath ten pounds.
 19:25	Finish this verse: (And they said unto ...?	him, Lord, he hath ten pounds.)
@@ -1040,7 +1040,7 @@
 19:27	Finish this verse: But those mine enemies, which would not that ...?	I should reign over them, bring hither, and slay them before me.
 19:28	How does this verse end: And when he had thus ...?	spoken, he went before, ascending up to Jerusalem.
 19:28	Quote Luke 19:28?	And when he had thus spoken, he went before, ascending up to Jerusalem.
-19:29	How does this verse end: And it came to pass, when he was come nigh to ...?	Bethphage and Bethany, at the mount called the mount of Olives, he sent two of his disciples,
+19:29	How does this verse end: And it came to pass, when he was come nigh to ...?	Bethphage and Bethany, at the mount called the mount of Olives, he sent two of his disciples
 19:30	Finish this verse: Saying, Go ye into the village over against you; in the which ...?	at your entering ye shall find a colt tied, whereon yet never man sat: loose him, and bring him hither.
 19:31	Finish this verse: And if any man ask you, Why do ye ...?	loose him? thus shall ye say unto him, Because the Lord hath need of him.
 19:31	What does Luke 19:31 say?	And if any man ask you, Why do ye loose him? thus shall ye say unto him, Because the Lord hath need of him.
@@ -1050,27 +1050,27 @@
 19:34	Quote Luke 19:34?	And they said, The Lord hath need of him.
 19:35	How does this verse end: And they brought him to Jesus: and ...?	they cast their garments upon the colt, and they set Jesus thereon.
 19:36	How does this verse end: And as he went ...?	they spread their clothes in the way.
-19:37	How does this verse end: And when he was come nigh, even now at the descent of ...?	the mount of Olives, the whole multitude of the disciples began to rejoice and praise God with a loud voice for all the mighty works that they had seen;
-19:37	Quote Luke 19:37?	And when he was come nigh, even now at the descent of the mount of Olives, the whole multitude of the disciples began to rejoice and praise God with a loud voice for all the mighty works that they had seen;
+19:37	How does this verse end: And when he was come nigh, even now at the descent of ...?	the mount of Olives, the whole multitude of the disciples began to rejoice and praise God with a loud voice for all the mighty works that they had seen
+19:37	Quote Luke 19:37?	And when he was come nigh, even now at the descent of the mount of Olives, the whole multitude of the disciples began to rejoice and praise God with a loud voice for all the mighty works that they had seen
 19:38	Finish this verse: Saying, Blessed be the King that cometh in ...?	the name of the Lord: peace in heaven, and glory in the highest.
 19:39	Finish this verse: And some of the Pharisees from ...?	among the multitude said unto him, Master, rebuke thy disciples.
 19:39	What does Luke 19:39 say?	And some of the Pharisees from among the multitude said unto him, Master, rebuke thy disciples.
 19:40	To whom did Jesus say, "I tell you that ..."?	The multitude
-19:41	How does this verse end: And when he was come ...?	near, he beheld the city, and wept over it,
-19:41	Quote Luke 19:41?	And when he was come near, he beheld the city, and wept over it,
+19:41	How does this verse end: And when he was come ...?	near, he beheld the city, and wept over it
+19:41	Quote Luke 19:41?	And when he was come near, he beheld the city, and wept over it
 19:42	How does this verse end: Saying, If thou hadst known, even thou, at least in this ...?	thy day, the things which belong unto thy peace! but now they are hid from thine eyes.
-19:43	How does this verse end: For the days shall come upon thee, that thine enemies ...?	shall cast a trench about thee, and compass thee round, and keep thee in on every side,
+19:43	How does this verse end: For the days shall come upon thee, that thine enemies ...?	shall cast a trench about thee, and compass thee round, and keep thee in on every side
 19:44	Finish this verse: And shall lay thee even with the ground, and thy children within ...?	thee; and they shall not leave in thee one stone upon another; because thou knewest not the time of thy visitation.
-19:45	Finish this verse: And he went into the temple, and ...?	began to cast out them that sold therein, and them that bought;
-19:45	What does Luke 19:45 say?	And he went into the temple, and began to cast out them that sold therein, and them that bought;
+19:45	Finish this verse: And he went into the temple, and ...?	began to cast out them that sold therein, and them that bought
+19:45	What does Luke 19:45 say?	And he went into the temple, and began to cast out them that sold therein, and them that bought
 19:46	Finish this verse: Saying unto them, It is written, My house ...?	is the house of prayer: but ye have made it a den of thieves.
-19:47	Finish this verse: And he taught daily in the temple. But the ...?	chief priests and the scribes and the chief of the people sought to destroy him,
-19:47	What does Luke 19:47 say?	And he taught daily in the temple. But the chief priests and the scribes and the chief of the people sought to destroy him,
+19:47	Finish this verse: And he taught daily in the temple. But the ...?	chief priests and the scribes and the chief of the people sought to destroy him
+19:47	What does Luke 19:47 say?	And he taught daily in the temple. But the chief priests and the scribes and the chief of the people sought to destroy him
 19:48	How does this verse end: And could not find what they might ...?	do: for all the people were very attentive to hear him.
-20: 1	Finish this verse: And it came to pass, that on one of those days, as ...?	he taught the people in the temple, and preached the gospel, the chief priests and the scribes came upon him with the elders,
-20: 1	What does Luke 20:1 say?	And it came to pass, that on one of those days, as he taught the people in the temple, and preached the gospel, the chief priests and the scribes came upon him with the elders,
+20: 1	Finish this verse: And it came to pass, that on one of those days, as ...?	he taught the people in the temple, and preached the gospel, the chief priests and the scribes came upon him with the elders
+20: 1	What does Luke 20:1 say?	And it came to pass, that on one of those days, as he taught the people in the temple, and preached the gospel, the chief priests and the scribes came upon him with the elders
 20: 2	Finish this verse: And spake unto him, saying, Tell us, by what ...?	authority doest thou these things? or who is he that gave thee this authority?
-20: 3	Finish this verse: And he answered and said unto ...?	them, I will also ask you one thing; and answer me:
+20: 3	Finish this verse: And he answered and said unto ...?	them, I will also ask you one thing; and answer me
 20: 4	How does this verse end: The baptism of John ...?	was it from heaven, or of men?
 20: 5	How does this verse end: And they reasoned with themselves, saying, If we ...?	shall say, From heaven; he will say, Why then believed ye him not?
 20: 5	Quote Luke 20:5?	And they reasoned with themselves, saying, If we shall say, From heaven; he will say, Why then believed ye him not?
@@ -1093,7 +1093,7 @@
 20:19	Finish this verse: And the chief priests and the scribes the same hour sought to ...?	lay hands on him; and they feared the people: for they perceived that he had spoken this parable against them.
 20:20	How does this verse end: And they watched him, and sent forth spies, which should feign themselves ...?	just men, that they might take hold of his words, that so they might deliver him unto the power and authority of the governor.
 20:20	Quote Luke 20:20?	And they watched him, and sent forth spies, which should feign themselves just men, that they might take hold of his words, that so they might deliver him unto the power and authority of the governor.
-20:21	How does this verse end: And they asked him, saying, Master, we know that thou sayest ...?	and teachest rightly, neither acceptest thou the person of any, but teachest the way of God truly:
+20:21	How does this verse end: And they asked him, saying, Master, we know that thou sayest ...?	and teachest rightly, neither acceptest thou the person of any, but teachest the way of God truly
 20:22	How does this verse end: Is it lawful for ...?	us to give tribute unto Caesar, or no?
 20:23	How does this verse end: But he perceived their craftiness ...?	and said unto them, Why tempt ye me?
 20:24	Finish this verse: Shew me a penny. Whose image ...?	and superscription hath it? They answered and said, Caesar's.
@@ -1101,16 +1101,16 @@
 20:25	What does Luke 20:25 say?	And he said unto them, Render therefore unto Caesar the things which be Caesar's, and unto God the things which be God's.
 20:26	Finish this verse: And they could not take hold of his ...?	words before the people: and they marvelled at his answer, and held their peace.
 20:26	What does Luke 20:26 say?	And they could not take hold of his words before the people: and they marvelled at his answer, and held their peace.
-20:27	Finish this verse: Then came to him certain of the ...?	Sadducees, which deny that there is any resurrection; and they asked him,
+20:27	Finish this verse: Then came to him certain of the ...?	Sadducees, which deny that there is any resurrection; and they asked him
 20:28	How does this verse end: Saying, Master, Moses wrote unto us, If any man's brother die, having ...?	a wife, and he die without children, that his brother should take his wife, and raise up seed unto his brother.
 20:29	How does this verse end: There were therefore seven brethren: and ...?	the first took a wife, and died without children.
 20:30	Finish this verse: And the second took ...?	her to wife, and he died childless.
 20:31	Finish this verse: And the third took her; and in ...?	like manner the seven also: and they left no children, and died.
 20:32	Finish this verse: Last of all ...?	the woman died also.
 20:33	Finish this verse: Therefore in the resurrection whose wife ...?	of them is she? for seven had her to wife.
-20:34	How does this verse end: And Jesus answering said unto them ...?	The children of this world marry, and are given in marriage:
-20:35	How does this verse end: But they which shall be accounted worthy to obtain ...?	that world, and the resurrection from the dead, neither marry, nor are given in marriage:
-20:35	Quote Luke 20:35?	But they which shall be accounted worthy to obtain that world, and the resurrection from the dead, neither marry, nor are given in marriage:
+20:34	How does this verse end: And Jesus answering said unto them ...?	The children of this world marry, and are given in marriage
+20:35	How does this verse end: But they which shall be accounted worthy to obtain ...?	that world, and the resurrection from the dead, neither marry, nor are given in marriage
+20:35	Quote Luke 20:35?	But they which shall be accounted worthy to obtain that world, and the resurrection from the dead, neither marry, nor are given in marriage
 20:36	How does this verse end: Neither can they die any more: for they are equal ...?	unto the angels; and are the children of God, being the children of the resurrection.
 20:36	Quote Luke 20:36?	Neither can they die any more: for they are equal unto the angels; and are the children of God, being the children of the resurrection.
 20:37	How does this verse end: Now that the dead are raised, even Moses shewed at the bush ...?	when he calleth the Lord the God of Abraham, and the God of Isaac, and the God of Jacob.
@@ -1120,30 +1120,30 @@
 20:40	How does this verse end: And after that they ...?	durst not ask him any question at all.
 20:41	How does this verse end: And he said unto them ...?	How say they that Christ is David's son?
 20:41	Quote Luke 20:41?	And he said unto them, How say they that Christ is David's son?
-20:42	How does this verse end: And David himself saith in the book of ...?	Psalms, The LORD said unto my Lord, Sit thou on my right hand,
+20:42	How does this verse end: And David himself saith in the book of ...?	Psalms, The LORD said unto my Lord, Sit thou on my right hand
 20:43	How does this verse end: Till I make ...?	thine enemies thy footstool.
 20:44	Finish this verse: David therefore calleth him ...?	Lord, how is he then his son?
-20:45	Finish this verse: Then in the audience of ...?	all the people he said unto his disciples,
-20:46	Finish this verse: Beware of the scribes, which desire to walk in long robes, and ...?	love greetings in the markets, and the highest seats in the synagogues, and the chief rooms at feasts;
-20:46	What does Luke 20:46 say?	Beware of the scribes, which desire to walk in long robes, and love greetings in the markets, and the highest seats in the synagogues, and the chief rooms at feasts;
+20:45	Finish this verse: Then in the audience of ...?	all the people he said unto his disciples
+20:46	Finish this verse: Beware of the scribes, which desire to walk in long robes, and ...?	love greetings in the markets, and the highest seats in the synagogues, and the chief rooms at feasts
+20:46	What does Luke 20:46 say?	Beware of the scribes, which desire to walk in long robes, and love greetings in the markets, and the highest seats in the synagogues, and the chief rooms at feasts
 20:47	Finish this verse: Which devour widows' houses, and for ...?	a shew make long prayers: the same shall receive greater damnation.
 21: 1	How does this verse end: And he looked up, and saw ...?	the rich men casting their gifts into the treasury.
 21: 2	How does this verse end: And he saw also a ...?	certain poor widow casting in thither two mites.
 21: 2	Quote Luke 21:2?	And he saw also a certain poor widow casting in thither two mites.
-21: 3	How does this verse end: And he said, Of a truth I say ...?	unto you, that this poor widow hath cast in more than they all:
+21: 3	How does this verse end: And he said, Of a truth I say ...?	unto you, that this poor widow hath cast in more than they all
 21: 4	Finish this verse: For all these have of their abundance cast in unto the ...?	offerings of God: but she of her penury hath cast in all the living that she had.
-21: 5	Finish this verse: And as some spake of the temple ...?	how it was adorned with goodly stones and gifts, he said,
-21: 5	What does Luke 21:5 say?	And as some spake of the temple, how it was adorned with goodly stones and gifts, he said,
+21: 5	Finish this verse: And as some spake of the temple ...?	how it was adorned with goodly stones and gifts, he said
+21: 5	What does Luke 21:5 say?	And as some spake of the temple, how it was adorned with goodly stones and gifts, he said
 21: 6	Finish this verse: As for these things which ye behold, the days will come ...?	in the which there shall not be left one stone upon another, that shall not be thrown down.
 21: 7	Finish this verse: And they asked him, saying, Master, but when shall these ...?	things be? and what sign will there be when these things shall come to pass?
 21: 8	How does this verse end: And he said, Take heed that ye be not deceived: for many ...?	shall come in my name, saying, I am Christ; and the time draweth near: go ye not therefore after them.
 21: 8	Quote Luke 21:8?	And he said, Take heed that ye be not deceived: for many shall come in my name, saying, I am Christ; and the time draweth near: go ye not therefore after them.
 21: 9	How does this verse end: But when ye shall hear of wars and commotions, be not ...?	terrified: for these things must first come to pass; but the end is not by and by.
-21:10	How does this verse end: Then said he unto them ...?	Nation shall rise against nation, and kingdom against kingdom:
+21:10	How does this verse end: Then said he unto them ...?	Nation shall rise against nation, and kingdom against kingdom
 21:11	How does this verse end: And great earthquakes shall be in divers places, and ...?	famines, and pestilences; and fearful sights and great signs shall there be from heaven.
 21:12	How does this verse end: But before all these, they shall lay their hands on you, and ...?	persecute you, delivering you up to the synagogues, and into prisons, being brought before kings and rulers for my name's sake.
 21:13	How does this verse end: And it shall ...?	turn to you for a testimony.
-21:14	Finish this verse: Settle it therefore in your ...?	hearts, not to meditate before what ye shall answer:
+21:14	Finish this verse: Settle it therefore in your ...?	hearts, not to meditate before what ye shall answer
 21:15	Finish this verse: For I will give you a mouth and ...?	wisdom, which all your adversaries shall not be able to gainsay nor resist.
 21:15	What does Luke 21:15 say?	For I will give you a mouth and wisdom, which all your adversaries shall not be able to gainsay nor resist.
 21:16	Finish this verse: And ye shall be betrayed both by parents, and brethren ...?	and kinsfolks, and friends; and some of you shall they cause to be put to death.
@@ -1157,13 +1157,13 @@
 21:23	Finish this verse: But woe unto them that are with child, and to them that ...?	give suck, in those days! for there shall be great distress in the land, and wrath upon this people.
 21:23	What does Luke 21:23 say?	But woe unto them that are with child, and to them that give suck, in those days! for there shall be great distress in the land, and wrath upon this people.
 21:24	How does this verse end: And they shall fall by the edge of the sword, and shall ...?	be led away captive into all nations: and Jerusalem shall be trodden down of the Gentiles, until the times of the Gentiles be fulfilled.
-21:25	How does this verse end: And there shall be signs in the sun, and in the moon ...?	and in the stars; and upon the earth distress of nations, with perplexity; the sea and the waves roaring;
+21:25	How does this verse end: And there shall be signs in the sun, and in the moon ...?	and in the stars; and upon the earth distress of nations, with perplexity; the sea and the waves roaring
 21:26	How does this verse end: Men's hearts failing them for fear, and for looking after ...?	those things which are coming on the earth: for the powers of heaven shall be shaken.
 21:27	How does this verse end: And then shall they see the Son ...?	of man coming in a cloud with power and great glory.
 21:27	Quote Luke 21:27?	And then shall they see the Son of man coming in a cloud with power and great glory.
 21:28	Finish this verse: And when these things begin to come to ...?	pass, then look up, and lift up your heads; for your redemption draweth nigh.
-21:29	Finish this verse: And he spake to them a ...?	parable; Behold the fig tree, and all the trees;
-21:29	What does Luke 21:29 say?	And he spake to them a parable; Behold the fig tree, and all the trees;
+21:29	Finish this verse: And he spake to them a ...?	parable; Behold the fig tree, and all the trees
+21:29	What does Luke 21:29 say?	And he spake to them a parable; Behold the fig tree, and all the trees
 21:30	How does this verse end: When they now shoot forth, ye see and ...?	know of your own selves that summer is now nigh at hand.
 21:30	Quote Luke 21:30?	When they now shoot forth, ye see and know of your own selves that summer is now nigh at hand.
 21:31	How does this verse end: So likewise ye, when ye see these things ...?	come to pass, know ye that the kingdom of God is nigh at hand.
@@ -1194,11 +1194,11 @@
 22:13	How does this verse end: And they went, and found as ...?	he had said unto them: and they made ready the passover.
 22:14	Finish this verse: And when the hour was come ...?	he sat down, and the twelve apostles with him.
 22:14	What does Luke 22:14 say?	And when the hour was come, he sat down, and the twelve apostles with him.
-22:15	Finish this verse: And he said unto them, With desire ...?	I have desired to eat this passover with you before I suffer:
-22:15	What does Luke 22:15 say?	And he said unto them, With desire I have desired to eat this passover with you before I suffer:
+22:15	Finish this verse: And he said unto them, With desire ...?	I have desired to eat this passover with you before I suffer
+22:15	What does Luke 22:15 say?	And he said unto them, With desire I have desired to eat this passover with you before I suffer
 22:16	Finish this verse: For I say unto you, I will not ...?	any more eat thereof, until it be fulfilled in the kingdom of God.
 22:16	What does Luke 22:16 say?	For I say unto you, I will not any more eat thereof, until it be fulfilled in the kingdom of God.
-22:17	Finish this verse: And he took the cup, and ...?	gave thanks, and said, Take this, and divide it among yourselves:
+22:17	Finish this verse: And he took the cup, and ...?	gave thanks, and said, Take this, and divide it among yourselves
 22:18	How does this verse end: For I say unto you, I will not ...?	drink of the fruit of the vine, until the kingdom of God shall come.
 22:19	How does this verse end: And he took bread, and gave thanks, and brake it, and gave ...?	unto them, saying, This is my body which is given for you: this do in remembrance of me.
 22:20	Finish this verse: Likewise also the cup after supper, saying, This ...?	cup is the new testament in my blood, which is shed for you.
@@ -1210,10 +1210,10 @@
 22:26	How does this verse end: But ye shall not be so: but he that is greatest ...?	among you, let him be as the younger; and he that is chief, as he that doth serve.
 22:27	How does this verse end: For whether is greater, he that sitteth at meat, or he ...?	that serveth? is not he that sitteth at meat? but I am among you as he that serveth.
 22:28	Finish this verse: Ye are they which ...?	have continued with me in my temptations.
-22:29	Finish this verse: And I appoint unto you ...?	a kingdom, as my Father hath appointed unto me;
+22:29	Finish this verse: And I appoint unto you ...?	a kingdom, as my Father hath appointed unto me
 22:30	How does this verse end: That ye may eat and drink at my ...?	table in my kingdom, and sit on thrones judging the twelve tribes of Israel.
-22:31	How does this verse end: And the Lord said, Simon, Simon, behold, Satan ...?	hath desired to have you, that he may sift you as wheat:
-22:31	Quote Luke 22:31?	And the Lord said, Simon, Simon, behold, Satan hath desired to have you, that he may sift you as wheat:
+22:31	How does this verse end: And the Lord said, Simon, Simon, behold, Satan ...?	hath desired to have you, that he may sift you as wheat
+22:31	Quote Luke 22:31?	And the Lord said, Simon, Simon, behold, Satan hath desired to have you, that he may sift you as wheat
 22:32	How does this verse end: But I have prayed for thee, that ...?	thy faith fail not: and when thou art converted, strengthen thy brethren.
 22:33	How does this verse end: And he said unto him, Lord, I ...?	am ready to go with thee, both into prison, and to death.
 22:34	Finish this verse: And he said, I tell thee, Peter, the cock ...?	shall not crow this day, before that thou shalt thrice deny that thou knowest me.
@@ -1224,12 +1224,12 @@
 22:39	How does this verse end: And he came out, and went, as he ...?	was wont, to the mount of Olives; and his disciples also followed him.
 22:39	Quote Luke 22:39?	And he came out, and went, as he was wont, to the mount of Olives; and his disciples also followed him.
 22:40	Finish this verse: And when he was at the place ...?	he said unto them, Pray that ye enter not into temptation.
-22:41	Finish this verse: And he was withdrawn from them ...?	about a stone's cast, and kneeled down, and prayed,
+22:41	Finish this verse: And he was withdrawn from them ...?	about a stone's cast, and kneeled down, and prayed
 22:42	Finish this verse: Saying, Father, if thou be willing, remove ...?	this cup from me: nevertheless not my will, but thine, be done.
 22:42	What does Luke 22:42 say?	Saying, Father, if thou be willing, remove this cup from me: nevertheless not my will, but thine, be done.
 22:43	Finish this verse: And there appeared an ...?	angel unto him from heaven, strengthening him.
 22:44	How does this verse end: And being in an agony he prayed more earnestly: and ...?	his sweat was as it were great drops of blood falling down to the ground.
-22:45	How does this verse end: And when he rose up from prayer ...?	and was come to his disciples, he found them sleeping for sorrow,
+22:45	How does this verse end: And when he rose up from prayer ...?	and was come to his disciples, he found them sleeping for sorrow
 22:46	How does this verse end: And said unto them, Why sleep ...?	ye? rise and pray, lest ye enter into temptation.
 22:47	How does this verse end: And while he yet spake, behold a multitude, and he that ...?	was called Judas, one of the twelve, went before them, and drew near unto Jesus to kiss him.
 22:48	Who said, "Judas, betrayest thou the Son of man with ..."?	Jesus
@@ -1255,8 +1255,8 @@
 22:63	What does Luke 22:63 say?	And the men that held Jesus mocked him, and smote him.
 22:64	How does this verse end: And when they had blindfolded him, they struck him ...?	on the face, and asked him, saying, Prophesy, who is it that smote thee?
 22:65	How does this verse end: And many other ...?	things blasphemously spake they against him.
-22:66	How does this verse end: And as soon as it was day, the elders of the ...?	people and the chief priests and the scribes came together, and led him into their council, saying,
-22:67	How does this verse end: Art thou the ...?	Christ? tell us. And he said unto them, If I tell you, ye will not believe:
+22:66	How does this verse end: And as soon as it was day, the elders of the ...?	people and the chief priests and the scribes came together, and led him into their council, saying
+22:67	How does this verse end: Art thou the ...?	Christ? tell us. And he said unto them, If I tell you, ye will not believe
 22:68	Finish this verse: And if I also ask you ...?	ye will not answer me, nor let me go.
 22:69	Finish this verse: Hereafter shall the Son of man ...?	sit on the right hand of the power of God.
 22:70	What was said unto them in Luke 22:70?	Ye say that I am.
@@ -1276,12 +1276,12 @@
 23:11	Finish this verse: And Herod with his men of war set him at ...?	nought, and mocked him, and arrayed him in a gorgeous robe, and sent him again to Pilate.
 23:11	What does Luke 23:11 say?	And Herod with his men of war set him at nought, and mocked him, and arrayed him in a gorgeous robe, and sent him again to Pilate.
 23:12	Finish this verse: And the same day Pilate and Herod ...?	were made friends together: for before they were at enmity between themselves.
-23:13	Finish this verse: And Pilate, when he had called ...?	together the chief priests and the rulers and the people,
-23:14	How does this verse end: Said unto them, Ye have brought this man unto me, as one ...?	that perverteth the people: and, behold, I, having examined him before you, have found no fault in this man touching those things whereof ye accuse him:
+23:13	Finish this verse: And Pilate, when he had called ...?	together the chief priests and the rulers and the people
+23:14	How does this verse end: Said unto them, Ye have brought this man unto me, as one ...?	that perverteth the people: and, behold, I, having examined him before you, have found no fault in this man touching those things whereof ye accuse him
 23:15	How does this verse end: No, nor yet Herod: for I sent you ...?	to him; and, lo, nothing worthy of death is done unto him.
 23:16	How does this verse end: I will therefore ...?	chastise him, and release him.
 23:17	How does this verse end: (For of necessity he ...?	must release one unto them at the feast.)
-23:18	Finish this verse: And they cried out all at ...?	once, saying, Away with this man, and release unto us Barabbas:
+23:18	Finish this verse: And they cried out all at ...?	once, saying, Away with this man, and release unto us Barabbas
 23:19	Finish this verse: (Who for a certain sedition made ...?	in the city, and for murder, was cast into prison.)
 23:19	What does Luke 23:19 say?	(Who for a certain sedition made in the city, and for murder, was cast into prison.)
 23:20	How does this verse end: Pilate therefore, willing to ...?	release Jesus, spake again to them.
@@ -1303,7 +1303,7 @@
 23:33	What does Luke 23:33 say?	And when they were come to the place, which is called Calvary, there they crucified him, and the malefactors, one on the right hand, and the other on the left.
 23:34	What did Jesus say in Luke 23:34?	Father, forgive them; for they know not what they do
 23:35	How does this verse end: And the people stood beholding. And the rulers also with them ...?	derided him, saying, He saved others; let him save himself, if he be Christ, the chosen of God.
-23:36	How does this verse end: And the soldiers also mocked ...?	him, coming to him, and offering him vinegar,
+23:36	How does this verse end: And the soldiers also mocked ...?	him, coming to him, and offering him vinegar
 23:37	How does this verse end: And saying, If thou ...?	be the king of the Jews, save thyself.
 23:37	Quote Luke 23:37?	And saying, If thou be the king of the Jews, save thyself.
 23:38	Finish this verse: And a superscription also was written over him in ...?	letters of Greek, and Latin, and Hebrew, THIS IS THE KING OF THE JEWS.
@@ -1319,7 +1319,7 @@
 23:47	Finish this verse: Now when the centurion saw what was ...?	done, he glorified God, saying, Certainly this was a righteous man.
 23:48	How does this verse end: And all the people that came together to ...?	that sight, beholding the things which were done, smote their breasts, and returned.
 23:49	How does this verse end: And all his acquaintance, and the women ...?	that followed him from Galilee, stood afar off, beholding these things.
-23:50	Finish this verse: And, behold, there was a man named ...?	Joseph, a counsellor; and he was a good man, and a just:
+23:50	Finish this verse: And, behold, there was a man named ...?	Joseph, a counsellor; and he was a good man, and a just
 23:51	Finish this verse: (The same had not consented to the counsel and deed of them;) ...?	he was of Arimathaea, a city of the Jews: who also himself waited for the kingdom of God.
 23:52	Finish this verse: This man went unto ...?	Pilate, and begged the body of Jesus.
 23:53	Finish this verse: And he took it down, and wrapped it in linen ...?	and laid it in a sepulchre that was hewn in stone, wherein never man before was laid.
@@ -1330,12 +1330,12 @@
 24: 2	Finish this verse: And they found the ...?	stone rolled away from the sepulchre.
 24: 3	Finish this verse: And they entered in, and ...?	found not the body of the Lord Jesus.
 24: 3	What does Luke 24:3 say?	And they entered in, and found not the body of the Lord Jesus.
-24: 4	How does this verse end: And it came to pass, as they were ...?	much perplexed thereabout, behold, two men stood by them in shining garments:
-24: 4	Quote Luke 24:4?	And it came to pass, as they were much perplexed thereabout, behold, two men stood by them in shining garments:
+24: 4	How does this verse end: And it came to pass, as they were ...?	much perplexed thereabout, behold, two men stood by them in shining garments
+24: 4	Quote Luke 24:4?	And it came to pass, as they were much perplexed thereabout, behold, two men stood by them in shining garments
 24: 5	How does this verse end: And as they were afraid, and bowed down their faces ...?	to the earth, they said unto them, Why seek ye the living among the dead?
-24: 6	How does this verse end: He is not here, but is risen ...?	remember how he spake unto you when he was yet in Galilee,
+24: 6	How does this verse end: He is not here, but is risen ...?	remember how he spake unto you when he was yet in Galilee
 24: 7	How does this verse end: Saying, The Son of man must be delivered into ...?	the hands of sinful men, and be crucified, and the third day rise again.
-24: 8	Finish this verse: And they remembered ...?	his words,
+24: 8	Finish this verse: And they remembered ...?	his words
 24: 9	Finish this verse: And returned from the sepulchre, and told ...?	all these things unto the eleven, and to all the rest.
 24:10	How does this verse end: It was Mary Magdalene, and Joanna, and Mary the mother ...?	of James, and other women that were with them, which told these things unto the apostles.
 24:11	How does this verse end: And their words seemed to ...?	them as idle tales, and they believed them not.
@@ -1347,17 +1347,17 @@
 24:16	Finish this verse: But their eyes were ...?	holden that they should not know him.
 24:17	Finish this verse: And he said unto them, What manner of communications ...?	are these that ye have one to another, as ye walk, and are sad?
 24:18	How does this verse end: And the one of them, whose name was Cleopas, answering said unto ...?	him, Art thou only a stranger in Jerusalem, and hast not known the things which are come to pass there in these days?
-24:19	Quote Luke 24:19?	And he said unto them, What things? And they said unto him, Concerning Jesus of Nazareth, which was a prophet mighty in deed and word before God and all the people:
-24:19	What was said unto them in Luke 24:19?	What things? And they said unto him, Concerning Jesus of Nazareth, which was a prophet mighty in deed and word before God and all the people:
+24:19	Quote Luke 24:19?	And he said unto them, What things? And they said unto him, Concerning Jesus of Nazareth, which was a prophet mighty in deed and word before God and all the people
+24:19	What was said unto them in Luke 24:19?	What things? And they said unto him, Concerning Jesus of Nazareth, which was a prophet mighty in deed and word before God and all the people
 24:20	Finish this verse: And how the chief priests and our ...?	rulers delivered him to be condemned to death, and have crucified him.
 24:20	What does Luke 24:20 say?	And how the chief priests and our rulers delivered him to be condemned to death, and have crucified him.
 24:21	Finish this verse: But we trusted that it had been he which should have ...?	redeemed Israel: and beside all this, to day is the third day since these things were done.
-24:22	Finish this verse: Yea, and certain women also of ...?	our company made us astonished, which were early at the sepulchre;
+24:22	Finish this verse: Yea, and certain women also of ...?	our company made us astonished, which were early at the sepulchre
 24:23	What does Luke 24:23 say?	And when they found not his body, they came, saying, that they had also seen a vision of angels, which said that he was alive.
 24:23	When they found not his body, what happened?	They came, saying, that they had also seen a vision of angels, which said that he was alive
 24:24	How does this verse end: And certain of them which were with us went to ...?	the sepulchre, and found it even so as the women had said: but him they saw not.
 24:24	Quote Luke 24:24?	And certain of them which were with us went to the sepulchre, and found it even so as the women had said: but him they saw not.
-24:25	Quote Luke 24:25?	Then he said unto them, O fools, and slow of heart to believe all that the prophets have spoken:
+24:25	Quote Luke 24:25?	Then he said unto them, O fools, and slow of heart to believe all that the prophets have spoken
 24:25	To whom did Jesus say, "O fools, and slow of heart to believe ..."?	The women
 24:26	How does this verse end: Ought not Christ to have ...?	suffered these things, and to enter into his glory?
 24:27	How does this verse end: And beginning at Moses and all the prophets ...?	he expounded unto them in all the scriptures the things concerning himself.
@@ -1367,7 +1367,7 @@
 24:31	How does this verse end: And their eyes were opened, and ...?	they knew him; and he vanished out of their sight.
 24:32	How does this verse end: And they said one to another, Did not our heart burn ...?	within us, while he talked with us by the way, and while he opened to us the scriptures?
 24:32	Quote Luke 24:32?	And they said one to another, Did not our heart burn within us, while he talked with us by the way, and while he opened to us the scriptures?
-24:33	How does this verse end: And they rose up the same hour, and returned ...?	to Jerusalem, and found the eleven gathered together, and them that were with them,
+24:33	How does this verse end: And they rose up the same hour, and returned ...?	to Jerusalem, and found the eleven gathered together, and them that were with them
 24:34	Finish this verse: Saying, The Lord is ...?	risen indeed, and hath appeared to Simon.
 24:35	Finish this verse: And they told what things were done in ...?	the way, and how he was known of them in breaking of bread.
 24:36	Finish this verse: And as they thus spake, Jesus himself stood ...?	in the midst of them, and saith unto them, Peace be unto you.
@@ -1381,14 +1381,14 @@
 24:43	Finish this verse: And he took ...?	it, and did eat before them.
 24:43	What does Luke 24:43 say?	And he took it, and did eat before them.
 24:44	How does this verse end: And he said unto them, These are the words which I spake ...?	unto you, while I was yet with you, that all things must be fulfilled, which were written in the law of Moses, and in the prophets, and in the psalms ...
-24:45	How does this verse end: Then opened he their ...?	understanding, that they might understand the scriptures,
-24:46	How does this verse end: And said unto them, Thus it is written, and ...?	thus it behoved Christ to suffer, and to rise from the dead the third day:
+24:45	How does this verse end: Then opened he their ...?	understanding, that they might understand the scriptures
+24:46	How does this verse end: And said unto them, Thus it is written, and ...?	thus it behoved Christ to suffer, and to rise from the dead the third day
 24:47	How does this verse end: And that repentance and remission of sins ...?	should be preached in his name among all nations, beginning at Jerusalem.
 24:47	Quote Luke 24:47?	And that repentance and remission of sins should be preached in his name among all nations, beginning at Jerusalem.
 24:48	Finish this verse: And ye are ...?	witnesses of these things.
 24:49	Finish this verse: And, behold, I send the promise of my Father upon you ...?	but tarry ye in the city of Jerusalem, until ye be endued with power from on high.
 24:50	How does this verse end: And he led them out as far ...?	as to Bethany, and he lifted up his hands, and blessed them.
 24:51	How does this verse end: And it came to pass, while he ...?	blessed them, he was parted from them, and carried up into heaven.
-24:52	How does this verse end: And they worshipped him ...?	and returned to Jerusalem with great joy:
+24:52	How does this verse end: And they worshipped him ...?	and returned to Jerusalem with great joy
 24:53	How does this verse end: And were continually in ...?	the temple, praising and blessing God. Amen.
 24:53	Quote Luke 24:53?	And were continually in the temple, praising and blessing God. Amen.

@@ -1,12 +1,12 @@
- 1: 1	Quote Luke 1:1?	Forasmuch as many have taken in hand to set forth in order a declaration of those things which are most surely believed among us,
- 1: 2	Quote Luke 1:2?	Even as they delivered them unto us, which from the beginning were eyewitnesses, and ministers of the word;
- 1: 3	Quote Luke 1:3?	It seemed good to me also, having had perfect understanding of all things from the very first, to write unto thee in order, most excellent Theophilus,
+ 1: 1	Quote Luke 1:1?	Forasmuch as many have taken in hand to set forth in order a declaration of those things which are most surely believed among us
+ 1: 2	Quote Luke 1:2?	Even as they delivered them unto us, which from the beginning were eyewitnesses, and ministers of the word
+ 1: 3	Quote Luke 1:3?	It seemed good to me also, having had perfect understanding of all things from the very first, to write unto thee in order, most excellent Theophilus
  1: 4	What does Luke 1:4 say?	That thou mightest know the certainty of those things, wherein thou hast been instructed.
  1: 5	Name the persons mentioned in Luke 1:5?	Herod, Zacharias, Aaron, Elisabeth
  1: 5	Name the country mentioned in Luke 1:5?	Judaea
  1: 6	What does Luke 1:6 say?	And they were both righteous before God, walking in all the commandments and ordinances of the Lord blameless.
  1: 7	Why does Luke 1:7 say that they had no child?	Because Elisabeth was barren, and they both were now well stricken in years
- 1: 8	Quote Luke 1:8?	And it came to pass, that while he executed the priest's office before God in the order of his course,
+ 1: 8	Quote Luke 1:8?	And it came to pass, that while he executed the priest's office before God in the order of his course
  1: 9	Quote Luke 1:9?	According to the custom of the priest's office, his lot was to burn incense when he went into the temple of the Lord.
  1:10	What does Luke 1:10 say?	And the whole multitude of the people were praying without at the time of incense.
  1:11	What does Luke 1:11 say?	And there appeared unto him an angel of the Lord standing on the right side of the altar of incense.
@@ -39,7 +39,7 @@
  1:30	To whom did the angel say, "Fear not, Mary: for thou hast found favour ..."?	Mary
  1:30	What did the angel say unto Mary in Luke 1:30?	Fear not, Mary: for thou hast found favour with God.
  1:31	What does Luke 1:31 say?	And, behold, thou shalt conceive in thy womb, and bring forth a son, and shalt call his name JESUS.
- 1:32	What does Luke 1:32 say?	He shall be great, and shall be called the Son of the Highest: and the Lord God shall give unto him the throne of his father David:
+ 1:32	What does Luke 1:32 say?	He shall be great, and shall be called the Son of the Highest: and the Lord God shall give unto him the throne of his father David
  1:33	What does Luke 1:33 say?	And he shall reign over the house of Jacob for ever; and of his kingdom there shall be no end.
  1:34	Who said, "How shall this be ..."?	Mary
  1:34	To whom did Mary say, "How shall this be ..."?	The angel
@@ -61,7 +61,7 @@
  1:44	What does Luke 1:44 say?	For, lo, as soon as the voice of thy salutation sounded in mine ears, the babe leaped in my womb for joy.
  1:45	What does Luke 1:45 say?	And blessed is she that believed: for there shall be a performance of those things which were told her from the Lord.
  1:46	Who said, "My soul doth magnify the Lord ..."?	Mary
- 1:46	What did Mary say in Luke 1:46?	My soul doth magnify the Lord,
+ 1:46	What did Mary say in Luke 1:46?	My soul doth magnify the Lord
  1:47	What does Luke 1:47 say?	And my spirit hath rejoiced in God my Saviour.
  1:48	Quote Luke 1:48?	For he hath regarded the low estate of his handmaiden: for, behold, from henceforth all generations shall call me blessed.
  1:49	Quote Luke 1:49?	For he that is mighty hath done to me great things; and holy is his name.
@@ -69,7 +69,7 @@
  1:51	What does Luke 1:51 say?	He hath shewed strength with his arm; he hath scattered the proud in the imagination of their hearts.
  1:52	What does Luke 1:52 say?	He hath put down the mighty from their seats, and exalted them of low degree.
  1:53	What does Luke 1:53 say?	He hath filled the hungry with good things; and the rich he hath sent empty away.
- 1:54	Quote Luke 1:54?	He hath holpen his servant Israel, in remembrance of his mercy;
+ 1:54	Quote Luke 1:54?	He hath holpen his servant Israel, in remembrance of his mercy
  1:55	Quote Luke 1:55?	As he spake to our fathers, to Abraham, and to his seed for ever.
  1:56	Quote Luke 1:56?	And Mary abode with her about three months, and returned to her own house.
  1:56	Who abode with her about three months?	Mary
@@ -86,18 +86,18 @@
  1:64	What does Luke 1:64 say?	And his mouth was opened immediately, and his tongue loosed, and he spake, and praised God.
  1:65	Name the country mentioned in Luke 1:65?	Judaea
  1:66	What does Luke 1:66 say?	And all they that heard them laid them up in their hearts, saying, What manner of child shall this be! And the hand of the Lord was with him.
- 1:67	What does Luke 1:67 say?	And his father Zacharias was filled with the Holy Ghost, and prophesied, saying,
- 1:68	Quote Luke 1:68?	Blessed be the Lord God of Israel; for he hath visited and redeemed his people,
- 1:69	Quote Luke 1:69?	And hath raised up an horn of salvation for us in the house of his servant David;
- 1:70	What does Luke 1:70 say?	As he spake by the mouth of his holy prophets, which have been since the world began:
- 1:71	What does Luke 1:71 say?	That we should be saved from our enemies, and from the hand of all that hate us;
- 1:72	What does Luke 1:72 say?	To perform the mercy promised to our fathers, and to remember his holy covenant;
- 1:73	What does Luke 1:73 say?	The oath which he sware to our father Abraham,
- 1:74	Quote Luke 1:74?	That he would grant unto us, that we being delivered out of the hand of our enemies might serve him without fear,
+ 1:67	What does Luke 1:67 say?	And his father Zacharias was filled with the Holy Ghost, and prophesied, saying
+ 1:68	Quote Luke 1:68?	Blessed be the Lord God of Israel; for he hath visited and redeemed his people
+ 1:69	Quote Luke 1:69?	And hath raised up an horn of salvation for us in the house of his servant David
+ 1:70	What does Luke 1:70 say?	As he spake by the mouth of his holy prophets, which have been since the world began
+ 1:71	What does Luke 1:71 say?	That we should be saved from our enemies, and from the hand of all that hate us
+ 1:72	What does Luke 1:72 say?	To perform the mercy promised to our fathers, and to remember his holy covenant
+ 1:73	What does Luke 1:73 say?	The oath which he sware to our father Abraham
+ 1:74	Quote Luke 1:74?	That he would grant unto us, that we being delivered out of the hand of our enemies might serve him without fear
  1:75	Quote Luke 1:75?	In holiness and righteousness before him, all the days of our life.
- 1:76	Quote Luke 1:76?	And thou, child, shalt be called the prophet of the Highest: for thou shalt go before the face of the Lord to prepare his ways;
- 1:77	Quote Luke 1:77?	To give knowledge of salvation unto his people by the remission of their sins,
- 1:78	What does Luke 1:78 say?	Through the tender mercy of our God; whereby the dayspring from on high hath visited us,
+ 1:76	Quote Luke 1:76?	And thou, child, shalt be called the prophet of the Highest: for thou shalt go before the face of the Lord to prepare his ways
+ 1:77	Quote Luke 1:77?	To give knowledge of salvation unto his people by the remission of their sins
+ 1:78	What does Luke 1:78 say?	Through the tender mercy of our God; whereby the dayspring from on high hath visited us
  1:79	What does Luke 1:79 say?	To give light to them that sit in darkness and in the shadow of death, to guide our feet into the way of peace.
  1:80	Quote Luke 1:80?	And the child grew, and waxed strong in spirit, and was in the deserts till the day of his shewing unto Israel.
  2: 1	What does Luke 2:1 say?	And it came to pass in those days, that there went out a decree from Caesar Augustus, that all the world should be taxed.
@@ -115,7 +115,7 @@
  2:10	What did the angel say in Luke 2:10?	Fear not: for, behold, I bring you good tidings of great joy, which shall be to all people.
  2:11	What does Luke 2:11 say?	For unto you is born this day in the city of David a Saviour, which is Christ the Lord.
  2:12	What does Luke 2:12 say?	And this shall be a sign unto you; Ye shall find the babe wrapped in swaddling clothes, lying in a manger.
- 2:13	What does Luke 2:13 say?	And suddenly there was with the angel a multitude of the heavenly host praising God, and saying,
+ 2:13	What does Luke 2:13 say?	And suddenly there was with the angel a multitude of the heavenly host praising God, and saying
  2:14	Quote Luke 2:14?	Glory to God in the highest, and on earth peace, good will toward men.
  2:15	Quote Luke 2:15?	And it came to pass, as the angels were gone away from them into heaven, the shepherds said one to another, Let us now go even unto Bethlehem, and see this thing which is come to pass, which the Lord hath made known unto us.
  2:15	Name the city mentioned in Luke 2:15?	Bethlehem
@@ -127,25 +127,25 @@
  2:19	What did Mary keep?	All these things
  2:20	Quote Luke 2:20?	And the shepherds returned, glorifying and praising God for all the things that they had heard and seen, as it was told unto them.
  2:21	How many days are spoken of in Luke 2:21?	Eight days
- 2:22	Quote Luke 2:22?	And when the days of her purification according to the law of Moses were accomplished, they brought him to Jerusalem, to present him to the Lord;
+ 2:22	Quote Luke 2:22?	And when the days of her purification according to the law of Moses were accomplished, they brought him to Jerusalem, to present him to the Lord
  2:22	When the days of her purification according to the law of Moses were accomplished, what happened?	They brought him to Jerusalem, to present him to the Lord
  2:22	Name the city mentioned in Luke 2:22?	Jerusalem
  2:23	Quote Luke 2:23?	(As it is written in the law of the LORD, Every male that openeth the womb shall be called holy to the Lord;)
  2:24	What does Luke 2:24 say?	And to offer a sacrifice according to that which is said in the law of the Lord, A pair of turtledoves, or two young pigeons.
  2:25	Name the city mentioned in Luke 2:25?	Jerusalem
  2:26	What does Luke 2:26 say?	And it was revealed unto him by the Holy Ghost, that he should not see death, before he had seen the Lord's Christ.
- 2:27	What does Luke 2:27 say?	And he came by the Spirit into the temple: and when the parents brought in the child Jesus, to do for him after the custom of the law,
- 2:28	Quote Luke 2:28?	Then took he him up in his arms, and blessed God, and said,
- 2:29	Quote Luke 2:29?	Lord, now lettest thou thy servant depart in peace, according to thy word:
- 2:30	What does Luke 2:30 say?	For mine eyes have seen thy salvation,
- 2:31	What does Luke 2:31 say?	Which thou hast prepared before the face of all people;
+ 2:27	What does Luke 2:27 say?	And he came by the Spirit into the temple: and when the parents brought in the child Jesus, to do for him after the custom of the law
+ 2:28	Quote Luke 2:28?	Then took he him up in his arms, and blessed God, and said
+ 2:29	Quote Luke 2:29?	Lord, now lettest thou thy servant depart in peace, according to thy word
+ 2:30	What does Luke 2:30 say?	For mine eyes have seen thy salvation
+ 2:31	What does Luke 2:31 say?	Which thou hast prepared before the face of all people
  2:32	What does Luke 2:32 say?	A light to lighten the Gentiles, and the glory of thy people Israel.
  2:33	What does Luke 2:33 say?	And Joseph and his mother marvelled at those things which were spoken of him.
- 2:34	Quote Luke 2:34?	And Simeon blessed them, and said unto Mary his mother, Behold, this child is set for the fall and rising again of many in Israel; and for a sign which shall be spoken against;
+ 2:34	Quote Luke 2:34?	And Simeon blessed them, and said unto Mary his mother, Behold, this child is set for the fall and rising again of many in Israel; and for a sign which shall be spoken against
  2:34	Who blessed them?	Simeon
  2:34	Name the persons mentioned in Luke 2:34?	Simeon, Mary
  2:35	Quote Luke 2:35?	(Yea, a sword shall pierce through thy own soul also,) that the thoughts of many hearts may be revealed.
- 2:36	Quote Luke 2:36?	And there was one Anna, a prophetess, the daughter of Phanuel, of the tribe of Aser: she was of a great age, and had lived with an husband seven years from her virginity;
+ 2:36	Quote Luke 2:36?	And there was one Anna, a prophetess, the daughter of Phanuel, of the tribe of Aser: she was of a great age, and had lived with an husband seven years from her virginity
  2:36	How many years are spoken of in Luke 2:36?	Seven years
  2:37	How many years are spoken of in Luke 2:37?	Four years
  2:38	Name the city mentioned in Luke 2:38?	Jerusalem
@@ -179,7 +179,7 @@
  3: 2	Name the persons mentioned in Luke 3:2?	Annas, Caiaphas, John, Zacharias
  3: 3	Name the river mentioned in Luke 3:3?	Jordan
  3: 4	What does Luke 3:4 say?	As it is written in the book of the words of Esaias the prophet, saying, The voice of one crying in the wilderness, Prepare ye the way of the Lord, make his paths straight.
- 3: 5	What does Luke 3:5 say?	Every valley shall be filled, and every mountain and hill shall be brought low; and the crooked shall be made straight, and the rough ways shall be made smooth;
+ 3: 5	What does Luke 3:5 say?	Every valley shall be filled, and every mountain and hill shall be brought low; and the crooked shall be made straight, and the rough ways shall be made smooth
  3: 6	What does Luke 3:6 say?	And all flesh shall see the salvation of God.
  3: 7	What does Luke 3:7 say?	Then said he to the multitude that came forth to be baptized of him, O generation of vipers, who hath warned you to flee from the wrath to come?
  3: 7	What was said to the multitude in Luke 3:7?	O generation of vipers, who hath warned you to flee from the wrath to come?
@@ -192,27 +192,27 @@
  3:13	Quote Luke 3:13?	And he said unto them, Exact no more than that which is appointed you.
  3:13	What was said unto them in Luke 3:13?	Exact no more than that which is appointed you.
  3:14	According to Luke 3:14, what was said unto them?	Do violence to no man, neither accuse any falsely; and be content with your wages.
- 3:15	What does Luke 3:15 say?	And as the people were in expectation, and all men mused in their hearts of John, whether he were the Christ, or not;
+ 3:15	What does Luke 3:15 say?	And as the people were in expectation, and all men mused in their hearts of John, whether he were the Christ, or not
  3:16	Who said, "I indeed baptize you with water ..."?	John
  3:16	To whom did John say, "I indeed baptize you with water ..."?	The people
- 3:16	What did John say unto the people in Luke 3:16?	I indeed baptize you with water; but one mightier than I cometh, the latchet of whose shoes I am not worthy to unloose: he shall baptize you with the Holy Ghost and with fire:
+ 3:16	What did John say unto the people in Luke 3:16?	I indeed baptize you with water; but one mightier than I cometh, the latchet of whose shoes I am not worthy to unloose: he shall baptize you with the Holy Ghost and with fire
  3:17	What does Luke 3:17 say?	Whose fan is in his hand, and he will throughly purge his floor, and will gather the wheat into his garner; but the chaff he will burn with fire unquenchable.
  3:18	Quote Luke 3:18?	And many other things in his exhortation preached he unto the people.
  3:19	Name the persons mentioned in Luke 3:19?	Herod, Herodias, Philip
  3:20	What does Luke 3:20 say?	Added yet this above all, that he shut up John in prison.
- 3:21	What does Luke 3:21 say?	Now when all the people were baptized, it came to pass, that Jesus also being baptized, and praying, the heaven was opened,
+ 3:21	What does Luke 3:21 say?	Now when all the people were baptized, it came to pass, that Jesus also being baptized, and praying, the heaven was opened
  3:22	What does Luke 3:22 say?	And the Holy Ghost descended in a bodily shape like a dove upon him, and a voice came from heaven, which said, Thou art my beloved Son; in thee I am well pleased.
  3:23	Whose son was Joseph, according to Luke 3:23?	Heli
  3:23	How many years are spoken of in Luke 3:23?	About thirty years
  3:23	Name the persons mentioned in Luke 3:23?	Jesus, Joseph
- 3:24	Quote Luke 3:24?	Which was the son of Matthat, which was the son of Levi, which was the son of Melchi, which was the son of Janna, which was the son of Joseph,
+ 3:24	Quote Luke 3:24?	Which was the son of Matthat, which was the son of Levi, which was the son of Melchi, which was the son of Janna, which was the son of Joseph
  3:24	Whose son was Matthat, according to Luke 3:24?	Levi
  3:24	Whose son was Levi, according to Luke 3:24?	Melchi
  3:24	Whose son was Melchi, according to Luke 3:24?	Janna
  3:25	Whose son was Mattathias, according to Luke 3:25?	Amos
  3:25	Whose son was Amos, according to Luke 3:25?	Naum
  3:25	Whose son was Naum, according to Luke 3:25?	Esli
- 3:26	Quote Luke 3:26?	Which was the son of Maath, which was the son of Mattathias, which was the son of Semei, which was the son of Joseph, which was the son of Juda,
+ 3:26	Quote Luke 3:26?	Which was the son of Maath, which was the son of Mattathias, which was the son of Semei, which was the son of Joseph, which was the son of Juda
  3:26	Whose son was Maath, according to Luke 3:26?	Mattathias
  3:26	Whose son was Mattathias, according to Luke 3:26?	Semei
  3:26	Whose son was Semei, according to Luke 3:26?	Joseph
@@ -225,14 +225,14 @@
  3:29	Whose son was Jose, according to Luke 3:29?	Eliezer
  3:29	Whose son was Eliezer, according to Luke 3:29?	Jorim
  3:29	Whose son was Jorim, according to Luke 3:29?	Matthat
- 3:30	Quote Luke 3:30?	Which was the son of Simeon, which was the son of Juda, which was the son of Joseph, which was the son of Jonan, which was the son of Eliakim,
+ 3:30	Quote Luke 3:30?	Which was the son of Simeon, which was the son of Juda, which was the son of Joseph, which was the son of Jonan, which was the son of Eliakim
  3:30	Whose son was Simeon, according to Luke 3:30?	Juda
  3:30	Whose son was Juda, according to Luke 3:30?	Joseph
  3:30	Whose son was Joseph, according to Luke 3:30?	Jonan
  3:31	Whose son was Melea, according to Luke 3:31?	Menan
  3:31	Whose son was Menan, according to Luke 3:31?	Mattatha
  3:31	Whose son was Mattatha, according to Luke 3:31?	Nathan
- 3:32	Quote Luke 3:32?	Which was the son of Jesse, which was the son of Obed, which was the son of Booz, which was the son of Salmon, which was the son of Naasson,
+ 3:32	Quote Luke 3:32?	Which was the son of Jesse, which was the son of Obed, which was the son of Booz, which was the son of Salmon, which was the son of Naasson
  3:32	Whose son was Jesse, according to Luke 3:32?	Obed
  3:32	Whose son was Obed, according to Luke 3:32?	Booz
  3:32	Whose son was Booz, according to Luke 3:32?	Salmon
@@ -254,7 +254,7 @@
  3:38	Whose son was Enos, according to Luke 3:38?	Seth
  3:38	Whose son was Seth, according to Luke 3:38?	Adam
  3:38	Whose son was Adam, according to Luke 3:38?	God
- 4: 1	What does Luke 4:1 say?	And Jesus being full of the Holy Ghost returned from Jordan, and was led by the Spirit into the wilderness,
+ 4: 1	What does Luke 4:1 say?	And Jesus being full of the Holy Ghost returned from Jordan, and was led by the Spirit into the wilderness
  4: 1	Name the river mentioned in Luke 4:1?	Jordan
  4: 2	How many days are spoken of in Luke 4:2?	Forty days
  4: 3	What does Luke 4:3 say?	And the devil said unto him, If thou be the Son of God, command this stone that it be made bread.
@@ -262,7 +262,6 @@
  4: 3	What did the devil say in Luke 4:3?	If thou be the Son of God, command this stone that it be made bread.
  4: 4	Who said, "It is written, That man shall not live ..."?	Jesus
  4: 4	What did Jesus say in Luke 4:4?	It is written, That man shall not live by bread alone, but by every word of God.
- 4: 4	Who answered him?	Jesus
  4: 5	Quote Luke 4:5?	And the devil, taking him up into an high mountain, shewed unto him all the kingdoms of the world in a moment of time.
  4: 6	Who said, "All this power will I give thee ..."?	The devil
  4: 6	What did the devil say in Luke 4:6?	All this power will I give thee, and the glory of them: for that is delivered unto me; and to whomsoever I will I give it.
@@ -270,10 +269,10 @@
  4: 8	What does Luke 4:8 say?	And Jesus answered and said unto him, Get thee behind me, Satan: for it is written, Thou shalt worship the Lord thy God, and him only shalt thou serve.
  4: 8	Who said, "Get thee behind me ..."?	Jesus
  4: 8	What did Jesus say in Luke 4:8?	Get thee behind me, Satan: for it is written, Thou shalt worship the Lord thy God, and him only shalt thou serve.
- 4: 8	Who answered and said unto him?	Jesus
- 4: 9	What was said unto him in Luke 4:9?	If thou be the Son of God, cast thyself down from hence:
+ 4: 8	Name the persons mentioned in Luke 4:8?	Jesus, Satan
+ 4: 9	What was said unto him in Luke 4:9?	If thou be the Son of God, cast thyself down from hence
  4: 9	Name the city mentioned in Luke 4:9?	Jerusalem
- 4:10	What does Luke 4:10 say?	For it is written, He shall give his angels charge over thee, to keep thee:
+ 4:10	What does Luke 4:10 say?	For it is written, He shall give his angels charge over thee, to keep thee
  4:11	What does Luke 4:11 say?	And in their hands they shall bear thee up, lest at any time thou dash thy foot against a stone.
  4:12	Who said, "It is said, Thou shalt not tempt the ..."?	Jesus
  4:12	What did Jesus say in Luke 4:12?	It is said, Thou shalt not tempt the Lord thy God.
@@ -282,7 +281,7 @@
  4:14	Name the country mentioned in Luke 4:14?	Galilee
  4:15	Quote Luke 4:15?	And he taught in their synagogues, being glorified of all.
  4:16	Name the city mentioned in Luke 4:16?	Nazareth
- 4:17	Quote Luke 4:17?	And there was delivered unto him the book of the prophet Esaias. And when he had opened the book, he found the place where it was written,
+ 4:17	Quote Luke 4:17?	And there was delivered unto him the book of the prophet Esaias. And when he had opened the book, he found the place where it was written
  4:18	Why does Luke 4:18 say that the Spirit of the Lord is upon me?	Because he hath anointed me to preach the gospel to the poor
  4:19	What does Luke 4:19 say?	To preach the acceptable year of the Lord.
  4:20	Quote Luke 4:20?	And he closed the book, and he gave it again to the minister, and sat down. And the eyes of all them that were in the synagogue were fastened on him.
@@ -295,12 +294,12 @@
  4:25	How many years are spoken of in Luke 4:25?	Three years
  4:26	Name the citys mentioned in Luke 4:26?	Sarepta, Sidon
  4:27	Name the persons mentioned in Luke 4:27?	Eliseus, Naaman
- 4:28	Quote Luke 4:28?	And all they in the synagogue, when they heard these things, were filled with wrath,
+ 4:28	Quote Luke 4:28?	And all they in the synagogue, when they heard these things, were filled with wrath
  4:29	Quote Luke 4:29?	And rose up, and thrust him out of the city, and led him unto the brow of the hill whereon their city was built, that they might cast him down headlong.
- 4:30	What does Luke 4:30 say?	But he passing through the midst of them went his way,
+ 4:30	What does Luke 4:30 say?	But he passing through the midst of them went his way
  4:31	Name the places mentioned in Luke 4:31?	Capernaum, Galilee
  4:32	What does Luke 4:32 say?	And they were astonished at his doctrine: for his word was with power.
- 4:33	What does Luke 4:33 say?	And in the synagogue there was a man, which had a spirit of an unclean devil, and cried out with a loud voice,
+ 4:33	What does Luke 4:33 say?	And in the synagogue there was a man, which had a spirit of an unclean devil, and cried out with a loud voice
  4:34	Quote Luke 4:34?	Saying, Let us alone; what have we to do with thee, thou Jesus of Nazareth? art thou come to destroy us? I know thee who thou art; the Holy One of God.
  4:34	Name the city mentioned in Luke 4:34?	Nazareth
  4:35	Who rebuked him?	Jesus
@@ -330,7 +329,7 @@
  5: 7	What does Luke 5:7 say?	And they beckoned unto their partners, which were in the other ship, that they should come and help them. And they came, and filled both the ships, so that they began to sink.
  5: 8	When Simon Peter saw it, what happened?	He fell down at Jesus' knees, saying, Depart from me
  5: 8	Name the persons mentioned in Luke 5:8?	Simon Peter, Jesus
- 5: 9	Quote Luke 5:9?	For he was astonished, and all that were with him, at the draught of the fishes which they had taken:
+ 5: 9	Quote Luke 5:9?	For he was astonished, and all that were with him, at the draught of the fishes which they had taken
  5:10	Who said, "Fear not; from henceforth thou shalt catch men ..."?	Jesus
  5:10	To whom did Jesus say, "Fear not; from henceforth thou shalt catch men ..."?	Simon
  5:10	What did Jesus say unto Simon in Luke 5:10?	Fear not; from henceforth thou shalt catch men.
@@ -408,7 +407,7 @@
  6:24	Quote Luke 6:24?	But woe unto you that are rich! for ye have received your consolation.
  6:25	Quote Luke 6:25?	Woe unto you that are full! for ye shall hunger. Woe unto you that laugh now! for ye shall mourn and weep.
  6:26	Quote Luke 6:26?	Woe unto you, when all men shall speak well of you! for so did their fathers to the false prophets.
- 6:27	Quote Luke 6:27?	But I say unto you which hear, Love your enemies, do good to them which hate you,
+ 6:27	Quote Luke 6:27?	But I say unto you which hear, Love your enemies, do good to them which hate you
  6:28	What does Luke 6:28 say?	Bless them that curse you, and pray for them which despitefully use you.
  6:29	What does Luke 6:29 say?	And unto him that smiteth thee on the one cheek offer also the other; and him that taketh away thy cloak forbid not to take thy coat also.
  6:30	Quote Luke 6:30?	Give to every man that asketh of thee; and of him that taketh away thy goods ask them not again.
@@ -418,7 +417,7 @@
  6:34	What does Luke 6:34 say?	And if ye lend to them of whom ye hope to receive, what thank have ye? for sinners also lend to sinners, to receive as much again.
  6:35	What does Luke 6:35 say?	But love ye your enemies, and do good, and lend, hoping for nothing again; and your reward shall be great, and ye shall be the children of the Highest: for he is kind unto the unthankful and to the evil.
  6:36	What does Luke 6:36 say?	Be ye therefore merciful, as your Father also is merciful.
- 6:37	What does Luke 6:37 say?	Judge not, and ye shall not be judged: condemn not, and ye shall not be condemned: forgive, and ye shall be forgiven:
+ 6:37	What does Luke 6:37 say?	Judge not, and ye shall not be judged: condemn not, and ye shall not be condemned: forgive, and ye shall be forgiven
  6:38	Quote Luke 6:38?	Give, and it shall be given unto you; good measure, pressed down, and shaken together, and running over, shall men give into your bosom. For with the same measure that ye mete withal it shall be measured to you again.
  6:39	Quote Luke 6:39?	And he spake a parable unto them, Can the blind lead the blind? shall they not both fall into the ditch?
  6:40	What does Luke 6:40 say?	The disciple is not above his master: but every one that is perfect shall be as his master.
@@ -427,7 +426,7 @@
  6:44	Quote Luke 6:44?	For every tree is known by his own fruit. For of thorns men do not gather figs, nor of a bramble bush gather they grapes.
  6:45	Quote Luke 6:45?	A good man out of the good treasure of his heart bringeth forth that which is good; and an evil man out of the evil treasure of his heart bringeth forth that which is evil: for of the abundance of the heart his mouth speaketh.
  6:46	Quote Luke 6:46?	And why call ye me, Lord, Lord, and do not the things which I say?
- 6:47	Quote Luke 6:47?	Whosoever cometh to me, and heareth my sayings, and doeth them, I will shew you to whom he is like:
+ 6:47	Quote Luke 6:47?	Whosoever cometh to me, and heareth my sayings, and doeth them, I will shew you to whom he is like
  6:48	What does Luke 6:48 say?	He is like a man which built an house, and digged deep, and laid the foundation on a rock: and when the flood arose, the stream beat vehemently upon that house, and could not shake it: for it was founded upon a rock.
  6:49	What does Luke 6:49 say?	But he that heareth, and doeth not, is like a man that without a foundation built an house upon the earth; against which the stream did beat vehemently, and immediately it fell; and the ruin of that house was great.
  7: 1	When he had ended all his sayings in the audience of the people, what happened?	He entered into Capernaum
@@ -472,7 +471,7 @@
  7:34	Quote Luke 7:34?	The Son of man is come eating and drinking; and ye say, Behold a gluttonous man, and a winebibber, a friend of publicans and sinners!
  7:35	Quote Luke 7:35?	But wisdom is justified of all her children.
  7:36	Quote Luke 7:36?	And one of the Pharisees desired him that he would eat with him. And he went into the Pharisee's house, and sat down to meat.
- 7:37	Quote Luke 7:37?	And, behold, a woman in the city, which was a sinner, when she knew that Jesus sat at meat in the Pharisee's house, brought an alabaster box of ointment,
+ 7:37	Quote Luke 7:37?	And, behold, a woman in the city, which was a sinner, when she knew that Jesus sat at meat in the Pharisee's house, brought an alabaster box of ointment
  7:38	What does Luke 7:38 say?	And stood at his feet behind him weeping, and began to wash his feet with tears, and did wipe them with the hairs of her head, and kissed his feet, and anointed them with the ointment.
  7:39	When the Pharisee which had bidden him saw it, what happened?	He spake within himself, saying, This man, if he were a prophet, would have known who and what manner of woman this is that toucheth him
  7:40	Quote Luke 7:40?	And Jesus answering said unto him, Simon, I have somewhat to say unto thee. And he saith, Master, say on.
@@ -483,7 +482,6 @@
  7:42	Quote Luke 7:42?	And when they had nothing to pay, he frankly forgave them both. Tell me therefore, which of them will love him most?
  7:43	Who said, "I suppose that he ..."?	Simon
  7:43	What did Simon say in Luke 7:43?	I suppose that he, to whom he forgave most
- 7:43	Who answered and said?	Simon
  7:44	Who said, "Seest thou this ..."?	Jesus
  7:44	To whom did Jesus say, "Seest thou this ..."?	Simon
  7:44	According to Luke 7:44, what was said unto Simon?	Seest thou this woman? I entered into thine house, thou gavest me no water for my feet: but she hath washed my feet with tears, and wiped them with the hairs of her head.
@@ -495,11 +493,11 @@
  7:50	Who said, "Thy faith hath saved thee ..."?	Jesus
  7:50	To whom did Jesus say, "Thy faith hath saved thee ..."?	The woman
  7:50	According to Luke 7:50, what was said to the woman?	Thy faith hath saved thee; go in peace.
- 8: 1	What does Luke 8:1 say?	And it came to pass afterward, that he went throughout every city and village, preaching and shewing the glad tidings of the kingdom of God: and the twelve were with him,
+ 8: 1	What does Luke 8:1 say?	And it came to pass afterward, that he went throughout every city and village, preaching and shewing the glad tidings of the kingdom of God: and the twelve were with him
  8: 2	How many devils are spoken of in Luke 8:2?	Seven devils
  8: 3	What does Luke 8:3 say?	And Joanna the wife of Chuza Herod's steward, and Susanna, and many others, which ministered unto him of their substance.
  8: 3	Name the persons mentioned in Luke 8:3?	Joanna, Chuza, Herod, Susanna
- 8: 4	Quote Luke 8:4?	And when much people were gathered together, and were come to him out of every city, he spake by a parable:
+ 8: 4	Quote Luke 8:4?	And when much people were gathered together, and were come to him out of every city, he spake by a parable
  8: 5	Quote Luke 8:5?	A sower went out to sow his seed: and as he sowed, some fell by the way side; and it was trodden down, and the fowls of the air devoured it.
  8: 6	Quote Luke 8:6?	And some fell upon a rock; and as soon as it was sprung up, it withered away, because it lacked moisture.
  8: 7	Quote Luke 8:7?	And some fell among thorns; and the thorns sprang up with it, and choked it.
@@ -539,13 +537,13 @@
  8:35	Quote Luke 8:35?	Then they went out to see what was done; and came to Jesus, and found the man, out of whom the devils were departed, sitting at the feet of Jesus, clothed, and in his right mind: and they were afraid.
  8:36	Quote Luke 8:36?	They also which saw it told them by what means he that was possessed of the devils was healed.
  8:37	Quote Luke 8:37?	Then the whole multitude of the country of the Gadarenes round about besought him to depart from them; for they were taken with great fear: and he went up into the ship, and returned back again.
- 8:38	What does Luke 8:38 say?	Now the man out of whom the devils were departed besought him that he might be with him: but Jesus sent him away, saying,
+ 8:38	What does Luke 8:38 say?	Now the man out of whom the devils were departed besought him that he might be with him: but Jesus sent him away, saying
  8:39	What does Luke 8:39 say?	Return to thine own house, and shew how great things God hath done unto thee. And he went his way, and published throughout the whole city how great things Jesus had done unto him.
  8:40	Quote Luke 8:40?	And it came to pass, that, when Jesus was returned, the people gladly received him: for they were all waiting for him.
- 8:41	Quote Luke 8:41?	And, behold, there came a man named Jairus, and he was a ruler of the synagogue: and he fell down at Jesus' feet, and besought him that he would come into his house:
+ 8:41	Quote Luke 8:41?	And, behold, there came a man named Jairus, and he was a ruler of the synagogue: and he fell down at Jesus' feet, and besought him that he would come into his house
  8:41	Name the persons mentioned in Luke 8:41?	Jairus, Jesus
  8:42	How many years are spoken of in Luke 8:42?	About twelve years
- 8:43	Quote Luke 8:43?	And a woman having an issue of blood twelve years, which had spent all her living upon physicians, neither could be healed of any,
+ 8:43	Quote Luke 8:43?	And a woman having an issue of blood twelve years, which had spent all her living upon physicians, neither could be healed of any
  8:43	How many years are spoken of in Luke 8:43?	Twelve years
  8:44	What does Luke 8:44 say?	Came behind him, and touched the border of his garment: and immediately her issue of blood stanched.
  8:45	Who said, "Who touched ..."?	Jesus
@@ -594,7 +592,7 @@
  9:18	Quote Luke 9:18?	And it came to pass, as he was alone praying, his disciples were with him: and he asked them, saying, Whom say the people that I am?
  9:19	Name the persons mentioned in Luke 9:19?	John, Elias
  9:20	What does Luke 9:20 say?	He said unto them, But whom say ye that I am? Peter answering said, The Christ of God.
- 9:21	What does Luke 9:21 say?	And he straitly charged them, and commanded them to tell no man that thing;
+ 9:21	What does Luke 9:21 say?	And he straitly charged them, and commanded them to tell no man that thing
  9:22	What does Luke 9:22 say?	Saying, The Son of man must suffer many things, and be rejected of the elders and chief priests and scribes, and be slain, and be raised the third day.
  9:23	Who said, "If any man will come after me ..."?	Jesus
  9:23	To whom did Jesus say, "If any man will come after me ..."?	The elders
@@ -606,7 +604,7 @@
  9:28	How many days are spoken of in Luke 9:28?	About an eight days
  9:28	Name the persons mentioned in Luke 9:28?	Peter, John, James
  9:29	What does Luke 9:29 say?	And as he prayed, the fashion of his countenance was altered, and his raiment was white and glistering.
- 9:30	Quote Luke 9:30?	And, behold, there talked with him two men, which were Moses and Elias:
+ 9:30	Quote Luke 9:30?	And, behold, there talked with him two men, which were Moses and Elias
  9:30	How many men are spoken of in Luke 9:30?	Two men
  9:30	Name the persons mentioned in Luke 9:30?	Moses, Elias
  9:31	Name the city mentioned in Luke 9:31?	Jerusalem
@@ -626,21 +624,19 @@
  9:41	What did Jesus say in Luke 9:41?	O faithless and perverse generation, how long shall I be with you, and suffer you? Bring thy son hither.
  9:42	Who rebuked the unclean spirit?	Jesus
  9:42	What did Jesus rebuke?	The unclean spirit
- 9:43	What does Luke 9:43 say?	And they were all amazed at the mighty power of God. But while they wondered every one at all things which Jesus did, he said unto his disciples,
+ 9:43	What does Luke 9:43 say?	And they were all amazed at the mighty power of God. But while they wondered every one at all things which Jesus did, he said unto his disciples
  9:44	Quote Luke 9:44?	Let these sayings sink down into your ears: for the Son of man shall be delivered into the hands of men.
  9:45	Quote Luke 9:45?	But they understood not this saying, and it was hid from them, that they perceived it not: and they feared to ask him of that saying.
  9:46	Quote Luke 9:46?	Then there arose a reasoning among them, which of them should be greatest.
- 9:47	Quote Luke 9:47?	And Jesus, perceiving the thought of their heart, took a child, and set him by him,
+ 9:47	Quote Luke 9:47?	And Jesus, perceiving the thought of their heart, took a child, and set him by him
  9:47	Who, perceiving the thought of their heart, took a child?	Jesus
  9:47	What did Jesus take?	A child
  9:48	What does Luke 9:48 say?	And said unto them, Whosoever shall receive this child in my name receiveth me: and whosoever shall receive me receiveth him that sent me: for he that is least among you all, the same shall be great.
  9:49	Who said, "Master, we saw one casting out devils in ..."?	John
  9:49	What did John say in Luke 9:49?	Master, we saw one casting out devils in thy name; and we forbad him, because he followeth not with us.
- 9:49	Who answered and said?	John
  9:50	Who said, "Forbid him not: for he that is not ..."?	Jesus
  9:50	What did Jesus say in Luke 9:50?	Forbid him not: for he that is not against us is for us.
- 9:50	Who said unto him?	Jesus
- 9:51	Quote Luke 9:51?	And it came to pass, when the time was come that he should be received up, he stedfastly set his face to go to Jerusalem,
+ 9:51	Quote Luke 9:51?	And it came to pass, when the time was come that he should be received up, he stedfastly set his face to go to Jerusalem
  9:51	Name the city mentioned in Luke 9:51?	Jerusalem
  9:52	Quote Luke 9:52?	And sent messengers before his face: and they went, and entered into a village of the Samaritans, to make ready for him.
  9:53	Quote Luke 9:53?	And they did not receive him, because his face was as though he would go to Jerusalem.
@@ -656,15 +652,12 @@
  9:58	Quote Luke 9:58?	And Jesus said unto him, Foxes have holes, and birds of the air have nests; but the Son of man hath not where to lay his head.
  9:58	Who said, "Foxes have holes, and birds of the air ..."?	Jesus
  9:58	What did Jesus say in Luke 9:58?	Foxes have holes, and birds of the air have nests; but the Son of man hath not where to lay his head.
- 9:58	Who said unto him?	Jesus
  9:59	What was said in Luke 9:59?	Lord, suffer me first to go and bury my father.
  9:60	Who said, "Let the dead bury their dead ..."?	Jesus
  9:60	What did Jesus say in Luke 9:60?	Let the dead bury their dead: but go thou and preach the kingdom of God.
- 9:60	Who said unto him?	Jesus
  9:61	What does Luke 9:61 say?	And another also said, Lord, I will follow thee; but let me first go bid them farewell, which are at home at my house.
  9:62	Who said, "No man, having put his hand to the ..."?	Jesus
  9:62	What did Jesus say in Luke 9:62?	No man, having put his hand to the plough, and looking back, is fit for the kingdom of God.
- 9:62	Who said unto him?	Jesus
 10: 1	What does Luke 10:1 say?	After these things the LORD appointed other seventy also, and sent them two and two before his face into every city and place, whither he himself would come.
 10: 2	According to Luke 10:2, what was said unto them?	The harvest truly is great, but the labourers are few: pray ye therefore the Lord of the harvest, that he would send forth labourers into his harvest.
 10: 3	What does Luke 10:3 say?	Go your ways: behold, I send you forth as lambs among wolves.
@@ -672,9 +665,9 @@
 10: 5	Quote Luke 10:5?	And into whatsoever house ye enter, first say, Peace be to this house.
 10: 6	Quote Luke 10:6?	And if the son of peace be there, your peace shall rest upon it: if not, it shall turn to you again.
 10: 7	Quote Luke 10:7?	And in the same house remain, eating and drinking such things as they give: for the labourer is worthy of his hire. Go not from house to house.
-10: 8	What does Luke 10:8 say?	And into whatsoever city ye enter, and they receive you, eat such things as are set before you:
+10: 8	What does Luke 10:8 say?	And into whatsoever city ye enter, and they receive you, eat such things as are set before you
 10: 9	What does Luke 10:9 say?	And heal the sick that are therein, and say unto them, The kingdom of God is come nigh unto you.
-10:10	What does Luke 10:10 say?	But into whatsoever city ye enter, and they receive you not, go your ways out into the streets of the same, and say,
+10:10	What does Luke 10:10 say?	But into whatsoever city ye enter, and they receive you not, go your ways out into the streets of the same, and say
 10:11	What does Luke 10:11 say?	Even the very dust of your city, which cleaveth on us, we do wipe off against you: notwithstanding be ye sure of this, that the kingdom of God is come nigh unto you.
 10:12	Name the city mentioned in Luke 10:12?	Sodom
 10:13	Name the citys mentioned in Luke 10:13?	Chorazin, Bethsaida, Tyre, Sidon
@@ -687,7 +680,7 @@
 10:19	What does Luke 10:19 say?	Behold, I give unto you power to tread on serpents and scorpions, and over all the power of the enemy: and nothing shall by any means hurt you.
 10:20	Quote Luke 10:20?	Notwithstanding in this rejoice not, that the spirits are subject unto you; but rather rejoice, because your names are written in heaven.
 10:22	Quote Luke 10:22?	All things are delivered to me of my Father: and no man knoweth who the Son is, but the Father; and who the Father is, but the Son, and he to whom the Son will reveal him.
-10:23	Quote Luke 10:23?	And he turned him unto his disciples, and said privately, Blessed are the eyes which see the things that ye see:
+10:23	Quote Luke 10:23?	And he turned him unto his disciples, and said privately, Blessed are the eyes which see the things that ye see
 10:24	What does Luke 10:24 say?	For I tell you, that many prophets and kings have desired to see those things which ye see, and have not seen them; and to hear those things which ye hear, and have not heard them.
 10:25	What does Luke 10:25 say?	And, behold, a certain lawyer stood up, and tempted him, saying, Master, what shall I do to inherit eternal life?
 10:26	What does Luke 10:26 say?	He said unto him, What is written in the law? how readest thou?
@@ -699,7 +692,7 @@
 10:30	Name the citys mentioned in Luke 10:30?	Jerusalem, Jericho
 10:31	What does Luke 10:31 say?	And by chance there came down a certain priest that way: and when he saw him, he passed by on the other side.
 10:32	What does Luke 10:32 say?	And likewise a Levite, when he was at the place, came and looked on him, and passed by on the other side.
-10:33	What does Luke 10:33 say?	But a certain Samaritan, as he journeyed, came where he was: and when he saw him, he had compassion on him,
+10:33	What does Luke 10:33 say?	But a certain Samaritan, as he journeyed, came where he was: and when he saw him, he had compassion on him
 10:34	Quote Luke 10:34?	And went to him, and bound up his wounds, pouring in oil and wine, and set him on his own beast, and brought him to an inn, and took care of him.
 10:35	How many pence are spoken of in Luke 10:35?	Two pence
 10:36	Quote Luke 10:36?	Which now of these three, thinkest thou, was neighbour unto him that fell among the thieves?
@@ -710,10 +703,10 @@
 10:40	Who said, "Lord, dost thou not care that my sister ..."?	Martha
 10:40	What did Martha say in Luke 10:40?	Lord, dost thou not care that my sister hath left me to serve alone? bid her therefore that she help me.
 10:40	Who was cumbered about much serving?	Martha
-10:41	Quote Luke 10:41?	And Jesus answered and said unto her, Martha, Martha, thou art careful and troubled about many things:
+10:41	Quote Luke 10:41?	And Jesus answered and said unto her, Martha, Martha, thou art careful and troubled about many things
 10:41	Who said, "Martha, Martha, thou art careful and troubled about ..."?	Jesus
 10:41	To whom did Jesus say, "Martha, Martha, thou art careful and troubled about ..."?	Martha
-10:41	What did Jesus say unto Martha in Luke 10:41?	Martha, Martha, thou art careful and troubled about many things:
+10:41	What did Jesus say unto Martha in Luke 10:41?	Martha, Martha, thou art careful and troubled about many things
 10:42	Quote Luke 10:42?	But one thing is needful: and Mary hath chosen that good part, which shall not be taken away from her.
 11: 1	Quote Luke 11:1?	And it came to pass, that, as he was praying in a certain place, when he ceased, one of his disciples said unto him, Lord, teach us to pray, as John also taught his disciples.
 11: 1	Who said, "Lord, teach us to pray ..."?	His disciples
@@ -723,7 +716,7 @@
 11: 2	What was said unto them in Luke 11:2?	When ye pray, say, Our Father which art in heaven, Hallowed be thy name. Thy kingdom come. Thy will be done, as in heaven, so in earth.
 11: 3	Quote Luke 11:3?	Give us day by day our daily bread.
 11: 4	What does Luke 11:4 say?	And forgive us our sins; for we also forgive every one that is indebted to us. And lead us not into temptation; but deliver us from evil.
-11: 5	According to Luke 11:5, what was said unto them?	Which of you shall have a friend, and shall go unto him at midnight, and say unto him, Friend, lend me three loaves;
+11: 5	According to Luke 11:5, what was said unto them?	Which of you shall have a friend, and shall go unto him at midnight, and say unto him, Friend, lend me three loaves
 11: 5	How many loaves are spoken of in Luke 11:5?	Three loaves
 11: 6	What does Luke 11:6 say?	For a friend of mine in his journey is come to me, and I have nothing to set before him?
 11: 7	What does Luke 11:7 say?	And he from within shall answer and say, Trouble me not: the door is now shut, and my children are with me in bed; I cannot rise and give thee.
@@ -740,7 +733,7 @@
 11:18	Quote Luke 11:18?	If Satan also be divided against himself, how shall his kingdom stand? because ye say that I cast out devils through Beelzebub.
 11:19	Quote Luke 11:19?	And if I by Beelzebub cast out devils, by whom do your sons cast them out? therefore shall they be your judges.
 11:20	What does Luke 11:20 say?	But if I with the finger of God cast out devils, no doubt the kingdom of God is come upon you.
-11:21	What does Luke 11:21 say?	When a strong man armed keepeth his palace, his goods are in peace:
+11:21	What does Luke 11:21 say?	When a strong man armed keepeth his palace, his goods are in peace
 11:22	What does Luke 11:22 say?	But when a stronger than he shall come upon him, and overcome him, he taketh from him all his armour wherein he trusted, and divideth his spoils.
 11:23	What does Luke 11:23 say?	He that is not with me is against me: and he that gathereth not with me scattereth.
 11:24	Quote Luke 11:24?	When the unclean spirit is gone out of a man, he walketh through dry places, seeking rest; and finding none, he saith, I will return unto my house whence I came out.
@@ -772,12 +765,12 @@
 11:46	What was said in Luke 11:46?	Woe unto you also, ye lawyers! for ye lade men with burdens grievous to be borne, and ye yourselves touch not the burdens with one of your fingers.
 11:47	Quote Luke 11:47?	Woe unto you! for ye build the sepulchres of the prophets, and your fathers killed them.
 11:48	What does Luke 11:48 say?	Truly ye bear witness that ye allow the deeds of your fathers: for they indeed killed them, and ye build their sepulchres.
-11:49	What does Luke 11:49 say?	Therefore also said the wisdom of God, I will send them prophets and apostles, and some of them they shall slay and persecute:
-11:50	Quote Luke 11:50?	That the blood of all the prophets, which was shed from the foundation of the world, may be required of this generation;
+11:49	What does Luke 11:49 say?	Therefore also said the wisdom of God, I will send them prophets and apostles, and some of them they shall slay and persecute
+11:50	Quote Luke 11:50?	That the blood of all the prophets, which was shed from the foundation of the world, may be required of this generation
 11:51	Quote Luke 11:51?	From the blood of Abel unto the blood of Zacharias, which perished between the altar and the temple: verily I say unto you, It shall be required of this generation.
 11:51	Name the persons mentioned in Luke 11:51?	Abel, Zacharias
 11:52	Quote Luke 11:52?	Woe unto you, lawyers! for ye have taken away the key of knowledge: ye entered not in yourselves, and them that were entering in ye hindered.
-11:53	Quote Luke 11:53?	And as he said these things unto them, the scribes and the Pharisees began to urge him vehemently, and to provoke him to speak of many things:
+11:53	Quote Luke 11:53?	And as he said these things unto them, the scribes and the Pharisees began to urge him vehemently, and to provoke him to speak of many things
 11:54	What does Luke 11:54 say?	Laying wait for him, and seeking to catch something out of his mouth, that they might accuse him.
 12: 2	What does Luke 12:2 say?	For there is nothing covered, that shall not be revealed; neither hid, that shall not be known.
 12: 3	What does Luke 12:3 say?	Therefore whatsoever ye have spoken in darkness shall be heard in the light; and that which ye have spoken in the ear in closets shall be proclaimed upon the housetops.
@@ -785,16 +778,16 @@
 12: 5	Quote Luke 12:5?	But I will forewarn you whom ye shall fear: Fear him, which after he hath killed hath power to cast into hell; yea, I say unto you, Fear him.
 12: 6	How many sparrows are spoken of in Luke 12:6?	Five sparrows
 12: 7	Quote Luke 12:7?	But even the very hairs of your head are all numbered. Fear not therefore: ye are of more value than many sparrows.
-12: 8	What does Luke 12:8 say?	Also I say unto you, Whosoever shall confess me before men, him shall the Son of man also confess before the angels of God:
+12: 8	What does Luke 12:8 say?	Also I say unto you, Whosoever shall confess me before men, him shall the Son of man also confess before the angels of God
 12: 9	What does Luke 12:9 say?	But he that denieth me before men shall be denied before the angels of God.
 12:10	Quote Luke 12:10?	And whosoever shall speak a word against the Son of man, it shall be forgiven him: but unto him that blasphemeth against the Holy Ghost it shall not be forgiven.
-12:11	Quote Luke 12:11?	And when they bring you unto the synagogues, and unto magistrates, and powers, take ye no thought how or what thing ye shall answer, or what ye shall say:
+12:11	Quote Luke 12:11?	And when they bring you unto the synagogues, and unto magistrates, and powers, take ye no thought how or what thing ye shall answer, or what ye shall say
 12:12	Quote Luke 12:12?	For the Holy Ghost shall teach you in the same hour what ye ought to say.
 12:13	Who said, "Master, speak to my brother ..."?	The company
 12:13	What did the company say in Luke 12:13?	Master, speak to my brother, that he divide the inheritance with me.
 12:14	According to Luke 12:14, what was said unto him?	Man, who made me a judge or a divider over you?
 12:15	According to Luke 12:15, what was said unto them?	Take heed, and beware of covetousness: for a man's life consisteth not in the abundance of the things which he possesseth.
-12:16	What does Luke 12:16 say?	And he spake a parable unto them, saying, The ground of a certain rich man brought forth plentifully:
+12:16	What does Luke 12:16 say?	And he spake a parable unto them, saying, The ground of a certain rich man brought forth plentifully
 12:17	What does Luke 12:17 say?	And he thought within himself, saying, What shall I do, because I have no room where to bestow my fruits?
 12:18	What was said in Luke 12:18?	This will I do: I will pull down my barns, and build greater; and there will I bestow all my fruits and my goods.
 12:19	Quote Luke 12:19?	And I will say to my soul, Soul, thou hast much goods laid up for many years; take thine ease, eat, drink, and be merry.
@@ -815,7 +808,7 @@
 12:32	Quote Luke 12:32?	Fear not, little flock; for it is your Father's good pleasure to give you the kingdom.
 12:33	Quote Luke 12:33?	Sell that ye have, and give alms; provide yourselves bags which wax not old, a treasure in the heavens that faileth not, where no thief approacheth, neither moth corrupteth.
 12:34	What does Luke 12:34 say?	For where your treasure is, there will your heart be also.
-12:35	What does Luke 12:35 say?	Let your loins be girded about, and your lights burning;
+12:35	What does Luke 12:35 say?	Let your loins be girded about, and your lights burning
 12:36	What does Luke 12:36 say?	And ye yourselves like unto men that wait for their lord, when he will return from the wedding; that when he cometh and knocketh, they may open unto him immediately.
 12:37	What does Luke 12:37 say?	Blessed are those servants, whom the lord when he cometh shall find watching: verily I say unto you, that he shall gird himself, and make them to sit down to meat, and will come forth and serve them.
 12:38	Quote Luke 12:38?	And if he shall come in the second watch, or come in the third watch, and find them so, blessed are those servants.
@@ -823,17 +816,16 @@
 12:40	What does Luke 12:40 say?	Be ye therefore ready also: for the Son of man cometh at an hour when ye think not.
 12:41	Who said, "Lord, speakest thou this parable unto us ..."?	Peter
 12:41	What did Peter say in Luke 12:41?	Lord, speakest thou this parable unto us, or even to all?
-12:41	Who said unto him?	Peter
 12:42	Who said, "Who then is that faithful and wise steward ..."?	The Lord
 12:42	What did the Lord say in Luke 12:42?	Who then is that faithful and wise steward, whom his lord shall make ruler over his household, to give them their portion of meat in due season?
 12:43	What does Luke 12:43 say?	Blessed is that servant, whom his lord when he cometh shall find so doing.
 12:44	Quote Luke 12:44?	Of a truth I say unto you, that he will make him ruler over all that he hath.
-12:45	Quote Luke 12:45?	But and if that servant say in his heart, My lord delayeth his coming; and shall begin to beat the menservants and maidens, and to eat and drink, and to be drunken;
+12:45	Quote Luke 12:45?	But and if that servant say in his heart, My lord delayeth his coming; and shall begin to beat the menservants and maidens, and to eat and drink, and to be drunken
 12:46	Quote Luke 12:46?	The lord of that servant will come in a day when he looketh not for him, and at an hour when he is not aware, and will cut him in sunder, and will appoint him his portion with the unbelievers.
 12:47	Quote Luke 12:47?	And that servant, which knew his lord's will, and prepared not himself, neither did according to his will, shall be beaten with many stripes.
 12:49	What does Luke 12:49 say?	I am come to send fire on the earth; and what will I, if it be already kindled?
 12:50	Quote Luke 12:50?	But I have a baptism to be baptized with; and how am I straitened till it be accomplished!
-12:51	Quote Luke 12:51?	Suppose ye that I am come to give peace on earth? I tell you, Nay; but rather division:
+12:51	Quote Luke 12:51?	Suppose ye that I am come to give peace on earth? I tell you, Nay; but rather division
 12:52	Quote Luke 12:52?	For from henceforth there shall be five in one house divided, three against two, and two against three.
 12:54	What does Luke 12:54 say?	And he said also to the people, When ye see a cloud rise out of the west, straightway ye say, There cometh a shower; and so it is.
 12:55	What does Luke 12:55 say?	And when ye see the south wind blow, ye say, There will be heat; and it cometh to pass.
@@ -849,7 +841,7 @@
 13: 5	What does Luke 13:5 say?	I tell you, Nay: but, except ye repent, ye shall all likewise perish.
 13: 6	What does Luke 13:6 say?	He spake also this parable; A certain man had a fig tree planted in his vineyard; and he came and sought fruit thereon, and found none.
 13: 7	How many years are spoken of in Luke 13:7?	Three years
-13: 8	What was said unto him in Luke 13:8?	Lord, let it alone this year also, till I shall dig about it, and dung it:
+13: 8	What was said unto him in Luke 13:8?	Lord, let it alone this year also, till I shall dig about it, and dung it
 13: 9	Quote Luke 13:9?	And if it bear fruit, well: and if not, then after that thou shalt cut it down.
 13:10	What does Luke 13:10 say?	And he was teaching in one of the synagogues on the sabbath.
 13:11	How many years are spoken of in Luke 13:11?	Eighteen years
@@ -869,7 +861,7 @@
 13:21	Quote Luke 13:21?	It is like leaven, which a woman took and hid in three measures of meal, till the whole was leavened.
 13:21	How many measures are spoken of in Luke 13:21?	Three measures
 13:22	Name the city mentioned in Luke 13:22?	Jerusalem
-13:23	Quote Luke 13:23?	Then said one unto him, Lord, are there few that be saved? And he said unto them,
+13:23	Quote Luke 13:23?	Then said one unto him, Lord, are there few that be saved? And he said unto them
 13:24	What does Luke 13:24 say?	Strive to enter in at the strait gate: for many, I say unto you, will seek to enter in, and shall not be able.
 13:26	What does Luke 13:26 say?	Then shall ye begin to say, We have eaten and drunk in thy presence, and thou hast taught in our streets.
 13:27	What does Luke 13:27 say?	But he shall say, I tell you, I know you not whence ye are; depart from me, all ye workers of iniquity.
@@ -887,20 +879,20 @@
 14: 1	What does Luke 14:1 say?	And it came to pass, as he went into the house of one of the chief Pharisees to eat bread on the sabbath day, that they watched him.
 14: 2	What does Luke 14:2 say?	And, behold, there was a certain man before him which had the dropsy.
 14: 3	What does Luke 14:3 say?	And Jesus answering spake unto the lawyers and Pharisees, saying, Is it lawful to heal on the sabbath day?
-14: 4	Quote Luke 14:4?	And they held their peace. And he took him, and healed him, and let him go;
+14: 4	Quote Luke 14:4?	And they held their peace. And he took him, and healed him, and let him go
 14: 5	Quote Luke 14:5?	And answered them, saying, Which of you shall have an ass or an ox fallen into a pit, and will not straightway pull him out on the sabbath day?
 14: 6	Quote Luke 14:6?	And they could not answer him again to these things.
-14: 7	Quote Luke 14:7?	And he put forth a parable to those which were bidden, when he marked how they chose out the chief rooms; saying unto them,
-14: 8	What does Luke 14:8 say?	When thou art bidden of any man to a wedding, sit not down in the highest room; lest a more honourable man than thou be bidden of him;
+14: 7	Quote Luke 14:7?	And he put forth a parable to those which were bidden, when he marked how they chose out the chief rooms; saying unto them
+14: 8	What does Luke 14:8 say?	When thou art bidden of any man to a wedding, sit not down in the highest room; lest a more honourable man than thou be bidden of him
 14: 9	What does Luke 14:9 say?	And he that bade thee and him come and say to thee, Give this man place; and thou begin with shame to take the lowest room.
 14:10	Quote Luke 14:10?	But when thou art bidden, go and sit down in the lowest room; that when he that bade thee cometh, he may say unto thee, Friend, go up higher: then shalt thou have worship in the presence of them that sit at meat with thee.
 14:11	Quote Luke 14:11?	For whosoever exalteth himself shall be abased; and he that humbleth himself shall be exalted.
 14:12	Quote Luke 14:12?	Then said he also to him that bade him, When thou makest a dinner or a supper, call not thy friends, nor thy brethren, neither thy kinsmen, nor thy rich neighbours; lest they also bid thee again, and a recompence be made thee.
-14:13	Quote Luke 14:13?	But when thou makest a feast, call the poor, the maimed, the lame, the blind:
+14:13	Quote Luke 14:13?	But when thou makest a feast, call the poor, the maimed, the lame, the blind
 14:14	What does Luke 14:14 say?	And thou shalt be blessed; for they cannot recompense thee: for thou shalt be recompensed at the resurrection of the just.
 14:15	According to Luke 14:15, what was said unto him?	Blessed is he that shall eat bread in the kingdom of God.
 14:15	When one of them that sat at meat with him heard these things, what happened?	He said unto him, Blessed is he that shall eat bread in the kingdom of God
-14:16	According to Luke 14:16, what was said unto him?	A certain man made a great supper, and bade many:
+14:16	According to Luke 14:16, what was said unto him?	A certain man made a great supper, and bade many
 14:17	What does Luke 14:17 say?	And sent his servant at supper time to say to them that were bidden, Come; for all things are now ready.
 14:18	Quote Luke 14:18?	And they all with one consent began to make excuse. The first said unto him, I have bought a piece of ground, and I must needs go and see it: I pray thee have me excused.
 14:19	Quote Luke 14:19?	And another said, I have bought five yoke of oxen, and I go to prove them: I pray thee have me excused.
@@ -911,11 +903,11 @@
 14:23	To whom did the lord say, "Go out into the highways and hedges ..."?	The servant
 14:23	What did the lord say unto the servant in Luke 14:23?	Go out into the highways and hedges, and compel them to come in, that my house may be filled.
 14:24	Quote Luke 14:24?	For I say unto you, That none of those men which were bidden shall taste of my supper.
-14:25	Quote Luke 14:25?	And there went great multitudes with him: and he turned, and said unto them,
+14:25	Quote Luke 14:25?	And there went great multitudes with him: and he turned, and said unto them
 14:26	Quote Luke 14:26?	If any man come to me, and hate not his father, and mother, and wife, and children, and brethren, and sisters, yea, and his own life also, he cannot be my disciple.
 14:27	Quote Luke 14:27?	And whosoever doth not bear his cross, and come after me, cannot be my disciple.
 14:28	What does Luke 14:28 say?	For which of you, intending to build a tower, sitteth not down first, and counteth the cost, whether he have sufficient to finish it?
-14:29	What does Luke 14:29 say?	Lest haply, after he hath laid the foundation, and is not able to finish it, all that behold it begin to mock him,
+14:29	What does Luke 14:29 say?	Lest haply, after he hath laid the foundation, and is not able to finish it, all that behold it begin to mock him
 14:30	Quote Luke 14:30?	Saying, This man began to build, and was not able to finish.
 14:31	Quote Luke 14:31?	Or what king, going to make war against another king, sitteth not down first, and consulteth whether he be able with ten thousand to meet him that cometh against him with twenty thousand?
 14:32	Quote Luke 14:32?	Or else, while the other is yet a great way off, he sendeth an ambassage, and desireth conditions of peace.
@@ -924,7 +916,7 @@
 14:35	What does Luke 14:35 say?	It is neither fit for the land, nor yet for the dunghill; but men cast it out. He that hath ears to hear, let him hear.
 15: 1	Quote Luke 15:1?	Then drew near unto him all the publicans and sinners for to hear him.
 15: 2	Quote Luke 15:2?	And the Pharisees and scribes murmured, saying, This man receiveth sinners, and eateth with them.
-15: 3	Quote Luke 15:3?	And he spake this parable unto them, saying,
+15: 3	Quote Luke 15:3?	And he spake this parable unto them, saying
 15: 4	How many sheep are spoken of in Luke 15:4?	An hundred sheep
 15: 5	What does Luke 15:5 say?	And when he hath found it, he layeth it on his shoulders, rejoicing.
 15: 6	What does Luke 15:6 say?	And when he cometh home, he calleth together his friends and neighbours, saying unto them, Rejoice with me; for I have found my sheep which was lost.
@@ -933,7 +925,7 @@
 15: 8	How many pieces are spoken of in Luke 15:8?	Ten pieces
 15: 9	Quote Luke 15:9?	And when she hath found it, she calleth her friends and her neighbours together, saying, Rejoice with me; for I have found the piece which I had lost.
 15:10	What does Luke 15:10 say?	Likewise, I say unto you, there is joy in the presence of the angels of God over one sinner that repenteth.
-15:11	According to Luke 15:11, what was said?	A certain man had two sons:
+15:11	According to Luke 15:11, what was said?	A certain man had two sons
 15:11	How many sons are spoken of in Luke 15:11?	Two sons
 15:12	What does Luke 15:12 say?	And the younger of them said to his father, Father, give me the portion of goods that falleth to me. And he divided unto them his living.
 15:13	What does Luke 15:13 say?	And not many days after the younger son gathered all together, and took his journey into a far country, and there wasted his substance with riotous living.
@@ -942,7 +934,7 @@
 15:16	Quote Luke 15:16?	And he would fain have filled his belly with the husks that the swine did eat: and no man gave unto him.
 15:17	What was said in Luke 15:17?	How many hired servants of my father's have bread enough and to spare, and I perish with hunger!
 15:17	When he came to himself, what happened?	He said, How many hired servants of my father's have bread enough and to spare, and I perish with hunger
-15:18	What does Luke 15:18 say?	I will arise and go to my father, and will say unto him, Father, I have sinned against heaven, and before thee,
+15:18	What does Luke 15:18 say?	I will arise and go to my father, and will say unto him, Father, I have sinned against heaven, and before thee
 15:19	What does Luke 15:19 say?	And am no more worthy to be called thy son: make me as one of thy hired servants.
 15:20	Quote Luke 15:20?	And he arose, and came to his father. But when he was yet a great way off, his father saw him, and had compassion, and ran, and fell on his neck, and kissed him.
 15:21	Quote Luke 15:21?	And the son said unto him, Father, I have sinned against heaven, and in thy sight, and am no more worthy to be called thy son.
@@ -950,14 +942,14 @@
 15:21	What did the son say in Luke 15:21?	Father, I have sinned against heaven, and in thy sight, and am no more worthy to be called thy son.
 15:22	Who said, "Bring forth the best robe ..."?	The father
 15:22	To whom did the father say, "Bring forth the best robe ..."?	His servants
-15:22	What did the father say unto his servants in Luke 15:22?	Bring forth the best robe, and put it on him; and put a ring on his hand, and shoes on his feet:
-15:23	Quote Luke 15:23?	And bring hither the fatted calf, and kill it; and let us eat, and be merry:
+15:22	What did the father say unto his servants in Luke 15:22?	Bring forth the best robe, and put it on him; and put a ring on his hand, and shoes on his feet
+15:23	Quote Luke 15:23?	And bring hither the fatted calf, and kill it; and let us eat, and be merry
 15:24	What does Luke 15:24 say?	For this my son was dead, and is alive again; he was lost, and is found. And they began to be merry.
 15:25	What does Luke 15:25 say?	Now his elder son was in the field: and as he came and drew nigh to the house, he heard musick and dancing.
 15:26	What does Luke 15:26 say?	And he called one of the servants, and asked what these things meant.
 15:27	According to Luke 15:27, what was said unto him?	Thy brother is come; and thy father hath killed the fatted calf, because he hath received him safe and sound.
 15:28	Quote Luke 15:28?	And he was angry, and would not go in: therefore came his father out, and intreated him.
-15:29	What was said to his father in Luke 15:29?	Lo, these many years do I serve thee, neither transgressed I at any time thy commandment: and yet thou never gavest me a kid, that I might make merry with my friends:
+15:29	What was said to his father in Luke 15:29?	Lo, these many years do I serve thee, neither transgressed I at any time thy commandment: and yet thou never gavest me a kid, that I might make merry with my friends
 15:30	What does Luke 15:30 say?	But as soon as this thy son was come, which hath devoured thy living with harlots, thou hast killed for him the fatted calf.
 15:31	According to Luke 15:31, what was said unto him?	Son, thou art ever with me, and all that I have is thine.
 15:32	What does Luke 15:32 say?	It was meet that we should make merry, and be glad: for this thy brother was dead, and is alive again; and was lost, and is found.
@@ -988,10 +980,10 @@
 16:16	Quote Luke 16:16?	The law and the prophets were until John: since that time the kingdom of God is preached, and every man presseth into it.
 16:17	Quote Luke 16:17?	And it is easier for heaven and earth to pass, than one tittle of the law to fail.
 16:18	What does Luke 16:18 say?	Whosoever putteth away his wife, and marrieth another, committeth adultery: and whosoever marrieth her that is put away from her husband committeth adultery.
-16:19	What does Luke 16:19 say?	There was a certain rich man, which was clothed in purple and fine linen, and fared sumptuously every day:
-16:20	Quote Luke 16:20?	And there was a certain beggar named Lazarus, which was laid at his gate, full of sores,
+16:19	What does Luke 16:19 say?	There was a certain rich man, which was clothed in purple and fine linen, and fared sumptuously every day
+16:20	Quote Luke 16:20?	And there was a certain beggar named Lazarus, which was laid at his gate, full of sores
 16:21	Quote Luke 16:21?	And desiring to be fed with the crumbs which fell from the rich man's table: moreover the dogs came and licked his sores.
-16:22	Quote Luke 16:22?	And it came to pass, that the beggar died, and was carried by the angels into Abraham's bosom: the rich man also died, and was buried;
+16:22	Quote Luke 16:22?	And it came to pass, that the beggar died, and was carried by the angels into Abraham's bosom: the rich man also died, and was buried
 16:23	Name the persons mentioned in Luke 16:23?	Abraham, Lazarus
 16:24	According to Luke 16:24, what was said?	Father Abraham, have mercy on me, and send Lazarus, that he may dip the tip of his finger in water, and cool my tongue; for I am tormented in this flame.
 16:24	Name the persons mentioned in Luke 16:24?	Abraham, Lazarus
@@ -999,7 +991,7 @@
 16:25	What did Abraham say in Luke 16:25?	Son, remember that thou in thy lifetime receivedst thy good things, and likewise Lazarus evil things: but now he is comforted, and thou art tormented.
 16:25	Name the persons mentioned in Luke 16:25?	Abraham, Lazarus
 16:26	What does Luke 16:26 say?	And beside all this, between us and you there is a great gulf fixed: so that they which would pass from hence to you cannot; neither can they pass to us, that would come from thence.
-16:27	According to Luke 16:27, what was said?	I pray thee therefore, father, that thou wouldest send him to my father's house:
+16:27	According to Luke 16:27, what was said?	I pray thee therefore, father, that thou wouldest send him to my father's house
 16:28	How many brethren are spoken of in Luke 16:28?	Five brethren
 16:29	Quote Luke 16:29?	Abraham saith unto him, They have Moses and the prophets; let them hear them.
 16:29	Who said, "They have Moses and the prophets ..."?	Abraham
@@ -1027,13 +1019,13 @@
 17:13	What was said in Luke 17:13?	Jesus, Master, have mercy on us.
 17:14	According to Luke 17:14, what was said unto them?	Go shew yourselves unto the priests
 17:14	When he saw them, what happened?	He said unto them, Go shew yourselves unto the priests. And it came to pass, that, as they went, they were cleansed
-17:15	What does Luke 17:15 say?	And one of them, when he saw that he was healed, turned back, and with a loud voice glorified God,
+17:15	What does Luke 17:15 say?	And one of them, when he saw that he was healed, turned back, and with a loud voice glorified God
 17:16	What does Luke 17:16 say?	And fell down on his face at his feet, giving him thanks: and he was a Samaritan.
 17:17	Who said, "Were there not ten ..."?	Jesus
 17:17	What did Jesus say in Luke 17:17?	Were there not ten cleansed? but where are the nine?
 17:18	Quote Luke 17:18?	There are not found that returned to give glory to God, save this stranger.
 17:19	What was said unto him in Luke 17:19?	Arise, go thy way: thy faith hath made thee whole.
-17:20	What does Luke 17:20 say?	And when he was demanded of the Pharisees, when the kingdom of God should come, he answered them and said, The kingdom of God cometh not with observation:
+17:20	What does Luke 17:20 say?	And when he was demanded of the Pharisees, when the kingdom of God should come, he answered them and said, The kingdom of God cometh not with observation
 17:21	What does Luke 17:21 say?	Neither shall they say, Lo here! or, lo there! for, behold, the kingdom of God is within you.
 17:22	Who said, "The days will come ..."?	Jesus
 17:22	To whom did Jesus say, "The days will come ..."?	The disciples
@@ -1043,7 +1035,7 @@
 17:25	Quote Luke 17:25?	But first must he suffer many things, and be rejected of this generation.
 17:26	Quote Luke 17:26?	And as it was in the days of Noe, so shall it be also in the days of the Son of man.
 17:27	Quote Luke 17:27?	They did eat, they drank, they married wives, they were given in marriage, until the day that Noe entered into the ark, and the flood came, and destroyed them all.
-17:28	What does Luke 17:28 say?	Likewise also as it was in the days of Lot; they did eat, they drank, they bought, they sold, they planted, they builded;
+17:28	What does Luke 17:28 say?	Likewise also as it was in the days of Lot; they did eat, they drank, they bought, they sold, they planted, they builded
 17:29	Name the city mentioned in Luke 17:29?	Sodom
 17:30	Quote Luke 17:30?	Even thus shall it be in the day when the Son of man is revealed.
 17:31	Quote Luke 17:31?	In that day, he which shall be upon the housetop, and his stuff in the house, let him not come down to take it away: and he that is in the field, let him likewise not return back.
@@ -1053,17 +1045,17 @@
 17:35	What does Luke 17:35 say?	Two women shall be grinding together; the one shall be taken, and the other left.
 17:36	What does Luke 17:36 say?	Two men shall be in the field; the one shall be taken, and the other left.
 17:37	According to Luke 17:37, what was said unto him?	Where, Lord? And he said unto them, Wheresoever the body is, thither will the eagles be gathered together.
-18: 1	What does Luke 18:1 say?	And he spake a parable unto them to this end, that men ought always to pray, and not to faint;
-18: 2	What does Luke 18:2 say?	Saying, There was in a city a judge, which feared not God, neither regarded man:
+18: 1	What does Luke 18:1 say?	And he spake a parable unto them to this end, that men ought always to pray, and not to faint
+18: 2	What does Luke 18:2 say?	Saying, There was in a city a judge, which feared not God, neither regarded man
 18: 3	What does Luke 18:3 say?	And there was a widow in that city; and she came unto him, saying, Avenge me of mine adversary.
-18: 4	Quote Luke 18:4?	And he would not for a while: but afterward he said within himself, Though I fear not God, nor regard man;
+18: 4	Quote Luke 18:4?	And he would not for a while: but afterward he said within himself, Though I fear not God, nor regard man
 18: 5	Quote Luke 18:5?	Yet because this widow troubleth me, I will avenge her, lest by her continual coming she weary me.
 18: 6	Quote Luke 18:6?	And the Lord said, Hear what the unjust judge saith.
 18: 6	Who said, "Hear what the unjust judge saith ..."?	The Lord
 18: 6	What did the Lord say in Luke 18:6?	Hear what the unjust judge saith.
 18: 7	Quote Luke 18:7?	And shall not God avenge his own elect, which cry day and night unto him, though he bear long with them?
 18: 8	What does Luke 18:8 say?	I tell you that he will avenge them speedily. Nevertheless when the Son of man cometh, shall he find faith on the earth?
-18: 9	What does Luke 18:9 say?	And he spake this parable unto certain which trusted in themselves that they were righteous, and despised others:
+18: 9	What does Luke 18:9 say?	And he spake this parable unto certain which trusted in themselves that they were righteous, and despised others
 18:10	Quote Luke 18:10?	Two men went up into the temple to pray; the one a Pharisee, and the other a publican.
 18:11	Quote Luke 18:11?	The Pharisee stood and prayed thus with himself, God, I thank thee, that I am not as other men are, extortioners, unjust, adulterers, or even as this publican.
 18:12	Quote Luke 18:12?	I fast twice in the week, I give tithes of all that I possess.
@@ -1078,7 +1070,6 @@
 18:19	Quote Luke 18:19?	And Jesus said unto him, Why callest thou me good? none is good, save one, that is, God.
 18:19	Who said, "Why callest thou me ..."?	Jesus
 18:19	What did Jesus say in Luke 18:19?	Why callest thou me good? none is good, save one, that is, God.
-18:19	Who said unto him?	Jesus
 18:20	What does Luke 18:20 say?	Thou knowest the commandments, Do not commit adultery, Do not kill, Do not steal, Do not bear false witness, Honour thy father and thy mother.
 18:21	According to Luke 18:21, what was said?	All these have I kept from my youth up.
 18:22	According to Luke 18:22, what was said unto him?	Yet lackest thou one thing: sell all that thou hast, and distribute unto the poor, and thou shalt have treasure in heaven: and come, follow me.
@@ -1092,13 +1083,13 @@
 18:27	What was said in Luke 18:27?	The things which are impossible with men are possible with God.
 18:28	Who said, "Lo, we have left all ..."?	Peter
 18:28	What did Peter say in Luke 18:28?	Lo, we have left all, and followed thee.
-18:29	According to Luke 18:29, what was said unto them?	Verily I say unto you, There is no man that hath left house, or parents, or brethren, or wife, or children, for the kingdom of God's sake,
+18:29	According to Luke 18:29, what was said unto them?	Verily I say unto you, There is no man that hath left house, or parents, or brethren, or wife, or children, for the kingdom of God's sake
 18:30	Quote Luke 18:30?	Who shall not receive manifold more in this present time, and in the world to come life everlasting.
 18:31	Quote Luke 18:31?	Then he took unto him the twelve, and said unto them, Behold, we go up to Jerusalem, and all things that are written by the prophets concerning the Son of man shall be accomplished.
 18:31	Who said, "Behold, we go up to Jerusalem ..."?	Jesus
 18:31	To whom did Jesus say, "Behold, we go up to Jerusalem ..."?	The twelve
 18:31	What was said unto them in Luke 18:31?	Behold, we go up to Jerusalem, and all things that are written by the prophets concerning the Son of man shall be accomplished.
-18:32	Quote Luke 18:32?	For he shall be delivered unto the Gentiles, and shall be mocked, and spitefully entreated, and spitted on:
+18:32	Quote Luke 18:32?	For he shall be delivered unto the Gentiles, and shall be mocked, and spitefully entreated, and spitted on
 18:33	Quote Luke 18:33?	And they shall scourge him, and put him to death: and the third day he shall rise again.
 18:34	What does Luke 18:34 say?	And they understood none of these things: and this saying was hid from them, neither knew they the things which were spoken.
 18:35	Name the city mentioned in Luke 18:35?	Jericho
@@ -1108,11 +1099,10 @@
 18:38	What was said in Luke 18:38?	Jesus, thou son of David, have mercy on me.
 18:38	Name the persons mentioned in Luke 18:38?	Jesus, David
 18:39	Quote Luke 18:39?	And they which went before rebuked him, that he should hold his peace: but he cried so much the more, Thou son of David, have mercy on me.
-18:40	What does Luke 18:40 say?	And Jesus stood, and commanded him to be brought unto him: and when he was come near, he asked him,
+18:40	What does Luke 18:40 say?	And Jesus stood, and commanded him to be brought unto him: and when he was come near, he asked him
 18:41	According to Luke 18:41, what was said?	Lord, that I may receive my sight.
 18:42	Who said, "Receive thy sight: thy faith hath saved thee ..."?	Jesus
 18:42	What did Jesus say in Luke 18:42?	Receive thy sight: thy faith hath saved thee.
-18:42	Who said unto him?	Jesus
 18:43	What does Luke 18:43 say?	And immediately he received his sight, and followed him, glorifying God: and all the people, when they saw it, gave praise unto God.
 19: 1	Quote Luke 19:1?	And Jesus entered and passed through Jericho.
 19: 1	Who entered and passed through Jericho?	Jesus
@@ -1127,7 +1117,7 @@
 19: 8	Quote Luke 19:8?	And Zacchaeus stood, and said unto the Lord; Behold, Lord, the half of my goods I give to the poor; and if I have taken any thing from any man by false accusation, I restore him fourfold.
 19: 9	Who said, "This day is salvation come to this house ..."?	Jesus
 19: 9	What did Jesus say in Luke 19:9?	This day is salvation come to this house, forsomuch as he also is a son of Abraham.
-19: 9	Who said unto him?	Jesus
+19: 9	Name the persons mentioned in Luke 19:9?	Jesus, Abraham
 19:10	What does Luke 19:10 say?	For the Son of man is come to seek and to save that which was lost.
 19:11	Name the city mentioned in Luke 19:11?	Jerusalem
 19:12	What does Luke 19:12 say?	He said therefore, A certain nobleman went into a far country to receive for himself a kingdom, and to return.
@@ -1141,10 +1131,10 @@
 19:17	How many cities are spoken of in Luke 19:17?	Ten cities
 19:18	How many pounds are spoken of in Luke 19:18?	Five pounds
 19:19	How many cities are spoken of in Luke 19:19?	Five cities
-19:20	Quote Luke 19:20?	And another came, saying, Lord, behold, here is thy pound, which I have kept laid up in a napkin:
+19:20	Quote Luke 19:20?	And another came, saying, Lord, behold, here is thy pound, which I have kept laid up in a napkin
 19:21	Quote Luke 19:21?	For I feared thee, because thou art an austere man: thou takest up that thou layedst not down, and reapest that thou didst not sow.
 19:21	Why does Luke 19:21 say that I feared thee?	Because thou art an austere man
-19:22	What was said unto him in Luke 19:22?	Out of thine own mouth will I judge thee, thou wicked servant. Thou knewest that I was an austere man, taking up that I laid not down, and reaping that I did not sow:
+19:22	What was said unto him in Luke 19:22?	Out of thine own mouth will I judge thee, thou wicked servant. Thou knewest that I was an austere man, taking up that I laid not down, and reaping that I did not sow
 19:23	Quote Luke 19:23?	Wherefore then gavest not thou my money into the bank, that at my coming I might have required mine own with usury?
 19:24	How many pounds are spoken of in Luke 19:24?	Ten pounds
 19:25	According to Luke 19:25, what was said unto him?	Lord, he hath ten pounds.)
@@ -1162,7 +1152,7 @@
 19:34	What was said in Luke 19:34?	The Lord hath need of him.
 19:35	Quote Luke 19:35?	And they brought him to Jesus: and they cast their garments upon the colt, and they set Jesus thereon.
 19:36	Quote Luke 19:36?	And as he went, they spread their clothes in the way.
-19:37	Quote Luke 19:37?	And when he was come nigh, even now at the descent of the mount of Olives, the whole multitude of the disciples began to rejoice and praise God with a loud voice for all the mighty works that they had seen;
+19:37	Quote Luke 19:37?	And when he was come nigh, even now at the descent of the mount of Olives, the whole multitude of the disciples began to rejoice and praise God with a loud voice for all the mighty works that they had seen
 19:38	What does Luke 19:38 say?	Saying, Blessed be the King that cometh in the name of the Lord: peace in heaven, and glory in the highest.
 19:39	Who said, "Master, rebuke thy disciples ..."?	The multitude
 19:39	What did the multitude say in Luke 19:39?	Master, rebuke thy disciples.
@@ -1172,22 +1162,21 @@
 19:40	What was said unto them in Luke 19:40?	I tell you that, if these should hold their peace, the stones would immediately cry out.
 19:41	When he was come near, what happened?	He beheld the city, and wept over it
 19:42	Quote Luke 19:42?	Saying, If thou hadst known, even thou, at least in this thy day, the things which belong unto thy peace! but now they are hid from thine eyes.
-19:43	Quote Luke 19:43?	For the days shall come upon thee, that thine enemies shall cast a trench about thee, and compass thee round, and keep thee in on every side,
+19:43	Quote Luke 19:43?	For the days shall come upon thee, that thine enemies shall cast a trench about thee, and compass thee round, and keep thee in on every side
 19:44	What does Luke 19:44 say?	And shall lay thee even with the ground, and thy children within thee; and they shall not leave in thee one stone upon another; because thou knewest not the time of thy visitation.
-19:45	What does Luke 19:45 say?	And he went into the temple, and began to cast out them that sold therein, and them that bought;
+19:45	What does Luke 19:45 say?	And he went into the temple, and began to cast out them that sold therein, and them that bought
 19:46	What does Luke 19:46 say?	Saying unto them, It is written, My house is the house of prayer: but ye have made it a den of thieves.
-19:47	What does Luke 19:47 say?	And he taught daily in the temple. But the chief priests and the scribes and the chief of the people sought to destroy him,
+19:47	What does Luke 19:47 say?	And he taught daily in the temple. But the chief priests and the scribes and the chief of the people sought to destroy him
 19:48	Quote Luke 19:48?	And could not find what they might do: for all the people were very attentive to hear him.
-20: 1	What does Luke 20:1 say?	And it came to pass, that on one of those days, as he taught the people in the temple, and preached the gospel, the chief priests and the scribes came upon him with the elders,
+20: 1	What does Luke 20:1 say?	And it came to pass, that on one of those days, as he taught the people in the temple, and preached the gospel, the chief priests and the scribes came upon him with the elders
 20: 2	What does Luke 20:2 say?	And spake unto him, saying, Tell us, by what authority doest thou these things? or who is he that gave thee this authority?
-20: 3	According to Luke 20:3, what was said unto them?	I will also ask you one thing; and answer me:
+20: 3	According to Luke 20:3, what was said unto them?	I will also ask you one thing; and answer me
 20: 4	Quote Luke 20:4?	The baptism of John, was it from heaven, or of men?
 20: 5	Quote Luke 20:5?	And they reasoned with themselves, saying, If we shall say, From heaven; he will say, Why then believed ye him not?
 20: 6	Quote Luke 20:6?	But and if we say, Of men; all the people will stone us: for they be persuaded that John was a prophet.
 20: 7	Quote Luke 20:7?	And they answered, that they could not tell whence it was.
 20: 8	Who said, "Neither tell I you by what authority I ..."?	Jesus
 20: 8	What did Jesus say in Luke 20:8?	Neither tell I you by what authority I do these things.
-20: 8	Who said unto them?	Jesus
 20: 9	What does Luke 20:9 say?	Then began he to speak to the people this parable; A certain man planted a vineyard, and let it forth to husbandmen, and went into a far country for a long time.
 20:10	What does Luke 20:10 say?	And at the season he sent a servant to the husbandmen, that they should give him of the fruit of the vineyard: but the husbandmen beat him, and sent him away empty.
 20:11	What does Luke 20:11 say?	And again he sent another servant: and they beat him also, and entreated him shamefully, and sent him away empty.
@@ -1201,13 +1190,13 @@
 20:18	What does Luke 20:18 say?	Whosoever shall fall upon that stone shall be broken; but on whomsoever it shall fall, it will grind him to powder.
 20:19	What does Luke 20:19 say?	And the chief priests and the scribes the same hour sought to lay hands on him; and they feared the people: for they perceived that he had spoken this parable against them.
 20:20	Quote Luke 20:20?	And they watched him, and sent forth spies, which should feign themselves just men, that they might take hold of his words, that so they might deliver him unto the power and authority of the governor.
-20:21	Quote Luke 20:21?	And they asked him, saying, Master, we know that thou sayest and teachest rightly, neither acceptest thou the person of any, but teachest the way of God truly:
+20:21	Quote Luke 20:21?	And they asked him, saying, Master, we know that thou sayest and teachest rightly, neither acceptest thou the person of any, but teachest the way of God truly
 20:22	Quote Luke 20:22?	Is it lawful for us to give tribute unto Caesar, or no?
 20:23	What was said unto them in Luke 20:23?	Why tempt ye me?
 20:24	What does Luke 20:24 say?	Shew me a penny. Whose image and superscription hath it? They answered and said, Caesar's.
 20:25	According to Luke 20:25, what was said unto them?	Render therefore unto Caesar the things which be Caesar's, and unto God the things which be God's.
 20:26	What does Luke 20:26 say?	And they could not take hold of his words before the people: and they marvelled at his answer, and held their peace.
-20:27	What does Luke 20:27 say?	Then came to him certain of the Sadducees, which deny that there is any resurrection; and they asked him,
+20:27	What does Luke 20:27 say?	Then came to him certain of the Sadducees, which deny that there is any resurrection; and they asked him
 20:28	Quote Luke 20:28?	Saying, Master, Moses wrote unto us, If any man's brother die, having a wife, and he die without children, that his brother should take his wife, and raise up seed unto his brother.
 20:29	Quote Luke 20:29?	There were therefore seven brethren: and the first took a wife, and died without children.
 20:29	How many brethren are spoken of in Luke 20:29?	Seven brethren
@@ -1215,10 +1204,10 @@
 20:31	What does Luke 20:31 say?	And the third took her; and in like manner the seven also: and they left no children, and died.
 20:32	What does Luke 20:32 say?	Last of all the woman died also.
 20:33	What does Luke 20:33 say?	Therefore in the resurrection whose wife of them is she? for seven had her to wife.
-20:34	Quote Luke 20:34?	And Jesus answering said unto them, The children of this world marry, and are given in marriage:
+20:34	Quote Luke 20:34?	And Jesus answering said unto them, The children of this world marry, and are given in marriage
 20:34	Who said, "The children of this world marry ..."?	Jesus
-20:34	What did Jesus say in Luke 20:34?	The children of this world marry, and are given in marriage:
-20:35	Quote Luke 20:35?	But they which shall be accounted worthy to obtain that world, and the resurrection from the dead, neither marry, nor are given in marriage:
+20:34	What did Jesus say in Luke 20:34?	The children of this world marry, and are given in marriage
+20:35	Quote Luke 20:35?	But they which shall be accounted worthy to obtain that world, and the resurrection from the dead, neither marry, nor are given in marriage
 20:36	Quote Luke 20:36?	Neither can they die any more: for they are equal unto the angels; and are the children of God, being the children of the resurrection.
 20:37	Name the persons mentioned in Luke 20:37?	Moses, Abraham, Isaac, Jacob
 20:38	What does Luke 20:38 say?	For he is not a God of the dead, but of the living: for all live unto him.
@@ -1227,27 +1216,27 @@
 20:40	Quote Luke 20:40?	And after that they durst not ask him any question at all.
 20:41	Quote Luke 20:41?	And he said unto them, How say they that Christ is David's son?
 20:41	What was said unto them in Luke 20:41?	How say they that Christ is David's son?
-20:42	Quote Luke 20:42?	And David himself saith in the book of Psalms, The LORD said unto my Lord, Sit thou on my right hand,
+20:42	Quote Luke 20:42?	And David himself saith in the book of Psalms, The LORD said unto my Lord, Sit thou on my right hand
 20:43	Quote Luke 20:43?	Till I make thine enemies thy footstool.
 20:44	What does Luke 20:44 say?	David therefore calleth him Lord, how is he then his son?
-20:45	What does Luke 20:45 say?	Then in the audience of all the people he said unto his disciples,
-20:46	What does Luke 20:46 say?	Beware of the scribes, which desire to walk in long robes, and love greetings in the markets, and the highest seats in the synagogues, and the chief rooms at feasts;
+20:45	What does Luke 20:45 say?	Then in the audience of all the people he said unto his disciples
+20:46	What does Luke 20:46 say?	Beware of the scribes, which desire to walk in long robes, and love greetings in the markets, and the highest seats in the synagogues, and the chief rooms at feasts
 20:47	What does Luke 20:47 say?	Which devour widows' houses, and for a shew make long prayers: the same shall receive greater damnation.
 21: 1	Quote Luke 21:1?	And he looked up, and saw the rich men casting their gifts into the treasury.
 21: 2	Quote Luke 21:2?	And he saw also a certain poor widow casting in thither two mites.
 21: 2	How many mites are spoken of in Luke 21:2?	Two mites
-21: 3	What was said in Luke 21:3?	Of a truth I say unto you, that this poor widow hath cast in more than they all:
+21: 3	What was said in Luke 21:3?	Of a truth I say unto you, that this poor widow hath cast in more than they all
 21: 4	What does Luke 21:4 say?	For all these have of their abundance cast in unto the offerings of God: but she of her penury hath cast in all the living that she had.
-21: 5	What does Luke 21:5 say?	And as some spake of the temple, how it was adorned with goodly stones and gifts, he said,
+21: 5	What does Luke 21:5 say?	And as some spake of the temple, how it was adorned with goodly stones and gifts, he said
 21: 6	What does Luke 21:6 say?	As for these things which ye behold, the days will come, in the which there shall not be left one stone upon another, that shall not be thrown down.
 21: 7	What does Luke 21:7 say?	And they asked him, saying, Master, but when shall these things be? and what sign will there be when these things shall come to pass?
 21: 8	What was said in Luke 21:8?	Take heed that ye be not deceived: for many shall come in my name, saying, I am Christ; and the time draweth near: go ye not therefore after them.
 21: 9	Quote Luke 21:9?	But when ye shall hear of wars and commotions, be not terrified: for these things must first come to pass; but the end is not by and by.
-21:10	What was said unto them in Luke 21:10?	Nation shall rise against nation, and kingdom against kingdom:
+21:10	What was said unto them in Luke 21:10?	Nation shall rise against nation, and kingdom against kingdom
 21:11	Quote Luke 21:11?	And great earthquakes shall be in divers places, and famines, and pestilences; and fearful sights and great signs shall there be from heaven.
 21:12	Quote Luke 21:12?	But before all these, they shall lay their hands on you, and persecute you, delivering you up to the synagogues, and into prisons, being brought before kings and rulers for my name's sake.
 21:13	Quote Luke 21:13?	And it shall turn to you for a testimony.
-21:14	What does Luke 21:14 say?	Settle it therefore in your hearts, not to meditate before what ye shall answer:
+21:14	What does Luke 21:14 say?	Settle it therefore in your hearts, not to meditate before what ye shall answer
 21:15	What does Luke 21:15 say?	For I will give you a mouth and wisdom, which all your adversaries shall not be able to gainsay nor resist.
 21:16	What does Luke 21:16 say?	And ye shall be betrayed both by parents, and brethren, and kinsfolks, and friends; and some of you shall they cause to be put to death.
 21:17	What does Luke 21:17 say?	And ye shall be hated of all men for my name's sake.
@@ -1259,11 +1248,11 @@
 21:23	What does Luke 21:23 say?	But woe unto them that are with child, and to them that give suck, in those days! for there shall be great distress in the land, and wrath upon this people.
 21:24	Quote Luke 21:24?	And they shall fall by the edge of the sword, and shall be led away captive into all nations: and Jerusalem shall be trodden down of the Gentiles, until the times of the Gentiles be fulfilled.
 21:24	Name the city mentioned in Luke 21:24?	Jerusalem
-21:25	Quote Luke 21:25?	And there shall be signs in the sun, and in the moon, and in the stars; and upon the earth distress of nations, with perplexity; the sea and the waves roaring;
+21:25	Quote Luke 21:25?	And there shall be signs in the sun, and in the moon, and in the stars; and upon the earth distress of nations, with perplexity; the sea and the waves roaring
 21:26	Quote Luke 21:26?	Men's hearts failing them for fear, and for looking after those things which are coming on the earth: for the powers of heaven shall be shaken.
 21:27	Quote Luke 21:27?	And then shall they see the Son of man coming in a cloud with power and great glory.
 21:28	What does Luke 21:28 say?	And when these things begin to come to pass, then look up, and lift up your heads; for your redemption draweth nigh.
-21:29	What does Luke 21:29 say?	And he spake to them a parable; Behold the fig tree, and all the trees;
+21:29	What does Luke 21:29 say?	And he spake to them a parable; Behold the fig tree, and all the trees
 21:30	Quote Luke 21:30?	When they now shoot forth, ye see and know of your own selves that summer is now nigh at hand.
 21:31	Quote Luke 21:31?	So likewise ye, when ye see these things come to pass, know ye that the kingdom of God is nigh at hand.
 21:32	Quote Luke 21:32?	Verily I say unto you, This generation shall not pass away, till all be fulfilled.
@@ -1291,9 +1280,9 @@
 22:14	When the hour was come, what happened?	He sat down, and the twelve apostles with him
 22:15	Who said, "With desire I have desired to eat this ..."?	Jesus
 22:15	To whom did Jesus say, "With desire I have desired to eat this ..."?	The twelve
-22:15	According to Luke 22:15, what was said unto them?	With desire I have desired to eat this passover with you before I suffer:
+22:15	According to Luke 22:15, what was said unto them?	With desire I have desired to eat this passover with you before I suffer
 22:16	What does Luke 22:16 say?	For I say unto you, I will not any more eat thereof, until it be fulfilled in the kingdom of God.
-22:17	According to Luke 22:17, what was said?	Take this, and divide it among yourselves:
+22:17	According to Luke 22:17, what was said?	Take this, and divide it among yourselves
 22:18	Quote Luke 22:18?	For I say unto you, I will not drink of the fruit of the vine, until the kingdom of God shall come.
 22:19	Quote Luke 22:19?	And he took bread, and gave thanks, and brake it, and gave unto them, saying, This is my body which is given for you: this do in remembrance of me.
 22:20	What does Luke 22:20 say?	Likewise also the cup after supper, saying, This cup is the new testament in my blood, which is shed for you.
@@ -1306,11 +1295,11 @@
 22:26	Quote Luke 22:26?	But ye shall not be so: but he that is greatest among you, let him be as the younger; and he that is chief, as he that doth serve.
 22:27	Quote Luke 22:27?	For whether is greater, he that sitteth at meat, or he that serveth? is not he that sitteth at meat? but I am among you as he that serveth.
 22:28	What does Luke 22:28 say?	Ye are they which have continued with me in my temptations.
-22:29	What does Luke 22:29 say?	And I appoint unto you a kingdom, as my Father hath appointed unto me;
+22:29	What does Luke 22:29 say?	And I appoint unto you a kingdom, as my Father hath appointed unto me
 22:30	How many tribes are spoken of in Luke 22:30?	Twelve tribes
-22:31	Quote Luke 22:31?	And the Lord said, Simon, Simon, behold, Satan hath desired to have you, that he may sift you as wheat:
+22:31	Quote Luke 22:31?	And the Lord said, Simon, Simon, behold, Satan hath desired to have you, that he may sift you as wheat
 22:31	Who said, "Simon, Simon, behold, Satan hath desired to have ..."?	The Lord
-22:31	What did the Lord say in Luke 22:31?	Simon, Simon, behold, Satan hath desired to have you, that he may sift you as wheat:
+22:31	What did the Lord say in Luke 22:31?	Simon, Simon, behold, Satan hath desired to have you, that he may sift you as wheat
 22:31	Name the persons mentioned in Luke 22:31?	Simon, Satan
 22:32	Quote Luke 22:32?	But I have prayed for thee, that thy faith fail not: and when thou art converted, strengthen thy brethren.
 22:33	Quote Luke 22:33?	And he said unto him, Lord, I am ready to go with thee, both into prison, and to death.
@@ -1326,24 +1315,22 @@
 22:40	Who said, "Pray that ye enter not into temptation ..."?	Jesus
 22:40	To whom did Jesus say, "Pray that ye enter not into temptation ..."?	His disciples
 22:40	According to Luke 22:40, what was said unto them?	Pray that ye enter not into temptation.
-22:41	What does Luke 22:41 say?	And he was withdrawn from them about a stone's cast, and kneeled down, and prayed,
+22:41	What does Luke 22:41 say?	And he was withdrawn from them about a stone's cast, and kneeled down, and prayed
 22:42	What does Luke 22:42 say?	Saying, Father, if thou be willing, remove this cup from me: nevertheless not my will, but thine, be done.
 22:43	What does Luke 22:43 say?	And there appeared an angel unto him from heaven, strengthening him.
 22:44	Quote Luke 22:44?	And being in an agony he prayed more earnestly: and his sweat was as it were great drops of blood falling down to the ground.
-22:45	Quote Luke 22:45?	And when he rose up from prayer, and was come to his disciples, he found them sleeping for sorrow,
+22:45	Quote Luke 22:45?	And when he rose up from prayer, and was come to his disciples, he found them sleeping for sorrow
 22:46	Quote Luke 22:46?	And said unto them, Why sleep ye? rise and pray, lest ye enter into temptation.
 22:47	Name the persons mentioned in Luke 22:47?	Judas, Jesus
 22:48	Who said, "Judas, betrayest thou the Son of man with ..."?	Jesus
 22:48	What did Jesus say in Luke 22:48?	Judas, betrayest thou the Son of man with a kiss?
-22:48	Who said unto him?	Jesus
+22:48	Name the persons mentioned in Luke 22:48?	Jesus, Judas
 22:49	According to Luke 22:49, what was said unto him?	Lord, shall we smite with the sword?
 22:49	When they which were about him saw what would follow, what happened?	They said unto him, Lord, shall we smite with the sword
 22:50	Quote Luke 22:50?	And one of them smote the servant of the high priest, and cut off his right ear.
 22:51	Who said, "Suffer ye thus far ..."?	Jesus
 22:51	What did Jesus say in Luke 22:51?	Suffer ye thus far
-22:51	Who answered and said?	Jesus
 22:52	Quote Luke 22:52?	Then Jesus said unto the chief priests, and captains of the temple, and the elders, which were come to him, Be ye come out, as against a thief, with swords and staves?
-22:52	Who said unto the chief priests?	Jesus
 22:53	Quote Luke 22:53?	When I was daily with you in the temple, ye stretched forth no hands against me: but this is your hour, and the power of darkness.
 22:54	Who followed afar off?	Peter
 22:54	Which disciple followed afar off?	Peter
@@ -1361,11 +1348,11 @@
 22:63	What does Luke 22:63 say?	And the men that held Jesus mocked him, and smote him.
 22:64	Quote Luke 22:64?	And when they had blindfolded him, they struck him on the face, and asked him, saying, Prophesy, who is it that smote thee?
 22:65	Quote Luke 22:65?	And many other things blasphemously spake they against him.
-22:66	Quote Luke 22:66?	And as soon as it was day, the elders of the people and the chief priests and the scribes came together, and led him into their council, saying,
-22:67	Quote Luke 22:67?	Art thou the Christ? tell us. And he said unto them, If I tell you, ye will not believe:
+22:66	Quote Luke 22:66?	And as soon as it was day, the elders of the people and the chief priests and the scribes came together, and led him into their council, saying
+22:67	Quote Luke 22:67?	Art thou the Christ? tell us. And he said unto them, If I tell you, ye will not believe
 22:67	Who said, "If I tell you ..."?	Jesus
 22:67	To whom did Jesus say, "If I tell you ..."?	The scribes
-22:67	What was said unto them in Luke 22:67?	If I tell you, ye will not believe:
+22:67	What was said unto them in Luke 22:67?	If I tell you, ye will not believe
 22:68	What does Luke 22:68 say?	And if I also ask you, ye will not answer me, nor let me go.
 22:69	What does Luke 22:69 say?	Hereafter shall the Son of man sit on the right hand of the power of God.
 22:70	What was said unto them in Luke 22:70?	Ye say that I am.
@@ -1388,12 +1375,12 @@
 23:10	What does Luke 23:10 say?	And the chief priests and scribes stood and vehemently accused him.
 23:11	Name the persons mentioned in Luke 23:11?	Herod, Pilate
 23:12	Name the persons mentioned in Luke 23:12?	Pilate, Herod
-23:13	What does Luke 23:13 say?	And Pilate, when he had called together the chief priests and the rulers and the people,
-23:14	Quote Luke 23:14?	Said unto them, Ye have brought this man unto me, as one that perverteth the people: and, behold, I, having examined him before you, have found no fault in this man touching those things whereof ye accuse him:
+23:13	What does Luke 23:13 say?	And Pilate, when he had called together the chief priests and the rulers and the people
+23:14	Quote Luke 23:14?	Said unto them, Ye have brought this man unto me, as one that perverteth the people: and, behold, I, having examined him before you, have found no fault in this man touching those things whereof ye accuse him
 23:15	Quote Luke 23:15?	No, nor yet Herod: for I sent you to him; and, lo, nothing worthy of death is done unto him.
 23:16	Quote Luke 23:16?	I will therefore chastise him, and release him.
 23:17	Quote Luke 23:17?	(For of necessity he must release one unto them at the feast.)
-23:18	What does Luke 23:18 say?	And they cried out all at once, saying, Away with this man, and release unto us Barabbas:
+23:18	What does Luke 23:18 say?	And they cried out all at once, saying, Away with this man, and release unto us Barabbas
 23:19	What does Luke 23:19 say?	(Who for a certain sedition made in the city, and for murder, was cast into prison.)
 23:20	Name the persons mentioned in Luke 23:20?	Pilate, Jesus
 23:21	Quote Luke 23:21?	But they cried, saying, Crucify him, crucify him.
@@ -1416,7 +1403,7 @@
 23:34	Who said, "Father, forgive them; for they know not what ..."?	Jesus
 23:34	What did Jesus say in Luke 23:34?	Father, forgive them; for they know not what they do
 23:35	Quote Luke 23:35?	And the people stood beholding. And the rulers also with them derided him, saying, He saved others; let him save himself, if he be Christ, the chosen of God.
-23:36	Quote Luke 23:36?	And the soldiers also mocked him, coming to him, and offering him vinegar,
+23:36	Quote Luke 23:36?	And the soldiers also mocked him, coming to him, and offering him vinegar
 23:37	Quote Luke 23:37?	And saying, If thou be the king of the Jews, save thyself.
 23:38	What does Luke 23:38 say?	And a superscription also was written over him in letters of Greek, and Latin, and Hebrew, THIS IS THE KING OF THE JEWS.
 23:39	What does Luke 23:39 say?	And one of the malefactors which were hanged railed on him, saying, If thou be Christ, save thyself and us.
@@ -1426,7 +1413,6 @@
 23:42	What was said unto Jesus in Luke 23:42?	Lord, remember me when thou comest into thy kingdom.
 23:43	Who said, "Verily I say unto thee ..."?	Jesus
 23:43	What did Jesus say in Luke 23:43?	Verily I say unto thee, To day shalt thou be with me in paradise.
-23:43	Who said unto him?	Jesus
 23:44	What does Luke 23:44 say?	And it was about the sixth hour, and there was a darkness over all the earth until the ninth hour.
 23:45	What does Luke 23:45 say?	And the sun was darkened, and the veil of the temple was rent in the midst.
 23:46	According to Luke 23:46, what was said?	Father, into thy hands I commend my spirit: and having said thus, he gave up the ghost.
@@ -1435,7 +1421,7 @@
 23:48	Quote Luke 23:48?	And all the people that came together to that sight, beholding the things which were done, smote their breasts, and returned.
 23:49	Quote Luke 23:49?	And all his acquaintance, and the women that followed him from Galilee, stood afar off, beholding these things.
 23:49	Name the country mentioned in Luke 23:49?	Galilee
-23:50	What does Luke 23:50 say?	And, behold, there was a man named Joseph, a counsellor; and he was a good man, and a just:
+23:50	What does Luke 23:50 say?	And, behold, there was a man named Joseph, a counsellor; and he was a good man, and a just
 23:51	Name the city mentioned in Luke 23:51?	Arimathaea
 23:52	Name the persons mentioned in Luke 23:52?	Pilate, Jesus
 23:53	What does Luke 23:53 say?	And he took it down, and wrapped it in linen, and laid it in a sepulchre that was hewn in stone, wherein never man before was laid.
@@ -1450,7 +1436,7 @@
 24: 5	What was said unto them in Luke 24:5?	Why seek ye the living among the dead?
 24: 6	Name the country mentioned in Luke 24:6?	Galilee
 24: 7	Quote Luke 24:7?	Saying, The Son of man must be delivered into the hands of sinful men, and be crucified, and the third day rise again.
-24: 8	What does Luke 24:8 say?	And they remembered his words,
+24: 8	What does Luke 24:8 say?	And they remembered his words
 24: 9	What does Luke 24:9 say?	And returned from the sepulchre, and told all these things unto the eleven, and to all the rest.
 24:10	Quote Luke 24:10?	It was Mary Magdalene, and Joanna, and Mary the mother of James, and other women that were with them, which told these things unto the apostles.
 24:10	Name the persons mentioned in Luke 24:10?	Mary Magdalene, Joanna, Mary, James
@@ -1462,18 +1448,18 @@
 24:16	What does Luke 24:16 say?	But their eyes were holden that they should not know him.
 24:17	According to Luke 24:17, what was said unto them?	What manner of communications are these that ye have one to another, as ye walk, and are sad?
 24:18	Name the city mentioned in Luke 24:18?	Jerusalem
-24:19	Quote Luke 24:19?	And he said unto them, What things? And they said unto him, Concerning Jesus of Nazareth, which was a prophet mighty in deed and word before God and all the people:
-24:19	What was said unto them in Luke 24:19?	What things? And they said unto him, Concerning Jesus of Nazareth, which was a prophet mighty in deed and word before God and all the people:
+24:19	Quote Luke 24:19?	And he said unto them, What things? And they said unto him, Concerning Jesus of Nazareth, which was a prophet mighty in deed and word before God and all the people
+24:19	What was said unto them in Luke 24:19?	What things? And they said unto him, Concerning Jesus of Nazareth, which was a prophet mighty in deed and word before God and all the people
 24:19	Name the city mentioned in Luke 24:19?	Nazareth
 24:20	What does Luke 24:20 say?	And how the chief priests and our rulers delivered him to be condemned to death, and have crucified him.
 24:21	What does Luke 24:21 say?	But we trusted that it had been he which should have redeemed Israel: and beside all this, to day is the third day since these things were done.
-24:22	What does Luke 24:22 say?	Yea, and certain women also of our company made us astonished, which were early at the sepulchre;
+24:22	What does Luke 24:22 say?	Yea, and certain women also of our company made us astonished, which were early at the sepulchre
 24:23	When they found not his body, what happened?	They came, saying, that they had also seen a vision of angels, which said that he was alive
 24:24	Quote Luke 24:24?	And certain of them which were with us went to the sepulchre, and found it even so as the women had said: but him they saw not.
-24:25	Quote Luke 24:25?	Then he said unto them, O fools, and slow of heart to believe all that the prophets have spoken:
+24:25	Quote Luke 24:25?	Then he said unto them, O fools, and slow of heart to believe all that the prophets have spoken
 24:25	Who said, "O fools, and slow of heart to believe ..."?	Jesus
 24:25	To whom did Jesus say, "O fools, and slow of heart to believe ..."?	The women
-24:25	What was said unto them in Luke 24:25?	O fools, and slow of heart to believe all that the prophets have spoken:
+24:25	What was said unto them in Luke 24:25?	O fools, and slow of heart to believe all that the prophets have spoken
 24:26	Quote Luke 24:26?	Ought not Christ to have suffered these things, and to enter into his glory?
 24:27	Quote Luke 24:27?	And beginning at Moses and all the prophets, he expounded unto them in all the scriptures the things concerning himself.
 24:28	What does Luke 24:28 say?	And they drew nigh unto the village, whither they went: and he made as though he would have gone further.
@@ -1481,7 +1467,7 @@
 24:30	Quote Luke 24:30?	And it came to pass, as he sat at meat with them, he took bread, and blessed it, and brake, and gave to them.
 24:31	Quote Luke 24:31?	And their eyes were opened, and they knew him; and he vanished out of their sight.
 24:32	Quote Luke 24:32?	And they said one to another, Did not our heart burn within us, while he talked with us by the way, and while he opened to us the scriptures?
-24:33	Quote Luke 24:33?	And they rose up the same hour, and returned to Jerusalem, and found the eleven gathered together, and them that were with them,
+24:33	Quote Luke 24:33?	And they rose up the same hour, and returned to Jerusalem, and found the eleven gathered together, and them that were with them
 24:33	Name the city mentioned in Luke 24:33?	Jerusalem
 24:34	What does Luke 24:34 say?	Saying, The Lord is risen indeed, and hath appeared to Simon.
 24:35	What does Luke 24:35 say?	And they told what things were done in the way, and how he was known of them in breaking of bread.
@@ -1496,14 +1482,14 @@
 24:43	What does Luke 24:43 say?	And he took it, and did eat before them.
 24:44	Quote Luke 24:44?	And he said unto them, These are the words which I spake unto you, while I was yet with you, that all things must be fulfilled, which were written in the law of Moses, and in the prophets, and in the psalms, concerning me.
 24:44	What was said unto them in Luke 24:44?	These are the words which I spake unto you, while I was yet with you, that all things must be fulfilled, which were written in the law of Moses, and in the prophets, and in the psalms, concerning me.
-24:45	Quote Luke 24:45?	Then opened he their understanding, that they might understand the scriptures,
-24:46	Quote Luke 24:46?	And said unto them, Thus it is written, and thus it behoved Christ to suffer, and to rise from the dead the third day:
+24:45	Quote Luke 24:45?	Then opened he their understanding, that they might understand the scriptures
+24:46	Quote Luke 24:46?	And said unto them, Thus it is written, and thus it behoved Christ to suffer, and to rise from the dead the third day
 24:47	Name the city mentioned in Luke 24:47?	Jerusalem
 24:48	What does Luke 24:48 say?	And ye are witnesses of these things.
 24:49	Name the city mentioned in Luke 24:49?	Jerusalem
 24:50	Quote Luke 24:50?	And he led them out as far as to Bethany, and he lifted up his hands, and blessed them.
 24:50	Name the place mentioned in Luke 24:50?	Bethany
 24:51	Quote Luke 24:51?	And it came to pass, while he blessed them, he was parted from them, and carried up into heaven.
-24:52	Quote Luke 24:52?	And they worshipped him, and returned to Jerusalem with great joy:
+24:52	Quote Luke 24:52?	And they worshipped him, and returned to Jerusalem with great joy
 24:52	Name the city mentioned in Luke 24:52?	Jerusalem
 24:53	Quote Luke 24:53?	And were continually in the temple, praising and blessing God. Amen.

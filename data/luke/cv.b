@@ -15,7 +15,7 @@
  1:57	FN	finish this: Now Elisabeth's full time came that ...?	she should be delivered; and she brought forth a son.
  1:60	WT	what did his mother say?	Not so; but he shall be called John.
  1:61	FN	finish this: And they said unto her, There ...?	is none of thy kindred that is called by this name.
- 1:77	FN	finish this: To give knowledge of salvation ...?	unto his people by the remission of their sins,
+ 1:77	FN	finish this: To give knowledge of salvation ...?	unto his people by the remission of their sins
  1:80	FN	finish this: And the child grew, and waxed strong in ...?	spirit, and was in the deserts till the day of his shewing unto Israel.
  2: 1	FN	finish this: And it came to pass in those days, that ...?	there went out a decree from Caesar Augustus, that all the world should be taxed.
  2: 8	FN	finish this: And there were in the same country ...?	shepherds abiding in the field, keeping watch over their flock by night.
@@ -23,7 +23,7 @@
  2:15	FN	finish this: And it came to pass, as the angels were gone away from ...?	them into heaven, the shepherds said one to another, Let us now go even unto Bethlehem, and see this thing which is come to pass, which the Lord hath made ...
  2:21	HM	how many days are spoken of?	Eight days
  2:23	FN	finish this: (As it is written in the law of the ...?	LORD, Every male that openeth the womb shall be called holy to the Lord;)
- 2:28	FN	finish this: Then took he him up ...?	in his arms, and blessed God, and said,
+ 2:28	FN	finish this: Then took he him up ...?	in his arms, and blessed God, and said
  2:34	WH	who blessed them?	Simeon
  2:36	HM	how many years are spoken of?	Seven years
  2:37	HM	how many years are spoken of?	Four years
@@ -31,7 +31,7 @@
  2:48	WT	what did his mother say?	Son, why hast thou thus dealt with us? behold, thy father and I have sought thee sorrowing.
  2:49	FN	finish this: And he said unto them, How is it that ...?	ye sought me? wist ye not that I must be about my Father's business?
  3: 4	FN	finish this: As it is written in the book of the words of Esaias ...?	the prophet, saying, The voice of one crying in the wilderness, Prepare ye the way of the Lord, make his paths straight.
- 3: 5	FN	finish this: Every valley shall be filled, and every mountain and hill shall ...?	be brought low; and the crooked shall be made straight, and the rough ways shall be made smooth;
+ 3: 5	FN	finish this: Every valley shall be filled, and every mountain and hill shall ...?	be brought low; and the crooked shall be made straight, and the rough ways shall be made smooth
  3: 6	FN	finish this: And all flesh ...?	shall see the salvation of God.
  3: 7	FN	finish this: Then said he to the multitude that came forth to be ...?	baptized of him, O generation of vipers, who hath warned you to flee from the wrath to come?
  3:11	HM	how many coats are spoken of?	Two coats
@@ -58,7 +58,7 @@
  5: 4	WH	to whom did Jesus say, "Launch out into the deep ..."?	Simon
  5: 5	WT	what did Simon say?	Master, we have toiled all the night, and have taken nothing: nevertheless at thy word I will let down the net.
  5: 6	FN	finish this: And when they had this done ...?	they inclosed a great multitude of fishes: and their net brake.
- 5:10	WH	who said unto Simon?	Jesus
+ 5:10	WH	who said, "Fear not; from henceforth thou shalt catch men ..."?	Jesus
  5:11	FN	finish this: And when they had brought their ...?	ships to land, they forsook all, and followed him.
  5:13	FN	finish this: And he put forth his hand, and touched ...?	him, saying, I will: be thou clean. And immediately the leprosy departed from him.
  5:19	WY	why is it said that when they could not find by what way they might bring him in?	Because of the multitude, they went upon the housetop, and let him down through the tiling with his couch into the midst before Jesus
@@ -70,7 +70,7 @@
  5:38	FN	finish this: But new wine must be ...?	put into new bottles; and both are preserved.
  6: 1	FN	finish this: And it came to pass on the second sabbath after the first ...?	that he went through the corn fields; and his disciples plucked the ears of corn, and did eat, rubbing them in their hands.
  6: 2	WT	what did certain of the Pharisees say unto the Pharisees?	Why do ye that which is not lawful to do on the sabbath days?
- 6: 3	FN	finish this: And Jesus answering them said, Have ye not read so ...?	much as this, what David did, when himself was an hungred, and they which were with him;
+ 6: 3	FN	finish this: And Jesus answering them said, Have ye not read so ...?	much as this, what David did, when himself was an hungred, and they which were with him
  6: 9	WT	what did Jesus say?	I will ask you one thing; Is it lawful on the sabbath days to do good, or to do evil? to save life, or to destroy it?
  6:10	WH	to whom did Jesus say, "Stretch forth thy hand ..."?	The man
  6:11	FN	finish this: And they were filled with madness ...?	and communed one with another what they might do to Jesus.
@@ -89,7 +89,7 @@
  7:28	FN	finish this: For I say unto you, Among those that are born of women ...?	there is not a greater prophet than John the Baptist: but he that is least in the kingdom of God is greater than he.
  7:29	FN	finish this: And all the people that heard him ...?	and the publicans, justified God, being baptized with the baptism of John.
  7:36	FN	finish this: And one of the Pharisees desired him that he would ...?	eat with him. And he went into the Pharisee's house, and sat down to meat.
- 7:37	FN	finish this: And, behold, a woman in the city, which was a sinner ...?	when she knew that Jesus sat at meat in the Pharisee's house, brought an alabaster box of ointment,
+ 7:37	FN	finish this: And, behold, a woman in the city, which was a sinner ...?	when she knew that Jesus sat at meat in the Pharisee's house, brought an alabaster box of ointment
  7:40	WT	what did Jesus say?	Simon, I have somewhat to say unto thee
  7:41	HM	how many debtors are spoken of?	Two debtors
  7:42	FN	finish this: And when they had nothing to pay, he ...?	frankly forgave them both. Tell me therefore, which of them will love him most?
@@ -102,7 +102,7 @@
  8:22	WH	to whom did Jesus say, "Let us go over unto the other side ..."?	His disciples
  8:28	FN	finish this: When he saw Jesus, he cried out, and fell down before him ...?	and with a loud voice said, What have I to do with thee, Jesus, thou Son of God most high? I beseech thee, torment me not.
  8:35	FN	finish this: Then they went out to see what was done; and came to ...?	Jesus, and found the man, out of whom the devils were departed, sitting at the feet of Jesus, clothed, and in his right mind: and they were afraid.
- 8:41	FN	finish this: And, behold, there came a man named Jairus, and he was a ...?	ruler of the synagogue: and he fell down at Jesus' feet, and besought him that he would come into his house:
+ 8:41	FN	finish this: And, behold, there came a man named Jairus, and he was a ...?	ruler of the synagogue: and he fell down at Jesus' feet, and besought him that he would come into his house
  8:42	HM	how many years are spoken of?	About twelve years
  8:43	HM	how many years are spoken of?	Twelve years
  8:49	FN	finish this: While he yet spake, there cometh one from the ruler ...?	of the synagogue's house, saying to him, Thy daughter is dead; trouble not the Master.
@@ -118,9 +118,9 @@
  9:33	HM	how many tabernacles are spoken of?	Three tabernacles
  9:45	FN	finish this: But they understood not this saying, and it was hid ...?	from them, that they perceived it not: and they feared to ask him of that saying.
  9:47	WT	what did Jesus take?	A child
- 9:50	WH	who said unto him?	Jesus
+ 9:50	WT	what did Jesus say?	Forbid him not: for he that is not against us is for us.
  9:53	WY	why is it said that they did not receive him?	Because his face was as though he would go to Jerusalem
- 9:58	WH	who said unto him?	Jesus
+ 9:58	WT	what did Jesus say?	Foxes have holes, and birds of the air have nests; but the Son of man hath not where to lay his head.
  9:59	FN	finish this: And he said unto another, Follow me. But ...?	he said, Lord, suffer me first to go and bury my father.
 10: 5	FN	finish this: And into whatsoever house ye ...?	enter, first say, Peace be to this house.
 10: 7	FN	finish this: And in the same house remain, eating and drinking such things ...?	as they give: for the labourer is worthy of his hire. Go not from house to house.
@@ -138,37 +138,37 @@
 11:14	FN	finish this: And he was casting out a devil, and it was dumb ...?	And it came to pass, when the devil was gone out, the dumb spake; and the people wondered.
 11:17	FN	finish this: But he, knowing their thoughts, said unto them, Every kingdom ...?	divided against itself is brought to desolation; and a house divided against a house falleth.
 11:20	FN	finish this: But if I with the finger of God ...?	cast out devils, no doubt the kingdom of God is come upon you.
-11:21	FN	finish this: When a strong man armed ...?	keepeth his palace, his goods are in peace:
+11:21	FN	finish this: When a strong man armed ...?	keepeth his palace, his goods are in peace
 11:23	FN	finish this: He that is not with me ...?	is against me: and he that gathereth not with me scattereth.
 11:29	FN	finish this: And when the people were gathered thick together, he began to say ...?	This is an evil generation: they seek a sign; and there shall no sign be given it, but the sign of Jonas the prophet.
 11:37	FN	finish this: And as he spake, a certain Pharisee besought ...?	him to dine with him: and he went in, and sat down to meat.
 11:41	FN	finish this: But rather give alms of such things ...?	as ye have; and, behold, all things are clean unto you.
-11:49	FN	finish this: Therefore also said the wisdom of God, I will ...?	send them prophets and apostles, and some of them they shall slay and persecute:
+11:49	FN	finish this: Therefore also said the wisdom of God, I will ...?	send them prophets and apostles, and some of them they shall slay and persecute
 12: 4	FN	finish this: And I say unto you my friends, Be not afraid ...?	of them that kill the body, and after that have no more that they can do.
 12: 6	HM	how many sparrows are spoken of?	Five sparrows
 12: 7	FN	finish this: But even the very hairs of your head ...?	are all numbered. Fear not therefore: ye are of more value than many sparrows.
 12:14	FN	finish this: And he said unto him, Man ...?	who made me a judge or a divider over you?
 12:15	FN	finish this: And he said unto them, Take heed, and beware of ...?	covetousness: for a man's life consisteth not in the abundance of the things which he possesseth.
-12:16	FN	finish this: And he spake a parable unto them ...?	saying, The ground of a certain rich man brought forth plentifully:
+12:16	FN	finish this: And he spake a parable unto them ...?	saying, The ground of a certain rich man brought forth plentifully
 12:17	FN	finish this: And he thought within himself, saying, What shall ...?	I do, because I have no room where to bestow my fruits?
 12:22	WH	to whom did Jesus say, "Therefore I say unto you ..."?	His disciples
 12:34	FN	finish this: For where your treasure ...?	is, there will your heart be also.
 12:36	FN	finish this: And ye yourselves like unto men that wait for their lord, when ...?	he will return from the wedding; that when he cometh and knocketh, they may open unto him immediately.
 12:37	FN	finish this: Blessed are those servants, whom the lord when he cometh shall find ...?	watching: verily I say unto you, that he shall gird himself, and make them to sit down to meat, and will come forth and serve them.
 12:40	FN	finish this: Be ye therefore ready also: for the ...?	Son of man cometh at an hour when ye think not.
-12:41	WH	who said, "Lord, speakest thou this parable unto us ..."?	Peter
+12:41	WT	what did Peter say?	Lord, speakest thou this parable unto us, or even to all?
 12:42	WT	what did the Lord say?	Who then is that faithful and wise steward, whom his lord shall make ruler over his household, to give them their portion of meat in due season?
 12:55	FN	finish this: And when ye see the south wind ...?	blow, ye say, There will be heat; and it cometh to pass.
 12:57	FN	finish this: Yea, and why even ...?	of yourselves judge ye not what is right?
 13: 2	WT	what did Jesus say?	Suppose ye that these Galilaeans were sinners above all the Galilaeans, because they suffered such things?
-13: 8	FN	finish this: And he answering said unto him, Lord, let ...?	it alone this year also, till I shall dig about it, and dung it:
+13: 8	FN	finish this: And he answering said unto him, Lord, let ...?	it alone this year also, till I shall dig about it, and dung it
 13:11	HM	how many years are spoken of?	Eighteen years
 13:12	FN	finish this: And when Jesus saw her, he called her ...?	to him, and said unto her, Woman, thou art loosed from thine infirmity.
 13:13	FN	finish this: And he laid his hands on ...?	her: and immediately she was made straight, and glorified God.
 13:18	FN	finish this: Then said he, Unto what is ...?	the kingdom of God like? and whereunto shall I resemble it?
 13:26	FN	finish this: Then shall ye begin to say, We have ...?	eaten and drunk in thy presence, and thou hast taught in our streets.
 13:32	WH	to whom did Jesus say, "Go ye, and tell that fox ..."?	The Pharisees
-14: 4	FN	finish this: And they held their peace. And ...?	he took him, and healed him, and let him go;
+14: 4	FN	finish this: And they held their peace. And ...?	he took him, and healed him, and let him go
 14: 6	FN	finish this: And they could not ...?	answer him again to these things.
 14:22	WT	what did the servant say?	Lord, it is done as thou hast commanded, and yet there is room.
 14:23	WT	what did the lord say unto the servant?	Go out into the highways and hedges, and compel them to come in, that my house may be filled.
@@ -189,14 +189,14 @@
 16:24	FN	finish this: And he cried and said, Father Abraham, have mercy on me, and ...?	send Lazarus, that he may dip the tip of his finger in water, and cool my tongue; for I am tormented in this flame.
 16:25	WT	what did Abraham say?	Son, remember that thou in thy lifetime receivedst thy good things, and likewise Lazarus evil things: but now he is comforted, and thou art tormented.
 16:26	FN	finish this: And beside all this, between us and you there is a great ...?	gulf fixed: so that they which would pass from hence to you cannot; neither can they pass to us, that would come from thence.
-16:27	FN	finish this: Then he said, I pray thee ...?	therefore, father, that thou wouldest send him to my father's house:
+16:27	FN	finish this: Then he said, I pray thee ...?	therefore, father, that thou wouldest send him to my father's house
 17: 1	WH	to whom did Jesus say, "It is impossible but that offences will come ..."?	The disciples
 17: 2	FN	finish this: It were better for him that a millstone were hanged about ...?	his neck, and he cast into the sea, than that he should offend one of these little ones.
 17: 3	FN	finish this: Take heed to yourselves: If thy brother ...?	trespass against thee, rebuke him; and if he repent, forgive him.
 17:17	WT	what did Jesus say?	Were there not ten cleansed? but where are the nine?
 17:22	WH	to whom did Jesus say, "The days will come ..."?	The disciples
 17:23	FN	finish this: And they shall say to you, See ...?	here; or, see there: go not after them, nor follow them.
-17:28	FN	finish this: Likewise also as it was in the days of ...?	Lot; they did eat, they drank, they bought, they sold, they planted, they builded;
+17:28	FN	finish this: Likewise also as it was in the days of ...?	Lot; they did eat, they drank, they bought, they sold, they planted, they builded
 17:34	HM	how many men are spoken of?	Two men
 17:35	FN	finish this: Two women shall be grinding together ...?	the one shall be taken, and the other left.
 18: 6	WT	what did the Lord say?	Hear what the unjust judge saith.
@@ -204,8 +204,8 @@
 18:16	WT	what did Jesus say?	Suffer little children to come unto me, and forbid them not: for of such is the kingdom of God.
 18:22	FN	finish this: Now when Jesus heard these things, he said unto him, Yet lackest ...?	thou one thing: sell all that thou hast, and distribute unto the poor, and thou shalt have treasure in heaven: and come, follow me.
 18:28	WT	what did Peter say?	Lo, we have left all, and followed thee.
-18:29	FN	finish this: And he said unto them, Verily I say unto you, There is ...?	no man that hath left house, or parents, or brethren, or wife, or children, for the kingdom of God's sake,
-18:35	FN	finish this: And it came to pass, that as he was ...?	come nigh unto Jericho, a certain blind man sat by the way side begging:
+18:29	FN	finish this: And he said unto them, Verily I say unto you, There is ...?	no man that hath left house, or parents, or brethren, or wife, or children, for the kingdom of God's sake
+18:35	FN	finish this: And it came to pass, that as he was ...?	come nigh unto Jericho, a certain blind man sat by the way side begging
 18:36	FN	finish this: And hearing the multitude ...?	pass by, he asked what it meant.
 18:42	WT	what did Jesus say?	Receive thy sight: thy faith hath saved thee.
 18:43	FN	finish this: And immediately he received his sight, and followed him ...?	glorifying God: and all the people, when they saw it, gave praise unto God.
@@ -232,14 +232,14 @@
 20:44	FN	finish this: David therefore calleth him ...?	Lord, how is he then his son?
 21: 1	FN	finish this: And he looked up, and saw ...?	the rich men casting their gifts into the treasury.
 21: 2	HM	how many mites are spoken of?	Two mites
-21: 3	FN	finish this: And he said, Of a truth I say ...?	unto you, that this poor widow hath cast in more than they all:
+21: 3	FN	finish this: And he said, Of a truth I say ...?	unto you, that this poor widow hath cast in more than they all
 21: 9	FN	finish this: But when ye shall hear of wars and commotions, be not ...?	terrified: for these things must first come to pass; but the end is not by and by.
 21:17	FN	finish this: And ye shall be ...?	hated of all men for my name's sake.
 22:14	HM	how many apostles are spoken of?	Twelve apostles
 22:15	WH	to whom did Jesus say, "With desire I have desired to eat this ..."?	The twelve
 22:21	FN	finish this: But, behold, the hand of him ...?	that betrayeth me is with me on the table.
 22:23	FN	finish this: And they began to enquire among ...?	themselves, which of them it was that should do this thing.
-22:29	FN	finish this: And I appoint unto you ...?	a kingdom, as my Father hath appointed unto me;
+22:29	FN	finish this: And I appoint unto you ...?	a kingdom, as my Father hath appointed unto me
 22:34	FN	finish this: And he said, I tell thee, Peter, the cock ...?	shall not crow this day, before that thou shalt thrice deny that thou knowest me.
 22:37	FN	finish this: For I say unto you, that this that is written must yet ...?	be accomplished in me, And he was reckoned among the transgressors: for the things concerning me have an end.
 22:40	WH	to whom did Jesus say, "Pray that ye enter not into temptation ..."?	His disciples
