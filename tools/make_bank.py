@@ -339,6 +339,7 @@ def candidates(c, v, t, ctx, nxt):
     # Finish and quote: every verse has these.
     w = words(t)
     k = max(3, min(12, (len(w) * 2) // 5))
+    k = min(k, len(w) - 1)      # leave something to finish
     asked = [i for i, x in enumerate(w) if "?" in x]
     if asked and asked[0] < k:
         k = max(2, asked[0])    # the question part may hold no question mark

@@ -106,7 +106,7 @@
 17:12	HM	how many men are spoken of?	Ten men
 17:26	FN	finish this: And as it was in the days of ...?	Noe, so shall it be also in the days of the Son of man.
 17:30	FN	finish this: Even thus shall it be in ...?	the day when the Son of man is revealed.
-17:32	FN	finish this: Remember Lot's wife ...?	Remember Lot's wife.
+17:32	FN	finish this: Remember Lot's ...?	wife.
 18: 9	FN	finish this: And he spake this parable unto certain ...?	which trusted in themselves that they were righteous, and despised others
 18:19	WH	who said, "Why callest thou me ..."?	Jesus
 18:30	FN	finish this: Who shall not receive manifold more in ...?	this present time, and in the world to come life everlasting.

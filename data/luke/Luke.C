@@ -948,7 +948,7 @@
 17:29	Finish this verse: But the same day that Lot went out ...?	of Sodom it rained fire and brimstone from heaven, and destroyed them all.
 17:30	How does this verse end: Even thus shall it be in ...?	the day when the Son of man is revealed.
 17:31	How does this verse end: In that day, he which shall be upon the housetop, and his ...?	stuff in the house, let him not come down to take it away: and he that is in the field, let him likewise not return back.
-17:32	How does this verse end: Remember Lot's wife ...?	Remember Lot's wife.
+17:32	How does this verse end: Remember Lot's ...?	wife.
 17:33	How does this verse end: Whosoever shall seek to save his life ...?	shall lose it; and whosoever shall lose his life shall preserve it.
 17:34	Finish this verse: I tell you, in that night there shall be two ...?	men in one bed; the one shall be taken, and the other shall be left.
 17:34	What does Luke 17:34 say?	I tell you, in that night there shall be two men in one bed; the one shall be taken, and the other shall be left.
