@@ -1,0 +1,1019 @@
+ 1: 1	How does this verse end: Forasmuch as many have taken in hand to set ...?	forth in order a declaration of those things which are most surely believed among us
+ 1: 2	How does this verse end: Even as they delivered them unto us ...?	which from the beginning were eyewitnesses, and ministers of the word
+ 1: 3	How does this verse end: It seemed good to me also, having had perfect understanding ...?	of all things from the very first, to write unto thee in order, most excellent Theophilus
+ 1: 4	Finish this verse: That thou mightest know the ...?	certainty of those things, wherein thou hast been instructed.
+ 1: 4	What does Luke 1:4 say?	That thou mightest know the certainty of those things, wherein thou hast been instructed.
+ 1: 5	Finish this verse: There was in the days of Herod, the king of Judaea, a ...?	certain priest named Zacharias, of the course of Abia: and his wife was of the daughters of Aaron, and her name was Elisabeth.
+ 1: 6	Finish this verse: And they were both righteous before God ...?	walking in all the commandments and ordinances of the Lord blameless.
+ 1: 7	Why does Luke 1:7 say that they had no child?	Because Elisabeth was barren, and they both were now well stricken in years
+ 1: 8	How does this verse end: And it came to pass, that while he ...?	executed the priest's office before God in the order of his course
+ 1: 8	Quote Luke 1:8?	And it came to pass, that while he executed the priest's office before God in the order of his course
+ 1: 9	How does this verse end: According to the custom of the priest's office, his ...?	lot was to burn incense when he went into the temple of the Lord.
+ 1: 9	Quote Luke 1:9?	According to the custom of the priest's office, his lot was to burn incense when he went into the temple of the Lord.
+ 1:10	Finish this verse: And the whole multitude of the ...?	people were praying without at the time of incense.
+ 1:11	Finish this verse: And there appeared unto him an angel of ...?	the Lord standing on the right side of the altar of incense.
+ 1:12	Finish this verse: And when Zacharias saw him ...?	he was troubled, and fear fell upon him.
+ 1:13	What does Luke 1:13 say?	But the angel said unto him, Fear not, Zacharias: for thy prayer is heard; and thy wife Elisabeth shall bear thee a son, and thou shalt call his name John.
+ 1:13	Who said, "Fear not, Zacharias: for thy prayer is heard ..."?	The angel
+ 1:14	How does this verse end: And thou shalt have joy ...?	and gladness; and many shall rejoice at his birth.
+ 1:15	How does this verse end: For he shall be great in the sight of the Lord, and ...?	shall drink neither wine nor strong drink; and he shall be filled with the Holy Ghost, even from his mother's womb.
+ 1:16	How does this verse end: And many of the children of ...?	Israel shall he turn to the Lord their God.
+ 1:17	How does this verse end: And he shall go before him in the spirit and power of ...?	Elias, to turn the hearts of the fathers to the children, and the disobedient to the wisdom of the just; to make ready a people prepared for the Lord.
+ 1:18	Finish this verse: And Zacharias said unto the angel, Whereby shall I ...?	know this? for I am an old man, and my wife well stricken in years.
+ 1:19	Who said, "I am Gabriel, that stand in the presence ..."?	The angel
+ 1:20	How does this verse end: And, behold, thou shalt be dumb, and not able to speak, until ...?	the day that these things shall be performed, because thou believest not my words, which shall be fulfilled in their season.
+ 1:20	Quote Luke 1:20?	And, behold, thou shalt be dumb, and not able to speak, until the day that these things shall be performed, because thou believest not my words, which shall be fulfilled in their season.
+ 1:21	How does this verse end: And the people waited for Zacharias ...?	and marvelled that he tarried so long in the temple.
+ 1:21	Quote Luke 1:21?	And the people waited for Zacharias, and marvelled that he tarried so long in the temple.
+ 1:22	How does this verse end: And when he came out, he could not speak unto them: and ...?	they perceived that he had seen a vision in the temple: for he beckoned unto them, and remained speechless.
+ 1:23	How does this verse end: And it came to pass, that, as soon ...?	as the days of his ministration were accomplished, he departed to his own house.
+ 1:24	How many months are spoken of in Luke 1:24?	Five months
+ 1:25	Finish this verse: Thus hath the Lord dealt with me in ...?	the days wherein he looked on me, to take away my reproach among men.
+ 1:26	Finish this verse: And in the sixth month the angel ...?	Gabriel was sent from God unto a city of Galilee, named Nazareth
+ 1:26	What does Luke 1:26 say?	And in the sixth month the angel Gabriel was sent from God unto a city of Galilee, named Nazareth
+ 1:27	Finish this verse: To a virgin espoused to a man whose ...?	name was Joseph, of the house of David; and the virgin's name was Mary.
+ 1:28	Quote Luke 1:28?	And the angel came in unto her, and said, Hail, thou that art highly favoured, the Lord is with thee: blessed art thou among women.
+ 1:28	Who said, "Hail, thou that art highly favoured ..."?	The angel
+ 1:29	When she saw him, what happened?	She was troubled at his saying, and cast in her mind what manner of salutation this should be
+ 1:30	Finish this verse: And the angel said unto her ...?	Fear not, Mary: for thou hast found favour with God.
+ 1:31	Finish this verse: And, behold, thou shalt conceive in thy ...?	womb, and bring forth a son, and shalt call his name JESUS.
+ 1:32	Finish this verse: He shall be great, and shall be called the Son ...?	of the Highest: and the Lord God shall give unto him the throne of his father David
+ 1:33	Finish this verse: And he shall reign over the house of ...?	Jacob for ever; and of his kingdom there shall be no end.
+ 1:34	How does this verse end: Then said Mary unto the angel ...?	How shall this be, seeing I know not a man?
+ 1:35	How does this verse end: And the angel answered and said unto her, The Holy Ghost shall ...?	come upon thee, and the power of the Highest shall overshadow thee: therefore also that holy thing which shall be born of thee shall be called the ...
+ 1:36	How does this verse end: And, behold, thy cousin Elisabeth, she hath also conceived a ...?	son in her old age: and this is the sixth month with her, who was called barren.
+ 1:37	How does this verse end: For with God ...?	nothing shall be impossible.
+ 1:38	Finish this verse: And Mary said, Behold the handmaid of the Lord ...?	be it unto me according to thy word. And the angel departed from her.
+ 1:39	Finish this verse: And Mary arose in those days, and ...?	went into the hill country with haste, into a city of Juda
+ 1:40	How does this verse end: And entered into the ...?	house of Zacharias, and saluted Elisabeth.
+ 1:41	How does this verse end: And it came to pass, that, when Elisabeth heard the ...?	salutation of Mary, the babe leaped in her womb; and Elisabeth was filled with the Holy Ghost
+ 1:42	What was said in Luke 1:42?	Blessed art thou among women, and blessed is the fruit of thy womb.
+ 1:43	How does this verse end: And whence is this to me ...?	that the mother of my Lord should come to me?
+ 1:43	Quote Luke 1:43?	And whence is this to me, that the mother of my Lord should come to me?
+ 1:44	Finish this verse: For, lo, as soon as the voice of ...?	thy salutation sounded in mine ears, the babe leaped in my womb for joy.
+ 1:45	Finish this verse: And blessed is she that believed: for there ...?	shall be a performance of those things which were told her from the Lord.
+ 1:46	Who said, "My soul doth magnify the Lord ..."?	Mary
+ 1:47	Finish this verse: And my spirit ...?	hath rejoiced in God my Saviour.
+ 1:47	What does Luke 1:47 say?	And my spirit hath rejoiced in God my Saviour.
+ 1:48	How does this verse end: For he hath regarded the low estate of ...?	his handmaiden: for, behold, from henceforth all generations shall call me blessed.
+ 1:49	How does this verse end: For he that is mighty hath ...?	done to me great things; and holy is his name.
+ 1:50	Finish this verse: And his mercy is on ...?	them that fear him from generation to generation.
+ 1:51	Finish this verse: He hath shewed strength with his arm ...?	he hath scattered the proud in the imagination of their hearts.
+ 1:51	What does Luke 1:51 say?	He hath shewed strength with his arm; he hath scattered the proud in the imagination of their hearts.
+ 1:52	Finish this verse: He hath put down the mighty ...?	from their seats, and exalted them of low degree.
+ 1:52	What does Luke 1:52 say?	He hath put down the mighty from their seats, and exalted them of low degree.
+ 1:53	Finish this verse: He hath filled the hungry with ...?	good things; and the rich he hath sent empty away.
+ 1:54	How does this verse end: He hath holpen his ...?	servant Israel, in remembrance of his mercy
+ 1:55	How does this verse end: As he spake to our ...?	fathers, to Abraham, and to his seed for ever.
+ 1:56	How does this verse end: And Mary abode with her ...?	about three months, and returned to her own house.
+ 1:57	How does this verse end: Now Elisabeth's full time came that ...?	she should be delivered; and she brought forth a son.
+ 1:58	Finish this verse: And her neighbours and her cousins heard how ...?	the Lord had shewed great mercy upon her; and they rejoiced with her.
+ 1:58	What does Luke 1:58 say?	And her neighbours and her cousins heard how the Lord had shewed great mercy upon her; and they rejoiced with her.
+ 1:59	Finish this verse: And it came to pass, that on the eighth day ...?	they came to circumcise the child; and they called him Zacharias, after the name of his father.
+ 1:60	Who said, "Not so; but he shall be called John ..."?	His mother
+ 1:61	How does this verse end: And they said unto her, There ...?	is none of thy kindred that is called by this name.
+ 1:61	Quote Luke 1:61?	And they said unto her, There is none of thy kindred that is called by this name.
+ 1:62	How does this verse end: And they made signs to ...?	his father, how he would have him called.
+ 1:63	How does this verse end: And he asked for a writing table ...?	and wrote, saying, His name is John. And they marvelled all.
+ 1:64	Finish this verse: And his mouth was opened immediately ...?	and his tongue loosed, and he spake, and praised God.
+ 1:65	Finish this verse: And fear came on all that dwelt round about ...?	them: and all these sayings were noised abroad throughout all the hill country of Judaea.
+ 1:66	Finish this verse: And all they that heard them laid them up in their ...?	hearts, saying, What manner of child shall this be! And the hand of the Lord was with him.
+ 1:67	Finish this verse: And his father Zacharias was ...?	filled with the Holy Ghost, and prophesied, saying
+ 1:68	How does this verse end: Blessed be the Lord God of ...?	Israel; for he hath visited and redeemed his people
+ 1:69	How does this verse end: And hath raised up an horn ...?	of salvation for us in the house of his servant David
+ 1:69	Quote Luke 1:69?	And hath raised up an horn of salvation for us in the house of his servant David
+ 1:70	Finish this verse: As he spake by the mouth ...?	of his holy prophets, which have been since the world began
+ 1:71	Finish this verse: That we should be saved from ...?	our enemies, and from the hand of all that hate us
+ 1:72	Finish this verse: To perform the mercy promised ...?	to our fathers, and to remember his holy covenant
+ 1:73	Finish this verse: The oath which ...?	he sware to our father Abraham
+ 1:74	How does this verse end: That he would grant unto us, that we ...?	being delivered out of the hand of our enemies might serve him without fear
+ 1:75	How does this verse end: In holiness and righteousness ...?	before him, all the days of our life.
+ 1:76	How does this verse end: And thou, child, shalt be called the prophet of the ...?	Highest: for thou shalt go before the face of the Lord to prepare his ways
+ 1:77	How does this verse end: To give knowledge of salvation ...?	unto his people by the remission of their sins
+ 1:77	Quote Luke 1:77?	To give knowledge of salvation unto his people by the remission of their sins
+ 1:78	Finish this verse: Through the tender mercy of our ...?	God; whereby the dayspring from on high hath visited us
+ 1:79	Finish this verse: To give light to them that sit in darkness ...?	and in the shadow of death, to guide our feet into the way of peace.
+ 1:80	How does this verse end: And the child grew, and waxed strong in ...?	spirit, and was in the deserts till the day of his shewing unto Israel.
+ 1:80	Quote Luke 1:80?	And the child grew, and waxed strong in spirit, and was in the deserts till the day of his shewing unto Israel.
+ 2: 1	Finish this verse: And it came to pass in those days, that ...?	there went out a decree from Caesar Augustus, that all the world should be taxed.
+ 2: 2	Finish this verse: (And this taxing was ...?	first made when Cyrenius was governor of Syria.)
+ 2: 3	Finish this verse: And all went to ...?	be taxed, every one into his own city.
+ 2: 4	How does this verse end: And Joseph also went up from Galilee, out of the city of ...?	Nazareth, into Judaea, unto the city of David, which is called Bethlehem; (because he was of the house and lineage of David:)
+ 2: 5	How does this verse end: To be taxed with ...?	Mary his espoused wife, being great with child.
+ 2: 6	How does this verse end: And so it was, that, while they ...?	were there, the days were accomplished that she should be delivered.
+ 2: 7	How does this verse end: And she brought forth her firstborn son, and wrapped him in ...?	swaddling clothes, and laid him in a manger; because there was no room for them in the inn.
+ 2: 7	Quote Luke 2:7?	And she brought forth her firstborn son, and wrapped him in swaddling clothes, and laid him in a manger; because there was no room for them in the inn.
+ 2: 8	Finish this verse: And there were in the same country ...?	shepherds abiding in the field, keeping watch over their flock by night.
+ 2: 9	Finish this verse: And, lo, the angel of the Lord came upon them ...?	and the glory of the Lord shone round about them: and they were sore afraid.
+ 2:10	What did the angel say in Luke 2:10?	Fear not: for, behold, I bring you good tidings of great joy, which shall be to all people.
+ 2:11	Finish this verse: For unto you is born this day ...?	in the city of David a Saviour, which is Christ the Lord.
+ 2:12	Finish this verse: And this shall be a sign unto you ...?	Ye shall find the babe wrapped in swaddling clothes, lying in a manger.
+ 2:13	Finish this verse: And suddenly there was with the ...?	angel a multitude of the heavenly host praising God, and saying
+ 2:13	What does Luke 2:13 say?	And suddenly there was with the angel a multitude of the heavenly host praising God, and saying
+ 2:14	How does this verse end: Glory to God in the ...?	highest, and on earth peace, good will toward men.
+ 2:15	How does this verse end: And it came to pass, as the angels were gone away from ...?	them into heaven, the shepherds said one to another, Let us now go even unto Bethlehem, and see this thing which is come to pass, which the Lord hath made ...
+ 2:16	How does this verse end: And they came with haste, and ...?	found Mary, and Joseph, and the babe lying in a manger.
+ 2:16	Quote Luke 2:16?	And they came with haste, and found Mary, and Joseph, and the babe lying in a manger.
+ 2:17	How does this verse end: And when they had seen it, they ...?	made known abroad the saying which was told them concerning this child.
+ 2:18	Finish this verse: And all they that heard it ...?	wondered at those things which were told them by the shepherds.
+ 2:18	What does Luke 2:18 say?	And all they that heard it wondered at those things which were told them by the shepherds.
+ 2:19	Who kept all these things?	Mary
+ 2:20	How does this verse end: And the shepherds returned, glorifying and praising God for ...?	all the things that they had heard and seen, as it was told unto them.
+ 2:21	How does this verse end: And when eight days were accomplished for the circumcising of the child ...?	his name was called JESUS, which was so named of the angel before he was conceived in the womb.
+ 2:22	How does this verse end: And when the days of her purification according to the ...?	law of Moses were accomplished, they brought him to Jerusalem, to present him to the Lord
+ 2:23	How does this verse end: (As it is written in the law of the ...?	LORD, Every male that openeth the womb shall be called holy to the Lord;)
+ 2:23	Quote Luke 2:23?	(As it is written in the law of the LORD, Every male that openeth the womb shall be called holy to the Lord;)
+ 2:24	Finish this verse: And to offer a sacrifice according to that which is ...?	said in the law of the Lord, A pair of turtledoves, or two young pigeons.
+ 2:24	What does Luke 2:24 say?	And to offer a sacrifice according to that which is said in the law of the Lord, A pair of turtledoves, or two young pigeons.
+ 2:25	Finish this verse: And, behold, there was a man in Jerusalem, whose name was Simeon ...?	and the same man was just and devout, waiting for the consolation of Israel: and the Holy Ghost was upon him.
+ 2:26	Finish this verse: And it was revealed unto him by the Holy ...?	Ghost, that he should not see death, before he had seen the Lord's Christ.
+ 2:27	Finish this verse: And he came by the Spirit into the temple: and when ...?	the parents brought in the child Jesus, to do for him after the custom of the law
+ 2:27	What does Luke 2:27 say?	And he came by the Spirit into the temple: and when the parents brought in the child Jesus, to do for him after the custom of the law
+ 2:28	How does this verse end: Then took he him up ...?	in his arms, and blessed God, and said
+ 2:29	How does this verse end: Lord, now lettest thou thy ...?	servant depart in peace, according to thy word
+ 2:30	Finish this verse: For mine eyes ...?	have seen thy salvation
+ 2:31	Finish this verse: Which thou hast prepared ...?	before the face of all people
+ 2:31	What does Luke 2:31 say?	Which thou hast prepared before the face of all people
+ 2:32	Finish this verse: A light to lighten the ...?	Gentiles, and the glory of thy people Israel.
+ 2:33	Finish this verse: And Joseph and his mother ...?	marvelled at those things which were spoken of him.
+ 2:33	What does Luke 2:33 say?	And Joseph and his mother marvelled at those things which were spoken of him.
+ 2:34	How does this verse end: And Simeon blessed them, and said unto Mary his mother, Behold, this ...?	child is set for the fall and rising again of many in Israel; and for a sign which shall be spoken against
+ 2:35	How does this verse end: (Yea, a sword shall pierce through thy ...?	own soul also,) that the thoughts of many hearts may be revealed.
+ 2:36	How does this verse end: And there was one Anna, a prophetess, the daughter of Phanuel, of ...?	the tribe of Aser: she was of a great age, and had lived with an husband seven years from her virginity
+ 2:37	How does this verse end: And she was a widow of about fourscore and four ...?	years, which departed not from the temple, but served God with fastings and prayers night and day.
+ 2:38	Finish this verse: And she coming in that instant gave thanks likewise unto ...?	the Lord, and spake of him to all them that looked for redemption in Jerusalem.
+ 2:38	What does Luke 2:38 say?	And she coming in that instant gave thanks likewise unto the Lord, and spake of him to all them that looked for redemption in Jerusalem.
+ 2:39	Finish this verse: And when they had performed all things according to ...?	the law of the Lord, they returned into Galilee, to their own city Nazareth.
+ 2:40	How does this verse end: And the child grew, and waxed strong in ...?	spirit, filled with wisdom: and the grace of God was upon him.
+ 2:41	How does this verse end: Now his parents went to ...?	Jerusalem every year at the feast of the passover.
+ 2:42	How does this verse end: And when he was twelve years old ...?	they went up to Jerusalem after the custom of the feast.
+ 2:42	Quote Luke 2:42?	And when he was twelve years old, they went up to Jerusalem after the custom of the feast.
+ 2:43	How does this verse end: And when they had fulfilled the days, as they returned ...?	the child Jesus tarried behind in Jerusalem; and Joseph and his mother knew not of it.
+ 2:43	Quote Luke 2:43?	And when they had fulfilled the days, as they returned, the child Jesus tarried behind in Jerusalem; and Joseph and his mother knew not of it.
+ 2:44	Finish this verse: But they, supposing him to have been in the ...?	company, went a day's journey; and they sought him among their kinsfolk and acquaintance.
+ 2:44	What does Luke 2:44 say?	But they, supposing him to have been in the company, went a day's journey; and they sought him among their kinsfolk and acquaintance.
+ 2:45	What does Luke 2:45 say?	And when they found him not, they turned back again to Jerusalem, seeking him.
+ 2:45	When they found him not, what happened?	They turned back again to Jerusalem, seeking him
+ 2:46	Finish this verse: And it came to pass, that after three days they found ...?	him in the temple, sitting in the midst of the doctors, both hearing them, and asking them questions.
+ 2:47	Finish this verse: And all that heard ...?	him were astonished at his understanding and answers.
+ 2:48	How does this verse end: And when they saw him, they were amazed: and his mother said ...?	unto him, Son, why hast thou thus dealt with us? behold, thy father and I have sought thee sorrowing.
+ 2:49	How does this verse end: And he said unto them, How is it that ...?	ye sought me? wist ye not that I must be about my Father's business?
+ 2:50	Finish this verse: And they understood not ...?	the saying which he spake unto them.
+ 2:50	What does Luke 2:50 say?	And they understood not the saying which he spake unto them.
+ 2:51	Finish this verse: And he went down with them, and came to Nazareth ...?	and was subject unto them: but his mother kept all these sayings in her heart.
+ 2:52	Finish this verse: And Jesus increased in wisdom ...?	and stature, and in favour with God and man.
+ 3: 1	How does this verse end: Now in the fifteenth year of the reign of Tiberius Caesar, Pontius ...?	Pilate being governor of Judaea, and Herod being tetrarch of Galilee, and his brother Philip tetrarch of Ituraea and of the region of ...
+ 3: 2	How does this verse end: Annas and Caiaphas being the high priests, the ...?	word of God came unto John the son of Zacharias in the wilderness.
+ 3: 3	How does this verse end: And he came into all the country ...?	about Jordan, preaching the baptism of repentance for the remission of sins
+ 3: 4	Finish this verse: As it is written in the book of the words of Esaias ...?	the prophet, saying, The voice of one crying in the wilderness, Prepare ye the way of the Lord, make his paths straight.
+ 3: 5	Finish this verse: Every valley shall be filled, and every mountain and hill shall ...?	be brought low; and the crooked shall be made straight, and the rough ways shall be made smooth
+ 3: 6	Finish this verse: And all flesh ...?	shall see the salvation of God.
+ 3: 7	Finish this verse: Then said he to the multitude that came forth to be ...?	baptized of him, O generation of vipers, who hath warned you to flee from the wrath to come?
+ 3: 8	How does this verse end: Bring forth therefore fruits worthy of repentance, and begin not to say ...?	within yourselves, We have Abraham to our father: for I say unto you, That God is able of these stones to raise up children unto Abraham.
+ 3: 9	How does this verse end: And now also the axe is laid unto the root of the ...?	trees: every tree therefore which bringeth not forth good fruit is hewn down, and cast into the fire.
+ 3:10	How does this verse end: And the people asked ...?	him, saying, What shall we do then?
+ 3:11	How does this verse end: He answereth and saith unto them, He that hath two coats ...?	let him impart to him that hath none; and he that hath meat, let him do likewise.
+ 3:12	How does this verse end: Then came also publicans to be ...?	baptized, and said unto him, Master, what shall we do?
+ 3:13	What was said unto them in Luke 3:13?	Exact no more than that which is appointed you.
+ 3:14	Finish this verse: And the soldiers likewise demanded of him, saying, And what shall we ...?	do? And he said unto them, Do violence to no man, neither accuse any falsely; and be content with your wages.
+ 3:15	Finish this verse: And as the people were in expectation, and all ...?	men mused in their hearts of John, whether he were the Christ, or not
+ 3:16	What does Luke 3:16 say?	John answered, saying unto them all, I indeed baptize you with water; but one mightier than I cometh, the latchet of whose shoes I am not worthy to unloose: he shall baptize you with the Holy Ghost and with fire
+ 3:16	To whom did John say, "I indeed baptize you with water ..."?	The people
+ 3:17	Finish this verse: Whose fan is in his hand, and he will throughly purge his ...?	floor, and will gather the wheat into his garner; but the chaff he will burn with fire unquenchable.
+ 3:18	How does this verse end: And many other things ...?	in his exhortation preached he unto the people.
+ 3:18	Quote Luke 3:18?	And many other things in his exhortation preached he unto the people.
+ 3:19	How does this verse end: But Herod the tetrarch, being reproved by him for ...?	Herodias his brother Philip's wife, and for all the evils which Herod had done
+ 3:19	Quote Luke 3:19?	But Herod the tetrarch, being reproved by him for Herodias his brother Philip's wife, and for all the evils which Herod had done
+ 3:20	Finish this verse: Added yet this above ...?	all, that he shut up John in prison.
+ 3:21	Finish this verse: Now when all the people were baptized, it ...?	came to pass, that Jesus also being baptized, and praying, the heaven was opened
+ 3:21	What does Luke 3:21 say?	Now when all the people were baptized, it came to pass, that Jesus also being baptized, and praying, the heaven was opened
+ 3:22	Finish this verse: And the Holy Ghost descended in a bodily shape like a dove ...?	upon him, and a voice came from heaven, which said, Thou art my beloved Son; in thee I am well pleased.
+ 3:23	Whose son was Joseph, according to Luke 3:23?	Heli
+ 3:24	Whose son was Melchi, according to Luke 3:24?	Janna
+ 3:25	Whose son was Amos, according to Luke 3:25?	Naum
+ 3:26	Quote Luke 3:26?	Which was the son of Maath, which was the son of Mattathias, which was the son of Semei, which was the son of Joseph, which was the son of Juda
+ 3:26	Whose son was Semei, according to Luke 3:26?	Joseph
+ 3:27	How does this verse end: Which was the son of Joanna, which was the son of Rhesa ...?	which was the son of Zorobabel, which was the son of Salathiel, which was the son of Neri
+ 3:28	Whose son was Elmodam, according to Luke 3:28?	Er
+ 3:29	Finish this verse: Which was the son of Jose, which was the son of Eliezer ...?	which was the son of Jorim, which was the son of Matthat, which was the son of Levi
+ 3:30	How does this verse end: Which was the son of Simeon, which was the son of Juda ...?	which was the son of Joseph, which was the son of Jonan, which was the son of Eliakim
+ 3:31	Whose son was Melea, according to Luke 3:31?	Menan
+ 3:32	Whose son was Booz, according to Luke 3:32?	Salmon
+ 3:33	Whose son was Phares, according to Luke 3:33?	Juda
+ 3:34	Finish this verse: Which was the son of Jacob, which was the son of Isaac ...?	which was the son of Abraham, which was the son of Thara, which was the son of Nachor
+ 3:35	Whose son was Phalec, according to Luke 3:35?	Heber
+ 3:36	Finish this verse: Which was the son of Cainan, which was the son of Arphaxad ...?	which was the son of Sem, which was the son of Noe, which was the son of Lamech
+ 3:37	Whose son was Mathusala, according to Luke 3:37?	Enoch
+ 3:38	How does this verse end: Which was the son of Enos, which was the ...?	son of Seth, which was the son of Adam, which was the son of God.
+ 4: 1	Finish this verse: And Jesus being full of the Holy Ghost ...?	returned from Jordan, and was led by the Spirit into the wilderness
+ 4: 2	Finish this verse: Being forty days tempted of the devil. And in ...?	those days he did eat nothing: and when they were ended, he afterward hungered.
+ 4: 3	What did the devil say in Luke 4:3?	If thou be the Son of God, command this stone that it be made bread.
+ 4: 4	How does this verse end: And Jesus answered him, saying, It is written ...?	That man shall not live by bread alone, but by every word of God.
+ 4: 5	How does this verse end: And the devil, taking him up into an high ...?	mountain, shewed unto him all the kingdoms of the world in a moment of time.
+ 4: 5	Quote Luke 4:5?	And the devil, taking him up into an high mountain, shewed unto him all the kingdoms of the world in a moment of time.
+ 4: 6	Who said, "All this power will I give thee ..."?	The devil
+ 4: 7	How does this verse end: If thou therefore wilt ...?	worship me, all shall be thine.
+ 4: 7	Quote Luke 4:7?	If thou therefore wilt worship me, all shall be thine.
+ 4: 8	What did Jesus say in Luke 4:8?	Get thee behind me, Satan: for it is written, Thou shalt worship the Lord thy God, and him only shalt thou serve.
+ 4: 9	Finish this verse: And he brought him to Jerusalem, and set him on a pinnacle ...?	of the temple, and said unto him, If thou be the Son of God, cast thyself down from hence
+ 4:10	Finish this verse: For it is written, He shall ...?	give his angels charge over thee, to keep thee
+ 4:11	Finish this verse: And in their hands they shall bear thee ...?	up, lest at any time thou dash thy foot against a stone.
+ 4:12	Finish this verse: And Jesus answering said unto him ...?	It is said, Thou shalt not tempt the Lord thy God.
+ 4:13	Finish this verse: And when the devil had ended ...?	all the temptation, he departed from him for a season.
+ 4:13	What does Luke 4:13 say?	And when the devil had ended all the temptation, he departed from him for a season.
+ 4:14	How does this verse end: And Jesus returned in the power of the Spirit into ...?	Galilee: and there went out a fame of him through all the region round about.
+ 4:15	How does this verse end: And he taught in ...?	their synagogues, being glorified of all.
+ 4:16	How does this verse end: And he came to Nazareth, where he had been brought up: and ...?	as his custom was, he went into the synagogue on the sabbath day, and stood up for to read.
+ 4:17	How does this verse end: And there was delivered unto him the book of the ...?	prophet Esaias. And when he had opened the book, he found the place where it was written
+ 4:18	Finish this verse: The Spirit of the Lord is upon me, because he hath anointed ...?	me to preach the gospel to the poor; he hath sent me to heal the brokenhearted, to preach deliverance to the captives, and recovering of sight to the blind ...
+ 4:19	Finish this verse: To preach the ...?	acceptable year of the Lord.
+ 4:20	How does this verse end: And he closed the book, and he gave it again to the ...?	minister, and sat down. And the eyes of all them that were in the synagogue were fastened on him.
+ 4:21	How does this verse end: And he began to say unto ...?	them, This day is this scripture fulfilled in your ears.
+ 4:22	How does this verse end: And all bare him witness, and wondered at the gracious ...?	words which proceeded out of his mouth. And they said, Is not this Joseph's son?
+ 4:23	How does this verse end: And he said unto them, Ye will surely say unto me ...?	this proverb, Physician, heal thyself: whatsoever we have heard done in Capernaum, do also here in thy country.
+ 4:24	Finish this verse: And he said, Verily I say ...?	unto you, No prophet is accepted in his own country.
+ 4:25	Finish this verse: But I tell you of a truth, many widows were in Israel ...?	in the days of Elias, when the heaven was shut up three years and six months, when great famine was throughout all the land
+ 4:25	What does Luke 4:25 say?	But I tell you of a truth, many widows were in Israel in the days of Elias, when the heaven was shut up three years and six months, when great famine was throughout all the land
+ 4:26	Finish this verse: But unto none of them was Elias sent ...?	save unto Sarepta, a city of Sidon, unto a woman that was a widow.
+ 4:27	Finish this verse: And many lepers were in Israel in the time ...?	of Eliseus the prophet; and none of them was cleansed, saving Naaman the Syrian.
+ 4:28	How does this verse end: And all they in the synagogue ...?	when they heard these things, were filled with wrath
+ 4:29	How does this verse end: And rose up, and thrust him out of the city, and led ...?	him unto the brow of the hill whereon their city was built, that they might cast him down headlong.
+ 4:30	Finish this verse: But he passing through ...?	the midst of them went his way
+ 4:31	Finish this verse: And came down to Capernaum, a ...?	city of Galilee, and taught them on the sabbath days.
+ 4:31	What does Luke 4:31 say?	And came down to Capernaum, a city of Galilee, and taught them on the sabbath days.
+ 4:32	Finish this verse: And they were astonished at ...?	his doctrine: for his word was with power.
+ 4:33	Finish this verse: And in the synagogue there was a man, which ...?	had a spirit of an unclean devil, and cried out with a loud voice
+ 4:34	How does this verse end: Saying, Let us alone; what have we to do with thee, thou ...?	Jesus of Nazareth? art thou come to destroy us? I know thee who thou art; the Holy One of God.
+ 4:35	How does this verse end: And Jesus rebuked him, saying, Hold thy peace, and come out of ...?	him. And when the devil had thrown him in the midst, he came out of him, and hurt him not.
+ 4:36	How does this verse end: And they were all amazed, and spake among themselves, saying, What ...?	a word is this! for with authority and power he commandeth the unclean spirits, and they come out.
+ 4:37	How does this verse end: And the fame of him went ...?	out into every place of the country round about.
+ 4:38	Finish this verse: And he arose out of the synagogue, and entered into Simon's ...?	house. And Simon's wife's mother was taken with a great fever; and they besought him for her.
+ 4:38	What does Luke 4:38 say?	And he arose out of the synagogue, and entered into Simon's house. And Simon's wife's mother was taken with a great fever; and they besought him for her.
+ 4:39	Finish this verse: And he stood over her, and rebuked the ...?	fever; and it left her: and immediately she arose and ministered unto them.
+ 4:40	How does this verse end: Now when the sun was setting, all they that had any sick ...?	with divers diseases brought them unto him; and he laid his hands on every one of them, and healed them.
+ 4:41	How does this verse end: And devils also came out of many, crying out, and saying, Thou ...?	art Christ the Son of God. And he rebuking them suffered them not to speak: for they knew that he was Christ.
+ 4:42	How does this verse end: And when it was day, he departed and went into a desert ...?	place: and the people sought him, and came unto him, and stayed him, that he should not depart from them.
+ 4:42	Quote Luke 4:42?	And when it was day, he departed and went into a desert place: and the people sought him, and came unto him, and stayed him, that he should not depart from them.
+ 4:43	How does this verse end: And he said unto them, I must preach ...?	the kingdom of God to other cities also: for therefore am I sent.
+ 4:44	Finish this verse: And he preached ...?	in the synagogues of Galilee.
+ 5: 1	How does this verse end: And it came to pass, that, as the people pressed ...?	upon him to hear the word of God, he stood by the lake of Gennesaret
+ 5: 2	How many ships are spoken of in Luke 5:2?	Two ships
+ 5: 3	How does this verse end: And he entered into one of the ships, which was Simon's, and ...?	prayed him that he would thrust out a little from the land. And he sat down, and taught the people out of the ship.
+ 5: 4	Finish this verse: Now when he had left speaking, he said unto ...?	Simon, Launch out into the deep, and let down your nets for a draught.
+ 5: 5	What did Simon say in Luke 5:5?	Master, we have toiled all the night, and have taken nothing: nevertheless at thy word I will let down the net.
+ 5: 6	Finish this verse: And when they had this done ...?	they inclosed a great multitude of fishes: and their net brake.
+ 5: 7	Finish this verse: And they beckoned unto their partners, which were in the other ship ...?	that they should come and help them. And they came, and filled both the ships, so that they began to sink.
+ 5: 8	How does this verse end: When Simon Peter saw it, he fell down at ...?	Jesus' knees, saying, Depart from me; for I am a sinful man, O Lord.
+ 5: 9	How does this verse end: For he was astonished, and all that were ...?	with him, at the draught of the fishes which they had taken
+ 5:10	Quote Luke 5:10?	And so was also James, and John, the sons of Zebedee, which were partners with Simon. And Jesus said unto Simon, Fear not; from henceforth thou shalt catch men.
+ 5:10	What did Jesus say unto Simon in Luke 5:10?	Fear not; from henceforth thou shalt catch men.
+ 5:11	How does this verse end: And when they had brought their ...?	ships to land, they forsook all, and followed him.
+ 5:12	How does this verse end: And it came to pass, when he was in a certain city ...?	behold a man full of leprosy: who seeing Jesus fell on his face, and besought him, saying, Lord, if thou wilt, thou canst make me clean.
+ 5:13	How does this verse end: And he put forth his hand, and touched ...?	him, saying, I will: be thou clean. And immediately the leprosy departed from him.
+ 5:13	Quote Luke 5:13?	And he put forth his hand, and touched him, saying, I will: be thou clean. And immediately the leprosy departed from him.
+ 5:14	Finish this verse: And he charged him to tell no man: but go, and shew ...?	thyself to the priest, and offer for thy cleansing, according as Moses commanded, for a testimony unto them.
+ 5:15	Finish this verse: But so much the more went there a fame abroad of ...?	him: and great multitudes came together to hear, and to be healed by him of their infirmities.
+ 5:16	Finish this verse: And he withdrew ...?	himself into the wilderness, and prayed.
+ 5:17	Finish this verse: And it came to pass on a certain day, as he was ...?	teaching, that there were Pharisees and doctors of the law sitting by, which were come out of every town of Galilee, and Judaea, and Jerusalem: and the power of the Lord ...
+ 5:18	How does this verse end: And, behold, men brought in a bed a man which was ...?	taken with a palsy: and they sought means to bring him in, and to lay him before him.
+ 5:19	Why does Luke 5:19 say that when they could not find by what way they might bring him in?	Because of the multitude, they went upon the housetop, and let him down through the tiling with his couch into the midst before Jesus
+ 5:20	Finish this verse: And when he saw their faith ...?	he said unto him, Man, thy sins are forgiven thee.
+ 5:21	Finish this verse: And the scribes and the Pharisees began to reason ...?	saying, Who is this which speaketh blasphemies? Who can forgive sins, but God alone?
+ 5:22	Finish this verse: But when Jesus perceived their thoughts ...?	he answering said unto them, What reason ye in your hearts?
+ 5:23	Finish this verse: Whether is easier, to say, Thy ...?	sins be forgiven thee; or to say, Rise up and walk?
+ 5:24	How does this verse end: But that ye may know that the Son of man hath power ...?	upon earth to forgive sins, (he said unto the sick of the palsy,) I say unto thee, Arise, and take up thy couch, and go into thine house.
+ 5:25	How does this verse end: And immediately he rose up before them, and ...?	took up that whereon he lay, and departed to his own house, glorifying God.
+ 5:26	How does this verse end: And they were all amazed, and they glorified ...?	God, and were filled with fear, saying, We have seen strange things to day.
+ 5:27	How does this verse end: And after these things he went forth, and saw a ...?	publican, named Levi, sitting at the receipt of custom: and he said unto him, Follow me.
+ 5:28	Finish this verse: And he left ...?	all, rose up, and followed him.
+ 5:28	What does Luke 5:28 say?	And he left all, rose up, and followed him.
+ 5:29	What does Luke 5:29 say?	And Levi made him a great feast in his own house: and there was a great company of publicans and of others that sat down with them.
+ 5:29	Who made him a great feast in his own house?	Levi
+ 5:30	How does this verse end: But their scribes and Pharisees murmured against his ...?	disciples, saying, Why do ye eat and drink with publicans and sinners?
+ 5:31	Who said, "They that are whole need not a physician ..."?	Jesus
+ 5:32	How does this verse end: I came not to ...?	call the righteous, but sinners to repentance.
+ 5:33	What was said unto him in Luke 5:33?	Why do the disciples of John fast often, and make prayers, and likewise the disciples of the Pharisees; but thine eat and drink?
+ 5:34	Finish this verse: And he said unto them, Can ye make ...?	the children of the bridechamber fast, while the bridegroom is with them?
+ 5:35	Finish this verse: But the days will come, when the bridegroom ...?	shall be taken away from them, and then shall they fast in those days.
+ 5:36	Finish this verse: And he spake also a parable unto them; No man putteth a ...?	piece of a new garment upon an old; if otherwise, then both the new maketh a rent, and the piece that was taken out of the new agreeth not with the old.
+ 5:37	Finish this verse: And no man putteth new wine into old bottles; else ...?	the new wine will burst the bottles, and be spilled, and the bottles shall perish.
+ 5:38	How does this verse end: But new wine must be ...?	put into new bottles; and both are preserved.
+ 5:39	What was said in Luke 5:39?	The old is better.
+ 6: 1	Finish this verse: And it came to pass on the second sabbath after the first ...?	that he went through the corn fields; and his disciples plucked the ears of corn, and did eat, rubbing them in their hands.
+ 6: 2	What does Luke 6:2 say?	And certain of the Pharisees said unto them, Why do ye that which is not lawful to do on the sabbath days?
+ 6: 2	Who said, "Why do ye that which is not lawful ..."?	Certain of the Pharisees
+ 6: 3	Finish this verse: And Jesus answering them said, Have ye not read so ...?	much as this, what David did, when himself was an hungred, and they which were with him
+ 6: 4	How does this verse end: How he went into the house of God, and did take and ...?	eat the shewbread, and gave also to them that were with him; which it is not lawful to eat but for the priests alone?
+ 6: 4	Quote Luke 6:4?	How he went into the house of God, and did take and eat the shewbread, and gave also to them that were with him; which it is not lawful to eat but for the priests alone?
+ 6: 5	How does this verse end: And he said unto them, That ...?	the Son of man is Lord also of the sabbath.
+ 6: 5	Quote Luke 6:5?	And he said unto them, That the Son of man is Lord also of the sabbath.
+ 6: 6	How does this verse end: And it came to pass also on another sabbath, that ...?	he entered into the synagogue and taught: and there was a man whose right hand was withered.
+ 6: 7	How does this verse end: And the scribes and Pharisees watched him, whether he ...?	would heal on the sabbath day; that they might find an accusation against him.
+ 6: 8	Finish this verse: But he knew their thoughts, and said to the man which ...?	had the withered hand, Rise up, and stand forth in the midst. And he arose and stood forth.
+ 6: 9	Finish this verse: Then said Jesus unto them, I will ask you one thing; Is ...?	it lawful on the sabbath days to do good, or to do evil? to save life, or to destroy it?
+ 6:10	Who said, "Stretch forth thy hand ..."?	Jesus
+ 6:11	How does this verse end: And they were filled with madness ...?	and communed one with another what they might do to Jesus.
+ 6:12	How does this verse end: And it came to pass in those days, that he ...?	went out into a mountain to pray, and continued all night in prayer to God.
+ 6:13	How does this verse end: And when it was day, he called unto ...?	him his disciples: and of them he chose twelve, whom also he named apostles
+ 6:14	Finish this verse: Simon, (whom he also named Peter,) ...?	and Andrew his brother, James and John, Philip and Bartholomew
+ 6:14	What does Luke 6:14 say?	Simon, (whom he also named Peter,) and Andrew his brother, James and John, Philip and Bartholomew
+ 6:15	Finish this verse: Matthew and Thomas, James ...?	the son of Alphaeus, and Simon called Zelotes
+ 6:16	Finish this verse: And Judas the brother of ...?	James, and Judas Iscariot, which also was the traitor.
+ 6:17	Finish this verse: And he came down with them, and stood in the plain, and ...?	the company of his disciples, and a great multitude of people out of all Judaea and Jerusalem, and from the sea coast of Tyre and Sidon, which came to hear him ...
+ 6:18	How does this verse end: And they that were ...?	vexed with unclean spirits: and they were healed.
+ 6:19	How does this verse end: And the whole multitude sought to touch ...?	him: for there went virtue out of him, and healed them all.
+ 6:20	Finish this verse: And he lifted up his eyes on his ...?	disciples, and said, Blessed be ye poor: for yours is the kingdom of God.
+ 6:21	Finish this verse: Blessed are ye that hunger now: for ye ...?	shall be filled. Blessed are ye that weep now: for ye shall laugh.
+ 6:22	Finish this verse: Blessed are ye, when men shall hate you, and when they shall ...?	separate you from their company, and shall reproach you, and cast out your name as evil, for the Son of man's sake.
+ 6:23	Finish this verse: Rejoice ye in that day, and leap for joy: for, behold ...?	your reward is great in heaven: for in the like manner did their fathers unto the prophets.
+ 6:23	What does Luke 6:23 say?	Rejoice ye in that day, and leap for joy: for, behold, your reward is great in heaven: for in the like manner did their fathers unto the prophets.
+ 6:24	How does this verse end: But woe unto you that ...?	are rich! for ye have received your consolation.
+ 6:25	How does this verse end: Woe unto you that are full! for ye ...?	shall hunger. Woe unto you that laugh now! for ye shall mourn and weep.
+ 6:25	Quote Luke 6:25?	Woe unto you that are full! for ye shall hunger. Woe unto you that laugh now! for ye shall mourn and weep.
+ 6:26	How does this verse end: Woe unto you, when all men shall speak ...?	well of you! for so did their fathers to the false prophets.
+ 6:26	Quote Luke 6:26?	Woe unto you, when all men shall speak well of you! for so did their fathers to the false prophets.
+ 6:27	How does this verse end: But I say unto you which ...?	hear, Love your enemies, do good to them which hate you
+ 6:28	Finish this verse: Bless them that curse you ...?	and pray for them which despitefully use you.
+ 6:29	Finish this verse: And unto him that smiteth thee on the one cheek offer ...?	also the other; and him that taketh away thy cloak forbid not to take thy coat also.
+ 6:29	What does Luke 6:29 say?	And unto him that smiteth thee on the one cheek offer also the other; and him that taketh away thy cloak forbid not to take thy coat also.
+ 6:30	How does this verse end: Give to every man that asketh of thee ...?	and of him that taketh away thy goods ask them not again.
+ 6:31	How does this verse end: And as ye would that men ...?	should do to you, do ye also to them likewise.
+ 6:32	How does this verse end: For if ye love them which love you ...?	what thank have ye? for sinners also love those that love them.
+ 6:32	Quote Luke 6:32?	For if ye love them which love you, what thank have ye? for sinners also love those that love them.
+ 6:33	How does this verse end: And if ye do good to them which do ...?	good to you, what thank have ye? for sinners also do even the same.
+ 6:34	Finish this verse: And if ye lend to them of whom ye hope ...?	to receive, what thank have ye? for sinners also lend to sinners, to receive as much again.
+ 6:35	Finish this verse: But love ye your enemies, and do good, and lend, hoping for ...?	nothing again; and your reward shall be great, and ye shall be the children of the Highest: for he is kind unto the unthankful and to the evil.
+ 6:36	Finish this verse: Be ye therefore merciful ...?	as your Father also is merciful.
+ 6:37	Finish this verse: Judge not, and ye shall not be judged ...?	condemn not, and ye shall not be condemned: forgive, and ye shall be forgiven
+ 6:38	How does this verse end: Give, and it shall be given unto you; good measure, pressed down ...?	and shaken together, and running over, shall men give into your bosom. For with the same measure that ye mete withal it shall be measured to you again.
+ 6:39	How does this verse end: And he spake a parable unto them, Can ...?	the blind lead the blind? shall they not both fall into the ditch?
+ 6:40	Finish this verse: The disciple is not above his master ...?	but every one that is perfect shall be as his master.
+ 6:41	Finish this verse: And why beholdest thou the mote that is in ...?	thy brother's eye, but perceivest not the beam that is in thine own eye?
+ 6:42	Finish this verse: Either how canst thou say to thy brother, Brother, let me pull ...?	out the mote that is in thine eye, when thou thyself beholdest not the beam that is in thine own eye? Thou hypocrite, cast out first the beam out of thine ...
+ 6:43	Finish this verse: For a good tree bringeth not forth ...?	corrupt fruit; neither doth a corrupt tree bring forth good fruit.
+ 6:44	How does this verse end: For every tree is known by his own fruit. For ...?	of thorns men do not gather figs, nor of a bramble bush gather they grapes.
+ 6:45	How does this verse end: A good man out of the good treasure of his heart bringeth ...?	forth that which is good; and an evil man out of the evil treasure of his heart bringeth forth that which is evil: for of the abundance of the heart his ...
+ 6:45	Quote Luke 6:45?	A good man out of the good treasure of his heart bringeth forth that which is good; and an evil man out of the evil treasure of his heart bringeth forth that which is evil: for of the abundance of the heart his mouth speaketh.
+ 6:46	How does this verse end: And why call ye me, Lord ...?	Lord, and do not the things which I say?
+ 6:47	How does this verse end: Whosoever cometh to me, and heareth my sayings ...?	and doeth them, I will shew you to whom he is like
+ 6:48	Finish this verse: He is like a man which built an house, and digged deep ...?	and laid the foundation on a rock: and when the flood arose, the stream beat vehemently upon that house, and could not shake it: for it was founded upon a rock.
+ 6:49	Finish this verse: But he that heareth, and doeth not, is like a man that ...?	without a foundation built an house upon the earth; against which the stream did beat vehemently, and immediately it fell; and the ruin of that house was great.
+ 6:49	What does Luke 6:49 say?	But he that heareth, and doeth not, is like a man that without a foundation built an house upon the earth; against which the stream did beat vehemently, and immediately it fell; and the ruin of that house was great.
+ 8: 1	Finish this verse: And it came to pass afterward, that he went throughout every city ...?	and village, preaching and shewing the glad tidings of the kingdom of God: and the twelve were with him
+ 8: 1	What does Luke 8:1 say?	And it came to pass afterward, that he went throughout every city and village, preaching and shewing the glad tidings of the kingdom of God: and the twelve were with him
+ 8: 2	Finish this verse: And certain women, which had been healed of ...?	evil spirits and infirmities, Mary called Magdalene, out of whom went seven devils
+ 8: 3	Finish this verse: And Joanna the wife of Chuza Herod's steward ...?	and Susanna, and many others, which ministered unto him of their substance.
+ 8: 4	How does this verse end: And when much people were gathered together, and ...?	were come to him out of every city, he spake by a parable
+ 8: 4	Quote Luke 8:4?	And when much people were gathered together, and were come to him out of every city, he spake by a parable
+ 8: 5	How does this verse end: A sower went out to sow his seed: and as he sowed ...?	some fell by the way side; and it was trodden down, and the fowls of the air devoured it.
+ 8: 6	How does this verse end: And some fell upon a rock; and as ...?	soon as it was sprung up, it withered away, because it lacked moisture.
+ 8: 7	How does this verse end: And some fell among thorns; and ...?	the thorns sprang up with it, and choked it.
+ 8: 7	Quote Luke 8:7?	And some fell among thorns; and the thorns sprang up with it, and choked it.
+ 8: 8	Finish this verse: And other fell on good ground, and sprang up, and bare fruit ...?	an hundredfold. And when he had said these things, he cried, He that hath ears to hear, let him hear.
+ 8: 8	What does Luke 8:8 say?	And other fell on good ground, and sprang up, and bare fruit an hundredfold. And when he had said these things, he cried, He that hath ears to hear, let him hear.
+ 8: 9	Finish this verse: And his disciples asked ...?	him, saying, What might this parable be?
+ 8:10	Finish this verse: And he said, Unto you it is given to know the mysteries ...?	of the kingdom of God: but to others in parables; that seeing they might not see, and hearing they might not understand.
+ 8:11	Finish this verse: Now the parable is ...?	this: The seed is the word of God.
+ 8:12	Finish this verse: Those by the way side are they that hear; then cometh ...?	the devil, and taketh away the word out of their hearts, lest they should believe and be saved.
+ 8:13	Finish this verse: They on the rock are they, which, when they hear, receive the ...?	word with joy; and these have no root, which for a while believe, and in time of temptation fall away.
+ 8:14	How does this verse end: And that which fell among thorns are they, which, when they have ...?	heard, go forth, and are choked with cares and riches and pleasures of this life, and bring no fruit to perfection.
+ 8:14	Quote Luke 8:14?	And that which fell among thorns are they, which, when they have heard, go forth, and are choked with cares and riches and pleasures of this life, and bring no fruit to perfection.
+ 8:15	How does this verse end: But that on the good ground are they, which in ...?	an honest and good heart, having heard the word, keep it, and bring forth fruit with patience.
+ 8:16	How does this verse end: No man, when he hath lighted a candle, covereth it with a ...?	vessel, or putteth it under a bed; but setteth it on a candlestick, that they which enter in may see the light.
+ 8:16	Quote Luke 8:16?	No man, when he hath lighted a candle, covereth it with a vessel, or putteth it under a bed; but setteth it on a candlestick, that they which enter in may see the light.
+ 8:17	How does this verse end: For nothing is secret, that shall not be ...?	made manifest; neither any thing hid, that shall not be known and come abroad.
+ 8:18	Finish this verse: Take heed therefore how ye hear: for whosoever hath, to him shall ...?	be given; and whosoever hath not, from him shall be taken even that which he seemeth to have.
+ 8:19	Finish this verse: Then came to him his mother and ...?	his brethren, and could not come at him for the press.
+ 8:20	How does this verse end: And it was told him by certain which ...?	said, Thy mother and thy brethren stand without, desiring to see thee.
+ 8:21	What was said unto them in Luke 8:21?	My mother and my brethren are these which hear the word of God, and do it.
+ 8:22	What was said unto them in Luke 8:22?	Let us go over unto the other side of the lake
+ 8:23	How does this verse end: But as they sailed he fell asleep: and there came down ...?	a storm of wind on the lake; and they were filled with water, and were in jeopardy.
+ 8:23	Quote Luke 8:23?	But as they sailed he fell asleep: and there came down a storm of wind on the lake; and they were filled with water, and were in jeopardy.
+ 8:24	Finish this verse: And they came to him, and awoke him, saying, Master, master, we ...?	perish. Then he arose, and rebuked the wind and the raging of the water: and they ceased, and there was a calm.
+ 8:25	Finish this verse: And he said unto them, Where is your ...?	faith? And they being afraid wondered, saying one to another, What manner of man is this! for he commandeth even the winds and water, and they obey him.
+ 8:26	Finish this verse: And they arrived at the ...?	country of the Gadarenes, which is over against Galilee.
+ 8:27	Finish this verse: And when he went forth to land, there met him out of ...?	the city a certain man, which had devils long time, and ware no clothes, neither abode in any house, but in the tombs.
+ 8:28	How does this verse end: When he saw Jesus, he cried out, and fell down before him ...?	and with a loud voice said, What have I to do with thee, Jesus, thou Son of God most high? I beseech thee, torment me not.
+ 8:29	How does this verse end: (For he had commanded the unclean spirit to come out of the ...?	man. For oftentimes it had caught him: and he was kept bound with chains and in fetters; and he brake the bands, and was driven of the devil into the ...
+ 8:30	Finish this verse: And Jesus asked him, saying, What is thy ...?	name? And he said, Legion: because many devils were entered into him.
+ 8:31	Finish this verse: And they besought him that he ...?	would not command them to go out into the deep.
+ 8:31	What does Luke 8:31 say?	And they besought him that he would not command them to go out into the deep.
+ 8:32	Finish this verse: And there was there an herd of many swine feeding on the ...?	mountain: and they besought him that he would suffer them to enter into them. And he suffered them.
+ 8:33	Finish this verse: Then went the devils out of the man, and entered into ...?	the swine: and the herd ran violently down a steep place into the lake, and were choked.
+ 8:34	When they that fed them saw what was done, what happened?	They fled, and went and told it in the city and in the country
+ 8:35	How does this verse end: Then they went out to see what was done; and came to ...?	Jesus, and found the man, out of whom the devils were departed, sitting at the feet of Jesus, clothed, and in his right mind: and they were afraid.
+ 8:36	How does this verse end: They also which saw it told them ...?	by what means he that was possessed of the devils was healed.
+ 8:36	Quote Luke 8:36?	They also which saw it told them by what means he that was possessed of the devils was healed.
+ 8:37	How does this verse end: Then the whole multitude of the country of the Gadarenes round about ...?	besought him to depart from them; for they were taken with great fear: and he went up into the ship, and returned back again.
+ 8:38	Finish this verse: Now the man out of whom the devils were ...?	departed besought him that he might be with him: but Jesus sent him away, saying
+ 8:39	Finish this verse: Return to thine own house, and shew how great things God hath ...?	done unto thee. And he went his way, and published throughout the whole city how great things Jesus had done unto him.
+ 8:40	How does this verse end: And it came to pass, that, when Jesus ...?	was returned, the people gladly received him: for they were all waiting for him.
+ 8:40	Quote Luke 8:40?	And it came to pass, that, when Jesus was returned, the people gladly received him: for they were all waiting for him.
+ 8:41	How does this verse end: And, behold, there came a man named Jairus, and he was a ...?	ruler of the synagogue: and he fell down at Jesus' feet, and besought him that he would come into his house
+ 8:42	How many years are spoken of in Luke 8:42?	About twelve years
+ 8:43	How does this verse end: And a woman having an issue of blood twelve ...?	years, which had spent all her living upon physicians, neither could be healed of any
+ 8:44	Finish this verse: Came behind him, and touched the ...?	border of his garment: and immediately her issue of blood stanched.
+ 8:45	What did Jesus say in Luke 8:45?	Who touched me? When all denied, Peter and they that were with him said, Master, the multitude throng thee and press thee, and sayest thou, Who touched me?
+ 8:46	Finish this verse: And Jesus said, Somebody hath touched ...?	me: for I perceive that virtue is gone out of me.
+ 8:46	What does Luke 8:46 say?	And Jesus said, Somebody hath touched me: for I perceive that virtue is gone out of me.
+ 8:47	Finish this verse: And when the woman saw that she was not hid, she came ...?	trembling, and falling down before him, she declared unto him before all the people for what cause she had touched him, and how she was healed immediately.
+ 8:48	How does this verse end: And he said unto her, Daughter, be ...?	of good comfort: thy faith hath made thee whole; go in peace.
+ 8:49	How does this verse end: While he yet spake, there cometh one from the ruler ...?	of the synagogue's house, saying to him, Thy daughter is dead; trouble not the Master.
+ 8:50	Finish this verse: But when Jesus heard it, he answered ...?	him, saying, Fear not: believe only, and she shall be made whole.
+ 8:51	Finish this verse: And when he came into the house, he suffered no man ...?	to go in, save Peter, and James, and John, and the father and the mother of the maiden.
+ 8:52	Finish this verse: And all wept, and bewailed her ...?	but he said, Weep not; she is not dead, but sleepeth.
+ 8:53	Finish this verse: And they laughed him ...?	to scorn, knowing that she was dead.
+ 8:54	How does this verse end: And he put them all out ...?	and took her by the hand, and called, saying, Maid, arise.
+ 8:55	How does this verse end: And her spirit came again, and ...?	she arose straightway: and he commanded to give her meat.
+ 8:55	Quote Luke 8:55?	And her spirit came again, and she arose straightway: and he commanded to give her meat.
+ 8:56	How does this verse end: And her parents were astonished: but he ...?	charged them that they should tell no man what was done.
+12: 1	Finish this verse: In the mean time, when there were gathered together an innumerable multitude ...?	of people, insomuch that they trode one upon another, he began to say unto his disciples first of all, Beware ye of the leaven of the ...
+12: 2	Finish this verse: For there is nothing covered, that ...?	shall not be revealed; neither hid, that shall not be known.
+12: 3	Finish this verse: Therefore whatsoever ye have spoken in darkness shall be heard in the ...?	light; and that which ye have spoken in the ear in closets shall be proclaimed upon the housetops.
+12: 4	How does this verse end: And I say unto you my friends, Be not afraid ...?	of them that kill the body, and after that have no more that they can do.
+12: 5	How does this verse end: But I will forewarn you whom ye shall fear: Fear him ...?	which after he hath killed hath power to cast into hell; yea, I say unto you, Fear him.
+12: 6	How does this verse end: Are not five sparrows sold for ...?	two farthings, and not one of them is forgotten before God?
+12: 6	Quote Luke 12:6?	Are not five sparrows sold for two farthings, and not one of them is forgotten before God?
+12: 7	How does this verse end: But even the very hairs of your head ...?	are all numbered. Fear not therefore: ye are of more value than many sparrows.
+12: 7	Quote Luke 12:7?	But even the very hairs of your head are all numbered. Fear not therefore: ye are of more value than many sparrows.
+12: 8	Finish this verse: Also I say unto you, Whosoever shall confess me ...?	before men, him shall the Son of man also confess before the angels of God
+12: 9	Finish this verse: But he that denieth me before ...?	men shall be denied before the angels of God.
+12:10	How does this verse end: And whosoever shall speak a word against the Son of man, it ...?	shall be forgiven him: but unto him that blasphemeth against the Holy Ghost it shall not be forgiven.
+12:11	How does this verse end: And when they bring you unto the synagogues, and unto magistrates ...?	and powers, take ye no thought how or what thing ye shall answer, or what ye shall say
+12:11	Quote Luke 12:11?	And when they bring you unto the synagogues, and unto magistrates, and powers, take ye no thought how or what thing ye shall answer, or what ye shall say
+12:12	How does this verse end: For the Holy Ghost shall teach ...?	you in the same hour what ye ought to say.
+12:13	Quote Luke 12:13?	And one of the company said unto him, Master, speak to my brother, that he divide the inheritance with me.
+12:13	Who said, "Master, speak to my brother ..."?	The company
+12:14	Finish this verse: And he said unto him, Man ...?	who made me a judge or a divider over you?
+12:15	Finish this verse: And he said unto them, Take heed, and beware of ...?	covetousness: for a man's life consisteth not in the abundance of the things which he possesseth.
+12:16	Finish this verse: And he spake a parable unto them ...?	saying, The ground of a certain rich man brought forth plentifully
+12:17	Finish this verse: And he thought within himself, saying, What shall ...?	I do, because I have no room where to bestow my fruits?
+12:17	What does Luke 12:17 say?	And he thought within himself, saying, What shall I do, because I have no room where to bestow my fruits?
+12:18	How does this verse end: And he said, This will I do: I will pull ...?	down my barns, and build greater; and there will I bestow all my fruits and my goods.
+12:19	How does this verse end: And I will say to my soul, Soul, thou hast ...?	much goods laid up for many years; take thine ease, eat, drink, and be merry.
+12:19	Quote Luke 12:19?	And I will say to my soul, Soul, thou hast much goods laid up for many years; take thine ease, eat, drink, and be merry.
+12:20	Finish this verse: But God said unto him, Thou fool, this night thy ...?	soul shall be required of thee: then whose shall those things be, which thou hast provided?
+12:20	What does Luke 12:20 say?	But God said unto him, Thou fool, this night thy soul shall be required of thee: then whose shall those things be, which thou hast provided?
+12:21	Finish this verse: So is he that layeth up ...?	treasure for himself, and is not rich toward God.
+12:21	What does Luke 12:21 say?	So is he that layeth up treasure for himself, and is not rich toward God.
+12:22	Finish this verse: And he said unto his disciples, Therefore I say unto you, Take ...?	no thought for your life, what ye shall eat; neither for the body, what ye shall put on.
+12:23	Finish this verse: The life is more than ...?	meat, and the body is more than raiment.
+12:24	How does this verse end: Consider the ravens: for they neither sow nor reap; which neither ...?	have storehouse nor barn; and God feedeth them: how much more are ye better than the fowls?
+12:25	How does this verse end: And which of you with ...?	taking thought can add to his stature one cubit?
+12:26	How does this verse end: If ye then be not able to do ...?	that thing which is least, why take ye thought for the rest?
+12:27	How does this verse end: Consider the lilies how they grow: they toil not, they spin not ...?	and yet I say unto you, that Solomon in all his glory was not arrayed like one of these.
+12:28	Finish this verse: If then God so clothe the grass, which is to day in ...?	the field, and to morrow is cast into the oven; how much more will he clothe you, O ye of little faith?
+12:28	What does Luke 12:28 say?	If then God so clothe the grass, which is to day in the field, and to morrow is cast into the oven; how much more will he clothe you, O ye of little faith?
+12:29	Finish this verse: And seek not ye what ye shall ...?	eat, or what ye shall drink, neither be ye of doubtful mind.
+12:30	How does this verse end: For all these things do the nations of the ...?	world seek after: and your Father knoweth that ye have need of these things.
+12:31	How does this verse end: But rather seek ye the kingdom ...?	of God; and all these things shall be added unto you.
+12:32	How does this verse end: Fear not, little flock; for it ...?	is your Father's good pleasure to give you the kingdom.
+12:33	How does this verse end: Sell that ye have, and give alms; provide yourselves bags which ...?	wax not old, a treasure in the heavens that faileth not, where no thief approacheth, neither moth corrupteth.
+12:34	Finish this verse: For where your treasure ...?	is, there will your heart be also.
+12:34	What does Luke 12:34 say?	For where your treasure is, there will your heart be also.
+12:35	Finish this verse: Let your loins be ...?	girded about, and your lights burning
+12:36	Finish this verse: And ye yourselves like unto men that wait for their lord, when ...?	he will return from the wedding; that when he cometh and knocketh, they may open unto him immediately.
+12:37	Finish this verse: Blessed are those servants, whom the lord when he cometh shall find ...?	watching: verily I say unto you, that he shall gird himself, and make them to sit down to meat, and will come forth and serve them.
+12:38	How does this verse end: And if he shall come in the second watch ...?	or come in the third watch, and find them so, blessed are those servants.
+12:39	How does this verse end: And this know, that if the goodman of the house had known ...?	what hour the thief would come, he would have watched, and not have suffered his house to be broken through.
+12:40	Finish this verse: Be ye therefore ready also: for the ...?	Son of man cometh at an hour when ye think not.
+12:41	Who said, "Lord, speakest thou this parable unto us ..."?	Peter
+12:42	Finish this verse: And the Lord said, Who then is that faithful and wise steward ...?	whom his lord shall make ruler over his household, to give them their portion of meat in due season?
+12:43	Finish this verse: Blessed is that servant, whom ...?	his lord when he cometh shall find so doing.
+12:44	How does this verse end: Of a truth I say unto you ...?	that he will make him ruler over all that he hath.
+12:45	How does this verse end: But and if that servant say in his heart, My lord delayeth ...?	his coming; and shall begin to beat the menservants and maidens, and to eat and drink, and to be drunken
+12:46	How does this verse end: The lord of that servant will come in a day when he ...?	looketh not for him, and at an hour when he is not aware, and will cut him in sunder, and will appoint him his portion with the unbelievers.
+12:47	How does this verse end: And that servant, which knew his lord's will, and ...?	prepared not himself, neither did according to his will, shall be beaten with many stripes.
+12:48	Finish this verse: But he that knew not, and did commit things worthy of stripes ...?	shall be beaten with few stripes. For unto whomsoever much is given, of him shall be much required: and to whom men have committed much, of him they will ...
+12:49	Finish this verse: I am come to send fire on ...?	the earth; and what will I, if it be already kindled?
+12:50	How does this verse end: But I have a baptism to be ...?	baptized with; and how am I straitened till it be accomplished!
+12:51	How does this verse end: Suppose ye that I am come to ...?	give peace on earth? I tell you, Nay; but rather division
+12:51	Quote Luke 12:51?	Suppose ye that I am come to give peace on earth? I tell you, Nay; but rather division
+12:52	How does this verse end: For from henceforth there shall be five ...?	in one house divided, three against two, and two against three.
+12:53	How does this verse end: The father shall be divided against the son, and the son against ...?	the father; the mother against the daughter, and the daughter against the mother; the mother in law against her daughter in law, and the daughter ...
+12:54	Finish this verse: And he said also to the people, When ye see a ...?	cloud rise out of the west, straightway ye say, There cometh a shower; and so it is.
+12:55	Finish this verse: And when ye see the south wind ...?	blow, ye say, There will be heat; and it cometh to pass.
+12:56	Finish this verse: Ye hypocrites, ye can discern the face of the sky ...?	and of the earth; but how is it that ye do not discern this time?
+12:57	Finish this verse: Yea, and why even ...?	of yourselves judge ye not what is right?
+12:58	How does this verse end: When thou goest with thine adversary to the magistrate, as thou art ...?	in the way, give diligence that thou mayest be delivered from him; lest he hale thee to the judge, and the judge deliver thee to the officer ...
+12:59	How does this verse end: I tell thee, thou shalt not ...?	depart thence, till thou hast paid the very last mite.
+13: 1	How does this verse end: There were present at that season some that ...?	told him of the Galilaeans, whose blood Pilate had mingled with their sacrifices.
+13: 1	Quote Luke 13:1?	There were present at that season some that told him of the Galilaeans, whose blood Pilate had mingled with their sacrifices.
+13: 2	How does this verse end: And Jesus answering said unto them, Suppose ye ...?	that these Galilaeans were sinners above all the Galilaeans, because they suffered such things?
+13: 3	How does this verse end: I tell you, Nay: but ...?	except ye repent, ye shall all likewise perish.
+13: 4	Finish this verse: Or those eighteen, upon whom the tower in Siloam fell ...?	and slew them, think ye that they were sinners above all men that dwelt in Jerusalem?
+13: 5	Finish this verse: I tell you, Nay: but ...?	except ye repent, ye shall all likewise perish.
+13: 6	Finish this verse: He spake also this parable; A certain man had a ...?	fig tree planted in his vineyard; and he came and sought fruit thereon, and found none.
+13: 6	What does Luke 13:6 say?	He spake also this parable; A certain man had a fig tree planted in his vineyard; and he came and sought fruit thereon, and found none.
+13: 7	How many years are spoken of in Luke 13:7?	Three years
+13: 8	How does this verse end: And he answering said unto him, Lord, let ...?	it alone this year also, till I shall dig about it, and dung it
+13: 9	How does this verse end: And if it bear fruit, well ...?	and if not, then after that thou shalt cut it down.
+13:10	Finish this verse: And he was teaching ...?	in one of the synagogues on the sabbath.
+13:10	What does Luke 13:10 say?	And he was teaching in one of the synagogues on the sabbath.
+13:11	Finish this verse: And, behold, there was a woman which had a spirit ...?	of infirmity eighteen years, and was bowed together, and could in no wise lift up herself.
+13:12	When Jesus saw her, what happened?	He called her to him, and said unto her, Woman, thou art loosed from thine infirmity
+13:13	Finish this verse: And he laid his hands on ...?	her: and immediately she was made straight, and glorified God.
+13:14	Who said, "There are six days in which men ought ..."?	The ruler
+13:15	How does this verse end: The Lord then answered him, and said, Thou hypocrite, doth not each ...?	one of you on the sabbath loose his ox or his ass from the stall, and lead him away to watering?
+13:15	Quote Luke 13:15?	The Lord then answered him, and said, Thou hypocrite, doth not each one of you on the sabbath loose his ox or his ass from the stall, and lead him away to watering?
+13:16	How many years are spoken of in Luke 13:16?	Eighteen years
+13:17	How does this verse end: And when he had said these things, all his adversaries ...?	were ashamed: and all the people rejoiced for all the glorious things that were done by him.
+13:18	Finish this verse: Then said he, Unto what is ...?	the kingdom of God like? and whereunto shall I resemble it?
+13:18	What does Luke 13:18 say?	Then said he, Unto what is the kingdom of God like? and whereunto shall I resemble it?
+13:19	Finish this verse: It is like a grain of mustard seed, which a man took ...?	and cast into his garden; and it grew, and waxed a great tree; and the fowls of the air lodged in the branches of it.
+13:20	What was said in Luke 13:20?	Whereunto shall I liken the kingdom of God?
+13:21	How does this verse end: It is like leaven, which a woman took ...?	and hid in three measures of meal, till the whole was leavened.
+13:22	How does this verse end: And he went through the ...?	cities and villages, teaching, and journeying toward Jerusalem.
+13:23	How does this verse end: Then said one unto him, Lord ...?	are there few that be saved? And he said unto them
+13:23	Quote Luke 13:23?	Then said one unto him, Lord, are there few that be saved? And he said unto them
+13:24	Finish this verse: Strive to enter in at the strait gate: for ...?	many, I say unto you, will seek to enter in, and shall not be able.
+13:24	What does Luke 13:24 say?	Strive to enter in at the strait gate: for many, I say unto you, will seek to enter in, and shall not be able.
+13:25	Finish this verse: When once the master of the house is risen up, and hath ...?	shut to the door, and ye begin to stand without, and to knock at the door, saying, Lord, Lord, open unto us; and he shall answer and say unto you, I know you not ...
+13:26	Finish this verse: Then shall ye begin to say, We have ...?	eaten and drunk in thy presence, and thou hast taught in our streets.
+13:27	Finish this verse: But he shall say, I tell you, I ...?	know you not whence ye are; depart from me, all ye workers of iniquity.
+13:28	How does this verse end: There shall be weeping and gnashing of teeth, when ye shall see ...?	Abraham, and Isaac, and Jacob, and all the prophets, in the kingdom of God, and you yourselves thrust out.
+13:29	How does this verse end: And they shall come from the east, and from the west ...?	and from the north, and from the south, and shall sit down in the kingdom of God.
+13:30	Finish this verse: And, behold, there are last which ...?	shall be first, and there are first which shall be last.
+13:31	Finish this verse: The same day there came certain of the Pharisees ...?	saying unto him, Get thee out, and depart hence: for Herod will kill thee.
+13:32	Finish this verse: And he said unto them, Go ye, and tell that fox, Behold ...?	I cast out devils, and I do cures to day and to morrow, and the third day I shall be perfected.
+13:33	Finish this verse: Nevertheless I must walk to day, and to morrow ...?	and the day following: for it cannot be that a prophet perish out of Jerusalem.
+13:34	How does this verse end: O Jerusalem, Jerusalem, which killest the prophets, and stonest them that are ...?	sent unto thee; how often would I have gathered thy children together, as a hen doth gather her brood under her wings, and ye would not!
+13:35	How does this verse end: Behold, your house is left unto you desolate: and verily I say ...?	unto you, Ye shall not see me, until the time come when ye shall say, Blessed is he that cometh in the name of the Lord.
+17: 1	How does this verse end: Then said he unto the disciples, It is ...?	impossible but that offences will come: but woe unto him, through whom they come!
+17: 2	How does this verse end: It were better for him that a millstone were hanged about ...?	his neck, and he cast into the sea, than that he should offend one of these little ones.
+17: 3	How does this verse end: Take heed to yourselves: If thy brother ...?	trespass against thee, rebuke him; and if he repent, forgive him.
+17: 3	Quote Luke 17:3?	Take heed to yourselves: If thy brother trespass against thee, rebuke him; and if he repent, forgive him.
+17: 4	How many times are spoken of in Luke 17:4?	Seven times
+17: 5	Finish this verse: And the apostles said ...?	unto the Lord, Increase our faith.
+17: 5	What does Luke 17:5 say?	And the apostles said unto the Lord, Increase our faith.
+17: 6	Finish this verse: And the Lord said, If ye had faith as a grain of ...?	mustard seed, ye might say unto this sycamine tree, Be thou plucked up by the root, and be thou planted in the sea; and it should obey you.
+17: 7	Finish this verse: But which of you, having a servant plowing or feeding cattle, will ...?	say unto him by and by, when he is come from the field, Go and sit down to meat?
+17: 8	How does this verse end: And will not rather say unto him, Make ready wherewith I may ...?	sup, and gird thyself, and serve me, till I have eaten and drunken; and afterward thou shalt eat and drink?
+17: 9	How does this verse end: Doth he thank that servant because ...?	he did the things that were commanded him? I trow not.
+17: 9	Quote Luke 17:9?	Doth he thank that servant because he did the things that were commanded him? I trow not.
+17:10	How does this verse end: So likewise ye, when ye shall have done all those things which ...?	are commanded you, say, We are unprofitable servants: we have done that which was our duty to do.
+17:11	How does this verse end: And it came to pass, as he went ...?	to Jerusalem, that he passed through the midst of Samaria and Galilee.
+17:12	How does this verse end: And as he entered into a certain village ...?	there met him ten men that were lepers, which stood afar off
+17:13	What was said in Luke 17:13?	Jesus, Master, have mercy on us.
+17:14	Finish this verse: And when he saw them, he said unto them, Go ...?	shew yourselves unto the priests. And it came to pass, that, as they went, they were cleansed.
+17:15	Finish this verse: And one of them, when he saw that ...?	he was healed, turned back, and with a loud voice glorified God
+17:16	Finish this verse: And fell down on his face ...?	at his feet, giving him thanks: and he was a Samaritan.
+17:17	Finish this verse: And Jesus answering said, Were ...?	there not ten cleansed? but where are the nine?
+17:18	How does this verse end: There are not found that ...?	returned to give glory to God, save this stranger.
+17:19	What was said unto him in Luke 17:19?	Arise, go thy way: thy faith hath made thee whole.
+17:20	Finish this verse: And when he was demanded of the Pharisees, when the kingdom ...?	of God should come, he answered them and said, The kingdom of God cometh not with observation
+17:21	Finish this verse: Neither shall they say, Lo here! or ...?	lo there! for, behold, the kingdom of God is within you.
+17:22	Finish this verse: And he said unto the disciples, The days will come, when ye ...?	shall desire to see one of the days of the Son of man, and ye shall not see it.
+17:23	Finish this verse: And they shall say to you, See ...?	here; or, see there: go not after them, nor follow them.
+17:24	How does this verse end: For as the lightning, that lighteneth out of the one part under ...?	heaven, shineth unto the other part under heaven; so shall also the Son of man be in his day.
+17:25	How does this verse end: But first must he suffer ...?	many things, and be rejected of this generation.
+17:26	How does this verse end: And as it was in the days of ...?	Noe, so shall it be also in the days of the Son of man.
+17:27	How does this verse end: They did eat, they drank, they married wives, they were given in ...?	marriage, until the day that Noe entered into the ark, and the flood came, and destroyed them all.
+17:28	Finish this verse: Likewise also as it was in the days of ...?	Lot; they did eat, they drank, they bought, they sold, they planted, they builded
+17:29	Finish this verse: But the same day that Lot went out ...?	of Sodom it rained fire and brimstone from heaven, and destroyed them all.
+17:30	How does this verse end: Even thus shall it be in ...?	the day when the Son of man is revealed.
+17:31	How does this verse end: In that day, he which shall be upon the housetop, and his ...?	stuff in the house, let him not come down to take it away: and he that is in the field, let him likewise not return back.
+17:32	How does this verse end: Remember Lot's ...?	wife.
+17:33	How does this verse end: Whosoever shall seek to save his life ...?	shall lose it; and whosoever shall lose his life shall preserve it.
+17:34	Finish this verse: I tell you, in that night there shall be two ...?	men in one bed; the one shall be taken, and the other shall be left.
+17:34	What does Luke 17:34 say?	I tell you, in that night there shall be two men in one bed; the one shall be taken, and the other shall be left.
+17:35	Finish this verse: Two women shall be grinding together ...?	the one shall be taken, and the other left.
+17:36	Finish this verse: Two men shall be in the ...?	field; the one shall be taken, and the other left.
+17:37	Finish this verse: And they answered and said unto him, Where ...?	Lord? And he said unto them, Wheresoever the body is, thither will the eagles be gathered together.
+18: 1	Finish this verse: And he spake a parable unto them to ...?	this end, that men ought always to pray, and not to faint
+18: 2	Finish this verse: Saying, There was in a city ...?	a judge, which feared not God, neither regarded man
+18: 2	What does Luke 18:2 say?	Saying, There was in a city a judge, which feared not God, neither regarded man
+18: 3	Finish this verse: And there was a widow in that ...?	city; and she came unto him, saying, Avenge me of mine adversary.
+18: 3	What does Luke 18:3 say?	And there was a widow in that city; and she came unto him, saying, Avenge me of mine adversary.
+18: 4	How does this verse end: And he would not for a while: but ...?	afterward he said within himself, Though I fear not God, nor regard man
+18: 5	How does this verse end: Yet because this widow troubleth me, I ...?	will avenge her, lest by her continual coming she weary me.
+18: 6	Who said, "Hear what the unjust judge saith ..."?	The Lord
+18: 7	How does this verse end: And shall not God avenge his own elect ...?	which cry day and night unto him, though he bear long with them?
+18: 8	Finish this verse: I tell you that he will avenge them speedily ...?	Nevertheless when the Son of man cometh, shall he find faith on the earth?
+18: 9	Finish this verse: And he spake this parable unto certain ...?	which trusted in themselves that they were righteous, and despised others
+18: 9	What does Luke 18:9 say?	And he spake this parable unto certain which trusted in themselves that they were righteous, and despised others
+18:10	How does this verse end: Two men went up into the temple ...?	to pray; the one a Pharisee, and the other a publican.
+18:11	How does this verse end: The Pharisee stood and prayed thus with himself, God, I thank ...?	thee, that I am not as other men are, extortioners, unjust, adulterers, or even as this publican.
+18:12	How does this verse end: I fast twice in the ...?	week, I give tithes of all that I possess.
+18:12	Quote Luke 18:12?	I fast twice in the week, I give tithes of all that I possess.
+18:13	How does this verse end: And the publican, standing afar off, would not lift up so much ...?	as his eyes unto heaven, but smote upon his breast, saying, God be merciful to me a sinner.
+18:14	Finish this verse: I tell you, this man went down to his house justified rather ...?	than the other: for every one that exalteth himself shall be abased; and he that humbleth himself shall be exalted.
+18:15	Finish this verse: And they brought unto him also infants, that ...?	he would touch them: but when his disciples saw it, they rebuked them.
+18:16	Who called them unto him?	Jesus
+18:17	Finish this verse: Verily I say unto you, Whosoever shall not receive ...?	the kingdom of God as a little child shall in no wise enter therein.
+18:18	How does this verse end: And a certain ruler asked him ...?	saying, Good Master, what shall I do to inherit eternal life?
+18:18	Quote Luke 18:18?	And a certain ruler asked him, saying, Good Master, what shall I do to inherit eternal life?
+18:19	What did Jesus say in Luke 18:19?	Why callest thou me good? none is good, save one, that is, God.
+18:20	Finish this verse: Thou knowest the commandments, Do not commit adultery, Do not ...?	kill, Do not steal, Do not bear false witness, Honour thy father and thy mother.
+18:21	Finish this verse: And he said, All ...?	these have I kept from my youth up.
+18:22	When Jesus heard these things, what happened?	He said unto him, Yet lackest thou one thing
+18:23	Finish this verse: And when he heard this ...?	he was very sorrowful: for he was very rich.
+18:24	What was said in Luke 18:24?	How hardly shall they that have riches enter into the kingdom of God!
+18:25	How does this verse end: For it is easier for a camel to go through ...?	a needle's eye, than for a rich man to enter into the kingdom of God.
+18:26	How does this verse end: And they that heard ...?	it said, Who then can be saved?
+18:27	How does this verse end: And he said, The things ...?	which are impossible with men are possible with God.
+18:28	Finish this verse: Then Peter said, Lo ...?	we have left all, and followed thee.
+18:29	Finish this verse: And he said unto them, Verily I say unto you, There is ...?	no man that hath left house, or parents, or brethren, or wife, or children, for the kingdom of God's sake
+18:29	What does Luke 18:29 say?	And he said unto them, Verily I say unto you, There is no man that hath left house, or parents, or brethren, or wife, or children, for the kingdom of God's sake
+18:30	How does this verse end: Who shall not receive manifold more in ...?	this present time, and in the world to come life everlasting.
+18:31	How does this verse end: Then he took unto him the twelve, and said unto them, Behold ...?	we go up to Jerusalem, and all things that are written by the prophets concerning the Son of man shall be accomplished.
+18:32	How does this verse end: For he shall be delivered unto the ...?	Gentiles, and shall be mocked, and spitefully entreated, and spitted on
+18:33	How does this verse end: And they shall scourge him, and put ...?	him to death: and the third day he shall rise again.
+18:34	Finish this verse: And they understood none of these things: and ...?	this saying was hid from them, neither knew they the things which were spoken.
+18:35	Finish this verse: And it came to pass, that as he was ...?	come nigh unto Jericho, a certain blind man sat by the way side begging
+18:35	What does Luke 18:35 say?	And it came to pass, that as he was come nigh unto Jericho, a certain blind man sat by the way side begging
+18:36	Finish this verse: And hearing the multitude ...?	pass by, he asked what it meant.
+18:37	Finish this verse: And they told him ...?	that Jesus of Nazareth passeth by.
+18:38	How does this verse end: And he cried, saying, Jesus ...?	thou son of David, have mercy on me.
+18:39	How does this verse end: And they which went before rebuked him, that he should hold ...?	his peace: but he cried so much the more, Thou son of David, have mercy on me.
+18:39	Quote Luke 18:39?	And they which went before rebuked him, that he should hold his peace: but he cried so much the more, Thou son of David, have mercy on me.
+18:40	Finish this verse: And Jesus stood, and commanded him to be ...?	brought unto him: and when he was come near, he asked him
+18:40	What does Luke 18:40 say?	And Jesus stood, and commanded him to be brought unto him: and when he was come near, he asked him
+18:41	Finish this verse: Saying, What wilt thou that I shall do ...?	unto thee? And he said, Lord, that I may receive my sight.
+18:42	Finish this verse: And Jesus said unto him ...?	Receive thy sight: thy faith hath saved thee.
+18:43	Finish this verse: And immediately he received his sight, and followed him ...?	glorifying God: and all the people, when they saw it, gave praise unto God.
+19: 1	How does this verse end: And Jesus entered ...?	and passed through Jericho.
+19: 2	How does this verse end: And, behold, there was a man named ...?	Zacchaeus, which was the chief among the publicans, and he was rich.
+19: 3	How does this verse end: And he sought to see Jesus who he ...?	was; and could not for the press, because he was little of stature.
+19: 4	Finish this verse: And he ran before, and climbed up into ...?	a sycomore tree to see him: for he was to pass that way.
+19: 5	Finish this verse: And when Jesus came to the place, he looked up, and saw ...?	him, and said unto him, Zacchaeus, make haste, and come down; for to day I must abide at thy house.
+19: 6	Finish this verse: And he made haste ...?	and came down, and received him joyfully.
+19: 7	When they saw it, what happened?	They all murmured, saying, That he was gone to be guest with a man that is a sinner
+19: 8	How does this verse end: And Zacchaeus stood, and said unto the Lord; Behold, Lord, the half ...?	of my goods I give to the poor; and if I have taken any thing from any man by false accusation, I restore him fourfold.
+19: 8	Quote Luke 19:8?	And Zacchaeus stood, and said unto the Lord; Behold, Lord, the half of my goods I give to the poor; and if I have taken any thing from any man by false accusation, I restore him fourfold.
+19: 9	Quote Luke 19:9?	And Jesus said unto him, This day is salvation come to this house, forsomuch as he also is a son of Abraham.
+19: 9	Who said, "This day is salvation come to this house ..."?	Jesus
+19:10	Finish this verse: For the Son of man is ...?	come to seek and to save that which was lost.
+19:10	What does Luke 19:10 say?	For the Son of man is come to seek and to save that which was lost.
+19:11	Finish this verse: And as they heard these things, he added and spake a parable ...?	because he was nigh to Jerusalem, and because they thought that the kingdom of God should immediately appear.
+19:12	Finish this verse: He said therefore, A certain nobleman went into ...?	a far country to receive for himself a kingdom, and to return.
+19:13	Finish this verse: And he called his ten servants, and ...?	delivered them ten pounds, and said unto them, Occupy till I come.
+19:14	How does this verse end: But his citizens hated him, and sent a ...?	message after him, saying, We will not have this man to reign over us.
+19:15	How does this verse end: And it came to pass, that when he was returned, having received ...?	the kingdom, then he commanded these servants to be called unto him, to whom he had given the money, that he might know how much every man had ...
+19:16	How many pounds are spoken of in Luke 19:16?	Ten pounds
+19:17	How does this verse end: And he said unto him, Well, thou good servant ...?	because thou hast been faithful in a very little, have thou authority over ten cities.
+19:18	Finish this verse: And the second came ...?	saying, Lord, thy pound hath gained five pounds.
+19:18	What does Luke 19:18 say?	And the second came, saying, Lord, thy pound hath gained five pounds.
+19:19	How many cities are spoken of in Luke 19:19?	Five cities
+19:20	How does this verse end: And another came, saying, Lord, behold, here ...?	is thy pound, which I have kept laid up in a napkin
+19:21	How does this verse end: For I feared thee, because thou art an austere man ...?	thou takest up that thou layedst not down, and reapest that thou didst not sow.
+19:22	What was said unto him in Luke 19:22?	Out of thine own mouth will I judge thee, thou wicked servant. Thou knewest that I was an austere man, taking up that I laid not down, and reaping that I did not sow
+19:23	How does this verse end: Wherefore then gavest not thou my money into ...?	the bank, that at my coming I might have required mine own with usury?
+19:24	Finish this verse: And he said unto them that stood by ...?	Take from him the pound, and give it to him that hath ten pounds.
+19:25	Finish this verse: (And they said unto ...?	him, Lord, he hath ten pounds.)
+19:26	Finish this verse: For I say unto you, That unto every one which hath shall ...?	be given; and from him that hath not, even that he hath shall be taken away from him.
+19:27	Finish this verse: But those mine enemies, which would not that ...?	I should reign over them, bring hither, and slay them before me.
+19:28	How does this verse end: And when he had thus ...?	spoken, he went before, ascending up to Jerusalem.
+19:28	Quote Luke 19:28?	And when he had thus spoken, he went before, ascending up to Jerusalem.
+19:29	How does this verse end: And it came to pass, when he was come nigh to ...?	Bethphage and Bethany, at the mount called the mount of Olives, he sent two of his disciples
+19:30	Finish this verse: Saying, Go ye into the village over against you; in the which ...?	at your entering ye shall find a colt tied, whereon yet never man sat: loose him, and bring him hither.
+19:31	Finish this verse: And if any man ask you, Why do ye ...?	loose him? thus shall ye say unto him, Because the Lord hath need of him.
+19:31	What does Luke 19:31 say?	And if any man ask you, Why do ye loose him? thus shall ye say unto him, Because the Lord hath need of him.
+19:32	Finish this verse: And they that were sent went ...?	their way, and found even as he had said unto them.
+19:33	Finish this verse: And as they were loosing the colt ...?	the owners thereof said unto them, Why loose ye the colt?
+19:34	How does this verse end: And they said ...?	The Lord hath need of him.
+19:34	Quote Luke 19:34?	And they said, The Lord hath need of him.
+19:35	How does this verse end: And they brought him to Jesus: and ...?	they cast their garments upon the colt, and they set Jesus thereon.
+19:36	How does this verse end: And as he went ...?	they spread their clothes in the way.
+19:37	How does this verse end: And when he was come nigh, even now at the descent of ...?	the mount of Olives, the whole multitude of the disciples began to rejoice and praise God with a loud voice for all the mighty works that they had seen
+19:37	Quote Luke 19:37?	And when he was come nigh, even now at the descent of the mount of Olives, the whole multitude of the disciples began to rejoice and praise God with a loud voice for all the mighty works that they had seen
+19:38	Finish this verse: Saying, Blessed be the King that cometh in ...?	the name of the Lord: peace in heaven, and glory in the highest.
+19:39	Finish this verse: And some of the Pharisees from ...?	among the multitude said unto him, Master, rebuke thy disciples.
+19:39	What does Luke 19:39 say?	And some of the Pharisees from among the multitude said unto him, Master, rebuke thy disciples.
+19:40	To whom did Jesus say, "I tell you that ..."?	The multitude
+19:41	How does this verse end: And when he was come ...?	near, he beheld the city, and wept over it
+19:41	Quote Luke 19:41?	And when he was come near, he beheld the city, and wept over it
+19:42	How does this verse end: Saying, If thou hadst known, even thou, at least in this ...?	thy day, the things which belong unto thy peace! but now they are hid from thine eyes.
+19:43	How does this verse end: For the days shall come upon thee, that thine enemies ...?	shall cast a trench about thee, and compass thee round, and keep thee in on every side
+19:44	Finish this verse: And shall lay thee even with the ground, and thy children within ...?	thee; and they shall not leave in thee one stone upon another; because thou knewest not the time of thy visitation.
+19:45	Finish this verse: And he went into the temple, and ...?	began to cast out them that sold therein, and them that bought
+19:45	What does Luke 19:45 say?	And he went into the temple, and began to cast out them that sold therein, and them that bought
+19:46	Finish this verse: Saying unto them, It is written, My house ...?	is the house of prayer: but ye have made it a den of thieves.
+19:47	Finish this verse: And he taught daily in the temple. But the ...?	chief priests and the scribes and the chief of the people sought to destroy him
+19:47	What does Luke 19:47 say?	And he taught daily in the temple. But the chief priests and the scribes and the chief of the people sought to destroy him
+19:48	How does this verse end: And could not find what they might ...?	do: for all the people were very attentive to hear him.
+20: 1	Finish this verse: And it came to pass, that on one of those days, as ...?	he taught the people in the temple, and preached the gospel, the chief priests and the scribes came upon him with the elders
+20: 1	What does Luke 20:1 say?	And it came to pass, that on one of those days, as he taught the people in the temple, and preached the gospel, the chief priests and the scribes came upon him with the elders
+20: 2	Finish this verse: And spake unto him, saying, Tell us, by what ...?	authority doest thou these things? or who is he that gave thee this authority?
+20: 3	Finish this verse: And he answered and said unto ...?	them, I will also ask you one thing; and answer me
+20: 4	How does this verse end: The baptism of John ...?	was it from heaven, or of men?
+20: 5	How does this verse end: And they reasoned with themselves, saying, If we ...?	shall say, From heaven; he will say, Why then believed ye him not?
+20: 5	Quote Luke 20:5?	And they reasoned with themselves, saying, If we shall say, From heaven; he will say, Why then believed ye him not?
+20: 6	How does this verse end: But and if we say, Of men; all ...?	the people will stone us: for they be persuaded that John was a prophet.
+20: 7	How does this verse end: And they answered, that ...?	they could not tell whence it was.
+20: 7	Quote Luke 20:7?	And they answered, that they could not tell whence it was.
+20: 8	Finish this verse: And Jesus said unto them, Neither ...?	tell I you by what authority I do these things.
+20: 9	Finish this verse: Then began he to speak to the people this parable; A certain ...?	man planted a vineyard, and let it forth to husbandmen, and went into a far country for a long time.
+20:10	Finish this verse: And at the season he sent a servant to the husbandmen, that ...?	they should give him of the fruit of the vineyard: but the husbandmen beat him, and sent him away empty.
+20:11	Finish this verse: And again he sent another servant: and they ...?	beat him also, and entreated him shamefully, and sent him away empty.
+20:12	Finish this verse: And again he sent a third ...?	and they wounded him also, and cast him out.
+20:13	Finish this verse: Then said the lord of the vineyard, What shall I ...?	do? I will send my beloved son: it may be they will reverence him when they see him.
+20:14	How does this verse end: But when the husbandmen saw him, they reasoned among themselves ...?	saying, This is the heir: come, let us kill him, that the inheritance may be ours.
+20:15	How does this verse end: So they cast him out of the vineyard ...?	and killed him. What therefore shall the lord of the vineyard do unto them?
+20:16	How does this verse end: He shall come and destroy these husbandmen, and shall ...?	give the vineyard to others. And when they heard it, they said, God forbid.
+20:17	How does this verse end: And he beheld them, and said, What is this then that ...?	is written, The stone which the builders rejected, the same is become the head of the corner?
+20:17	Quote Luke 20:17?	And he beheld them, and said, What is this then that is written, The stone which the builders rejected, the same is become the head of the corner?
+20:18	Finish this verse: Whosoever shall fall upon that stone shall be ...?	broken; but on whomsoever it shall fall, it will grind him to powder.
+20:18	What does Luke 20:18 say?	Whosoever shall fall upon that stone shall be broken; but on whomsoever it shall fall, it will grind him to powder.
+20:19	Finish this verse: And the chief priests and the scribes the same hour sought to ...?	lay hands on him; and they feared the people: for they perceived that he had spoken this parable against them.
+20:20	How does this verse end: And they watched him, and sent forth spies, which should feign themselves ...?	just men, that they might take hold of his words, that so they might deliver him unto the power and authority of the governor.
+20:20	Quote Luke 20:20?	And they watched him, and sent forth spies, which should feign themselves just men, that they might take hold of his words, that so they might deliver him unto the power and authority of the governor.
+20:21	How does this verse end: And they asked him, saying, Master, we know that thou sayest ...?	and teachest rightly, neither acceptest thou the person of any, but teachest the way of God truly
+20:22	How does this verse end: Is it lawful for ...?	us to give tribute unto Caesar, or no?
+20:23	How does this verse end: But he perceived their craftiness ...?	and said unto them, Why tempt ye me?
+20:24	Finish this verse: Shew me a penny. Whose image ...?	and superscription hath it? They answered and said, Caesar's.
+20:25	Finish this verse: And he said unto them, Render therefore unto ...?	Caesar the things which be Caesar's, and unto God the things which be God's.
+20:25	What does Luke 20:25 say?	And he said unto them, Render therefore unto Caesar the things which be Caesar's, and unto God the things which be God's.
+20:26	Finish this verse: And they could not take hold of his ...?	words before the people: and they marvelled at his answer, and held their peace.
+20:26	What does Luke 20:26 say?	And they could not take hold of his words before the people: and they marvelled at his answer, and held their peace.
+20:27	Finish this verse: Then came to him certain of the ...?	Sadducees, which deny that there is any resurrection; and they asked him
+20:28	How does this verse end: Saying, Master, Moses wrote unto us, If any man's brother die, having ...?	a wife, and he die without children, that his brother should take his wife, and raise up seed unto his brother.
+20:29	How does this verse end: There were therefore seven brethren: and ...?	the first took a wife, and died without children.
+20:30	Finish this verse: And the second took ...?	her to wife, and he died childless.
+20:31	Finish this verse: And the third took her; and in ...?	like manner the seven also: and they left no children, and died.
+20:32	Finish this verse: Last of all ...?	the woman died also.
+20:33	Finish this verse: Therefore in the resurrection whose wife ...?	of them is she? for seven had her to wife.
+20:34	How does this verse end: And Jesus answering said unto them ...?	The children of this world marry, and are given in marriage
+20:35	How does this verse end: But they which shall be accounted worthy to obtain ...?	that world, and the resurrection from the dead, neither marry, nor are given in marriage
+20:35	Quote Luke 20:35?	But they which shall be accounted worthy to obtain that world, and the resurrection from the dead, neither marry, nor are given in marriage
+20:36	How does this verse end: Neither can they die any more: for they are equal ...?	unto the angels; and are the children of God, being the children of the resurrection.
+20:36	Quote Luke 20:36?	Neither can they die any more: for they are equal unto the angels; and are the children of God, being the children of the resurrection.
+20:37	How does this verse end: Now that the dead are raised, even Moses shewed at the bush ...?	when he calleth the Lord the God of Abraham, and the God of Isaac, and the God of Jacob.
+20:38	Finish this verse: For he is not a God of ...?	the dead, but of the living: for all live unto him.
+20:39	What does Luke 20:39 say?	Then certain of the scribes answering said, Master, thou hast well said.
+20:39	Who said, "Master, thou hast well said ..."?	The scribes
+20:40	How does this verse end: And after that they ...?	durst not ask him any question at all.
+20:41	How does this verse end: And he said unto them ...?	How say they that Christ is David's son?
+20:41	Quote Luke 20:41?	And he said unto them, How say they that Christ is David's son?
+20:42	How does this verse end: And David himself saith in the book of ...?	Psalms, The LORD said unto my Lord, Sit thou on my right hand
+20:43	How does this verse end: Till I make ...?	thine enemies thy footstool.
+20:44	Finish this verse: David therefore calleth him ...?	Lord, how is he then his son?
+20:45	Finish this verse: Then in the audience of ...?	all the people he said unto his disciples
+20:46	Finish this verse: Beware of the scribes, which desire to walk in long robes, and ...?	love greetings in the markets, and the highest seats in the synagogues, and the chief rooms at feasts
+20:46	What does Luke 20:46 say?	Beware of the scribes, which desire to walk in long robes, and love greetings in the markets, and the highest seats in the synagogues, and the chief rooms at feasts
+20:47	Finish this verse: Which devour widows' houses, and for ...?	a shew make long prayers: the same shall receive greater damnation.
+21: 1	How does this verse end: And he looked up, and saw ...?	the rich men casting their gifts into the treasury.
+21: 2	How does this verse end: And he saw also a ...?	certain poor widow casting in thither two mites.
+21: 2	Quote Luke 21:2?	And he saw also a certain poor widow casting in thither two mites.
+21: 3	How does this verse end: And he said, Of a truth I say ...?	unto you, that this poor widow hath cast in more than they all
+21: 4	Finish this verse: For all these have of their abundance cast in unto the ...?	offerings of God: but she of her penury hath cast in all the living that she had.
+21: 5	Finish this verse: And as some spake of the temple ...?	how it was adorned with goodly stones and gifts, he said
+21: 5	What does Luke 21:5 say?	And as some spake of the temple, how it was adorned with goodly stones and gifts, he said
+21: 6	Finish this verse: As for these things which ye behold, the days will come ...?	in the which there shall not be left one stone upon another, that shall not be thrown down.
+21: 7	Finish this verse: And they asked him, saying, Master, but when shall these ...?	things be? and what sign will there be when these things shall come to pass?
+21: 8	How does this verse end: And he said, Take heed that ye be not deceived: for many ...?	shall come in my name, saying, I am Christ; and the time draweth near: go ye not therefore after them.
+21: 8	Quote Luke 21:8?	And he said, Take heed that ye be not deceived: for many shall come in my name, saying, I am Christ; and the time draweth near: go ye not therefore after them.
+21: 9	How does this verse end: But when ye shall hear of wars and commotions, be not ...?	terrified: for these things must first come to pass; but the end is not by and by.
+21:10	How does this verse end: Then said he unto them ...?	Nation shall rise against nation, and kingdom against kingdom
+21:11	How does this verse end: And great earthquakes shall be in divers places, and ...?	famines, and pestilences; and fearful sights and great signs shall there be from heaven.
+21:12	How does this verse end: But before all these, they shall lay their hands on you, and ...?	persecute you, delivering you up to the synagogues, and into prisons, being brought before kings and rulers for my name's sake.
+21:13	How does this verse end: And it shall ...?	turn to you for a testimony.
+21:14	Finish this verse: Settle it therefore in your ...?	hearts, not to meditate before what ye shall answer
+21:15	Finish this verse: For I will give you a mouth and ...?	wisdom, which all your adversaries shall not be able to gainsay nor resist.
+21:15	What does Luke 21:15 say?	For I will give you a mouth and wisdom, which all your adversaries shall not be able to gainsay nor resist.
+21:16	Finish this verse: And ye shall be betrayed both by parents, and brethren ...?	and kinsfolks, and friends; and some of you shall they cause to be put to death.
+21:17	Finish this verse: And ye shall be ...?	hated of all men for my name's sake.
+21:18	How does this verse end: But there shall not ...?	an hair of your head perish.
+21:19	How does this verse end: In your patience ...?	possess ye your souls.
+21:20	Finish this verse: And when ye shall see Jerusalem ...?	compassed with armies, then know that the desolation thereof is nigh.
+21:21	Finish this verse: Then let them which are in Judaea flee to the mountains; and ...?	let them which are in the midst of it depart out; and let not them that are in the countries enter thereinto.
+21:21	What does Luke 21:21 say?	Then let them which are in Judaea flee to the mountains; and let them which are in the midst of it depart out; and let not them that are in the countries enter thereinto.
+21:22	Finish this verse: For these be the days of ...?	vengeance, that all things which are written may be fulfilled.
+21:23	Finish this verse: But woe unto them that are with child, and to them that ...?	give suck, in those days! for there shall be great distress in the land, and wrath upon this people.
+21:23	What does Luke 21:23 say?	But woe unto them that are with child, and to them that give suck, in those days! for there shall be great distress in the land, and wrath upon this people.
+21:24	How does this verse end: And they shall fall by the edge of the sword, and shall ...?	be led away captive into all nations: and Jerusalem shall be trodden down of the Gentiles, until the times of the Gentiles be fulfilled.
+21:25	How does this verse end: And there shall be signs in the sun, and in the moon ...?	and in the stars; and upon the earth distress of nations, with perplexity; the sea and the waves roaring
+21:26	How does this verse end: Men's hearts failing them for fear, and for looking after ...?	those things which are coming on the earth: for the powers of heaven shall be shaken.
+21:27	How does this verse end: And then shall they see the Son ...?	of man coming in a cloud with power and great glory.
+21:27	Quote Luke 21:27?	And then shall they see the Son of man coming in a cloud with power and great glory.
+21:28	Finish this verse: And when these things begin to come to ...?	pass, then look up, and lift up your heads; for your redemption draweth nigh.
+21:29	Finish this verse: And he spake to them a ...?	parable; Behold the fig tree, and all the trees
+21:29	What does Luke 21:29 say?	And he spake to them a parable; Behold the fig tree, and all the trees
+21:30	How does this verse end: When they now shoot forth, ye see and ...?	know of your own selves that summer is now nigh at hand.
+21:30	Quote Luke 21:30?	When they now shoot forth, ye see and know of your own selves that summer is now nigh at hand.
+21:31	How does this verse end: So likewise ye, when ye see these things ...?	come to pass, know ye that the kingdom of God is nigh at hand.
+21:32	How does this verse end: Verily I say unto you, This ...?	generation shall not pass away, till all be fulfilled.
+21:33	How does this verse end: Heaven and earth shall pass ...?	away: but my words shall not pass away.
+21:34	Finish this verse: And take heed to yourselves, lest at any time your hearts be ...?	overcharged with surfeiting, and drunkenness, and cares of this life, and so that day come upon you unawares.
+21:34	What does Luke 21:34 say?	And take heed to yourselves, lest at any time your hearts be overcharged with surfeiting, and drunkenness, and cares of this life, and so that day come upon you unawares.
+21:35	Finish this verse: For as a snare shall it come ...?	on all them that dwell on the face of the whole earth.
+21:36	Finish this verse: Watch ye therefore, and pray always, that ye may be accounted worthy ...?	to escape all these things that shall come to pass, and to stand before the Son of man.
+21:36	What does Luke 21:36 say?	Watch ye therefore, and pray always, that ye may be accounted worthy to escape all these things that shall come to pass, and to stand before the Son of man.
+21:37	Finish this verse: And in the day time he was teaching in the temple ...?	and at night he went out, and abode in the mount that is called the mount of Olives.
+21:38	How does this verse end: And all the people came early in ...?	the morning to him in the temple, for to hear him.
+22: 1	Finish this verse: Now the feast of unleavened ...?	bread drew nigh, which is called the Passover.
+22: 2	Finish this verse: And the chief priests and scribes ...?	sought how they might kill him; for they feared the people.
+22: 3	Finish this verse: Then entered Satan into Judas ...?	surnamed Iscariot, being of the number of the twelve.
+22: 3	What does Luke 22:3 say?	Then entered Satan into Judas surnamed Iscariot, being of the number of the twelve.
+22: 4	How does this verse end: And he went his way, and communed with ...?	the chief priests and captains, how he might betray him unto them.
+22: 5	How does this verse end: And they were glad ...?	and covenanted to give him money.
+22: 5	Quote Luke 22:5?	And they were glad, and covenanted to give him money.
+22: 6	How does this verse end: And he promised, and sought opportunity ...?	to betray him unto them in the absence of the multitude.
+22: 7	How does this verse end: Then came the day of ...?	unleavened bread, when the passover must be killed.
+22: 8	Finish this verse: And he sent Peter and John ...?	saying, Go and prepare us the passover, that we may eat.
+22: 9	Finish this verse: And they said unto ...?	him, Where wilt thou that we prepare?
+22:10	How does this verse end: And he said unto them, Behold, when ye are entered into the ...?	city, there shall a man meet you, bearing a pitcher of water; follow him into the house where he entereth in.
+22:11	How does this verse end: And ye shall say unto the goodman of the house, The ...?	Master saith unto thee, Where is the guestchamber, where I shall eat the passover with my disciples?
+22:12	How does this verse end: And he shall shew you ...?	a large upper room furnished: there make ready.
+22:12	Quote Luke 22:12?	And he shall shew you a large upper room furnished: there make ready.
+22:13	How does this verse end: And they went, and found as ...?	he had said unto them: and they made ready the passover.
+22:14	Finish this verse: And when the hour was come ...?	he sat down, and the twelve apostles with him.
+22:14	What does Luke 22:14 say?	And when the hour was come, he sat down, and the twelve apostles with him.
+22:15	Finish this verse: And he said unto them, With desire ...?	I have desired to eat this passover with you before I suffer
+22:15	What does Luke 22:15 say?	And he said unto them, With desire I have desired to eat this passover with you before I suffer
+22:16	Finish this verse: For I say unto you, I will not ...?	any more eat thereof, until it be fulfilled in the kingdom of God.
+22:16	What does Luke 22:16 say?	For I say unto you, I will not any more eat thereof, until it be fulfilled in the kingdom of God.
+22:17	Finish this verse: And he took the cup, and ...?	gave thanks, and said, Take this, and divide it among yourselves
+22:18	How does this verse end: For I say unto you, I will not ...?	drink of the fruit of the vine, until the kingdom of God shall come.
+22:19	How does this verse end: And he took bread, and gave thanks, and brake it, and gave ...?	unto them, saying, This is my body which is given for you: this do in remembrance of me.
+22:20	Finish this verse: Likewise also the cup after supper, saying, This ...?	cup is the new testament in my blood, which is shed for you.
+22:21	Finish this verse: But, behold, the hand of him ...?	that betrayeth me is with me on the table.
+22:22	Finish this verse: And truly the Son of man goeth, as ...?	it was determined: but woe unto that man by whom he is betrayed!
+22:23	Finish this verse: And they began to enquire among ...?	themselves, which of them it was that should do this thing.
+22:24	How does this verse end: And there was also a strife ...?	among them, which of them should be accounted the greatest.
+22:25	How does this verse end: And he said unto them, The kings of the ...?	Gentiles exercise lordship over them; and they that exercise authority upon them are called benefactors.
+22:26	How does this verse end: But ye shall not be so: but he that is greatest ...?	among you, let him be as the younger; and he that is chief, as he that doth serve.
+22:27	How does this verse end: For whether is greater, he that sitteth at meat, or he ...?	that serveth? is not he that sitteth at meat? but I am among you as he that serveth.
+22:28	Finish this verse: Ye are they which ...?	have continued with me in my temptations.
+22:29	Finish this verse: And I appoint unto you ...?	a kingdom, as my Father hath appointed unto me
+22:30	How does this verse end: That ye may eat and drink at my ...?	table in my kingdom, and sit on thrones judging the twelve tribes of Israel.
+22:31	How does this verse end: And the Lord said, Simon, Simon, behold, Satan ...?	hath desired to have you, that he may sift you as wheat
+22:31	Quote Luke 22:31?	And the Lord said, Simon, Simon, behold, Satan hath desired to have you, that he may sift you as wheat
+22:32	How does this verse end: But I have prayed for thee, that ...?	thy faith fail not: and when thou art converted, strengthen thy brethren.
+22:33	How does this verse end: And he said unto him, Lord, I ...?	am ready to go with thee, both into prison, and to death.
+22:34	Finish this verse: And he said, I tell thee, Peter, the cock ...?	shall not crow this day, before that thou shalt thrice deny that thou knowest me.
+22:35	Finish this verse: And he said unto them, When I sent you ...?	without purse, and scrip, and shoes, lacked ye any thing? And they said, Nothing.
+22:36	Finish this verse: Then said he unto them, But now, he that hath a purse ...?	let him take it, and likewise his scrip: and he that hath no sword, let him sell his garment, and buy one.
+22:37	Finish this verse: For I say unto you, that this that is written must yet ...?	be accomplished in me, And he was reckoned among the transgressors: for the things concerning me have an end.
+22:38	How does this verse end: And they said, Lord, behold, here ...?	are two swords. And he said unto them, It is enough.
+22:39	How does this verse end: And he came out, and went, as he ...?	was wont, to the mount of Olives; and his disciples also followed him.
+22:39	Quote Luke 22:39?	And he came out, and went, as he was wont, to the mount of Olives; and his disciples also followed him.
+22:40	Finish this verse: And when he was at the place ...?	he said unto them, Pray that ye enter not into temptation.
+22:41	Finish this verse: And he was withdrawn from them ...?	about a stone's cast, and kneeled down, and prayed
+22:42	Finish this verse: Saying, Father, if thou be willing, remove ...?	this cup from me: nevertheless not my will, but thine, be done.
+22:42	What does Luke 22:42 say?	Saying, Father, if thou be willing, remove this cup from me: nevertheless not my will, but thine, be done.
+22:43	Finish this verse: And there appeared an ...?	angel unto him from heaven, strengthening him.
+22:44	How does this verse end: And being in an agony he prayed more earnestly: and ...?	his sweat was as it were great drops of blood falling down to the ground.
+22:45	How does this verse end: And when he rose up from prayer ...?	and was come to his disciples, he found them sleeping for sorrow
+22:46	How does this verse end: And said unto them, Why sleep ...?	ye? rise and pray, lest ye enter into temptation.
+22:47	How does this verse end: And while he yet spake, behold a multitude, and he that ...?	was called Judas, one of the twelve, went before them, and drew near unto Jesus to kiss him.
+22:48	Who said, "Judas, betrayest thou the Son of man with ..."?	Jesus
+22:49	When they which were about him saw what would follow, what happened?	They said unto him, Lord, shall we smite with the sword
+22:50	How does this verse end: And one of them smote the ...?	servant of the high priest, and cut off his right ear.
+22:50	Quote Luke 22:50?	And one of them smote the servant of the high priest, and cut off his right ear.
+22:51	How does this verse end: And Jesus answered and said, Suffer ...?	ye thus far. And he touched his ear, and healed him.
+22:52	How does this verse end: Then Jesus said unto the chief priests, and captains of the temple ...?	and the elders, which were come to him, Be ye come out, as against a thief, with swords and staves?
+22:53	How does this verse end: When I was daily with you in the temple, ye ...?	stretched forth no hands against me: but this is your hour, and the power of darkness.
+22:53	Quote Luke 22:53?	When I was daily with you in the temple, ye stretched forth no hands against me: but this is your hour, and the power of darkness.
+22:54	What does Luke 22:54 say?	Then took they him, and led him, and brought him into the high priest's house. And Peter followed afar off.
+22:54	Which disciple followed afar off?	Peter
+22:55	Finish this verse: And when they had kindled a fire in the ...?	midst of the hall, and were set down together, Peter sat down among them.
+22:56	What does Luke 22:56 say?	But a certain maid beheld him as he sat by the fire, and earnestly looked upon him, and said, This man was also with him.
+22:56	What did a certain maid say in Luke 22:56?	This man was also with him.
+22:57	Finish this verse: And he denied him ...?	saying, Woman, I know him not.
+22:58	How does this verse end: And after a little while another saw him ...?	and said, Thou art also of them. And Peter said, Man, I am not.
+22:59	How does this verse end: And about the space of one hour after another confidently ...?	affirmed, saying, Of a truth this fellow also was with him: for he is a Galilaean.
+22:60	What did Peter say in Luke 22:60?	Man, I know not what thou sayest
+22:61	Finish this verse: And the Lord turned, and looked upon Peter. And Peter remembered the ...?	word of the Lord, how he had said unto him, Before the cock crow, thou shalt deny me thrice.
+22:62	Finish this verse: And Peter went ...?	out, and wept bitterly.
+22:63	Finish this verse: And the men that ...?	held Jesus mocked him, and smote him.
+22:63	What does Luke 22:63 say?	And the men that held Jesus mocked him, and smote him.
+22:64	How does this verse end: And when they had blindfolded him, they struck him ...?	on the face, and asked him, saying, Prophesy, who is it that smote thee?
+22:65	How does this verse end: And many other ...?	things blasphemously spake they against him.
+22:66	How does this verse end: And as soon as it was day, the elders of the ...?	people and the chief priests and the scribes came together, and led him into their council, saying
+22:67	How does this verse end: Art thou the ...?	Christ? tell us. And he said unto them, If I tell you, ye will not believe
+22:68	Finish this verse: And if I also ask you ...?	ye will not answer me, nor let me go.
+22:69	Finish this verse: Hereafter shall the Son of man ...?	sit on the right hand of the power of God.
+22:70	What was said unto them in Luke 22:70?	Ye say that I am.
+22:71	How does this verse end: And they said, What need we any ...?	further witness? for we ourselves have heard of his own mouth.
+23: 1	How does this verse end: And the whole multitude ...?	of them arose, and led him unto Pilate.
+23: 2	How does this verse end: And they began to accuse him, saying, We found this fellow ...?	perverting the nation, and forbidding to give tribute to Caesar, saying that he himself is Christ a King.
+23: 3	Who said, "Thou sayest it ..."?	Pilate
+23: 4	Finish this verse: Then said Pilate to the chief priests ...?	and to the people, I find no fault in this man.
+23: 4	What does Luke 23:4 say?	Then said Pilate to the chief priests and to the people, I find no fault in this man.
+23: 5	Finish this verse: And they were the more fierce, saying, He ...?	stirreth up the people, teaching throughout all Jewry, beginning from Galilee to this place.
+23: 6	What does Luke 23:6 say?	When Pilate heard of Galilee, he asked whether the man were a Galilaean.
+23: 6	When Pilate heard of Galilee, what happened?	He asked whether the man were a Galilaean
+23: 7	Finish this verse: And as soon as he knew that he belonged unto ...?	Herod's jurisdiction, he sent him to Herod, who himself also was at Jerusalem at that time.
+23: 8	How does this verse end: And when Herod saw Jesus, he was exceeding glad: for he was ...?	desirous to see him of a long season, because he had heard many things of him; and he hoped to have seen some miracle done by him.
+23: 9	How does this verse end: Then he questioned with him ...?	in many words; but he answered him nothing.
+23:10	Finish this verse: And the chief priests ...?	and scribes stood and vehemently accused him.
+23:11	Finish this verse: And Herod with his men of war set him at ...?	nought, and mocked him, and arrayed him in a gorgeous robe, and sent him again to Pilate.
+23:11	What does Luke 23:11 say?	And Herod with his men of war set him at nought, and mocked him, and arrayed him in a gorgeous robe, and sent him again to Pilate.
+23:12	Finish this verse: And the same day Pilate and Herod ...?	were made friends together: for before they were at enmity between themselves.
+23:13	Finish this verse: And Pilate, when he had called ...?	together the chief priests and the rulers and the people
+23:14	How does this verse end: Said unto them, Ye have brought this man unto me, as one ...?	that perverteth the people: and, behold, I, having examined him before you, have found no fault in this man touching those things whereof ye accuse him
+23:15	How does this verse end: No, nor yet Herod: for I sent you ...?	to him; and, lo, nothing worthy of death is done unto him.
+23:16	How does this verse end: I will therefore ...?	chastise him, and release him.
+23:17	How does this verse end: (For of necessity he ...?	must release one unto them at the feast.)
+23:18	Finish this verse: And they cried out all at ...?	once, saying, Away with this man, and release unto us Barabbas
+23:19	Finish this verse: (Who for a certain sedition made ...?	in the city, and for murder, was cast into prison.)
+23:19	What does Luke 23:19 say?	(Who for a certain sedition made in the city, and for murder, was cast into prison.)
+23:20	How does this verse end: Pilate therefore, willing to ...?	release Jesus, spake again to them.
+23:20	Quote Luke 23:20?	Pilate therefore, willing to release Jesus, spake again to them.
+23:21	How does this verse end: But they cried ...?	saying, Crucify him, crucify him.
+23:22	How does this verse end: And he said unto them the third time, Why, what evil hath ...?	he done? I have found no cause of death in him: I will therefore chastise him, and let him go.
+23:22	Quote Luke 23:22?	And he said unto them the third time, Why, what evil hath he done? I have found no cause of death in him: I will therefore chastise him, and let him go.
+23:23	How does this verse end: And they were instant with loud voices, requiring that ...?	he might be crucified. And the voices of them and of the chief priests prevailed.
+23:24	What did Pilate give?	Sentence that it should be as they required
+23:25	Finish this verse: And he released unto them him that for sedition and ...?	murder was cast into prison, whom they had desired; but he delivered Jesus to their will.
+23:26	Finish this verse: And as they led him away, they laid hold upon one Simon ...?	a Cyrenian, coming out of the country, and on him they laid the cross, that he might bear it after Jesus.
+23:27	Finish this verse: And there followed him a great company ...?	of people, and of women, which also bewailed and lamented him.
+23:28	How does this verse end: But Jesus turning unto them said, Daughters of ...?	Jerusalem, weep not for me, but weep for yourselves, and for your children.
+23:29	How does this verse end: For, behold, the days are coming, in the which they shall ...?	say, Blessed are the barren, and the wombs that never bare, and the paps which never gave suck.
+23:30	Finish this verse: Then shall they begin to say to ...?	the mountains, Fall on us; and to the hills, Cover us.
+23:31	Finish this verse: For if they do these things ...?	in a green tree, what shall be done in the dry?
+23:32	Finish this verse: And there were also two other ...?	malefactors, led with him to be put to death.
+23:33	Finish this verse: And when they were come to the place, which is called Calvary ...?	there they crucified him, and the malefactors, one on the right hand, and the other on the left.
+23:33	What does Luke 23:33 say?	And when they were come to the place, which is called Calvary, there they crucified him, and the malefactors, one on the right hand, and the other on the left.
+23:34	What did Jesus say in Luke 23:34?	Father, forgive them; for they know not what they do
+23:35	How does this verse end: And the people stood beholding. And the rulers also with them ...?	derided him, saying, He saved others; let him save himself, if he be Christ, the chosen of God.
+23:36	How does this verse end: And the soldiers also mocked ...?	him, coming to him, and offering him vinegar
+23:37	How does this verse end: And saying, If thou ...?	be the king of the Jews, save thyself.
+23:37	Quote Luke 23:37?	And saying, If thou be the king of the Jews, save thyself.
+23:38	Finish this verse: And a superscription also was written over him in ...?	letters of Greek, and Latin, and Hebrew, THIS IS THE KING OF THE JEWS.
+23:39	Finish this verse: And one of the malefactors which were hanged ...?	railed on him, saying, If thou be Christ, save thyself and us.
+23:40	How does this verse end: But the other answering rebuked him, saying ...?	Dost not thou fear God, seeing thou art in the same condemnation?
+23:41	How does this verse end: And we indeed justly; for we receive the ...?	due reward of our deeds: but this man hath done nothing amiss.
+23:42	What was said unto Jesus in Luke 23:42?	Lord, remember me when thou comest into thy kingdom.
+23:43	How does this verse end: And Jesus said unto him, Verily I ...?	say unto thee, To day shalt thou be with me in paradise.
+23:44	Finish this verse: And it was about the sixth hour, and ...?	there was a darkness over all the earth until the ninth hour.
+23:45	Finish this verse: And the sun was darkened, and ...?	the veil of the temple was rent in the midst.
+23:46	Finish this verse: And when Jesus had cried with a loud voice, he said ...?	Father, into thy hands I commend my spirit: and having said thus, he gave up the ghost.
+23:46	What does Luke 23:46 say?	And when Jesus had cried with a loud voice, he said, Father, into thy hands I commend my spirit: and having said thus, he gave up the ghost.
+23:47	Finish this verse: Now when the centurion saw what was ...?	done, he glorified God, saying, Certainly this was a righteous man.
+23:48	How does this verse end: And all the people that came together to ...?	that sight, beholding the things which were done, smote their breasts, and returned.
+23:49	How does this verse end: And all his acquaintance, and the women ...?	that followed him from Galilee, stood afar off, beholding these things.
+23:50	Finish this verse: And, behold, there was a man named ...?	Joseph, a counsellor; and he was a good man, and a just
+23:51	Finish this verse: (The same had not consented to the counsel and deed of them;) ...?	he was of Arimathaea, a city of the Jews: who also himself waited for the kingdom of God.
+23:52	Finish this verse: This man went unto ...?	Pilate, and begged the body of Jesus.
+23:53	Finish this verse: And he took it down, and wrapped it in linen ...?	and laid it in a sepulchre that was hewn in stone, wherein never man before was laid.
+23:54	How does this verse end: And that day was ...?	the preparation, and the sabbath drew on.
+23:55	How does this verse end: And the women also, which came with him ...?	from Galilee, followed after, and beheld the sepulchre, and how his body was laid.
+23:56	How does this verse end: And they returned, and prepared spices ...?	and ointments; and rested the sabbath day according to the commandment.
+24: 1	Finish this verse: Now upon the first day of the week, very early in the ...?	morning, they came unto the sepulchre, bringing the spices which they had prepared, and certain others with them.
+24: 2	Finish this verse: And they found the ...?	stone rolled away from the sepulchre.
+24: 3	Finish this verse: And they entered in, and ...?	found not the body of the Lord Jesus.
+24: 3	What does Luke 24:3 say?	And they entered in, and found not the body of the Lord Jesus.
+24: 4	How does this verse end: And it came to pass, as they were ...?	much perplexed thereabout, behold, two men stood by them in shining garments
+24: 4	Quote Luke 24:4?	And it came to pass, as they were much perplexed thereabout, behold, two men stood by them in shining garments
+24: 5	How does this verse end: And as they were afraid, and bowed down their faces ...?	to the earth, they said unto them, Why seek ye the living among the dead?
+24: 6	How does this verse end: He is not here, but is risen ...?	remember how he spake unto you when he was yet in Galilee
+24: 7	How does this verse end: Saying, The Son of man must be delivered into ...?	the hands of sinful men, and be crucified, and the third day rise again.
+24: 8	Finish this verse: And they remembered ...?	his words
+24: 9	Finish this verse: And returned from the sepulchre, and told ...?	all these things unto the eleven, and to all the rest.
+24:10	How does this verse end: It was Mary Magdalene, and Joanna, and Mary the mother ...?	of James, and other women that were with them, which told these things unto the apostles.
+24:11	How does this verse end: And their words seemed to ...?	them as idle tales, and they believed them not.
+24:12	How does this verse end: Then arose Peter, and ran unto the sepulchre; and stooping down, he ...?	beheld the linen clothes laid by themselves, and departed, wondering in himself at that which was come to pass.
+24:12	Quote Luke 24:12?	Then arose Peter, and ran unto the sepulchre; and stooping down, he beheld the linen clothes laid by themselves, and departed, wondering in himself at that which was come to pass.
+24:13	How does this verse end: And, behold, two of them went that same ...?	day to a village called Emmaus, which was from Jerusalem about threescore furlongs.
+24:14	Finish this verse: And they talked together ...?	of all these things which had happened.
+24:15	Finish this verse: And it came to pass, that, while they ...?	communed together and reasoned, Jesus himself drew near, and went with them.
+24:16	Finish this verse: But their eyes were ...?	holden that they should not know him.
+24:17	Finish this verse: And he said unto them, What manner of communications ...?	are these that ye have one to another, as ye walk, and are sad?
+24:18	How does this verse end: And the one of them, whose name was Cleopas, answering said unto ...?	him, Art thou only a stranger in Jerusalem, and hast not known the things which are come to pass there in these days?
+24:19	Quote Luke 24:19?	And he said unto them, What things? And they said unto him, Concerning Jesus of Nazareth, which was a prophet mighty in deed and word before God and all the people
+24:19	What was said unto them in Luke 24:19?	What things? And they said unto him, Concerning Jesus of Nazareth, which was a prophet mighty in deed and word before God and all the people
+24:20	Finish this verse: And how the chief priests and our ...?	rulers delivered him to be condemned to death, and have crucified him.
+24:20	What does Luke 24:20 say?	And how the chief priests and our rulers delivered him to be condemned to death, and have crucified him.
+24:21	Finish this verse: But we trusted that it had been he which should have ...?	redeemed Israel: and beside all this, to day is the third day since these things were done.
+24:22	Finish this verse: Yea, and certain women also of ...?	our company made us astonished, which were early at the sepulchre
+24:23	What does Luke 24:23 say?	And when they found not his body, they came, saying, that they had also seen a vision of angels, which said that he was alive.
+24:23	When they found not his body, what happened?	They came, saying, that they had also seen a vision of angels, which said that he was alive
+24:24	How does this verse end: And certain of them which were with us went to ...?	the sepulchre, and found it even so as the women had said: but him they saw not.
+24:24	Quote Luke 24:24?	And certain of them which were with us went to the sepulchre, and found it even so as the women had said: but him they saw not.
+24:25	Quote Luke 24:25?	Then he said unto them, O fools, and slow of heart to believe all that the prophets have spoken
+24:25	To whom did Jesus say, "O fools, and slow of heart to believe ..."?	The women
+24:26	How does this verse end: Ought not Christ to have ...?	suffered these things, and to enter into his glory?
+24:27	How does this verse end: And beginning at Moses and all the prophets ...?	he expounded unto them in all the scriptures the things concerning himself.
+24:28	Finish this verse: And they drew nigh unto the village, whither ...?	they went: and he made as though he would have gone further.
+24:29	Finish this verse: But they constrained him, saying, Abide with us: for it ...?	is toward evening, and the day is far spent. And he went in to tarry with them.
+24:30	How does this verse end: And it came to pass, as he sat at ...?	meat with them, he took bread, and blessed it, and brake, and gave to them.
+24:31	How does this verse end: And their eyes were opened, and ...?	they knew him; and he vanished out of their sight.
+24:32	How does this verse end: And they said one to another, Did not our heart burn ...?	within us, while he talked with us by the way, and while he opened to us the scriptures?
+24:32	Quote Luke 24:32?	And they said one to another, Did not our heart burn within us, while he talked with us by the way, and while he opened to us the scriptures?
+24:33	How does this verse end: And they rose up the same hour, and returned ...?	to Jerusalem, and found the eleven gathered together, and them that were with them
+24:34	Finish this verse: Saying, The Lord is ...?	risen indeed, and hath appeared to Simon.
+24:35	Finish this verse: And they told what things were done in ...?	the way, and how he was known of them in breaking of bread.
+24:36	Finish this verse: And as they thus spake, Jesus himself stood ...?	in the midst of them, and saith unto them, Peace be unto you.
+24:37	Finish this verse: But they were terrified and ...?	affrighted, and supposed that they had seen a spirit.
+24:38	How does this verse end: And he said unto them, Why ...?	are ye troubled? and why do thoughts arise in your hearts?
+24:38	Quote Luke 24:38?	And he said unto them, Why are ye troubled? and why do thoughts arise in your hearts?
+24:39	How does this verse end: Behold my hands and my feet, that it is I myself ...?	handle me, and see; for a spirit hath not flesh and bones, as ye see me have.
+24:40	Finish this verse: And when he had thus ...?	spoken, he shewed them his hands and his feet.
+24:41	Finish this verse: And while they yet believed not for ...?	joy, and wondered, he said unto them, Have ye here any meat?
+24:42	Finish this verse: And they gave him a ...?	piece of a broiled fish, and of an honeycomb.
+24:43	Finish this verse: And he took ...?	it, and did eat before them.
+24:43	What does Luke 24:43 say?	And he took it, and did eat before them.
+24:44	How does this verse end: And he said unto them, These are the words which I spake ...?	unto you, while I was yet with you, that all things must be fulfilled, which were written in the law of Moses, and in the prophets, and in the psalms ...
+24:45	How does this verse end: Then opened he their ...?	understanding, that they might understand the scriptures
+24:46	How does this verse end: And said unto them, Thus it is written, and ...?	thus it behoved Christ to suffer, and to rise from the dead the third day
+24:47	How does this verse end: And that repentance and remission of sins ...?	should be preached in his name among all nations, beginning at Jerusalem.
+24:47	Quote Luke 24:47?	And that repentance and remission of sins should be preached in his name among all nations, beginning at Jerusalem.
+24:48	Finish this verse: And ye are ...?	witnesses of these things.
+24:49	Finish this verse: And, behold, I send the promise of my Father upon you ...?	but tarry ye in the city of Jerusalem, until ye be endued with power from on high.
+24:50	How does this verse end: And he led them out as far ...?	as to Bethany, and he lifted up his hands, and blessed them.
+24:51	How does this verse end: And it came to pass, while he ...?	blessed them, he was parted from them, and carried up into heaven.
+24:52	How does this verse end: And they worshipped him ...?	and returned to Jerusalem with great joy
+24:53	How does this verse end: And were continually in ...?	the temple, praising and blessing God. Amen.
+24:53	Quote Luke 24:53?	And were continually in the temple, praising and blessing God. Amen.
