@@ -162,6 +162,7 @@ void readRunFiles(Program& p) {
                         std::to_string(SCMAX) + ", so " + std::to_string(SCMAX) + " are used.");
         r.QMAX = SCMAX;
     }
+    tellNotes(p, notes);
     if (r.BCHAP > r.ECHAP || (r.BCHAP == r.ECHAP && r.BVER > r.EVER))
         failRestart(p, "The range of " + styleFile + " runs backwards (" + std::to_string(r.BCHAP) + ":" +
                            std::to_string(r.BVER) + " to " + std::to_string(r.ECHAP) + ":" + std::to_string(r.EVER) +
@@ -170,7 +171,6 @@ void readRunFiles(Program& p) {
     if (!isPlainFileName(out))
         failRestart(p, "The output file name \"" + out + "\" in " + styleFile +
                            " is empty or holds a path separator or \"..\"; output is written in this folder.");
-    tellNotes(p, notes);
 
     buildBankNames(r, p.shared);
 }
