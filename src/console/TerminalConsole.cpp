@@ -40,8 +40,19 @@ void appendCap(const char* name) {
     }
 }
 
+// Puts the terminal back, then dies of the same signal, so a calling shell
+// sees the interrupt as such.
 extern "C" void onSignal(int sig) {
     TerminalConsole::emergencyRestore();
+    struct sigaction dfl {};
+    dfl.sa_handler = SIG_DFL;
+    sigemptyset(&dfl.sa_mask);
+    sigaction(sig, &dfl, nullptr);
+    sigset_t set;
+    sigemptyset(&set);
+    sigaddset(&set, sig);
+    raise(sig);
+    sigprocmask(SIG_UNBLOCK, &set, nullptr);
     _exit(128 + sig);
 }
 
