@@ -32,8 +32,8 @@ void createOrRestart(Program& p, TextWriter& w, const std::string& name, const c
     if (!w.create(p.file(name))) failRestart(p, std::string("Cannot create the ") + what + " " + name + ".");
 }
 
-// Steps 18 to 21: sector the range, let the user look at the table, and offer
-// resectoring when regular questions would repeat early.
+}  // namespace
+
 void sectorRange(Program& p) {
     RunState& r = p.run;
     Console& c = p.con;
@@ -98,8 +98,9 @@ void sectorRange(Program& p) {
         } else {
             c.gotoXY(3, 4);
             c.write("Do you wish to resector? ");
-            const int k = c.readKey();
-            if (k >= 32 && k < 127) c.write(std::string(1, static_cast<char>(k)));
+            int k = c.readKey();
+            if (k == 0) k = c.readKey();  // a cursor key is no answer, and its code no letter
+            else if (k >= 32 && k < 127) c.write(std::string(1, static_cast<char>(k)));
             if (k == 'Y' || k == 'y') {
                 RESECTOR(p);
                 DISPLAY(p);
@@ -111,8 +112,6 @@ void sectorRange(Program& p) {
         }
     }
 }
-
-}  // namespace
 
 void tellNotes(Program& p, const std::vector<std::string>& notes) {
     if (notes.empty()) return;

@@ -25,6 +25,11 @@ void readRunFiles(Program& p);
 // cleared screen and waits for Return. Does nothing when there are none.
 void tellNotes(Program& p, const std::vector<std::string>& notes);
 
+// Steps 18 to 21: sector the range, let the user look at the table, and offer
+// resectoring when regular questions would repeat early. Restarts when the
+// smallest sector has no regular question, or on Esc after a verse table.
+void sectorRange(Program& p);
+
 // Step 26: the approval menu. Returns the choice taken with Return (1: run
 // automatically, 2: approve each quiz); Esc restarts the run.
 int approvalMenu(Program& p);

@@ -29,6 +29,9 @@ int main() {
     } catch (const std::exception& e) {
         fatal = e.what();  // the console is gone by now: the message lands on a sane terminal
         code = 2;
+    } catch (...) {
+        fatal = "unexpected failure";
+        code = 2;
     }
     if (!fatal.empty()) std::fprintf(stderr, "tessarin: fatal error: %s\n", fatal.c_str());
     return code;

@@ -246,3 +246,53 @@ TEST(RunDriver, VerseSectoringWithoutAFitSaysTheSmallestSectorIsEmptyOrEscRestar
         EXPECT_EQ(r.con.keysLeft(), 0u);
     }
 }
+
+// With the sectoring stages still placeholders, MINQZ is whatever the test
+// sets before the sectoring step.
+TEST(RunDriver, RepeatNoticeAfterSectoringByQuestionsStaysUntilReturn) {
+    Session r;
+    r.p.shared.SEC1 = 'Q';
+    r.p.run.MINQZ = 5;
+    r.p.run.QNUM = 10;
+    r.con.keys("\n").enter();  // Return at the table, Return at the notice
+    sectorRange(r.p);
+    EXPECT_TRUE(r.p.run.RES);
+    ASSERT_EQ(r.con.snapshots().size(), 2u);
+    EXPECT_NE(r.con.snapshots()[1].find("Regular question repeats will begin after quiz 5"), std::string::npos);
+    EXPECT_EQ(r.con.snapshots()[1].find("Do you wish to resector?"), std::string::npos);
+    EXPECT_EQ(r.con.keysLeft(), 0u);
+}
+
+TEST(RunDriver, ResectorOfferEchoesTheAnswer) {
+    {
+        Session r;
+        r.p.shared.SEC1 = 'C';
+        r.p.run.BC[1] = 1;  // as if chapter sectoring had built its table
+        r.p.run.MINQZ = 11;
+        r.p.run.QNUM = 12;
+        r.con.keys("n").enter();
+        sectorRange(r.p);
+        EXPECT_FALSE(r.p.run.RES);
+        EXPECT_EQ(r.con.rowText(4).substr(2, 26), "Do you wish to resector? n");
+        EXPECT_EQ(r.con.keysLeft(), 0u);
+    }
+    {
+        Session r;
+        r.p.shared.SEC1 = 'C';
+        r.p.run.BC[1] = 1;
+        r.p.run.MINQZ = 3;
+        r.p.run.QNUM = 12;
+        r.con.keys("y88z");  // after the new table, keys "8" are passed over
+        sectorRange(r.p);
+        EXPECT_EQ(r.con.keysLeft(), 0u);
+    }
+    {
+        Session r;  // twelve or more quizzes before repeats: nothing is asked
+        r.p.shared.SEC1 = 'C';
+        r.p.run.BC[1] = 1;
+        r.p.run.MINQZ = 12;
+        r.p.run.QNUM = 40;
+        sectorRange(r.p);
+        EXPECT_TRUE(r.con.snapshots().empty());
+    }
+}
