@@ -73,7 +73,7 @@ void sectorRange(Program& p) {
             CLR(p);
             c.gotoXY(3, 3);
             c.write("Your smallest sector has 0 regular questions.");
-            if (tableKeyWaiting) c.readKey();
+            if (tableKeyWaiting && c.readKey() == 0) c.readKey();
             c.gotoXY(3, 5);
             c.write("Press Return to continue. ");
             c.readLine();
@@ -89,9 +89,7 @@ void sectorRange(Program& p) {
         if (r.RES) {
             // Kept on screen until Return; the key that closed the table of a
             // sectoring by questions is taken first, so it cannot dismiss it.
-            if (tableKeyWaiting) {
-                if (c.readKey() == 0) c.readKey();
-            }
+            if (tableKeyWaiting && c.readKey() == 0) c.readKey();
             c.gotoXY(3, 5);
             c.write("Press Return to continue. ");
             c.readLine();
