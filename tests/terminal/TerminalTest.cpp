@@ -126,6 +126,7 @@ TEST(Terminal, ExitEndsTheProgramWithTheTerminalRestored) {
     ASSERT_TRUE(t.started());
     ASSERT_TRUE(t.waitFor("rc=")) << t.pane();
     EXPECT_NE(t.pane().find("rc=0"), std::string::npos) << t.pane();
+    EXPECT_EQ(t.pane().find("Tessarin"), std::string::npos);  // back on the shell's own screen
     // stty.after is written just after the status line.
     for (int i = 0; i < 100 && dir.read("stty.after").empty(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
