@@ -1,6 +1,7 @@
 # The two commands a newcomer needs: `make run` and `make test`.
 BUILD ?= build
 WORKSPACE ?= workspace
+SAMPLE ?= data/luke
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all build run test deps clean
@@ -17,11 +18,19 @@ $(BUILD)/CMakeCache.txt: CMakeLists.txt | deps
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
-# A workspace folder (ignored by git) set up from the sample bank on first
-# use; later runs keep the styles and count files made there.
+# The program works in a workspace folder (ignored by git). Files of the
+# sample bank that the workspace lacks are copied in; styles, count files and
+# output made there are never overwritten. An empty or missing sample folder
+# only means an empty workspace.
 run: build
-	@if [ ! -d $(WORKSPACE) ]; then mkdir -p $(WORKSPACE) && cp -n data/luke/* $(WORKSPACE)/ 2>/dev/null; echo "Workspace $(WORKSPACE)/ set up from data/luke/"; fi
-	cd $(WORKSPACE) && ../$(BUILD)/tessarin
+	@mkdir -p $(WORKSPACE)
+	@if [ -d $(SAMPLE) ]; then \
+	  for f in $(SAMPLE)/*; do \
+	    [ -f "$$f" ] || continue; \
+	    [ -e "$(WORKSPACE)/$${f##*/}" ] || cp "$$f" $(WORKSPACE)/; \
+	  done; \
+	fi
+	cd $(WORKSPACE) && $(abspath $(BUILD))/tessarin
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)

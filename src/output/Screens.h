@@ -4,10 +4,15 @@
 
 namespace tess {
 
-void WRITEHDG(Program& p);
-void QUESTWARN(Program& p);
-void SPECWARN(Program& p);
-void APPROVESPEC(Program& p);
-void THANK(Program& p);
+inline constexpr const char* PRODUCT = "Tessarin";
+inline constexpr const char* VERSION = " 25.0";
+inline constexpr const char* ORGANISATION = "Orvalle";
+inline constexpr const char* WEB_ADDRESS = "orvalle.org/tessarin";  // at most 34: the band never reaches (80,25)
+
+void WRITEHDG(Program& p);    // title bands; leaves yellow on blue
+void QUESTWARN(Program& p);   // too few regular questions; waits for Return
+void SPECWARN(Program& p);    // a specialty without questions; waits for two Returns
+void APPROVESPEC(Program& p); // the two approval choices; leaves white on red
+void THANK(Program& p);       // closing screen naming the .inf and .qui files
 
 }  // namespace tess

@@ -1,15 +1,352 @@
 #include "run/Driver.h"
 
+#include <algorithm>
+
+#include "material/ChapterSectoring.h"
+#include "material/Counts.h"
+#include "material/Interrogative.h"
+#include "material/Resector.h"
+#include "material/SectorTable.h"
+#include "material/VerseSectoring.h"
+#include "output/PacketWriter.h"
+#include "output/Screens.h"
+#include "run/StyleFile.h"
+#include "selection/FtvTypes.h"
+#include "selection/QuizAssembly.h"
+#include "specc9/Config.h"
+#include "specc9/Patterns.h"
+
 namespace tess {
 
-void runOnce(Program&) { throw ExitProgram{0}; }  // placeholder
-int runProgram(Program& p) {
-    try {
-        runOnce(p);
-    } catch (const ExitProgram& e) {
-        return e.code;
+namespace {
+
+constexpr int KEY_191 = 191;  // arrives after a verse sector table on some keyboards; passed over
+
+void closeRunFiles(RunState& r) {
+    r.packetFile.close();
+    r.runLog.close();
+    r.listFile.close();
+}
+
+void createOrRestart(Program& p, TextWriter& w, const std::string& name, const char* what) {
+    if (!w.create(p.file(name))) failRestart(p, std::string("Cannot create the ") + what + " " + name + ".");
+}
+
+}  // namespace
+
+void sectorRange(Program& p) {
+    RunState& r = p.run;
+    Console& c = p.con;
+    const char sec = p.shared.SEC1;
+    bool tableKeyWaiting = false;
+
+    if (sec == 'C') {
+        CHAPSEC(p);
+    } else if (sec == 'Q') {
+        RESECTOR(p);
+        r.RES = true;
+        DISPLAY(p);
+        c.waitKey();  // the key stays for the next read
+        tableKeyWaiting = true;
+    } else {
+        if (VERSESEC(p)) {
+            r.RES = false;
+        } else {
+            RESECTOR(p);
+            r.RES = true;
+        }
+        DISPLAY(p);
     }
-    return 0;
+
+    if (sec == 'V') {
+        int k;
+        do k = c.readKey();
+        while (k == KEY_191);
+        if (k == key::Esc) throw RestartRun{};
+    }
+
+    if (r.MINQZ == 0) {
+        // Chapter sectoring reports its smallest sector itself; the others
+        // would restart without a word after the table was dismissed. A
+        // chapter sectoring that built no sector at all has said nothing either.
+        if (sec != 'C' || r.BC[1] == 0) {
+            CLR(p);
+            c.gotoXY(3, 3);
+            c.write("Your smallest sector has 0 regular questions.");
+            if (tableKeyWaiting && c.readKey() == 0) c.readKey();
+            c.gotoXY(3, 5);
+            c.write("Press Return to continue. ");
+            c.readLine();
+        }
+        throw RestartRun{};
+    }
+
+    if (r.MINQZ < r.QNUM && r.MINQZ < 12) {
+        CLR(p);
+        c.gotoXY(3, 3);
+        c.write("Regular question repeats will begin after quiz ");
+        c.write(r.MINQZ);
+        if (r.RES) {
+            // Kept on screen until Return; the key that closed the table of a
+            // sectoring by questions is taken first, so it cannot dismiss it.
+            if (tableKeyWaiting && c.readKey() == 0) c.readKey();
+            c.gotoXY(3, 5);
+            c.write("Press Return to continue. ");
+            c.readLine();
+        } else {
+            c.gotoXY(3, 4);
+            c.write("Do you wish to resector? ");
+            int k = c.readKey();
+            if (k == 0) k = c.readKey();  // a cursor key is no answer, and its code no letter
+            else if (k >= 32 && k < 127) c.write(std::string(1, static_cast<char>(k)));
+            if (k == 'Y' || k == 'y') {
+                RESECTOR(p);
+                DISPLAY(p);
+                while (c.readKey() == '8') {
+                }
+            } else {
+                c.readLine();
+            }
+        }
+    }
+}
+
+void tellNotes(Program& p, const std::vector<std::string>& notes) {
+    if (notes.empty()) return;
+    Console& c = p.con;
+    CLR(p);
+    c.gotoXY(1, 3);
+    int row = 3;
+    for (const auto& n : notes) {
+        if (row > 21) break;  // more than fit: the first ones say enough
+        c.gotoXY(3, row);
+        c.write(n);
+        row = c.whereY() + (c.whereX() > 1 ? 1 : 0);
+    }
+    c.gotoXY(3, 23);
+    c.write("Press Return to continue. ");
+    c.readLine();
+    CLR(p);
+}
+
+void readRunFiles(Program& p) {
+    RunState& r = p.run;
+    Console& c = p.con;
+
+    // "Exit" first: leaving must never depend on the other files.
+    auto name = readRunSettings(p.file(RUN_SETTINGS_FILE));
+    if (!name) failRestart(p, std::string("Cannot read the run settings file ") + RUN_SETTINGS_FILE + ".");
+    if (isExitRequest(*name)) {
+        c.textColor(colour::White);
+        c.textBackground(colour::Black);
+        c.clearScreen();
+        throw ExitProgram{0};
+    }
+    r.NAME = *name;
+
+    std::string error;
+    if (!readVerseTable(p.file(VERSE_FILE), r.EVS, error)) failRestart(p, error);
+
+    if (name->empty()) failRestart(p, std::string(RUN_SETTINGS_FILE) + " names no quiz style.");
+    if (!isPlainFileName(*name))
+        failRestart(p, "The style name \"" + *name + "\" in " + RUN_SETTINGS_FILE +
+                           " holds a path separator or \"..\"; styles are kept in this folder.");
+    const std::string styleFile = *name + ".spe";
+    std::vector<std::string> notes;
+    if (!readStyleFile(p.file(styleFile), r, p.shared, notes)) failRestart(p, notes.back());
+    if (r.QMAX > SCMAX) {
+        notes.push_back(styleFile + ": " + std::to_string(r.QMAX) + " questions per pack; a run has at most " +
+                        std::to_string(SCMAX) + ", so " + std::to_string(SCMAX) + " are used.");
+        r.QMAX = SCMAX;
+    }
+    tellNotes(p, notes);
+    if (r.BCHAP > r.ECHAP || (r.BCHAP == r.ECHAP && r.BVER > r.EVER))
+        failRestart(p, "The range of " + styleFile + " runs backwards (" + std::to_string(r.BCHAP) + ":" +
+                           std::to_string(r.BVER) + " to " + std::to_string(r.ECHAP) + ":" + std::to_string(r.EVER) +
+                           ").");
+    const std::string out = p.shared.NAME4;
+    if (!isPlainFileName(out))
+        failRestart(p, "The output file name \"" + out + "\" in " + styleFile +
+                           " is empty or holds a path separator or \"..\"; output is written in this folder.");
+
+    buildBankNames(r, p.shared);
+}
+
+int approvalMenu(Program& p) {
+    Console& c = p.con;
+    static const char* const choices[] = {"Run specialty combinations automatically    ",
+                                          "Approve specialty combinations for each quiz"};
+    int choice = 1;
+    for (;;) {
+        APPROVESPEC(p);
+        c.gotoXY(16, choice + 2);
+        c.write(choices[choice - 1]);
+        c.textColor(colour::Yellow);
+        c.textBackground(colour::Blue);
+        const int k = c.readKey();
+        if (k == key::Up)
+            choice = choice == 1 ? 2 : 1;
+        else if (k == key::Down)
+            choice = choice == 2 ? 1 : 2;
+        else if (k == key::Esc)
+            throw RestartRun{};
+        else if (k == key::Return)
+            return choice;
+    }
+}
+
+void appendRunLog(Program& p) {
+    RunState& r = p.run;
+    r.runLog.close();
+    TextReader log(p.file(RUN_LOG_FILE));
+    bool any = false;
+    while (auto line = log.readLine()) {
+        r.listFile.writeln(*line);
+        any = true;
+    }
+    if (!any) r.listFile.writeln();
+}
+
+void runOnce(Program& p) {
+    RunState& r = p.run;
+    Console& c = p.con;
+
+    // 1: title
+    closeRunFiles(r);
+    r.ABAND3 = false;
+    c.clearScreen();
+    r.RSET = 4;
+    WRITEHDG(p);
+    c.gotoXY(1, 3);
+    CLR(p);
+
+    // 2: configuration; 3 to 6: the files it left for the run
+    SPECS2(p);
+    readRunFiles(p);
+
+    // 7: specialty patterns
+    r.QZ = r.QNUM;
+    p.shared.BACK = false;
+    SPEC2(p);
+    readPatterns(p.file(PATTERN_FILE), r.PAT, r.QZ);
+    if (p.shared.BACK) throw RestartRun{};
+
+    // 8: a fresh sector table; only sectoring fills it
+    r.SECTORS = r.QMAX;
+    r.BEFORE = r.RBEFORE = r.OBEFORE = r.FBEFORE = r.SBEFORE = 0;
+    r.TQUEST = 0;
+    r.MINQZ = 0;
+    r.RES = false;
+    r.BC.fill(0);
+    r.BV.fill(0);
+    r.EC.fill(0);
+    r.EV.fill(0);
+    CLR(p);
+
+    // 9 to 14: counts and range totals
+    prepareCounts(p);
+    countRange(p);
+
+    // 15, 16
+    CLR(p);
+    if (r.TQUEST < r.SECTORS) {
+        QUESTWARN(p);
+        throw RestartRun{};
+    }
+    c.writeln("  A quiz will contain one question from each sector.");
+    c.writeln("  Regular Questions: " + std::to_string(r.TQUEST) + "   FTV: " + std::to_string(r.FQUEST) +
+              "   CV Refs: " + std::to_string(r.RQUEST) + "   CO Refs: " + std::to_string(r.OQUEST) +
+              "   SIT: " + std::to_string(r.SQUEST));
+
+    // 17: how many quizzes each specialty's material covers at its maximum
+    if (r.FMAX > 0) r.FQUIZ = ((4 * r.FQUEST) / r.FMAX) / 5;
+    if (r.SMAX > 0) r.SQUIZ = r.SQUEST / r.SMAX;
+    if (r.OMAX > 0) r.OQUIZ = r.OQUEST / r.OMAX;
+    if (r.RMAX > 0) r.RQUIZ = r.RQUEST / r.RMAX;
+    r.TEMPF = r.FBEFORE;
+
+    // 18 to 21
+    sectorRange(p);
+
+    // 22, 23
+    CLR(p);
+    markAllAvailable(p);
+    const std::string out = p.shared.NAME4;
+    createOrRestart(p, r.packetFile, out + ".qui", "packet file");
+
+    // 24
+    if ((r.FQUEST == 0 && r.FMAX > 0) || (r.OQUEST == 0 && r.OMAX > 0) || (r.RQUEST == 0 && r.RMAX > 0) ||
+        (r.SQUEST == 0 && r.SMAX > 0)) {
+        SPECWARN(p);
+        throw RestartRun{};
+    }
+
+    // 25 to 27
+    CLR(p);
+    r.V = approvalMenu(p) == 1 ? 2 : 1;
+    CLR(p);
+
+    // 28, 29
+    if (r.IPC != 50) COUNTINT(p);
+    createOrRestart(p, r.runLog, RUN_LOG_FILE, "run log");
+    createOrRestart(p, r.listFile, out + ".inf", "list file");
+    r.MINQZ1 = r.MINQZ;
+    r.RQUIZ1 = r.RQUIZ;
+    r.FQUIZ1 = r.FQUIZ;
+    r.SQUIZ1 = r.SQUIZ;
+    r.OQUIZ1 = r.OQUIZ;
+    r.FTCC = 'a';
+    r.FTC2 = 'b';
+    r.FTC3 = 'c';
+    r.FTC4 = 'd';
+    r.FTC5 = 'e';
+    FINTYPES(p);
+
+    // 30: the quizzes
+    for (r.Q2 = 1; r.Q2 <= r.QZ; ++r.Q2) {
+        r.EN = false;
+        CHOOSESPEC(p);
+        OPUT(p);
+    }
+
+    // 31 to 33
+    appendRunLog(p);
+    if (r.ABAND3) {
+        if (++r.RSET >= 24) {
+            CLR(p);
+            r.RSET = 5;
+        }
+        c.gotoXY(5, r.RSET);
+        c.clearEol();
+        c.textColor(colour::White);
+        c.textBackground(colour::Red);
+        c.write(std::to_string(r.OLDIPC) + " Percent interrogatives abandoned on quiz " + std::to_string(r.ABAND));
+        c.textColor(colour::Yellow);
+        c.textBackground(colour::Blue);
+        c.readLine();
+    }
+    if (r.RSET > 4) {
+        c.gotoXY(20, 3);
+        c.write(" Quizzes Complete -- Press Return to Continue");
+        c.readLine();
+    }
+
+    // 34
+    closeRunFiles(r);
+    THANK(p);
+    c.write("  Press Enter to continue. ");
+    c.readLine();
+}
+
+int runProgram(Program& p) {
+    for (;;) {
+        try {
+            runOnce(p);
+        } catch (const RestartRun&) {
+        } catch (const ExitProgram& e) {
+            return e.code;
+        }
+    }
 }
 
 }  // namespace tess

@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "run/Program.h"
 
 namespace tess {
@@ -9,5 +12,29 @@ void runOnce(Program& p);
 
 // The loop of runs; returns the program's exit code.
 int runProgram(Program& p);
+
+// Pieces of a run, each usable on its own.
+
+// Steps 3 to 6: "temp2.txt" (tested for "Exit" first, so Exit works even
+// without "Verses.txt"), "Verses.txt", the style file and the bank file names.
+// Missing or unusable files restart with a message; clamped values are told
+// once.
+void readRunFiles(Program& p);
+
+// Shows lines the user should know about (for example clamped settings) on a
+// cleared screen and waits for Return. Does nothing when there are none.
+void tellNotes(Program& p, const std::vector<std::string>& notes);
+
+// Steps 18 to 21: sector the range, let the user look at the table, and offer
+// resectoring when regular questions would repeat early. Restarts when the
+// smallest sector has no regular question, or on Esc after a verse table.
+void sectorRange(Program& p);
+
+// Step 26: the approval menu. Returns the choice taken with Return (1: run
+// automatically, 2: approve each quiz); Esc restarts the run.
+int approvalMenu(Program& p);
+
+// Step 31: the run log to the end of the list file (one line when it is empty).
+void appendRunLog(Program& p);
 
 }  // namespace tess

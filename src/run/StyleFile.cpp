@@ -1,8 +1,248 @@
 #include "run/StyleFile.h"
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
+#include "console/TextFile.h"
+#include "run/Book.h"
+
 namespace tess {
 
-bool readStyleFile(const std::string&, StyleSettings&, SharedSettings&, std::vector<std::string>&) { return false; }  // placeholder
-void buildBankNames(RunState&, const SharedSettings&) {}
+namespace {
+
+constexpr int STYLE_LINES = 29;
+
+std::string baseName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+
+// Walks the lines of one style file; the first fault is kept and every later
+// read is ignored, so the caller checks once at the end.
+class StyleLines {
+public:
+    StyleLines(std::vector<std::string> lines, std::string file) : lines_(std::move(lines)), file_(std::move(file)) {}
+
+    bool has(int n) const { return n >= 1 && n <= static_cast<int>(lines_.size()); }
+    const std::string& line(int n) const { return lines_[static_cast<std::size_t>(n - 1)]; }
+
+    char character(int n, const char* what) {
+        if (!present(n, what)) return ' ';
+        return line(n).empty() ? ' ' : line(n)[0];
+    }
+
+    std::vector<long> numbers(int n, std::size_t count, const char* what) {
+        if (!present(n, what)) return std::vector<long>(count, 0);
+        auto v = parseNumbers(line(n));
+        if (v.size() < count) {
+            fail(n, std::string(what) + (count > 1 ? " are not two numbers" : " is not a number"));
+            return std::vector<long>(count, 0);
+        }
+        return v;
+    }
+    int number(int n, const char* what) { return static_cast<int>(numbers(n, 1, what)[0]); }
+
+    const std::string& fault() const { return fault_; }
+
+private:
+    bool present(int n, const char* what) {
+        if (!fault_.empty()) return false;
+        if (!has(n)) {
+            fail(n, std::string(what) + " is missing");
+            return false;
+        }
+        return true;
+    }
+    void fail(int n, const std::string& why) {
+        if (fault_.empty())
+            fault_ = "The style file " + file_ + " is damaged: line " + std::to_string(n) + " (" + why + ").";
+    }
+
+    std::vector<std::string> lines_;
+    std::string file_;
+    std::string fault_;
+};
+
+// Keeps a value inside lo..hi and says so when it had to move it.
+int clampNoted(long v, int lo, int hi, const std::string& what, const std::string& file,
+               std::vector<std::string>& notes, const std::string& why = {}) {
+    if (v >= lo && v <= hi) return static_cast<int>(v);
+    const int kept = v < lo ? lo : hi;
+    notes.push_back(file + ": " + what + " " + std::to_string(v) + " is outside " + std::to_string(lo) + "-" +
+                    std::to_string(hi) + why + "; " + std::to_string(kept) + " is used.");
+    return kept;
+}
+
+}  // namespace
+
+bool readStyleFile(const std::string& path, StyleSettings& s, SharedSettings& shared, std::vector<std::string>& notes) {
+    const std::string file = baseName(path);
+    // Longer lines than any item are cut; a bound keeps a damaged file from
+    // filling memory.
+    auto read = readAllLines(path, 256);
+    if (!read) {
+        notes.push_back("Cannot read the style file " + file + ".");
+        return false;
+    }
+    StyleLines in(std::move(*read), file);
+    StyleSettings t = s;
+    SharedSettings sh = shared;
+    std::vector<std::string> told;
+    auto clamp = [&](long v, int lo, int hi, const char* what) { return clampNoted(v, lo, hi, what, file, told); };
+    auto clampVerse = [&](long v, int chapter, const char* what) {
+        return clampNoted(v, 1, bookVerses(chapter), what, file, told,
+                          " (Luke " + std::to_string(chapter) + " has " + std::to_string(bookVerses(chapter)) +
+                              " verses)");
+    };
+
+    t.LG = in.character(1, "material set");
+    auto b = in.numbers(2, 2, "begin chapter and verse");
+    auto e = in.numbers(3, 2, "end chapter and verse");
+    if (in.has(4)) sh.NAME4 = in.line(4);
+    else (void)in.character(4, "output file name");
+    const long lpp = in.number(5, "lines per page");
+    t.OUT = in.character(6, "output layout");
+    const long qmax = in.number(7, "questions per pack");
+    const char reglst = in.character(8, "regular list letter");
+    const long ab = in.number(9, "A and B questions begin");
+    const long ipc = in.number(10, "percent interrogatives");
+    t.INDX = in.character(11, "reindex");
+    const long qnum = in.number(12, "number of quizzes");
+    sh.SEC1 = in.character(13, "sectoring");
+    const long repeat = in.number(14, "percent eligible for repeats");
+    long lim[10];
+    const char* limName[10] = {"total maximum", "total minimum", "FTV maximum",      "FTV minimum",
+                               "CV Ref maximum", "CV Ref minimum", "CO Ref maximum", "CO Ref minimum",
+                               "Situation maximum", "Situation minimum"};
+    for (int i = 0; i < 10; ++i) lim[i] = in.number(15 + i, limName[i]);
+    const long prim = in.number(25, "percent primary FTV");
+    const long early = in.number(26, "first specialty question");
+    const long late = in.number(27, "last specialty question");
+    sh.SETSPC = in.character(28, "set specialty numbers");
+
+    if (!in.fault().empty()) {
+        notes.push_back(in.fault());
+        return false;
+    }
+
+    t.BCHAP = clamp(b[0], 1, CHMAX, "Begin chapter");
+    t.BVER = clampVerse(b[1], t.BCHAP, "Begin verse");
+    t.ECHAP = clamp(e[0], 1, CHMAX, "End chapter");
+    t.EVER = clampVerse(e[1], t.ECHAP, "End verse");
+    t.LPP = clamp(lpp, 18, 500, "Lines per page");
+    t.QMAX = clamp(qmax, 1, QMAX_STORED_MAX, "Questions per pack");
+    t.AB = clamp(ab, 1, 99, "A and B questions begin on");
+    t.IPC = clamp(ipc, 0, 100, "Percent interrogatives");
+    t.QNUM = clamp(qnum, 1, QQZ, "Number of quizzes");
+    t.REPEATPCT = clamp(repeat, 0, 100, "Percent eligible for repeats");
+    t.SPMAX = clamp(lim[0], 0, 20, limName[0]);
+    t.SPMIN = clamp(lim[1], 0, 20, limName[1]);
+    int* kinds[8] = {&t.FMAX, &t.FMIN, &t.RMAX, &t.RMIN, &t.OMAX, &t.OMIN, &t.SMAX, &t.SMIN};
+    for (int i = 0; i < 8; ++i) *kinds[i] = clamp(lim[i + 2], 0, 10, limName[i + 2]);
+    sh.PRIMPCT = clamp(prim, 0, 100, "Percent primary FTV");
+    t.SPEARLY = clamp(early, 1, 10, "First specialty question");
+    t.SPLATE = clamp(late, t.SPEARLY, SCMAX, "Last specialty question");
+
+    // The list letter becomes part of file names: only A to D may.
+    const char up = static_cast<char>(std::toupper(static_cast<unsigned char>(reglst)));
+    if (up >= 'A' && up <= 'D') {
+        sh.REGLST = up;
+    } else {
+        sh.REGLST = 'A';
+        told.push_back(file + ": regular list letter \"" + std::string(1, reglst) + "\" is not A-D; A is used.");
+    }
+
+    std::string typ;
+    if (in.has(STYLE_LINES)) {
+        typ = in.line(STYLE_LINES).substr(0, 30);
+    } else {
+        // What the writer stores when no number was set by hand.
+        for (int i = 1; i <= 30; ++i) typ.push_back(i >= t.SPEARLY && i <= t.SPLATE ? 'A' : 'n');
+        told.push_back(file + ": the pattern line (line 29) is missing; one is made from the specialty range.");
+    }
+    typ.resize(30, 'n');
+    t.TYP = typ;
+
+    s = t;
+    shared = sh;
+    notes.insert(notes.end(), told.begin(), told.end());
+    return true;
+}
+
+std::string primDigits(int primpct) {
+    const int v = (primpct >= 100 || primpct < 0) ? 0 : primpct;
+    return std::string{static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10)};
+}
+
+void buildBankNames(RunState& run, const SharedSettings& shared) {
+    const std::string pre = run.LG == 'L' ? "LL" : "";
+    const std::string dd = primDigits(shared.PRIMPCT);
+    const char x = static_cast<char>(std::toupper(static_cast<unsigned char>(shared.REGLST)));
+    const bool listC = x == 'C';
+    run.REGFILE = pre + "Luke." + x;
+    run.FTVFILE = pre + "FTV." + dd;
+    run.CVFILE = pre + (listC ? "cv.c" : "cv.b");
+    run.COFILE = pre + (listC ? "co.c" : "co.b");
+    run.SITFILE = run.LG == 'L' ? "llsit.txt" : "SIT.TXT";
+    run.COUNTFILE = pre + "count." + dd + x;
+}
+
+std::optional<std::string> readRunSettings(const std::string& path) {
+    TextReader in;
+    if (!in.open(path)) return std::nullopt;
+    auto line = in.readLine(14);
+    return line ? *line : std::string();
+}
+
+bool isPlainFileName(std::string_view name) {
+    if (name.empty()) return false;
+    if (name.find('/') != std::string_view::npos || name.find('\\') != std::string_view::npos) return false;
+    return name.find("..") == std::string_view::npos;
+}
+
+bool readVerseTable(const std::string& path, Arr<int, 1, CHMAX>& evs, std::string& error) {
+    const std::string file = baseName(path);
+    auto lines = readAllLines(path, 64);
+    if (!lines) {
+        error = "Cannot read the verse table " + file + ".";
+        return false;
+    }
+    if (lines->size() < static_cast<std::size_t>(CHMAX)) {
+        error = file + " has " + std::to_string(lines->size()) +
+                " lines; it needs the verse count of each of the 24 chapters.";
+        return false;
+    }
+    Arr<int, 1, CHMAX> got{};
+    for (int ch = 1; ch <= CHMAX; ++ch) {
+        auto n = parseNumber((*lines)[static_cast<std::size_t>(ch - 1)]);
+        const std::string where = file + ", chapter " + std::to_string(ch);
+        if (!n) {
+            error = where + ": the verse count is not a number.";
+            return false;
+        }
+        if (*n < 1 || *n > VMAX) {
+            error = where + ": " + std::to_string(*n) + " verses is outside 1-85.";
+            return false;
+        }
+        if (*n != bookVerses(ch)) {
+            error = where + ": " + std::to_string(*n) + " verses, but Luke " + std::to_string(ch) + " has " +
+                    std::to_string(bookVerses(ch)) + ".";
+            return false;
+        }
+        got[ch] = static_cast<int>(*n);
+    }
+    evs = got;
+    return true;
+}
+
+void readPatterns(const std::string& path, Arr<FixedText<30>, 1, QQZ>& pat, int qz) {
+    TextReader in;
+    in.open(path);  // a missing file reads as all regular
+    for (int q = 1; q <= qz && q <= QQZ; ++q) {
+        std::string line;
+        if (in.isOpen())
+            if (auto l = in.readLine(30)) line = *l;
+        line.resize(30, 'n');
+        pat[q] = line;
+    }
+}
 
 }  // namespace tess

@@ -1,0 +1,173 @@
+// The real binary in a real terminal: tmux at a fixed size, keys sent, the
+// pane read back. Each test has its own tmux server (socket), so tests can
+// run in parallel, and the server is always killed.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <array>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <thread>
+
+#include "run/TempDir.h"
+
+using tess::testing::TempDir;
+
+namespace {
+
+std::string output(const std::string& cmd, int* status = nullptr) {
+    std::string out;
+    FILE* f = popen(cmd.c_str(), "r");
+    if (!f) return out;
+    std::array<char, 4096> buf;
+    std::size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), f)) > 0) out.append(buf.data(), n);
+    const int st = pclose(f);
+    if (status) *status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
+    return out;
+}
+
+bool haveTmux() { return std::system("command -v tmux >/dev/null 2>&1") == 0; }
+
+std::string quoted(const std::string& s) {
+    std::string q = "'";
+    for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return q + "'";
+}
+
+class Tmux {
+public:
+    // Starts the binary in `dir` in a terminal of cols x rows. The shell
+    // around it records the terminal settings before and after and the exit
+    // status, then stays so the pane can be read.
+    Tmux(const TempDir& dir, int cols, int rows) {
+        static std::atomic<int> n{0};
+        socket_ = "tess-test-" + std::to_string(::getpid()) + "-" + std::to_string(n++);
+        const std::string d = dir.path().string();
+        const std::string script = "cd " + quoted(d) + " && trap : INT && stty -g > stty.before; " + quoted(TESS_BINARY) +
+                                   "; echo \"rc=$?\"; stty -g > stty.after; sleep 120";
+        const std::string cmd = "tmux -L " + socket_ + " -f /dev/null new-session -d -x " + std::to_string(cols) +
+                                " -y " + std::to_string(rows) + " " + quoted("sh -c " + quoted(script));
+        started_ = std::system(cmd.c_str()) == 0;
+    }
+    ~Tmux() { std::system(("tmux -L " + socket_ + " kill-server >/dev/null 2>&1").c_str()); }
+    Tmux(const Tmux&) = delete;
+    Tmux& operator=(const Tmux&) = delete;
+
+    bool started() const { return started_; }
+    std::string pane(bool escapes = false) const {
+        return output("tmux -L " + socket_ + " capture-pane -p " + (escapes ? "-e " : "") + "2>/dev/null");
+    }
+    void send(const std::string& keys) const {
+        std::system(("tmux -L " + socket_ + " send-keys " + keys + " >/dev/null 2>&1").c_str());
+    }
+    // Waits until the pane shows the text (at most ten seconds).
+    bool waitFor(const std::string& text) const {
+        for (int i = 0; i < 200; ++i) {
+            if (pane().find(text) != std::string::npos) return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        return false;
+    }
+
+private:
+    std::string socket_;
+    bool started_ = false;
+};
+
+std::vector<std::string> rowsOf(const std::string& s) {
+    std::vector<std::string> rows;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= s.size(); ++i)
+        if (i == s.size() || s[i] == '\n') {
+            rows.push_back(s.substr(start, i - start));
+            start = i + 1;
+        }
+    return rows;
+}
+
+#define NEED_TMUX() \
+    if (!haveTmux()) GTEST_SKIP() << "tmux is not installed"
+
+}  // namespace
+
+TEST(Terminal, TitleBandsThenCtrlCEndsWithTheTerminalRestored) {
+    NEED_TMUX();
+    TempDir dir;  // no run settings file: the title stays up under a message
+    Tmux t(dir, 80, 25);
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor("temp2.txt")) << t.pane();
+    auto rows = rowsOf(t.pane());
+    ASSERT_GE(rows.size(), 25u);
+    EXPECT_EQ(rows[0].substr(0, 15), "  Tessarin 25.0");
+    EXPECT_NE(rows[0].find("             Luke"), std::string::npos) << rows[0];
+    EXPECT_EQ(rows[24].substr(0, 9), "  Orvalle");
+    // White band (bright white, or white on an 8-colour terminal), blue below.
+    auto coloured = rowsOf(t.pane(true));
+    const bool whiteBand = coloured[0].find("107m") != std::string::npos || coloured[0].find("47m") != std::string::npos;
+    EXPECT_TRUE(whiteBand) << coloured[0];
+    EXPECT_NE(coloured[1].find("44m"), std::string::npos) << coloured[1];
+
+    t.send("C-c");
+    ASSERT_TRUE(t.waitFor("rc=130")) << t.pane();
+    EXPECT_EQ(dir.read("stty.before"), dir.read("stty.after"));
+    EXPECT_EQ(t.pane().find("Orvalle"), std::string::npos);  // the program's screen is gone
+}
+
+TEST(Terminal, ExitEndsTheProgramWithTheTerminalRestored) {
+    NEED_TMUX();
+    TempDir dir;
+    dir.raw("temp2.txt", "Exit");
+    Tmux t(dir, 80, 25);
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor("rc=")) << t.pane();
+    EXPECT_NE(t.pane().find("rc=0"), std::string::npos) << t.pane();
+    EXPECT_EQ(t.pane().find("Tessarin"), std::string::npos);  // back on the shell's own screen
+    // stty.after is written just after the status line.
+    for (int i = 0; i < 100 && dir.read("stty.after").empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    EXPECT_FALSE(dir.read("stty.before").empty());
+    EXPECT_EQ(dir.read("stty.before"), dir.read("stty.after"));
+}
+
+TEST(Terminal, ALargerTerminalGetsTheScreenAtTheTopLeft) {
+    NEED_TMUX();
+    TempDir dir;
+    Tmux t(dir, 100, 30);
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor("temp2.txt")) << t.pane();
+    auto rows = rowsOf(t.pane());
+    ASSERT_GE(rows.size(), 30u);
+    EXPECT_EQ(rows[0].substr(0, 15), "  Tessarin 25.0");
+    EXPECT_EQ(rows[24].substr(0, 9), "  Orvalle");
+    EXPECT_EQ(rows[29].find("Orvalle"), std::string::npos);
+    t.send("C-c");
+    EXPECT_TRUE(t.waitFor("rc=130")) << t.pane();
+}
+
+TEST(Terminal, RefusesATerminalNarrowerThan80Columns) {
+    NEED_TMUX();
+    TempDir dir;
+    dir.raw("temp2.txt", "Exit");
+    Tmux t(dir, 79, 25);
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor("rc=")) << t.pane();
+    const std::string pane = t.pane();
+    EXPECT_NE(pane.find("needs a terminal of at least 80x25; this one is 79x25."), std::string::npos) << pane;
+    EXPECT_NE(pane.find("rc=1"), std::string::npos) << pane;
+}
+
+TEST(Terminal, RefusesWhenInputIsNotATerminal) {
+    TempDir dir;
+    dir.raw("temp2.txt", "Exit");
+    int status = 0;
+    const std::string out =
+        output("cd " + quoted(dir.path().string()) + " && " + quoted(TESS_BINARY) + " </dev/null 2>&1", &status);
+    EXPECT_EQ(status, 1);
+    EXPECT_NE(out.find("needs an interactive terminal"), std::string::npos) << out;
+    EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1);
+}
