@@ -13,6 +13,7 @@
 #include "run/StyleFile.h"
 #include "selection/FtvTypes.h"
 #include "selection/QuizAssembly.h"
+#include "selection/RepeatControl.h"
 #include "specc9/Config.h"
 #include "specc9/Patterns.h"
 
@@ -195,18 +196,6 @@ int approvalMenu(Program& p) {
     }
 }
 
-void appendRunLog(Program& p) {
-    RunState& r = p.run;
-    r.runLog.close();
-    TextReader log(p.file(RUN_LOG_FILE));
-    bool any = false;
-    while (auto line = log.readLine()) {
-        r.listFile.writeln(*line);
-        any = true;
-    }
-    if (!any) r.listFile.writeln();
-}
-
 void runOnce(Program& p) {
     RunState& r = p.run;
     Console& c = p.con;
@@ -253,17 +242,8 @@ void runOnce(Program& p) {
         QUESTWARN(p);
         throw RestartRun{};
     }
-    c.writeln("  A quiz will contain one question from each sector.");
-    c.writeln("  Regular Questions: " + std::to_string(r.TQUEST) + "   FTV: " + std::to_string(r.FQUEST) +
-              "   CV Refs: " + std::to_string(r.RQUEST) + "   CO Refs: " + std::to_string(r.OQUEST) +
-              "   SIT: " + std::to_string(r.SQUEST));
-
-    // 17: how many quizzes each specialty's material covers at its maximum
-    if (r.FMAX > 0) r.FQUIZ = ((4 * r.FQUEST) / r.FMAX) / 5;
-    if (r.SMAX > 0) r.SQUIZ = r.SQUEST / r.SMAX;
-    if (r.OMAX > 0) r.OQUIZ = r.OQUEST / r.OMAX;
-    if (r.RMAX > 0) r.RQUIZ = r.RQUEST / r.RMAX;
-    r.TEMPF = r.FBEFORE;
+    // 16, 17: the summary and each specialty's coverage
+    rangeSummary(p);
 
     // 18 to 21
     sectorRange(p);

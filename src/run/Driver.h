@@ -34,7 +34,4 @@ void sectorRange(Program& p);
 // automatically, 2: approve each quiz); Esc restarts the run.
 int approvalMenu(Program& p);
 
-// Step 31: the run log to the end of the list file (one line when it is empty).
-void appendRunLog(Program& p);
-
 }  // namespace tess

@@ -5,6 +5,7 @@
 
 #include "console/ScreenConsole.h"
 #include "run/Driver.h"
+#include "selection/RepeatControl.h"
 #include "run/StyleFile.h"
 #include "run/TempDir.h"
 
