@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "run/Book.h"
 #include "specc9/PatternReview.h"
 
 namespace tess {
@@ -356,9 +357,7 @@ void SPEC2(Program& p) {
 }
 
 void EVSET(Program& p) {
-    static constexpr int verses[CHMAX] = {80, 52, 38, 44, 39, 49, 50, 56, 62, 42, 54, 59,
-                                          35, 35, 32, 31, 37, 43, 48, 47, 38, 71, 56, 53};
-    for (int ch = 1; ch <= CHMAX; ++ch) p.cfg.EVS[ch] = verses[ch - 1];
+    for (int ch = 1; ch <= CHMAX; ++ch) p.cfg.EVS[ch] = bookVerses(ch);
 }
 
 void CREATESPECS(Program&) {}

@@ -5,10 +5,15 @@
 #include <iterator>
 #include <sstream>
 
+#include "run/Book.h"
+
 namespace bankcheck {
 
-const std::array<int, 25> LUKE_VERSES = {0,  80, 52, 38, 44, 39, 49, 50, 56, 62, 42, 54, 59,
-                                         35, 35, 32, 31, 37, 43, 48, 47, 38, 71, 56, 53};
+const std::array<int, 25> LUKE_VERSES = [] {
+    std::array<int, 25> v{};
+    for (int c = 1; c <= 24; ++c) v[static_cast<std::size_t>(c)] = tess::bookVerses(c);
+    return v;
+}();
 
 namespace {
 

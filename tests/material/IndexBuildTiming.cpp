@@ -20,7 +20,7 @@ int writeWholeBookBank(const TempDir& d) {
     std::vector<std::string> reg, ftv, cv, co, sit;
     const std::string text(90, 'q');
     for (int ch = 1; ch <= 24; ++ch)
-        for (int v = 1; v <= LUKE_VERSES[ch - 1]; ++v) {
+        for (int v = 1; v <= bookVerses(ch); ++v) {
             for (int i = 0; i < 2 + v % 2; ++i) reg.push_back(bankLine(ch, v, "Who " + text + "?"));
             ftv.push_back(bankLine(ch, v, text));
             if (v % 2 == 0) cv.push_back(bankLine(ch, v, text));

@@ -13,12 +13,11 @@
 
 #include "console/Random.h"
 #include "console/ScreenConsole.h"
+#include "run/Book.h"
 #include "run/Program.h"
 
 namespace tess::testing {
 
-inline constexpr int LUKE_VERSES[24] = {80, 52, 38, 44, 39, 49, 50, 56, 62, 42, 54, 59,
-                                        35, 35, 32, 31, 37, 43, 48, 47, 38, 71, 56, 53};
 
 class TempDir {
 public:
@@ -70,7 +69,7 @@ struct MaterialProgram {
     Random rnd{1};
     Program p;
     explicit MaterialProgram(const std::filesystem::path& dir = ".") : p(con, rnd, dir) {
-        for (int ch = 1; ch <= 24; ++ch) p.run.EVS[ch] = LUKE_VERSES[ch - 1];
+        for (int ch = 1; ch <= 24; ++ch) p.run.EVS[ch] = bookVerses(ch);
         auto& r = p.run;
         r.REGFILE = "Luke.A";
         r.FTVFILE = "FTV.00";

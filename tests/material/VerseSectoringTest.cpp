@@ -5,6 +5,7 @@
 #include "material/Resector.h"
 #include "material/ResectorTestSupport.h"
 #include "material/VerseSectoring.h"
+#include "run/Book.h"
 
 using namespace tess;
 using tess::testing::CountsBench;
@@ -170,11 +171,9 @@ namespace {
 // Verse counts of Luke, with two or three regular questions in most verses
 // and some specialty questions.
 CountsBench wholeBook(int sectors) {
-    const int verses[24] = {80, 52, 38, 44, 39, 49, 50, 56, 62, 42, 54, 59,
-                            35, 35, 32, 31, 37, 43, 48, 47, 38, 71, 56, 53};
     CountsBench b(1, 1, 24, 53, sectors);
     for (int ch = 1; ch <= 24; ++ch)
-        for (int v = 1; v <= verses[ch - 1]; ++v) {
+        for (int v = 1; v <= bookVerses(ch); ++v) {
             const int k = ch * 31 + v * 17;
             b.verse(ch, v, 2 + (k % 5 < 2) - (k % 11 == 0), k % 2, k % 3 == 0, k % 4 == 0, k % 7 == 0);
         }
