@@ -210,7 +210,10 @@ void runOnce(Program& p) {
     CLR(p);
 
     // 2: configuration; 3 to 6: the files it left for the run
-    SPECS2(p);
+    if (p.configure)
+        p.configure(p);
+    else
+        SPECS2(p);
     readRunFiles(p);
 
     // 7: specialty patterns

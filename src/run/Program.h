@@ -22,6 +22,10 @@ struct Program {
     Random& rnd;
     std::filesystem::path dir;  // the working directory all files live in
 
+    // The configuration step of a run; null means the configuration form.
+    // Tests set it to run a stored style without driving the form.
+    void (*configure)(Program&) = nullptr;
+
     // A file of the working directory.
     std::string file(const std::string& name) const { return (dir / name).string(); }
 };
