@@ -4,7 +4,7 @@ WORKSPACE ?= workspace
 SAMPLE ?= data/luke
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test deps clean
+.PHONY: all build run test bench deps clean
 
 all: build
 
@@ -34,6 +34,16 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Timings of the costly stages on the sample bank (needs libbenchmark-dev).
+# Each figure is the median of BENCH_REPS runs; the machine may be shared.
+BENCH_REPS ?= 5
+BENCH_ARGS ?= --benchmark_repetitions=$(BENCH_REPS) --benchmark_report_aggregates_only=true
+bench: deps $(BUILD)/CMakeCache.txt
+	@[ -f /usr/include/benchmark/benchmark.h ] || { echo "make bench needs Google Benchmark (apt-get install libbenchmark-dev)"; exit 1; }
+	cmake -S . -B $(BUILD)
+	cmake --build $(BUILD) -j $(JOBS) --target tessarin_bench
+	$(BUILD)/tessarin_bench $(BENCH_ARGS)
 
 clean:
 	rm -rf $(BUILD)

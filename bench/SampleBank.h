@@ -1,0 +1,88 @@
+#pragma once
+// A copy of the sample bank in a scratch working directory, with the styles
+// the benchmarks run, and a program context on the in-memory screen that has
+// read its settings the way a run does (configuration, then the run files).
+#include <atomic>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+#include "console/Random.h"
+#include "console/ScreenConsole.h"
+#include "console/TextFile.h"
+#include "run/Driver.h"
+#include "run/Program.h"
+#include "specc9/Config.h"
+
+namespace tess::bench {
+
+namespace fs = std::filesystem;
+
+inline constexpr std::uint64_t SEED = 20261207;
+inline constexpr int QUIZZES = 135;
+inline constexpr int QUESTIONS = 30;
+
+// Whole book, list A, PRIMPCT 100, 135 quizzes of 30 questions, IPC 40.
+// `specialties` > 0 asks for exactly that many in positions 1..30, split over
+// the four kinds; 0 gives an all-regular style.
+inline std::vector<std::string> benchStyle(char sectoring, char indx, int specialties = 0) {
+    const std::string n = std::to_string(specialties);
+    const bool spec = specialties > 0;
+    return {
+        "A", "1 1", "24 53", "bench", "60", "C", std::to_string(QUESTIONS), "A", "20", "40",
+        std::string(1, indx), std::to_string(QUIZZES), std::string(1, sectoring), "0",
+        n, n,                                        // total max, min
+        spec ? "10" : "0", spec ? "2" : "0",         // FTV
+        spec ? "6" : "0", spec ? "2" : "0",          // CV references
+        spec ? "6" : "0", spec ? "2" : "0",          // CO references
+        spec ? "6" : "0", spec ? "2" : "0",          // situations
+        "100", "1", "30", "N", std::string(30, spec ? 'A' : 'n'),
+    };
+}
+
+class Workspace {
+public:
+    Workspace() {
+        static std::atomic<int> seq{0};
+        dir_ = fs::temp_directory_path() / ("tessarin-bench-" + std::to_string(::getpid()) + "-" + std::to_string(seq++));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+        for (const auto& e : fs::directory_iterator(fs::path(TESS_SOURCE_DIR) / "data" / "luke"))
+            if (e.is_regular_file()) fs::copy_file(e.path(), dir_ / e.path().filename());
+    }
+    ~Workspace() {
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+    Workspace(const Workspace&) = delete;
+    Workspace& operator=(const Workspace&) = delete;
+
+    const fs::path& dir() const { return dir_; }
+    std::string file(const std::string& name) const { return (dir_ / name).string(); }
+    void style(const std::string& name, const std::vector<std::string>& lines) const {
+        writeFileAtomic(file(name + ".spe"), lines);
+    }
+
+private:
+    fs::path dir_;
+};
+
+// A run context at step 7 of a run: the style named in "temp2.txt" loaded on
+// both sides, the bank file names set, a fresh generator of the fixed seed.
+struct Session {
+    ScreenConsole con;
+    Random rnd{SEED};
+    Program p;
+
+    Session(const Workspace& w, const std::string& styleName) : p(con, rnd, w.dir()) {
+        writeFileAtomic(w.file("temp2.txt"), {styleName});
+        SPECS2(p);
+        readRunFiles(p);
+        p.run.QZ = p.run.QNUM;
+        p.run.SECTORS = p.run.QMAX;
+    }
+};
+
+}  // namespace tess::bench

@@ -1,0 +1,317 @@
+// Timings of the costly stages of a run on the sample bank (data/luke): the
+// index build, verse sectoring, quiz generation, the packet writer in its
+// three layouts, and the specialty pattern draw. Stages that change the run
+// state are timed by hand around the stage alone, on a context set up afresh
+// (untimed) for each iteration, so every iteration does the same work.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <ctime>
+#include <functional>
+#include <string>
+
+#include "material/ChapterSectoring.h"
+#include "material/Counts.h"
+#include "material/Interrogative.h"
+#include "material/VerseSectoring.h"
+#include "output/PacketWriter.h"
+#include "run/StyleFile.h"
+#include "selection/FtvTypes.h"
+#include "selection/QuizAssembly.h"
+#include "specc9/Patterns.h"
+#include "SampleBank.h"
+
+using namespace tess;
+using namespace tess::bench;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double threadCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// Wall and CPU time of the timed stage alone, summed over its pieces. The
+// wall time is the benchmark's time; the CPU time is reported beside it
+// ("stage_cpu_ms"), since on a shared machine the wall time also holds the
+// waits for a core.
+class StageTimer {
+public:
+    void start() {
+        wall0_ = Clock::now();
+        cpu0_ = threadCpuSeconds();
+    }
+    void stop() {
+        wall_ += std::chrono::duration<double>(Clock::now() - wall0_).count();
+        cpu_ += threadCpuSeconds() - cpu0_;
+    }
+    void endIteration(benchmark::State& state) {
+        state.SetIterationTime(wall_);
+        cpuTotal_ += cpu_;
+        wall_ = cpu_ = 0;
+    }
+    void report(benchmark::State& state) const {
+        state.counters["stage_cpu_ms"] = benchmark::Counter(cpuTotal_ * 1e3, benchmark::Counter::kAvgIterations);
+    }
+
+private:
+    Clock::time_point wall0_;
+    double cpu0_ = 0, wall_ = 0, cpu_ = 0, cpuTotal_ = 0;
+};
+
+// Runs one iteration's body; a stage that went back to the title (or waited
+// for a key the script lacks) ends the benchmark with the screen's message.
+bool guarded(benchmark::State& state, Session& s, const std::function<void()>& body) {
+    try {
+        body();
+        return true;
+    } catch (const RestartRun&) {
+        state.SkipWithError(("the run restarted: " + s.con.screenText()).c_str());
+    } catch (const ScriptExhausted&) {
+        state.SkipWithError(("a key was awaited: " + s.con.screenText()).c_str());
+    }
+    return false;
+}
+
+// A workspace whose style `name` (INDX "N") finds its count file built.
+void indexed(const Workspace& w, const std::string& name, char sectoring, int specialties = 0) {
+    w.style(name, benchStyle(sectoring, 'Y', specialties));
+    {
+        Session s(w, name);
+        prepareCounts(s.p);
+    }
+    w.style(name, benchStyle(sectoring, 'N', specialties));
+}
+
+// Steps 9 to 21 of a run on the count file already built: counts, range
+// totals, and the sectoring (chapter sectoring accepts the initial deal).
+void sectored(Session& s, char sectoring) {
+    auto& r = s.p.run;
+    prepareCounts(s.p);
+    countRange(s.p);
+    rangeSummary(s.p);
+    if (sectoring == 'C') {
+        s.con.enter().enter();  // accept the shares, then the sector table
+        CHAPSEC(s.p);
+    } else if (!VERSESEC(s.p)) {
+        failRestart(s.p, "verse sectoring found no layout");
+    }
+    if (r.MINQZ < 1) failRestart(s.p, "a sector holds no regular question");
+}
+
+// Steps 22 to 29 up to the quiz loop, with the list file and run log open;
+// every quiz all regular, as SPEC2 draws it for a style without specialties.
+void readyToGenerate(Session& s) {
+    auto& r = s.p.run;
+    for (int q = 1; q <= r.QZ; ++q) r.PAT[q] = std::string(QUESTIONS, 'n');
+    r.V = 2;  // run automatically
+    r.runLog.create(s.p.file(RUN_LOG_FILE));
+    r.listFile.create(s.p.file("bench.inf"));
+}
+
+// Steps 22 and 28 to 30 without the packet writer: availability, the
+// interrogative index, and the 135 quizzes. `afterQuiz` runs after each one.
+void generate(Session& s, const std::function<void()>& afterQuiz = {}) {
+    auto& r = s.p.run;
+    markAllAvailable(s.p);
+    if (r.IPC != 50) COUNTINT(s.p);
+    r.MINQZ1 = r.MINQZ;
+    r.RQUIZ1 = r.RQUIZ;
+    r.FQUIZ1 = r.FQUIZ;
+    r.SQUIZ1 = r.SQUIZ;
+    r.OQUIZ1 = r.OQUIZ;
+    FINTYPES(s.p);
+    for (r.Q2 = 1; r.Q2 <= r.QZ; ++r.Q2) {
+        r.EN = false;
+        CHOOSESPEC(s.p);
+        if (afterQuiz) afterQuiz();
+    }
+}
+
+// 1. The index build of the whole bank (INDX "Y"), and its skip with the
+// count file present (INDX "N"): found, read and checked.
+void BM_IndexBuild(benchmark::State& state, char indx) {
+    Workspace w;
+    indexed(w, "index", 'V');
+    w.style("index", benchStyle('V', indx));
+    StageTimer timer;
+    for (auto _ : state) {
+        Session s(w, "index");
+        timer.start();
+        if (!guarded(state, s, [&] { prepareCounts(s.p); })) break;
+        timer.stop();
+        timer.endIteration(state);
+        if (s.p.run.QCOUNT(1, 1) == 0) {
+            state.SkipWithError("no regular question counted at 1:1");
+            break;
+        }
+    }
+    timer.report(state);
+}
+BENCHMARK_CAPTURE(BM_IndexBuild, build_INDX_Y, 'Y')->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_IndexBuild, skip_INDX_N, 'N')->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// 2. Verse sectoring of the whole book into 30 sectors from the list A counts.
+// VERSESEC lays the table out anew each call, so one context serves.
+void BM_VerseSectoring(benchmark::State& state) {
+    Workspace w;
+    indexed(w, "verse", 'V');
+    Session s(w, "verse");
+    auto& r = s.p.run;
+    if (!guarded(state, s, [&] {
+            prepareCounts(s.p);
+            countRange(s.p);
+        }))
+        return;
+    bool laid = true;
+    for (auto _ : state) {
+        laid = VERSESEC(s.p) && laid;
+        benchmark::DoNotOptimize(r.MINQZ);
+    }
+    if (!laid || r.SECTORS != QUESTIONS) state.SkipWithError("no layout of 30 sectors");
+    state.counters["MINQZ"] = r.MINQZ;
+    state.counters["TQUEST"] = r.TQUEST;
+}
+BENCHMARK(BM_VerseSectoring)->Unit(benchmark::kMicrosecond);
+
+// 3. The generation stage of a 135-quiz, 30-question all-regular run with
+// IPC 40: availability, COUNTINT and 135 x CHOOSESPEC (automatic approval).
+void BM_Generation(benchmark::State& state, char sectoring) {
+    Workspace w;
+    indexed(w, "gen", sectoring);
+    int minqz = 0, itot = 0, abandonedAt = 0;
+    StageTimer timer;
+    for (auto _ : state) {
+        Session s(w, "gen");
+        auto& r = s.p.run;
+        if (!guarded(state, s, [&] {
+                sectored(s, sectoring);
+                readyToGenerate(s);
+            }))
+            break;
+        minqz = r.MINQZ;
+        timer.start();
+        if (!guarded(state, s, [&] { generate(s); })) break;
+        timer.stop();
+        timer.endIteration(state);
+        itot = r.ITOT;
+        abandonedAt = r.ABAND3 ? r.ABAND : 0;
+    }
+    timer.report(state);
+    state.counters["MINQZ"] = minqz;
+    state.counters["ITOT_last"] = itot;  // interrogatives of quiz 135: 12 when IPC 40 was met
+    state.counters["IPC_given_up_at_quiz"] = abandonedAt;  // 0: kept all run
+}
+BENCHMARK_CAPTURE(BM_Generation, verse_sectored, 'V')->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Generation, chapter_sectored, 'C')->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// 4. OPUT writing 135 packets of 30 questions in layout c, p or t. The quizzes
+// are generated once (untimed) as in 3; each iteration hands their assembled
+// slots back to the writer one quiz after the other into a new packet file.
+struct AssembledQuiz {
+    FixedText<30> TYP;
+    BySector<FixedText<LMAX>> ALL, ALL2;
+    BySector<char> RLBK;
+};
+
+void BM_PacketWriter(benchmark::State& state, char layout) {
+    Workspace w;
+    indexed(w, "packet", 'V');
+    Session s(w, "packet");
+    auto& r = s.p.run;
+    std::vector<AssembledQuiz> quizzes;
+    if (!guarded(state, s, [&] {
+            sectored(s, 'V');
+            readyToGenerate(s);
+            generate(s, [&] { quizzes.push_back({r.TYP, r.ALL, r.ALL2, r.RLBK}); });
+        }))
+        return;
+    r.OUT = layout;
+    const std::string packet = s.p.file("bench.qui");
+    StageTimer timer;
+    for (auto _ : state) {
+        r.packetFile.create(packet);
+        for (int q = 1; q <= static_cast<int>(quizzes.size()); ++q) {
+            const AssembledQuiz& a = quizzes[static_cast<std::size_t>(q - 1)];
+            r.Q2 = q;
+            r.TYP = a.TYP;
+            r.ALL = a.ALL;
+            r.ALL2 = a.ALL2;
+            r.RLBK = a.RLBK;
+            timer.start();
+            OPUT(s.p);
+            timer.stop();
+        }
+        timer.start();
+        r.packetFile.close();  // the last buffered bytes reach the file
+        timer.stop();
+        timer.endIteration(state);
+    }
+    timer.report(state);
+    state.counters["packets"] = static_cast<double>(quizzes.size());
+    state.counters["packet_bytes"] = static_cast<double>(std::filesystem::file_size(packet));
+}
+BENCHMARK_CAPTURE(BM_PacketWriter, layout_c, 'c')->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PacketWriter, layout_p, 'p')->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_PacketWriter, layout_t, 't')->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Checks every pattern of the run: 30 letters, exactly `want` specialties.
+bool patternsHold(const Specc9& c, int want) {
+    for (int q = 1; q <= c.QNUM; ++q) {
+        const std::string pat = c.PAT[q].str();
+        if (pat.size() != static_cast<std::size_t>(QUESTIONS)) return false;
+        int n = 0;
+        for (char ch : pat) n += ch != 'n';
+        if (n != want) return false;
+    }
+    return true;
+}
+
+constexpr int SPECIALTIES = 20;
+
+// 5a. The drawing alone: SPECPAT for 135 quizzes, 20 specialties in a
+// 30-position window.
+void BM_PatternDraw(benchmark::State& state) {
+    Workspace w;
+    w.style("spec", benchStyle('V', 'Y', SPECIALTIES));
+    Session s(w, "spec");
+    auto& c = s.p.cfg;
+    if (const std::string why = patternConflicts(s.p); !why.empty()) {
+        state.SkipWithError(why.c_str());
+        return;
+    }
+    for (auto _ : state)
+        for (int q = 1; q <= c.QNUM; ++q) {
+            SPECPAT(s.p);
+            c.PAT[q] = c.TYP;
+        }
+    if (!patternsHold(c, SPECIALTIES)) state.SkipWithError("a pattern lacks its 20 specialties");
+}
+BENCHMARK(BM_PatternDraw)->Unit(benchmark::kMillisecond);
+
+// 5b. SPEC2 whole: the draw, the review screens (each accepted with Return)
+// and "pat.txt".
+void BM_Spec2(benchmark::State& state) {
+    Workspace w;
+    w.style("spec", benchStyle('V', 'Y', SPECIALTIES));
+    StageTimer timer;
+    for (auto _ : state) {
+        Session s(w, "spec");
+        for (int screen = 0; screen * QUESTIONS < QUIZZES; ++screen) s.con.enter();
+        timer.start();
+        if (!guarded(state, s, [&] { SPEC2(s.p); })) break;
+        timer.stop();
+        timer.endIteration(state);
+        if (s.con.keysLeft() != 0 || !patternsHold(s.p.cfg, SPECIALTIES)) {
+            state.SkipWithError("review screens or patterns not as expected");
+            break;
+        }
+    }
+    timer.report(state);
+}
+BENCHMARK(BM_Spec2)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+}  // namespace
