@@ -24,21 +24,13 @@ std::optional<std::string> TextReader::readLine(std::size_t bound, bool* wasLong
     if (wasLonger) *wasLonger = false;
     if (eof()) return std::nullopt;
     std::string s;
-    bool longer = false;
-    int c;
-    while ((c = in_.get()) != std::char_traits<char>::eof()) {
-        if (c == '\n') break;
-        if (c == '\r') {
-            if (in_.peek() == '\n') in_.get();
-            break;
-        }
-        if (s.size() < bound)
-            s.push_back(static_cast<char>(c));
-        else
-            longer = true;
-    }
+    std::getline(in_, s, '\n');
+    if (!s.empty() && s.back() == '\r') s.pop_back();
     ++line_;
-    if (wasLonger) *wasLonger = longer;
+    if (s.size() > bound) {
+        s.resize(bound);
+        if (wasLonger) *wasLonger = true;
+    }
     return s;
 }
 

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <vector>
+
+#include "console/Random.h"
+#include "console/TextFile.h"
+
+using namespace tess;
+namespace fs = std::filesystem;
+
+namespace {
+
+fs::path scratch(const char* name) {
+    fs::path p = fs::temp_directory_path() / ("tess-textfile-" + std::to_string(::getpid()) + "-" + name);
+    fs::remove(p);
+    return p;
+}
+
+void writeRaw(const fs::path& p, const std::string& bytes) {
+    std::ofstream(p, std::ios::binary) << bytes;
+}
+
+std::string readRaw(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+TEST(TextFile, LineEndsOfEveryKindReadTheSame) {
+    const auto p = scratch("ends");
+    for (const std::string bytes : {"one\r\ntwo\r\n", "one\ntwo\n", "one\r\ntwo", "one\ntwo"}) {
+        writeRaw(p, bytes);
+        auto lines = readAllLines(p.string());
+        ASSERT_TRUE(lines);
+        EXPECT_EQ(*lines, (std::vector<std::string>{"one", "two"})) << bytes;
+    }
+    fs::remove(p);
+    EXPECT_FALSE(readAllLines(p.string()));
+}
+
+TEST(TextFile, TheRestOfAnOverlongLineIsNeverReadAsTheNextLine) {
+    const auto p = scratch("bound");
+    writeRaw(p, std::string(600, 'x') + "\r\nnext\r\n");
+    TextReader r(p.string());
+    bool longer = false;
+    EXPECT_EQ(r.readLine(508, &longer), std::string(508, 'x'));
+    EXPECT_TRUE(longer);
+    EXPECT_EQ(r.readLine(508, &longer), "next");
+    EXPECT_FALSE(longer);
+    EXPECT_EQ(r.lineNumber(), 2u);
+    EXPECT_FALSE(r.readLine());
+    fs::remove(p);
+}
+
+TEST(TextFile, WritesCrLfAndReplacesWholeFilesAtomically) {
+    const auto p = scratch("atomic");
+    ASSERT_TRUE(writeFileAtomic(p.string(), {"a", "b"}));
+    EXPECT_EQ(readRaw(p), "a\r\nb\r\n");
+    ASSERT_TRUE(writeFileAtomic(p.string(), {"Exit"}, false));
+    EXPECT_EQ(readRaw(p), "Exit");
+    // A write that cannot happen leaves the old contents in place.
+    EXPECT_FALSE(writeFileAtomic((p / "inside-a-file").string(), {"x"}));
+    EXPECT_EQ(readRaw(p), "Exit");
+    EXPECT_FALSE(fs::exists(p.string() + ".tmp"));
+    fs::remove(p);
+}
+
+TEST(TextFile, NumbersAreReadInFreeFormat) {
+    EXPECT_EQ(parseNumbers("  12 34\t-5"), (std::vector<long>{12, 34, -5}));
+    EXPECT_EQ(parseNumbers("7 x 9"), (std::vector<long>{7}));
+    EXPECT_EQ(parseNumbers("12abc"), (std::vector<long>{}));
+    EXPECT_EQ(parseNumber("   99"), 99);
+    EXPECT_FALSE(parseNumber(""));
+}
+
+TEST(Random, FixedSeedsRepeatAndReseedsNeverReplay) {
+    Random a(42), b(42);
+    std::vector<int> da, db;
+    for (int i = 0; i < 50; ++i) {
+        da.push_back(a(1000));
+        db.push_back(b(1000));
+    }
+    EXPECT_EQ(da, db);
+    for (int x : da) {
+        EXPECT_GE(x, 0);
+        EXPECT_LT(x, 1000);
+    }
+    // Two re-seeds in a row must not hand out the same numbers again.
+    std::set<std::vector<int>> seen;
+    for (int k = 0; k < 20; ++k) {
+        a.reseed();
+        std::vector<int> run;
+        for (int i = 0; i < 8; ++i) run.push_back(a(1000000));
+        EXPECT_TRUE(seen.insert(run).second) << "re-seed " << k << " replayed";
+    }
+    EXPECT_EQ(a(1), 0);
+    EXPECT_EQ(a(0), 0);
+}
+
+TEST(Random, TheEnvironmentSeedMakesRunsReproducible) {
+    ::setenv("TESSARIN_SEED", "1234", 1);
+    Random a, b;
+    ::unsetenv("TESSARIN_SEED");
+    EXPECT_TRUE(a.fixed());
+    for (int i = 0; i < 20; ++i) EXPECT_EQ(a(97), b(97));
+}
+
+TEST(Random, ScriptedDrawsComeInOrderAndMustFit) {
+    ScriptedRandom s({3, 0, 7});
+    EXPECT_EQ(s(5), 3);
+    EXPECT_EQ(s(2), 0);
+    EXPECT_THROW(s(5), std::logic_error);  // 7 is no draw below 5
+    EXPECT_THROW(s(5), std::logic_error);  // the script is used up
+}
