@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <filesystem>
 
 #include "data/BankCheck.h"
 

@@ -36,9 +36,29 @@ inline std::vector<std::string> allRegular(std::vector<std::string> s) {
     return s;
 }
 
+// The in-memory screen, also watching for a text that is shown and replaced
+// before any key is read.
+class WatchingConsole : public ScreenConsole {
+public:
+    void watch(std::string text) {
+        watched_ = std::move(text);
+        seen_ = false;
+    }
+    bool seen() const { return seen_; }
+
+protected:
+    void present() override {
+        if (!watched_.empty() && !seen_) seen_ = screenText().find(watched_) != std::string::npos;
+    }
+
+private:
+    std::string watched_;
+    bool seen_ = false;
+};
+
 struct BankRun {
     TempDir dir;
-    ScreenConsole con;
+    WatchingConsole con;
     Random rnd{20261207};
     Program p{con, rnd, dir.path()};
 
