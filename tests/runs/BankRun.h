@@ -80,6 +80,14 @@ struct BankRun {
     }
 };
 
+// The rows of a screen text (rows 1..25 at 0..24).
+inline std::vector<std::string> screenRows(const std::string& screen) {
+    std::vector<std::string> rows;
+    for (std::size_t at = 0, nl; (nl = screen.find('\n', at)) != std::string::npos; at = nl + 1)
+        rows.push_back(screen.substr(at, nl - at));
+    return rows;
+}
+
 // One entry of the sector table as the screen shows it.
 struct TableEntry {
     int s = 0, bc = 0, bv = 0, ec = 0, ev = 0, q = 0, f = 0, r = 0, o = 0, sit = 0;
@@ -88,9 +96,7 @@ struct TableEntry {
 // The sector table on a screen: the entries under the three header lines,
 // left column first, in sector order.
 inline std::vector<TableEntry> tableOnScreen(const std::string& screen) {
-    std::vector<std::string> rows;
-    for (std::size_t at = 0, nl; (nl = screen.find('\n', at)) != std::string::npos; at = nl + 1)
-        rows.push_back(screen.substr(at, nl - at));
+    const auto rows = screenRows(screen);
     std::vector<TableEntry> left, right;
     std::size_t r = 0;
     while (r < rows.size() && rows[r].rfind("  -- ------- -----", 0) != 0) ++r;

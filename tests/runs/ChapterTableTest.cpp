@@ -18,13 +18,6 @@ int linesIn(const std::string& file, int ch, int from, int to) {
     return n;
 }
 
-std::vector<std::string> rowsOf(const std::string& screen) {
-    std::vector<std::string> rows;
-    for (std::size_t at = 0, nl; (nl = screen.find('\n', at)) != std::string::npos; at = nl + 1)
-        rows.push_back(screen.substr(at, nl - at));
-    return rows;
-}
-
 }  // namespace
 
 // Ch1to8: 16 questions over chapters 1-8, dealt two a chapter, so sector 1 is
@@ -41,7 +34,7 @@ TEST(ChapterRun, SectorTableOfTheSampleBank) {
     const auto& shots = b.con.snapshots();
     ASSERT_EQ(shots.size(), 5u);
     const std::string& atTable = shots[3];
-    const auto rows = rowsOf(atTable);
+    const auto rows = screenRows(atTable);
     EXPECT_EQ(rows[4], "  Sc From    To    --Total Questions--   Sc From    To    --Total Questions--   ");
     EXPECT_EQ(rows[5], "  Nm Verse   Verse Reg FTV Ref ChO Sit   Nm Verse   Verse Reg FTV Ref ChO Sit   ");
     EXPECT_EQ(rows[6], "  -- ------- ----- --- --- --- --- ---   -- ------- ----- --- --- --- --- ---   ");
