@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "console/ScreenConsole.h"
+#include "material/Counts.h"
 #include "run/Driver.h"
 #include "selection/RepeatControl.h"
 #include "run/StyleFile.h"
@@ -22,21 +23,34 @@ struct Session {
     Program p{con, rnd, dir.path()};
 
     // A style "T" over 1:1-3:38 and the book's verse table; a count file
-    // with one regular question per verse of chapters 1-3, loaded into the
+    // (by default one regular question per verse of chapters 1-3), loaded into the
     // tables too, so the run gets the same counts with or without the index
     // stage.
-    void standard(std::vector<std::string> style = plainStyle()) {
+    void standard(std::vector<std::string> style = plainStyle(),
+                  std::function<int(int, int)> regular = [](int ch, int v) {
+                      return ch <= 3 && v <= bookVerses(ch) ? 1 : 0;
+                  }) {
         dir.raw("temp2.txt", "T");
         dir.verses();
         dir.lines("T.spe", style);
         std::vector<std::string> count;
         for (int ch = 1; ch <= CHMAX; ++ch)
             for (int v = 1; v <= VMAX; ++v) {
-                const int q = (ch <= 3 && v <= bookVerses(ch)) ? 1 : 0;
+                const int q = regular(ch, v);
                 count.push_back(std::to_string(ch) + " " + std::to_string(v) + " " + std::to_string(q) + " 0 0 0 0");
                 p.run.QCOUNT(ch, v) = q;
             }
         dir.lines("count.00A", count);
+    }
+
+    // Steps 3 to 14 of a run on the standard files, through the real stages,
+    // so the sectoring step can be driven on its own.
+    void countedRange(std::vector<std::string> style = plainStyle()) {
+        standard(std::move(style));
+        readRunFiles(p);
+        p.run.SECTORS = p.run.QMAX;
+        prepareCounts(p);
+        countRange(p);
     }
 };
 
@@ -136,9 +150,14 @@ TEST(RunDriver, ClampedSettingsAreToldOnceThenTheRunGoesOn) {
     s[2] = "4 90";  // a chapter without questions: the run stops at the warning
     s[6] = "45";  // kept for the pattern review; the run uses 30
     r.standard(s);
-    r.con.enter().enter();  // the notes, then the warning of too few questions
+    // The notes, the 75-position pattern review, the warning of too few questions.
+    r.con.enter().enter().enter();
     EXPECT_THROW(runOnce(r.p), RestartRun);
-    ASSERT_GE(r.con.snapshots().size(), 1u);
+    EXPECT_EQ(r.con.keysLeft(), 0u);
+    ASSERT_EQ(r.con.snapshots().size(), 3u);
+    EXPECT_NE(r.con.snapshots()[1].find("        5   10   15   20   25   30   35   40   45   50   55   60   65   70   75"),
+              std::string::npos);  // the configuration side's 45 chose the wide review
+    EXPECT_NE(r.con.snapshots()[2].find("  There are not enough regular questions in this material."), std::string::npos);
     const std::string& notes = r.con.snapshots()[0];
     EXPECT_NE(notes.find("T.spe: End verse 90 is outside 1-44"), std::string::npos) << notes;
     EXPECT_NE(notes.find("45 questions per pack; a run has at most 30"), std::string::npos) << notes;
@@ -154,7 +173,7 @@ TEST(RunDriver, TooFewRegularQuestionsWarnsAndRestarts) {
     s[1] = "1 1";
     s[2] = "1 10";  // ten questions for 20 sectors
     r.standard(s);
-    r.con.enter();
+    r.con.enter().enter();  // the pattern review, then the warning
     EXPECT_THROW(runOnce(r.p), RestartRun);
     EXPECT_EQ(r.p.run.TQUEST, 10);
     EXPECT_TRUE(r.con.sawText("  There are not enough regular questions in this material."));
@@ -225,75 +244,105 @@ TEST(RunDriver, RunLogIsAppendedToTheListFileOneLineEvenWhenEmpty) {
     }
 }
 
-// The stages after the range totals are placeholders in this build; with
-// them a sectoring leaves MINQZ at 0, which must be said before the restart.
-TEST(RunDriver, VerseSectoringWithoutAFitSaysTheSmallestSectorIsEmptyOrEscRestarts) {
+// Verse sectoring can accept a layout whose lower share is 0: a first verse
+// without questions is a whole sector when every target is 0. Twenty
+// questions in 1:2-1:21 for 20 sectors fit no layout with a share of 1 (the
+// last one ends the chapter, and so the range), but one with 0 does.
+TEST(RunDriver, VerseSectoringAcceptedAtShareZeroSaysTheSmallestSectorIsEmptyOrEscRestarts) {
+    auto style = plainStyle();
+    style[2] = "1 80";
+    const auto twentyVerses = [](int ch, int v) { return ch == 1 && v >= 2 && v <= 21 ? 1 : 0; };
     {
         Session r;
-        r.standard();
-        r.con.keys("x").enter();  // a key at the table, then Return at the message
+        r.standard(style, twentyVerses);
+        r.con.enter().keys("x").enter();  // the pattern review, a key at the table, Return at the message
         EXPECT_THROW(runOnce(r.p), RestartRun);
         EXPECT_TRUE(r.con.sawText("  A quiz will contain one question from each sector."));
-        EXPECT_TRUE(r.con.sawText("Regular Questions: 170   FTV: 0   CV Refs: 0   CO Refs: 0   SIT: 0"));
-        EXPECT_TRUE(r.con.sawText("Your smallest sector has 0 regular questions."));
+        EXPECT_TRUE(r.con.sawText("Regular Questions: 20   FTV: 0   CV Refs: 0   CO Refs: 0   SIT: 0"));
+        EXPECT_EQ(r.p.run.MINQZ, 0);
+        EXPECT_FALSE(r.p.run.RES);  // verse sectoring found its layout
+        EXPECT_EQ(r.p.run.QPS[1], 0);
+        // The table was up when its key was read; the message came after it.
+        const auto& shots = r.con.snapshots();
+        ASSERT_EQ(shots.size(), 3u);
+        EXPECT_NE(shots[1].find("   1 L  1: 1  1: 1   0   0   0   0   0"), std::string::npos) << shots[1];
+        EXPECT_EQ(shots[1].find("Your smallest sector"), std::string::npos);
+        EXPECT_NE(shots[2].find("Your smallest sector has 0 regular questions."), std::string::npos) << shots[2];
         EXPECT_EQ(r.con.keysLeft(), 0u);
     }
     {
         Session r;
-        r.standard();
-        r.con.key(191).esc();  // 191 is passed over; Esc restarts at once
+        r.standard(style, twentyVerses);
+        r.con.enter().key(191).esc();  // 191 is passed over; Esc restarts at once
         EXPECT_THROW(runOnce(r.p), RestartRun);
+        EXPECT_EQ(r.p.run.MINQZ, 0);
         EXPECT_FALSE(r.con.sawText("Your smallest sector"));
         EXPECT_EQ(r.con.keysLeft(), 0u);
     }
 }
 
-// With the sectoring stages still placeholders, MINQZ is whatever the test
-// sets before the sectoring step.
+// 170 regular questions in 20 sectors by questions: a base share of 8.
 TEST(RunDriver, RepeatNoticeAfterSectoringByQuestionsStaysUntilReturn) {
     Session r;
-    r.p.shared.SEC1 = 'Q';
-    r.p.run.MINQZ = 5;
-    r.p.run.QNUM = 10;
-    r.con.keys("\n").enter();  // Return at the table, Return at the notice
+    auto style = plainStyle();
+    style[12] = "Q";
+    r.countedRange(style);
+    // Return at the announcement, Return at the table, Return at the notice.
+    r.con.enter().keys("\n").enter();
     sectorRange(r.p);
     EXPECT_TRUE(r.p.run.RES);
-    ASSERT_EQ(r.con.snapshots().size(), 2u);
-    EXPECT_NE(r.con.snapshots()[1].find("Regular question repeats will begin after quiz 5"), std::string::npos);
-    EXPECT_EQ(r.con.snapshots()[1].find("Do you wish to resector?"), std::string::npos);
+    EXPECT_EQ(r.p.run.MINQZ, 8);
+    const auto& shots = r.con.snapshots();
+    ASSERT_EQ(shots.size(), 3u);
+    EXPECT_NE(shots[0].find("The material will be sectored by individual questions."), std::string::npos);
+    for (std::size_t i : {1u, 2u}) {  // still there after the table's key
+        EXPECT_NE(shots[i].find("Regular question repeats will begin after quiz 8"), std::string::npos) << shots[i];
+        EXPECT_EQ(shots[i].find("Do you wish to resector?"), std::string::npos);
+    }
     EXPECT_EQ(r.con.keysLeft(), 0u);
 }
 
+// Chapter sectoring of 1:1-3:38 (one regular question a verse) with 20
+// sectors deals 7, 7, 6; the smallest sector, in chapter 3, has 6 questions.
 TEST(RunDriver, ResectorOfferEchoesTheAnswer) {
+    auto chapters = [](int quizzes, int sectors) {
+        auto style = plainStyle();
+        style[6] = std::to_string(sectors);
+        style[11] = std::to_string(quizzes);
+        style[12] = "C";
+        return style;
+    };
     {
         Session r;
-        r.p.shared.SEC1 = 'C';
-        r.p.run.BC[1] = 1;  // as if chapter sectoring had built its table
-        r.p.run.MINQZ = 11;
-        r.p.run.QNUM = 12;
-        r.con.keys("n").enter();
+        r.countedRange(chapters(7, 20));  // one quiz more than the smallest sector
+        r.con.enter().keys("x").keys("n").enter();  // the shares, the table, the answer, Return
         sectorRange(r.p);
+        EXPECT_EQ(r.p.run.MINQZ, 6);
         EXPECT_FALSE(r.p.run.RES);
+        EXPECT_EQ(r.con.rowText(3).substr(2, 48), "Regular question repeats will begin after quiz 6");
         EXPECT_EQ(r.con.rowText(4).substr(2, 26), "Do you wish to resector? n");
         EXPECT_EQ(r.con.keysLeft(), 0u);
     }
     {
         Session r;
-        r.p.shared.SEC1 = 'C';
-        r.p.run.BC[1] = 1;
-        r.p.run.MINQZ = 3;
-        r.p.run.QNUM = 12;
-        r.con.keys("y88z");  // after the new table, keys "8" are passed over
+        r.countedRange(chapters(10, 20));
+        // After the new table, keys "8" are passed over; "z" ends the wait.
+        r.con.enter().keys("x").keys("y").enter().keys("88z");
         sectorRange(r.p);
+        EXPECT_TRUE(r.con.sawText("Do you wish to resector? y"));
+        EXPECT_TRUE(r.con.sawText("The material will be sectored by individual questions."));
+        EXPECT_EQ(r.p.run.MINQZ, 8);  // 170 div 20
         EXPECT_EQ(r.con.keysLeft(), 0u);
     }
     {
-        Session r;  // twelve or more quizzes before repeats: nothing is asked
-        r.p.shared.SEC1 = 'C';
-        r.p.run.BC[1] = 1;
-        r.p.run.MINQZ = 12;
-        r.p.run.QNUM = 40;
+        Session r;  // twelve quizzes before repeats: nothing is asked, however many quizzes
+        r.countedRange(chapters(40, 13));
+        // Shares 6, 4, 3 (a first "0" on the last row would count as 1).
+        r.con.keys("06").down().keys("04").down().keys("3").up().enter().keys("x");
         sectorRange(r.p);
-        EXPECT_TRUE(r.con.snapshots().empty());
+        EXPECT_EQ(r.p.run.MINQZ, 12);
+        EXPECT_FALSE(r.con.sawText("Regular question repeats"));
+        EXPECT_FALSE(r.con.sawText("Do you wish to resector?"));
+        EXPECT_EQ(r.con.keysLeft(), 0u);
     }
 }
