@@ -76,8 +76,8 @@ int materialOf(const RunState& r, const Kind& k) {
 bool noMaterial(Program& p, const Kind& k) {
     auto& r = p.run;
     if (materialOf(r, k) > 0) return false;
-    const std::string what = "No " + std::string(k.name) + " questions in the sectors: position " + to_string(r.C1) +
-                             " of quiz " + to_string(r.Q2) + " stays empty";
+    const std::string what = "No " + std::string(k.name) + " questions: quiz " + to_string(r.Q2) + " position " +
+                             to_string(r.C1) + " left empty";
     warn(p, "  **" + what + "**");
     logLine(p, what);
     return true;
