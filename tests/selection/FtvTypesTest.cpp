@@ -35,7 +35,8 @@ TEST(FtvTypes, AnFtvFileOutOfStepWithTheCountsGoesBackToTheTitle) {
 
 TEST(FtvTypes, ARecentTypeIsRefusedForFewerTriesTheOlderItIs) {
     // One FTV question, so every try draws it again: the tries made show how
-    // long its type was refused.
+    // long its type was refused. Type "b" repeats the last type at every try,
+    // as in a range whose FTVs all have one type: the 30th try is taken.
     struct Case {
         char type;
         long tries;
@@ -67,28 +68,6 @@ TEST(FtvTypes, ARecentTypeIsRefusedForFewerTriesTheOlderItIs) {
         EXPECT_EQ(r.ALL[1].str(), t.line('F', 1, 1));
         EXPECT_TRUE(t.rig.logLines().empty());
     }
-}
-
-TEST(FtvTypes, OneTypeThroughoutTakesTheThirtiethTry) {
-    auto counter = std::make_unique<HundredsCounter>(11);
-    auto* hundreds = counter.get();
-    SpecialtyRig t({4, 4, 4}, std::move(counter));
-    auto& r = t.r;
-    r.REPEATPCT = 100;
-    t.kind('F', {4, 4, 4}, [](int s, int n) { return "FPN\tVerse " + std::to_string(s) + "." + std::to_string(n); });
-    FINTYPES(t.rig.p);
-    r.FQUIZ = r.FQUIZ1 = 50;
-    t.pass('F', 1, "Fnn");  // history b, c, d: taken at once
-    EXPECT_EQ(hundreds->hundreds, 1);
-    for (int q = 2; q <= 3; ++q) {
-        hundreds->hundreds = 0;
-        t.freeAll();
-        t.pass('F', q, "Fnn");
-        EXPECT_EQ(hundreds->hundreds, 30) << q;
-    }
-    EXPECT_EQ(r.FTC2, 'N');
-    EXPECT_EQ(r.FTC3, 'N');
-    EXPECT_EQ(r.FTC4, 'N');
 }
 
 TEST(FtvTypes, FtvRepeatsAreForcedAfterFquizButNeverInTheFirstThreeQuizzes) {
