@@ -27,10 +27,4 @@ void FINDONLYS(Program& p) { pass(p, 'O', CHOOSEONLY); }
 void FINDSITS(Program& p) { pass(p, 'S', CHOOSESIT); }
 void FINDFTVS(Program& p) { pass(p, 'F', CHOOSEFIN); }
 
-// Placeholders until the specialty pickers land: the positions stay empty.
-void CHOOSEREF(Program&) {}
-void CHOOSEONLY(Program&) {}
-void CHOOSESIT(Program&) {}
-void CHOOSEFIN(Program&) {}
-
 }  // namespace tess

@@ -1,0 +1,283 @@
+// The four specialty pickers. They are one family: a free sector that still
+// holds an undrawn question of the kind in this cycle, an available question
+// of it, its text from the kind's bank file. A kind whose pool yields nothing
+// within a pick starts a new cycle (its questions repeat); a second refresh
+// within one pick gives up one-question-per-sector for the quiz.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "material/Counts.h"
+#include "selection/Availability.h"
+#include "selection/FtvTypes.h"
+#include "selection/RepeatControl.h"
+#include "selection/SpecialtyPasses.h"
+
+namespace tess {
+
+namespace {
+
+using std::to_string;
+
+// Rejection draws of one question number before a direct choice takes over.
+constexpr int NUMBER_DRAWS = 1000;
+// FTV tries before a question is taken whatever its type.
+constexpr int FTV_TYPE_TRIES = 29;
+
+struct Kind {
+    const char* name;  // in messages
+    Flags RunState::*avail;
+    BySector<int> RunState::*undrawn;
+    BySector<int> RunState::*total;
+    std::string RunState::*file;
+    int RunState::*before;
+    int RunState::*last;      // LAST for CV references, LASTO for the others
+    bool preferred;           // the second position of a pass prefers a well-stocked sector
+    bool endLineFirst;        // ends the screen line before the refresh's message row
+    bool twoTexts;            // the line may run on into ALL2
+    bool warnEveryRefresh;
+    const char* warning;
+    const char* logText;
+};
+
+const Kind CV{"CV reference", &RunState::REFERENCE, &RunState::RPS, &RunState::TRPS, &RunState::CVFILE,
+              &RunState::RBEFORE, &RunState::LAST, true, false, false, false,
+              "  Due to sectoring restrictions we must begin CV Ref repeats in quiz ", "CV Repeats begin quiz "};
+const Kind CO{"CO reference", &RunState::ONLY, &RunState::OPS, &RunState::TOPS, &RunState::COFILE,
+              &RunState::OBEFORE, &RunState::LASTO, true, false, false, false,
+              "  Due to sectoring restrictions we must begin CO Ref repeats in quiz ", "CO repeats begin quiz "};
+const Kind SIT{"situation", &RunState::SITUATION, &RunState::SPS, &RunState::TSPS, &RunState::SITFILE,
+               &RunState::SBEFORE, &RunState::LASTO, true, true, true, false,
+               "  Due to sectoring restrictions we must start situation repeats in quiz ",
+               "Situation Repeats begin quiz "};
+const Kind FTV{"FTV", &RunState::FINISH, &RunState::FPS, &RunState::TFPS, &RunState::FTVFILE,
+               &RunState::FBEFORE, &RunState::LASTO, false, true, true, true,
+               "  Due to sectoring restrictions FTV repeats begin in quiz ", "FTV Repeats begin quiz "};
+
+struct Pick {
+    int s = 0;
+    int num = 0;
+};
+
+bool inSector(const RunState& r, int s, const BankRef& ref) {
+    const auto at = [](int c, int v) { return c * 100 + v; };
+    const int x = at(ref.chapter, ref.verse);
+    return x >= at(r.BC[s], r.BV[s]) && x <= at(r.EC[s], r.EV[s]);
+}
+
+int materialOf(const RunState& r, const Kind& k) {
+    int n = 0;
+    for (int s = 1; s <= r.SECTORS; ++s) n += (r.*k.total)[s];
+    return n;
+}
+
+// A pattern letter whose kind has no question in any sector cannot be served
+// (the drawing would never end): the position stays empty and the user is told.
+bool noMaterial(Program& p, const Kind& k) {
+    auto& r = p.run;
+    if (materialOf(r, k) > 0) return false;
+    const std::string what = "No " + std::string(k.name) + " questions: quiz " + to_string(r.Q2) + " position " +
+                             to_string(r.C1) + " left empty";
+    warn(p, "  **" + what + "**");
+    logLine(p, what);
+    return true;
+}
+
+// 1..total, drawn as Random(total + 1) until above 0.
+int drawNumber(Program& p, int total) {
+    for (int i = 0; i < NUMBER_DRAWS; ++i)
+        if (const int n = p.rnd(total + 1); n > 0) return n;
+    return p.rnd(total) + 1;
+}
+
+// An available question of sector s, or 0 when it has none.
+int drawAvailable(Program& p, const Kind& k, int s) {
+    auto& r = p.run;
+    auto& avail = r.*k.avail;
+    const int total = (r.*k.total)[s];
+    std::vector<int> free;
+    for (int n = 1; n <= total; ++n)
+        if (flagRef(avail, s, n)) free.push_back(n);
+    if (free.empty()) return 0;
+    for (int i = 0; i < NUMBER_DRAWS; ++i)
+        if (const int n = drawNumber(p, total); flagRef(avail, s, n)) return n;
+    return free[static_cast<std::size_t>(p.rnd(static_cast<int>(free.size())))];
+}
+
+// After a second refresh every sector is free and every question available,
+// so a draw can only go on missing when almost no sector holds the kind: the
+// pick is then made directly among the free sectors' available questions.
+Pick directChoice(Program& p, const Kind& k) {
+    auto& r = p.run;
+    std::vector<Pick> choices;
+    for (int s = 1; s <= r.SECTORS; ++s) {
+        if (r.FLAG[s] != 1 || (r.*k.undrawn)[s] <= 0) continue;
+        for (int n = 1; n <= (r.*k.total)[s]; ++n)
+            if (flagRef(r.*k.avail, s, n)) choices.push_back({s, n});
+    }
+    if (choices.empty()) {  // not reached: the kind has material and all of it is free
+        for (int s = 1; s <= r.SECTORS; ++s)
+            if ((r.*k.total)[s] > 0) return {s, 1};
+    }
+    return choices[static_cast<std::size_t>(p.rnd(static_cast<int>(choices.size())))];
+}
+
+// A new cycle of the kind: all its questions available again, counts restored.
+void refresh(Program& p, const Kind& k, int& refreshes) {
+    auto& r = p.run;
+    if (k.endLineFirst) p.con.writeln();
+    nextMessageRow(p);
+    if (refreshes == 0 || k.warnEveryRefresh) p.con.write(k.warning + to_string(r.Q2));
+    if (refreshes == 0) logLine(p, k.logText + to_string(r.Q2));
+    if (++refreshes > 1) REPEATSECTOR(p);
+    p.con.gotoXY(3, 3);
+    p.con.clearEol();
+    p.con.writeln("Choosing Quiz " + to_string(r.Q2));
+    p.con.writeln();
+    for (int s = 1; s <= SCMAX; ++s) setAll((r.*k.avail)[s], true);
+    for (int s = 1; s <= r.SECTORS; ++s) (r.*k.undrawn)[s] = (r.*k.total)[s];
+    if (&k == &FTV) r.FQUIZ = r.FQUIZ1 + r.Q2;
+}
+
+// Chooses and marks the question of position C1 (its text is read apart).
+// `draws` is where the draw count starts: at the limit, the first draw
+// refreshes the kind.
+Pick pickAttempt(Program& p, const Kind& k, int draws) {
+    auto& r = p.run;
+    auto& undrawn = r.*k.undrawn;
+    const auto& total = r.*k.total;
+    auto& avail = r.*k.avail;
+
+    int preferred = 0;
+    if (k.preferred && r.SECOND == 2) {
+        int pool = 0;
+        for (int s = 1; s <= r.SECTORS; ++s) pool += undrawn[s];
+        for (int s = 1; s <= r.SECTORS; ++s)
+            if (pool / 3 < undrawn[s]) preferred = s;
+        if (preferred == r.*k.last) preferred = 0;
+    }
+
+    int refreshes = 0;
+    Pick pick;
+    for (;;) {
+        ++draws;
+        pick.s = p.rnd(r.SECTORS) + 1;
+        if (draws > SPECIALTY_DRAWS) {
+            if (refreshes == 2) {
+                pick = directChoice(p, k);
+                break;
+            }
+            refresh(p, k, refreshes);
+            draws = 0;
+        }
+        const int s = pick.s;
+        if (r.FLAG[s] == 1 && undrawn[s] > 0 && total[s] > 0) {
+            pick.num = drawNumber(p, total[s]);
+            if (flagRef(avail, s, pick.num)) break;
+        }
+    }
+
+    // The preferred sector can count undrawn questions yet have none
+    // available (a question given back after a refresh is counted twice);
+    // the sector already found then stands.
+    if (preferred != 0 && r.FLAG[preferred] == 1 && undrawn[preferred] > 0) {
+        if (const int n = drawAvailable(p, k, preferred); n > 0) pick = {preferred, n};
+    }
+
+    const int s = pick.s, num = pick.num;
+    r.SECTOR[r.C1] = s;
+    r.FLAG[s] = 0;
+    if (p.rnd(100) >= r.REPEATPCT) flagRef(avail, s, num) = 0;
+    r.NUMBER[s] = num;
+    r.PNUMBER[r.C1] = num;
+    --undrawn[s];
+    r.*k.last = s;
+    r.S = s;
+    r.NUM = num;
+    return pick;
+}
+
+// Reads the question's line into position C1.
+void readText(Program& p, const Kind& k, const Pick& pick) {
+    auto& r = p.run;
+    SpecialtyWalk walk(p, r.*k.file, r.*k.before, k.name);
+    for (int s = 1; s < pick.s; ++s) walk.skip(s, (r.*k.total)[s]);
+    walk.skip(pick.s, pick.num - 1);
+    const std::string line = walk.next(pick.s);
+    CONVERT2(p);
+    r.ALL[r.C1] = line;
+    r.ALL2[r.C1] = k.twoTexts && line.size() > static_cast<std::size_t>(LMAX) ? line.substr(LMAX) : " ";
+}
+
+void choose(Program& p, const Kind& k) {
+    if (noMaterial(p, k)) return;
+    readText(p, k, pickAttempt(p, k, 0));
+}
+
+}  // namespace
+
+SpecialtyWalk::SpecialtyWalk(Program& p, const std::string& file, int before, std::string kind)
+    : p_(p), file_(file), kind_(std::move(kind)), in_(p.file(file), p.run) {
+    if (!in_.isOpen()) outOfDate("the file cannot be read");
+    for (int i = 0; i < before; ++i)
+        if (!in_.next()) outOfDate("it ends before the chosen range begins");
+}
+
+void SpecialtyWalk::skip(int s, int n) {
+    for (int i = 0; i < n; ++i)
+        if (!in_.next()) outOfDate("it ends before the last question of sector " + to_string(s));
+}
+
+std::string SpecialtyWalk::next(int s) {
+    BankRef ref;
+    auto line = in_.next(&ref);
+    if (!line) outOfDate("it ends before the last question of sector " + to_string(s));
+    if (!inSector(p_.run, s, ref))
+        outOfDate("line " + to_string(in_.fileLine()) + " (" + to_string(ref.chapter) + ":" + to_string(ref.verse) +
+                  ") falls outside sector " + to_string(s));
+    return *line;
+}
+
+void SpecialtyWalk::outOfDate(const std::string& why) {
+    const auto& r = p_.run;
+    const std::string count = r.countFound.empty() ? r.COUNTFILE : r.countFound;
+    failRestart(p_, "The count file " + count + " does not match the " + kind_ + " question file " + file_ + ": " +
+                        why + ". The count file is out of date and must be rebuilt: answer Y to \"Reindex\" on the "
+                        "style form and run again.");
+}
+
+void CHOOSEREF(Program& p) { choose(p, CV); }
+void CHOOSEONLY(Program& p) { choose(p, CO); }
+void CHOOSESIT(Program& p) { choose(p, SIT); }
+
+void CHOOSEFIN(Program& p) {
+    auto& r = p.run;
+    if (noMaterial(p, FTV)) return;
+    r.FBEFORE = r.TEMPF;
+    // Successive FTV questions of the run should differ in type: a try that
+    // repeats a recent type is undone, less strictly the more tries it took.
+    int tries = 0;
+    Pick pick;
+    for (;;) {
+        const int lasto = r.LASTO;
+        const bool forced = r.Q2 > r.FQUIZ && r.Q2 > 3;
+        pick = pickAttempt(p, FTV, forced ? SPECIALTY_DRAWS : 0);
+        r.FTCC = ftvType(r, pick.s, pick.num);
+        const bool repeats = r.FTCC == r.FTC2 || (r.FTCC == r.FTC3 && tries < 14) || (r.FTCC == r.FTC4 && tries < 4);
+        if (tries < FTV_TYPE_TRIES && repeats) {
+            r.LASTO = lasto;
+            ++tries;
+            r.FLAG[pick.s] = 1;
+            flagRef(r.FINISH, pick.s, pick.num) = 1;
+            ++r.FPS[pick.s];
+            continue;
+        }
+        break;
+    }
+    r.FTC4 = r.FTC3;
+    r.FTC3 = r.FTC2;
+    r.FTC2 = r.FTCC;
+    readText(p, FTV, pick);
+}
+
+}  // namespace tess
