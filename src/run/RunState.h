@@ -73,7 +73,7 @@ struct RunState : StyleSettings {
     // --- cycle and repeat bookkeeping
     int MINQZ1 = 0, FQUIZ = 0, FQUIZ1 = 0, RQUIZ = 0, RQUIZ1 = 0, OQUIZ = 0, OQUIZ1 = 0, SQUIZ = 0, SQUIZ1 = 0;
     int FIX = 0, FIXLAST = 0;
-    char FTCC = 'a', FTC2 = 'b', FTC3 = 'c', FTC4 = 'd', FTC5 = 'e', FTC = 'a';
+    char FTCC = 'a', FTC2 = 'b', FTC3 = 'c', FTC4 = 'd', FTC5 = 'e';
     bool ABAND3 = false;
     int ABAND = 0, OLDIPC = 0;
     int RSET = 4;

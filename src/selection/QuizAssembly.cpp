@@ -33,6 +33,10 @@ void resetQuiz(RunState& r) {
         r.SECTOR[x] = NONE;
         r.QN[x] = NONE;
         r.PNUMBER[x] = 0;
+        // No book marker until a question is placed, so a position left
+        // empty never shows the previous quiz's marker.
+        r.RLBK[x] = 0;
+        r.BKNAME[x] = "";
     }
 }
 
