@@ -53,8 +53,11 @@ void TOPMENU(Program& p, StyleMenu& m) {
     else if (!m.list.readable)
         note(p, 22, std::string("Cannot read ") + STYLE_LIST_FILE + ": its styles cannot be shown.");
     else if (m.list.names.size() > shown)
-        note(p, 22, std::to_string(m.list.names.size() - shown) + " more styles in " + STYLE_LIST_FILE +
+    {
+        const std::size_t more = m.list.names.size() - shown;
+        note(p, 22, std::to_string(more) + (more == 1 ? " more style" : " more styles") + " in " + STYLE_LIST_FILE +
                         " than fit here; delete one to see the next.");
+    }
 }
 
 std::optional<std::string> chooseStyle(Program& p) {
