@@ -28,6 +28,7 @@ void SPECS2(Program& p) {
     for (;;) {
         auto entry = chooseStyle(p);
         if (!entry) {
+            p.cfg.NAME = "Exit";
             if (writeExitRequest(p)) return;
             tellProblem(p, std::string("Cannot write ") + RUN_SETTINGS_FILE + "; the program cannot be left.");
             continue;

@@ -2,12 +2,12 @@
 // A configuration session: in-memory screen that also records where the
 // cursor stood at each key read, and a working directory seeded with a style
 // list (Alpha, Beta) and the styles New, Alpha and Beta.
-#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "console/ScreenConsole.h"
+#include "console/TextFile.h"
 #include "run/Program.h"
 #include "run/TempDir.h"
 
@@ -52,21 +52,9 @@ struct ConfigBench {
         dir.lines("Beta.spe", beta);
     }
 
-    // The lines of a file written with CR LF line ends.
+    // The lines of a file of the working directory (none when it is missing).
     std::vector<std::string> written(const std::string& name) const {
-        std::vector<std::string> lines;
-        std::string all = dir.read(name), line;
-        for (std::size_t i = 0; i < all.size(); ++i) {
-            if (all[i] == '\r' && i + 1 < all.size() && all[i + 1] == '\n') {
-                lines.push_back(line);
-                line.clear();
-                ++i;
-            } else {
-                line += all[i];
-            }
-        }
-        if (!line.empty()) lines.push_back(line);
-        return lines;
+        return readAllLines(dir.file(name)).value_or(std::vector<std::string>{});
     }
 
     // Sends cursor keys: 'U', 'D', 'L', 'R' for Up, Down, Left, Right.
