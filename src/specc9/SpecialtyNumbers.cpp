@@ -21,7 +21,8 @@ int kindOf(char letter) {
 void SETSPEC(Program& p) {
     Console& c = p.con;
     Specc9& s = p.cfg;
-    const int early = s.SPEARLY, late = std::max(s.SPEARLY, s.SPLATE);
+    // The form keeps 1 <= SPEARLY <= SPLATE <= 30; the window never leaves the line.
+    const int early = std::clamp(s.SPEARLY, 1, 30), late = std::clamp(s.SPLATE, early, 30);
     const std::array<int, 4> maxOf = {s.FMAX, s.RMAX, s.OMAX, s.SMAX};
 
     CLR(p);
