@@ -24,12 +24,12 @@ constexpr int READY = -1, NONE = -2, ACCEPT = -3, ABANDON = -4;
 
 enum class Kind { Book, Chapter, Number, Name, Letter };
 
-struct Spec {
+struct Place {
     int col, row, width, digits, first;  // first: lowest digit that starts an entry
     Kind kind;
 };
 
-constexpr std::array<Spec, FIELDS> SPECS = {{
+constexpr std::array<Place, FIELDS> PLACES = {{
     {14, 6, 2, 0, 0, Kind::Book},     {27, 6, 2, 2, 1, Kind::Chapter}, {35, 6, 2, 2, 1, Kind::Number},
     {14, 8, 2, 0, 0, Kind::Book},     {27, 8, 2, 2, 1, Kind::Chapter}, {35, 8, 2, 2, 1, Kind::Number},
     {27, 10, 10, 0, 0, Kind::Name},   {27, 12, 10, 0, 0, Kind::Name},  {15, 14, 3, 3, 0, Kind::Number},
@@ -100,7 +100,7 @@ int moveFrom(int f, int k) {
     return c < 0 ? NONE : MOVES[static_cast<std::size_t>(f)][static_cast<std::size_t>(c)];
 }
 
-const Spec& spec(int f) { return SPECS[static_cast<std::size_t>(f)]; }
+const Place& place(int f) { return PLACES[static_cast<std::size_t>(f)]; }
 
 int& number(Program& p, int f) {
     Specc9& c = p.cfg;
@@ -150,7 +150,7 @@ void valueColours(Console& c) {
 
 void drawField(Program& p, int f) {
     Console& c = p.con;
-    const Spec& s = spec(f);
+    const Place& s = place(f);
     valueColours(c);
     switch (s.kind) {
         case Kind::Book:
@@ -224,7 +224,7 @@ bool isDigit(int k) { return k >= '0' && k <= '9'; }
 
 int editNumber(Program& p, int f) {
     Console& c = p.con;
-    const Spec& s = spec(f);
+    const Place& s = place(f);
     for (;;) {
         c.gotoXY(s.col, s.row);
         int k = c.readKey();
@@ -286,7 +286,7 @@ char mapLetter(int f, int k) {
 
 int editLetter(Program& p, int f) {
     Console& c = p.con;
-    const Spec& s = spec(f);
+    const Place& s = place(f);
     for (;;) {
         c.gotoXY(s.col, s.row);
         const int k = c.readKey();
@@ -304,7 +304,7 @@ bool nameChar(int k) { return (k >= '1' && k <= '9') || (k >= 'A' && k <= 'Z') |
 
 int editName(Program& p, int f) {
     Console& c = p.con;
-    const Spec& s = spec(f);
+    const Place& s = place(f);
     drawField(p, f);
     for (;;) {
         c.gotoXY(s.col, s.row);
@@ -346,7 +346,7 @@ int editName(Program& p, int f) {
 
 int editBook(Program& p, int f) {
     Console& c = p.con;
-    const Spec& s = spec(f);
+    const Place& s = place(f);
     for (;;) {
         c.gotoXY(s.col, s.row);
         const int k = c.readKey();
@@ -363,7 +363,7 @@ int editBook(Program& p, int f) {
 }
 
 int editField(Program& p, int f) {
-    switch (spec(f).kind) {
+    switch (place(f).kind) {
         case Kind::Book: return editBook(p, f);
         case Kind::Name: return editName(p, f);
         case Kind::Letter: return editLetter(p, f);
