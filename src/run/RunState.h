@@ -112,6 +112,10 @@ struct Specc9 : StyleSettings {
     // --- additions of the pattern generator
     int QZ = 0;             // quizzes of this run, as the review screens show them
     Arr<int, 1, 28> EVS{};  // the form's verse table, refilled by EVSET
+    // configuration form: the style name being edited and the book codes of
+    // the two ends of the range (always " L")
+    FixedText<14> NAME1;
+    FixedText<2> BBK{" L"}, EBK{" L"};
 };
 
 }  // namespace tess

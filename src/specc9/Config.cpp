@@ -2,7 +2,12 @@
 
 #include <vector>
 
+#include "run/Driver.h"
 #include "run/StyleFile.h"
+#include "specc9/Form.h"
+#include "specc9/StyleLibrary.h"
+#include "specc9/StyleMenu.h"
+#include "specc9/Validation.h"
 
 namespace tess {
 
@@ -17,7 +22,34 @@ void useStoredStyle(Program& p) {
     readStyleFile(p.file(*name + ".spe"), p.cfg, p.shared, notes);
 }
 
-// Placeholder until the configuration form lands.
-void SPECS2(Program& p) { useStoredStyle(p); }
+void SPECS2(Program& p) {
+    Console& c = p.con;
+    SETVS(p);
+    for (;;) {
+        auto entry = chooseStyle(p);
+        if (!entry) {
+            p.cfg.NAME = "Exit";
+            if (writeExitRequest(p)) return;
+            tellProblem(p, std::string("Cannot write ") + RUN_SETTINGS_FILE + "; the program cannot be left.");
+            continue;
+        }
+        const std::string name = CHECKNEW(*entry);
+        if (auto why = styleNameProblem(name); !why.empty() && !isExitRequest(name)) {
+            tellProblem(p, why);
+            continue;
+        }
+        std::vector<std::string> notes;
+        if (!READIN(p, name, notes)) {
+            tellProblem(p, notes.back());
+            continue;
+        }
+        tellNotes(p, notes);
+        c.textBackground(colour::Blue);
+        c.textColor(colour::Yellow);
+        CLR(p);
+        OVRLAY(p);
+        if (editForm(p) == FormEnd::Accepted) return;
+    }
+}
 
 }  // namespace tess

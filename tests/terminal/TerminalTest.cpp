@@ -97,10 +97,10 @@ std::vector<std::string> rowsOf(const std::string& s) {
 
 TEST(Terminal, TitleBandsThenCtrlCEndsWithTheTerminalRestored) {
     NEED_TMUX();
-    TempDir dir;  // no run settings file: the title stays up under a message
+    TempDir dir;  // no style list: the title stays up over the style menu
     Tmux t(dir, 80, 25);
     ASSERT_TRUE(t.started());
-    ASSERT_TRUE(t.waitFor("temp2.txt")) << t.pane();
+    ASSERT_TRUE(t.waitFor("Specs.lst")) << t.pane();
     auto rows = rowsOf(t.pane());
     ASSERT_GE(rows.size(), 25u);
     EXPECT_EQ(rows[0].substr(0, 15), "  Tessarin 25.0");
@@ -121,10 +121,24 @@ TEST(Terminal, TitleBandsThenCtrlCEndsWithTheTerminalRestored) {
 TEST(Terminal, ExitEndsTheProgramWithTheTerminalRestored) {
     NEED_TMUX();
     TempDir dir;
-    dir.raw("temp2.txt", "Exit");
+    dir.lines("Specs.lst", {"Alpha", "Enter New Specs"});
+    dir.lines("Alpha.spe", {"A", "1 1", "24 53", "quiz", "60", "P", "20", "A", "20", "50", "Y", "10", "V", "0", "3",
+                            "0", "1", "0", "1", "0", "1", "0", "1", "0", "69", "5", "17", "N",
+                            "nnnnAAAAAAAAAAAAAnnnnnnnnnnnnn"});
     Tmux t(dir, 80, 25);
     ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor("Press Return to Choose a Quiz Style")) << t.pane();
+    t.send("Enter");  // Alpha on the form
+    ASSERT_TRUE(t.waitFor("Name of Quiz Style  : Alpha")) << t.pane();
+    t.send("Escape");  // the ready line
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // two Escapes apart, not one sequence
+    t.send("Escape");  // back to the menu
+    ASSERT_TRUE(t.waitFor("Press Return to Choose a Quiz Style")) << t.pane();
+    t.send("Up");      // Exit
+    t.send("Enter");
     ASSERT_TRUE(t.waitFor("rc=")) << t.pane();
+    EXPECT_EQ(dir.read("temp2.txt"), "Exit");
+    EXPECT_EQ(dir.read("Alpha.spe").substr(0, 3), "A\r\n");
     EXPECT_NE(t.pane().find("rc=0"), std::string::npos) << t.pane();
     EXPECT_EQ(t.pane().find("Tessarin"), std::string::npos);  // back on the shell's own screen
     // stty.after is written just after the status line.
@@ -139,7 +153,7 @@ TEST(Terminal, ALargerTerminalGetsTheScreenAtTheTopLeft) {
     TempDir dir;
     Tmux t(dir, 100, 30);
     ASSERT_TRUE(t.started());
-    ASSERT_TRUE(t.waitFor("temp2.txt")) << t.pane();
+    ASSERT_TRUE(t.waitFor("Specs.lst")) << t.pane();
     auto rows = rowsOf(t.pane());
     ASSERT_GE(rows.size(), 30u);
     EXPECT_EQ(rows[0].substr(0, 15), "  Tessarin 25.0");

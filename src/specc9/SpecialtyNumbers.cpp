@@ -1,0 +1,130 @@
+#include "specc9/SpecialtyNumbers.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace tess {
+
+namespace {
+
+constexpr std::array<char, 4> KINDS = {'F', 'R', 'O', 'S'};
+
+int kindOf(char letter) {
+    for (std::size_t k = 0; k < KINDS.size(); ++k)
+        if (KINDS[k] == letter) return static_cast<int>(k);
+    return -1;
+}
+
+}  // namespace
+
+void SETSPEC(Program& p) {
+    Console& c = p.con;
+    Specc9& s = p.cfg;
+    // The form keeps 1 <= SPEARLY <= SPLATE <= 30; the window never leaves the line.
+    const int early = std::clamp(s.SPEARLY, 1, 30), late = std::clamp(s.SPLATE, early, 30);
+    const std::array<int, 4> maxOf = {s.FMAX, s.RMAX, s.OMAX, s.SMAX};
+
+    CLR(p);
+    c.gotoXY(1, 3);
+    c.write("                                Set Specialty Types");
+    c.gotoXY(1, 4);
+    c.write("    " + std::string(70, '_'));
+    c.clearEol();
+    c.gotoXY(1, 6);
+    c.write("    Choose:  " + std::to_string(s.FMAX) + " FTV (F)   " + std::to_string(s.RMAX) + " CV Ref (R)   " +
+            std::to_string(s.OMAX) + " CO Ref (O)   and " + std::to_string(s.SMAX) + " SIT (S).");
+    c.clearEol();
+    s.SPECS = s.FMAX + s.RMAX + s.OMAX + s.SMAX;
+    c.gotoXY(1, 8);
+    c.write("    Press Enter when Finished");
+    c.clearEol();
+
+    const int m = (80 - 2 * (late - early)) / 2 - 1;
+    const std::string margin(static_cast<std::size_t>(m), ' ');
+    std::string tens = margin, units = margin;
+    for (int x = early; x <= late; ++x) {
+        tens += x > 9 ? " " + std::to_string(x / 10) : "  ";
+        units += " " + std::to_string(x % 10);
+    }
+    c.gotoXY(1, 10);
+    c.write(tens);
+    c.clearEol();
+    c.gotoXY(1, 11);
+    c.write(units);
+    c.clearEol();
+    c.gotoXY(1, 12);
+    c.write(margin);
+    c.textColor(colour::White);
+    c.textBackground(colour::Red);
+
+    // Each kind keeps its first letters up to its maximum; "A" (any) means
+    // nothing once numbers are set by hand.
+    std::array<int, 4> count{};
+    std::string typ = s.TYP.str();
+    typ.resize(30, 'n');
+    for (char& t : typ) {
+        const int k = kindOf(t);
+        if (k >= 0 && count[static_cast<std::size_t>(k)] < maxOf[static_cast<std::size_t>(k)])
+            ++count[static_cast<std::size_t>(k)];
+        else
+            t = 'n';
+    }
+    auto at = [&](int x) -> char& { return typ[static_cast<std::size_t>(x - 1)]; };
+    for (int x = early; x <= late; ++x) c.write(at(x) == 'n' ? std::string("  ") : std::string{' ', at(x)});
+
+    auto total = [&] { return count[0] + count[1] + count[2] + count[3]; };
+    // Letters outside the window cannot be changed here. Should they alone
+    // exceed SPMAX, or the window be too small, Return could never be taken:
+    // the screen is then left whatever the total.
+    int outside = 0;
+    for (int x = 1; x <= 30; ++x)
+        if ((x < early || x > late) && at(x) != 'n') ++outside;
+    const int reachableMax = std::min(outside + (late - early + 1), maxOf[0] + maxOf[1] + maxOf[2] + maxOf[3]);
+    const bool reachable = outside <= s.SPMAX && s.SPMAX <= reachableMax;
+
+    int n = early;
+    int col = m + 2;
+    for (;;) {
+        c.gotoXY(col, 12);
+        int k = c.readKey();
+        if (k == 'K') {
+            --n;
+            col -= 2;
+            if (n < early) {
+                n = late;
+                col = m + 2 + 2 * (late - early);
+            }
+        }
+        if (k == 'M') {
+            ++n;
+            col += 2;
+            if (n > late) {
+                n = early;
+                col = m + 2;
+            }
+        }
+        if (k == 'f' || k == 'r' || k == 'o' || k == 's') k = k - 'a' + 'A';
+        bool applied = false;
+        const int kind = k >= 0 && k < 128 ? kindOf(static_cast<char>(k)) : -1;
+        if (kind >= 0 && count[static_cast<std::size_t>(kind)] < maxOf[static_cast<std::size_t>(kind)] &&
+            at(n) != KINDS[static_cast<std::size_t>(kind)]) {
+            if (const int held = kindOf(at(n)); held >= 0) --count[static_cast<std::size_t>(held)];
+            ++count[static_cast<std::size_t>(kind)];
+            at(n) = KINDS[static_cast<std::size_t>(kind)];
+            c.write(std::string(1, at(n)));
+            applied = true;
+        }
+        if (k == key::Space || (k == 'S' && !applied)) {
+            if (const int held = kindOf(at(n)); held >= 0) --count[static_cast<std::size_t>(held)];
+            at(n) = 'n';
+            c.write(" ");
+        }
+        if (k == key::Return && (total() == s.SPMAX || !reachable)) break;
+    }
+    s.TYP = typ;
+    c.textColor(colour::Yellow);
+    c.textBackground(colour::Blue);
+}
+
+}  // namespace tess

@@ -1,0 +1,92 @@
+#include "specc9/Validation.h"
+
+#include "run/Book.h"
+#include "specc9/Form.h"
+
+namespace tess {
+
+void SETVS(Program& p) {
+    for (int ch = 1; ch <= 28; ++ch) p.cfg.EVS[ch] = bookVerses(ch);
+}
+
+namespace {
+
+// A verse above its chapter's last one is lowered to it and drawn again.
+void keepVerseInChapter(Program& p, int chapter, int& verse, int row) {
+    const int last = p.cfg.EVS[chapter];
+    if (verse <= last) return;
+    verse = last;
+    p.con.textColor(colour::LightRed);
+    p.con.textBackground(colour::Black);
+    p.con.gotoXY(35, row);
+    p.con.write(verse, 2);
+}
+
+}  // namespace
+
+void SETBBK(Program& p) {
+    p.cfg.BBK = " L";
+    p.con.write(p.cfg.BBK.str());
+    keepVerseInChapter(p, p.cfg.BCHAP, p.cfg.BVER, 6);
+}
+
+void SETBBK2(Program& p) {
+    if (p.cfg.BCHAP > CHMAX) p.cfg.BCHAP = CHMAX;
+}
+
+void SETEBK(Program& p) {
+    p.cfg.EBK = " L";
+    p.con.write(p.cfg.EBK.str());
+    keepVerseInChapter(p, p.cfg.ECHAP, p.cfg.EVER, 8);
+}
+
+int primAllowed(int v) {
+    if (v > 100) return 100;
+    if (v >= 97) return v;
+    if (v >= 91) return 99;
+    if (v >= 88) return v;
+    if (v >= 81) return 89;
+    if (v >= 78) return v;
+    if (v >= 71) return 79;
+    if (v >= 68) return v;
+    if (v >= 61) return 69;
+    if (v >= 57) return v;
+    if (v >= 54) return 59;
+    if (v >= 51) return v;
+    return 59;
+}
+
+void PRIM(Program& p) { p.shared.PRIMPCT = primAllowed(p.shared.PRIMPCT); }
+
+int firstFailingRule(const Program& p) {
+    const Specc9& c = p.cfg;
+    const bool byHand = p.shared.SETSPC == 'Y';
+    if (c.FMIN + c.RMIN + c.OMIN + c.SMIN > c.SPMIN) return 1;
+    if (c.FMAX + c.RMAX + c.OMAX + c.SMAX < c.SPMAX) return 2;
+    if (c.SPLATE > c.QMAX) return 3;
+    if (c.SPLATE + 1 - c.SPEARLY < c.SPMAX) return 4;
+    if (byHand && c.FMIN != c.FMAX) return 5;
+    if (byHand && c.RMIN != c.RMAX) return 6;
+    if (byHand && c.OMIN != c.OMAX) return 7;
+    if (byHand && c.SMIN != c.SMAX) return 8;
+    if (c.BCHAP > c.ECHAP || (c.BCHAP == c.ECHAP && c.BVER > c.EVER)) return 9;
+    return 0;
+}
+
+int ERRMESS(Program& p) {
+    const int rule = firstFailingRule(p);
+    if (rule == 0) return 0;
+    Console& c = p.con;
+    c.gotoXY(15, 3);
+    c.textColor(colour::White);
+    c.textBackground(colour::Red);
+    c.write("Incompatible Specs -- Press Return to go to Error ");
+    c.textBackground(colour::Black);
+    c.textColor(colour::LightRed);
+    while (c.readKey() != key::Return) {
+    }
+    QCON2(p);
+    return rule;
+}
+
+}  // namespace tess

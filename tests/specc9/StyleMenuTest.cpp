@@ -1,0 +1,249 @@
+// The style menu and the style library: choosing, deleting, creating and
+// saving styles, and what happens with damaged or missing library files.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "run/StyleFile.h"
+#include "specc9/Config.h"
+#include "specc9/ConfigTestSupport.h"
+
+using namespace tess;
+using tess::testing::ConfigBench;
+using tess::testing::crlf;
+using tess::testing::newStyle;
+
+namespace {
+
+using Cursor = std::pair<int, int>;
+
+const std::string LIST = "Alpha\r\nBeta\r\nEnter New Specs\r\n";
+
+}  // namespace
+
+TEST(StyleMenu, ListsTheStylesThenExitAndWrapsBothWays) {
+    ConfigBench b;
+    b.arrows("DDD");     // Beta, Enter New Specs, Exit
+    b.arrows("D");       // wraps to Alpha
+    b.con.keys("8");     // Up from Alpha: Exit
+    b.con.keys("2");     // Down from Exit: Alpha
+    b.arrows("U");       // Exit again
+    b.con.enter();
+    SPECS2(b.p);
+
+    EXPECT_EQ(b.seen(0, 33, 6, 15), "Alpha          ");
+    EXPECT_EQ(b.seen(0, 33, 7, 15), "Beta           ");
+    EXPECT_EQ(b.seen(0, 33, 8, 15), "Enter New Specs");
+    EXPECT_EQ(b.seen(0, 33, 9, 15), "Exit           ");
+    EXPECT_EQ(b.seen(0, 1, 3, 70), "            Press Return to Choose a Quiz Style or Shift-D to Delete  ");
+    // The highlighted entry is the one the cursor ends on (each key read once
+    // per arrow: the 0 and then its code).
+    std::vector<int> rows;
+    for (std::size_t i = 0; i < b.con.cursor.size(); ++i) rows.push_back(b.con.cursor[i].second);
+    EXPECT_EQ(rows, (std::vector<int>{6, 6, 7, 7, 8, 8, 9, 9, 6, 9, 6, 6, 9}));
+    EXPECT_EQ(b.con.cell(33, 9).bg, colour::Red);
+    EXPECT_EQ(b.con.cell(33, 9).fg, colour::White);
+    EXPECT_EQ(b.con.cell(33, 6).bg, colour::Blue);
+
+    EXPECT_EQ(b.dir.read("temp2.txt"), "Exit");  // no line end
+    EXPECT_EQ(b.dir.read("Specs.lst"), LIST);
+}
+
+TEST(StyleMenu, ShiftDDeletesAStyleNameButKeepsItsFile) {
+    ConfigBench b;
+    b.arrows("D");
+    b.con.keys("d");   // small d: nothing
+    b.con.keys("D");   // deletes Beta; the menu starts again on Alpha
+    b.arrows("D");     // Enter New Specs
+    b.con.keys("D");   // not a style: nothing
+    b.arrows("D");
+    b.con.keys("D").enter();  // Exit
+    SPECS2(b.p);
+    EXPECT_EQ(b.dir.read("Specs.lst"), "Alpha\r\nEnter New Specs\r\n");
+    EXPECT_TRUE(std::filesystem::exists(b.dir.file("Beta.spe")));
+    EXPECT_EQ(b.dir.read("temp2.txt"), "Exit");
+}
+
+TEST(StyleLibrary, ANewStyleStartsFromNewAndIsAddedBeforeTheLastLine) {
+    ConfigBench b;
+    b.arrows("DD");
+    b.con.enter();                 // Enter New Specs
+    b.con.enter().enter();         // to the style name
+    b.con.line("Gamma");           // Return ends the name
+    b.con.esc().enter();           // ready line, accept
+    SPECS2(b.p);
+
+    // The form showed New's values under the name New.
+    const std::size_t formShown = 6;  // the menu took five key reads: two arrows and Return
+    EXPECT_EQ(b.con.cursor.at(formShown - 1), (std::pair<int, int>{27, 6}));
+    EXPECT_EQ(b.seen(formShown - 1, 27, 10, 10), "New       ");
+    EXPECT_EQ(b.seen(formShown - 1, 27, 12, 10), "quiz      ");
+    EXPECT_EQ(b.seen(formShown - 1, 15, 3, 50), "Quiz Configuration -- Press Return Here When Ready");
+
+    EXPECT_EQ(b.dir.read("Gamma.spe"), crlf(newStyle()));
+    EXPECT_EQ(b.written("Gamma.spe").size(), 29u);
+    EXPECT_EQ(b.dir.read("Specs.lst"), "Alpha\r\nBeta\r\nGamma\r\nEnter New Specs\r\n");
+    EXPECT_EQ(b.dir.read("temp2.txt"), "Gamma\r\n");
+    EXPECT_EQ(b.p.cfg.NAME.str(), "Gamma");
+}
+
+TEST(StyleLibrary, AcceptingNewUnchangedRewritesNewAndLeavesTheList) {
+    ConfigBench b;
+    auto stale = newStyle();
+    stale[28] = std::string(30, 'A');  // a pattern line the form will make anew
+    b.dir.lines("New.spe", stale);
+    b.arrows("DD");
+    b.con.enter().esc().enter();
+    SPECS2(b.p);
+    EXPECT_EQ(b.dir.read("New.spe"), crlf(newStyle()));
+    EXPECT_EQ(b.dir.read("Specs.lst"), LIST);
+    EXPECT_EQ(b.dir.read("temp2.txt"), "New\r\n");
+}
+
+TEST(StyleLibrary, RenamingAddsANewStyleAndAnExistingNameIsOverwritten) {
+    {
+        ConfigBench b;
+        const std::string alpha = b.dir.read("Alpha.spe");
+        b.con.enter();                          // Alpha
+        b.con.enter().enter().line("Delta");    // rename
+        b.con.esc().enter();
+        SPECS2(b.p);
+        EXPECT_EQ(b.dir.read("Alpha.spe"), alpha);
+        EXPECT_EQ(b.written("Delta.spe").at(3), "alpha");
+        EXPECT_EQ(b.dir.read("Specs.lst"), "Alpha\r\nBeta\r\nDelta\r\nEnter New Specs\r\n");
+        EXPECT_EQ(b.dir.read("temp2.txt"), "Delta\r\n");
+    }
+    {
+        ConfigBench b;
+        b.arrows("DD");
+        b.con.enter();                          // Enter New Specs
+        b.con.enter().enter().line("Alpha");
+        b.con.esc().enter();
+        SPECS2(b.p);
+        EXPECT_EQ(b.written("Alpha.spe").at(3), "quiz");  // New's values under Alpha
+        EXPECT_EQ(b.dir.read("Specs.lst"), LIST);
+    }
+}
+
+TEST(StyleLibrary, EscOnTheReadyLineGoesBackToTheMenuWritingNothing) {
+    ConfigBench b;
+    const std::string alpha = b.dir.read("Alpha.spe");
+    b.con.enter();        // Alpha
+    b.con.keys("5");      // begin chapter 5, in memory only
+    b.con.esc().esc();    // ready line, then back to the menu
+    b.arrows("U");
+    b.con.enter();        // Exit
+    SPECS2(b.p);
+    EXPECT_EQ(b.dir.read("Alpha.spe"), alpha);
+    EXPECT_EQ(b.dir.read("temp2.txt"), "Exit");
+    EXPECT_NE(b.con.snapshots().back().find("Press Return to Choose a Quiz Style"), std::string::npos);
+}
+
+TEST(StyleLibrary, TheWrittenFileHasEveryLineInPlaceAndThePatternLineFromTheWindow) {
+    ConfigBench b;
+    auto s = newStyle();
+    s = {"L", "2 3", "4 5", "out", "66", "T", "25", "C", "12", "40", "N", "7", "Q", "30", "3",
+         "3", "2", "1", "1", "1",  "1", "1", "0", "0", "89", "3", "5", "N", "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"};
+    b.dir.lines("Alpha.spe", s);
+    b.con.enter().esc().enter();
+    SPECS2(b.p);
+    auto expected = s;
+    expected[28] = "nnAAAnnnnnnnnnnnnnnnnnnnnnnnnn";
+    EXPECT_EQ(b.written("Alpha.spe"), expected);
+    // The run side reads it back without a word to say.
+    std::vector<std::string> notes;
+    Specc9 back;
+    SharedSettings shared;
+    EXPECT_TRUE(readStyleFile(b.dir.file("Alpha.spe"), back, shared, notes));
+    EXPECT_TRUE(notes.empty());
+}
+
+TEST(StyleLibrary, ClampedValuesOfAStoredStyleAreToldOnceAndSavedClamped) {
+    ConfigBench b;
+    auto s = newStyle();
+    s[4] = "900";  // lines per page
+    s[15] = "5";   // total minimum above its maximum 3
+    b.dir.lines("Alpha.spe", s);
+    b.con.enter();
+    b.con.enter();  // the notes screen
+    b.con.esc().enter();
+    SPECS2(b.p);
+    const auto& first = b.con.snapshots().at(1);
+    EXPECT_NE(first.find("Lines per page 900 is outside 18-500; 500 is used."), std::string::npos) << first;
+    EXPECT_NE(first.find("total minimum 5 is above its maximum 3; 3 is used."), std::string::npos) << first;
+    const auto lines = b.written("Alpha.spe");
+    EXPECT_EQ(lines.at(4), "500");
+    EXPECT_EQ(lines.at(15), "3");
+}
+
+// What the library does where a plain reading would lose or misplace files.
+TEST(StyleLibrarySafety, ALongListIsShownInPartKeptWholeAndNotOverfilled) {
+    ConfigBench b;
+    std::vector<std::string> names;
+    for (int i = 1; i <= 15; ++i) names.push_back("S" + std::to_string(i));
+    auto lines = names;
+    lines.push_back("Enter New Specs");
+    b.dir.lines("Specs.lst", lines);
+
+    b.con.keys("D");  // delete S1: S14 and S15 stay in the list
+    b.arrows("U");    // Exit
+    b.arrows("U");    // Enter New Specs
+    b.con.enter();
+    b.con.enter().enter().line("Zed");
+    b.con.esc().enter();    // refused: the list is full
+    b.con.enter();          // message read; back on the style name
+    b.con.esc().esc();      // ready line, back to the menu
+    b.arrows("U");
+    b.con.enter();
+    SPECS2(b.p);
+
+    const auto& menu = b.con.snapshots().at(0);
+    EXPECT_EQ(b.seen(0, 33, 18, 15), "S13            ");
+    EXPECT_EQ(b.seen(0, 33, 19, 15), "Enter New Specs");
+    EXPECT_EQ(b.seen(0, 33, 20, 15), "Exit           ");
+    EXPECT_NE(menu.find("2 more styles in Specs.lst than fit here"), std::string::npos) << menu;
+
+    names.erase(names.begin());
+    auto kept = names;
+    kept.push_back("Enter New Specs");
+    EXPECT_EQ(b.dir.read("Specs.lst"), crlf(kept));
+    EXPECT_TRUE(b.con.sawText("The style list is full (13 styles); delete one to add Zed."));
+    EXPECT_FALSE(std::filesystem::exists(b.dir.file("Zed.spe")));
+    EXPECT_EQ(b.dir.read("temp2.txt"), "Exit");
+}
+
+TEST(StyleLibrarySafety, UnusableNamesAndMissingFilesAreToldAndLoseNothing) {
+    ConfigBench b;
+    b.dir.lines("Specs.lst", {"../Alpha", "Ghost", "Enter New Specs"});
+    std::filesystem::remove(b.dir.file("New.spe"));
+    b.con.enter().enter();             // ../Alpha: refused
+    b.arrows("D");
+    b.con.enter().enter();             // Ghost: no file
+    b.arrows("DD");
+    b.con.enter().enter();             // Enter New Specs: no New.spe
+    b.arrows("U");
+    b.con.enter();
+    SPECS2(b.p);
+    EXPECT_TRUE(b.con.sawText("holds a path separator or \"..\""));
+    EXPECT_TRUE(b.con.sawText("There is no style file Ghost.spe."));
+    EXPECT_TRUE(b.con.sawText("There is no style file New.spe; new styles start from its values."));
+    EXPECT_EQ(b.dir.read("Specs.lst"), "../Alpha\r\nGhost\r\nEnter New Specs\r\n");
+    EXPECT_EQ(b.dir.read("temp2.txt"), "Exit");
+}
+
+TEST(StyleLibrarySafety, TheNameExitIsRefusedAndAMissingListIsStartedAnew) {
+    ConfigBench b;
+    std::filesystem::remove(b.dir.file("Specs.lst"));
+    b.con.enter();                          // Enter New Specs (the only style entry)
+    b.con.enter().enter().line("Exit");
+    b.con.esc().enter();                    // refused
+    b.con.enter();                          // message read
+    b.con.line("Solo");                     // on the style name again
+    b.con.esc().enter();
+    SPECS2(b.p);
+    EXPECT_TRUE(b.con.sawText("Specs.lst is missing: a new style will start it."));
+    EXPECT_TRUE(b.con.sawText("\"Exit\" ends the program; a style cannot have that name."));
+    EXPECT_FALSE(std::filesystem::exists(b.dir.file("Exit.spe")));
+    EXPECT_EQ(b.dir.read("Specs.lst"), "Solo\r\nEnter New Specs\r\n");
+    EXPECT_EQ(b.dir.read("temp2.txt"), "Solo\r\n");
+}
