@@ -78,7 +78,7 @@ struct Session {
 
     Session(const Workspace& w, const std::string& styleName) : p(con, rnd, w.dir()) {
         writeFileAtomic(w.file("temp2.txt"), {styleName});
-        SPECS2(p);
+        useStoredStyle(p);
         readRunFiles(p);
         p.run.QZ = p.run.QNUM;
         p.run.SECTORS = p.run.QMAX;

@@ -6,6 +6,7 @@
 #include "console/ScreenConsole.h"
 #include "material/Counts.h"
 #include "run/Driver.h"
+#include "specc9/Config.h"
 #include "selection/RepeatControl.h"
 #include "run/StyleFile.h"
 #include "run/TempDir.h"
@@ -21,6 +22,7 @@ struct Session {
     ScreenConsole con;
     Random rnd{7};
     Program p{con, rnd, dir.path()};
+    Session() { p.configure = useStoredStyle; }  // the style named in temp2.txt, without the form
 
     // A style "T" over 1:1-3:38 and the book's verse table; a count file
     // (by default one regular question per verse of chapters 1-3), loaded into the

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "specc9/Config.h"
 #include "console/ScreenConsole.h"
 #include "data/BankCheck.h"
 #include "run/Driver.h"
@@ -63,6 +64,7 @@ struct BankRun {
     Program p{con, rnd, dir.path()};
 
     BankRun() {
+        p.configure = useStoredStyle;  // the style named in temp2.txt, without the form
         for (const auto& e : std::filesystem::directory_iterator(BANK))
             std::filesystem::copy_file(e.path(), dir.path() / e.path().filename());
     }
