@@ -15,31 +15,9 @@
 #include "console/ScreenConsole.h"
 #include "run/Book.h"
 #include "run/Program.h"
+#include "run/TempDir.h"
 
 namespace tess::testing {
-
-
-class TempDir {
-public:
-    TempDir() {
-        static std::atomic<int> seq{0};
-        path_ = std::filesystem::temp_directory_path() /
-                ("tess_material_" + std::to_string(::getpid()) + "_" + std::to_string(seq++));
-        std::filesystem::remove_all(path_);
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code ec;
-        std::filesystem::remove_all(path_, ec);
-    }
-    TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    std::string file(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
-};
 
 inline void writeLines(const std::string& path, const std::vector<std::string>& lines) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
