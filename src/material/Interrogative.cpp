@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "material/SectorWalk.h"
 #include "run/Limits.h"
 
 namespace tess {
@@ -28,12 +29,6 @@ bool opensWith(std::string_view text, std::string_view opening) {
     return text.size() >= opening.size() && text.substr(0, opening.size()) == opening;
 }
 
-bool inSector(const RunState& r, int s, const BankRef& ref) {
-    const auto at = [](int c, int v) { return c * 100 + v; };
-    const int x = at(ref.chapter, ref.verse);
-    return x >= at(r.BC[s], r.BV[s]) && x <= at(r.EC[s], r.EV[s]);
-}
-
 }  // namespace
 
 bool isInterrogative(std::string_view bankLine) {
@@ -45,36 +40,11 @@ bool isInterrogative(std::string_view bankLine) {
     return question && !excluded;
 }
 
-RegularWalk::RegularWalk(Program& p) : p_(p), in_(p.file(p.run.REGFILE), p.run) {
-    if (!in_.isOpen())
-        failRestart(p_, "The regular question file " + p_.run.REGFILE + " cannot be read.");
-    for (int i = 0; i < p_.run.BEFORE; ++i)
-        if (!in_.next()) outOfDate("it ends before the chosen range begins");
-}
-
-std::string RegularWalk::next(int s) {
-    BankRef ref;
-    auto line = in_.next(&ref);
-    if (!line) outOfDate("it ends before the last question of sector " + std::to_string(s));
-    if (!inSector(p_.run, s, ref))
-        outOfDate("line " + std::to_string(in_.fileLine()) + " (" + std::to_string(ref.chapter) + ":" +
-                  std::to_string(ref.verse) + ") falls outside sector " + std::to_string(s));
-    return *line;
-}
-
-void RegularWalk::outOfDate(const std::string& why) {
-    const auto& r = p_.run;
-    const std::string count = r.countFound.empty() ? r.COUNTFILE : r.countFound;
-    failRestart(p_, "The count file " + count + " does not match the regular question file " + r.REGFILE +
-                        ": " + why + ". The count file is out of date and must be rebuilt: answer Y to "
-                        "\"Reindex\" on the style form and run again.");
-}
-
 void COUNTINT(Program& p) {
     auto& r = p.run;
     p.con.gotoXY(3, 3);
     p.con.write("Creating index of interrogatives...");
-    RegularWalk walk(p);
+    SectorWalk walk(p, r.REGFILE, r.BEFORE, "regular");
     for (int s = 1; s <= r.SECTORS; ++s) {
         auto& marks = r.INT[s];
         marks.resize(std::max<std::size_t>(marks.size(), static_cast<std::size_t>(std::max(REGXX, r.QPS[s]) + 1)), 0);

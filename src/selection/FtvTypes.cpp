@@ -1,5 +1,6 @@
 #include "selection/FtvTypes.h"
 
+#include "material/SectorWalk.h"
 #include "selection/Availability.h"
 #include "selection/SpecialtyPasses.h"
 
@@ -24,7 +25,7 @@ void FINTYPES(Program& p) {
         if (s <= r.SECTORS) total += r.TFPS[s];
     }
     if (total == 0) return;  // no FTV in the range: the file need not exist
-    SpecialtyWalk walk(p, r.FTVFILE, r.FBEFORE, "FTV");
+    SectorWalk walk(p, r.FTVFILE, r.FBEFORE, "FTV");
     for (int s = 1; s <= r.SECTORS; ++s)
         for (int n = 1; n <= r.TFPS[s]; ++n) r.FTYPE[s][static_cast<std::size_t>(n)] = ftvTypeOf(walk.next(s));
 }

@@ -8,6 +8,7 @@
 
 #include "material/Counts.h"
 #include "material/Interrogative.h"
+#include "material/SectorWalk.h"
 #include "selection/Availability.h"
 #include "selection/QuizListing.h"
 #include "selection/RegularPicker.h"
@@ -233,7 +234,7 @@ void readRegularTexts(Program& p) {
         if (letterAt(r, x) == 'n' && r.PNUMBER[x] > 0) positions.push_back(x);
     }
     if (positions.empty()) return;
-    RegularWalk walk(p);
+    SectorWalk walk(p, r.REGFILE, r.BEFORE, "regular");
     for (int s = 1; s <= r.SECTORS; ++s) {
         for (int n = 1; n <= r.TQPS[s]; ++n) {
             const std::string line = walk.next(s);

@@ -25,23 +25,5 @@ void CHOOSEFIN(Program& p);
 // Draws of a pick before its kind's pool is refreshed.
 constexpr int SPECIALTY_DRAWS = 3000;
 
-// Reads a specialty bank file from the start of the range, sector after
-// sector, counting lines the way the index build counted them. A file that
-// no longer matches the count file (missing, shorter, or a question outside
-// the sector the counts put it in) is reported and the run goes back to the
-// title: the count file must be rebuilt.
-class SpecialtyWalk {
-public:
-    // `kind` names the questions in messages ("CV reference").
-    SpecialtyWalk(Program& p, const std::string& file, int before, std::string kind);
-    void skip(int s, int n);   // passes over n questions of sector s
-    std::string next(int s);   // the next question; it must lie inside sector s
-
-private:
-    [[noreturn]] void outOfDate(const std::string& why);
-    Program& p_;
-    std::string file_, kind_;
-    BankReader in_;
-};
 
 }  // namespace tess

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "material/Counts.h"
+#include "material/SectorWalk.h"
 #include "selection/Availability.h"
 #include "selection/FtvTypes.h"
 #include "selection/RepeatControl.h"
@@ -58,12 +59,6 @@ struct Pick {
     int s = 0;
     int num = 0;
 };
-
-bool inSector(const RunState& r, int s, const BankRef& ref) {
-    const auto at = [](int c, int v) { return c * 100 + v; };
-    const int x = at(ref.chapter, ref.verse);
-    return x >= at(r.BC[s], r.BV[s]) && x <= at(r.EC[s], r.EV[s]);
-}
 
 int materialOf(const RunState& r, const Kind& k) {
     int n = 0;
@@ -200,7 +195,7 @@ Pick pickAttempt(Program& p, const Kind& k, int draws) {
 // Reads the question's line into position C1.
 void readText(Program& p, const Kind& k, const Pick& pick) {
     auto& r = p.run;
-    SpecialtyWalk walk(p, r.*k.file, r.*k.before, k.name);
+    SectorWalk walk(p, r.*k.file, r.*k.before, k.name);
     for (int s = 1; s < pick.s; ++s) walk.skip(s, (r.*k.total)[s]);
     walk.skip(pick.s, pick.num - 1);
     const std::string line = walk.next(pick.s);
@@ -215,36 +210,6 @@ void choose(Program& p, const Kind& k) {
 }
 
 }  // namespace
-
-SpecialtyWalk::SpecialtyWalk(Program& p, const std::string& file, int before, std::string kind)
-    : p_(p), file_(file), kind_(std::move(kind)), in_(p.file(file), p.run) {
-    if (!in_.isOpen()) outOfDate("the file cannot be read");
-    for (int i = 0; i < before; ++i)
-        if (!in_.next()) outOfDate("it ends before the chosen range begins");
-}
-
-void SpecialtyWalk::skip(int s, int n) {
-    for (int i = 0; i < n; ++i)
-        if (!in_.next()) outOfDate("it ends before the last question of sector " + to_string(s));
-}
-
-std::string SpecialtyWalk::next(int s) {
-    BankRef ref;
-    auto line = in_.next(&ref);
-    if (!line) outOfDate("it ends before the last question of sector " + to_string(s));
-    if (!inSector(p_.run, s, ref))
-        outOfDate("line " + to_string(in_.fileLine()) + " (" + to_string(ref.chapter) + ":" + to_string(ref.verse) +
-                  ") falls outside sector " + to_string(s));
-    return *line;
-}
-
-void SpecialtyWalk::outOfDate(const std::string& why) {
-    const auto& r = p_.run;
-    const std::string count = r.countFound.empty() ? r.COUNTFILE : r.countFound;
-    failRestart(p_, "The count file " + count + " does not match the " + kind_ + " question file " + file_ + ": " +
-                        why + ". The count file is out of date and must be rebuilt: answer Y to \"Reindex\" on the "
-                        "style form and run again.");
-}
 
 void CHOOSEREF(Program& p) { choose(p, CV); }
 void CHOOSEONLY(Program& p) { choose(p, CO); }

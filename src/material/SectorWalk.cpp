@@ -1,0 +1,45 @@
+#include "material/SectorWalk.h"
+
+namespace tess {
+
+namespace {
+
+bool inSector(const RunState& r, int s, const BankRef& ref) {
+    const auto at = [](int c, int v) { return c * 100 + v; };
+    const int x = at(ref.chapter, ref.verse);
+    return x >= at(r.BC[s], r.BV[s]) && x <= at(r.EC[s], r.EV[s]);
+}
+
+}  // namespace
+
+SectorWalk::SectorWalk(Program& p, const std::string& file, int before, std::string kind)
+    : p_(p), file_(file), kind_(std::move(kind)), in_(p.file(file), p.run) {
+    if (!in_.isOpen()) outOfDate("the file cannot be read");
+    for (int i = 0; i < before; ++i)
+        if (!in_.next()) outOfDate("it ends before the chosen range begins");
+}
+
+void SectorWalk::skip(int s, int n) {
+    for (int i = 0; i < n; ++i)
+        if (!in_.next()) outOfDate("it ends before the last question of sector " + std::to_string(s));
+}
+
+std::string SectorWalk::next(int s) {
+    BankRef ref;
+    auto line = in_.next(&ref);
+    if (!line) outOfDate("it ends before the last question of sector " + std::to_string(s));
+    if (!inSector(p_.run, s, ref))
+        outOfDate("line " + std::to_string(in_.fileLine()) + " (" + std::to_string(ref.chapter) + ":" +
+                  std::to_string(ref.verse) + ") falls outside sector " + std::to_string(s));
+    return *line;
+}
+
+void SectorWalk::outOfDate(const std::string& why) {
+    const auto& r = p_.run;
+    const std::string count = r.countFound.empty() ? r.COUNTFILE : r.countFound;
+    failRestart(p_, "The count file " + count + " does not match the " + kind_ + " question file " + file_ + ": " +
+                        why + ". The count file is out of date and must be rebuilt: answer Y to \"Reindex\" on the "
+                        "style form and run again.");
+}
+
+}  // namespace tess
