@@ -52,8 +52,13 @@ void printRest(Program& p, const Window& w) {
             ++r.LINES;
         }
         r.MARK1 = r.MARK2;
-        const bool more = r.MARK2 < A2LEN && r.A2[r.MARK2 + 1] != ' ';
-        if (!more || r.MARK2 >= w.limit || r.X5 >= MAXDEPTH) return;
+        // The text goes on while a non-blank follows. Two blanks inside a
+        // text (after a full stop, say) that meet the window's end do not end
+        // it: the blanks are passed over, so no answer text is lost.
+        int next = r.MARK2 + 1;
+        while (next <= A2LEN && (r.A2[next] == ' ' || r.A2[next] == '\t')) ++next;
+        if (next > A2LEN || r.MARK2 >= w.limit || r.X5 >= MAXDEPTH) return;
+        r.MARK1 = next - 1;
     }
 }
 

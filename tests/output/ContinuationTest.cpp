@@ -86,3 +86,14 @@ TEST_F(Continuation, RprintrestBreaksAfterAQuestionMark) {
     EXPECT_EQ(q[1], blanks(8) + "went?\" ");
     EXPECT_EQ(q[2], blanks(8) + "They did." + blanks(28));
 }
+
+TEST_F(Continuation, TwoBlanksAtTheWindowsEndDoNotEndTheText) {
+    std::string s;
+    for (int i = 0; i < 10; ++i) s += "word ";
+    s += "abcd  tail end.";  // the window ends on the first of the two blanks
+    setBuffer(s);
+    const auto l = printRest(PRINTREST, 0);
+    ASSERT_EQ(l.size(), 2u);
+    EXPECT_EQ(l[0], blanks(15) + s.substr(0, 55));
+    EXPECT_EQ(l[1].substr(0, 24), blanks(15) + "tail end.");
+}
