@@ -61,8 +61,9 @@ void countBankFile(Program& p, const BankSource& src, std::vector<std::string>& 
     BankReader in(path, p.run);
     if (!in.isOpen()) {
         if (src.regular)
-            failRestart(p, "The question file " + src.name + " was not found in " + p.dir.string() +
-                               ". The index was not built; the count file is unchanged.");
+            failRestart(p, "The question file " + src.name + " was not found in the working directory (" +
+                               std::filesystem::absolute(p.dir).lexically_normal().string() +
+                               "). The index was not built; the count file is unchanged.");
         notices.push_back("  " + src.name + " not found: it counts as empty.");
         return;
     }

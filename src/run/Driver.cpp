@@ -121,7 +121,7 @@ void tellNotes(Program& p, const std::vector<std::string>& notes) {
     for (const auto& n : notes) {
         if (row > 21) break;  // more than fit: the first ones say enough
         c.gotoXY(3, row);
-        c.write(n);
+        writeWrapped(c, 3, n);
         row = c.whereY() + (c.whereX() > 1 ? 1 : 0);
     }
     c.gotoXY(3, 23);

@@ -160,7 +160,7 @@ TEST(IndexBuild, BadFilesGoBackToTheTitleAndKeepTheOldCountFile) {
         MaterialProgram m(d.path());
         m.con.enter();
         EXPECT_THROW(prepareCounts(m.p), RestartRun);
-        EXPECT_TRUE(m.con.sawText("The question file Luke.A was not found"));
+        EXPECT_TRUE(m.con.sawText("The question file Luke.A was not found in the working directory"));
         EXPECT_EQ(readLines(d.file("count.00A")), std::vector<std::string>{"old"});
     }
 }
