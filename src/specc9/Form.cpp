@@ -5,6 +5,7 @@
 #include <string>
 
 #include "specc9/StyleLibrary.h"
+#include "run/StyleFile.h"
 #include "specc9/Validation.h"
 
 namespace tess {
@@ -390,6 +391,15 @@ int readyLine(Program& p) {
         c.gotoXY(15, 3);
         const int k = c.readKey();
         if (k == key::Return) {
+            // Checked before anything is saved: the run would refuse the
+            // name only after the style had been written with it.
+            const std::string out = p.shared.NAME4.str();
+            if (!isPlainFileName(out)) {
+                tellProblem(p, "The output file name \"" + out +
+                                   "\" is empty or holds a path separator or \"..\"; output is written in this folder.");
+                QCON2(p);
+                return NAME4;
+            }
             const std::string refused = OUTFILE(p);
             if (refused.empty()) return ACCEPT;
             // The specialty numbers screen may have been shown: draw it all.

@@ -247,3 +247,38 @@ TEST(StyleLibrarySafety, TheNameExitIsRefusedAndAMissingListIsStartedAnew) {
     EXPECT_EQ(b.dir.read("Specs.lst"), "Solo\r\nEnter New Specs\r\n");
     EXPECT_EQ(b.dir.read("temp2.txt"), "Solo\r\n");
 }
+
+TEST(StyleLibrarySafety, AnOutputNameWithAPathIsRefusedOnTheFormBeforeAnythingIsSaved) {
+    ConfigBench b;
+    auto s = newStyle();
+    s[3] = "../x";
+    b.dir.lines("Alpha.spe", s);
+    const std::string before = b.dir.read("Alpha.spe");
+    b.con.enter();                 // Alpha
+    b.con.esc().enter();           // refused
+    b.con.enter();                 // message read: on the output name
+    b.con.esc().esc();             // abandon: nothing saved
+    b.arrows("U");
+    b.con.enter();                 // Exit
+    SPECS2(b.p);
+    EXPECT_TRUE(b.con.sawText("The output file name \"../x\" is empty or holds a path separator"));
+    EXPECT_EQ(b.dir.read("Alpha.spe"), before);
+    EXPECT_EQ(b.dir.read("temp2.txt"), "Exit");
+}
+
+TEST(StyleLibrarySafety, AnOutputNameMendedOnTheFormIsSaved) {
+    ConfigBench b;
+    auto s = newStyle();
+    s[3] = "../x";
+    b.dir.lines("Alpha.spe", s);
+    b.con.enter();
+    b.con.esc().enter();           // refused
+    b.con.enter();                 // message read
+    b.con.line("quiz");            // typed on the output name
+    b.con.esc().enter();
+    SPECS2(b.p);
+    EXPECT_EQ(b.con.cursor.at(4).second, 12);  // typing starts on the output name
+    const auto saved = readAllLines(b.dir.file("Alpha.spe"), 256);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ((*saved)[3], "Quiz");  // a name starts with a capital
+}
