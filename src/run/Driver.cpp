@@ -1,6 +1,8 @@
 #include "run/Driver.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <vector>
 
 #include "material/ChapterSectoring.h"
 #include "material/Counts.h"
@@ -32,6 +34,44 @@ void closeRunFiles(RunState& r) {
 void createOrRestart(Program& p, TextWriter& w, const std::string& name, const char* what) {
     if (!w.create(p.file(name))) failRestart(p, std::string("Cannot create the ") + what + " " + name + ".");
 }
+
+// The packet and list files are written beside their names and renamed into
+// place when the run completes, so a run that goes back to the title (Esc at
+// the approval menu, an out-of-date count file) leaves the last run's files
+// whole; what it had written is removed.
+class RunOutputs {
+public:
+    explicit RunOutputs(Program& p) : p_(p) {}
+    RunOutputs(const RunOutputs&) = delete;
+    RunOutputs& operator=(const RunOutputs&) = delete;
+    ~RunOutputs() {
+        if (done_) return;
+        closeRunFiles(p_.run);
+        std::error_code ec;
+        for (const auto& name : names_) std::filesystem::remove(p_.file(name + PART), ec);
+    }
+    void create(TextWriter& w, const std::string& name, const char* what) {
+        names_.push_back(name);
+        createOrRestart(p_, w, name + PART, what);
+    }
+    // After the files are closed: every file to its name.
+    void commit() {
+        done_ = true;
+        for (const auto& name : names_) {
+            std::error_code ec;
+            std::filesystem::rename(p_.file(name + PART), p_.file(name), ec);
+            if (ec)
+                failRestart(p_, "The finished " + name + " could not be put in place (" + ec.message() + "); it is in " +
+                                    name + PART + ".");
+        }
+    }
+
+private:
+    static constexpr const char* PART = ".part";
+    Program& p_;
+    std::vector<std::string> names_;
+    bool done_ = false;
+};
 
 }  // namespace
 
@@ -255,7 +295,8 @@ void runOnce(Program& p) {
     CLR(p);
     markAllAvailable(p);
     const std::string out = p.shared.NAME4;
-    createOrRestart(p, r.packetFile, out + ".qui", "packet file");
+    RunOutputs outputs(p);
+    outputs.create(r.packetFile, out + ".qui", "packet file");
 
     // 24
     if ((r.FQUEST == 0 && r.FMAX > 0) || (r.OQUEST == 0 && r.OMAX > 0) || (r.RQUEST == 0 && r.RMAX > 0) ||
@@ -272,7 +313,7 @@ void runOnce(Program& p) {
     // 28, 29
     if (r.IPC != 50) COUNTINT(p);
     createOrRestart(p, r.runLog, RUN_LOG_FILE, "run log");
-    createOrRestart(p, r.listFile, out + ".inf", "list file");
+    outputs.create(r.listFile, out + ".inf", "list file");
     r.MINQZ1 = r.MINQZ;
     r.RQUIZ1 = r.RQUIZ;
     r.FQUIZ1 = r.FQUIZ;
@@ -316,6 +357,7 @@ void runOnce(Program& p) {
 
     // 34
     closeRunFiles(r);
+    outputs.commit();
     THANK(p);
     c.write("  Press Enter to continue. ");
     c.readLine();

@@ -1,0 +1,36 @@
+// A run that goes back to the title before it completes leaves the packet and
+// list files of the last completed run as they were.
+#include "runs/BankRun.h"
+
+using namespace tess;
+using namespace tess::testing;
+
+TEST(WholeRunOutputs, ARunLeftAtTheApprovalMenuKeepsTheLastRunsFiles) {
+    BankRun b;
+    auto s = allRegular(bankStyle("New"));
+    s[line::NAME4] = "kept";
+    s[line::QNUM] = "2";
+    b.style("Kept", s);
+    // Review; a key at the verse table; the approval menu's first choice; the closing screen.
+    b.con.enter().keys("x").enter().enter();
+    runOnce(b.p);
+    ASSERT_EQ(b.con.keysLeft(), 0u);
+    const std::string qui = b.dir.read("kept.qui"), inf = b.dir.read("kept.inf");
+    ASSERT_FALSE(qui.empty());
+    ASSERT_FALSE(inf.empty());
+
+    b.con.enter().keys("x").esc();  // Esc at the approval menu
+    EXPECT_THROW(runOnce(b.p), RestartRun);
+    EXPECT_EQ(b.con.keysLeft(), 0u);
+    EXPECT_EQ(b.dir.read("kept.qui"), qui);
+    EXPECT_EQ(b.dir.read("kept.inf"), inf);
+    EXPECT_FALSE(std::filesystem::exists(b.dir.file("kept.qui.part")));
+    EXPECT_FALSE(std::filesystem::exists(b.dir.file("kept.inf.part")));
+
+    // A completed run replaces both.
+    b.con.enter().keys("x").enter().enter();
+    runOnce(b.p);
+    EXPECT_TRUE(std::filesystem::exists(b.dir.file("kept.qui")));
+    EXPECT_FALSE(std::filesystem::exists(b.dir.file("kept.qui.part")));
+    EXPECT_NE(b.dir.read("kept.inf"), inf);  // a new run log and new questions
+}
