@@ -1,5 +1,7 @@
 #include "material/SectorWalk.h"
 
+#include <algorithm>
+
 namespace tess {
 
 namespace {
@@ -7,7 +9,12 @@ namespace {
 bool inSector(const RunState& r, int s, const BankRef& ref) {
     const auto at = [](int c, int v) { return c * 100 + v; };
     const int x = at(ref.chapter, ref.verse);
-    return x >= at(r.BC[s], r.BV[s]) && x <= at(r.EC[s], r.EV[s]);
+    // Sectoring by questions begins a sector at its first regular question,
+    // yet counts into it the specialty questions of the verses without
+    // regular questions just before (back to the end of the sector before,
+    // or the start of the range): those belong to it too.
+    const int after = s > 1 ? at(r.EC[s - 1], r.EV[s - 1]) + 1 : at(r.BCHAP, r.BVER);
+    return x >= std::min(at(r.BC[s], r.BV[s]), after) && x <= at(r.EC[s], r.EV[s]);
 }
 
 }  // namespace
