@@ -3,6 +3,7 @@
 #include "material/Resector.h"
 #include "material/ResectorTestSupport.h"
 #include "material/SectorWalk.h"
+#include "material/VerseSectoring.h"
 #include "run/TempDir.h"
 
 using namespace tess;
@@ -35,6 +36,30 @@ TEST(SectorWalk, FindsSpecialtyQuestionsOfVersesPassedOverByQuestionSectoring) {
         ADD_FAILURE() << b.con.screenText();
     }
     EXPECT_EQ(got, (std::vector<std::string>{"one", "three", "four", "five"}));
+}
+
+// Verse sectoring ends a sector at its last regular verse and keeps the
+// specialty questions of the empty verses after it (1:2).
+TEST(SectorWalk, FindsSpecialtyQuestionsOfVersesAbsorbedByVerseSectoring) {
+    TempDir d;
+    CountsBench b(1, 1, 1, 5, 2);
+    b.p.dir = d.path();
+    b.verse(1, 1, 2).verse(1, 2, 0, 1).verse(1, 3, 2, 1).verse(1, 4, 0, 1).verse(1, 5, 2);
+    b.totals();
+    ASSERT_TRUE(VERSESEC(b.p));
+    ASSERT_EQ(b.fps(), (std::vector<int>{1, 2}));
+    ASSERT_EQ(b.ends(), (std::vector<int>{101, 105}));
+
+    d.lines("FTV.00", {" 1: 2\tFN\ttwo", " 1: 3\tFN\tthree", " 1: 4\tFN\tfour"});
+    std::vector<std::string> got;
+    try {
+        SectorWalk walk(b.p, "FTV.00", 0, "FTV");
+        for (int s = 1; s <= 2; ++s)
+            for (int n = 1; n <= b.r.FPS[s]; ++n) got.push_back(walk.next(s).substr(9));
+    } catch (const RestartRun&) {
+        ADD_FAILURE() << b.con.screenText();
+    }
+    EXPECT_EQ(got, (std::vector<std::string>{"two", "three", "four"}));
 }
 
 TEST(SectorWalk, AQuestionBeyondItsSectorStillMeansAStaleCountFile) {
