@@ -1,8 +1,11 @@
 // The settings files of a run: style file, verse table, run settings and
-// patterns, each read from the same fuzz bytes.
+// patterns, each read from the same fuzz bytes; and a style loaded on the
+// form, saved and loaded again must come back the same.
 #include "FuzzSupport.h"
+#include "console/ScreenConsole.h"
 #include "run/Book.h"
 #include "run/StyleFile.h"
+#include "specc9/StyleLibrary.h"
 
 using namespace tess;
 using namespace tess::fuzz;
@@ -50,5 +53,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Arr<FixedText<30>, 1, QQZ> pat;
     readPatterns(path, pat, qz);
     for (int q = 1; q <= qz && q <= QQZ; ++q) FUZZ_CHECK(pat[q].size() == 30);
+
+    ScreenConsole con;
+    Random rnd(1);
+    Program p(con, rnd, scratchDir());
+    writeScratch("Fz.spe", text);
+    std::vector<std::string> told;
+    if (READIN(p, "Fz", told)) {
+        const auto saved = styleLines(p);
+        FUZZ_CHECK(writeFileAtomic(p.file("Fz2.spe"), saved));
+        Program again(con, rnd, scratchDir());
+        FUZZ_CHECK(READIN(again, "Fz2", told));
+        FUZZ_CHECK(styleLines(again) == saved);
+    }
     return 0;
 }
