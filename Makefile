@@ -59,6 +59,6 @@ fuzz:
 	@for f in $(FUZZ_BUILD)/fuzz_*; do \
 	  n=$${f##*/}; mkdir -p $(FUZZ_BUILD)/corpus/$$n; \
 	  echo "== $$n"; \
-	  $$f -max_total_time=$(FUZZ_SECONDS) -timeout=10 -artifact_prefix=$(FUZZ_BUILD)/crashes/$$n- \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -timeout=20 -len_control=0 -max_len=4000 -artifact_prefix=$(FUZZ_BUILD)/crashes/$$n- \
 	    $(FUZZ_BUILD)/corpus/$$n || exit 1; \
 	done
