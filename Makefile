@@ -4,7 +4,7 @@ WORKSPACE ?= workspace
 SAMPLE ?= data/luke
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test bench deps clean
+.PHONY: all build run test bench deps clean fuzz
 
 all: build
 
@@ -47,3 +47,18 @@ bench: deps $(BUILD)/CMakeCache.txt
 
 clean:
 	rm -rf $(BUILD)
+
+# Short libFuzzer runs of the input readers (clang; FUZZ_SECONDS each).
+# Crashes land in $(FUZZ_BUILD)/crashes; the corpora grow in $(FUZZ_BUILD)/corpus.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz:
+	CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DTESS_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@mkdir -p $(FUZZ_BUILD)/crashes
+	@for f in $(FUZZ_BUILD)/fuzz_*; do \
+	  n=$${f##*/}; mkdir -p $(FUZZ_BUILD)/corpus/$$n; \
+	  echo "== $$n"; \
+	  $$f -max_total_time=$(FUZZ_SECONDS) -timeout=20 -len_control=0 -max_len=4000 -artifact_prefix=$(FUZZ_BUILD)/crashes/$$n- \
+	    $(FUZZ_BUILD)/corpus/$$n || exit 1; \
+	done

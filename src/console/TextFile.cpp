@@ -23,11 +23,21 @@ bool TextReader::eof() {
 std::optional<std::string> TextReader::readLine(std::size_t bound, bool* wasLonger) {
     if (wasLonger) *wasLonger = false;
     if (eof()) return std::nullopt;
+    // Characters past the bound (and one more, for a CR ending) are not
+    // kept, so a file without line ends cannot fill memory.
+    const std::size_t keep = bound == std::string::npos ? bound : bound + 1;
     std::string s;
-    std::getline(in_, s, '\n');
-    if (!s.empty() && s.back() == '\r') s.pop_back();
+    bool dropped = false;
+    std::streambuf* buf = in_.rdbuf();
+    for (;;) {
+        const auto c = buf->sbumpc();
+        if (c == std::char_traits<char>::eof() || c == '\n') break;
+        if (s.size() < keep) s.push_back(static_cast<char>(c));
+        else dropped = true;
+    }
+    if (!dropped && !s.empty() && s.back() == '\r') s.pop_back();
     ++line_;
-    if (s.size() > bound) {
+    if (dropped || s.size() > bound) {
         s.resize(bound);
         if (wasLonger) *wasLonger = true;
     }

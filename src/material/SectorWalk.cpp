@@ -1,5 +1,7 @@
 #include "material/SectorWalk.h"
 
+#include <algorithm>
+
 namespace tess {
 
 namespace {
@@ -7,7 +9,14 @@ namespace {
 bool inSector(const RunState& r, int s, const BankRef& ref) {
     const auto at = [](int c, int v) { return c * 100 + v; };
     const int x = at(ref.chapter, ref.verse);
-    return x >= at(r.BC[s], r.BV[s]) && x <= at(r.EC[s], r.EV[s]);
+    // The table shows where a sector's regular questions begin and end, but
+    // the sectorings also count into it the specialty questions of verses
+    // without regular questions around it: question sectoring those before
+    // its first verse, verse sectoring those after its last. Such a question
+    // lies between the neighbouring sectors (or the ends of the range).
+    const int before = s > 1 ? at(r.EC[s - 1], r.EV[s - 1]) + 1 : at(r.BCHAP, r.BVER);
+    const int after = s < std::min(r.SECTORS, SCMAX) ? at(r.BC[s + 1], r.BV[s + 1]) - 1 : at(r.ECHAP, r.EVER);
+    return x >= std::min(at(r.BC[s], r.BV[s]), before) && x <= std::max(at(r.EC[s], r.EV[s]), after);
 }
 
 }  // namespace

@@ -15,6 +15,18 @@ constexpr int STYLE_LINES = 29;
 
 std::string baseName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
+// The first `count` lines, each cut to `bound`: what follows is never used,
+// and a damaged file of endless lines must not fill memory.
+std::optional<std::vector<std::string>> firstLines(const std::string& path, int count, std::size_t bound) {
+    TextReader in;
+    if (!in.open(path)) return std::nullopt;
+    std::vector<std::string> lines;
+    while (static_cast<int>(lines.size()) < count)
+        if (auto l = in.readLine(bound)) lines.push_back(std::move(*l));
+        else break;
+    return lines;
+}
+
 // Walks the lines of one style file; the first fault is kept and every later
 // read is ignored, so the caller checks once at the end.
 class StyleLines {
@@ -75,9 +87,8 @@ int clampNoted(long v, int lo, int hi, const std::string& what, const std::strin
 
 bool readStyleFile(const std::string& path, StyleSettings& s, SharedSettings& shared, std::vector<std::string>& notes) {
     const std::string file = baseName(path);
-    // Longer lines than any item are cut; a bound keeps a damaged file from
-    // filling memory.
-    auto read = readAllLines(path, 256);
+    // Longer lines than any item are cut.
+    auto read = firstLines(path, STYLE_LINES, 256);
     if (!read) {
         notes.push_back("Cannot read the style file " + file + ".");
         return false;
@@ -200,7 +211,7 @@ bool isPlainFileName(std::string_view name) {
 
 bool readVerseTable(const std::string& path, Arr<int, 1, CHMAX>& evs, std::string& error) {
     const std::string file = baseName(path);
-    auto lines = readAllLines(path, 64);
+    auto lines = firstLines(path, CHMAX, 64);
     if (!lines) {
         error = "Cannot read the verse table " + file + ".";
         return false;

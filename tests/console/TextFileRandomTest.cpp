@@ -59,6 +59,27 @@ TEST(TextFile, TheRestOfAnOverlongLineIsNeverReadAsTheNextLine) {
     fs::remove(p);
 }
 
+TEST(TextFile, ABoundedLineEndingInCrIsCutOnlyWhenItsTextIsLonger) {
+    const auto p = scratch("boundcr");
+    // Exactly the bound before CR LF; one over; one over with no line end;
+    // a long stretch with no line end at all.
+    writeRaw(p, std::string(8, 'a') + "\r\n" + std::string(9, 'b') + "\r\n" + std::string(9, 'c') + "\n" +
+                    std::string(1 << 20, 'd') + "\r");
+    TextReader r(p.string());
+    bool longer = true;
+    EXPECT_EQ(r.readLine(8, &longer), std::string(8, 'a'));
+    EXPECT_FALSE(longer);
+    EXPECT_EQ(r.readLine(8, &longer), std::string(8, 'b'));
+    EXPECT_TRUE(longer);
+    EXPECT_EQ(r.readLine(8, &longer), std::string(8, 'c'));
+    EXPECT_TRUE(longer);
+    EXPECT_EQ(r.readLine(8, &longer), std::string(8, 'd'));
+    EXPECT_TRUE(longer);
+    EXPECT_FALSE(r.readLine());
+    EXPECT_EQ(r.lineNumber(), 4u);
+    fs::remove(p);
+}
+
 TEST(TextFile, WritesCrLfAndReplacesWholeFilesAtomically) {
     const auto p = scratch("atomic");
     ASSERT_TRUE(writeFileAtomic(p.string(), {"a", "b"}));
