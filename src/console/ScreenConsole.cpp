@@ -30,4 +30,24 @@ bool ScreenConsole::sawText(std::string_view text) const {
     return false;
 }
 
+namespace {
+std::string squeeze(std::string_view s) {
+    std::string out;
+    for (char ch : s) {
+        if (ch == '\n') ch = ' ';
+        if (ch == ' ' && !out.empty() && out.back() == ' ') continue;
+        out += ch;
+    }
+    return out;
+}
+}  // namespace
+
+bool ScreenConsole::sawMessage(std::string_view text) const {
+    const std::string wanted = squeeze(text);
+    if (squeeze(screenText()).find(wanted) != std::string::npos) return true;
+    for (const auto& s : snapshots_)
+        if (squeeze(s).find(wanted) != std::string::npos) return true;
+    return false;
+}
+
 }  // namespace tess

@@ -35,6 +35,9 @@ public:
     const std::vector<std::string>& snapshots() const { return snapshots_; }
     // True when some snapshot (or the screen now) contains the text.
     bool sawText(std::string_view text) const;
+    // The same for a message that may be broken over rows between words:
+    // runs of blanks and row ends compare as one blank.
+    bool sawMessage(std::string_view text) const;
 
 protected:
     int fetchKey() override;

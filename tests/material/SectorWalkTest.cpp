@@ -75,5 +75,5 @@ TEST(SectorWalk, AQuestionBeyondItsSectorStillMeansAStaleCountFile) {
     b.con.enter();
     SectorWalk walk(b.p, "FTV.00", 0, "FTV");
     EXPECT_THROW(walk.next(2), RestartRun);
-    EXPECT_TRUE(b.con.sawText("line 1 (1:6) fall"));
+    EXPECT_TRUE(b.con.sawMessage("line 1 (1:6) falls"));
 }

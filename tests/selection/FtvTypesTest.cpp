@@ -29,7 +29,7 @@ TEST(FtvTypes, AnFtvFileOutOfStepWithTheCountsGoesBackToTheTitle) {
     t.r.TFPS[2] = 3;  // the counts promise one more than the file holds
     t.rig.con.enter();
     EXPECT_THROW(FINTYPES(t.rig.p), RestartRun);
-    EXPECT_TRUE(sawWrapped(t.rig.con, "FTV.00: it ends before the last question of sector 2"));
+    EXPECT_TRUE(t.rig.con.sawMessage("FTV.00: it ends before the last question of sector 2"));
     EXPECT_TRUE(t.rig.con.sawText("out of date"));
 }
 

@@ -36,24 +36,6 @@ inline std::string kindText(char kind, int s, int n) {
 
 // True when the screen showed the text, also where it went on to the next
 // row (a long message runs on over several rows).
-inline bool sawWrapped(const ScreenConsole& con, const std::string& text) {
-    auto shown = con.snapshots();
-    shown.push_back(con.screenText());
-    // Messages break between words: compare with every run of blanks and
-    // row ends as one blank.
-    auto squeeze = [](const std::string& s) {
-        std::string out;
-        for (char ch : s) {
-            if (ch == '\n') ch = ' ';
-            if (ch == ' ' && !out.empty() && out.back() == ' ') continue;
-            out += ch;
-        }
-        return out;
-    };
-    for (const auto& screen : shown)
-        if (squeeze(screen).find(squeeze(text)) != std::string::npos) return true;
-    return false;
-}
 
 struct SpecialtyRig {
     using KindText = std::function<std::string(int s, int n)>;

@@ -203,7 +203,7 @@ TEST(SpecialtyPickers, ABankFileOutOfStepWithTheCountsGoesBackToTheTitle) {
         EXPECT_THROW(t.pass('R', 1, "nR"), RestartRun);
         EXPECT_TRUE(t.rig.con.sawText("count.00A"));
         EXPECT_TRUE(t.rig.con.sawText("cv.b"));
-        EXPECT_TRUE(sawWrapped(t.rig.con, "cv.b: line 3 (1:3) falls outside sector 2"));
+        EXPECT_TRUE(t.rig.con.sawMessage("cv.b: line 3 (1:3) falls outside sector 2"));
         EXPECT_TRUE(t.rig.con.sawText("out of date"));
     }
     // The situation file is gone.
@@ -213,7 +213,7 @@ TEST(SpecialtyPickers, ABankFileOutOfStepWithTheCountsGoesBackToTheTitle) {
         std::filesystem::remove(t.rig.p.file("SIT.TXT"));
         t.rig.con.enter();
         EXPECT_THROW(t.pass('S', 1, "Sn"), RestartRun);
-        EXPECT_TRUE(sawWrapped(t.rig.con, "SIT.TXT: the file cannot be read"));
+        EXPECT_TRUE(t.rig.con.sawMessage("SIT.TXT: the file cannot be read"));
     }
 }
 
