@@ -29,16 +29,16 @@ inline constexpr int QUESTIONS = 30;
 // the four kinds; 0 gives an all-regular style.
 inline std::vector<std::string> benchStyle(char sectoring, char indx, int specialties = 0) {
     const std::string n = std::to_string(specialties);
-    const bool spec = specialties > 0;
+    const bool some = specialties > 0;
     return {
         "A", "1 1", "24 53", "bench", "60", "C", std::to_string(QUESTIONS), "A", "20", "40",
         std::string(1, indx), std::to_string(QUIZZES), std::string(1, sectoring), "0",
         n, n,                                        // total max, min
-        spec ? "10" : "0", spec ? "2" : "0",         // FTV
-        spec ? "6" : "0", spec ? "2" : "0",          // CV references
-        spec ? "6" : "0", spec ? "2" : "0",          // CO references
-        spec ? "6" : "0", spec ? "2" : "0",          // situations
-        "100", "1", "30", "N", std::string(30, spec ? 'A' : 'n'),
+        some ? "10" : "0", some ? "2" : "0",         // FTV
+        some ? "6" : "0", some ? "2" : "0",          // CV references
+        some ? "6" : "0", some ? "2" : "0",          // CO references
+        some ? "6" : "0", some ? "2" : "0",          // situations
+        "100", "1", "30", "N", std::string(30, some ? 'A' : 'n'),
     };
 }
 

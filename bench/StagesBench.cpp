@@ -276,8 +276,8 @@ constexpr int SPECIALTIES = 20;
 // 30-position window.
 void BM_PatternDraw(benchmark::State& state) {
     Workspace w;
-    w.style("spec", benchStyle('V', 'Y', SPECIALTIES));
-    Session s(w, "spec");
+    w.style("special", benchStyle('V', 'Y', SPECIALTIES));
+    Session s(w, "special");
     auto& c = s.p.cfg;
     if (const std::string why = patternConflicts(s.p); !why.empty()) {
         state.SkipWithError(why.c_str());
@@ -296,10 +296,10 @@ BENCHMARK(BM_PatternDraw)->Unit(benchmark::kMillisecond);
 // and "pat.txt".
 void BM_Spec2(benchmark::State& state) {
     Workspace w;
-    w.style("spec", benchStyle('V', 'Y', SPECIALTIES));
+    w.style("special", benchStyle('V', 'Y', SPECIALTIES));
     StageTimer timer;
     for (auto _ : state) {
-        Session s(w, "spec");
+        Session s(w, "special");
         for (int screen = 0; screen * QUESTIONS < QUIZZES; ++screen) s.con.enter();
         timer.start();
         if (!guarded(state, s, [&] { SPEC2(s.p); })) break;

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
+#include <limits>
 #include <system_error>
 
 namespace tess {
@@ -23,20 +24,30 @@ bool TextReader::eof() {
 std::optional<std::string> TextReader::readLine(std::size_t bound, bool* wasLonger) {
     if (wasLonger) *wasLonger = false;
     if (eof()) return std::nullopt;
-    // Characters past the bound (and one more, for a CR ending) are not
-    // kept, so a file without line ends cannot fill memory.
-    const std::size_t keep = bound == std::string::npos ? bound : bound + 1;
+    ++line_;
     std::string s;
     bool dropped = false;
-    std::streambuf* buf = in_.rdbuf();
-    for (;;) {
-        const auto c = buf->sbumpc();
-        if (c == std::char_traits<char>::eof() || c == '\n') break;
-        if (s.size() < keep) s.push_back(static_cast<char>(c));
-        else dropped = true;
+    if (bound == std::string::npos) {
+        std::getline(in_, s, '\n');
+    } else {
+        // Characters past the bound (and one more, for a CR ending) are not
+        // kept, so a file without line ends cannot fill memory; the rest of
+        // the line is skipped unread.
+        const std::size_t keep = bound + 1;
+        buf_.resize(keep + 1);
+        in_.getline(buf_.data(), static_cast<std::streamsize>(keep + 1), '\n');
+        const bool endFound = !in_.fail() && !in_.eof();
+        // The count holds the line end when one was taken; a NUL byte in the
+        // line is kept like any other character.
+        s.assign(buf_.data(), static_cast<std::size_t>(in_.gcount() - (endFound ? 1 : 0)));
+        if (in_.fail() && !in_.eof()) {  // the buffer filled before the line end
+            in_.clear();
+            in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+            dropped = true;
+        }
     }
+    if (in_.eof()) in_.clear(in_.rdstate() & ~std::ios::failbit);
     if (!dropped && !s.empty() && s.back() == '\r') s.pop_back();
-    ++line_;
     if (dropped || s.size() > bound) {
         s.resize(bound);
         if (wasLonger) *wasLonger = true;

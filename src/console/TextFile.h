@@ -28,6 +28,7 @@ public:
 private:
     std::ifstream in_;
     std::size_t line_ = 0;
+    std::vector<char> buf_;
 };
 
 class TextWriter {

@@ -140,3 +140,13 @@ TEST(Random, ScriptedDrawsComeInOrderAndMustFit) {
     EXPECT_THROW(s(5), std::logic_error);  // 7 is no draw below 5
     EXPECT_THROW(s(5), std::logic_error);  // the script is used up
 }
+
+TEST(TextFile, ANulByteInALineIsKeptAndEndsNothing) {
+    const auto p = scratch("nul");
+    writeRaw(p, std::string("a\0b\r\nc", 6));
+    TextReader r(p.string());
+    EXPECT_EQ(r.readLine(508), std::string("a\0b", 3));
+    EXPECT_EQ(r.readLine(508), "c");
+    EXPECT_FALSE(r.readLine(508));
+    fs::remove(p);
+}
