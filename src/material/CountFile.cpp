@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "material/BankFile.h"
+#include "material/Counts.h"
 
 namespace tess {
 
@@ -176,12 +177,8 @@ void buildIndex(Program& p, std::vector<std::string>& notices) {
 }
 
 void READ11(Program& p, int X, int Y, int S) {
-    auto& r = p.run;
-    r.QPS[S] += r.QCOUNT(X, Y);
-    r.FPS[S] += r.FCOUNT(X, Y);
-    r.RPS[S] += r.RCOUNT(X, Y);
-    r.OPS[S] += r.OCOUNT(X, Y);
-    r.SPS[S] += r.SCOUNT(X, Y);
+    p.run.QPS[S] += p.run.QCOUNT(X, Y);
+    SPECOUNT(p, X, Y, S);
 }
 
 }  // namespace tess
