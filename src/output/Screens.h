@@ -1,11 +1,12 @@
 #pragma once
 // The title, warning and closing screens.
+#include "core/Version.h"
 #include "run/Program.h"
 
 namespace tess {
 
 inline constexpr const char* PRODUCT = "Tessarin";
-inline constexpr const char* VERSION = " 25.0";
+inline const std::string VERSION = std::string(" ") + PROGRAM_VERSION;
 inline constexpr const char* ORGANISATION = "Orvalle";
 inline constexpr const char* WEB_ADDRESS = "orvalle.org/tessarin";  // at most 34: the band never reaches (80,25)
 
