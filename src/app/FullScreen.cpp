@@ -5,6 +5,8 @@
 #include <string>
 
 #include "app/ExitStatus.h"
+#include "app/FirstStart.h"
+#include "app/Workspace.h"
 #include "console/Random.h"
 #include "console/TerminalConsole.h"
 #include "run/Driver.h"
@@ -22,6 +24,7 @@ int runFullScreen() {
         TerminalConsole con;
         Random rnd;
         Program p(con, rnd);
+        if (isEmptyWorkingFolder(p.dir)) offerFirstStart(p, findSample(sampleCandidates()));
         code = runProgram(p);
     } catch (const TerminalUnusable& e) {
         std::fprintf(stderr, "%s\n", e.what());

@@ -16,7 +16,11 @@ namespace tess {
 namespace {
 
 // Where the sample sits below an install prefix.
+#ifdef TESS_SAMPLE_BELOW_PREFIX
+const fs::path SAMPLE_BELOW_PREFIX = TESS_SAMPLE_BELOW_PREFIX;
+#else
 const fs::path SAMPLE_BELOW_PREFIX = fs::path("share") / "tessarin" / "luke";
+#endif
 
 fs::path runningExecutable() {
     std::error_code ec;
@@ -31,8 +35,8 @@ SampleCandidates sampleCandidates() {
     if (const char* env = std::getenv("TESSARIN_DATA")) c.fromEnvironment = env;
     if (const fs::path exe = runningExecutable(); !exe.empty())
         c.others.push_back(exe.parent_path().parent_path() / SAMPLE_BELOW_PREFIX);
-#ifdef TESS_INSTALL_PREFIX
-    c.others.push_back(fs::path(TESS_INSTALL_PREFIX) / SAMPLE_BELOW_PREFIX);
+#ifdef TESS_INSTALL_SAMPLE
+    c.others.push_back(fs::path(TESS_INSTALL_SAMPLE));
 #endif
 #ifdef TESS_SOURCE_SAMPLE
     c.others.push_back(fs::path(TESS_SOURCE_SAMPLE));
