@@ -2,6 +2,8 @@
 // statuses.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "app/ExitStatus.h"
@@ -59,4 +61,13 @@ TEST(CommandLine, WithoutACommandTheFullScreenProgramNeedsATerminal) {
     const auto r = runTessarin("");
     EXPECT_EQ(r.status, es::REFUSED);
     EXPECT_NE(r.err.find("terminal"), std::string::npos) << r.err;
+}
+
+// The man page is written by hand; it must not drift from the program.
+TEST(CommandLine, ManPageHasTheVersionAndEveryExitStatus) {
+    std::ifstream in(TESS_SOURCE_DIR "/docs/tessarin.1");
+    const std::string man((std::istreambuf_iterator<char>(in)), {});
+    EXPECT_NE(man.find(std::string("\"tessarin ") + tess::PROGRAM_VERSION + "\""), std::string::npos);
+    for (int st : {es::OK, es::REFUSED, es::USAGE, es::FINDINGS, es::MEND, es::FILE_ERROR, es::FAULT})
+        EXPECT_NE(man.find("\n.B " + std::to_string(st) + "\n"), std::string::npos) << "exit status " << st;
 }
