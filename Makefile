@@ -73,7 +73,7 @@ PREFIX ?= /usr/local
 install: deps
 	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
 	cmake --build $(BUILD) -j $(JOBS) --target tessarin
-	cmake --install $(BUILD)
+	cmake --install $(BUILD) --strip
 
 # A Debian package of the same files (installed under /usr), in $(BUILD)/.
 package: program
