@@ -56,10 +56,11 @@ const std::vector<GoldenRun> RUNS = {
     {"chapters_raise_pack", "Ch1to8", {{line::QMAX, "5"}, {line::OUT, "T"}}, 13, "\n\n\n\nx\n\n"sv},
     // The style menu and the form driven by keys, the run, then Exit from the menu.
     {"menu_and_form", "", {}, 5, "\0P\0P\n\33\n\n\n\n\n\n\0H\n"sv, true},
-    // Interrogatives given up: every regular question should be one, in small sectors.
-    {"ipc_given_up", "Book20", with(NO_SPECIALTIES, {{line::RANGE_END, "1 80"}, {line::IPC, "100"}, {line::QNUM, "8"}, {line::REPEATPCT, "0"}}),
+    // Interrogatives given up: all of them wanted, from the small sectors of chapter 1, without repeats.
+    {"ipc_given_up", "Book20",
+     with(NO_SPECIALTIES, {{line::RANGE_END, "1 80"}, {line::IPC, "100"}, {line::QNUM, "8"}, {line::REPEATPCT, "0"}}),
      6, "\n\nx\n\n\n\n"sv},
-    // Regular repeats: a small range, many quizzes, REPEATPCT 30; no resectoring.
+    // Regular repeats: a small range, many quizzes, REPEATPCT 30; the resector offer declined.
     {"repeat_cycles", "Book20",
      {{line::RANGE_BEGIN, "3 1"}, {line::RANGE_END, "4 44"}, {line::QNUM, "20"}, {line::REPEATPCT, "30"}},
      7, "\n\nx\nn\n\n\n\n"sv},
@@ -68,7 +69,8 @@ const std::vector<GoldenRun> RUNS = {
      "\n\nx\nYx\n\n\n\n"sv},
     // Quizzes approved one by one on the tab layout, with question sectoring.
     {"approve_tab_layout", "Quest30", {{line::QNUM, "5"}}, 10, "\n\n\n\0P\nnyny\33yy\n"sv},
-    // The review screens' keys over two screens of patterns; short pages of the page layout.
+    // The review screen's keys (reshuffles, all four arrows) over two screens of patterns; short
+    // pages of the page layout.
     {"review_keys_short_pages", "Book20", {{line::QNUM, "35"}, {line::LPP, "18"}}, 11,
      "  \0P \0M \0K\0H \n\n\nx\n\n\n"sv},
     // Back to the title from the approval menu and from the verse table, then a whole run.
@@ -104,12 +106,13 @@ std::map<std::string, std::string> folder(const fs::path& dir) {
 void addScreen(std::string& out, const std::string& head, const std::string& text, const std::string& colours) {
     out += "@ " + head + "\n";
     for (int r = 0; r < Console::Rows; ++r) {
+        auto colourAt = [&](int c) { return colours[static_cast<std::size_t>(r * Console::Cols + c)]; };
         std::string row;
         for (int c = 0, n; c < Console::Cols; c += n) {
-            const char at = colours[static_cast<std::size_t>(r * Console::Cols + c)];
-            for (n = 1; c + n < Console::Cols && colours[static_cast<std::size_t>(r * Console::Cols + c + n)] == at;) ++n;
+            for (n = 1; c + n < Console::Cols && colourAt(c + n) == colourAt(c);) ++n;
             char run[16];
-            std::snprintf(run, sizeof run, "%s%02x*%d", row.empty() ? "" : ",", static_cast<unsigned char>(at), n);
+            const auto colour = static_cast<unsigned char>(colourAt(c));
+            std::snprintf(run, sizeof run, "%s%02x*%d", row.empty() ? "" : ",", colour, n);
             row += run;
         }
         std::string t = text.substr(static_cast<std::size_t>(r * (Console::Cols + 1)), Console::Cols);
