@@ -63,10 +63,10 @@ const std::vector<GoldenRun> RUNS = {
     // Regular repeats: a small range, many quizzes, REPEATPCT 30; the resector offer declined.
     {"repeat_cycles", "Book20",
      {{line::RANGE_BEGIN, "3 1"}, {line::RANGE_END, "4 44"}, {line::QNUM, "20"}, {line::REPEATPCT, "30"}},
-     7, "\n\nx\nn\n\n\n\n"sv},
+     7, "\n\nxn\n\n\n\n"sv},
     // The same offer taken: resectored by questions.
     {"resector", "Book20", {{line::RANGE_BEGIN, "3 1"}, {line::RANGE_END, "4 44"}, {line::QNUM, "20"}}, 8,
-     "\n\nx\nYx\n\n\n\n"sv},
+     "\n\nxY\n\n\n\n\n"sv},
     // Quizzes approved one by one on the tab layout, with question sectoring.
     {"approve_tab_layout", "Quest30", {{line::QNUM, "5"}}, 10, "\n\n\n\0P\nnyny\33yy\n"sv},
     // The review screen's keys (reshuffles, all four arrows) over two screens of patterns; short
