@@ -1,5 +1,6 @@
 // `tessarin run STYLE...`: stored styles run one after the other with nobody
 // at the keyboard, leaving the files the full-screen run leaves.
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
@@ -24,16 +25,21 @@ namespace {
 // line of its own. Results (the closing screen's lines) go to standard output.
 class StderrReport : public RunReport {
 public:
-    StderrReport(std::string style, bool quiet) : style_(std::move(style)), quiet_(quiet), tty_(::isatty(2) == 1) {}
+    StderrReport(std::string style, bool quiet) : style_(std::move(style)), quiet_(quiet), tty_(::isatty(2) == 1) {
+        winsize ws{};
+        if (tty_ && ::ioctl(2, TIOCGWINSZ, &ws) == 0 && ws.ws_col > 1) width_ = ws.ws_col - 1U;
+    }
     ~StderrReport() override { endStageLine(); }
 
     void stage(const std::string& text) override {
         if (quiet_) return;
-        const std::string line = "tessarin: " + style_ + ": " + text;
+        std::string line = "tessarin: " + style_ + ": " + text;
         if (!tty_) {
             std::cerr << line << '\n';
             return;
         }
+        // A line that wrapped could not be rewritten by a carriage return.
+        if (line.size() > width_) line.resize(width_);
         std::cerr << '\r' << line;
         if (line.size() < shown_) std::cerr << std::string(shown_ - line.size(), ' ') << '\r' << line;
         std::cerr << std::flush;
@@ -71,6 +77,7 @@ private:
     std::string style_;
     bool quiet_;
     bool tty_;
+    std::size_t width_ = 79;
     std::size_t shown_ = 0;  // length of the stage line on the terminal's last row; 0: none
 };
 

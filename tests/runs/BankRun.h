@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -77,6 +79,14 @@ struct BankRun {
     }
     // Names a style of the bank in "temp2.txt".
     void useStyle(const std::string& name) { dir.raw("temp2.txt", name + "\r\n"); }
+
+    // Every file of the folder, by name.
+    std::map<std::string, std::string> files() const {
+        std::map<std::string, std::string> all;
+        for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+            all[e.path().filename().string()] = dir.read(e.path().filename().string());
+        return all;
+    }
 
     std::vector<std::string> fileLines(const std::string& name) const {
         return bankcheck::readCrLfLines(dir.file(name), nullptr);

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <thread>
 
@@ -44,11 +45,11 @@ public:
     // Starts the binary in `dir` in a terminal of cols x rows. The shell
     // around it records the terminal settings before and after and the exit
     // status, then stays so the pane can be read.
-    Tmux(const TempDir& dir, int cols, int rows) {
+    Tmux(const TempDir& dir, int cols, int rows, const std::string& args = "") {
         static std::atomic<int> n{0};
         socket_ = "tess-test-" + std::to_string(::getpid()) + "-" + std::to_string(n++);
         const std::string d = dir.path().string();
-        const std::string script = "cd " + quoted(d) + " && trap : INT && stty -g > stty.before; " + quoted(TESS_BINARY) +
+        const std::string script = "cd " + quoted(d) + " && trap : INT && stty -g > stty.before; " + quoted(TESS_BINARY) + args +
                                    "; echo \"rc=$?\"; stty -g > stty.after; sleep 120";
         const std::string cmd = "tmux -L " + socket_ + " -f /dev/null new-session -d -x " + std::to_string(cols) +
                                 " -y " + std::to_string(rows) + " " + quoted("sh -c " + quoted(script));
@@ -94,6 +95,23 @@ std::vector<std::string> rowsOf(const std::string& s) {
     if (!haveTmux()) GTEST_SKIP() << "tmux is not installed"
 
 }  // namespace
+
+TEST(Terminal, RunRewritesItsProgressLineInPlace) {
+    NEED_TMUX();
+    TempDir dir;
+    for (const auto& e : std::filesystem::directory_iterator(TESS_SOURCE_DIR "/data/luke"))
+        std::filesystem::copy_file(e.path(), dir.path() / e.path().filename());
+    Tmux t(dir, 80, 25, " run Book20 --seed 1 >out.txt");
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor("rc=0")) << t.pane();
+    const std::string pane = t.pane();
+    // Each stage wrote over the one before: only the last quiz is left.
+    EXPECT_NE(pane.find("tessarin: Book20: quiz 12 of 12\n"), std::string::npos) << pane;
+    for (const char* gone : {"quiz 1 of 12", "quiz 11 of 12", "sectoring:"})
+        EXPECT_EQ(pane.find(gone), std::string::npos) << gone << " left on the screen:\n" << pane;
+    EXPECT_NE(pane.find("tessarin: Book20: The count file count.79A was not found"), std::string::npos) << pane;
+    EXPECT_NE(dir.read("out.txt").find("book20.qui"), std::string::npos);
+}
 
 TEST(Terminal, TitleBandsThenCtrlCEndsWithTheTerminalRestored) {
     NEED_TMUX();
