@@ -364,10 +364,9 @@ bool TerminalConsole::readRaw(bool block) {
             if (++errors > MAX_BLOCKING_ERRORS) throw std::runtime_error("the terminal stopped answering");
             continue;
         }
-        if (ch == KEY_RESIZE) {
+        if (ch == KEY_RESIZE) {  // the callers decide whether to wait on
             resized();
-            if (!block) return true;
-            continue;
+            return true;
         }
         translateKey(ch, pending_);
         return true;
