@@ -306,7 +306,17 @@ void TerminalConsole::paintIfDue() {
 }
 
 void TerminalConsole::paint() {
-    if (!g_screen || tooSmall_) return;
+    if (!g_screen) return;
+    // ncurses takes in a new size at an update as well as at a key read, so
+    // a resize during long work is acted on here, without waiting for a read.
+    if ((COLS < Cols || LINES < Rows) != tooSmall_) {
+        resized();
+        return;
+    }
+    if (tooSmall_) {
+        refresh();  // nothing to send; lets ncurses see the terminal grow
+        return;
+    }
     // The ground (the colours most of the screen is in) only matters without colours.
     int groundFg = colour::LightGray, groundBg = colour::Black;
     if (!colours_) {
