@@ -4,7 +4,7 @@ WORKSPACE ?= workspace
 SAMPLE ?= data/luke
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test bench deps clean fuzz
+.PHONY: all build run test bench bench-terminal deps clean fuzz
 
 all: build
 
@@ -44,6 +44,12 @@ bench: deps $(BUILD)/CMakeCache.txt
 	cmake -S . -B $(BUILD)
 	cmake --build $(BUILD) -j $(JOBS) --target tessarin_bench
 	$(BUILD)/tessarin_bench $(BENCH_ARGS)
+
+# The heavy run through the real binary in tmux: bytes sent to the terminal
+# and the time of the slow keys (bench/terminal-paint.sh; needs tmux).
+bench-terminal: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target tessarin
+	bench/terminal-paint.sh $(BUILD)/tessarin $(BENCH_REPS)
 
 clean:
 	rm -rf $(BUILD)

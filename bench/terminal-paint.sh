@@ -28,7 +28,7 @@ runs=${2:-5}
 command -v tmux >/dev/null || { echo "terminal-paint: needs tmux" >&2; exit 1; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessarin-paint.XXXXXX")
-sock=tessarin-paint-$$
+sock=tessarin-paint-$$  # one server per session (below): a server that is ending cannot take a new one
 trap 'tmux -L $sock kill-server >/dev/null 2>&1 || true; rm -rf "$work"' EXIT INT TERM
 
 cp "$here"/data/luke/* "$work"/
@@ -59,6 +59,7 @@ cputicks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 # One whole session; leaves the timing log in $work/timing.$1.
 session() {
     rm -f "$work/timing.$1" "$work/io.$1"
+    sock=tessarin-paint-$$-$1
     shot=0
     [ -z "${SCREENS:-}" ] || mkdir -p "$SCREENS"
     tmux -L $sock -f /dev/null new-session -d -x 80 -y 25 \
