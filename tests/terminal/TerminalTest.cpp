@@ -70,6 +70,10 @@ public:
     void send(const std::string& keys) const {
         std::system(("tmux -L " + socket_ + " send-keys " + keys + " >/dev/null 2>&1").c_str());
     }
+    // A pane flag or value, such as "alternate_on" (the program's own screen is up).
+    std::string format(const std::string& name) const {
+        return output("tmux -L " + socket_ + " display-message -p '#{" + name + "}' 2>/dev/null");
+    }
     void resize(int cols, int rows) const {
         std::system(("tmux -L " + socket_ + " resize-window -x " + std::to_string(cols) + " -y " +
                      std::to_string(rows) + " >/dev/null 2>&1")
@@ -111,6 +115,14 @@ std::vector<std::string> rowsOf(const std::string& s) {
     return rows;
 }
 
+// The terminal settings once the program has ended: the shell writes them
+// just after the status line.
+std::string sttyAfter(const TempDir& dir) {
+    for (int i = 0; i < 100 && dir.read("stty.after").empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return dir.read("stty.after");
+}
+
 // A style list with the one style "Alpha".
 void styleAlpha(const TempDir& dir) {
     dir.lines("Specs.lst", {"Alpha", "Enter New Specs"});
@@ -146,7 +158,7 @@ TEST(Terminal, TitleBandsThenCtrlCEndsWithTheTerminalRestored) {
 
     t.send("C-c");
     ASSERT_TRUE(t.waitFor("rc=130")) << t.pane();
-    EXPECT_EQ(dir.read("stty.before"), dir.read("stty.after"));
+    EXPECT_EQ(dir.read("stty.before"), sttyAfter(dir));
     EXPECT_EQ(t.pane().find("Orvalle"), std::string::npos);  // the program's screen is gone
 }
 
@@ -170,11 +182,8 @@ TEST(Terminal, ExitEndsTheProgramWithTheTerminalRestored) {
     EXPECT_EQ(dir.read("Alpha.spe").substr(0, 3), "A\r\n");
     EXPECT_NE(t.pane().find("rc=0"), std::string::npos) << t.pane();
     EXPECT_EQ(t.pane().find("Tessarin"), std::string::npos);  // back on the shell's own screen
-    // stty.after is written just after the status line.
-    for (int i = 0; i < 100 && dir.read("stty.after").empty(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_FALSE(dir.read("stty.before").empty());
-    EXPECT_EQ(dir.read("stty.before"), dir.read("stty.after"));
+    EXPECT_EQ(dir.read("stty.before"), sttyAfter(dir));
 }
 
 TEST(Terminal, ALargerTerminalGetsTheScreenAtTheTopLeft) {
@@ -304,9 +313,7 @@ TEST(Terminal, EveryFatalSignalRestoresTheTerminalAndEndsWithItsStatus) {
         ASSERT_EQ(::kill(pid, sig), 0);
         ASSERT_TRUE(t.waitFor("rc=")) << t.pane();
         EXPECT_NE(t.pane().find("rc=" + std::to_string(128 + sig)), std::string::npos) << t.pane();
-        for (int i = 0; i < 100 && dir.read("stty.after").empty(); ++i)
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        EXPECT_EQ(dir.read("stty.before"), dir.read("stty.after")) << "signal " << sig;
+        EXPECT_EQ(dir.read("stty.before"), sttyAfter(dir)) << "signal " << sig;
     }
 }
 
@@ -323,6 +330,10 @@ TEST(Terminal, AfterCtrlZAndFgTheFirstKeyCounts) {
     for (int i = 0; i < 100 && !std::filesystem::exists(dir.file("stopped")); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     ASSERT_TRUE(std::filesystem::exists(dir.file("stopped")));
+    // Resumed: the program's screen is back up (a key sent before that would
+    // reach a terminal still in the shell's key mode).
+    for (int i = 0; i < 100 && t.format("alternate_on") != "1\n"; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     ASSERT_TRUE(t.waitFor(MENU)) << t.pane();
     t.settled();
     t.send("Down");
