@@ -49,7 +49,7 @@ struct SameFiles {
 
 const std::vector<SameFiles> SAME = {
     {"verse sectoring, page layout, specialties, IPC 60", "Book20", 0, {}, 1, "\n\nx\n\n"sv},
-    {"chapter sectoring, column layout, IPC 50", "Ch1to8", 1, {}, 2, "\n\n\n\n"sv},
+    {"chapter sectoring, column layout, IPC 50", "Ch1to8", 1, {}, 2, "\n\n\n\n\n\n"sv},
     {"question sectoring, tab layout, IPC 40", "Quest30", 2, {}, 3, "\n\n\n\n\n"sv},
     {"the L material set", "LSet", 3, {}, 4, "\n\nx\n\n"sv},
     {"repeats warned and the resector offer declined, column layout", "Book20", 0,
@@ -104,9 +104,10 @@ INSTANTIATE_TEST_SUITE_P(Styles, BatchSameFiles, ::testing::ValuesIn(SAME));
 // A run that cannot go on: its message, and the last run's files kept.
 struct CannotGoOn {
     const char* what;
-    std::vector<Edit> edits;           // to Book20
-    void (*spoil)(BankRun&);           // the bank or folder made unusable
-    const char* message;               // part of what the report is told
+    std::vector<Edit> edits;  // to Book20
+    void (*spoil)(BankRun&);  // the bank or folder made unusable
+    const char* message;      // part of what the report is told
+    std::string style = "Book20", out = "book20";
 };
 
 const std::vector<CannotGoOn> STOPS = {
@@ -122,10 +123,17 @@ const std::vector<CannotGoOn> STOPS = {
          lines.erase(lines.begin());
          b.dir.lines("Luke.A", lines);
      },
-     "The count file count.79A does not match"},
+     "does not match the regular question file Luke.A"},
     {"a missing file", {}, [](BankRun& b) { std::filesystem::remove(b.dir.file("Verses.txt")); }, "Verses.txt"},
     {"a broken style file", {}, [](BankRun& b) { b.dir.lines("Book20.spe", {"A", "1 1"}); }, "Book20.spe"},
     {"a style the form refuses", {{line::SPLATE, "25"}}, nullptr, "Incompatible Specs in Book20.spe"},
+    {"a sector without regular questions (the last chapter's)", {},
+     [](BankRun& b) {
+         auto lines = b.fileLines("Luke.B");
+         std::erase_if(lines, [](const std::string& l) { return l.rfind(" 8:", 0) == 0; });
+         b.dir.lines("Luke.B", lines);
+     },
+     "Your smallest sector has 0 regular questions", "Ch1to8", "ch1to8"},
 };
 
 class BatchCannotGoOn : public ::testing::TestWithParam<CannotGoOn> {};
@@ -137,14 +145,14 @@ TEST_P(BatchCannotGoOn, SaysWhyAndKeepsTheLastFiles) {
     BankRun b;
     edit(b, "Book20", c.edits);
     if (c.spoil) c.spoil(b);
-    b.dir.raw("book20.qui", "last packets");
-    b.dir.raw("book20.inf", "last list");
+    b.dir.raw(c.out + ".qui", "last packets");
+    b.dir.raw(c.out + ".inf", "last list");
     Told told;
-    EXPECT_EQ(runBatch(b, "Book20", 5, told), BatchEnd::CannotGoOn);
+    EXPECT_EQ(runBatch(b, c.style, 5, told), BatchEnd::CannotGoOn);
     ASSERT_EQ(told.stops.size(), 1u);
     EXPECT_NE(told.stops[0].find(c.message), std::string::npos) << told.stops[0];
-    EXPECT_EQ(b.dir.read("book20.qui"), "last packets");
-    EXPECT_EQ(b.dir.read("book20.inf"), "last list");
+    EXPECT_EQ(b.dir.read(c.out + ".qui"), "last packets");
+    EXPECT_EQ(b.dir.read(c.out + ".inf"), "last list");
     for (const auto& [name, bytes] : b.files()) EXPECT_EQ(name.find(".part"), std::string::npos) << name;
 }
 
