@@ -9,6 +9,9 @@ command -v tmux >/dev/null || need+=(tmux)
 [ -f /usr/include/ncurses.h ] || [ -f /usr/include/ncursesw/ncurses.h ] || need+=(libncurses-dev)
 [ -f /usr/include/gtest/gtest.h ] || need+=(libgtest-dev)
 command -v infocmp >/dev/null || need+=(ncurses-bin)
+[ -f /usr/include/hpdf.h ] || need+=(libhpdf-dev)
+[ -f /usr/include/CLI/CLI.hpp ] || need+=(libcli11-dev)
+command -v pdftotext >/dev/null || need+=(poppler-utils)
 if [ ${#need[@]} -gt 0 ]; then
   echo "Installing: ${need[*]}"
   SUDO=""
