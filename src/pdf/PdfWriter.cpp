@@ -24,7 +24,6 @@ constexpr double INCH = 72;
 constexpr double FONT_SIZE = 12;  // Courier 12 point: 10 characters to the inch
 constexpr double LEAD = 12;       // 6 lines to the inch
 constexpr double ADVANCE = 0.6;   // Courier's width, in ems
-constexpr double INK = 0.8;       // Courier's ascender to descender, in ems (rounded up)
 constexpr double BASELINE = 0.236;  // from the middle of that height down to the baseline, in ems
 constexpr double CARD_WIDTH = 5 * INCH, CARD_HEIGHT = 3 * INCH;
 constexpr int CARDS_PER_SHEET = 3;
@@ -41,7 +40,8 @@ struct TextFit {
 
 // A block of `rows` lines of `cols` columns at 10 and 6 to the inch, centred
 // in the box; a block too large for the box less its margins is made to fit,
-// the line spacing for too many lines, the font for too many columns.
+// the line spacing for too many lines, the font for too many columns or too
+// close a spacing.
 TextFit fit(const Box& b, std::size_t rows, std::size_t cols, double marginX, double marginY) {
     rows = std::max<std::size_t>(rows, 1);
     cols = std::max<std::size_t>(cols, 1);
@@ -49,7 +49,9 @@ TextFit fit(const Box& b, std::size_t rows, std::size_t cols, double marginX, do
     const double roomW = b.width - 2 * marginX, roomH = b.height - 2 * marginY;
     if (static_cast<double>(cols) * ADVANCE * size > roomW) size = roomW / (static_cast<double>(cols) * ADVANCE);
     if (static_cast<double>(rows) * lead > roomH) lead = roomH / static_cast<double>(rows);
-    size = std::min(size, lead / INK);  // lines closer than that would overprint
+    // Lines closer than the font's size look crammed on paper (and
+    // overprint further on): the font shrinks with them.
+    size = std::min(size, lead);
     const double advance = ADVANCE * size;
     const double w = static_cast<double>(cols) * advance, h = static_cast<double>(rows) * lead;
     // The left edge on a whole column from the paper's edge, so that text

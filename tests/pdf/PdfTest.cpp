@@ -82,9 +82,10 @@ PdfInfo info(const std::string& pdf) {
 }
 
 // Makes the PDF of `name` in the run's folder; checks its pages and size and
-// that its text is the file's text. pdftotext counts columns of Courier 12
-// point (7.2 points wide) from the paper's edge.
-void expectPdf(BankRun& b, const std::string& name, const pdf::PdfOptions& o, int pages, const std::string& size) {
+// that its text is the file's text. pdftotext counts columns of `pitch`
+// points (Courier 12 point is 7.2 wide) from the paper's edge.
+void expectPdf(BankRun& b, const std::string& name, const pdf::PdfOptions& o, int pages, const std::string& size,
+               double pitch = 7.2) {
     const std::string pdfFile = b.dir.file("out.pdf");
     const pdf::PdfResult r = pdf::writePdf(b.dir.file(name), pdfFile, o);
     ASSERT_EQ(r.outcome, pdf::PdfOutcome::Written) << r.message;
@@ -93,7 +94,7 @@ void expectPdf(BankRun& b, const std::string& name, const pdf::PdfOptions& o, in
     EXPECT_EQ(i.pages, pages) << name;
     EXPECT_EQ(i.size, size) << name;
     const auto want = textLines(b.dir.read(name));
-    const auto got = textLines(output("pdftotext -layout -fixed 7.2 '" + pdfFile + "' -"));
+    const auto got = textLines(output("pdftotext -layout -fixed " + std::to_string(pitch) + " '" + pdfFile + "' -"));
     ASSERT_EQ(got.size(), want.size()) << name;
     for (std::size_t k = 0; k < want.size(); ++k) ASSERT_EQ(got[k], want[k]) << name << " line " << k;
 }
@@ -122,6 +123,16 @@ TEST(PdfOfPackets, PLayoutIsOnePageForEveryFormFeed) {
     runLayout(b, 'P');
     const std::string qui = b.dir.read("lay.qui");
     expectPdf(b, "lay.qui", {}, static_cast<int>(count(qui, "\f")), "612 x 792");
+
+    // Curly quotes and Latin-1 letters a bank line may carry, in Windows-1252
+    // or in UTF-8, print as themselves.
+    const std::size_t at = qui.find("Question");
+    for (const std::string word : {"\x93Ma\xEEtre\x94", "\u201CMa\u00EEtre\u201D"}) {
+        b.dir.raw("accents.qui", qui.substr(0, at) + word + qui.substr(at + 8));
+        ASSERT_EQ(pdf::writePdf(b.dir.file("accents.qui"), b.dir.file("out.pdf"), {}).outcome, pdf::PdfOutcome::Written);
+        EXPECT_NE(output("pdftotext -layout '" + b.dir.file("out.pdf") + "' -").find("\u201CMa\u00EEtre\u201D"),
+                  std::string::npos);
+    }
 }
 
 TEST(PdfOfPackets, CLayoutIsOneCardForEvery18Lines) {
@@ -136,7 +147,8 @@ TEST(PdfOfPackets, ListFileIsPagesOf66Lines) {
     BankRun b;
     runLayout(b, 'C');
     const std::size_t lines = count(b.dir.read("lay.inf"), "\r\n");
-    expectPdf(b, "lay.inf", {}, static_cast<int>((lines + 65) / 66), "612 x 792");
+    // 66 lines in the 10 inches inside the margins, the font as large as the spacing.
+    expectPdf(b, "lay.inf", {}, static_cast<int>((lines + 65) / 66), "612 x 792", 720.0 / 66 * 0.6);
 }
 
 TEST(PdfOfPackets, TLayoutAndOtherFilesAreRefusedAndNothingIsWritten) {
