@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -20,7 +19,8 @@ namespace {
 struct PdfArgs {
     std::string in;
     std::string out;
-    pdf::PdfOptions options;
+    std::string paper = "letter";
+    std::string cards = "single";
 };
 
 int runPdf(const PdfArgs& a) {
@@ -33,7 +33,10 @@ int runPdf(const PdfArgs& a) {
         std::fprintf(stderr, "tessarin: the PDF would overwrite %s: name another with -o\n", a.in.c_str());
         return exitstatus::USAGE;
     }
-    const pdf::PdfResult r = pdf::writePdf(a.in, out, a.options);
+    pdf::PdfOptions o;
+    o.paper = a.paper == "a4" ? pdf::Paper::A4 : pdf::Paper::Letter;
+    o.cards = a.cards == "sheet" ? pdf::CardPages::Sheet : pdf::CardPages::Single;
+    const pdf::PdfResult r = pdf::writePdf(a.in, out, o);
     if (r.outcome == pdf::PdfOutcome::Written) return exitstatus::OK;
     std::fprintf(stderr, "tessarin: %s\n", r.message.c_str());
     return r.outcome == pdf::PdfOutcome::NotPrintable ? exitstatus::USAGE : exitstatus::FILE_ERROR;
@@ -46,16 +49,12 @@ void addPdfCommand(CLI::App& app, int& status) {
     CLI::App* cmd = app.add_subcommand("pdf", "Make a PDF of a packet file (p or c layout) or a list file, for printing");
     cmd->add_option("FILE", args->in, "the packet file (.qui) or list file (.inf)")->required();
     cmd->add_option("-o,--output", args->out, "the PDF to write (default: FILE with .pdf for its extension)");
-    cmd->add_option("--paper", args->options.paper, "paper of the p layout, list files and card sheets")
-        ->transform(CLI::CheckedTransformer(
-            std::map<std::string, pdf::Paper>{{"letter", pdf::Paper::Letter}, {"a4", pdf::Paper::A4}}, CLI::ignore_case))
-        ->default_str("letter");
-    cmd->add_option("--cards", args->options.cards,
-                    "c layout: single 5 x 3 inch pages, or three cards to a sheet of the paper with cut marks")
-        ->transform(CLI::CheckedTransformer(
-            std::map<std::string, pdf::CardPages>{{"single", pdf::CardPages::Single}, {"sheet", pdf::CardPages::Sheet}},
-            CLI::ignore_case))
-        ->default_str("single");
+    cmd->add_option("--paper", args->paper, "paper of the p layout, list files and card sheets: letter (default) or a4")
+        ->transform(CLI::IsMember({"letter", "a4"}, CLI::ignore_case));
+    cmd->add_option("--cards", args->cards,
+                    "c layout: single (default), one 5 x 3 inch page per card for card stock, or sheet, three "
+                    "cards to a page of the paper with cut marks")
+        ->transform(CLI::IsMember({"single", "sheet"}, CLI::ignore_case));
     cmd->callback([args, &status] { status = runPdf(*args); });
 }
 

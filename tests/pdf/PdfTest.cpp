@@ -141,6 +141,9 @@ TEST(PdfOfPackets, CLayoutIsOneCardForEvery18Lines) {
     const int cards = static_cast<int>(count(b.dir.read("lay.qui"), "\r\n") / 18);
     expectPdf(b, "lay.qui", {}, cards, "360 x 216");
     expectPdf(b, "lay.qui", {pdf::Paper::A4, pdf::CardPages::Sheet}, (cards + 2) / 3, "595.276 x 841.89");
+    // The command's words for them, and the PDF beside the packet by default.
+    ASSERT_EQ(pdfCommand({b.dir.file("lay.qui"), "--paper", "A4", "--cards", "Sheet"}), exitstatus::OK);
+    EXPECT_EQ(info(b.dir.file("lay.pdf")).size, "595.276 x 841.89");
 }
 
 TEST(PdfOfPackets, ListFileIsPagesOf66Lines) {
