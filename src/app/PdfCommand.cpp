@@ -2,7 +2,6 @@
 // as a PDF beside it for printing.
 #include <CLI/CLI.hpp>
 
-#include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -30,7 +29,7 @@ int runPdf(const PdfArgs& a) {
     // The PDF must never take the place of the file it is made from.
     std::error_code ec;
     if (fs::equivalent(a.in, out, ec) || fs::path(a.in).lexically_normal() == out.lexically_normal()) {
-        std::fprintf(stderr, "tessarin: the PDF would overwrite %s: name another with -o\n", a.in.c_str());
+        commandMessage("the PDF would overwrite " + a.in + ": name another with -o");
         return exitstatus::USAGE;
     }
     pdf::PdfOptions o;
@@ -38,22 +37,32 @@ int runPdf(const PdfArgs& a) {
     o.cards = a.cards == "sheet" ? pdf::CardPages::Sheet : pdf::CardPages::Single;
     const pdf::PdfResult r = pdf::writePdf(a.in, out, o);
     if (r.outcome == pdf::PdfOutcome::Written) return exitstatus::OK;
-    std::fprintf(stderr, "tessarin: %s\n", r.message.c_str());
+    commandMessage(r.message);
     return r.outcome == pdf::PdfOutcome::NotPrintable ? exitstatus::USAGE : exitstatus::FILE_ERROR;
 }
 
 }  // namespace
 
 void addPdfCommand(CLI::App& app, int& status) {
+    CLI::App* cmd = app.add_subcommand("pdf", "Make a PDF of a packet file or a list file, to print");
+    cmd->fallthrough();
+    cmd->footer(
+        "The kind of file is recognised from its content. The p layout and list\n"
+        "files print a page of the file to a page of the paper in Courier at 10\n"
+        "characters and 6 lines to the inch; the c layout prints its 5 x 3 inch\n"
+        "cards. The t layout, for spreadsheets, is refused. Print with\n"
+        "  tessarin pdf ch1to8.qui && lp ch1to8.pdf");
     auto args = std::make_shared<PdfArgs>();
-    CLI::App* cmd = app.add_subcommand("pdf", "Make a PDF of a packet file (p or c layout) or a list file, for printing");
-    cmd->add_option("FILE", args->in, "the packet file (.qui) or list file (.inf)")->required();
-    cmd->add_option("-o,--output", args->out, "the PDF to write (default: FILE with .pdf for its extension)");
-    cmd->add_option("--paper", args->paper, "paper of the p layout, list files and card sheets: letter (default) or a4")
+    cmd->add_option("FILE", args->in, "The packet file (.qui) or list file (.inf)")->required()->type_name("");
+    cmd->add_option("-o,--output", args->out, "The PDF to write (default: FILE with the extension .pdf)")
+        ->type_name("OUT.pdf");
+    cmd->add_option("--paper", args->paper, "letter (default) or a4: the paper of pages and card sheets")
+        ->type_name("PAPER")
         ->transform(CLI::IsMember({"letter", "a4"}, CLI::ignore_case));
     cmd->add_option("--cards", args->cards,
-                    "c layout: single (default), one 5 x 3 inch page per card for card stock, or sheet, three "
-                    "cards to a page of the paper with cut marks")
+                    "c layout: single (default), a 5 x 3 inch page a card;\n"
+                    "sheet, three cards a page, with cut marks")
+        ->type_name("HOW")
         ->transform(CLI::IsMember({"single", "sheet"}, CLI::ignore_case));
     cmd->callback([args, &status] { status = runPdf(*args); });
 }

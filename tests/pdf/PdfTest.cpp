@@ -1,15 +1,14 @@
 // PDFs of packets made by whole runs on the sample bank, read back with
 // poppler's pdfinfo and pdftotext: the pages a printer gets, their size, and
 // the packet's lines in order.
-#include <CLI/CLI.hpp>
 #include <sys/wait.h>
 
 #include <array>
 #include <cstdio>
 #include <regex>
 
-#include "app/Commands.h"
 #include "app/ExitStatus.h"
+#include "app/RunCommand.h"
 #include "pdf/PdfWriter.h"
 #include "runs/BankRun.h"
 
@@ -105,17 +104,6 @@ std::size_t count(const std::string& s, const std::string& what) {
     return n;
 }
 
-// `tessarin pdf ARGS` through the command's parser; its exit status.
-int pdfCommand(std::vector<std::string> args) {
-    CLI::App app("tessarin");
-    int status = -1;
-    addPdfCommand(app, status);
-    args.insert(args.begin(), "pdf");
-    std::reverse(args.begin(), args.end());  // CLI11 takes them last first
-    app.parse(args);
-    return status;
-}
-
 }  // namespace
 
 TEST(PdfOfPackets, PLayoutIsOnePageForEveryFormFeed) {
@@ -142,7 +130,7 @@ TEST(PdfOfPackets, CLayoutIsOneCardForEvery18Lines) {
     expectPdf(b, "lay.qui", {}, cards, "360 x 216");
     expectPdf(b, "lay.qui", {pdf::Paper::A4, pdf::CardPages::Sheet}, (cards + 2) / 3, "595.276 x 841.89");
     // The command's words for them, and the PDF beside the packet by default.
-    ASSERT_EQ(pdfCommand({b.dir.file("lay.qui"), "--paper", "A4", "--cards", "Sheet"}), exitstatus::OK);
+    ASSERT_EQ(runTessarin("pdf " + b.dir.file("lay.qui") + " --paper A4 --cards Sheet").status, exitstatus::OK);
     EXPECT_EQ(info(b.dir.file("lay.pdf")).size, "595.276 x 841.89");
 }
 
@@ -162,13 +150,23 @@ TEST(PdfOfPackets, TLayoutAndOtherFilesAreRefusedAndNothingIsWritten) {
     EXPECT_NE(t.message.find("p or c layout"), std::string::npos) << t.message;
     EXPECT_EQ(t.message.find('\n'), std::string::npos);
     b.dir.raw("notes.txt", "Quiz Number 1\r\nsome notes\f\r\n");
-    for (const std::string name : {"lay.qui", "notes.txt", "lay.inf.missing"}) {
-        const int want = name == "lay.inf.missing" ? exitstatus::FILE_ERROR : exitstatus::USAGE;
-        EXPECT_EQ(pdfCommand({b.dir.file(name), "-o", b.dir.file("out.pdf")}), want) << name;
+    const std::string out = " -o " + b.dir.file("out.pdf");
+    // What is refused, and files that cannot be read or written: one line
+    // on stderr each.
+    const std::vector<std::pair<std::string, int>> cases = {
+        {b.dir.file("lay.qui") + out, exitstatus::USAGE},
+        {b.dir.file("notes.txt") + out, exitstatus::USAGE},
+        {b.dir.file("missing.qui") + out, exitstatus::FILE_ERROR},
+        {b.dir.file("lay.inf") + " -o " + b.dir.file("no/out.pdf"), exitstatus::FILE_ERROR},
+        {b.dir.file("lay.inf") + " -o " + b.dir.file("lay.inf"), exitstatus::USAGE},
+    };
+    for (const auto& [args, status] : cases) {
+        const CommandResult r = runTessarin("pdf " + args);
+        EXPECT_EQ(r.status, status) << args;
+        EXPECT_EQ(r.err.rfind("tessarin: ", 0), 0u) << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+        EXPECT_EQ(r.out, "");
     }
-    // An output folder that does not exist; and the packet file itself as the output.
-    EXPECT_EQ(pdfCommand({b.dir.file("lay.inf"), "-o", b.dir.file("no/out.pdf")}), exitstatus::FILE_ERROR);
-    EXPECT_EQ(pdfCommand({b.dir.file("lay.inf"), "-o", b.dir.file("lay.inf")}), exitstatus::USAGE);
     for (const auto& e : std::filesystem::directory_iterator(b.dir.path()))
         EXPECT_TRUE(e.path().extension() != ".pdf" && e.path().extension() != ".part") << e.path();
     EXPECT_EQ(b.dir.read("lay.inf").substr(0, 6), "  Que ");
