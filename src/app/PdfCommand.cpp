@@ -25,7 +25,13 @@ struct PdfArgs {
 int runPdf(const PdfArgs& a) {
     namespace fs = std::filesystem;
     fs::path out = a.out;
-    if (out.empty()) out = fs::path(a.in).replace_extension(".pdf");
+    if (out.empty()) {
+        // A run's packet and list files share a name: the list's PDF must not
+        // replace the packet's.
+        const fs::path in = a.in;
+        out = in.extension() == ".inf" ? fs::path(in).replace_filename(in.stem().string() + "-list.pdf")
+                                       : fs::path(in).replace_extension(".pdf");
+    }
     // The PDF must never take the place of the file it is made from.
     std::error_code ec;
     if (fs::equivalent(a.in, out, ec) || fs::path(a.in).lexically_normal() == out.lexically_normal()) {
@@ -54,7 +60,7 @@ void addPdfCommand(CLI::App& app, int& status) {
         "  tessarin pdf ch1to8.qui && lp ch1to8.pdf");
     auto args = std::make_shared<PdfArgs>();
     cmd->add_option("FILE", args->in, "The packet file (.qui) or list file (.inf)")->required()->type_name("");
-    cmd->add_option("-o,--output", args->out, "The PDF to write (default: FILE with the extension .pdf)")
+    cmd->add_option("-o,--output", args->out, "The PDF to write (default: FILE with the extension\n.pdf; for a list file NAME.inf, NAME-list.pdf)")
         ->type_name("OUT.pdf");
     cmd->add_option("--paper", args->paper, "letter (default) or a4: the paper of pages and card sheets")
         ->type_name("PAPER")

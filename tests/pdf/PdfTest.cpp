@@ -140,6 +140,10 @@ TEST(PdfOfPackets, ListFileIsPagesOf66Lines) {
     const std::size_t lines = count(b.dir.read("lay.inf"), "\r\n");
     // 66 lines in the 10 inches inside the margins, the font as large as the spacing.
     expectPdf(b, "lay.inf", {}, static_cast<int>((lines + 65) / 66), "612 x 792", 720.0 / 66 * 0.6);
+    // Its PDF by default does not take the name of the packet's.
+    ASSERT_EQ(runTessarin("pdf " + b.dir.file("lay.inf")).status, exitstatus::OK);
+    EXPECT_TRUE(std::filesystem::exists(b.dir.file("lay-list.pdf")));
+    EXPECT_FALSE(std::filesystem::exists(b.dir.file("lay.pdf")));
 }
 
 TEST(PdfOfPackets, TLayoutAndOtherFilesAreRefusedAndNothingIsWritten) {
