@@ -13,6 +13,7 @@
 #include "app/Commands.h"
 #include "app/ExitStatus.h"
 #include "console/Random.h"
+#include "pdf/PdfWriter.h"
 #include "run/BatchRun.h"
 
 namespace tess {
@@ -86,7 +87,21 @@ struct RunOptions {
     std::optional<std::uint64_t> seed;
     bool quiet = false;
     bool keepGoing = false;
+    bool pdf = false;
 };
+
+// The packet file just written, as <name>.pdf beside it. A packet of the t
+// layout (for spreadsheets) has no printed form: said, and not a failure.
+int printPacket(Program& p, RunReport& report) {
+    const std::string name = p.shared.NAME4;
+    const pdf::PdfResult r = pdf::writePdf(p.file(name + ".qui"), p.file(name + ".pdf"), pdf::PdfOptions{});
+    if (r.outcome == pdf::PdfOutcome::Written) {
+        report.result("The packets to print have been saved as " + name + ".pdf");
+        return exitstatus::OK;
+    }
+    report.warning(r.message);
+    return r.outcome == pdf::PdfOutcome::NotPrintable ? exitstatus::OK : exitstatus::FILE_ERROR;
+}
 
 int runOne(const RunOptions& o, const std::string& style) {
     PressOnConsole con;
@@ -96,7 +111,8 @@ int runOne(const RunOptions& o, const std::string& style) {
     Program p(con, *rnd);
     StderrReport report(style, o.quiet);
     p.reporter = &report;
-    return runStoredStyle(p, style) == BatchEnd::Done ? exitstatus::OK : exitstatus::MEND;
+    if (runStoredStyle(p, style) != BatchEnd::Done) return exitstatus::MEND;
+    return o.pdf ? printPacket(p, report) : exitstatus::OK;
 }
 
 }  // namespace
@@ -112,13 +128,16 @@ void addRunCommand(CLI::App& app, int& status) {
         "NAME.qui, NAME.inf, temp.txt, pat.txt, temp2.txt and the count file.\n"
         "Progress and warnings go to standard error, the names of the files\n"
         "written to standard output. A style that cannot run (the message says\n"
-        "why) replaces no packet or list file and gives exit status 4.");
+        "why) replaces no packet or list file and gives exit status 4.\n"
+        "--pdf prints the packets as tessarin pdf NAME.qui does (Letter, a\n"
+        "card a page); a t-layout packet is not printed.");
     auto o = std::make_shared<RunOptions>();
     cmd->add_option("STYLE", o->styles, "The styles to run, in order")->required()->type_name("");
     cmd->add_option("--seed", o->seed, "Seed the draws (as TESSARIN_SEED does) for files that repeat")
         ->type_name("N");
     cmd->add_flag("-q,--quiet", o->quiet, "Only warnings and errors");
     cmd->add_flag("-k,--keep-going", o->keepGoing, "Run the other styles after one that cannot run");
+    cmd->add_flag("--pdf", o->pdf, "Also write NAME.pdf of the packets to print (p and c layouts)");
     cmd->callback([o, &status] {
         status = exitstatus::OK;
         for (const std::string& style : o->styles) {

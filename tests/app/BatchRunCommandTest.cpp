@@ -23,15 +23,17 @@ bool has(const std::string& s, const std::string& part) { return s.find(part) !=
 
 }  // namespace
 
-TEST(RunCommand, StdinClosedStdoutAFileKeepGoingPastAStyleThatCannotRun) {
+TEST(RunCommand, StdinClosedStdoutAFileKeepGoingPastAStyleThatCannotRunWithPdfs) {
     Folder d;
-    const auto r = runTessarin("-C " + d.path().string() + " run Book20 Nope Ch1to8 --seed 3 --keep-going", "",
+    const auto r = runTessarin("-C " + d.path().string() + " run Book20 Nope Ch1to8 --seed 3 --keep-going --pdf", "",
                                "<&-");
     EXPECT_EQ(r.status, es::MEND) << r.err;
     EXPECT_TRUE(has(r.out, "saved as book20.inf\n") && has(r.out, "ASCII text file ch1to8.qui\n")) << r.out;
     EXPECT_TRUE(has(r.err, "tessarin: Nope: There is no style file Nope.spe.\n")) << r.err;
     EXPECT_TRUE(has(r.err, "tessarin: Book20: quiz 11 of 12\ntessarin: Book20: quiz 12 of 12\n")) << r.err;
     EXPECT_FALSE(d.read("ch1to8.qui").empty());
+    EXPECT_TRUE(has(r.out, "saved as ch1to8.pdf\n")) << r.out;
+    EXPECT_EQ(d.read("book20.pdf").rfind("%PDF-", 0), 0u);
 
     // Without --keep-going the first style that cannot run is the last; --quiet keeps only the why.
     Folder e;
