@@ -38,7 +38,8 @@ void WRITEHDG(Program& p) {
 
 void QUESTWARN(Program& p) {
     Console& c = p.con;
-    p.report().stopped("There are not enough regular questions in this material. Reduce the number of questions per packet.");
+    p.report().stopped(
+        "There are not enough regular questions in this material. Reduce the number of questions per packet.");
     c.writeln("  There are not enough regular questions in this material.");
     c.writeln();
     c.writeln("  Reduce the number of questions per packet.");
