@@ -46,7 +46,8 @@ BatchEnd runStoredStyle(Program& p, const std::string& name) {
     // "Exit" in "temp2.txt" ends the program instead of running a style.
     if (isExitRequest(name)) return stop("\"Exit\" is the style menu's way out, not a style.");
     if (!isPlainFileName(name))
-        return stop("The style name \"" + name + "\" holds a path separator or \"..\"; styles are kept in this folder.");
+        return stop("The style name \"" + name +
+                    "\" holds a path separator or \"..\"; styles are kept in this folder.");
     if (!writeFileAtomic(p.file(RUN_SETTINGS_FILE), {name}))
         return stop(std::string("Cannot write the run settings file ") + RUN_SETTINGS_FILE + ".");
 

@@ -129,7 +129,8 @@ const std::vector<CannotGoOn> STOPS = {
     {"a style the form refuses", {{line::SPLATE, "25"}}, nullptr, "Incompatible Specs in Book20.spe"},
     {"a prompt Return cannot pass: specialty numbers set by hand that never reach the total",
      {{line::SPMIN, "4"}, {line::SPMAX, "4"}, {line::FMIN, "1"}, {line::FMAX, "1"}, {line::RMIN, "1"},
-      {line::RMAX, "1"}, {line::OMIN, "1"}, {line::OMAX, "1"}, {line::SMIN, "1"}, {line::SMAX, "1"}, {line::SETSPC, "Y"}},
+      {line::RMAX, "1"}, {line::OMIN, "1"}, {line::OMAX, "1"}, {line::SMIN, "1"}, {line::SMAX, "1"},
+      {line::SETSPC, "Y"}},
      nullptr, "Return does not answer"},
     {"a sector without regular questions (the last chapter's)", {},
      [](BankRun& b) {
