@@ -59,7 +59,7 @@ BatchEnd runStoredStyle(Program& p, const std::string& name) {
     } catch (const ExitProgram&) {
         return stop("The run settings file " + std::string(RUN_SETTINGS_FILE) + " asked to leave the program.");
     } catch (const PromptLoops& e) {
-        return stop(std::string("The run stopped: ") + e.what() + ".");
+        return stop(e.what());
     }
     return BatchEnd::Done;
 }

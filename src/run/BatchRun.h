@@ -15,7 +15,10 @@ namespace tess {
 // Thrown when a run reads more keys than any run that goes on needs: a
 // prompt that Return does not answer would otherwise ask for ever.
 struct PromptLoops : std::runtime_error {
-    PromptLoops() : std::runtime_error("a prompt that Return does not answer kept asking") {}
+    PromptLoops()
+        : std::runtime_error(
+              "The run stopped at a screen that pressing Return does not get past; open the style in the "
+              "full-screen program to see it.") {}
 };
 
 // The in-memory grid answering every key read with Return. Every prompt a

@@ -131,7 +131,7 @@ const std::vector<CannotGoOn> STOPS = {
      {{line::SPMIN, "4"}, {line::SPMAX, "4"}, {line::FMIN, "1"}, {line::FMAX, "1"}, {line::RMIN, "1"},
       {line::RMAX, "1"}, {line::OMIN, "1"}, {line::OMAX, "1"}, {line::SMIN, "1"}, {line::SMAX, "1"},
       {line::SETSPC, "Y"}},
-     nullptr, "Return does not answer"},
+     nullptr, "pressing Return does not get past"},
     {"a sector without regular questions (the last chapter's)", {},
      [](BankRun& b) {
          auto lines = b.fileLines("Luke.B");
