@@ -55,8 +55,8 @@ public:
     }
 
 private:
-    // A message line takes the place of the stage line, which the next
-    // stage writes again below it.
+    // A message line takes the place of the stage line on a terminal; the
+    // next stage starts its own line below it.
     void say(const std::string& text) {
         const std::size_t from = text.find_first_not_of(' ');
         const std::string line = "tessarin: " + style_ + ": " + (from == std::string::npos ? "" : text.substr(from));
