@@ -13,9 +13,9 @@
 #include <string>
 #include <thread>
 
-#include "run/TempDir.h"
+#include "support/Fixture.h"
 
-using tess::testing::TempDir;
+using tess::testing::ScratchDir;
 
 namespace {
 
@@ -44,7 +44,7 @@ public:
     // Starts the binary in `dir` in a terminal of cols x rows. The shell
     // around it records the terminal settings before and after and the exit
     // status, then stays so the pane can be read.
-    Tmux(const TempDir& dir, int cols, int rows) {
+    Tmux(const ScratchDir& dir, int cols, int rows) {
         static std::atomic<int> n{0};
         socket_ = "tess-test-" + std::to_string(::getpid()) + "-" + std::to_string(n++);
         const std::string d = dir.path().string();
@@ -97,7 +97,7 @@ std::vector<std::string> rowsOf(const std::string& s) {
 
 TEST(Terminal, TitleBandsThenCtrlCEndsWithTheTerminalRestored) {
     NEED_TMUX();
-    TempDir dir;  // no style list: the title stays up over the style menu
+    ScratchDir dir;  // no style list: the title stays up over the style menu
     Tmux t(dir, 80, 25);
     ASSERT_TRUE(t.started());
     ASSERT_TRUE(t.waitFor("Specs.lst")) << t.pane();
@@ -120,7 +120,7 @@ TEST(Terminal, TitleBandsThenCtrlCEndsWithTheTerminalRestored) {
 
 TEST(Terminal, ExitEndsTheProgramWithTheTerminalRestored) {
     NEED_TMUX();
-    TempDir dir;
+    ScratchDir dir;
     dir.lines("Specs.lst", {"Alpha", "Enter New Specs"});
     dir.lines("Alpha.spe", {"A", "1 1", "24 53", "quiz", "60", "P", "20", "A", "20", "50", "Y", "10", "V", "0", "3",
                             "0", "1", "0", "1", "0", "1", "0", "1", "0", "69", "5", "17", "N",
@@ -150,7 +150,7 @@ TEST(Terminal, ExitEndsTheProgramWithTheTerminalRestored) {
 
 TEST(Terminal, ALargerTerminalGetsTheScreenAtTheTopLeft) {
     NEED_TMUX();
-    TempDir dir;
+    ScratchDir dir;
     Tmux t(dir, 100, 30);
     ASSERT_TRUE(t.started());
     ASSERT_TRUE(t.waitFor("Specs.lst")) << t.pane();
@@ -165,7 +165,7 @@ TEST(Terminal, ALargerTerminalGetsTheScreenAtTheTopLeft) {
 
 TEST(Terminal, RefusesATerminalNarrowerThan80Columns) {
     NEED_TMUX();
-    TempDir dir;
+    ScratchDir dir;
     dir.raw("temp2.txt", "Exit");
     Tmux t(dir, 79, 25);
     ASSERT_TRUE(t.started());
@@ -176,7 +176,7 @@ TEST(Terminal, RefusesATerminalNarrowerThan80Columns) {
 }
 
 TEST(Terminal, RefusesWhenInputIsNotATerminal) {
-    TempDir dir;
+    ScratchDir dir;
     dir.raw("temp2.txt", "Exit");
     int status = 0;
     const std::string out =
