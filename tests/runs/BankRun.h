@@ -13,7 +13,7 @@
 namespace tess::testing {
 
 struct BankRun : Fixture {
-    BankRun() : Fixture(20261207) { sampleBankRun(); }
+    explicit BankRun(std::uint64_t seed = 20261207) : Fixture(seed) { sampleBankRun(); }
 };
 
 // One entry of the sector table as the screen shows it.

@@ -171,9 +171,9 @@ std::vector<std::string> bankStyle(const std::string& name);
 
 // Style file lines, 0-based: the index of each setting in a style's 29 lines.
 namespace line {
-constexpr std::size_t RANGE_BEGIN = 1, RANGE_END = 2, NAME4 = 3, OUT = 5, QMAX = 6, IPC = 9, INDX = 10, QNUM = 11,
-                      SEC1 = 12, SPMAX = 14, SPMIN = 15, FMAX = 16, FMIN = 17, RMAX = 18, RMIN = 19, OMAX = 20,
-                      OMIN = 21, SMAX = 22, SMIN = 23;
+constexpr std::size_t RANGE_BEGIN = 1, RANGE_END = 2, NAME4 = 3, LPP = 4, OUT = 5, QMAX = 6, REGLST = 7, IPC = 9,
+                      INDX = 10, QNUM = 11, SEC1 = 12, REPEATPCT = 13, SPMAX = 14, SPMIN = 15, FMAX = 16, FMIN = 17,
+                      RMAX = 18, RMIN = 19, OMAX = 20, OMIN = 21, SMAX = 22, SMIN = 23, SPEARLY = 25, SPLATE = 26;
 }
 
 // No specialty of any kind: every position regular.
