@@ -83,14 +83,17 @@ std::string bankLine(int ch, int v, const std::string& text) {
     return ref + text;
 }
 
+Cell TestConsole::Grid::at(int col, int row) const {
+    const auto colour = static_cast<unsigned char>(colours.at(static_cast<std::size_t>((row - 1) * Cols + col - 1)));
+    return {chars.at(static_cast<std::size_t>((row - 1) * (Cols + 1) + col - 1)), colour / 16, colour % 16};
+}
+
 std::string TestConsole::Grid::text(int col, int row, int len) const {
-    std::string s;
-    for (int i = 0; i < len; ++i) s.push_back(at(col + i, row).ch);
-    return s;
+    return chars.substr(static_cast<std::size_t>((row - 1) * (Cols + 1) + col - 1), static_cast<std::size_t>(len));
 }
 
 std::string TestConsole::seenAt(std::size_t n, int col, int row, std::size_t len) const {
-    return snapshots().at(n).substr(static_cast<std::size_t>((row - 1) * 81 + (col - 1)), len);
+    return grid(n).text(col, row, static_cast<int>(len));
 }
 
 void TestConsole::arrows(const std::string& moves) {
@@ -105,11 +108,6 @@ void TestConsole::arrows(const std::string& moves) {
 void TestConsole::onKeyRead() {
     ScreenConsole::onKeyRead();
     cursor.emplace_back(whereX(), whereY());
-    if (!keepGrids) return;
-    Grid g;
-    for (int row = 1; row <= Rows; ++row)
-        for (int col = 1; col <= Cols; ++col) g.cells.push_back(cell(col, row));
-    grids.push_back(std::move(g));
 }
 
 void TestConsole::present() {

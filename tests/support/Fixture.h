@@ -64,21 +64,22 @@ std::vector<std::string> screenRows(const std::string& screen);
 // A bank line "cc:vv<TAB>text" with the chapter and verse right-aligned.
 std::string bankLine(int ch, int v, const std::string& text = "Who spoke?");
 
-// The in-memory screen as the tests watch it: besides the text snapshots it
-// keeps the cursor at each key read, the whole grid (colours too) when asked,
-// and whether a watched text was shown, even one replaced before any key read.
+// The in-memory screen as the tests watch it: besides the snapshots it keeps
+// the cursor at each key read, and whether a watched text was shown, even one
+// replaced before any key read.
 class TestConsole : public ScreenConsole {
 public:
+    // The screen, colours included, as it stood at one key read.
     struct Grid {
-        std::vector<Cell> cells;
-        const Cell& at(int col, int row) const { return cells[static_cast<std::size_t>((row - 1) * Cols + col - 1)]; }
+        std::string chars, colours;
+        Cell at(int col, int row) const;
         std::string text(int col, int row, int len) const;
     };
 
     std::vector<std::pair<int, int>> cursor;  // (column, row) at each key read
-    bool keepGrids = false;
-    std::vector<Grid> grids;                  // at each key read, when kept
 
+    Grid grid(std::size_t n) const { return {snapshots().at(n), colourSnapshots().at(n)}; }
+    Grid lastGrid() const { return grid(snapshots().size() - 1); }
     void watch(std::string text) {
         watched_ = std::move(text);
         seen_ = false;
