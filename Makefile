@@ -10,7 +10,7 @@ ifeq ($(CI),true)
 CMAKE_FLAGS += -DTESS_WERROR=ON
 endif
 
-.PHONY: all build program run test bench deps clean fuzz install package asan
+.PHONY: all build program run test bench bench-terminal deps clean fuzz install package asan
 
 all: build
 
@@ -54,6 +54,11 @@ bench: deps $(BUILD)/CMakeCache.txt
 	cmake -S . -B $(BUILD)
 	cmake --build $(BUILD) -j $(JOBS) --target tessarin_bench
 	$(BUILD)/tessarin_bench $(BENCH_ARGS)
+
+# The heavy run through the real binary in tmux: bytes sent to the terminal
+# and the time of the slow keys (bench/terminal-paint.sh; needs tmux).
+bench-terminal: program
+	bench/terminal-paint.sh $(BUILD)/tessarin $(BENCH_REPS)
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)
