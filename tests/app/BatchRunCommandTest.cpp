@@ -12,11 +12,8 @@ namespace es = tess::exitstatus;
 
 namespace {
 
-struct Folder : TempDir {
-    Folder() {
-        for (const auto& e : std::filesystem::directory_iterator(TESS_SOURCE_DIR "/data/luke"))
-            std::filesystem::copy_file(e.path(), path() / e.path().filename());
-    }
+struct Folder : ScratchDir {
+    Folder() { copySampleBank(); }
 };
 
 bool has(const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; }

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "run/TempDir.h"
+#include "support/Fixture.h"
 
 namespace tess::testing {
 
@@ -20,7 +20,7 @@ struct CommandResult {
 // (`input` redirects it: /dev/null, or "<&-" to close it).
 inline CommandResult runTessarin(const std::string& args, const std::string& env = "",
                                  const std::string& input = "</dev/null") {
-    TempDir io;
+    ScratchDir io;
     const std::string cmd = env + " " + TESS_BINARY + " " + args + " " + input + " >" + io.file("out") + " 2>" +
                             io.file("err");
     const int st = std::system(cmd.c_str());

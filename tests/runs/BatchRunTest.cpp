@@ -3,6 +3,8 @@
 // why and keeps the last run's files.
 #include "run/BatchRun.h"
 
+#include <filesystem>
+#include <map>
 #include <string_view>
 
 #include "runs/BankRun.h"
@@ -26,6 +28,14 @@ struct Told : RunReport {
     void stopped(const std::string& s) override { stops.push_back(s); }
     void result(const std::string& s) override { results.push_back(s); }
 };
+
+// Every file of the folder, by name.
+std::map<std::string, std::string> files(const BankRun& b) {
+    std::map<std::string, std::string> all;
+    for (const auto& e : std::filesystem::directory_iterator(b.dir.path()))
+        all[e.path().filename().string()] = b.dir.read(e.path().filename().string());
+    return all;
+}
 
 BatchEnd runBatch(BankRun& b, const std::string& style, std::uint64_t seed, Told& told) {
     PressOnConsole con;
@@ -88,7 +98,7 @@ TEST_P(BatchSameFiles, AsTheFullScreenRunWithDefaultAnswers) {
 
     Told told;
     ASSERT_EQ(runBatch(batch, c.style, c.seed, told), BatchEnd::Done) << (told.stops.empty() ? "" : told.stops[0]);
-    const auto want = screen.files(), got = batch.files();
+    const auto want = files(screen), got = files(batch);
     for (const auto& [name, bytes] : want) {
         auto it = got.find(name);
         ASSERT_NE(it, got.end()) << name << " not written";
@@ -158,7 +168,7 @@ TEST_P(BatchCannotGoOn, SaysWhyAndKeepsTheLastFiles) {
     EXPECT_NE(told.stops[0].find(c.message), std::string::npos) << told.stops[0];
     EXPECT_EQ(b.dir.read(c.out + ".qui"), "last packets");
     EXPECT_EQ(b.dir.read(c.out + ".inf"), "last list");
-    for (const auto& [name, bytes] : b.files()) EXPECT_EQ(name.find(".part"), std::string::npos) << name;
+    for (const auto& [name, bytes] : files(b)) EXPECT_EQ(name.find(".part"), std::string::npos) << name;
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, BatchCannotGoOn, ::testing::ValuesIn(STOPS));
