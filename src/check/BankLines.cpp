@@ -213,11 +213,11 @@ void checkOrder(const std::vector<std::pair<int, std::size_t>>& refs, FileReport
         const int key = refs[i].first;
         const auto after = std::upper_bound(ordered.begin(), ordered.end(), key,
                                             [&](int k, std::size_t t) { return k < refs[t].first; });
-        std::string where = after == ordered.begin()
-                                ? "move it before " + lineRef(refs[ordered.front()].second, refs[ordered.front()].first)
-                                : "move it to follow " + lineRef(refs[*(after - 1)].second, refs[*(after - 1)].first);
-        std::string follows = i > 0 ? " after " + lineRef(refs[i - 1].second, refs[i - 1].first) : "";
-        out.error(refs[i].second, ref(key / 100, key % 100) + " is out of book order" + follows + ": " + where);
+        const std::string where =
+            after == ordered.begin()
+                ? "it belongs before " + lineRef(refs[ordered.front()].second, refs[ordered.front()].first)
+                : "it belongs after " + lineRef(refs[*(after - 1)].second, refs[*(after - 1)].first);
+        out.error(refs[i].second, ref(key / 100, key % 100) + " is out of book order: " + where + "; move it there");
     }
 }
 
