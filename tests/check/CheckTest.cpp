@@ -114,7 +114,7 @@ TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
                    {9, E, "a blank in column 6 where the TAB belongs"},
                    {10, E, "nothing after the TAB"},
                    {11, W, "blank line"},
-                   {12, E, "307 characters, but the program keeps 254 of a regular line"},
+                   {12, E, "313 characters, but the program keeps 254 of a regular line"},
                    {13, E, "the curly quote \u201C (U+201C) in column 16 (and 1 more on the line) is not plain ASCII"},
                    {14, E, "1:3 is out of book order: it belongs after line 5 (1:3); move it there"},
                    {15, E, "the question does not end with a question mark"},
