@@ -34,4 +34,7 @@ void commandMessage(std::string_view text);
 // `tessarin init [DIR]`: InitCommand.cpp.
 void addInitCommand(CLI::App& app, int& status);
 
+// `tessarin check [FILE...]`: CheckCommand.cpp.
+void addCheckCommand(CLI::App& app, int& status);
+
 }  // namespace tess

@@ -111,12 +111,13 @@ public:
         for (const auto* t : of(FileKind::Style)) styles.push_back(*t);
         if (files.empty()) {
             // Styles missing from the folder are already named by the style list.
+            auto add = [&](const std::string& file) {
+                if (std::none_of(styles.begin(), styles.end(), [&](const Target& t) { return t.shownAs == file; }))
+                    styles.push_back({file, dir_ / file, fileOf(FileKind::Style)});
+            };
             for (const auto& name : listed)
-                if (isPlainFileName(name) && fs::is_regular_file(dir_ / (name + ".spe")))
-                    styles.push_back({name + ".spe", dir_ / (name + ".spe"), fileOf(FileKind::Style)});
-            const std::string fresh = std::string(NEW_STYLE) + ".spe";
-            if (std::none_of(styles.begin(), styles.end(), [&](const Target& t) { return t.shownAs == fresh; }))
-                styles.push_back({fresh, dir_ / fresh, fileOf(FileKind::Style)});
+                if (isPlainFileName(name) && fs::is_regular_file(dir_ / (name + ".spe"))) add(name + ".spe");
+            add(std::string(NEW_STYLE) + ".spe");
         }
         std::map<std::string, std::vector<std::string>> users;  // count file -> styles that use it
         for (const auto& t : styles) {

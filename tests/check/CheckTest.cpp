@@ -2,16 +2,14 @@
 // file and line, and nothing else is; the sample bank has no fault.
 #include <gtest/gtest.h>
 
-#include <CLI/CLI.hpp>
-#include <sstream>
-
-#include "app/CheckCommand.h"
+#include "app/ExitStatus.h"
+#include "app/RunCommand.h"
 #include "check/Check.h"
-#include "run/TempDir.h"
 
 using namespace tess;
 using namespace tess::check;
 using tess::testing::plainStyle;
+using tess::testing::runTessarin;
 using tess::testing::TempDir;
 
 namespace {
@@ -218,32 +216,23 @@ TEST(CheckCountFiles, AnOutOfDateCountFileNamesTheVersesThatDiffer) {
 }
 
 TEST(CheckCommand, ListsFindingsOnStandardOutputAndSaysWhetherThereAreErrors) {
-    auto run = [](const std::string& args, int& status) {
-        CLI::App app{"tessarin"};
-        addCheckCommand(app, status);
-        std::ostringstream out;
-        auto* old = std::cout.rdbuf(out.rdbuf());
-        app.parse(args);
-        std::cout.rdbuf(old);
-        return out.str();
-    };
     TempDir d;
     writeFaultyBank(d);
-    int status = -1;
-    const std::string all = run("check --dir " + d.path().string() + " Luke.A cv.b", status);
-    EXPECT_EQ(status, 3);
-    EXPECT_NE(all.find("Luke.A:3: error: no chapter in columns 1-2"), std::string::npos) << all;
-    EXPECT_NE(all.find("Luke.A: 273 lines, 12 errors, 3 warnings\ncv.b: 2 lines, 1 error\n"
-                       "Total: 2 files, 13 errors, 3 warnings."),
+    const auto all = runTessarin("check -C " + d.path().string() + " Luke.A cv.b");
+    EXPECT_EQ(all.status, exitstatus::FINDINGS);
+    EXPECT_EQ(all.err, "");
+    EXPECT_NE(all.out.find("Luke.A:3: error: no chapter in columns 1-2"), std::string::npos) << all.out;
+    EXPECT_NE(all.out.find("Luke.A: 273 lines, 12 errors, 3 warnings\ncv.b: 2 lines, 1 error\n"
+                           "Total: 2 files, 13 errors, 3 warnings."),
               std::string::npos)
-        << all;
-    const std::string few = run("check --max 2 --dir " + d.path().string() + " Luke.A cv.b", status);
-    EXPECT_NE(few.find("Luke.A:4: error: chapter 25"), std::string::npos) << few;
-    EXPECT_EQ(few.find("Luke.A:5:"), std::string::npos) << few;
-    EXPECT_NE(few.find("... 14 more findings not listed (--max 2)."), std::string::npos) << few;
+        << all.out;
+    const auto few = runTessarin("-C " + d.path().string() + " check --max 2 Luke.A cv.b");
+    EXPECT_NE(few.out.find("Luke.A:4: error: chapter 25"), std::string::npos) << few.out;
+    EXPECT_EQ(few.out.find("Luke.A:5:"), std::string::npos) << few.out;
+    EXPECT_NE(few.out.find("... 14 more findings not listed (--max 2)."), std::string::npos) << few.out;
 
-    run("check --dir " TESS_SOURCE_DIR "/data/luke", status);
-    EXPECT_EQ(status, 0);
+    const auto sample = runTessarin("check -C " TESS_SOURCE_DIR "/data/luke");
+    EXPECT_EQ(sample.status, exitstatus::OK) << sample.out;
 }
 
 TEST(CheckSampleBank, HasNoFaultAtAll) {
