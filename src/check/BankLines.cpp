@@ -141,6 +141,9 @@ std::optional<BankRef> checkColumns(std::string_view l, std::size_t no, const Ve
 // What the packet writer relies on in the question part of each kind.
 void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& out) {
     const std::size_t tab = l.find('\t', 6);
+    if (const std::size_t run = l.find("   ", 6); run != std::string_view::npos)
+        out.error(no, "three blanks in a row at column " + std::to_string(run + 1) +
+                          ": the tab layout ends the text there; leave one blank");
     switch (kind) {
         case BankKind::Regular: {
             std::string_view q = l.substr(6, tab == std::string_view::npos ? std::string_view::npos : tab - 6);
@@ -171,6 +174,10 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
             else if (l[6] == 'Q' && len != 4)
                 out.error(no, "a quotation's type field (" + quoted(l.substr(6, len)) +
                                   ") has 4 characters: the packet prints the verse from column 12");
+            const std::string_view text = l.substr(tab + 1);
+            if (l[6] != 'Q' && std::count(text.begin(), text.end(), ' ') < 5)
+                out.error(no, "the verse has fewer than six words: the packet asks its first five and gives the rest "
+                              "as the answer");
             break;
         }
         case BankKind::Situation: {

@@ -88,8 +88,10 @@ void writeFaultyBank(const TempDir& d) {
                        q(1, 3, "FSNLONG\tIt seemed good to me also"),
                        q(1, 4, "FS\tThat thou mightest know the certainty"),
                        q(1, 5, "QPN\tThere was in the days of Herod"),
-                       q(1, 6, "QPVR\tAnd they were both righteous before God")});
-    d.lines("cv.b", {q(1, 1, "WH\twho wrote?\tLuke"), q(1, 2, "W\twho delivered them?\tThey")});
+                       q(1, 6, "QPVR\tAnd they were both righteous before God"),
+                       q(1, 7, "FSN\tAnd it came to pass")});
+    d.lines("cv.b", {q(1, 1, "WH\twho wrote?\tLuke"), q(1, 2, "W\twho delivered them?\tThey"),
+                     q(1, 3, "WT\twhat   did he see?\tA vision")});
     d.lines("SIT.TXT", {q(1, 13, "Who said this? \"Fear not.\" *The angel"),
                         q(1, 18, "Who said this to the angel? *Zacharias"),
                         q(1, 19, "Who said this? \"I am Gabriel.\" The angel")});
@@ -122,8 +124,10 @@ TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
                   {{2, E, "the type field (such as FSN) is not ended by a TAB"},
                    {3, E, "the type field \"FSNLONG\" has 7 characters"},
                    {4, E, "no type letter in column 9"},
-                   {5, E, "a quotation's type field (\"QPN\") has 4 characters"}});
-    expectExactly(r, "cv.b", {{2, E, "columns 7-8 should hold the two-letter type code"}});
+                   {5, E, "a quotation's type field (\"QPN\") has 4 characters"},
+                   {7, E, "the verse has fewer than six words"}});
+    expectExactly(r, "cv.b", {{2, E, "columns 7-8 should hold the two-letter type code"},
+                              {3, E, "three blanks in a row at column 14"}});
     expectExactly(r, "SIT.TXT", {{2, E, "no quotation in the first 254 characters"}, {3, E, "no \"*\" before the answer"}});
     expectExactly(r, "LLLuke.A", {{2, E, "chapter 7 is left out of the L material"}});
 }
@@ -222,14 +226,14 @@ TEST(CheckCommand, ListsFindingsOnStandardOutputAndSaysWhetherThereAreErrors) {
     EXPECT_EQ(all.status, exitstatus::FINDINGS);
     EXPECT_EQ(all.err, "");
     EXPECT_NE(all.out.find("Luke.A:3: error: no chapter in columns 1-2"), std::string::npos) << all.out;
-    EXPECT_NE(all.out.find("Luke.A: 273 lines, 12 errors, 3 warnings\ncv.b: 2 lines, 1 error\n"
-                           "Total: 2 files, 13 errors, 3 warnings."),
+    EXPECT_NE(all.out.find("Luke.A: 273 lines, 12 errors, 3 warnings\ncv.b: 3 lines, 2 errors\n"
+                           "Total: 2 files, 14 errors, 3 warnings."),
               std::string::npos)
         << all.out;
     const auto few = runTessarin("-C " + d.path().string() + " check --max 2 Luke.A cv.b");
     EXPECT_NE(few.out.find("Luke.A:4: error: chapter 25"), std::string::npos) << few.out;
     EXPECT_EQ(few.out.find("Luke.A:5:"), std::string::npos) << few.out;
-    EXPECT_NE(few.out.find("... 14 more findings not listed (--max 2)."), std::string::npos) << few.out;
+    EXPECT_NE(few.out.find("... 15 more findings not listed (--max 2)."), std::string::npos) << few.out;
 
     const auto sample = runTessarin("check -C " TESS_SOURCE_DIR "/data/luke");
     EXPECT_EQ(sample.status, exitstatus::OK) << sample.out;
