@@ -188,6 +188,10 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
                               "quote (or an apostrophe), where the packet breaks its first line");
                 break;
             }
+            if (const std::size_t dq = first.find('"', quote); l[quote] == '\'' && dq != std::string_view::npos)
+                out.warning(no, "the apostrophe in column " + std::to_string(quote + 1) +
+                                    " comes before the quotation's double quote (column " + std::to_string(dq + 1) +
+                                    "): the packet breaks the first line at whichever comes first");
             if (l.find('*', quote) == std::string_view::npos)
                 out.error(no, "no \"*\" before the answer after the quotation: the tab layout puts the answer in its "
                               "own column from the \"*\"");

@@ -94,7 +94,8 @@ void writeFaultyBank(const TempDir& d) {
                      q(1, 3, "WT\twhat   did he see?\tA vision")});
     d.lines("SIT.TXT", {q(1, 13, "Who said this? \"Fear not.\" *The angel"),
                         q(1, 18, "Who said this to the angel? *Zacharias"),
-                        q(1, 19, "Who said this? \"I am Gabriel.\" The angel")});
+                        q(1, 19, "Who said this? \"I am Gabriel.\" The angel"),
+                        q(1, 20, "Who spoke of Zacharias' silence? \"Behold, thou shalt be dumb.\" *The angel")});
     d.lines("LLLuke.A", {q(6, 1, "Who went?\tJesus"), q(7, 1, "Who entered?\tJesus")});
 }
 
@@ -128,7 +129,8 @@ TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
                    {7, E, "the verse has fewer than six words"}});
     expectExactly(r, "cv.b", {{2, E, "columns 7-8 should hold the two-letter type code"},
                               {3, E, "three blanks in a row at column 14"}});
-    expectExactly(r, "SIT.TXT", {{2, E, "no quotation in the first 254 characters"}, {3, E, "no \"*\" before the answer"}});
+    expectExactly(r, "SIT.TXT", {{2, E, "no quotation in the first 254 characters"}, {3, E, "no \"*\" before the answer"},
+                                 {4, W, "the apostrophe in column 29 comes before the quotation's double quote (column 40)"}});
     expectExactly(r, "LLLuke.A", {{2, E, "chapter 7 is left out of the L material"}});
 }
 
