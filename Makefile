@@ -4,7 +4,7 @@ WORKSPACE ?= workspace
 SAMPLE ?= data/luke
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build program run test bench deps clean fuzz install package
+.PHONY: all build program run test bench bench-terminal deps clean fuzz install package
 
 all: build
 
@@ -48,6 +48,11 @@ bench: deps $(BUILD)/CMakeCache.txt
 	cmake -S . -B $(BUILD)
 	cmake --build $(BUILD) -j $(JOBS) --target tessarin_bench
 	$(BUILD)/tessarin_bench $(BENCH_ARGS)
+
+# The heavy run through the real binary in tmux: bytes sent to the terminal
+# and the time of the slow keys (bench/terminal-paint.sh; needs tmux).
+bench-terminal: program
+	bench/terminal-paint.sh $(BUILD)/tessarin $(BENCH_REPS)
 
 clean:
 	rm -rf $(BUILD)
