@@ -36,7 +36,7 @@ OddCharacter nameOf(std::string_view s, std::size_t i) {
         std::snprintf(hex, sizeof hex, "0x%02X", b);
         return {1, std::string("the control character ") + hex};
     }
-    std::size_t n = b >= 0xF0 && b <= 0xF4 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 && b < 0xE0 ? 2 : 0;
+    std::size_t n = b >= 0xF5 ? 0 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 ? 2 : 0;  // the bytes UTF-8 uses
     unsigned cp = n == 4 ? b & 0x07u : n == 3 ? b & 0x0Fu : b & 0x1Fu;
     for (std::size_t k = 1; k < n; ++k) {
         const auto c = i + k < s.size() ? static_cast<unsigned char>(s[i + k]) : 0u;

@@ -175,10 +175,21 @@ CheckedStyle checkStyle(const std::string& path, const std::string& name,
     StyleSettings& s = cs.s;
     SharedSettings& sh = cs.shared;
     const bool ok = parseStyleLines(lines, s, sh, found);
+    bool toldShort = false;
     for (const auto& f : found) {
         const auto at = static_cast<std::size_t>(f.line);
-        if (f.damaged) out.error(at, f.what + ": the run cannot read this style until the line is mended");
-        else out.warning(at, f.what);
+        if (f.damaged && at > lines.size()) {
+            // One finding for the missing end, named by its first setting.
+            if (!toldShort)
+                out.error(0, "ends at line " + num(static_cast<long>(lines.size())) + " of 29: from line " +
+                                 num(f.line) + " on the settings are missing (" + f.what +
+                                 "); the run cannot read this style");
+            toldShort = true;
+        } else if (f.damaged) {
+            out.error(at, f.what + ": the run cannot read this style until the line is mended");
+        } else {
+            out.warning(at > lines.size() ? 0 : at, f.what);
+        }
     }
     if (!ok) {
         out.sortByLine();
