@@ -15,6 +15,7 @@ namespace {
 // file without line ends cannot fill memory.
 constexpr std::size_t READ_BOUND = 4096;
 constexpr int VERSE_KIND_MAX = 255;  // the count tables hold one byte per verse and kind
+constexpr const char* NO_ANSWER = "no answer: put it after a TAB that follows the question";
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isBlank(std::string_view l) { return l.find_first_not_of(" \t") == std::string_view::npos; }
@@ -151,14 +152,21 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
             if (q.empty() || q.back() != '?')
                 out.error(no, "the question does not end with a question mark: the packet ends the question's "
                               "first line and sets the answer apart there; put \"?\" at the end of the question");
+            else if (tab == std::string_view::npos || isBlank(l.substr(tab + 1)))
+                out.error(no, NO_ANSWER);
             break;
         }
         case BankKind::ChapterVerse:
-        case BankKind::ChapterOnly:
-            if (l.size() < 10 || l[6] == ' ' || l[6] == '\t' || l[7] == ' ' || l[7] == '\t' || l[8] != '\t')
+        case BankKind::ChapterOnly: {
+            if (l.size() < 10 || l[6] == ' ' || l[6] == '\t' || l[7] == ' ' || l[7] == '\t' || l[8] != '\t') {
                 out.error(no, "columns 7-8 should hold the two-letter type code (such as WH or WT) and column 9 a "
                               "TAB: the packet prints the question from column 10");
+                break;
+            }
+            const std::size_t answer = l.find('\t', 9);
+            if (answer == std::string_view::npos || isBlank(l.substr(answer + 1))) out.error(no, NO_ANSWER);
             break;
+        }
         case BankKind::Ftv: {
             if (tab == std::string_view::npos) {
                 out.error(no, "the type field (such as FSN) is not ended by a TAB: the packet cannot tell it from the verse");
@@ -192,9 +200,11 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
                 out.warning(no, "the apostrophe in column " + std::to_string(quote + 1) +
                                     " comes before the quotation's double quote (column " + std::to_string(dq + 1) +
                                     "): the packet breaks the first line at whichever comes first");
-            if (l.find('*', quote) == std::string_view::npos)
+            if (const std::size_t star = l.find('*', quote); star == std::string_view::npos)
                 out.error(no, "no \"*\" before the answer after the quotation: the tab layout puts the answer in its "
                               "own column from the \"*\"");
+            else if (isBlank(l.substr(star + 1)))
+                out.error(no, "no answer after the \"*\": write who said it (and to whom)");
             break;
         }
     }

@@ -55,7 +55,7 @@ std::string q(int c, int v, const std::string& rest) {
 }
 
 // Luke.A: a fault on every line after the first two, a verse of 256
-// questions at the end (the 256th is line 273).
+// questions (the 256th is line 273), a question without its answer.
 std::vector<std::string> faultyRegular() {
     std::vector<std::string> l = {
         q(1, 1, "Who spoke first?\tZacharias"),
@@ -77,6 +77,7 @@ std::vector<std::string> faultyRegular() {
         q(1, 9, "Who?\tX"),
     };
     for (int i = 1; i <= 256; ++i) l.push_back(q(1, 10, "Question " + std::to_string(i) + "?\tX"));
+    l.push_back(q(1, 11, "Who came?"));
     return l;
 }
 
@@ -91,11 +92,12 @@ void writeFaultyBank(const TempDir& d) {
                        q(1, 6, "QPVR\tAnd they were both righteous before God"),
                        q(1, 7, "FSN\tAnd it came to pass")});
     d.lines("cv.b", {q(1, 1, "WH\twho wrote?\tLuke"), q(1, 2, "W\twho delivered them?\tThey"),
-                     q(1, 3, "WT\twhat   did he see?\tA vision")});
+                     q(1, 3, "WT\twhat   did he see?\tA vision"), q(1, 4, "WH\twho came?")});
     d.lines("SIT.TXT", {q(1, 13, "Who said this? \"Fear not.\" *The angel"),
                         q(1, 18, "Who said this to the angel? *Zacharias"),
                         q(1, 19, "Who said this? \"I am Gabriel.\" The angel"),
-                        q(1, 20, "Who spoke of Zacharias' silence? \"Behold, thou shalt be dumb.\" *The angel")});
+                        q(1, 20, "Who spoke of Zacharias' silence? \"Behold, thou shalt be dumb.\" *The angel"),
+                        q(1, 21, "Who said this? \"Wait.\" *")});
     d.lines("LLLuke.A", {q(6, 1, "Who went?\tJesus"), q(7, 1, "Who entered?\tJesus")});
 }
 
@@ -120,7 +122,8 @@ TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
                    {14, E, "1:3 is out of book order: it belongs after line 5 (1:3); move it there"},
                    {15, E, "the question does not end with a question mark"},
                    {17, W, "the same line as line 16"},
-                   {273, E, "more than 255 regular questions in 1:10"}});
+                   {273, E, "more than 255 regular questions in 1:10"},
+                   {274, E, "no answer"}});
     expectExactly(r, "FTV.00",
                   {{2, E, "the type field (such as FSN) is not ended by a TAB"},
                    {3, E, "the type field \"FSNLONG\" has 7 characters"},
@@ -128,9 +131,11 @@ TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
                    {5, E, "a quotation's type field (\"QPN\") has 4 characters"},
                    {7, E, "the verse has fewer than six words"}});
     expectExactly(r, "cv.b", {{2, E, "columns 7-8 should hold the two-letter type code"},
-                              {3, E, "three blanks in a row at column 14"}});
+                              {3, E, "three blanks in a row at column 14"},
+                              {4, E, "no answer"}});
     expectExactly(r, "SIT.TXT", {{2, E, "no quotation in the first 254 characters"}, {3, E, "no \"*\" before the answer"},
-                                 {4, W, "the apostrophe in column 29 comes before the quotation's double quote (column 40)"}});
+                                 {4, W, "the apostrophe in column 29 comes before the quotation's double quote (column 40)"},
+                                 {5, E, "no answer after the \"*\""}});
     expectExactly(r, "LLLuke.A", {{2, E, "chapter 7 is left out of the L material"}});
 }
 
@@ -228,14 +233,14 @@ TEST(CheckCommand, ListsFindingsOnStandardOutputAndSaysWhetherThereAreErrors) {
     EXPECT_EQ(all.status, exitstatus::FINDINGS);
     EXPECT_EQ(all.err, "");
     EXPECT_NE(all.out.find("Luke.A:3: error: no chapter in columns 1-2"), std::string::npos) << all.out;
-    EXPECT_NE(all.out.find("Luke.A: 273 lines, 12 errors, 3 warnings\ncv.b: 3 lines, 2 errors\n"
-                           "Total: 2 files, 14 errors, 3 warnings."),
+    EXPECT_NE(all.out.find("Luke.A: 274 lines, 13 errors, 3 warnings\ncv.b: 4 lines, 3 errors\n"
+                           "Total: 2 files, 16 errors, 3 warnings."),
               std::string::npos)
         << all.out;
     const auto few = runTessarin("-C " + d.path().string() + " check --max 2 Luke.A cv.b");
     EXPECT_NE(few.out.find("Luke.A:4: error: chapter 25"), std::string::npos) << few.out;
     EXPECT_EQ(few.out.find("Luke.A:5:"), std::string::npos) << few.out;
-    EXPECT_NE(few.out.find("... 15 more findings not listed (--max 2)."), std::string::npos) << few.out;
+    EXPECT_NE(few.out.find("... 17 more findings not listed (--max 2)."), std::string::npos) << few.out;
 
     const auto sample = runTessarin("check -C " TESS_SOURCE_DIR "/data/luke");
     EXPECT_EQ(sample.status, exitstatus::OK) << sample.out;
