@@ -211,28 +211,28 @@ CheckedStyle checkStyle(const std::string& path, const std::string& name,
     if (!breaksRule(s, setspc, 9)) {
         struct Need {
             const std::string& file;
-            int max;
+            BankKind kind;
+            int max;  // a quiz's most of the kind; the regular list is always needed
             std::size_t line;
-            const char* kind;
         };
-        const Need needs[] = {{cs.files.regular, 1, 8, "regular"},
-                              {cs.files.ftv, s.FMAX, 25, "FTV"},
-                              {cs.files.cv, s.RMAX, 8, "CV reference"},
-                              {cs.files.co, s.OMAX, 8, "CO reference"},
-                              {cs.files.sit, s.SMAX, 1, "situation"}};
+        const Need needs[] = {{cs.files.regular, BankKind::Regular, 1, 8},
+                              {cs.files.ftv, BankKind::Ftv, s.FMAX, 25},
+                              {cs.files.cv, BankKind::ChapterVerse, s.RMAX, 8},
+                              {cs.files.co, BankKind::ChapterOnly, s.OMAX, 8},
+                              {cs.files.sit, BankKind::Situation, s.SMAX, 1}};
         const std::string range = ref(s.BCHAP, s.BVER) + "-" + ref(s.ECHAP, s.EVER);
         for (const auto& n : needs) {
             if (n.max <= 0) continue;
             const BankCounts& c = counts(n.file);
-            const std::string asked = &n.file == &cs.files.regular
-                                          ? ""
-                                          : " (the style asks for up to " + num(n.max) + " a quiz)";
+            const std::string kind = kindName(n.kind);
+            const std::string asked =
+                n.kind == BankKind::Regular ? "" : " (the style asks for up to " + num(n.max) + " a quiz)";
             if (!c.present)
-                out.error(n.line, "the style reads its " + std::string(n.kind) + " questions from " + n.file +
+                out.error(n.line, "the style reads its " + kind + " questions from " + n.file +
                                       ", which is not in the folder" + asked + ": add the file or change the style");
             else if (inRange(c.n, s) == 0)
-                out.error(n.line, n.file + " holds no " + std::string(n.kind) + " questions in the style's range " +
-                                      range + asked + ": change the range or the bank");
+                out.error(n.line, n.file + " holds no " + kind + " questions in the style's range " + range + asked +
+                                      ": change the range or the bank");
         }
     }
     out.sortByLine();
