@@ -37,4 +37,7 @@ void addInitCommand(CLI::App& app, int& status);
 // `tessarin check [FILE...]`: CheckCommand.cpp.
 void addCheckCommand(CLI::App& app, int& status);
 
+// `tessarin pdf FILE [-o OUT] [--paper letter|a4] [--cards single|sheet]`: PdfCommand.cpp.
+void addPdfCommand(CLI::App& app, int& status);
+
 }  // namespace tess
