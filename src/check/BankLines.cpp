@@ -102,7 +102,7 @@ std::optional<BankRef> checkColumns(std::string_view l, std::size_t no, const Ve
     }
     const int c = (l[1] - '0') + (l[0] == ' ' ? 0 : 10 * (l[0] - '0'));
     if (c < 1 || c > CHMAX) {
-        out.error(no, "chapter " + std::to_string(c) + " is not in the book (Luke has 24 chapters)");
+        out.error(no, "chapter " + std::to_string(c) + " is not in the book (Luke has 24 chapters): correct the chapter");
         return std::nullopt;
     }
     if (l.size() >= 3 && l[2] != ':')
@@ -114,12 +114,12 @@ std::optional<BankRef> checkColumns(std::string_view l, std::size_t no, const Ve
     }
     const int v = (l[4] - '0') + (l[3] == ' ' ? 0 : 10 * (l[3] - '0'));
     if (v < 1 || v > VMAX) {
-        out.error(no, "verse " + std::to_string(v) + " is outside 1-85");
+        out.error(no, "verse " + std::to_string(v) + " is outside 1-85: correct the verse");
         return std::nullopt;
     }
     if (evs[c] > 0 && v > evs[c]) {
         out.error(no, "verse " + std::to_string(v) + " is not in chapter " + std::to_string(c) + ", which has " +
-                          std::to_string(evs[c]) + " verses");
+                          std::to_string(evs[c]) + " verses: correct the chapter or the verse");
         return std::nullopt;
     }
     if (l.size() < 6) {
@@ -175,17 +175,17 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
             const std::size_t len = tab - 6;
             if (len > 6)
                 out.error(no, "the type field " + quoted(l.substr(6, len)) + " has " + std::to_string(len) +
-                                  " characters; the packet's type column holds 6");
+                                  " characters; the packet's type column holds 6: shorten it");
             if (len < 3 || !(l[8] >= 'A' && l[8] <= 'Z'))
                 out.error(no, "no type letter in column 9 (N, S, L, G, or VR for the words of Jesus): the run "
-                              "reads it to vary the FTV questions");
+                              "reads it to vary the FTV questions; put it there");
             else if (l[6] == 'Q' && len != 4)
                 out.error(no, "a quotation's type field (" + quoted(l.substr(6, len)) +
                                   ") has 4 characters: the packet prints the verse from column 12");
             const std::string_view text = l.substr(tab + 1);
             if (l[6] != 'Q' && std::count(text.begin(), text.end(), ' ') < 5)
                 out.error(no, "the verse has fewer than six words: the packet asks its first five and gives the rest "
-                              "as the answer");
+                              "as the answer; give the whole verse");
             break;
         }
         case BankKind::Situation: {
@@ -193,7 +193,7 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
             const std::size_t quote = first.find_first_of("\"'", 6);
             if (quote == std::string_view::npos) {
                 out.error(no, "no quotation in the first 254 characters: a situation holds one, opened by a double "
-                              "quote (or an apostrophe), where the packet breaks its first line");
+                              "quote (or an apostrophe), where the packet breaks its first line; add the quotation");
                 break;
             }
             if (const std::size_t dq = first.find('"', quote); l[quote] == '\'' && dq != std::string_view::npos)

@@ -122,7 +122,7 @@ std::vector<std::string> checkStyleList(const std::string& path, const std::stri
         names.push_back(name);
         if (names.size() == LIST_NAMES_MAX + 1)
             out.error(i, "more than " + num(LIST_NAMES_MAX) +
-                             " styles: the menu shows the first 13, so this one and those after it cannot be chosen");
+                             " styles: the menu shows the first 13, so this one and those after it cannot be chosen; delete some");
         if (const auto [at, fresh] = seen.emplace(name, i); !fresh) {
             out.warning(i, "\"" + shown(name) + "\" is listed twice (also on line " + num(static_cast<long>(at->second)) +
                                "): delete one");
