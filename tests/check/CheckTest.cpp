@@ -10,7 +10,7 @@ using namespace tess;
 using namespace tess::check;
 using tess::testing::plainStyle;
 using tess::testing::runTessarin;
-using tess::testing::TempDir;
+using tess::testing::ScratchDir;
 
 namespace {
 
@@ -81,7 +81,7 @@ std::vector<std::string> faultyRegular() {
     return l;
 }
 
-void writeFaultyBank(const TempDir& d) {
+void writeFaultyBank(const ScratchDir& d) {
     d.verses();
     d.lines("Luke.A", faultyRegular());
     d.lines("FTV.00", {q(1, 1, "FSN\tForasmuch as many have taken in hand"),
@@ -104,7 +104,7 @@ void writeFaultyBank(const TempDir& d) {
 }  // namespace
 
 TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
-    TempDir d;
+    ScratchDir d;
     writeFaultyBank(d);
     const Report r = checkBank(d.path(), {"Luke.A", "FTV.00", "cv.b", "SIT.TXT", "LLLuke.A"});
     expectExactly(r, "Luke.A",
@@ -140,7 +140,7 @@ TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
 }
 
 TEST(CheckBankLines, AnUnknownNameIsSaidAndAMissingFileNamed) {
-    TempDir d;
+    ScratchDir d;
     d.lines("notes.txt", {"x"});
     const Report r = checkBank(d.path(), {"notes.txt", "co.c"});
     expectExactly(r, "notes.txt", {{0, E, "not a file of the bank by its name"}});
@@ -148,7 +148,7 @@ TEST(CheckBankLines, AnUnknownNameIsSaidAndAMissingFileNamed) {
 }
 
 TEST(CheckSettingsFiles, VerseTableStyleListAndStyles) {
-    TempDir d;
+    ScratchDir d;
     writeFaultyBank(d);
     std::vector<std::string> verses;
     for (int c = 1; c <= 26; ++c) verses.push_back(std::to_string(c <= 24 ? bookVerses(c) : 0));
@@ -195,7 +195,7 @@ TEST(CheckSettingsFiles, VerseTableStyleListAndStyles) {
 }
 
 TEST(CheckCountFiles, AnOutOfDateCountFileNamesTheVersesThatDiffer) {
-    TempDir d;
+    ScratchDir d;
     d.verses();
     const std::vector<std::string> bank = {q(1, 1, "Who?\tA"), q(1, 1, "Whom?\tB"), q(2, 3, "Why?\tC")};
     d.lines("Luke.A", bank);
@@ -227,7 +227,7 @@ TEST(CheckCountFiles, AnOutOfDateCountFileNamesTheVersesThatDiffer) {
 }
 
 TEST(CheckCommand, ListsFindingsOnStandardOutputAndSaysWhetherThereAreErrors) {
-    TempDir d;
+    ScratchDir d;
     writeFaultyBank(d);
     const auto all = runTessarin("check -C " + d.path().string() + " Luke.A cv.b");
     EXPECT_EQ(all.status, exitstatus::FINDINGS);
