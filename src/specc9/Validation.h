@@ -23,6 +23,10 @@ int primAllowed(int typed);
 // Replaces PRIMPCT by its allowed value.
 void PRIM(Program& p);
 
+inline constexpr int COMPATIBILITY_RULES = 9;
+// Whether settings `s` break compatibility rule `rule` (1..9); `setspc` is
+// "Set Specialty Quest nos".
+bool breaksRule(const StyleSettings& s, char setspc, int rule);
 // The first compatibility rule (1..9) the settings break, 0 when none.
 int firstFailingRule(const Program& p);
 
