@@ -236,34 +236,41 @@ int approvalMenu(Program& p) {
     }
 }
 
-void runOnce(Program& p) {
-    RunState& r = p.run;
-    Console& c = p.con;
+namespace {
 
-    // 1: title
-    closeRunFiles(r);
-    r.ABAND3 = false;
-    c.clearScreen();
-    r.RSET = 4;
+// The title screen, over whatever the last run left.
+void showTitle(Program& p) {
+    closeRunFiles(p.run);
+    p.run.ABAND3 = false;
+    p.con.clearScreen();
+    p.run.RSET = 4;
     WRITEHDG(p);
-    c.gotoXY(1, 3);
+    p.con.gotoXY(1, 3);
     CLR(p);
+}
 
-    // 2: configuration; 3 to 6: the files it left for the run
+// The configuration, then the files it left for the run.
+void configureRun(Program& p) {
     if (p.configure)
         p.configure(p);
     else
         SPECS2(p);
     readRunFiles(p);
+}
 
-    // 7: specialty patterns
+// The specialty patterns of the run's quizzes; the user may go back from them.
+void loadPatterns(Program& p) {
+    RunState& r = p.run;
     r.QZ = r.QNUM;
     p.shared.BACK = false;
     SPEC2(p);
     readPatterns(p.file(PATTERN_FILE), r.PAT, r.QZ);
     if (p.shared.BACK) throw RestartRun{};
+}
 
-    // 8: a fresh sector table; only sectoring fills it
+// A fresh sector table; only sectoring fills it.
+void clearSectorTable(Program& p) {
+    RunState& r = p.run;
     r.SECTORS = r.QMAX;
     r.BEFORE = r.RBEFORE = r.OBEFORE = r.FBEFORE = r.SBEFORE = 0;
     r.TQUEST = 0;
@@ -274,46 +281,50 @@ void runOnce(Program& p) {
     r.EC.fill(0);
     r.EV.fill(0);
     CLR(p);
+}
 
-    // 9 to 14: counts and range totals
+// The count file and index, the range totals, and the summary; too few
+// regular questions for one quiz go back to the title.
+void countMaterial(Program& p) {
+    RunState& r = p.run;
     prepareCounts(p);
     countRange(p);
-
-    // 15, 16
     CLR(p);
     if (r.TQUEST < r.SECTORS) {
         QUESTWARN(p);
         throw RestartRun{};
     }
-    // 16, 17: the summary and each specialty's coverage
     rangeSummary(p);
+}
 
-    // 18 to 21
-    sectorRange(p);
-
-    // 22, 23
+// Availability and the packet file; a specialty the style asks for that the
+// range lacks goes back to the title.
+void openPacket(Program& p, RunOutputs& outputs) {
+    RunState& r = p.run;
     CLR(p);
     markAllAvailable(p);
-    const std::string out = p.shared.NAME4;
-    RunOutputs outputs(p);
-    outputs.create(r.packetFile, out + ".qui", "packet file");
-
-    // 24
+    outputs.create(r.packetFile, std::string(p.shared.NAME4) + ".qui", "packet file");
     if ((r.FQUEST == 0 && r.FMAX > 0) || (r.OQUEST == 0 && r.OMAX > 0) || (r.RQUEST == 0 && r.RMAX > 0) ||
         (r.SQUEST == 0 && r.SMAX > 0)) {
         SPECWARN(p);
         throw RestartRun{};
     }
+}
 
-    // 25 to 27
+// Whether the user approves each quiz's specialty combination.
+void chooseApprovalMode(Program& p) {
     CLR(p);
-    r.V = approvalMenu(p) == 1 ? 2 : 1;
+    p.run.V = approvalMenu(p) == 1 ? 2 : 1;
     CLR(p);
+}
 
-    // 28, 29
+// The interrogative index, the run log and list file, and the cycle counters
+// every quiz starts from.
+void prepareGeneration(Program& p, RunOutputs& outputs) {
+    RunState& r = p.run;
     if (r.IPC != 50) COUNTINT(p);
     createOrRestart(p, r.runLog, RUN_LOG_FILE, "run log");
-    outputs.create(r.listFile, out + ".inf", "list file");
+    outputs.create(r.listFile, std::string(p.shared.NAME4) + ".inf", "list file");
     r.MINQZ1 = r.MINQZ;
     r.RQUIZ1 = r.RQUIZ;
     r.FQUIZ1 = r.FQUIZ;
@@ -325,15 +336,23 @@ void runOnce(Program& p) {
     r.FTC4 = 'd';
     r.FTC5 = 'e';
     FINTYPES(p);
+}
 
-    // 30: the quizzes
+// Each quiz chosen and written to the packet.
+void generateQuizzes(Program& p) {
+    RunState& r = p.run;
     for (r.Q2 = 1; r.Q2 <= r.QZ; ++r.Q2) {
         r.EN = false;
         CHOOSESPEC(p);
         OPUT(p);
     }
+}
 
-    // 31 to 33
+// The run log into the list file, and the end of generation on screen (with
+// the interrogative share given up, if it was).
+void reportGeneration(Program& p) {
+    RunState& r = p.run;
+    Console& c = p.con;
     appendRunLog(p);
     if (r.ABAND3) {
         if (++r.RSET >= 24) {
@@ -354,13 +373,33 @@ void runOnce(Program& p) {
         c.write(" Quizzes Complete -- Press Return to Continue");
         c.readLine();
     }
+}
 
-    // 34
-    closeRunFiles(r);
+// The files put in place and the closing screens.
+void finishRun(Program& p, RunOutputs& outputs) {
+    closeRunFiles(p.run);
     outputs.commit();
     THANK(p);
-    c.write("  Press Enter to continue. ");
-    c.readLine();
+    p.con.write("  Press Enter to continue. ");
+    p.con.readLine();
+}
+
+}  // namespace
+
+void runOnce(Program& p) {
+    showTitle(p);
+    configureRun(p);
+    loadPatterns(p);
+    clearSectorTable(p);
+    countMaterial(p);
+    sectorRange(p);
+    RunOutputs outputs(p);  // from here a run that goes back removes what it wrote
+    openPacket(p, outputs);
+    chooseApprovalMode(p);
+    prepareGeneration(p, outputs);
+    generateQuizzes(p);
+    reportGeneration(p);
+    finishRun(p, outputs);
 }
 
 int runProgram(Program& p) {

@@ -78,7 +78,7 @@ bool noMaterial(Program& p, const Kind& k) {
     return true;
 }
 
-// 1..total, drawn as Random(total + 1) until above 0.
+// From 1 to total, drawn as Random(total + 1) until above 0.
 int drawNumber(Program& p, int total) {
     for (int i = 0; i < NUMBER_DRAWS; ++i)
         if (const int n = p.rnd(total + 1); n > 0) return n;
