@@ -10,12 +10,13 @@
 #include <functional>
 #include <string>
 
+#include "core/Messages.h"
 #include "material/ChapterSectoring.h"
 #include "material/Counts.h"
 #include "material/Interrogative.h"
 #include "material/VerseSectoring.h"
 #include "output/PacketWriter.h"
-#include "run/StyleFile.h"
+#include "core/StyleFile.h"
 #include "selection/FtvTypes.h"
 #include "selection/QuizAssembly.h"
 #include "specc9/Patterns.h"

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/Messages.h"
 #include "material/BankFile.h"
 #include "material/Counts.h"
 

@@ -1,5 +1,6 @@
 #include "material/Counts.h"
 
+#include "core/Messages.h"
 #include "material/CountFile.h"
 
 namespace tess {

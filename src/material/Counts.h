@@ -1,7 +1,7 @@
 #pragma once
 // Question counts per chapter and verse slot: the index build, the count
 // file, and the totals before and inside the range.
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

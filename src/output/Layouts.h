@@ -1,6 +1,6 @@
 #pragma once
 // The three packet layouts OPUT chooses from by OUT.
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/Messages.h"
 #include "material/ChapterSectoring.h"
 #include "material/Counts.h"
 #include "material/Interrogative.h"
@@ -12,7 +13,7 @@
 #include "material/VerseSectoring.h"
 #include "output/PacketWriter.h"
 #include "output/Screens.h"
-#include "run/StyleFile.h"
+#include "core/StyleFile.h"
 #include "selection/FtvTypes.h"
 #include "selection/QuizAssembly.h"
 #include "selection/RepeatControl.h"
@@ -150,24 +151,6 @@ void sectorRange(Program& p) {
             }
         }
     }
-}
-
-void tellNotes(Program& p, const std::vector<std::string>& notes) {
-    if (notes.empty()) return;
-    Console& c = p.con;
-    CLR(p);
-    c.gotoXY(1, 3);
-    int row = 3;
-    for (const auto& n : notes) {
-        if (row > 21) break;  // more than fit: the first ones say enough
-        c.gotoXY(3, row);
-        writeWrapped(c, 3, n);
-        row = c.whereY() + (c.whereX() > 1 ? 1 : 0);
-    }
-    c.gotoXY(3, 23);
-    c.write("Press Return to continue. ");
-    c.readLine();
-    CLR(p);
 }
 
 void readRunFiles(Program& p) {

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 
@@ -20,10 +20,6 @@ int runProgram(Program& p);
 // Missing or unusable files restart with a message; clamped values are told
 // once.
 void readRunFiles(Program& p);
-
-// Shows lines the user should know about (for example clamped settings) on a
-// cleared screen and waits for Return. Does nothing when there are none.
-void tellNotes(Program& p, const std::vector<std::string>& notes);
 
 // Sectoring: sector the range, let the user look at the table, and offer
 // resectoring when regular questions would repeat early. Restarts when the

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/Messages.h"
 #include "material/Counts.h"
 #include "material/Interrogative.h"
 #include "material/SectorWalk.h"

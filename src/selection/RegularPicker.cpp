@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/Messages.h"
 #include "selection/Availability.h"
 #include "selection/RepeatControl.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The regular question picker: a free sector far from the neighbouring
 // positions' sectors, then an available question of it.
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

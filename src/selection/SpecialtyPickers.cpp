@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/Messages.h"
 #include "material/Counts.h"
 #include "material/SectorWalk.h"
 #include "selection/Availability.h"

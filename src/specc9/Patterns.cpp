@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "run/Book.h"
+#include "core/Book.h"
+#include "core/Messages.h"
 #include "specc9/PatternReview.h"
 
 namespace tess {

@@ -1,5 +1,7 @@
 #include "specc9/SpecialtyNumbers.h"
 
+#include "core/Messages.h"
+
 #include <algorithm>
 #include <array>
 #include <string>

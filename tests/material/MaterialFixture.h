@@ -13,8 +13,8 @@
 
 #include "console/Random.h"
 #include "console/ScreenConsole.h"
-#include "run/Book.h"
-#include "run/Program.h"
+#include "core/Book.h"
+#include "core/Program.h"
 #include "run/TempDir.h"
 
 namespace tess::testing {

@@ -2,6 +2,7 @@
 // build, range totals, summary, chapter sectoring and its table.
 #include <gtest/gtest.h>
 
+#include "core/Messages.h"
 #include "material/ChapterSectoring.h"
 #include "material/Counts.h"
 #include "material/MaterialFixture.h"

@@ -7,7 +7,7 @@
 #include "console/Random.h"
 #include "console/ScreenConsole.h"
 #include "material/Counts.h"
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess::testing {
 

@@ -15,7 +15,7 @@
 #include "console/ScreenConsole.h"
 #include "output/Continuation.h"
 #include "output/PacketWriter.h"
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess::testing {
 

@@ -8,7 +8,7 @@
 #include "run/Driver.h"
 #include "specc9/Config.h"
 #include "selection/RepeatControl.h"
-#include "run/StyleFile.h"
+#include "core/StyleFile.h"
 #include "run/TempDir.h"
 
 using namespace tess;

@@ -8,7 +8,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "run/Book.h"
+#include "core/Book.h"
 
 namespace tess::testing {
 

@@ -13,7 +13,7 @@
 
 #include "console/ScreenConsole.h"
 #include "console/TextFile.h"
-#include "run/Program.h"
+#include "core/Program.h"
 #include "selection/QuizAssembly.h"
 
 namespace tess::testing {

@@ -8,7 +8,7 @@
 
 #include "console/ScreenConsole.h"
 #include "console/TextFile.h"
-#include "run/Program.h"
+#include "core/Program.h"
 #include "run/TempDir.h"
 
 namespace tess::testing {

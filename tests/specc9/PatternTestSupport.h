@@ -8,7 +8,7 @@
 #include <string>
 
 #include "console/ScreenConsole.h"
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess::testing {
 

@@ -3,7 +3,8 @@
 #include <cctype>
 
 #include "console/ScreenConsole.h"
-#include "run/Program.h"
+#include "core/Messages.h"
+#include "core/Program.h"
 #include "run/TempDir.h"
 
 using namespace tess;

@@ -8,8 +8,8 @@
 #include "console/Array.h"
 #include "console/Text.h"
 #include "console/TextFile.h"
-#include "run/Limits.h"
-#include "run/Settings.h"
+#include "core/Limits.h"
+#include "core/Settings.h"
 
 namespace tess {
 

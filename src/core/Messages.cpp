@@ -1,0 +1,131 @@
+#include "core/Messages.h"
+
+#include "console/TextFile.h"
+
+namespace tess {
+
+void CLR(Program& p) {
+    for (int row = 2; row <= 24; ++row) {
+        p.con.gotoXY(1, row);
+        p.con.clearEol();
+    }
+    p.con.gotoXY(1, 3);
+}
+
+void writeWrapped(Console& c, int indent, std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t blank = text.find(' ', at);
+        const std::size_t end = blank == std::string_view::npos ? text.size() : blank;
+        const auto word = text.substr(at, end - at);
+        if (c.whereX() < indent) c.gotoXY(indent, c.whereY());  // the grid wrapped the line
+        const int room = Console::Cols + 1 - c.whereX();
+        if (static_cast<int>(word.size()) > room && c.whereX() > indent &&
+            static_cast<int>(word.size()) <= Console::Cols + 1 - indent) {
+            c.writeln();
+            c.gotoXY(indent, c.whereY());
+        }
+        c.write(word);
+        if (end < text.size() && c.whereX() > 1) c.write(" ");
+        at = end + 1;
+    }
+}
+
+void failRestart(Program& p, const std::string& message) {
+    Console& c = p.con;
+    const int fg = c.textColorNow(), bg = c.textBackgroundNow();
+    CLR(p);
+    c.gotoXY(3, 3);
+    c.textColor(colour::White);
+    c.textBackground(colour::Red);
+    // Long messages go on below; the message area ends at row 21.
+    writeWrapped(c, 3, message);
+    c.textColor(colour::Yellow);
+    c.textBackground(colour::Blue);
+    c.gotoXY(3, 23);
+    c.write("Press Return to continue. ");
+    c.readLine();
+    c.textColor(fg);
+    c.textBackground(bg);
+    throw RestartRun{};
+}
+
+void tellNotes(Program& p, const std::vector<std::string>& notes) {
+    if (notes.empty()) return;
+    Console& c = p.con;
+    CLR(p);
+    c.gotoXY(1, 3);
+    int row = 3;
+    for (const auto& n : notes) {
+        if (row > 21) break;  // more than fit: the first ones say enough
+        c.gotoXY(3, row);
+        writeWrapped(c, 3, n);
+        row = c.whereY() + (c.whereX() > 1 ? 1 : 0);
+    }
+    c.gotoXY(3, 23);
+    c.write("Press Return to continue. ");
+    c.readLine();
+    CLR(p);
+}
+
+void tellProblem(Program& p, const std::string& message) {
+    Console& c = p.con;
+    const int fg = c.textColorNow(), bg = c.textBackgroundNow();
+    c.textColor(colour::White);
+    c.textBackground(colour::Red);
+    // Two rows at most: row 25 is the title band's.
+    std::string text = message + " -- Press Return";
+    if (text.size() > 158) text = message.substr(0, 140) + "... -- Press Return";
+    c.gotoXY(1, 23);
+    c.write(text);
+    while (c.readKey() != key::Return) {
+    }
+    c.textBackground(colour::Blue);
+    for (int row : {23, 24}) {
+        c.gotoXY(1, row);
+        c.clearEol();
+    }
+    c.textColor(fg);
+    c.textBackground(bg);
+}
+
+
+namespace {
+constexpr int FIRST_ROW = 5;
+constexpr int WRAP_ROW = 24;
+
+void wrapIfFull(Program& p) {
+    if (p.run.RSET >= WRAP_ROW) {
+        CLR(p);
+        p.run.RSET = FIRST_ROW;
+    }
+}
+
+void toMessageRow(Program& p) {
+    p.con.gotoXY(3, p.run.RSET);
+    p.con.clearEol();
+}
+}  // namespace
+
+void nextMessageRow(Program& p) {
+    ++p.run.RSET;
+    wrapIfFull(p);
+    toMessageRow(p);
+}
+
+void warn(Program& p, const std::string& text, bool lineEnd) {
+    nextMessageRow(p);
+    if (lineEnd)
+        p.con.writeln(text);
+    else
+        p.con.write(text);
+}
+
+void currentMessageRow(Program& p) {
+    wrapIfFull(p);
+    toMessageRow(p);
+}
+
+void logLine(Program& p, const std::string& text) { p.run.runLog.writeln(text); }
+
+}  // namespace tess
