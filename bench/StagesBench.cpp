@@ -126,7 +126,6 @@ void generate(Session& s, const std::function<void()>& afterQuiz = {}) {
     r.OQUIZ1 = r.OQUIZ;
     FINTYPES(s.p);
     for (r.Q2 = 1; r.Q2 <= r.QZ; ++r.Q2) {
-        r.EN = false;
         CHOOSESPEC(s.p);
         if (afterQuiz) afterQuiz();
     }

@@ -1,7 +1,7 @@
 #pragma once
-// The run state: the one body of data every stage of a run works on. It is
-// owned by the program context for the life of the program. Items keep the
-// names the whole team uses for them; see docs/ARCHITECTURE.md.
+// The run state: the one body of data every stage of a run works on, in parts
+// by lifetime. Items keep the names the whole team uses for them; see
+// docs/ARCHITECTURE.md.
 #include <string>
 #include <vector>
 
@@ -24,82 +24,113 @@ using BySector31 = Arr<T, 1, SCMAX + 1>;
 // in a sector larger than the classic table.
 using Flags = BySector<std::vector<char>>;
 
-struct RunState : StyleSettings {
-    // --- derived once per run by the driver
+// The parts of the run state, by how long they last. Each is a base of
+// RunState, so a stage names an item as `p.run.QCOUNT` whichever part holds it.
+
+// What the run settles before counting: the style's name, the number of
+// quizzes and sectors, and the bank files the style names.
+struct RunSetup {
     FixedText<14> NAME;  // style name from "temp2.txt"
     int QZ = 0;          // quizzes in this run
     int SECTORS = 0;     // sectors = positions per quiz
-
-    // --- bank file names for this run (built from LG, PRIMPCT, REGLST)
+    // built from LG, PRIMPCT, REGLST
     std::string FTVFILE, COUNTFILE, REGFILE, CVFILE, COFILE, SITFILE;
     std::string countFound;  // where the count file was found (path), empty if not
+};
 
-    // --- book and counts
+// The book and the question counts: loaded from the count file, totalled
+// over the range, and kept for the rest of the run.
+struct BookCounts {
     Arr<int, 1, CHMAX> EVS{};
     Counts QCOUNT{}, FCOUNT{}, RCOUNT{}, OCOUNT{}, SCOUNT{};
-    int BEFORE = 0, FBEFORE = 0, RBEFORE = 0, OBEFORE = 0, SBEFORE = 0;
-    int TQUEST = 0, FQUEST = 0, RQUEST = 0, OQUEST = 0, SQUEST = 0;
+    int BEFORE = 0, FBEFORE = 0, RBEFORE = 0, OBEFORE = 0, SBEFORE = 0;  // before the range
+    int TQUEST = 0, FQUEST = 0, RQUEST = 0, OQUEST = 0, SQUEST = 0;       // inside the range
     int TEMPF = 0;
-    int CH = 0, V = 0;  // slot for BCOUNT/TCOUNT; after sectoring V is the approval mode
+};
 
-    // --- sector table
+// The sector table: cleared before counting, filled by sectoring, read by
+// every quiz. The *PS tables count each sector's questions of a kind; the
+// T*PS tables are their copies, which the pickers draw down in a cycle.
+struct SectorTable {
     BySector<int> BC{}, BV{}, EC{}, EV{};
     Arr<int, 1, CHMAX> CS{};  // questions per chapter chosen for chapter sectoring
     BySector<int> TQPS{}, TFPS{}, TRPS{}, TOPS{}, TSPS{};
     BySector<int> QPS{}, FPS{}, RPS{}, OPS{}, SPS{};
     int MINQZ = 0;
     bool RES = false;
+};
 
-    // --- availability (question number within sector, 1-based: index 0 unused)
+// Which questions may still be drawn (question number within sector,
+// 1-based: index 0 unused). Set up after sectoring; a cycle refreshes a kind.
+struct Availability {
     Flags REGQUESTION, INT, REFERENCE, ONLY, FINISH, SITUATION;
     BySector<std::vector<char>> FTYPE;  // FTV type letter of each FTV question
+};
 
-    // --- patterns
-    Arr<FixedText<30>, 1, QQZ> PAT;
+// How the user takes each quiz's specialty combination (the approval menu).
+enum class Approval { EachQuiz, Automatic };
 
-    // --- the quiz being assembled
+// The cycles of repeats across the quizzes of a run, the approval mode, and
+// the message row of generation.
+struct Cycles {
+    Approval approval = Approval::Automatic;
+    int MINQZ1 = 0, FQUIZ = 0, FQUIZ1 = 0, RQUIZ = 0, RQUIZ1 = 0, OQUIZ = 0, OQUIZ1 = 0, SQUIZ = 0, SQUIZ1 = 0;
+    int FIX = 0, FIXLAST = 0;
+    char FTCC = 'a', FTC2 = 'b', FTC3 = 'c', FTC4 = 'd';
+    bool ABAND3 = false;
+    int ABAND = 0, OLDIPC = 0;
+    int RSET = 4;  // the message row
+};
+
+// The quiz being assembled: begun afresh for each quiz (Q2).
+struct QuizDraft {
     int Q2 = 0;
     Arr<int, 0, SCMAX + 1> SECTOR{};
     BySector31<int> NUMBER{}, QN{}, RSECTOR{}, RNUMBER{}, FLAG{};
-    BySector<FixedText<LMAX>> ALL, ALL2;
-    BySector<char> RLBK{};
-    BySector<FixedText<7>> BKNAME;
-    int C1 = 0, S = 0, NUM = 0;
-    int ITOT = 0, INUM = 0;
-    char PRIORITY1 = ' ', PRIORITY2 = ' ';
-    int SECOND = 0, LAST = 0, LASTO = 0;
-    bool EN = false;
-
-    // --- cycle and repeat bookkeeping
-    int MINQZ1 = 0, FQUIZ = 0, FQUIZ1 = 0, RQUIZ = 0, RQUIZ1 = 0, OQUIZ = 0, OQUIZ1 = 0, SQUIZ = 0, SQUIZ1 = 0;
-    int FIX = 0, FIXLAST = 0;
-    char FTCC = 'a', FTC2 = 'b', FTC3 = 'c', FTC4 = 'd', FTC5 = 'e';
-    bool ABAND3 = false;
-    int ABAND = 0, OLDIPC = 0;
-    int RSET = 4;
-
-    // --- output files of the run
-    TextWriter packetFile;  // NAME4.qui
-    TextWriter listFile;    // NAME4.inf
-    TextWriter runLog;      // temp.txt
-    int LINES = 0, PAGE = 0;  // packet writer's page position
-
-    // --- additions of the material subsystem
-
-    // --- additions of the selection subsystem
     // Question number (within its sector and kind) of the question at each
     // position; 0 = none. NUMBER/RNUMBER hold one entry per sector, which two
     // positions drawing on one sector would overwrite, so the list file, the
     // give-back and the trading go by position.
     BySector<int> PNUMBER{};
+    BySector<FixedText<LMAX>> ALL, ALL2;
+    BySector<char> RLBK{};
+    BySector<FixedText<7>> BKNAME;
+    int C1 = 0;
+    int ITOT = 0, INUM = 0;
+    char PRIORITY1 = ' ', PRIORITY2 = ' ';
+    int SECOND = 0, LAST = 0, LASTO = 0;
+};
 
-    // --- additions of the output subsystem
-    // The slot being written: line buffer (first string in 1..254, second
-    // string in 255..508, a blank at 509), break marks and continuation depth.
+// The packet writer's cursor: the page position, and the slot being written
+// (line buffer: first string in 1..254, second string in 255..508, a blank at
+// 509), where its continuation resumes and how deep it is.
+struct PacketCursor {
+    int LINES = 0, PAGE = 0;
     Arr<char, 1, 2 * LMAX + 1> A2{};
-    int MARK1 = 0, MARK2 = 0, X5 = 0;
+    int MARK1 = 0, X5 = 0;
     bool ST1 = false;  // c layout: the first line of a regular question ended at "?"
     char TB = '\t';
+};
+
+// The files a run writes, open from the packet's creation to the run's end.
+struct RunFiles {
+    TextWriter packetFile;  // NAME4.qui
+    TextWriter listFile;    // NAME4.inf
+    TextWriter runLog;      // temp.txt
+};
+
+// The run state: the style copy a run works on and the parts above. Owned by
+// the program context for the life of the program.
+struct RunState : StyleSettings,
+                  RunSetup,
+                  BookCounts,
+                  SectorTable,
+                  Availability,
+                  Cycles,
+                  QuizDraft,
+                  PacketCursor,
+                  RunFiles {
+    Arr<FixedText<30>, 1, QQZ> PAT;  // the specialty pattern of each quiz
 };
 
 // The configuration unit's own copy of the style settings and its own

@@ -5,8 +5,8 @@
 
 namespace tess {
 
-void BCOUNT(Program& p);  // add slot (CH, V) to the totals before the range
-void TCOUNT(Program& p);  // add slot (CH, V) to the totals inside the range
+void BCOUNT(Program& p, int ch, int v);  // add slot (ch, v) to the totals before the range
+void TCOUNT(Program& p, int ch, int v);  // add slot (ch, v) to the totals inside the range
 
 // The count file and index: find the count file, build it when asked or missing
 // (or damaged when INDX is "N"), and load the five count tables from it.

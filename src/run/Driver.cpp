@@ -297,7 +297,7 @@ void openPacket(Program& p, RunOutputs& outputs) {
 // Whether the user approves each quiz's specialty combination.
 void chooseApprovalMode(Program& p) {
     CLR(p);
-    p.run.V = approvalMenu(p) == 1 ? 2 : 1;
+    p.run.approval = approvalMenu(p) == 1 ? Approval::Automatic : Approval::EachQuiz;
     CLR(p);
 }
 
@@ -317,7 +317,6 @@ void prepareGeneration(Program& p, RunOutputs& outputs) {
     r.FTC2 = 'b';
     r.FTC3 = 'c';
     r.FTC4 = 'd';
-    r.FTC5 = 'e';
     FINTYPES(p);
 }
 
@@ -325,7 +324,6 @@ void prepareGeneration(Program& p, RunOutputs& outputs) {
 void generateQuizzes(Program& p) {
     RunState& r = p.run;
     for (r.Q2 = 1; r.Q2 <= r.QZ; ++r.Q2) {
-        r.EN = false;
         CHOOSESPEC(p);
         OPUT(p);
     }

@@ -27,7 +27,6 @@ TEST(GenerationMeasure, Synthetic135Quizzes30SectorsIpc40) {
     const auto start = std::chrono::steady_clock::now();
     COUNTINT(rig.p);
     for (r.Q2 = 1; r.Q2 <= r.QZ; ++r.Q2) {
-        r.EN = false;
         CHOOSESPEC(rig.p);
         std::set<int> sectors;
         for (int x = 1; x <= 30; ++x) sectors.insert(r.RSECTOR[x]);

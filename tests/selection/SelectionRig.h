@@ -55,7 +55,7 @@ struct Rig {
         for (int c = 1; c <= CHMAX; ++c) run().EVS[c] = VMAX;
         run().RSET = 4;
         run().IPC = 50;
-        run().V = 2;
+        run().approval = Approval::Automatic;
     }
     ~Rig() {
         std::error_code ec;
