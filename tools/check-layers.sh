@@ -3,7 +3,7 @@
 # Fails (listing each offending include) when a file reaches a folder its
 # own folder may not include, or when a folder of src/ is missing here.
 # Run by CTest as the test "layers"; docs/ARCHITECTURE.md explains the order.
-#   console -> core -> stages (material; selection, output over material;
+#   console -> core -> stages (material; selection over material; output;
 #   specc9; check; pdf) -> run (the driver) -> app
 set -u
 src=${1:-$(dirname "$0")/../src}
@@ -14,7 +14,7 @@ may_include() {
     core)      echo "console core" ;;
     material)  echo "console core material" ;;
     selection) echo "console core material selection" ;;
-    output)    echo "console core material output" ;;
+    output)    echo "console core output" ;;
     specc9)    echo "console core specc9" ;;
     check)     echo "console core material check" ;;
     pdf)       echo "console core pdf" ;;

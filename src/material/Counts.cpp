@@ -55,17 +55,6 @@ void rangeSummary(Program& p) {
     r.TEMPF = r.FBEFORE;
 }
 
-void CONVERT2(Program& p) {
-    p.run.RLBK[p.run.C1] = 'L';
-    p.run.BKNAME[p.run.C1] = "Luke";
-}
-
-void WRITEMAT(Program& p) {
-    auto& r = p.run;
-    r.packetFile.write("L " + std::to_string(r.BCHAP) + ":" + std::to_string(r.BVER) + " to L " +
-                       std::to_string(r.ECHAP) + ":" + std::to_string(r.EVER));
-}
-
 void prepareCounts(Program& p) {
     auto& r = p.run;
     Console& c = p.con;

@@ -23,7 +23,5 @@ void countRange(Program& p);
 void rangeSummary(Program& p);
 
 void SPECOUNT(Program& p, int X, int Y, int S);  // specialty counts of slot (X, Y) to sector S
-void CONVERT2(Program& p);  // book marker of position C1
-void WRITEMAT(Program& p);  // "L b:v to L e:v" to the packet file, no line end
 
 }  // namespace tess

@@ -11,4 +11,7 @@ void writePacketT(Program& p);  // tab-separated rows
 // Slots to write: SECTORS, kept inside the position tables.
 int slotCount(const Program& p);
 
+// The range, "L b:v to L e:v", to the packet file, no line end.
+void WRITEMAT(Program& p);
+
 }  // namespace tess
