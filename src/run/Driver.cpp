@@ -76,7 +76,12 @@ private:
 
 }  // namespace
 
-void sectorRange(Program& p) {
+namespace {
+
+// Sectors the range by the style's method and shows the table (Esc at a
+// verse table goes back to the title). Returns whether the key that will
+// close a table of a sectoring by questions is still waiting.
+bool sectorByStyle(Program& p) {
     RunState& r = p.run;
     Console& c = p.con;
     const char sec = p.shared.SEC1;
@@ -107,50 +112,68 @@ void sectorRange(Program& p) {
         if (k == key::Esc) throw RestartRun{};
     }
 
-    if (r.MINQZ == 0) {
-        // Chapter sectoring reports its smallest sector itself; the others
-        // would restart without a word after the table was dismissed. A
-        // chapter sectoring that built no sector at all has said nothing either.
-        if (sec != 'C' || r.BC[1] == 0) {
-            CLR(p);
-            c.gotoXY(3, 3);
-            c.write("Your smallest sector has 0 regular questions.");
-            if (tableKeyWaiting && c.readKey() == 0) c.readKey();
-            c.gotoXY(3, 5);
-            c.write("Press Return to continue. ");
-            c.readLine();
-        }
-        throw RestartRun{};
-    }
+    return tableKeyWaiting;
+}
 
-    if (r.MINQZ < r.QNUM && r.MINQZ < 12) {
+// The smallest sector holds no regular question: said, then back to the title.
+[[noreturn]] void noRegularInEverySector(Program& p, bool tableKeyWaiting) {
+    RunState& r = p.run;
+    Console& c = p.con;
+    // Chapter sectoring reports its smallest sector itself; the others
+    // would restart without a word after the table was dismissed. A
+    // chapter sectoring that built no sector at all has said nothing either.
+    if (p.shared.SEC1 != 'C' || r.BC[1] == 0) {
         CLR(p);
         c.gotoXY(3, 3);
-        c.write("Regular question repeats will begin after quiz ");
-        c.write(r.MINQZ);
-        if (r.RES) {
-            // Kept on screen until Return; the key that closed the table of a
-            // sectoring by questions is taken first, so it cannot dismiss it.
-            if (tableKeyWaiting && c.readKey() == 0) c.readKey();
-            c.gotoXY(3, 5);
-            c.write("Press Return to continue. ");
-            c.readLine();
-        } else {
-            c.gotoXY(3, 4);
-            c.write("Do you wish to resector? ");
-            int k = c.readKey();
-            if (k == 0) k = c.readKey();  // a cursor key is no answer, and its code no letter
-            else if (k >= 32 && k < 127) c.write(std::string(1, static_cast<char>(k)));
-            if (k == 'Y' || k == 'y') {
-                RESECTOR(p);
-                DISPLAY(p);
-                while (c.readKey() == '8') {
-                }
-            } else {
-                c.readLine();
+        c.write("Your smallest sector has 0 regular questions.");
+        if (tableKeyWaiting && c.readKey() == 0) c.readKey();
+        c.gotoXY(3, 5);
+        c.write("Press Return to continue. ");
+        c.readLine();
+    }
+    throw RestartRun{};
+}
+
+// Regular questions would repeat before the last quiz: said, and resectoring
+// offered unless the table already is by questions.
+void offerResector(Program& p, bool tableKeyWaiting) {
+    RunState& r = p.run;
+    Console& c = p.con;
+    CLR(p);
+    c.gotoXY(3, 3);
+    c.write("Regular question repeats will begin after quiz ");
+    c.write(r.MINQZ);
+    if (r.RES) {
+        // Kept on screen until Return; the key that closed the table of a
+        // sectoring by questions is taken first, so it cannot dismiss it.
+        if (tableKeyWaiting && c.readKey() == 0) c.readKey();
+        c.gotoXY(3, 5);
+        c.write("Press Return to continue. ");
+        c.readLine();
+    } else {
+        c.gotoXY(3, 4);
+        c.write("Do you wish to resector? ");
+        int k = c.readKey();
+        if (k == 0) k = c.readKey();  // a cursor key is no answer, and its code no letter
+        else if (k >= 32 && k < 127) c.write(std::string(1, static_cast<char>(k)));
+        if (k == 'Y' || k == 'y') {
+            RESECTOR(p);
+            DISPLAY(p);
+            while (c.readKey() == '8') {
             }
+        } else {
+            c.readLine();
         }
     }
+}
+
+}  // namespace
+
+void sectorRange(Program& p) {
+    const bool tableKeyWaiting = sectorByStyle(p);
+    const RunState& r = p.run;
+    if (r.MINQZ == 0) noRegularInEverySector(p, tableKeyWaiting);
+    if (r.MINQZ < r.QNUM && r.MINQZ < 12) offerResector(p, tableKeyWaiting);
 }
 
 void readRunFiles(Program& p) {
