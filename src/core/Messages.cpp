@@ -68,16 +68,62 @@ void tellNotes(Program& p, const std::vector<std::string>& notes) {
     CLR(p);
 }
 
+namespace {
+
+// The text broken between words into rows of at most `width` characters; a
+// word longer than a row is cut where the row ends.
+std::vector<std::string> wrapRows(std::string_view text, std::size_t width) {
+    std::vector<std::string> rows;
+    std::string row;
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        std::size_t end = text.find(' ', at);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view word = text.substr(at, end - at);
+        if (!row.empty() && row.size() + 1 + word.size() > width) {
+            rows.push_back(row);
+            row.clear();
+        } else if (at > 0) {
+            row += ' ';
+        }
+        while (row.size() + word.size() > width) {
+            const std::size_t room = width - row.size();
+            rows.push_back(row + std::string(word.substr(0, room)));
+            row.clear();
+            word.remove_prefix(room);
+        }
+        row += word;
+        at = end + 1;
+    }
+    if (!row.empty()) rows.push_back(row);
+    return rows;
+}
+
+}  // namespace
+
 void tellProblem(Program& p, const std::string& message) {
     Console& c = p.con;
     const int fg = c.textColorNow(), bg = c.textBackgroundNow();
     c.textColor(colour::White);
     c.textBackground(colour::Red);
-    // Two rows at most: row 25 is the title band's.
-    std::string text = message + " -- Press Return";
-    if (text.size() > 158) text = message.substr(0, 140) + "... -- Press Return";
-    c.gotoXY(1, 23);
-    c.write(text);
+    // Two rows at most, broken between words: row 25 is the title band's, and
+    // a row is kept short of column 80 so that the cursor stays on it. A
+    // longer message loses words at its end.
+    constexpr std::size_t ROW = 79;
+    const std::string tail = " -- Press Return";
+    auto rows = wrapRows(message + tail, ROW);
+    for (std::string shorter = message; rows.size() > 2;) {
+        const std::size_t cut = shorter.find_last_of(' ');
+        if (cut == std::string::npos || cut == 0)
+            shorter.pop_back();
+        else
+            shorter.erase(cut);
+        rows = wrapRows(shorter + "..." + tail, ROW);
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        c.gotoXY(1, 23 + static_cast<int>(i));
+        c.write(rows[i]);
+    }
     while (c.readKey() != key::Return) {
     }
     c.textBackground(colour::Blue);
