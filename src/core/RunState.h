@@ -49,8 +49,9 @@ struct BookCounts {
 };
 
 // The sector table: cleared before counting, filled by sectoring, read by
-// every quiz. The *PS tables count each sector's questions of a kind; the
-// T*PS tables are their copies, which the pickers draw down in a cycle.
+// every quiz. Sectoring counts each sector's questions of a kind into the *PS
+// tables; availability copies them into the T*PS totals, and the pickers then
+// draw the *PS tables down within a cycle and restore them from the totals.
 struct SectorTable {
     BySector<int> BC{}, BV{}, EC{}, EV{};
     Arr<int, 1, CHMAX> CS{};  // questions per chapter chosen for chapter sectoring
