@@ -13,7 +13,7 @@
 #include "console/ScreenConsole.h"
 #include "console/TextFile.h"
 #include "run/Driver.h"
-#include "run/Program.h"
+#include "core/Program.h"
 #include "specc9/Config.h"
 
 namespace tess::bench {

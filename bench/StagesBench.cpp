@@ -10,12 +10,13 @@
 #include <functional>
 #include <string>
 
+#include "core/Messages.h"
 #include "material/ChapterSectoring.h"
 #include "material/Counts.h"
 #include "material/Interrogative.h"
 #include "material/VerseSectoring.h"
 #include "output/PacketWriter.h"
-#include "run/StyleFile.h"
+#include "core/StyleFile.h"
 #include "selection/FtvTypes.h"
 #include "selection/QuizAssembly.h"
 #include "specc9/Patterns.h"
@@ -107,7 +108,7 @@ void sectored(Session& s, char sectoring) {
 void readyToGenerate(Session& s) {
     auto& r = s.p.run;
     for (int q = 1; q <= r.QZ; ++q) r.PAT[q] = std::string(QUESTIONS, 'n');
-    r.V = 2;  // run automatically
+    r.approval = Approval::Automatic;  // run automatically
     r.runLog.create(s.p.file(RUN_LOG_FILE));
     r.listFile.create(s.p.file("bench.inf"));
 }
@@ -125,7 +126,6 @@ void generate(Session& s, const std::function<void()>& afterQuiz = {}) {
     r.OQUIZ1 = r.OQUIZ;
     FINTYPES(s.p);
     for (r.Q2 = 1; r.Q2 <= r.QZ; ++r.Q2) {
-        r.EN = false;
         CHOOSESPEC(s.p);
         if (afterQuiz) afterQuiz();
     }

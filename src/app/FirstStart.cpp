@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Workspace.h"
+#include "core/Messages.h"
 #include "output/Screens.h"
 
 namespace fs = std::filesystem;

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

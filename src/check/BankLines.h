@@ -8,7 +8,7 @@
 
 #include "check/Findings.h"
 #include "console/Array.h"
-#include "run/Limits.h"
+#include "core/Limits.h"
 
 namespace tess::check {
 

@@ -7,7 +7,7 @@
 #include "check/BankLines.h"
 #include "check/CountChecks.h"
 #include "check/StyleChecks.h"
-#include "run/StyleFile.h"
+#include "core/StyleFile.h"
 #include "specc9/StyleLibrary.h"
 
 namespace tess::check {

@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "console/TextFile.h"
-#include "run/Book.h"
-#include "run/StyleFile.h"
+#include "core/Book.h"
+#include "core/StyleFile.h"
 #include "specc9/StyleLibrary.h"
 #include "specc9/Validation.h"
 

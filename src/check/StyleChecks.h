@@ -8,7 +8,7 @@
 
 #include "check/BankLines.h"
 #include "check/Findings.h"
-#include "run/Settings.h"
+#include "core/Settings.h"
 
 namespace tess::check {
 

@@ -17,7 +17,7 @@ public:
     explicit Random(std::uint64_t fixedSeed);   // deterministic
     virtual ~Random() = default;
 
-    virtual int operator()(int n);  // 0..n-1; n <= 1 gives 0
+    virtual int operator()(int n);  // from 0 to n-1; n <= 1 gives 0
     virtual void reseed();
 
     bool fixed() const { return fixed_; }

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "console/TextFile.h"
-#include "run/RunState.h"
+#include "core/RunState.h"
 
 namespace tess {
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/Messages.h"
 #include "material/CountFile.h"
 #include "material/SectorTable.h"
 

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/Kinds.h"
+#include "core/Messages.h"
 #include "material/BankFile.h"
 #include "material/Counts.h"
 
@@ -16,11 +18,7 @@ constexpr std::size_t SKIPPED_SHOWN = 5;  // line numbers named in a skipped-lin
 constexpr const char* FULL_LIST = "Run tessarin check for the full list.";
 
 void zeroCounts(RunState& r) {
-    r.QCOUNT.fill(0);
-    r.FCOUNT.fill(0);
-    r.RCOUNT.fill(0);
-    r.OCOUNT.fill(0);
-    r.SCOUNT.fill(0);
+    for (const auto* k : kinds::ALL) (r.*k->count).fill(0);
 }
 
 // Seven unsigned numbers separated by blanks, nothing else on the line.
@@ -188,8 +186,8 @@ void buildIndex(Program& p, std::vector<std::string>& notices) {
 }
 
 void READ11(Program& p, int X, int Y, int S) {
-    p.run.QPS[S] += p.run.QCOUNT(X, Y);
-    SPECOUNT(p, X, Y, S);
+    auto& r = p.run;
+    for (const auto* k : kinds::ALL) (r.*k->undrawn)[S] += (r.*k->count)(X, Y);
 }
 
 }  // namespace tess

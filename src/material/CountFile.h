@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

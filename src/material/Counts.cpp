@@ -1,46 +1,35 @@
 #include "material/Counts.h"
 
+#include "core/Messages.h"
+#include "core/Kinds.h"
 #include "material/CountFile.h"
 
 namespace tess {
 
-void BCOUNT(Program& p) {
+void BCOUNT(Program& p, int ch, int v) {
     auto& r = p.run;
-    r.BEFORE += r.QCOUNT(r.CH, r.V);
-    r.FBEFORE += r.FCOUNT(r.CH, r.V);
-    r.SBEFORE += r.SCOUNT(r.CH, r.V);
-    r.RBEFORE += r.RCOUNT(r.CH, r.V);
-    r.OBEFORE += r.OCOUNT(r.CH, r.V);
+    for (const auto* k : kinds::ALL) r.*k->before += (r.*k->count)(ch, v);
 }
 
-void TCOUNT(Program& p) {
+void TCOUNT(Program& p, int ch, int v) {
     auto& r = p.run;
-    r.TQUEST += r.QCOUNT(r.CH, r.V);
-    r.FQUEST += r.FCOUNT(r.CH, r.V);
-    r.RQUEST += r.RCOUNT(r.CH, r.V);
-    r.OQUEST += r.OCOUNT(r.CH, r.V);
-    r.SQUEST += r.SCOUNT(r.CH, r.V);
+    for (const auto* k : kinds::ALL) r.*k->quest += (r.*k->count)(ch, v);
 }
 
 void SPECOUNT(Program& p, int X, int Y, int S) {
     auto& r = p.run;
-    r.FPS[S] += r.FCOUNT(X, Y);
-    r.RPS[S] += r.RCOUNT(X, Y);
-    r.OPS[S] += r.OCOUNT(X, Y);
-    r.SPS[S] += r.SCOUNT(X, Y);
+    for (const auto* k : kinds::SPECIALTIES) (r.*k->undrawn)[S] += (r.*k->count)(X, Y);
 }
 
 void countRange(Program& p) {
     auto& r = p.run;
     r.SQUEST = r.SBEFORE = r.BEFORE = r.FBEFORE = r.RBEFORE = r.OBEFORE = 0;
     r.TQUEST = r.FQUEST = r.RQUEST = r.OQUEST = 0;
-    for (r.CH = 1; r.CH < r.BCHAP; ++r.CH)
-        for (r.V = 1; r.V <= VMAX; ++r.V) BCOUNT(p);
-    r.CH = r.BCHAP;
-    for (r.V = 1; r.V < r.BVER; ++r.V) BCOUNT(p);
+    for (int ch = 1; ch < r.BCHAP; ++ch)
+        for (int v = 1; v <= VMAX; ++v) BCOUNT(p, ch, v);
+    for (int v = 1; v < r.BVER; ++v) BCOUNT(p, r.BCHAP, v);
     auto range = [&](int ch, int from, int to) {
-        r.CH = ch;
-        for (r.V = from; r.V <= to; ++r.V) TCOUNT(p);
+        for (int v = from; v <= to; ++v) TCOUNT(p, ch, v);
     };
     if (r.BCHAP == r.ECHAP) {
         range(r.BCHAP, r.BVER, r.EVER);
@@ -64,17 +53,6 @@ void rangeSummary(Program& p) {
     if (r.OMAX > 0) r.OQUIZ = r.OQUEST / r.OMAX;
     if (r.RMAX > 0) r.RQUIZ = r.RQUEST / r.RMAX;
     r.TEMPF = r.FBEFORE;
-}
-
-void CONVERT2(Program& p) {
-    p.run.RLBK[p.run.C1] = 'L';
-    p.run.BKNAME[p.run.C1] = "Luke";
-}
-
-void WRITEMAT(Program& p) {
-    auto& r = p.run;
-    r.packetFile.write("L " + std::to_string(r.BCHAP) + ":" + std::to_string(r.BVER) + " to L " +
-                       std::to_string(r.ECHAP) + ":" + std::to_string(r.EVER));
 }
 
 void prepareCounts(Program& p) {

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "material/SectorWalk.h"
-#include "run/Limits.h"
+#include "core/Limits.h"
 
 namespace tess {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

@@ -38,7 +38,7 @@ void shares(RunState& r, int n) {
         for (int s = 1; s <= upTo; s += k) r.QPS[s] += d;
     };
     // The step of 7 in the first row and the bound of three quarters in the
-    // 0.25 row are kept on purpose: they give the sectorings users know.
+    // quarter row are kept on purpose: they give the sectorings users know.
     if (f >= 0.875) {
         every(1, n - 1, +1);
         every(7, ((n - 1) / 8) * 8, -1);

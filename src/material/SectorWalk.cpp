@@ -1,5 +1,7 @@
 #include "material/SectorWalk.h"
 
+#include "core/Messages.h"
+
 #include <algorithm>
 
 namespace tess {

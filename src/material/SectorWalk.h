@@ -7,7 +7,7 @@
 #include <string>
 
 #include "material/BankFile.h"
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

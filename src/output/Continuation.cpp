@@ -12,11 +12,12 @@ struct Window {
     int indent;
     int width;           // the window ends when A - MARK1 reaches this
     bool questionBreak;  // a "?" also ends the window, and an empty line follows it
-    int limit;           // go on only while MARK2 is below this
+    int limit;           // go on only while a line ends below this
 };
 
 void printRest(Program& p, const Window& w) {
     auto& r = p.run;
+    int MARK2 = 0;  // where the line being cut ends
     for (;;) {
         ++r.X5;
         if (r.MARK1 < 0 || r.MARK1 >= A2LEN) return;
@@ -26,7 +27,7 @@ void printRest(Program& p, const Window& w) {
             ++a;
             if (r.A2[a] == '\t') r.A2[a] = ' ';
             if (r.A2[a] == ' ') {
-                r.MARK2 = a;
+                MARK2 = a;
                 blankSeen = true;
             }
             if (a - r.MARK1 >= w.width) break;
@@ -36,28 +37,28 @@ void printRest(Program& p, const Window& w) {
         // that the line still moves on and nothing is printed twice; a blank
         // right after the break goes with the line, as a line's last blank.
         if (!blankSeen) {
-            r.MARK2 = a;
+            MARK2 = a;
             if (a < A2LEN && (r.A2[a + 1] == ' ' || r.A2[a + 1] == '\t')) {
                 r.A2[a + 1] = ' ';
-                r.MARK2 = a + 1;
+                MARK2 = a + 1;
             }
         }
 
         std::string line(static_cast<std::size_t>(w.indent), ' ');
-        for (int i = r.MARK1 + 1; i <= r.MARK2; ++i) line += r.A2[i] == '^' ? '*' : r.A2[i];
+        for (int i = r.MARK1 + 1; i <= MARK2; ++i) line += r.A2[i] == '^' ? '*' : r.A2[i];
         r.packetFile.writeln(line);
         ++r.LINES;
-        if (w.questionBreak && r.MARK2 > 1 && r.A2[r.MARK2 - 1] == '?') {
+        if (w.questionBreak && MARK2 > 1 && r.A2[MARK2 - 1] == '?') {
             r.packetFile.writeln();
             ++r.LINES;
         }
-        r.MARK1 = r.MARK2;
+        r.MARK1 = MARK2;
         // The text goes on while a non-blank follows. Two blanks inside a
         // text (after a full stop, say) that meet the window's end do not end
         // it: the blanks are passed over, so no answer text is lost.
-        int next = r.MARK2 + 1;
+        int next = MARK2 + 1;
         while (next <= A2LEN && (r.A2[next] == ' ' || r.A2[next] == '\t')) ++next;
-        if (next > A2LEN || r.MARK2 >= w.limit || r.X5 >= MAXDEPTH) return;
+        if (next > A2LEN || MARK2 >= w.limit || r.X5 >= MAXDEPTH) return;
         r.MARK1 = next - 1;
     }
 }

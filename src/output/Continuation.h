@@ -2,7 +2,7 @@
 // The continuation printers: each writes the rest of the slot's line buffer
 // A2, after MARK1, as lines cut at a blank, at most 15 lines deep (X5), and
 // counts them in LINES. The caller sets MARK1 and X5 = 0 first.
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

@@ -2,7 +2,6 @@
 // apart at fixed places.
 #include <string>
 
-#include "material/Counts.h"
 #include "output/Continuation.h"
 #include "output/Layouts.h"
 #include "output/Slot.h"

@@ -2,7 +2,6 @@
 // columns 72 to 78 of every question's first line.
 #include <string>
 
-#include "material/Counts.h"
 #include "output/Continuation.h"
 #include "output/Layouts.h"
 #include "output/Slot.h"

@@ -1,7 +1,6 @@
 // The t layout: one tab-separated row per question, for spreadsheets.
 #include <string>
 
-#include "material/Counts.h"
 #include "output/Continuation.h"
 #include "output/Layouts.h"
 #include "output/Slot.h"

@@ -1,6 +1,6 @@
 #pragma once
 // The three packet layouts OPUT chooses from by OUT.
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 
@@ -10,5 +10,8 @@ void writePacketT(Program& p);  // tab-separated rows
 
 // Slots to write: SECTORS, kept inside the position tables.
 int slotCount(const Program& p);
+
+// The range, "L b:v to L e:v", to the packet file, no line end.
+void WRITEMAT(Program& p);
 
 }  // namespace tess

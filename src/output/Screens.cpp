@@ -1,5 +1,7 @@
 #include "output/Screens.h"
 
+#include "core/Messages.h"
+
 #include <string>
 
 namespace tess {

@@ -1,7 +1,7 @@
 #pragma once
 // The title, warning and closing screens.
 #include "core/Version.h"
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

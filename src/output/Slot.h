@@ -5,7 +5,7 @@
 #include <string>
 
 #include "console/Array.h"
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

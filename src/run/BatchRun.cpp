@@ -2,7 +2,7 @@
 
 #include "console/TextFile.h"
 #include "run/Driver.h"
-#include "run/StyleFile.h"
+#include "core/StyleFile.h"
 #include "specc9/Config.h"
 
 namespace tess {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "console/Console.h"
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

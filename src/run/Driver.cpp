@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/Messages.h"
 #include "material/ChapterSectoring.h"
 #include "material/Counts.h"
 #include "material/Interrogative.h"
@@ -12,7 +13,7 @@
 #include "material/VerseSectoring.h"
 #include "output/PacketWriter.h"
 #include "output/Screens.h"
-#include "run/StyleFile.h"
+#include "core/StyleFile.h"
 #include "selection/FtvTypes.h"
 #include "selection/QuizAssembly.h"
 #include "selection/RepeatControl.h"
@@ -75,7 +76,12 @@ private:
 
 }  // namespace
 
-void sectorRange(Program& p) {
+namespace {
+
+// Sectors the range by the style's method and shows the table (Esc at a
+// verse table goes back to the title). Returns whether the key that will
+// close a table of a sectoring by questions is still waiting.
+bool sectorByStyle(Program& p) {
     RunState& r = p.run;
     Console& c = p.con;
     const char sec = p.shared.SEC1;
@@ -106,71 +112,73 @@ void sectorRange(Program& p) {
         if (k == key::Esc) throw RestartRun{};
     }
 
-    if (r.MINQZ == 0) {
-        p.report().stopped("Your smallest sector has 0 regular questions.");
-        // Chapter sectoring reports its smallest sector itself; the others
-        // would restart without a word after the table was dismissed. A
-        // chapter sectoring that built no sector at all has said nothing either.
-        if (sec != 'C' || r.BC[1] == 0) {
-            CLR(p);
-            c.gotoXY(3, 3);
-            c.write("Your smallest sector has 0 regular questions.");
-            if (tableKeyWaiting && c.readKey() == 0) c.readKey();
-            c.gotoXY(3, 5);
-            c.write("Press Return to continue. ");
-            c.readLine();
-        }
-        throw RestartRun{};
-    }
+    return tableKeyWaiting;
+}
 
-    if (r.MINQZ < r.QNUM && r.MINQZ < 12) {
-        p.report().warning("Regular question repeats will begin after quiz " + std::to_string(r.MINQZ));
+// The smallest sector holds no regular question: said, then back to the title.
+[[noreturn]] void noRegularInEverySector(Program& p, bool tableKeyWaiting) {
+    RunState& r = p.run;
+    Console& c = p.con;
+    p.report().stopped("Your smallest sector has 0 regular questions.");
+    // Chapter sectoring reports its smallest sector itself; the others
+    // would restart without a word after the table was dismissed. A
+    // chapter sectoring that built no sector at all has said nothing either.
+    if (p.shared.SEC1 != 'C' || r.BC[1] == 0) {
         CLR(p);
         c.gotoXY(3, 3);
-        c.write("Regular question repeats will begin after quiz ");
-        c.write(r.MINQZ);
-        if (r.RES) {
-            // Kept on screen until Return; the key that closed the table of a
-            // sectoring by questions is taken first, so it cannot dismiss it.
-            if (tableKeyWaiting && c.readKey() == 0) c.readKey();
-            c.gotoXY(3, 5);
-            c.write("Press Return to continue. ");
-            c.readLine();
-        } else {
-            c.gotoXY(3, 4);
-            c.write("Do you wish to resector? ");
-            int k = c.readKey();
-            if (k == 0) k = c.readKey();  // a cursor key is no answer, and its code no letter
-            else if (k >= 32 && k < 127) c.write(std::string(1, static_cast<char>(k)));
-            if (k == 'Y' || k == 'y') {
-                RESECTOR(p);
-                DISPLAY(p);
-                while (c.readKey() == '8') {
-                }
-            } else {
-                c.readLine();
+        c.write("Your smallest sector has 0 regular questions.");
+        if (tableKeyWaiting && c.readKey() == 0) c.readKey();
+        c.gotoXY(3, 5);
+        c.write("Press Return to continue. ");
+        c.readLine();
+    }
+    throw RestartRun{};
+}
+
+// Regular questions would repeat before the last quiz: said, and resectoring
+// offered unless the table already is by questions.
+void offerResector(Program& p, bool tableKeyWaiting) {
+    RunState& r = p.run;
+    Console& c = p.con;
+    p.report().warning("Regular question repeats will begin after quiz " + std::to_string(r.MINQZ));
+    CLR(p);
+    c.gotoXY(3, 3);
+    c.write("Regular question repeats will begin after quiz ");
+    c.write(r.MINQZ);
+    if (r.RES) {
+        // Kept on screen until Return; the key that closed the table of a
+        // sectoring by questions is taken first, so it cannot dismiss it.
+        if (tableKeyWaiting && c.readKey() == 0) c.readKey();
+        c.gotoXY(3, 5);
+        c.write("Press Return to continue. ");
+        c.readLine();
+    } else {
+        c.gotoXY(3, 4);
+        c.write("Do you wish to resector? ");
+        int k = c.readKey();
+        if (k == 0) k = c.readKey();  // a cursor key is no answer, and its code no letter
+        else if (k >= 32 && k < 127) c.write(std::string(1, static_cast<char>(k)));
+        if (k == 'Y' || k == 'y') {
+            RESECTOR(p);
+            DISPLAY(p);
+            while (c.readKey() == '8') {
             }
+        } else {
+            c.readLine();
         }
     }
 }
 
-void tellNotes(Program& p, const std::vector<std::string>& notes) {
-    if (notes.empty()) return;
-    for (const auto& n : notes) p.report().warning(n);
-    Console& c = p.con;
-    CLR(p);
-    c.gotoXY(1, 3);
-    int row = 3;
-    for (const auto& n : notes) {
-        if (row > 21) break;  // more than fit: the first ones say enough
-        c.gotoXY(3, row);
-        writeWrapped(c, 3, n);
-        row = c.whereY() + (c.whereX() > 1 ? 1 : 0);
-    }
-    c.gotoXY(3, 23);
-    c.write("Press Return to continue. ");
-    c.readLine();
-    CLR(p);
+}  // namespace
+
+void sectorRange(Program& p) {
+    const bool tableKeyWaiting = sectorByStyle(p);
+    const RunState& r = p.run;
+    if (r.MINQZ == 0) noRegularInEverySector(p, tableKeyWaiting);
+    if (r.MINQZ < r.QNUM && r.MINQZ < 12) offerResector(p, tableKeyWaiting);
+    p.report().stage("sectoring: " + std::to_string(r.SECTORS) + " sectors by " +
+                     (r.RES ? "question" : p.shared.SEC1 == 'C' ? "chapter" : "verse") + ", smallest " +
+                     std::to_string(r.MINQZ) + (r.MINQZ == 1 ? " regular question" : " regular questions"));
 }
 
 void readRunFiles(Program& p) {
@@ -239,34 +247,41 @@ int approvalMenu(Program& p) {
     }
 }
 
-void runOnce(Program& p) {
-    RunState& r = p.run;
-    Console& c = p.con;
+namespace {
 
-    // 1: title
-    closeRunFiles(r);
-    r.ABAND3 = false;
-    c.clearScreen();
-    r.RSET = 4;
+// The title screen, over whatever the last run left.
+void showTitle(Program& p) {
+    closeRunFiles(p.run);
+    p.run.ABAND3 = false;
+    p.con.clearScreen();
+    p.run.RSET = 4;
     WRITEHDG(p);
-    c.gotoXY(1, 3);
+    p.con.gotoXY(1, 3);
     CLR(p);
+}
 
-    // 2: configuration; 3 to 6: the files it left for the run
+// The configuration, then the files it left for the run.
+void configureRun(Program& p) {
     if (p.configure)
         p.configure(p);
     else
         SPECS2(p);
     readRunFiles(p);
+}
 
-    // 7: specialty patterns
+// The specialty patterns of the run's quizzes; the user may go back from them.
+void loadPatterns(Program& p) {
+    RunState& r = p.run;
     r.QZ = r.QNUM;
     p.shared.BACK = false;
     SPEC2(p);
     readPatterns(p.file(PATTERN_FILE), r.PAT, r.QZ);
     if (p.shared.BACK) throw RestartRun{};
+}
 
-    // 8: a fresh sector table; only sectoring fills it
+// A fresh sector table; only sectoring fills it.
+void clearSectorTable(Program& p) {
+    RunState& r = p.run;
     r.SECTORS = r.QMAX;
     r.BEFORE = r.RBEFORE = r.OBEFORE = r.FBEFORE = r.SBEFORE = 0;
     r.TQUEST = 0;
@@ -277,50 +292,51 @@ void runOnce(Program& p) {
     r.EC.fill(0);
     r.EV.fill(0);
     CLR(p);
+}
 
-    // 9 to 14: counts and range totals
+// The count file and index, the range totals, and the summary; too few
+// regular questions for one quiz go back to the title.
+void countMaterial(Program& p) {
+    RunState& r = p.run;
     p.report().stage("counting questions");
     prepareCounts(p);
     countRange(p);
-
-    // 15, 16
     CLR(p);
     if (r.TQUEST < r.SECTORS) {
         QUESTWARN(p);
         throw RestartRun{};
     }
-    // 16, 17: the summary and each specialty's coverage
     rangeSummary(p);
+}
 
-    // 18 to 21
-    sectorRange(p);
-    p.report().stage("sectoring: " + std::to_string(r.SECTORS) + " sectors by " +
-                     (r.RES ? "question" : p.shared.SEC1 == 'C' ? "chapter" : "verse") + ", smallest " +
-                     std::to_string(r.MINQZ) + (r.MINQZ == 1 ? " regular question" : " regular questions"));
-
-    // 22, 23
+// Availability and the packet file; a specialty the style asks for that the
+// range lacks goes back to the title.
+void openPacket(Program& p, RunOutputs& outputs) {
+    RunState& r = p.run;
     CLR(p);
     markAllAvailable(p);
-    const std::string out = p.shared.NAME4;
-    RunOutputs outputs(p);
-    outputs.create(r.packetFile, out + ".qui", "packet file");
-
-    // 24
+    outputs.create(r.packetFile, std::string(p.shared.NAME4) + ".qui", "packet file");
     if ((r.FQUEST == 0 && r.FMAX > 0) || (r.OQUEST == 0 && r.OMAX > 0) || (r.RQUEST == 0 && r.RMAX > 0) ||
         (r.SQUEST == 0 && r.SMAX > 0)) {
         SPECWARN(p);
         throw RestartRun{};
     }
+}
 
-    // 25 to 27
+// Whether the user approves each quiz's specialty combination.
+void chooseApprovalMode(Program& p) {
     CLR(p);
-    r.V = approvalMenu(p) == 1 ? 2 : 1;
+    p.run.approval = approvalMenu(p) == 1 ? Approval::Automatic : Approval::EachQuiz;
     CLR(p);
+}
 
-    // 28, 29
+// The interrogative index, the run log and list file, and the cycle counters
+// every quiz starts from.
+void prepareGeneration(Program& p, RunOutputs& outputs) {
+    RunState& r = p.run;
     if (r.IPC != 50) COUNTINT(p);
     createOrRestart(p, r.runLog, RUN_LOG_FILE, "run log");
-    outputs.create(r.listFile, out + ".inf", "list file");
+    outputs.create(r.listFile, std::string(p.shared.NAME4) + ".inf", "list file");
     r.MINQZ1 = r.MINQZ;
     r.RQUIZ1 = r.RQUIZ;
     r.FQUIZ1 = r.FQUIZ;
@@ -330,18 +346,24 @@ void runOnce(Program& p) {
     r.FTC2 = 'b';
     r.FTC3 = 'c';
     r.FTC4 = 'd';
-    r.FTC5 = 'e';
     FINTYPES(p);
+}
 
-    // 30: the quizzes
+// Each quiz chosen and written to the packet.
+void generateQuizzes(Program& p) {
+    RunState& r = p.run;
     for (r.Q2 = 1; r.Q2 <= r.QZ; ++r.Q2) {
-        r.EN = false;
         p.report().stage("quiz " + std::to_string(r.Q2) + " of " + std::to_string(r.QZ));
         CHOOSESPEC(p);
         OPUT(p);
     }
+}
 
-    // 31 to 33
+// The run log into the list file, and the end of generation on screen (with
+// the interrogative share given up, if it was).
+void reportGeneration(Program& p) {
+    RunState& r = p.run;
+    Console& c = p.con;
     appendRunLog(p);
     if (r.ABAND3) {
         if (++r.RSET >= 24) {
@@ -365,13 +387,33 @@ void runOnce(Program& p) {
         c.write(" Quizzes Complete -- Press Return to Continue");
         c.readLine();
     }
+}
 
-    // 34
-    closeRunFiles(r);
+// The files put in place and the closing screens.
+void finishRun(Program& p, RunOutputs& outputs) {
+    closeRunFiles(p.run);
     outputs.commit();
     THANK(p);
-    c.write("  Press Enter to continue. ");
-    c.readLine();
+    p.con.write("  Press Enter to continue. ");
+    p.con.readLine();
+}
+
+}  // namespace
+
+void runOnce(Program& p) {
+    showTitle(p);
+    configureRun(p);
+    loadPatterns(p);
+    clearSectorTable(p);
+    countMaterial(p);
+    sectorRange(p);
+    RunOutputs outputs(p);  // from here a run that goes back removes what it wrote
+    openPacket(p, outputs);
+    chooseApprovalMode(p);
+    prepareGeneration(p, outputs);
+    generateQuizzes(p);
+    reportGeneration(p);
+    finishRun(p, outputs);
 }
 
 int runProgram(Program& p) {

@@ -2,7 +2,7 @@
 #include <string>
 #include <vector>
 
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 
@@ -15,22 +15,18 @@ int runProgram(Program& p);
 
 // Pieces of a run, each usable on its own.
 
-// Steps 3 to 6: "temp2.txt" (tested for "Exit" first, so Exit works even
+// The files configuration left for the run: "temp2.txt" (tested for "Exit" first, so Exit works even
 // without "Verses.txt"), "Verses.txt", the style file and the bank file names.
 // Missing or unusable files restart with a message; clamped values are told
 // once.
 void readRunFiles(Program& p);
 
-// Shows lines the user should know about (for example clamped settings) on a
-// cleared screen and waits for Return. Does nothing when there are none.
-void tellNotes(Program& p, const std::vector<std::string>& notes);
-
-// Steps 18 to 21: sector the range, let the user look at the table, and offer
+// Sectoring: sector the range, let the user look at the table, and offer
 // resectoring when regular questions would repeat early. Restarts when the
 // smallest sector has no regular question, or on Esc after a verse table.
 void sectorRange(Program& p);
 
-// Step 26: the approval menu. Returns the choice taken with Return (1: run
+// The approval menu. Returns the choice taken with Return (1: run
 // automatically, 2: approve each quiz); Esc restarts the run.
 int approvalMenu(Program& p);
 

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "run/RunState.h"
+#include "core/RunState.h"
 
 namespace tess {
 

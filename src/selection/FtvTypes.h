@@ -3,7 +3,7 @@
 // that successive FTV questions of a run differ in type.
 #include <string_view>
 
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

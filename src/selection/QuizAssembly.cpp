@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/Kinds.h"
+#include "core/Messages.h"
 #include "material/Counts.h"
 #include "material/Interrogative.h"
 #include "material/SectorWalk.h"
@@ -252,18 +254,13 @@ void readRegularTexts(Program& p) {
 void markAllAvailable(Program& p) {
     auto& r = p.run;
     for (int s = 1; s <= SCMAX; ++s) {
-        r.TRPS[s] = r.RPS[s];
-        r.TOPS[s] = r.OPS[s];
-        r.TFPS[s] = r.FPS[s];
-        r.TSPS[s] = r.SPS[s];
-        r.TQPS[s] = r.QPS[s];
+        for (const auto* k : kinds::ALL) {
+            (r.*k->total)[s] = (r.*k->undrawn)[s];
+            (r.*k->avail)[s].assign(flagTableSize(k == &kinds::REGULAR ? REGXX : SPXX, (r.*k->total)[s]), 1);
+        }
+        // The interrogative marks keep what COUNTINT set; they grow with the table.
         const auto regSize = flagTableSize(REGXX, r.TQPS[s]);
-        r.REGQUESTION[s].assign(regSize, 1);
         if (r.INT[s].size() < regSize) r.INT[s].resize(regSize, 0);
-        r.REFERENCE[s].assign(flagTableSize(SPXX, r.TRPS[s]), 1);
-        r.ONLY[s].assign(flagTableSize(SPXX, r.TOPS[s]), 1);
-        r.FINISH[s].assign(flagTableSize(SPXX, r.TFPS[s]), 1);
-        r.SITUATION[s].assign(flagTableSize(SPXX, r.TSPS[s]), 1);
     }
 }
 
@@ -276,25 +273,22 @@ void CHOOSESPEC(Program& p) {
     bool headerWritten = false;
     for (;;) {
         specialtyAttempt(p);
-        if (r.V == 1) screenListing(p);
+        if (r.approval == Approval::EachQuiz) screenListing(p);
         if (!headerWritten) {
             writeListHeader(p);
             headerWritten = true;
         }
-        if (r.V != 1) break;
+        if (r.approval != Approval::EachQuiz) break;
         const Answer a = askApproval(p);
         if (a == Answer::Accept) break;
-        if (a == Answer::Abandon) {
-            r.EN = true;
-            return;
-        }
+        if (a == Answer::Abandon) return;
         giveBackSpecialties(p);
     }
 
     int regular = 0;
     for (int x = 1; x <= r.SECTORS; ++x) regular += letterAt(r, x) == 'n';
     r.INUM = (regular * r.IPC) / 100;
-    if (r.V == 1) p.con.writeln("  Choosing Regular Questions for Quiz " + to_string(r.Q2));
+    if (r.approval == Approval::EachQuiz) p.con.writeln("  Choosing Regular Questions for Quiz " + to_string(r.Q2));
 
     r.ITOT = 0;
     r.FIXLAST = r.FIX;

@@ -1,5 +1,5 @@
 #pragma once
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

@@ -1,5 +1,7 @@
 #include "selection/QuizListing.h"
 
+#include "core/Messages.h"
+
 #include <cstdio>
 
 namespace tess {

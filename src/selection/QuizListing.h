@@ -3,7 +3,7 @@
 // quiz's block of 33 lines in the list file.
 #include <string>
 
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "core/Messages.h"
 #include "selection/Availability.h"
 #include "selection/RepeatControl.h"
 
@@ -70,7 +71,6 @@ SectorDraw CHOOSES(Program& p) {
         }
         if (r.FLAG[s] == 1 || d.SV == FORCED_REPEAT) break;
     }
-    r.S = s;
     d.S = s;
     r.SECTOR[r.C1] = s;
     d.LDIF = std::abs(r.SECTOR[r.C1 - 1] - s);
@@ -98,10 +98,8 @@ void CHOOSEQUE(Program& p) {
     if (!found) d = CHOOSES(p);
     const int s = d.S;
 
-    r.EN = false;
     r.QN[s] = r.C1;
     const int num = drawQuestion(p, s);
-    r.NUM = num;
     r.FLAG[s] = 0;
     if (p.rnd(100) >= r.REPEATPCT && d.SV != FORCED_REPEAT) flagRef(r.REGQUESTION, s, num) = 0;
     if (flagIs(r.INT, s, num)) ++r.ITOT;

@@ -1,14 +1,14 @@
 #pragma once
 // The regular question picker: a free sector far from the neighbouring
 // positions' sectors, then an available question of it.
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 
 constexpr int FORCED_REPEAT = 30000;  // sector draws before a used sector is taken anyway
 
 struct SectorDraw {
-    int S = 0;     // the sector drawn (also left in run.S)
+    int S = 0;     // the sector drawn
     int SV = 0;    // draws made; FORCED_REPEAT marks a forced sector repeat
     int LDIF = 0;  // distance to the previous position's sector
     int NDIF = 0;  // distance to the next position's sector

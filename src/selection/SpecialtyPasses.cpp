@@ -22,6 +22,11 @@ void FINDSET(Program& p) {
     r.TYP = r.PAT[r.Q2];
 }
 
+void CONVERT2(Program& p) {
+    p.run.RLBK[p.run.C1] = 'L';
+    p.run.BKNAME[p.run.C1] = "Luke";
+}
+
 void FINDREFS(Program& p) { pass(p, 'R', CHOOSEREF); }
 void FINDONLYS(Program& p) { pass(p, 'O', CHOOSEONLY); }
 void FINDSITS(Program& p) { pass(p, 'S', CHOOSESIT); }

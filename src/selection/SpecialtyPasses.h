@@ -7,7 +7,7 @@
 #include <string>
 
 #include "material/BankFile.h"
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 
@@ -22,8 +22,10 @@ void CHOOSEONLY(Program& p);
 void CHOOSESIT(Program& p);
 void CHOOSEFIN(Program& p);
 
+// The book marker of position C1 (RLBK, BKNAME).
+void CONVERT2(Program& p);
+
 // Draws of a pick before its kind's pool is refreshed.
 constexpr int SPECIALTY_DRAWS = 3000;
-
 
 }  // namespace tess

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "core/Kinds.h"
+#include "core/Messages.h"
 #include "material/Counts.h"
 #include "material/SectorWalk.h"
 #include "selection/Availability.h"
@@ -27,11 +29,7 @@ constexpr int FTV_TYPE_TRIES = 29;
 
 struct Kind {
     const char* name;  // in messages
-    Flags RunState::*avail;
-    BySector<int> RunState::*undrawn;
-    BySector<int> RunState::*total;
-    std::string RunState::*file;
-    int RunState::*before;
+    const KindTables& t;
     int RunState::*last;      // LAST for CV references, LASTO for the others
     bool preferred;           // the second position of a pass prefers a well-stocked sector
     bool endLineFirst;        // ends the screen line before the refresh's message row
@@ -41,18 +39,14 @@ struct Kind {
     const char* logText;
 };
 
-const Kind CV{"CV reference", &RunState::REFERENCE, &RunState::RPS, &RunState::TRPS, &RunState::CVFILE,
-              &RunState::RBEFORE, &RunState::LAST, true, false, false, false,
+const Kind CV{"CV reference", kinds::CV, &RunState::LAST, true, false, false, false,
               "  Due to sectoring restrictions we must begin CV Ref repeats in quiz ", "CV Repeats begin quiz "};
-const Kind CO{"CO reference", &RunState::ONLY, &RunState::OPS, &RunState::TOPS, &RunState::COFILE,
-              &RunState::OBEFORE, &RunState::LASTO, true, false, false, false,
+const Kind CO{"CO reference", kinds::CO, &RunState::LASTO, true, false, false, false,
               "  Due to sectoring restrictions we must begin CO Ref repeats in quiz ", "CO repeats begin quiz "};
-const Kind SIT{"situation", &RunState::SITUATION, &RunState::SPS, &RunState::TSPS, &RunState::SITFILE,
-               &RunState::SBEFORE, &RunState::LASTO, true, true, true, false,
+const Kind SIT{"situation", kinds::SIT, &RunState::LASTO, true, true, true, false,
                "  Due to sectoring restrictions we must start situation repeats in quiz ",
                "Situation Repeats begin quiz "};
-const Kind FTV{"FTV", &RunState::FINISH, &RunState::FPS, &RunState::TFPS, &RunState::FTVFILE,
-               &RunState::FBEFORE, &RunState::LASTO, false, true, true, true,
+const Kind FTV{"FTV", kinds::FTV, &RunState::LASTO, false, true, true, true,
                "  Due to sectoring restrictions FTV repeats begin in quiz ", "FTV Repeats begin quiz "};
 
 struct Pick {
@@ -62,7 +56,7 @@ struct Pick {
 
 int materialOf(const RunState& r, const Kind& k) {
     int n = 0;
-    for (int s = 1; s <= r.SECTORS; ++s) n += (r.*k.total)[s];
+    for (int s = 1; s <= r.SECTORS; ++s) n += (r.*k.t.total)[s];
     return n;
 }
 
@@ -78,7 +72,7 @@ bool noMaterial(Program& p, const Kind& k) {
     return true;
 }
 
-// 1..total, drawn as Random(total + 1) until above 0.
+// From 1 to total, drawn as Random(total + 1) until above 0.
 int drawNumber(Program& p, int total) {
     for (int i = 0; i < NUMBER_DRAWS; ++i)
         if (const int n = p.rnd(total + 1); n > 0) return n;
@@ -88,8 +82,8 @@ int drawNumber(Program& p, int total) {
 // An available question of sector s, or 0 when it has none.
 int drawAvailable(Program& p, const Kind& k, int s) {
     auto& r = p.run;
-    auto& avail = r.*k.avail;
-    const int total = (r.*k.total)[s];
+    auto& avail = r.*k.t.avail;
+    const int total = (r.*k.t.total)[s];
     std::vector<int> free;
     for (int n = 1; n <= total; ++n)
         if (flagRef(avail, s, n)) free.push_back(n);
@@ -106,13 +100,13 @@ Pick directChoice(Program& p, const Kind& k) {
     auto& r = p.run;
     std::vector<Pick> choices;
     for (int s = 1; s <= r.SECTORS; ++s) {
-        if (r.FLAG[s] != 1 || (r.*k.undrawn)[s] <= 0) continue;
-        for (int n = 1; n <= (r.*k.total)[s]; ++n)
-            if (flagRef(r.*k.avail, s, n)) choices.push_back({s, n});
+        if (r.FLAG[s] != 1 || (r.*k.t.undrawn)[s] <= 0) continue;
+        for (int n = 1; n <= (r.*k.t.total)[s]; ++n)
+            if (flagRef(r.*k.t.avail, s, n)) choices.push_back({s, n});
     }
     if (choices.empty()) {  // not reached: the kind has material and all of it is free
         for (int s = 1; s <= r.SECTORS; ++s)
-            if ((r.*k.total)[s] > 0) return {s, 1};
+            if ((r.*k.t.total)[s] > 0) return {s, 1};
     }
     return choices[static_cast<std::size_t>(p.rnd(static_cast<int>(choices.size())))];
 }
@@ -132,8 +126,8 @@ void refresh(Program& p, const Kind& k, int& refreshes) {
     p.con.clearEol();
     p.con.writeln("Choosing Quiz " + to_string(r.Q2));
     p.con.writeln();
-    for (int s = 1; s <= SCMAX; ++s) setAll((r.*k.avail)[s], true);
-    for (int s = 1; s <= r.SECTORS; ++s) (r.*k.undrawn)[s] = (r.*k.total)[s];
+    for (int s = 1; s <= SCMAX; ++s) setAll((r.*k.t.avail)[s], true);
+    for (int s = 1; s <= r.SECTORS; ++s) (r.*k.t.undrawn)[s] = (r.*k.t.total)[s];
     if (&k == &FTV) r.FQUIZ = r.FQUIZ1 + r.Q2;
 }
 
@@ -142,9 +136,9 @@ void refresh(Program& p, const Kind& k, int& refreshes) {
 // refreshes the kind.
 Pick pickAttempt(Program& p, const Kind& k, int draws) {
     auto& r = p.run;
-    auto& undrawn = r.*k.undrawn;
-    const auto& total = r.*k.total;
-    auto& avail = r.*k.avail;
+    auto& undrawn = r.*k.t.undrawn;
+    const auto& total = r.*k.t.total;
+    auto& avail = r.*k.t.avail;
 
     int preferred = 0;
     if (k.preferred && r.SECOND == 2) {
@@ -190,16 +184,14 @@ Pick pickAttempt(Program& p, const Kind& k, int draws) {
     r.PNUMBER[r.C1] = num;
     --undrawn[s];
     r.*k.last = s;
-    r.S = s;
-    r.NUM = num;
     return pick;
 }
 
 // Reads the question's line into position C1.
 void readText(Program& p, const Kind& k, const Pick& pick) {
     auto& r = p.run;
-    SectorWalk walk(p, r.*k.file, r.*k.before, k.name);
-    for (int s = 1; s < pick.s; ++s) walk.skip(s, (r.*k.total)[s]);
+    SectorWalk walk(p, r.*k.t.file, r.*k.t.before, k.name);
+    for (int s = 1; s < pick.s; ++s) walk.skip(s, (r.*k.t.total)[s]);
     walk.skip(pick.s, pick.num - 1);
     const std::string line = walk.next(pick.s);
     CONVERT2(p);

@@ -2,8 +2,8 @@
 
 #include <vector>
 
-#include "run/Driver.h"
-#include "run/StyleFile.h"
+#include "core/Messages.h"
+#include "core/StyleFile.h"
 #include "specc9/Form.h"
 #include "specc9/StyleLibrary.h"
 #include "specc9/StyleMenu.h"

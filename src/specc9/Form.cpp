@@ -4,8 +4,9 @@
 #include <array>
 #include <string>
 
+#include "core/Messages.h"
 #include "specc9/StyleLibrary.h"
-#include "run/StyleFile.h"
+#include "core/StyleFile.h"
 #include "specc9/Validation.h"
 
 namespace tess {
@@ -466,27 +467,6 @@ FormEnd editForm(Program& p) {
         if (at == ABANDON) return FormEnd::Abandoned;
         if (at >= 0) at = editField(p, at);
     }
-}
-
-void tellProblem(Program& p, const std::string& message) {
-    Console& c = p.con;
-    const int fg = c.textColorNow(), bg = c.textBackgroundNow();
-    c.textColor(colour::White);
-    c.textBackground(colour::Red);
-    // Two rows at most: row 25 is the title band's.
-    std::string text = message + " -- Press Return";
-    if (text.size() > 158) text = message.substr(0, 140) + "... -- Press Return";
-    c.gotoXY(1, 23);
-    c.write(text);
-    while (c.readKey() != key::Return) {
-    }
-    c.textBackground(colour::Blue);
-    for (int row : {23, 24}) {
-        c.gotoXY(1, row);
-        c.clearEol();
-    }
-    c.textColor(fg);
-    c.textBackground(bg);
 }
 
 }  // namespace tess

@@ -1,7 +1,7 @@
 #pragma once
 // The configuration form: one quiz style on one screen, 32 fields, edited in
 // place with the cursor keys, digits and letters.
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 
@@ -22,9 +22,5 @@ enum class FormEnd { Accepted, Abandoned };
 // Edits the drawn form from the begin chapter on until the style is accepted
 // (written by OUTFILE) or abandoned with Esc on the ready line.
 FormEnd editForm(Program& p);
-
-// Shows a problem in white on red on rows 23-24, waits for Return, and clears
-// the rows again in blue.
-void tellProblem(Program& p, const std::string& message);
 
 }  // namespace tess

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "core/Messages.h"
 #include "specc9/Patterns.h"
 
 namespace tess {

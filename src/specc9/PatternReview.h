@@ -1,7 +1,7 @@
 #pragma once
 // The screens on which the user reviews the drawn patterns of PAT[1..QZ] and
 // reshuffles single quizzes (Space) before they are written out.
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "run/Book.h"
+#include "core/Book.h"
+#include "core/Messages.h"
 #include "specc9/PatternReview.h"
 
 namespace tess {
@@ -119,7 +120,7 @@ bool extraRuleFires(Program& p, int SPECS, int Z, int K, bool LU) {
         fires = p.rnd(7) < 4 && K < 6 && nEntries > 5;
     else if (q == 3)
         fires = p.rnd(7) < 5 && K < 8 && nEntries > 2;
-    else if (g > 2 * SPECS && 2 * g < 5 * SPECS)  // 2.0 < r < 2.5
+    else if (g > 2 * SPECS && 2 * g < 5 * SPECS)  // a ratio above two and below two and a half
         fires = p.rnd(4) < 3 && K < 3 && nEntries > 5;
     else if (q >= 4)
         fires = K < 20 && nEntries > 0;
@@ -132,7 +133,7 @@ int drawPattern(Program& p, Line& TYP) {
     Random& rnd = p.rnd;
     const Reach reach = reachable(c);
 
-    // 1. Number of specialties.
+    // How many specialties.
     int SPECS = -1;
     for (long n = 0; n < DRAW_TRIES && SPECS < 0; ++n) {
         const int d = rnd(c.SPMAX + 1);
@@ -140,10 +141,10 @@ int drawPattern(Program& p, Line& TYP) {
     }
     if (SPECS < 0) SPECS = reach.lo + rnd(reach.hi - reach.lo + 1);
 
-    // 2. Split by kind.
+    // How many of each kind.
     const Split split = drawSplit(p, SPECS);
 
-    // 3. The pool: the kinds in blocks, situation always last.
+    // The pool: the kinds in blocks, situation always last.
     Line DB = blankLine();
     std::vector<std::pair<char, int>> blocks;
     if (rnd(2) == 1)
@@ -157,15 +158,15 @@ int drawPattern(Program& p, Line& TYP) {
     for (const auto& [letter, size] : blocks)
         for (int k = 0; k < size; ++k) DB[at++] = letter;
 
-    // 4. The window is the pool's size.
+    // The window is the pool's size.
     const int Z = windowSize(c);
 
-    // 5. Fifteen attempts; the best so far is kept in TYP2.
+    // Fifteen attempts; the best so far is kept in TYP2.
     Line TYP2 = blankLine();
     int WLAST = 90;
     char I = 'X';
     for (int attempt = 1; attempt <= 15; ++attempt) {
-        // 6. Fresh attempt and its starting point.
+        // A fresh attempt and its starting point.
         int K = 0;
         bool LU = false;
         int T = c.SPEARLY;
@@ -177,7 +178,7 @@ int drawPattern(Program& p, Line& TYP) {
         if (rnd(3) == 1) LAST = rnd(10);
         if (rnd(3) == 1) LAST = 0;
 
-        // 7. Placement: of six free entries, the one farthest from the last.
+        // Placement: of six free entries, the one farthest from the last.
         for (int j = 1; j <= Z; ++j) {
             int R = drawFree(rnd, FLAG, Z);
             for (int k = 0; k < 5; ++k) {
@@ -210,9 +211,9 @@ int drawPattern(Program& p, Line& TYP) {
             ++K;
         }
 
-        // 8. Past the window all is regular (TYP started all "n").
+        // Past the window all stays regular (TYP started all "n").
 
-        // 9. Same-kind neighbours; I runs on from the previous attempt.
+        // Same-kind neighbours; I runs on from the previous attempt.
         int W = 0;
         for (int x = c.SPEARLY; x <= c.SPLATE; ++x) {
             const char ch = TYP[x];
@@ -221,7 +222,7 @@ int drawPattern(Program& p, Line& TYP) {
             I = ch;
         }
 
-        // 10. A worse attempt gives way to the best so far; either may be mirrored.
+        // A worse attempt gives way to the best so far; either may be mirrored.
         if (W > WLAST) {
             TYP = TYP2;
             W = WLAST;
@@ -231,7 +232,7 @@ int drawPattern(Program& p, Line& TYP) {
             for (int x = c.SPEARLY; x <= c.SPLATE; ++x) TYP[x] = old[c.SPEARLY + c.SPLATE - x];
         }
 
-        // 11.
+        // The attempt kept becomes the one the next must beat.
         TYP2 = TYP;
         WLAST = W;
     }

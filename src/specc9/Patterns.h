@@ -5,7 +5,7 @@
 // "pat.txt".
 #include <string>
 
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

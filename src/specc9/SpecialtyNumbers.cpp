@@ -1,5 +1,7 @@
 #include "specc9/SpecialtyNumbers.h"
 
+#include "core/Messages.h"
+
 #include <algorithm>
 #include <array>
 #include <string>
@@ -16,15 +18,12 @@ int kindOf(char letter) {
     return -1;
 }
 
-}  // namespace
-
-void SETSPEC(Program& p) {
+// The title, the kinds' maxima, the question numbers of the window
+// early..late and the letters now under them; leaves the cursor at the first
+// letter's row in white on red. Returns the left margin of the numbers.
+int drawSpecialtyNumbers(Program& p, const std::string& typ, int early, int late) {
     Console& c = p.con;
-    Specc9& s = p.cfg;
-    // The form keeps 1 <= SPEARLY <= SPLATE <= 30; the window never leaves the line.
-    const int early = std::clamp(s.SPEARLY, 1, 30), late = std::clamp(s.SPLATE, early, 30);
-    const std::array<int, 4> maxOf = {s.FMAX, s.RMAX, s.OMAX, s.SMAX};
-
+    const Specc9& s = p.cfg;
     CLR(p);
     c.gotoXY(1, 3);
     c.write("                                Set Specialty Types");
@@ -35,7 +34,6 @@ void SETSPEC(Program& p) {
     c.write("    Choose:  " + std::to_string(s.FMAX) + " FTV (F)   " + std::to_string(s.RMAX) + " CV Ref (R)   " +
             std::to_string(s.OMAX) + " CO Ref (O)   and " + std::to_string(s.SMAX) + " SIT (S).");
     c.clearEol();
-    s.SPECS = s.FMAX + s.RMAX + s.OMAX + s.SMAX;
     c.gotoXY(1, 8);
     c.write("    Press Enter when Finished");
     c.clearEol();
@@ -57,10 +55,18 @@ void SETSPEC(Program& p) {
     c.write(margin);
     c.textColor(colour::White);
     c.textBackground(colour::Red);
+    for (int x = early; x <= late; ++x) {
+        const char t = typ[static_cast<std::size_t>(x - 1)];
+        c.write(t == 'n' ? std::string("  ") : std::string{' ', t});
+    }
+    return m;
+}
 
-    // Each kind keeps its first letters up to its maximum; "A" (any) means
-    // nothing once numbers are set by hand.
-    std::array<int, 4> count{};
+// The stored pattern line cleaned up: each kind keeps its first letters up
+// to its maximum; "A" (any) means nothing once numbers are set by hand.
+// Counts what each kind keeps.
+std::string cleanTypes(const Specc9& s, const std::array<int, 4>& maxOf, std::array<int, 4>& count) {
+    count = {};
     std::string typ = s.TYP.str();
     typ.resize(30, 'n');
     for (char& t : typ) {
@@ -70,9 +76,23 @@ void SETSPEC(Program& p) {
         else
             t = 'n';
     }
-    auto at = [&](int x) -> char& { return typ[static_cast<std::size_t>(x - 1)]; };
-    for (int x = early; x <= late; ++x) c.write(at(x) == 'n' ? std::string("  ") : std::string{' ', at(x)});
+    return typ;
+}
 
+}  // namespace
+
+void SETSPEC(Program& p) {
+    Console& c = p.con;
+    Specc9& s = p.cfg;
+    // The form keeps 1 <= SPEARLY <= SPLATE <= 30; the window never leaves the line.
+    const int early = std::clamp(s.SPEARLY, 1, 30), late = std::clamp(s.SPLATE, early, 30);
+    const std::array<int, 4> maxOf = {s.FMAX, s.RMAX, s.OMAX, s.SMAX};
+    s.SPECS = s.FMAX + s.RMAX + s.OMAX + s.SMAX;
+
+    std::array<int, 4> count{};
+    std::string typ = cleanTypes(s, maxOf, count);
+    const int m = drawSpecialtyNumbers(p, typ, early, late);
+    auto at = [&](int x) -> char& { return typ[static_cast<std::size_t>(x - 1)]; };
     auto total = [&] { return count[0] + count[1] + count[2] + count[3]; };
     // Letters outside the window cannot be changed here. Should they alone
     // exceed SPMAX, or the window be too small, Return could never be taken:
@@ -83,12 +103,13 @@ void SETSPEC(Program& p) {
     const int reachableMax = std::min(outside + (late - early + 1), maxOf[0] + maxOf[1] + maxOf[2] + maxOf[3]);
     const bool reachable = outside <= s.SPMAX && s.SPMAX <= reachableMax;
 
+    // The key loop. A cursor key arrives as 0 and its code; the 0 does nothing.
     int n = early;
     int col = m + 2;
     for (;;) {
         c.gotoXY(col, 12);
         int k = c.readKey();
-        if (k == 'K') {
+        if (k == key::Left) {
             --n;
             col -= 2;
             if (n < early) {
@@ -96,7 +117,7 @@ void SETSPEC(Program& p) {
                 col = m + 2 + 2 * (late - early);
             }
         }
-        if (k == 'M') {
+        if (k == key::Right) {
             ++n;
             col += 2;
             if (n > late) {

@@ -1,7 +1,7 @@
 #pragma once
 // The screen on which the specialty kind of each question number is fixed by
 // hand, for styles with "Set Specialty Quest nos" Y.
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

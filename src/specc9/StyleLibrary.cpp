@@ -4,7 +4,7 @@
 #include <cctype>
 
 #include "console/TextFile.h"
-#include "run/StyleFile.h"
+#include "core/StyleFile.h"
 #include "specc9/SpecialtyNumbers.h"
 
 namespace tess {

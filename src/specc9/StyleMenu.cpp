@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/Messages.h"
 #include "specc9/Form.h"
 
 namespace tess {

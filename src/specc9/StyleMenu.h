@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "run/Program.h"
+#include "core/Program.h"
 #include "specc9/StyleLibrary.h"
 
 namespace tess {

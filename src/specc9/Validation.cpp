@@ -1,6 +1,6 @@
 #include "specc9/Validation.h"
 
-#include "run/Book.h"
+#include "core/Book.h"
 #include "specc9/Form.h"
 
 namespace tess {

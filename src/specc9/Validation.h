@@ -2,7 +2,7 @@
 // What keeps a quiz style consistent: the book's verse table, the clamps that
 // keep the range inside the book, the allowed primary-FTV percentages and the
 // compatibility rules a style must pass before it can be accepted.
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

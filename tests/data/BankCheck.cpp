@@ -5,7 +5,7 @@
 #include <iterator>
 #include <sstream>
 
-#include "run/Book.h"
+#include "core/Book.h"
 
 namespace bankcheck {
 

@@ -8,7 +8,7 @@
 
 #include "data/BankCheck.h"
 #include "material/BankFile.h"
-#include "run/RunState.h"
+#include "core/RunState.h"
 
 using namespace bankcheck;
 namespace fs = std::filesystem;

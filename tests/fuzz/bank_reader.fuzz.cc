@@ -3,7 +3,7 @@
 #include "FuzzSupport.h"
 #include "material/BankFile.h"
 #include "material/Interrogative.h"
-#include "run/Book.h"
+#include "core/Book.h"
 
 using namespace tess;
 using namespace tess::fuzz;

@@ -4,7 +4,7 @@
 #include "console/ScreenConsole.h"
 #include "output/Continuation.h"
 #include "output/PacketWriter.h"
-#include "run/Program.h"
+#include "core/Program.h"
 #include "selection/QuizListing.h"
 
 using namespace tess;

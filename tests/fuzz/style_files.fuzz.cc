@@ -3,8 +3,8 @@
 // form, saved and loaded again must come back the same.
 #include "FuzzSupport.h"
 #include "console/ScreenConsole.h"
-#include "run/Book.h"
-#include "run/StyleFile.h"
+#include "core/Book.h"
+#include "core/StyleFile.h"
 #include "specc9/StyleLibrary.h"
 
 using namespace tess;

@@ -4,7 +4,7 @@
 // run out; any other exception or a sanitizer report is a finding.
 #include "FuzzSupport.h"
 #include "console/ScreenConsole.h"
-#include "run/Book.h"
+#include "core/Book.h"
 #include "run/Driver.h"
 #include "specc9/Config.h"
 

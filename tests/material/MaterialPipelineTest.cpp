@@ -3,6 +3,7 @@
 // its table.
 #include <gtest/gtest.h>
 
+#include "core/Messages.h"
 #include "material/ChapterSectoring.h"
 #include "material/Counts.h"
 #include "material/MaterialRig.h"

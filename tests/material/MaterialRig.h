@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "material/Counts.h"
-#include "run/Book.h"
+#include "core/Book.h"
 #include "support/Fixture.h"
 
 namespace tess::testing {

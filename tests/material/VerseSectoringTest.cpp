@@ -3,7 +3,7 @@
 #include "material/Resector.h"
 #include "material/MaterialRig.h"
 #include "material/VerseSectoring.h"
-#include "run/Book.h"
+#include "core/Book.h"
 
 using namespace tess;
 using tess::testing::CountsBench;

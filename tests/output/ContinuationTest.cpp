@@ -31,7 +31,7 @@ TEST_F(Continuation, PrintrestStopsAt253WhileTheOthersGoTo508) {
     setBuffer(wordsToTheEnd());
     auto l = printRest(PRINTREST, 198);
     ASSERT_EQ(l.size(), 1u);
-    EXPECT_EQ(p.run.MARK2, 253);
+    EXPECT_EQ(p.run.MARK1, 253);  // where the last line ended
     EXPECT_EQ(l[0], blanks(15) + wordsToTheEnd().substr(198, 55));
 
     setBuffer(wordsToTheEnd());

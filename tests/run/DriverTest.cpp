@@ -7,7 +7,7 @@
 #include "run/Driver.h"
 #include "specc9/Config.h"
 #include "selection/RepeatControl.h"
-#include "run/StyleFile.h"
+#include "core/StyleFile.h"
 #include "support/Fixture.h"
 
 using namespace tess;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/Messages.h"
 #include "selection/QuizListing.h"
 #include "selection/RepeatControl.h"
 #include "selection/SelectionRig.h"

@@ -24,7 +24,6 @@ struct Assembly {
     }
     void quiz(int q) {
         r.Q2 = q;
-        r.EN = false;
         CHOOSESPEC(rig.p);
     }
     int interrogativesPlaced() {
@@ -159,7 +158,7 @@ TEST(QuizAssembly, GivesUpAfter5000Trades) {
 TEST(QuizAssembly, ApprovalWaitsForYesOrNoAndEscAbandonsTheQuiz) {
     {
         Assembly a(3, 2);
-        a.r.V = 1;
+        a.r.approval = Approval::EachQuiz;
         a.rig.con.keys("xNy");
         a.quiz(1);
         EXPECT_EQ(a.rig.con.keysLeft(), 0u);
@@ -175,10 +174,9 @@ TEST(QuizAssembly, ApprovalWaitsForYesOrNoAndEscAbandonsTheQuiz) {
     }
     {
         Assembly a(3, 2);
-        a.r.V = 1;
+        a.r.approval = Approval::EachQuiz;
         a.rig.con.esc();
         a.quiz(2);
-        EXPECT_TRUE(a.r.EN);
         EXPECT_EQ(a.r.ALL[1].str(), " ");
         EXPECT_EQ(a.rig.listLines(), (std::vector<std::string>{listHeader(2), ""}));
     }
@@ -231,7 +229,7 @@ TEST(QuizAssembly, SpecialtyOrderFollowsTheSlackWithItsTieRules) {
     auto& r = a.r;
     r.PAT[1] = "FSRO";
     for (int s = 1; s <= 4; ++s) r.FPS[s] = r.SPS[s] = r.RPS[s] = r.OPS[s] = 1;
-    r.V = 2;
+    r.approval = Approval::Automatic;
     a.quiz(1);
     EXPECT_EQ(r.PRIORITY1, 'F');  // all slack 3: F first
     EXPECT_EQ(r.PRIORITY2, 'S');
@@ -265,7 +263,6 @@ TEST(QuizAssembly, FullSizeRunDrawsEverySectorAndKeepsTheInterrogativeShare) {
 
     COUNTINT(rig.p);
     for (r.Q2 = 1; r.Q2 <= r.QZ; ++r.Q2) {
-        r.EN = false;
         CHOOSESPEC(rig.p);
         std::set<int> sectors;
         for (int x = 1; x <= 30; ++x) sectors.insert(r.RSECTOR[x]);

@@ -31,7 +31,7 @@ struct Rig : Fixture {
         for (int c = 1; c <= CHMAX; ++c) r.EVS[c] = VMAX;
         r.RSET = 4;
         r.IPC = 50;
-        r.V = 2;
+        r.approval = Approval::Automatic;
     }
 
     // Writes the regular file: `before` questions ahead of the range, then the

@@ -239,10 +239,9 @@ TEST(SpecialtyPickers, WholeQuizzesWithAllFourKindsFillEveryPosition) {
     t.pattern("RnOSnnFR");
     r.MINQZ = r.MINQZ1 = 6;
     r.FQUIZ = r.FQUIZ1 = 20;
-    r.V = 2;
+    r.approval = Approval::Automatic;
     for (int q = 1; q <= 5; ++q) {
         r.Q2 = q;
-        r.EN = false;
         CHOOSESPEC(t.p);
         std::set<int> sectors;
         for (int x = 1; x <= 8; ++x) {
@@ -274,11 +273,10 @@ TEST(SpecialtyPickers, ARejectedCombinationGivesEveryPickedQuestionBack) {
     t.pattern("RSnOFn");
     r.MINQZ = r.MINQZ1 = 4;
     r.FQUIZ = r.FQUIZ1 = 20;
-    r.V = 1;
+    r.approval = Approval::EachQuiz;
     t.con.keys("nny");
     r.Q2 = 1;
     CHOOSESPEC(t.p);
-    EXPECT_FALSE(r.EN);
     for (char k : {'R', 'O', 'S', 'F'}) {
         int undrawn = 0, available = 0;
         for (int s = 1; s <= 6; ++s) {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "run/StyleFile.h"
+#include "core/StyleFile.h"
 #include "specc9/Config.h"
 #include "specc9/ConfigRig.h"
 

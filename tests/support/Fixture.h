@@ -15,8 +15,8 @@
 
 #include "console/Random.h"
 #include "console/ScreenConsole.h"
-#include "run/Book.h"
-#include "run/Program.h"
+#include "core/Book.h"
+#include "core/Program.h"
 
 namespace tess::testing {
 

@@ -3,7 +3,7 @@
 // style's verse numbers are kept inside it.
 #include <array>
 
-#include "run/Limits.h"
+#include "core/Limits.h"
 
 namespace tess {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "run/StyleFile.h"
+#include "core/StyleFile.h"
 #include "support/Fixture.h"
 
 using namespace tess;

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 
 #include "console/ScreenConsole.h"
-#include "run/Program.h"
+#include "core/Messages.h"
+#include "core/Program.h"
 #include "support/Fixture.h"
 
 using namespace tess;
@@ -51,4 +53,35 @@ TEST(Messages, AWordLongerThanARowIsCutWhereTheRowEnds) {
     EXPECT_EQ(con.rowText(3).substr(6), std::string(74, 'u'));
     EXPECT_EQ(con.rowText(4).substr(0, 26), std::string(26, 'u'));
     EXPECT_EQ(con.rowText(4).substr(26, 5), " now ");
+}
+
+TEST(Messages, TheFormsProblemBreaksBetweenWordsInItsTwoRows) {
+    tess::testing::Fixture f;
+    auto& con = f.con;
+    auto& p = f.p;
+    for (int pad = 0; pad < 12; ++pad) {
+        const std::string name(static_cast<std::size_t>(pad), 'x');
+        const std::string msg = "The output file name \"" + name +
+                                "/a\" is empty or holds a path separator or \"..\"; output is written in this folder.";
+        const std::string longer = msg + " " + msg;  // more than two rows can hold
+        for (const std::string* m : {&msg, &longer}) {
+            con.gotoXY(1, 25);
+            con.write("the title band");
+            con.enter();
+            tellProblem(p, *m);
+            const std::string shot = con.snapshots().back();
+            const std::string row23 = shot.substr(22 * 81, 80), row24 = shot.substr(23 * 81, 80);
+            EXPECT_EQ(shot.substr(24 * 81, 14), "the title band");
+            EXPECT_FALSE(isWordChar(row23[79]) && isWordChar(row24[0])) << row23 << "\n" << row24;
+            const std::string shown = row23 + " " + row24;
+            EXPECT_NE(shown.find("-- Press Return"), std::string::npos) << shown;
+            EXPECT_NE(shown.find(*m == msg ? "folder. --" : "... --"), std::string::npos) << shown;
+            if (m == &msg)  // it fits: every word is shown whole
+                for (std::size_t at = 0, end; at < msg.size(); at = end + 1) {
+                    end = std::min(msg.find(' ', at), msg.size());
+                    EXPECT_NE(shown.find(msg.substr(at, end - at)), std::string::npos) << shown;
+                }
+            EXPECT_EQ(con.rowText(23), std::string(80, ' '));  // cleared after Return
+        }
+    }
 }

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "run/Program.h"
+#include "core/Program.h"
 
 namespace tess {
 

@@ -7,8 +7,8 @@
 
 #include "console/Console.h"
 #include "console/Random.h"
-#include "run/RunState.h"
-#include "run/Settings.h"
+#include "core/RunState.h"
+#include "core/Settings.h"
 
 namespace tess {
 
@@ -56,17 +56,5 @@ struct RestartRun {};
 struct ExitProgram {
     int code = 0;
 };
-
-// Shows a message at the current message area in white on red, waits for
-// Return, and restarts the run. For conditions the user can mend.
-[[noreturn]] void failRestart(Program& p, const std::string& message);
-
-// Writes text from the cursor, breaking lines between words so that no word
-// is cut at column 80; each further line starts at column `indent`. A word
-// longer than a line is cut where the line ends.
-void writeWrapped(Console& c, int indent, std::string_view text);
-
-// Clears rows 2 to 24 in the current background colour; cursor to (1, 3).
-void CLR(Program& p);
 
 }  // namespace tess

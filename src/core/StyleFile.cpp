@@ -1,11 +1,11 @@
-#include "run/StyleFile.h"
+#include "core/StyleFile.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 
 #include "console/TextFile.h"
-#include "run/Book.h"
+#include "core/Book.h"
 
 namespace tess {
 

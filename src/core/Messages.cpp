@@ -1,0 +1,180 @@
+#include "core/Messages.h"
+
+#include "console/TextFile.h"
+
+namespace tess {
+
+void CLR(Program& p) {
+    for (int row = 2; row <= 24; ++row) {
+        p.con.gotoXY(1, row);
+        p.con.clearEol();
+    }
+    p.con.gotoXY(1, 3);
+}
+
+void writeWrapped(Console& c, int indent, std::string_view text) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t blank = text.find(' ', at);
+        const std::size_t end = blank == std::string_view::npos ? text.size() : blank;
+        const auto word = text.substr(at, end - at);
+        if (c.whereX() < indent) c.gotoXY(indent, c.whereY());  // the grid wrapped the line
+        const int room = Console::Cols + 1 - c.whereX();
+        if (static_cast<int>(word.size()) > room && c.whereX() > indent &&
+            static_cast<int>(word.size()) <= Console::Cols + 1 - indent) {
+            c.writeln();
+            c.gotoXY(indent, c.whereY());
+        }
+        c.write(word);
+        if (end < text.size() && c.whereX() > 1) c.write(" ");
+        at = end + 1;
+    }
+}
+
+void failRestart(Program& p, const std::string& message) {
+    p.report().stopped(message);
+    Console& c = p.con;
+    const int fg = c.textColorNow(), bg = c.textBackgroundNow();
+    CLR(p);
+    c.gotoXY(3, 3);
+    c.textColor(colour::White);
+    c.textBackground(colour::Red);
+    // Long messages go on below; the message area ends at row 21.
+    writeWrapped(c, 3, message);
+    c.textColor(colour::Yellow);
+    c.textBackground(colour::Blue);
+    c.gotoXY(3, 23);
+    c.write("Press Return to continue. ");
+    c.readLine();
+    c.textColor(fg);
+    c.textBackground(bg);
+    throw RestartRun{};
+}
+
+void tellNotes(Program& p, const std::vector<std::string>& notes) {
+    if (notes.empty()) return;
+    for (const auto& n : notes) p.report().warning(n);
+    Console& c = p.con;
+    CLR(p);
+    c.gotoXY(1, 3);
+    int row = 3;
+    for (const auto& n : notes) {
+        if (row > 21) break;  // more than fit: the first ones say enough
+        c.gotoXY(3, row);
+        writeWrapped(c, 3, n);
+        row = c.whereY() + (c.whereX() > 1 ? 1 : 0);
+    }
+    c.gotoXY(3, 23);
+    c.write("Press Return to continue. ");
+    c.readLine();
+    CLR(p);
+}
+
+namespace {
+
+// The text broken between words into rows of at most `width` characters; a
+// word longer than a row is cut where the row ends.
+std::vector<std::string> wrapRows(std::string_view text, std::size_t width) {
+    std::vector<std::string> rows;
+    std::string row;
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        std::size_t end = text.find(' ', at);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view word = text.substr(at, end - at);
+        if (!row.empty() && row.size() + 1 + word.size() > width) {
+            rows.push_back(row);
+            row.clear();
+        } else if (at > 0) {
+            row += ' ';
+        }
+        while (row.size() + word.size() > width) {
+            const std::size_t room = width - row.size();
+            rows.push_back(row + std::string(word.substr(0, room)));
+            row.clear();
+            word.remove_prefix(room);
+        }
+        row += word;
+        at = end + 1;
+    }
+    if (!row.empty()) rows.push_back(row);
+    return rows;
+}
+
+}  // namespace
+
+void tellProblem(Program& p, const std::string& message) {
+    Console& c = p.con;
+    const int fg = c.textColorNow(), bg = c.textBackgroundNow();
+    c.textColor(colour::White);
+    c.textBackground(colour::Red);
+    // Two rows at most, broken between words: row 25 is the title band's, and
+    // a row is kept short of column 80 so that the cursor stays on it. A
+    // longer message loses words at its end.
+    constexpr std::size_t ROW = 79;
+    const std::string tail = " -- Press Return";
+    auto rows = wrapRows(message + tail, ROW);
+    for (std::string shorter = message; rows.size() > 2;) {
+        const std::size_t cut = shorter.find_last_of(' ');
+        if (cut == std::string::npos || cut == 0)
+            shorter.pop_back();
+        else
+            shorter.erase(cut);
+        rows = wrapRows(shorter + "..." + tail, ROW);
+    }
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        c.gotoXY(1, 23 + static_cast<int>(i));
+        c.write(rows[i]);
+    }
+    while (c.readKey() != key::Return) {
+    }
+    c.textBackground(colour::Blue);
+    for (int row : {23, 24}) {
+        c.gotoXY(1, row);
+        c.clearEol();
+    }
+    c.textColor(fg);
+    c.textBackground(bg);
+}
+
+
+namespace {
+constexpr int FIRST_ROW = 5;
+constexpr int WRAP_ROW = 24;
+
+void wrapIfFull(Program& p) {
+    if (p.run.RSET >= WRAP_ROW) {
+        CLR(p);
+        p.run.RSET = FIRST_ROW;
+    }
+}
+
+void toMessageRow(Program& p) {
+    p.con.gotoXY(3, p.run.RSET);
+    p.con.clearEol();
+}
+}  // namespace
+
+void nextMessageRow(Program& p) {
+    ++p.run.RSET;
+    wrapIfFull(p);
+    toMessageRow(p);
+}
+
+void warn(Program& p, const std::string& text, bool lineEnd) {
+    p.report().warning(text);
+    nextMessageRow(p);
+    if (lineEnd)
+        p.con.writeln(text);
+    else
+        p.con.write(text);
+}
+
+void currentMessageRow(Program& p) {
+    wrapIfFull(p);
+    toMessageRow(p);
+}
+
+void logLine(Program& p, const std::string& text) { p.run.runLog.writeln(text); }
+
+}  // namespace tess

@@ -1,0 +1,48 @@
+#pragma once
+// Telling the user things: the restart message, the form's two-row problem
+// line, notes on a cleared screen, and the message rows of generation (with
+// their run-log lines). Every message breaks between words inside its rows.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/Program.h"
+
+namespace tess {
+
+// Clears rows 2 to 24 in the current background colour; cursor to (1, 3).
+void CLR(Program& p);
+
+// Writes text from the cursor, breaking lines between words so that no word
+// is cut at column 80; each further line starts at column `indent`. A word
+// longer than a line is cut where the line ends.
+void writeWrapped(Console& c, int indent, std::string_view text);
+
+// Shows a message at the current message area in white on red, waits for
+// Return, and restarts the run. For conditions the user can mend.
+[[noreturn]] void failRestart(Program& p, const std::string& message);
+
+// Shows lines the user should know about (for example clamped settings) on a
+// cleared screen and waits for Return. Does nothing when there are none.
+void tellNotes(Program& p, const std::vector<std::string>& notes);
+
+// Shows a problem in white on red on rows 23-24, waits for Return, and clears
+// the rows again in blue. The form's way: the form stays on screen.
+void tellProblem(Program& p, const std::string& message);
+
+// The message rows of generation: advance RSET (rows 5..23, wrapping to a
+// cleared screen), clear that row from column 3 and write the warning there.
+// Each warning has its own run-log line (logLine), worded for the log.
+void warn(Program& p, const std::string& text, bool lineEnd = false);
+
+// Advances the message row and leaves the cursor at column 3 of the cleared row.
+void nextMessageRow(Program& p);
+
+// Goes to the message row RSET as it stands (a cleared screen when it is past
+// the last one), cleared from column 3.
+void currentMessageRow(Program& p);
+
+// One line of the run log "temp.txt".
+void logLine(Program& p, const std::string& text);
+
+}  // namespace tess
