@@ -1,5 +1,7 @@
 #include "console/TerminalConsole.h"
 
+#include "console/TextFile.h"  // before curses, whose macros take common names
+
 #include <curses.h>
 #include <signal.h>
 #include <sys/ioctl.h>
@@ -44,6 +46,7 @@ void appendCap(const char* name) {
 // sees the interrupt as such.
 extern "C" void onSignal(int sig) {
     TerminalConsole::emergencyRestore();
+    TempFileRegistry::removeAll();  // the run's unfinished files and the folder lock
     struct sigaction dfl {};
     dfl.sa_handler = SIG_DFL;
     sigemptyset(&dfl.sa_mask);
