@@ -282,3 +282,13 @@ TEST(StyleLibrarySafety, AnOutputNameMendedOnTheFormIsSaved) {
     ASSERT_TRUE(saved);
     EXPECT_EQ((*saved)[3], "Quiz");  // a name starts with a capital
 }
+
+TEST(StyleMenu, ControlCharactersInTheListShowAsAMarkOnTheirOwnRow) {
+    ConfigBench b;
+    b.dir.raw("Specs.lst", "Al\rpha\x1b\r\nBeta\r\nEnter New Specs\r\n");
+    b.arrows("U");
+    b.con.enter();  // Exit
+    SPECS2(b.p);
+    EXPECT_EQ(b.seen(0, 33, 6, 15), "Al?pha?        ");
+    EXPECT_EQ(b.seen(0, 33, 7, 15), "Beta           ");
+}
