@@ -213,7 +213,8 @@ TEST(SpecialtyPickers, ABankFileOutOfStepWithTheCountsGoesBackToTheTitle) {
         std::filesystem::remove(t.rig.p.file("SIT.TXT"));
         t.rig.con.enter();
         EXPECT_THROW(t.pass('S', 1, "Sn"), RestartRun);
-        EXPECT_TRUE(t.rig.con.sawMessage("SIT.TXT: the file cannot be read"));
+        EXPECT_TRUE(t.rig.con.sawMessage("SIT.TXT cannot be read in " + t.rig.p.dir.string() + ": it is missing."));
+        EXPECT_FALSE(t.rig.con.sawMessage("out of date"));
     }
 }
 
