@@ -353,7 +353,7 @@ void SPEC2(Program& p) {
     std::vector<std::string> lines;
     for (int quiz = 1; quiz <= c.QNUM; ++quiz) lines.push_back(c.PAT[quiz].str());
     if (auto w = writeFileAtomic(p.file("pat.txt"), lines); !w)
-        failRestart(p, "The pattern file pat.txt could not be written" + w.where() + "; the old one is kept.");
+        failRestart(p, "The pattern file pat.txt could not be written" + w.where() + "; any old one is kept.");
 }
 
 void EVSET(Program& p) {

@@ -10,6 +10,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <thread>
 
@@ -44,11 +45,12 @@ public:
     // Starts the binary in `dir` in a terminal of cols x rows. The shell
     // around it records the terminal settings before and after and the exit
     // status, then stays so the pane can be read.
-    Tmux(const TempDir& dir, int cols, int rows) {
+    // `before` runs in that shell first (a resource limit, say).
+    Tmux(const TempDir& dir, int cols, int rows, const std::string& before = "") {
         static std::atomic<int> n{0};
         socket_ = "tess-test-" + std::to_string(::getpid()) + "-" + std::to_string(n++);
         const std::string d = dir.path().string();
-        const std::string script = "cd " + quoted(d) + " && trap : INT && stty -g > stty.before; " + quoted(TESS_BINARY) +
+        const std::string script = "cd " + quoted(d) + " && trap : INT && stty -g > stty.before; " + before + quoted(TESS_BINARY) +
                                    "; echo \"rc=$?\"; stty -g > stty.after; sleep 120";
         const std::string cmd = "tmux -L " + socket_ + " -f /dev/null new-session -d -x " + std::to_string(cols) +
                                 " -y " + std::to_string(rows) + " " + quoted("sh -c " + quoted(script));
@@ -184,4 +186,49 @@ TEST(Terminal, RefusesWhenInputIsNotATerminal) {
     EXPECT_EQ(status, 1);
     EXPECT_NE(out.find("needs an interactive terminal"), std::string::npos) << out;
     EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1);
+}
+
+// A file-size limit fails a write like a full disk: the run says which file,
+// where and why, leaves nothing half-written, and the program goes on.
+TEST(Terminal, AFileSizeLimitIsReportedAndTheProgramGoesOn) {
+    NEED_TMUX();
+    TempDir dir;
+    for (const auto& e : std::filesystem::directory_iterator(TESS_SOURCE_DIR "/data/luke"))
+        std::filesystem::copy_file(e.path(), dir.path() / e.path().filename());
+    Tmux t(dir, 80, 25, "ulimit -f 40; ");  // 20 KB: less than the count file
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor("Press Return to Choose a Quiz Style")) << t.pane();
+    t.send("Enter");  // Book20 on the form
+    ASSERT_TRUE(t.waitFor("Name of Quiz Style  : Book20")) << t.pane();
+    t.send("Escape");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    t.send("Enter");  // accepted
+    ASSERT_TRUE(t.waitFor("Press Enter to accept all patterns")) << t.pane();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("(File too large)")) << t.pane();
+    EXPECT_NE(t.pane().find("The count file count.79A could not be written (File too large) in"), std::string::npos)
+        << t.pane();
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_NE(e.path().extension(), ".part") << e.path();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("Press Return to Choose a Quiz Style")) << t.pane();
+    t.send("Up");
+    t.send("Enter");  // Exit
+    ASSERT_TRUE(t.waitFor("rc=")) << t.pane();
+    EXPECT_NE(t.pane().find("rc=0"), std::string::npos) << t.pane();
+}
+
+TEST(Terminal, ASecondProgramInTheSameFolderIsRefused) {
+    NEED_TMUX();
+    TempDir dir;
+    Tmux first(dir, 80, 25);
+    ASSERT_TRUE(first.started());
+    ASSERT_TRUE(first.waitFor("Specs.lst")) << first.pane();
+    Tmux second(dir, 80, 25);
+    ASSERT_TRUE(second.waitFor("rc=")) << second.pane();
+    EXPECT_NE(second.pane().find("rc=1"), std::string::npos) << second.pane();
+    EXPECT_NE(second.pane().find("tessarin: a run is in progress in"), std::string::npos) << second.pane();
+    first.send("C-c");
+    ASSERT_TRUE(first.waitFor("rc=130")) << first.pane();
+    EXPECT_FALSE(std::filesystem::exists(dir.file("tessarin.lock")));  // removed on the way out
 }
