@@ -4,7 +4,7 @@ WORKSPACE ?= workspace
 SAMPLE ?= data/luke
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build run test bench deps clean fuzz
+.PHONY: all build program run test bench bench-terminal deps clean fuzz install package
 
 all: build
 
@@ -18,11 +18,15 @@ $(BUILD)/CMakeCache.txt: CMakeLists.txt | deps
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
 
+# The program alone: no test binary.
+program: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target tessarin
+
 # The program works in a workspace folder (ignored by git). Files of the
 # sample bank that the workspace lacks are copied in; styles, count files and
 # output made there are never overwritten. An empty or missing sample folder
 # only means an empty workspace.
-run: build
+run: program
 	@mkdir -p $(WORKSPACE)
 	@if [ -d $(SAMPLE) ]; then \
 	  for f in $(SAMPLE)/*; do \
@@ -45,6 +49,11 @@ bench: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target tessarin_bench
 	$(BUILD)/tessarin_bench $(BENCH_ARGS)
 
+# The heavy run through the real binary in tmux: bytes sent to the terminal
+# and the time of the slow keys (bench/terminal-paint.sh; needs tmux).
+bench-terminal: program
+	bench/terminal-paint.sh $(BUILD)/tessarin $(BENCH_REPS)
+
 clean:
 	rm -rf $(BUILD)
 
@@ -62,3 +71,15 @@ fuzz:
 	  $$f -max_total_time=$(FUZZ_SECONDS) -timeout=20 -len_control=0 -max_len=4000 -artifact_prefix=$(FUZZ_BUILD)/crashes/$$n- \
 	    $(FUZZ_BUILD)/corpus/$$n || exit 1; \
 	done
+
+# Installs the program, its sample bank, man page and documents under PREFIX
+# (the program looks there for the sample that `tessarin init` copies).
+PREFIX ?= /usr/local
+install: deps
+	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
+	cmake --build $(BUILD) -j $(JOBS) --target tessarin
+	cmake --install $(BUILD) --strip
+
+# A Debian package of the same files (installed under /usr), in $(BUILD)/.
+package: program
+	cd $(BUILD) && cpack -G DEB

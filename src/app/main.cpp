@@ -1,49 +1,24 @@
-#include <csignal>
+#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <exception>
 
+#include "app/Commands.h"
 #include "app/ExitStatus.h"
-#include "console/FolderLock.h"
-#include "console/Random.h"
 #include "console/TerminalConsole.h"
 #include "console/TextFile.h"
-#include "run/Driver.h"
 
-int main() {
+int main(int argc, char** argv) {
     // Whatever way the program dies, the terminal is given back first.
     std::set_terminate([] {
         tess::TerminalConsole::emergencyRestore();
-        tess::TempFileRegistry::removeAll();
+        tess::TempFileRegistry::removeAll();  // the run's unfinished files and the folder lock
         std::fputs("tessarin: fatal error\n", stderr);
-        std::abort();
+        std::_Exit(tess::exitstatus::FAULT);
     });
-    if (auto why = tess::TerminalConsole::unusableReason()) {
-        std::fprintf(stderr, "%s\n", why->c_str());
-        return 1;
-    }
-    // A file-size limit then fails the write (EFBIG), which the run reports,
-    // instead of killing the program halfway through a file.
-    std::signal(SIGXFSZ, SIG_IGN);
-    tess::FolderLock lock(".");
-    if (!lock.message().empty()) std::fprintf(stderr, "tessarin: %s\n", lock.message().c_str());
-    if (!lock.held()) return tess::exitstatus::REFUSED;
-    std::string fatal;
-    int code = 0;
-    try {
-        tess::TerminalConsole con;
-        tess::Random rnd;
-        tess::Program p(con, rnd);
-        code = tess::runProgram(p);
-    } catch (const tess::TerminalUnusable& e) {
-        std::fprintf(stderr, "%s\n", e.what());
-        return 1;
-    } catch (const std::exception& e) {
-        fatal = e.what();  // the console is gone by now: the message lands on a sane terminal
-        code = 2;
-    } catch (...) {
-        fatal = "unexpected failure";
-        code = 2;
-    }
-    if (!fatal.empty()) std::fprintf(stderr, "tessarin: fatal error: %s\n", fatal.c_str());
-    return code;
+    CLI::App app;
+    tess::setUpCommandLine(app);
+    int status = tess::exitstatus::OK;
+    // The commands, one line each (see app/Commands.h).
+    tess::addInitCommand(app, status);
+    return tess::runCommandLine(app, argc, argv, status);
 }

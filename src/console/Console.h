@@ -70,7 +70,7 @@ public:
 
 protected:
     virtual int fetchKey() = 0;   // next key from the backend, already translated
-    virtual void present() {}     // show the grid (terminal) after a change
+    virtual void present() {}     // the grid changed; shown by the next key read at the latest
     virtual void onKeyRead() {}   // hook: the screen as the user saw it at a read
 
 private:

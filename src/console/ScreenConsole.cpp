@@ -23,6 +23,13 @@ int ScreenConsole::fetchKey() {
     return k;
 }
 
+std::string ScreenConsole::colourText() const {
+    std::string s;
+    for (int r = 1; r <= Rows; ++r)
+        for (int c = 1; c <= Cols; ++c) s.push_back(static_cast<char>(cell(c, r).fg * 16 + cell(c, r).bg));
+    return s;
+}
+
 bool ScreenConsole::sawText(std::string_view text) const {
     if (screenText().find(text) != std::string::npos) return true;
     for (const auto& s : snapshots_)

@@ -33,6 +33,10 @@ public:
 
     // The screen text as it stood at each key read, oldest first.
     const std::vector<std::string>& snapshots() const { return snapshots_; }
+    // The colours of the screen, one byte per cell row by row (text colour x 16
+    // + background): now, and as they stood at each key read.
+    std::string colourText() const;
+    const std::vector<std::string>& colourSnapshots() const { return colourSnapshots_; }
     // True when some snapshot (or the screen now) contains the text.
     bool sawText(std::string_view text) const;
     // The same for a message that may be broken over rows between words:
@@ -41,12 +45,16 @@ public:
 
 protected:
     int fetchKey() override;
-    void onKeyRead() override { snapshots_.push_back(screenText()); }
+    void onKeyRead() override {
+        snapshots_.push_back(screenText());
+        colourSnapshots_.push_back(colourText());
+    }
 
 private:
     ScreenConsole& arrow(int code) { key(0); return key(code); }
     std::deque<int> queue_;
     std::vector<std::string> snapshots_;
+    std::vector<std::string> colourSnapshots_;
 };
 
 }  // namespace tess

@@ -10,7 +10,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdlib>
 #include <cstring>
+#include <string_view>
 
 namespace tess {
 
@@ -21,30 +24,58 @@ struct termios g_saved;
 bool g_haveSaved = false;
 char g_reset[512];
 std::size_t g_resetLen = 0;
+char g_keypadOn[64];  // the terminal's "send application keys" string
+std::size_t g_keypadOnLen = 0;
 volatile sig_atomic_t g_active = 0;
 
-constexpr int CAUGHT[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT};
-struct sigaction g_oldActions[std::size(CAUGHT)];
+// Every signal whose default action ends the process (SIGKILL cannot be
+// caught); the real-time ones are added at run time.
+constexpr int FATAL[] = {
+    SIGHUP,  SIGINT,  SIGQUIT, SIGILL,  SIGTRAP, SIGABRT,   SIGBUS,  SIGFPE, SIGUSR1, SIGSEGV, SIGUSR2,
+    SIGPIPE, SIGALRM, SIGTERM, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF, SIGSYS,
+#ifdef SIGSTKFLT
+    SIGSTKFLT,
+#endif
+#ifdef SIGIO
+    SIGIO,
+#endif
+#ifdef SIGPWR
+    SIGPWR,
+#endif
+};
+constexpr int MAX_SIGNAL = 65;
+struct sigaction g_oldActions[MAX_SIGNAL];
+bool g_caught[MAX_SIGNAL];
+struct sigaction g_oldStop;
+bool g_stopWrapped = false;
+// A fault from running out of stack still needs a stack to restore on.
+alignas(16) char g_altStack[64 * 1024];
 
 SCREEN* g_screen = nullptr;
 
-// Appends a terminfo string without its padding marks ("$<5>").
-void appendCap(const char* name) {
-    const char* s = tigetstr(const_cast<char*>(name));
-    if (s == nullptr || s == reinterpret_cast<char*>(-1)) return;
+void append(char* buf, std::size_t size, std::size_t& len, const char* s) {
     for (; *s; ++s) {
-        if (s[0] == '$' && s[1] == '<') {
+        if (s[0] == '$' && s[1] == '<') {  // padding marks ("$<5>") are not sent
             while (*s && *s != '>') ++s;
             if (!*s) break;
             continue;
         }
-        if (g_resetLen + 1 < sizeof g_reset) g_reset[g_resetLen++] = *s;
+        if (len + 1 < size) buf[len++] = *s;
     }
 }
 
-// Puts the terminal back, then dies of the same signal, so a calling shell
-// sees the interrupt as such.
-extern "C" void onSignal(int sig) {
+const char* capability(const char* name) {
+    const char* s = tigetstr(const_cast<char*>(name));
+    return s == nullptr || s == reinterpret_cast<char*>(-1) ? nullptr : s;
+}
+
+void appendCap(const char* name) {
+    if (const char* s = capability(name)) append(g_reset, sizeof g_reset, g_resetLen, s);
+}
+
+// Puts the terminal back, then dies of the same signal with its default
+// action, so a calling shell sees 128 + the signal's number.
+extern "C" void onFatalSignal(int sig) {
     TerminalConsole::emergencyRestore();
     TempFileRegistry::removeAll();  // the run's unfinished files and the folder lock
     struct sigaction dfl {};
@@ -59,12 +90,88 @@ extern "C" void onSignal(int sig) {
     _exit(128 + sig);
 }
 
+// A file-size limit reached by the program's own write (the kernel sends
+// SIGXFSZ as from the process itself) is passed over: the write then fails
+// with EFBIG, and the run reports it like a full disk. Sent by anyone else it
+// is fatal like the others.
+extern "C" void onFileSizeSignal(int sig, siginfo_t* info, void*) {
+    if (info != nullptr && info->si_code == SI_USER && info->si_pid == ::getpid()) return;
+    onFatalSignal(sig);
+}
+
+// Ctrl-Z: ncurses' own handler gives the terminal back, stops, and after the
+// resume puts the screen back, but leaves the keypad in the terminal's normal
+// mode until the next key read begins. The read already waiting would then
+// get the first cursor key in a form it does not know, and the key would be
+// lost; so application keys are switched back on here, at once.
+extern "C" void onStop(int sig, siginfo_t* info, void* context) {
+    const int savedErrno = errno;
+    if (g_oldStop.sa_flags & SA_SIGINFO)
+        g_oldStop.sa_sigaction(sig, info, context);
+    else if (g_oldStop.sa_handler != SIG_DFL && g_oldStop.sa_handler != SIG_IGN)
+        g_oldStop.sa_handler(sig);
+    if (g_active && g_keypadOnLen > 0) {
+        ssize_t ignored = ::write(STDOUT_FILENO, g_keypadOn, g_keypadOnLen);
+        (void)ignored;
+    }
+    errno = savedErrno;
+}
+
+void catchFatalSignals() {
+    stack_t ss{};
+    ss.ss_sp = g_altStack;
+    ss.ss_size = sizeof g_altStack;
+    sigaltstack(&ss, nullptr);
+    struct sigaction sa {};
+    sa.sa_handler = onFatalSignal;
+    sigfillset(&sa.sa_mask);  // one restore at a time
+    sa.sa_flags = SA_ONSTACK;
+    auto take = [&](int sig) {
+        if (sig <= 0 || sig >= MAX_SIGNAL) return;
+        struct sigaction old {};
+        if (sigaction(sig, nullptr, &old) != 0) return;
+        if (!(old.sa_flags & SA_SIGINFO) && old.sa_handler == SIG_IGN) return;  // ignored by choice (nohup)
+        if (sigaction(sig, &sa, &g_oldActions[sig]) == 0) g_caught[sig] = true;
+    };
+    for (int sig : FATAL) take(sig);
+    for (int sig = SIGRTMIN; sig <= SIGRTMAX; ++sig) take(sig);
+    if (g_caught[SIGXFSZ]) {
+        struct sigaction limit = sa;
+        limit.sa_flags = SA_ONSTACK | SA_SIGINFO;
+        limit.sa_sigaction = onFileSizeSignal;
+        sigaction(SIGXFSZ, &limit, nullptr);
+    }
+
+    // ncurses has put its Ctrl-Z handler in place when the shell has job control.
+    struct sigaction old {};
+    if (sigaction(SIGTSTP, nullptr, &old) == 0 &&
+        ((old.sa_flags & SA_SIGINFO) || (old.sa_handler != SIG_DFL && old.sa_handler != SIG_IGN))) {
+        g_oldStop = old;
+        struct sigaction stop = old;
+        stop.sa_sigaction = onStop;
+        stop.sa_flags = old.sa_flags | SA_SIGINFO;
+        g_stopWrapped = sigaction(SIGTSTP, &stop, nullptr) == 0;
+    }
+}
+
+void releaseSignals() {
+    if (g_stopWrapped) sigaction(SIGTSTP, &g_oldStop, nullptr);
+    g_stopWrapped = false;
+    for (int sig = 1; sig < MAX_SIGNAL; ++sig)
+        if (g_caught[sig]) {
+            sigaction(sig, &g_oldActions[sig], nullptr);
+            g_caught[sig] = false;
+        }
+}
+
 // DOS palette order (black, blue, green, cyan, red, magenta, brown, grey)
 // to curses colour numbers.
 constexpr short DOS_TO_CURSES[8] = {COLOR_BLACK, COLOR_BLUE,    COLOR_GREEN,  COLOR_CYAN,
                                     COLOR_RED,   COLOR_MAGENTA, COLOR_YELLOW, COLOR_WHITE};
 
 constexpr int MAX_BLOCKING_ERRORS = 1000;  // a terminal that only answers with errors is gone
+
+constexpr std::string_view SIZE_NOTICE = "Make the terminal at least 80x25";
 
 }  // namespace
 
@@ -107,6 +214,15 @@ std::optional<std::string> TerminalConsole::unusableReason() {
         (ws.ws_col < Cols || ws.ws_row < Rows))
         return "tessarin needs a terminal of at least 80x25; this one is " + std::to_string(ws.ws_col) + "x" +
                std::to_string(ws.ws_row) + ".";
+    // Looked up before anything is sent: a terminal that cannot place the
+    // cursor would get the screen as one long smear of text.
+    const char* term = std::getenv("TERM");
+    const std::string type = std::string("\"") + (term ? term : "") + "\"";
+    int err = 0;
+    if (setupterm(nullptr, STDOUT_FILENO, &err) != OK) return "tessarin cannot use the terminal type " + type + ".";
+    const bool placesCursor = capability("cup") != nullptr && tigetflag(const_cast<char*>("hc")) <= 0;
+    del_curterm(cur_term);
+    if (!placesCursor) return "tessarin cannot use the terminal type " + type + ": it cannot move the cursor.";
     return std::nullopt;
 }
 
@@ -131,14 +247,12 @@ TerminalConsole::TerminalConsole() {
     appendCap("sgr0");
     appendCap("cnorm");
     appendCap("rmkx");
-    const char* rmcup = tigetstr(const_cast<char*>("rmcup"));
-    if (rmcup == nullptr || rmcup == reinterpret_cast<char*>(-1)) {
-        const char nl[] = "\r\n";
-        for (char ch : std::string_view(nl))
-            if (g_resetLen + 1 < sizeof g_reset) g_reset[g_resetLen++] = ch;
-    } else {
+    if (capability("rmcup") == nullptr)
+        append(g_reset, sizeof g_reset, g_resetLen, "\r\n");
+    else
         appendCap("rmcup");
-    }
+    g_keypadOnLen = 0;
+    if (const char* smkx = capability("smkx")) append(g_keypadOn, sizeof g_keypadOn, g_keypadOnLen, smkx);
 
     cbreak();  // Ctrl-C stays a signal, so it works during long computations too
     noecho();
@@ -146,22 +260,21 @@ TerminalConsole::TerminalConsole() {
     intrflush(stdscr, FALSE);
     keypad(stdscr, TRUE);
     set_escdelay(25);
-    if (has_colors()) {
+    // NO_COLOR set to anything, even empty, asks for no colour at all.
+    if (has_colors() && std::getenv("NO_COLOR") == nullptr) {
         start_color();
+        colours_ = true;
         manyColours_ = COLORS >= 16;
     }
 
-    struct sigaction sa {};
-    sa.sa_handler = onSignal;
-    sigemptyset(&sa.sa_mask);
-    for (std::size_t i = 0; i < std::size(CAUGHT); ++i) sigaction(CAUGHT[i], &sa, &g_oldActions[i]);
+    catchFatalSignals();
     g_active = 1;
-    present();
+    paint();
 }
 
 TerminalConsole::~TerminalConsole() {
     g_active = 0;
-    for (std::size_t i = 0; i < std::size(CAUGHT); ++i) sigaction(CAUGHT[i], &g_oldActions[i], nullptr);
+    releaseSignals();
     if (g_screen) {
         endwin();
         delscreen(g_screen);
@@ -179,82 +292,135 @@ void TerminalConsole::emergencyRestore() {
     if (g_haveSaved) tcsetattr(STDIN_FILENO, TCSADRAIN, &g_saved);
 }
 
-int TerminalConsole::attrFor(int fg, int bg) {
+// Without colours a highlight must still show: a cell whose background is not
+// the screen's ground is reversed (the menu entry, the form's values, the
+// ready line, the current pattern, the approval choice, the title bands), and
+// text in another colour than the ground's text is bold (the rulers, every
+// fifth pattern letter).
+unsigned long TerminalConsole::attrFor(int fg, int bg, int groundFg, int groundBg) {
     fg &= 15;
     bg &= 15;
-    if (!has_colors()) return static_cast<int>((bg != colour::Black ? A_REVERSE : 0) | (fg >= 8 ? A_BOLD : 0));
-    int& pair = pairs_[fg][bg];
-    if (pair == 0) {
+    if (!colours_) return bg != groundBg ? A_REVERSE : fg != groundFg ? A_BOLD : A_NORMAL;
+    if (!colourMade_[fg][bg]) {
+        colourMade_[fg][bg] = true;
         const short cf = static_cast<short>(DOS_TO_CURSES[fg & 7] + (manyColours_ && fg >= 8 ? 8 : 0));
         const short cb = static_cast<short>(DOS_TO_CURSES[bg & 7] + (manyColours_ && bg >= 8 ? 8 : 0));
+        unsigned long attr = 0;  // out of pairs: default colours
         if (nextPair_ < std::min(COLOR_PAIRS, 256) && init_pair(static_cast<short>(nextPair_), cf, cb) == OK)
-            pair = nextPair_++;
-        else
-            pair = -1;  // out of pairs: default colours
+            attr = COLOR_PAIR(nextPair_++);
+        if (!manyColours_ && fg >= 8) attr |= A_BOLD;
+        colourAttr_[fg][bg] = attr;
     }
-    int attr = pair > 0 ? static_cast<int>(COLOR_PAIR(pair)) : 0;
-    if (!manyColours_ && fg >= 8) attr |= static_cast<int>(A_BOLD);
-    return attr;
+    return colourAttr_[fg][bg];
 }
 
 void TerminalConsole::present() {
+    dirty_ = true;
+    paintIfDue();
+}
+
+void TerminalConsole::paintIfDue() {
+    if (std::chrono::steady_clock::now() - lastPaint_ >= PAINT_INTERVAL) paint();
+}
+
+void TerminalConsole::paint() {
     if (!g_screen) return;
+    // ncurses takes in a new size at an update as well as at a key read, so
+    // a resize during long work is acted on here, without waiting for a read.
+    if ((COLS < Cols || LINES < Rows) != tooSmall_) {
+        resized();
+        return;
+    }
+    if (tooSmall_) {
+        refresh();  // nothing to send; lets ncurses see the terminal grow
+        return;
+    }
+    // The ground (the colours most of the screen is in) only matters without colours.
+    int groundFg = colour::LightGray, groundBg = colour::Black;
+    if (!colours_) {
+        std::array<int, 16> bgs{}, fgs{};
+        for (int row = 1; row <= Rows; ++row)
+            for (int col = 1; col <= Cols; ++col) ++bgs[static_cast<std::size_t>(cell(col, row).bg & 15)];
+        groundBg = static_cast<int>(std::max_element(bgs.begin(), bgs.end()) - bgs.begin());
+        for (int row = 1; row <= Rows; ++row)
+            for (int col = 1; col <= Cols; ++col) {
+                const Cell& x = cell(col, row);
+                if ((x.bg & 15) == groundBg && x.ch != ' ') ++fgs[static_cast<std::size_t>(x.fg & 15)];
+            }
+        if (*std::max_element(fgs.begin(), fgs.end()) > 0)
+            groundFg = static_cast<int>(std::max_element(fgs.begin(), fgs.end()) - fgs.begin());
+    }
     for (int row = 1; row <= Rows; ++row)
         for (int col = 1; col <= Cols; ++col) {
             const Cell& x = cell(col, row);
-            mvaddch(row - 1, col - 1, static_cast<chtype>(static_cast<unsigned char>(x.ch)) |
-                                          static_cast<chtype>(attrFor(x.fg, x.bg)));
+            const unsigned long v =
+                static_cast<unsigned char>(x.ch) | attrFor(x.fg, x.bg, groundFg, groundBg);
+            unsigned long& shown = shown_[static_cast<std::size_t>((row - 1) * Cols + (col - 1))];
+            if (v == shown) continue;
+            mvaddch(row - 1, col - 1, static_cast<chtype>(v));
+            shown = v;
         }
     move(whereY() - 1, std::min(whereX(), static_cast<int>(Cols)) - 1);
     refresh();
+    dirty_ = false;
+    lastPaint_ = std::chrono::steady_clock::now();
 }
 
-void TerminalConsole::readRaw(bool block) {
+// Below 80 x 25 the screen cannot be shown: a notice says so and keys wait
+// until the terminal is large enough again, when the screen comes back whole.
+void TerminalConsole::resized() {
+    tooSmall_ = COLS < Cols || LINES < Rows;
+    shown_.fill(0);
+    erase();
+    clearok(curscr, TRUE);
+    if (!tooSmall_) {
+        paint();
+        return;
+    }
+    const int width = std::min(static_cast<int>(SIZE_NOTICE.size()), COLS);
+    mvaddnstr(std::max(0, (LINES - 1) / 2), std::max(0, (COLS - width) / 2), SIZE_NOTICE.data(), width);
+    refresh();
+}
+
+bool TerminalConsole::readRaw(bool block) {
     wtimeout(stdscr, block ? -1 : 0);
     int errors = 0;
     for (;;) {
         const int ch = wgetch(stdscr);
         if (ch == ERR) {
-            if (!block) return;
+            if (!block) return false;
             if (++errors > MAX_BLOCKING_ERRORS) throw std::runtime_error("the terminal stopped answering");
             continue;
         }
-        if (ch == KEY_RESIZE) {  // repaint whatever is left visible
-            clearok(curscr, TRUE);
-            present();
-            if (!block) return;
-            continue;
+        if (ch == KEY_RESIZE) {  // the callers decide whether to wait on
+            resized();
+            return true;
         }
         translateKey(ch, pending_);
-        return;
+        return true;
     }
 }
 
 int TerminalConsole::fetchKey() {
-    while (pending_.empty()) readRaw(true);
+    if (dirty_) paint();
+    while (pending_.empty() || tooSmall_) readRaw(true);
     const int k = pending_.front();
     pending_.pop_front();
+    // What the key sets off is shown at the next read, or after the interval.
+    lastPaint_ = std::chrono::steady_clock::now();
     return k;
 }
 
 bool TerminalConsole::keyPressed() {
     // A dropped special key leaves nothing waiting: look again.
-    for (int tries = 0; pending_.empty() && tries < 64; ++tries) {
-        wtimeout(stdscr, 0);
-        const int ch = wgetch(stdscr);
-        if (ch == ERR) break;
-        if (ch == KEY_RESIZE) {
-            clearok(curscr, TRUE);
-            present();
-            continue;
-        }
-        translateKey(ch, pending_);
-    }
-    return !pending_.empty();
+    for (int tries = 0; pending_.empty() && tries < 64; ++tries)
+        if (!readRaw(false)) break;
+    return !pending_.empty() && !tooSmall_;
 }
 
 void TerminalConsole::waitKey() {
-    while (pending_.empty()) readRaw(true);
+    if (dirty_) paint();
+    while (pending_.empty() || tooSmall_) readRaw(true);
 }
 
 }  // namespace tess

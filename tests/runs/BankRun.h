@@ -4,6 +4,7 @@
 // a fixed seed.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -19,9 +20,9 @@ namespace tess::testing {
 
 // Style file lines, 0-based: the index of each setting in a style's 29 lines.
 namespace line {
-constexpr std::size_t RANGE_BEGIN = 1, RANGE_END = 2, NAME4 = 3, OUT = 5, QMAX = 6, IPC = 9, INDX = 10, QNUM = 11,
-                      SEC1 = 12, SPMAX = 14, SPMIN = 15, FMAX = 16, FMIN = 17, RMAX = 18, RMIN = 19, OMAX = 20,
-                      OMIN = 21, SMAX = 22, SMIN = 23;
+constexpr std::size_t RANGE_BEGIN = 1, RANGE_END = 2, NAME4 = 3, LPP = 4, OUT = 5, QMAX = 6, REGLST = 7, IPC = 9,
+                      INDX = 10, QNUM = 11, SEC1 = 12, REPEATPCT = 13, SPMAX = 14, SPMIN = 15, FMAX = 16, FMIN = 17,
+                      RMAX = 18, RMIN = 19, OMAX = 20, OMIN = 21, SMAX = 22, SMIN = 23, SPEARLY = 25, SPLATE = 26;
 }
 
 inline const std::string BANK = TESS_SOURCE_DIR "/data/luke/";
@@ -60,10 +61,10 @@ private:
 struct BankRun {
     TempDir dir;
     WatchingConsole con;
-    Random rnd{20261207};
+    Random rnd;
     Program p{con, rnd, dir.path()};
 
-    BankRun() {
+    explicit BankRun(std::uint64_t seed = 20261207) : rnd(seed) {
         p.configure = useStoredStyle;  // the style named in temp2.txt, without the form
         for (const auto& e : std::filesystem::directory_iterator(BANK))
             std::filesystem::copy_file(e.path(), dir.path() / e.path().filename());

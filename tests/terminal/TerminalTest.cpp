@@ -2,6 +2,7 @@
 // pane read back. Each test has its own tmux server (socket), so tests can
 // run in parallel, and the server is always killed.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <regex>
 #include <string>
 #include <thread>
 
@@ -44,13 +46,14 @@ class Tmux {
 public:
     // Starts the binary in `dir` in a terminal of cols x rows. The shell
     // around it records the terminal settings before and after and the exit
-    // status, then stays so the pane can be read.
-    // `before` runs in that shell first (a resource limit, say).
-    Tmux(const TempDir& dir, int cols, int rows, const std::string& before = "") {
+    // status, then stays so the pane can be read. `launch` is the shell
+    // command that runs it, with the program as "$TESS".
+    Tmux(const TempDir& dir, int cols, int rows, const std::string& launch = "\"$TESS\"") {
         static std::atomic<int> n{0};
         socket_ = "tess-test-" + std::to_string(::getpid()) + "-" + std::to_string(n++);
         const std::string d = dir.path().string();
-        const std::string script = "cd " + quoted(d) + " && trap : INT && stty -g > stty.before; " + before + quoted(TESS_BINARY) +
+        const std::string script = "cd " + quoted(d) + " && trap : INT && TESS=" + quoted(TESS_BINARY) +
+                                   " && stty -g > stty.before; " + launch +
                                    "; echo \"rc=$?\"; stty -g > stty.after; sleep 120";
         const std::string cmd = "tmux -L " + socket_ + " -f /dev/null new-session -d -x " + std::to_string(cols) +
                                 " -y " + std::to_string(rows) + " " + quoted("sh -c " + quoted(script));
@@ -67,6 +70,15 @@ public:
     void send(const std::string& keys) const {
         std::system(("tmux -L " + socket_ + " send-keys " + keys + " >/dev/null 2>&1").c_str());
     }
+    // A pane flag or value, such as "alternate_on" (the program's own screen is up).
+    std::string format(const std::string& name) const {
+        return output("tmux -L " + socket_ + " display-message -p '#{" + name + "}' 2>/dev/null");
+    }
+    void resize(int cols, int rows) const {
+        std::system(("tmux -L " + socket_ + " resize-window -x " + std::to_string(cols) + " -y " +
+                     std::to_string(rows) + " >/dev/null 2>&1")
+                        .c_str());
+    }
     // Waits until the pane shows the text (at most ten seconds).
     bool waitFor(const std::string& text) const {
         for (int i = 0; i < 200; ++i) {
@@ -74,6 +86,17 @@ public:
             std::this_thread::sleep_for(std::chrono::milliseconds(50));
         }
         return false;
+    }
+    // The pane once it has stopped changing: the screen at a key read.
+    std::string settled(bool escapes = true) const {
+        std::string last = pane(escapes);
+        for (int i = 0; i < 100; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            std::string now = pane(escapes);
+            if (now == last) return now;
+            last = std::move(now);
+        }
+        return last;
     }
 
 private:
@@ -91,6 +114,25 @@ std::vector<std::string> rowsOf(const std::string& s) {
         }
     return rows;
 }
+
+// The terminal settings once the program has ended: the shell writes them
+// just after the status line.
+std::string sttyAfter(const TempDir& dir) {
+    for (int i = 0; i < 100 && dir.read("stty.after").empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    return dir.read("stty.after");
+}
+
+// A style list with the one style "Alpha".
+void styleAlpha(const TempDir& dir) {
+    dir.lines("Specs.lst", {"Alpha", "Enter New Specs"});
+    dir.lines("Alpha.spe", {"A", "1 1", "24 53", "quiz", "60", "P", "20", "A", "20", "50", "Y", "10", "V", "0", "3",
+                            "0", "1", "0", "1", "0", "1", "0", "1", "0", "69", "5", "17", "N",
+                            "nnnnAAAAAAAAAAAAAnnnnnnnnnnnnn"});
+}
+
+constexpr const char* MENU = "Press Return to Choose a Quiz Style";
+constexpr const char* FORM = "Name of Quiz Style  : Alpha";
 
 #define NEED_TMUX() \
     if (!haveTmux()) GTEST_SKIP() << "tmux is not installed"
@@ -116,17 +158,14 @@ TEST(Terminal, TitleBandsThenCtrlCEndsWithTheTerminalRestored) {
 
     t.send("C-c");
     ASSERT_TRUE(t.waitFor("rc=130")) << t.pane();
-    EXPECT_EQ(dir.read("stty.before"), dir.read("stty.after"));
+    EXPECT_EQ(dir.read("stty.before"), sttyAfter(dir));
     EXPECT_EQ(t.pane().find("Orvalle"), std::string::npos);  // the program's screen is gone
 }
 
 TEST(Terminal, ExitEndsTheProgramWithTheTerminalRestored) {
     NEED_TMUX();
     TempDir dir;
-    dir.lines("Specs.lst", {"Alpha", "Enter New Specs"});
-    dir.lines("Alpha.spe", {"A", "1 1", "24 53", "quiz", "60", "P", "20", "A", "20", "50", "Y", "10", "V", "0", "3",
-                            "0", "1", "0", "1", "0", "1", "0", "1", "0", "69", "5", "17", "N",
-                            "nnnnAAAAAAAAAAAAAnnnnnnnnnnnnn"});
+    styleAlpha(dir);
     Tmux t(dir, 80, 25);
     ASSERT_TRUE(t.started());
     ASSERT_TRUE(t.waitFor("Press Return to Choose a Quiz Style")) << t.pane();
@@ -143,11 +182,8 @@ TEST(Terminal, ExitEndsTheProgramWithTheTerminalRestored) {
     EXPECT_EQ(dir.read("Alpha.spe").substr(0, 3), "A\r\n");
     EXPECT_NE(t.pane().find("rc=0"), std::string::npos) << t.pane();
     EXPECT_EQ(t.pane().find("Tessarin"), std::string::npos);  // back on the shell's own screen
-    // stty.after is written just after the status line.
-    for (int i = 0; i < 100 && dir.read("stty.after").empty(); ++i)
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_FALSE(dir.read("stty.before").empty());
-    EXPECT_EQ(dir.read("stty.before"), dir.read("stty.after"));
+    EXPECT_EQ(dir.read("stty.before"), sttyAfter(dir));
 }
 
 TEST(Terminal, ALargerTerminalGetsTheScreenAtTheTopLeft) {
@@ -188,6 +224,126 @@ TEST(Terminal, RefusesWhenInputIsNotATerminal) {
     EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1);
 }
 
+// Without colours every highlight must still be seen: on a vt100 and with
+// NO_COLOR the highlighted menu entry and the form's values are reverse cells,
+// no colour is sent, and both look exactly alike.
+TEST(Terminal, WithoutColoursHighlightsAreReverseCells) {
+    NEED_TMUX();
+    TempDir dir;
+    styleAlpha(dir);
+    std::string seen[2];
+    const char* launch[2] = {"TERM=vt100 \"$TESS\"", "NO_COLOR= \"$TESS\""};
+    for (int i = 0; i < 2; ++i) {
+        Tmux t(dir, 80, 25, launch[i]);
+        ASSERT_TRUE(t.started());
+        ASSERT_TRUE(t.waitFor(MENU)) << t.pane();
+        const auto rows = rowsOf(t.settled());
+        EXPECT_NE(rows[5].find("\x1b[7mAlpha"), std::string::npos) << launch[i] << "\n" << rows[5];
+        EXPECT_EQ(rows[6].find("\x1b[7m"), std::string::npos) << rows[6];  // "Enter New Specs" is not highlighted
+        t.send("Enter");
+        ASSERT_TRUE(t.waitFor(FORM)) << t.pane();
+        seen[i] = t.settled();
+        EXPECT_NE(seen[i].find(": \x1b[7mAlpha"), std::string::npos) << seen[i];
+        // tmux writes the colour of a cell as ESC [ 30-38, 40-48, 90-97 or 100-107 (39 and 49: none).
+        EXPECT_FALSE(std::regex_search(seen[i], std::regex("\x1b\\[(3[0-8]|4[0-8]|9[0-7]|10[0-7])[m;]")))
+            << launch[i] << "\n" << seen[i];
+        t.send("C-c");
+        ASSERT_TRUE(t.waitFor("rc=130")) << t.pane();
+    }
+    EXPECT_EQ(seen[0], seen[1]);
+}
+
+TEST(Terminal, RefusesATerminalThatCannotMoveItsCursor) {
+    NEED_TMUX();
+    TempDir dir;
+    dir.raw("temp2.txt", "Exit");
+    Tmux t(dir, 80, 25, "TERM=dumb \"$TESS\"");
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor("rc=")) << t.pane();
+    const auto rows = rowsOf(t.pane());
+    EXPECT_EQ(rows[0], "tessarin cannot use the terminal type \"dumb\": it cannot move the cursor.");
+    EXPECT_EQ(rows[1], "rc=1");
+}
+
+// Shrunk, the screen asks for room and the program waits; a key typed
+// meanwhile waits too. Grown back, the form is exactly as it was, and then
+// the key acts (Esc: the ready line).
+TEST(Terminal, ShrunkBelow80x25TheProgramWaitsAndRedrawsWhatWasThere) {
+    NEED_TMUX();
+    TempDir dir;
+    styleAlpha(dir);
+    Tmux t(dir, 80, 25);
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor(MENU)) << t.pane();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor(FORM)) << t.pane();
+    const std::string form = t.settled();
+
+    t.resize(60, 20);
+    ASSERT_TRUE(t.waitFor("Make the terminal at least 80x25")) << t.pane();
+    EXPECT_EQ(rowsOf(t.pane())[9], std::string(14, ' ') + "Make the terminal at least 80x25");  // centred
+    t.resize(80, 25);
+    ASSERT_TRUE(t.waitFor(FORM)) << t.pane();
+    EXPECT_EQ(t.settled(), form);
+
+    t.resize(70, 25);
+    ASSERT_TRUE(t.waitFor("Make the terminal")) << t.pane();
+    t.send("Escape");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(t.pane().find("Quiz Configuration"), std::string::npos) << t.pane();
+    t.resize(80, 25);
+    ASSERT_TRUE(t.waitFor(FORM)) << t.pane();
+    const auto rows = rowsOf(t.settled());
+    EXPECT_NE(rows[2].find("42mQuiz Configuration"), std::string::npos) << rows[2];  // white on green
+    t.send("C-c");
+    EXPECT_TRUE(t.waitFor("rc=130")) << t.pane();
+}
+
+// A signal other than the usual four (a file-size limit, an alarm, a user
+// signal) restores the terminal and ends the program with 128 + its number.
+TEST(Terminal, EveryFatalSignalRestoresTheTerminalAndEndsWithItsStatus) {
+    NEED_TMUX();
+    for (int sig : {SIGUSR1, SIGXFSZ}) {
+        TempDir dir;
+        Tmux t(dir, 80, 25, "sh -c 'echo $$ > tess.pid; exec \"$0\"' \"$TESS\"");
+        ASSERT_TRUE(t.started());
+        ASSERT_TRUE(t.waitFor("Specs.lst")) << t.pane();
+        const pid_t pid = static_cast<pid_t>(std::stol(dir.read("tess.pid")));
+        ASSERT_GT(pid, 1);
+        ASSERT_EQ(::kill(pid, sig), 0);
+        ASSERT_TRUE(t.waitFor("rc=")) << t.pane();
+        EXPECT_NE(t.pane().find("rc=" + std::to_string(128 + sig)), std::string::npos) << t.pane();
+        EXPECT_EQ(dir.read("stty.before"), sttyAfter(dir)) << "signal " << sig;
+    }
+}
+
+// Ctrl-Z stops the program; the shell resumes it at once. The first cursor
+// key after that must move the menu, like any other.
+TEST(Terminal, AfterCtrlZAndFgTheFirstKeyCounts) {
+    NEED_TMUX();
+    TempDir dir;
+    styleAlpha(dir);
+    Tmux t(dir, 80, 25, "set -m; \"$TESS\"; touch stopped; fg");
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor(MENU)) << t.pane();
+    t.send("C-z");
+    for (int i = 0; i < 100 && !std::filesystem::exists(dir.file("stopped")); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_TRUE(std::filesystem::exists(dir.file("stopped")));
+    // Resumed: the program's screen is back up (a key sent before that would
+    // reach a terminal still in the shell's key mode).
+    for (int i = 0; i < 100 && t.format("alternate_on") != "1\n"; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    ASSERT_TRUE(t.waitFor(MENU)) << t.pane();
+    t.settled();
+    t.send("Down");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    const auto rows = rowsOf(t.settled());
+    EXPECT_NE(rows[6].find("41mEnter New Specs"), std::string::npos) << rows[5] << "\n" << rows[6];
+    t.send("C-c");
+    EXPECT_TRUE(t.waitFor("rc=130")) << t.pane();
+}
+
 // A file-size limit fails a write like a full disk: the run says which file,
 // where and why, leaves nothing half-written, and the program goes on.
 TEST(Terminal, AFileSizeLimitIsReportedAndTheProgramGoesOn) {
@@ -195,7 +351,7 @@ TEST(Terminal, AFileSizeLimitIsReportedAndTheProgramGoesOn) {
     TempDir dir;
     for (const auto& e : std::filesystem::directory_iterator(TESS_SOURCE_DIR "/data/luke"))
         std::filesystem::copy_file(e.path(), dir.path() / e.path().filename());
-    Tmux t(dir, 80, 25, "ulimit -f 40; ");  // 20 KB: less than the count file
+    Tmux t(dir, 80, 25, "ulimit -f 40; \"$TESS\"");  // 20 KB: less than the count file
     ASSERT_TRUE(t.started());
     ASSERT_TRUE(t.waitFor("Press Return to Choose a Quiz Style")) << t.pane();
     t.send("Enter");  // Book20 on the form

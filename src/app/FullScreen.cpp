@@ -1,0 +1,47 @@
+#include "app/FullScreen.h"
+
+#include <cstdio>
+#include <exception>
+#include <string>
+
+#include "app/ExitStatus.h"
+#include "app/FirstStart.h"
+#include "app/Workspace.h"
+#include "console/FolderLock.h"
+#include "console/Random.h"
+#include "console/TerminalConsole.h"
+#include "run/Driver.h"
+
+namespace tess {
+
+int runFullScreen() {
+    if (auto why = TerminalConsole::unusableReason()) {
+        std::fprintf(stderr, "%s\n", why->c_str());
+        return exitstatus::REFUSED;
+    }
+    FolderLock lock(".");
+    if (!lock.message().empty()) std::fprintf(stderr, "tessarin: %s\n", lock.message().c_str());
+    if (!lock.held()) return exitstatus::REFUSED;
+    std::string fatal;
+    int code = exitstatus::OK;
+    try {
+        TerminalConsole con;
+        Random rnd;
+        Program p(con, rnd);
+        if (isEmptyWorkingFolder(p.dir)) offerFirstStart(p, findSample(sampleCandidates()));
+        code = runProgram(p);
+    } catch (const TerminalUnusable& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return exitstatus::REFUSED;
+    } catch (const std::exception& e) {
+        fatal = e.what();  // the console is gone by now: the message lands on a sane terminal
+        code = exitstatus::FAULT;
+    } catch (...) {
+        fatal = "unexpected failure";
+        code = exitstatus::FAULT;
+    }
+    if (!fatal.empty()) std::fprintf(stderr, "tessarin: fatal error: %s\n", fatal.c_str());
+    return code;
+}
+
+}  // namespace tess
