@@ -388,3 +388,37 @@ TEST(Terminal, ASecondProgramInTheSameFolderIsRefused) {
     ASSERT_TRUE(first.waitFor("rc=130")) << first.pane();
     EXPECT_FALSE(std::filesystem::exists(dir.file("tessarin.lock")));  // removed on the way out
 }
+
+// A signal in the middle of a run removes the run's unfinished files and the
+// folder lock; the last run's files are never touched.
+TEST(Terminal, ASignalDuringARunLeavesNoUnfinishedFile) {
+    NEED_TMUX();
+    TempDir dir;
+    for (const auto& e : std::filesystem::directory_iterator(TESS_SOURCE_DIR "/data/luke"))
+        std::filesystem::copy_file(e.path(), dir.path() / e.path().filename());
+    dir.raw("book20.qui", "last run");
+    Tmux t(dir, 80, 25);
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor("Press Return to Choose a Quiz Style")) << t.pane();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("Name of Quiz Style  : Book20")) << t.pane();
+    t.send("Escape");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("Press Enter to accept all patterns")) << t.pane();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("it is built anew")) << t.pane();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor(" 20 L ")) << t.pane();  // the sector table, down to sector 20
+    t.send("x");
+    ASSERT_TRUE(t.waitFor("Run specialty combinations automatically")) << t.pane();
+    int parts = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path())) parts += e.path().extension() == ".part";
+    EXPECT_EQ(parts, 1);  // the packet file, being written
+    t.send("C-c");
+    ASSERT_TRUE(t.waitFor("rc=130")) << t.pane();
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_NE(e.path().extension(), ".part") << e.path();
+    EXPECT_FALSE(std::filesystem::exists(dir.file("tessarin.lock")));
+    EXPECT_EQ(dir.read("book20.qui"), "last run");
+}
