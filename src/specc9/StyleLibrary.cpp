@@ -59,8 +59,11 @@ std::string CHECKNEW(const std::string& entry) { return entry == NEW_SPECS_ENTRY
 bool READIN(Program& p, const std::string& name, std::vector<std::string>& notes) {
     const std::string file = name + ".spe";
     if (!fileExists(p.file(file))) {
-        notes.push_back(name == NEW_STYLE ? "There is no style file New.spe; new styles start from its values."
-                                          : "There is no style file " + file + ".");
+        if (const std::string why = whyUnreadable(p.file(file)); why != "it is missing")
+            notes.push_back("Cannot read the style file " + file + ": " + why + ".");
+        else
+            notes.push_back(name == NEW_STYLE ? "There is no style file New.spe; new styles start from its values."
+                                              : "There is no style file " + file + ".");
         return false;
     }
     Specc9 c = p.cfg;

@@ -292,3 +292,16 @@ TEST(StyleMenu, ControlCharactersInTheListShowAsAMarkOnTheirOwnRow) {
     EXPECT_EQ(b.seen(0, 33, 6, 15), "Al?pha?        ");
     EXPECT_EQ(b.seen(0, 33, 7, 15), "Beta           ");
 }
+
+TEST(StyleMenu, AFolderWhereAStyleFileShouldBeIsNamedAsSuch) {
+    ConfigBench b;
+    std::filesystem::remove(b.dir.file("Beta.spe"));
+    std::filesystem::create_directory(b.dir.file("Beta.spe"));
+    b.arrows("D");
+    b.con.enter();  // Beta
+    b.con.enter();  // the message
+    b.arrows("U");
+    b.con.enter();  // Exit
+    SPECS2(b.p);
+    EXPECT_TRUE(b.con.sawMessage("Cannot read the style file Beta.spe: it is a folder, not a file."));
+}
