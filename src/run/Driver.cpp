@@ -82,6 +82,7 @@ private:
     std::vector<TextWriter*> files_;
     bool done_ = false;
 };
+
 }  // namespace
 
 void sectorRange(Program& p) {
@@ -219,7 +220,8 @@ void readRunFiles(Program& p) {
     const std::string out = p.shared.NAME4;
     if (!isPlainFileName(out))
         failRestart(p, "The output file name \"" + out + "\" in " + styleFile +
-                           " is blank or holds a control character, a path separator or \"..\"; output is written in this folder.");
+                           " is blank or holds a control character, a path separator or \"..\"; output is written in "
+                           "this folder.");
 
     buildBankNames(r, p.shared);
 }
@@ -383,7 +385,8 @@ int runProgram(Program& p) {
         } catch (const FileError& e) {
             // The run's files are gone by now; the last run's outputs stay.
             try {
-                failRestart(p, std::string(e.what()) + " The run stopped; the packet and list files of the last run are kept.");
+                failRestart(p, std::string(e.what()) +
+                                   " The run stopped; the packet and list files of the last run are kept.");
             } catch (const RestartRun&) {
             }
         }
