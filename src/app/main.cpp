@@ -1,5 +1,6 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 
 #include "app/Commands.h"
@@ -20,5 +21,6 @@ int main(int argc, char** argv) {
     int status = tess::exitstatus::OK;
     // The commands, one line each (see app/Commands.h).
     tess::addInitCommand(app, status);
+    tess::addPdfCommand(app, status);
     return tess::runCommandLine(app, argc, argv, status);
 }

@@ -8,13 +8,13 @@
 #include <filesystem>
 
 #include "console/FolderLock.h"
-#include "run/TempDir.h"
+#include "support/Fixture.h"
 
 using namespace tess;
-using tess::testing::TempDir;
+using tess::testing::ScratchDir;
 
 TEST(FolderLock, ASecondProgramIsRefusedUntilTheFirstEnds) {
-    TempDir dir;
+    ScratchDir dir;
     {
         FolderLock first(dir.path());
         ASSERT_TRUE(first.held());
@@ -31,7 +31,7 @@ TEST(FolderLock, ASecondProgramIsRefusedUntilTheFirstEnds) {
 }
 
 TEST(FolderLock, TheLockOfAProgramThatDiedIsTakenOverWithANote) {
-    TempDir dir;
+    ScratchDir dir;
     const pid_t child = ::fork();
     if (child == 0) ::_exit(0);
     ::waitpid(child, nullptr, 0);  // a process id that no longer runs

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -12,17 +10,12 @@
 
 #include "console/Random.h"
 #include "console/TextFile.h"
+#include "support/Fixture.h"
 
 using namespace tess;
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path scratch(const char* name) {
-    fs::path p = fs::temp_directory_path() / ("tess-textfile-" + std::to_string(::getpid()) + "-" + name);
-    fs::remove(p);
-    return p;
-}
 
 void writeRaw(const fs::path& p, const std::string& bytes) {
     std::ofstream(p, std::ios::binary) << bytes;
@@ -36,7 +29,8 @@ std::string readRaw(const fs::path& p) {
 }  // namespace
 
 TEST(TextFile, LineEndsOfEveryKindReadTheSame) {
-    const auto p = scratch("ends");
+    const tess::testing::ScratchDir d;
+    const auto p = d.path() / "ends";
     for (const std::string bytes : {"one\r\ntwo\r\n", "one\ntwo\n", "one\r\ntwo", "one\ntwo"}) {
         writeRaw(p, bytes);
         auto lines = readAllLines(p.string());
@@ -48,7 +42,8 @@ TEST(TextFile, LineEndsOfEveryKindReadTheSame) {
 }
 
 TEST(TextFile, TheRestOfAnOverlongLineIsNeverReadAsTheNextLine) {
-    const auto p = scratch("bound");
+    const tess::testing::ScratchDir d;
+    const auto p = d.path() / "bound";
     writeRaw(p, std::string(600, 'x') + "\r\nnext\r\n");
     TextReader r(p.string());
     bool longer = false;
@@ -58,11 +53,11 @@ TEST(TextFile, TheRestOfAnOverlongLineIsNeverReadAsTheNextLine) {
     EXPECT_FALSE(longer);
     EXPECT_EQ(r.lineNumber(), 2u);
     EXPECT_FALSE(r.readLine());
-    fs::remove(p);
 }
 
 TEST(TextFile, ABoundedLineEndingInCrIsCutOnlyWhenItsTextIsLonger) {
-    const auto p = scratch("boundcr");
+    const tess::testing::ScratchDir d;
+    const auto p = d.path() / "boundcr";
     // Exactly the bound before CR LF; one over; one over with no line end;
     // a long stretch with no line end at all.
     writeRaw(p, std::string(8, 'a') + "\r\n" + std::string(9, 'b') + "\r\n" + std::string(9, 'c') + "\n" +
@@ -79,11 +74,11 @@ TEST(TextFile, ABoundedLineEndingInCrIsCutOnlyWhenItsTextIsLonger) {
     EXPECT_TRUE(longer);
     EXPECT_FALSE(r.readLine());
     EXPECT_EQ(r.lineNumber(), 4u);
-    fs::remove(p);
 }
 
 TEST(TextFile, WritesCrLfAndReplacesWholeFilesAtomically) {
-    const auto p = scratch("atomic");
+    const tess::testing::ScratchDir d;
+    const auto p = d.path() / "atomic";
     ASSERT_TRUE(writeFileAtomic(p.string(), {"a", "b"}));
     EXPECT_EQ(readRaw(p), "a\r\nb\r\n");
     ASSERT_TRUE(writeFileAtomic(p.string(), {"Exit"}, false));
@@ -91,16 +86,15 @@ TEST(TextFile, WritesCrLfAndReplacesWholeFilesAtomically) {
     // A write that cannot happen leaves the old contents in place.
     EXPECT_FALSE(writeFileAtomic((p / "inside-a-file").string(), {"x"}));
     EXPECT_EQ(readRaw(p), "Exit");
-    fs::remove(p);
 }
 
 // A link planted where a file is written is replaced, never written through;
 // the temporary file of a writer is listed for the signal path until it is
 // put in place, and removed when the writer is abandoned.
 TEST(TextFile, NeverWritesThroughALinkAndLeavesNoTemporaryFile) {
-    const auto dir = scratch("links");
-    fs::create_directories(dir);
-    const auto victim = scratch("victim");
+    const tess::testing::ScratchDir d, outside;
+    const auto dir = d.path();
+    const auto victim = outside.path() / "victim";
     writeRaw(victim, "precious");
     fs::create_symlink(victim, dir / "style.spe");
     fs::create_symlink(victim, dir / "temp.txt");
@@ -126,13 +120,11 @@ TEST(TextFile, NeverWritesThroughALinkAndLeavesNoTemporaryFile) {
     for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"style.spe", "temp.txt"}));
-    fs::remove_all(dir);
-    fs::remove(victim);
 }
 
 TEST(TextFile, TheFirstFailedWriteStopsTheWriterAndNamesFileFolderAndReason) {
-    const auto dir = scratch("failing");
-    fs::create_directories(dir);
+    const tess::testing::ScratchDir d;
+    const auto dir = d.path();
     const auto target = (dir / "run.qui").string();
     writeRaw(target, "old");
     TextWriter w;
@@ -150,7 +142,6 @@ TEST(TextFile, TheFirstFailedWriteStopsTheWriterAndNamesFileFolderAndReason) {
     w.abandon();
     EXPECT_EQ(readRaw(target), "old");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 1);
-    fs::remove_all(dir);
 }
 
 TEST(TextFile, NumbersAreReadInFreeFormat) {
@@ -202,11 +193,11 @@ TEST(Random, ScriptedDrawsComeInOrderAndMustFit) {
 }
 
 TEST(TextFile, ANulByteInALineIsKeptAndEndsNothing) {
-    const auto p = scratch("nul");
+    const tess::testing::ScratchDir d;
+    const auto p = d.path() / "nul";
     writeRaw(p, std::string("a\0b\r\nc", 6));
     TextReader r(p.string());
     EXPECT_EQ(r.readLine(508), std::string("a\0b", 3));
     EXPECT_EQ(r.readLine(508), "c");
     EXPECT_FALSE(r.readLine(508));
-    fs::remove(p);
 }

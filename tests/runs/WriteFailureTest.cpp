@@ -100,7 +100,7 @@ TEST(RunWriteFailure, ThePatternAndCountFilesKeepTheirOldContents) {
 
 TEST(RunWriteFailure, ALinkInTheFolderIsReplacedNeverWrittenThrough) {
     BankRun b;
-    TempDir outside;
+    ScratchDir outside;
     outside.raw("victim", "precious");
     for (const char* name : {"kept.qui", "kept.inf", "temp.txt", "pat.txt"})
         std::filesystem::create_symlink(outside.file("victim"), b.dir.file(name));

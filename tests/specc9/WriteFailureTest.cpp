@@ -8,7 +8,7 @@
 
 #include "console/TextFile.h"
 #include "specc9/Config.h"
-#include "specc9/ConfigTestSupport.h"
+#include "specc9/ConfigRig.h"
 
 using namespace tess;
 using tess::testing::ConfigBench;
@@ -57,7 +57,7 @@ TEST(ConfigWriteFailure, EachFileKeepsItsOldContentsAndTheUserIsTold) {
         b.dir.raw("temp2.txt", "Beta\r\n");
         const std::string before = b.dir.read(c.file);
         if (c.keys[0] == 'x') {
-            b.arrows("D");
+            b.con.arrows("D");
             b.con.keys("D");  // Shift-D on Beta
             b.con.enter();    // the message
         } else {
@@ -67,7 +67,7 @@ TEST(ConfigWriteFailure, EachFileKeepsItsOldContentsAndTheUserIsTold) {
             b.con.enter();        // the message
             b.con.esc().esc();    // back to the menu
         }
-        b.arrows("U");
+        b.con.arrows("U");
         b.con.enter();  // Exit
         if (std::string(c.file) == "temp2.txt") b.con.enter();  // Exit could not be written either
         InjectedWriteFailure fault(c.op, c.file, c.err);
@@ -87,7 +87,7 @@ TEST(ConfigWriteFailure, EachFileKeepsItsOldContentsAndTheUserIsTold) {
 TEST(ConfigWriteFailure, ExitEndsTheProgramEvenWhenTemp2CannotBeWritten) {
     ConfigBench b;
     b.dir.raw("temp2.txt", "Alpha\r\n");
-    b.arrows("U");
+    b.con.arrows("U");
     b.con.enter();  // Exit
     b.con.enter();  // the message
     InjectedWriteFailure fault(FileOp::Create, "temp2.txt", EROFS);
