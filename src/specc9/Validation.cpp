@@ -73,6 +73,21 @@ int firstFailingRule(const Program& p) {
     return 0;
 }
 
+const char* ruleText(int rule) {
+    switch (rule) {
+        case 1: return "the specialty minimums add up to more than the total minimum";
+        case 2: return "the specialty maximums add up to less than the total maximum";
+        case 3: return "specialties may appear up to a position beyond the questions per pack";
+        case 4: return "the positions where specialties may appear are fewer than the total maximum";
+        case 5: return "with specialty question numbers set by hand, the FTV minimum must equal its maximum";
+        case 6: return "with specialty question numbers set by hand, the CV Ref minimum must equal its maximum";
+        case 7: return "with specialty question numbers set by hand, the CO Ref minimum must equal its maximum";
+        case 8: return "with specialty question numbers set by hand, the Situation minimum must equal its maximum";
+        case 9: return "the range ends before it begins";
+        default: return "";
+    }
+}
+
 int ERRMESS(Program& p) {
     const int rule = firstFailingRule(p);
     if (rule == 0) return 0;

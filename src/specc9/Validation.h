@@ -26,6 +26,9 @@ void PRIM(Program& p);
 // The first compatibility rule (1..9) the settings break, 0 when none.
 int firstFailingRule(const Program& p);
 
+// What a compatibility rule (1..9) asks, for a message without the form.
+const char* ruleText(int rule);
+
 // The compatibility check: when a rule fails, says so on the title line,
 // waits for Return and draws the title again. Returns the failing rule (0:
 // compatible, nothing shown).
