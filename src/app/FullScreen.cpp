@@ -7,6 +7,7 @@
 #include "app/ExitStatus.h"
 #include "app/FirstStart.h"
 #include "app/Workspace.h"
+#include "console/FolderLock.h"
 #include "console/Random.h"
 #include "console/TerminalConsole.h"
 #include "run/Driver.h"
@@ -18,6 +19,9 @@ int runFullScreen() {
         std::fprintf(stderr, "%s\n", why->c_str());
         return exitstatus::REFUSED;
     }
+    FolderLock lock(".");
+    if (!lock.message().empty()) std::fprintf(stderr, "tessarin: %s\n", lock.message().c_str());
+    if (!lock.held()) return exitstatus::REFUSED;
     std::string fatal;
     int code = exitstatus::OK;
     try {

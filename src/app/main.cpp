@@ -6,11 +6,13 @@
 #include "app/Commands.h"
 #include "app/ExitStatus.h"
 #include "console/TerminalConsole.h"
+#include "console/TextFile.h"
 
 int main(int argc, char** argv) {
     // Whatever way the program dies, the terminal is given back first.
     std::set_terminate([] {
         tess::TerminalConsole::emergencyRestore();
+        tess::TempFileRegistry::removeAll();  // the run's unfinished files and the folder lock
         std::fputs("tessarin: fatal error\n", stderr);
         std::_Exit(tess::exitstatus::FAULT);
     });

@@ -36,17 +36,13 @@ void Console::newline() {
 }
 
 void Console::put(char ch) {
-    if (ch == '\n') {
-        newline();
-        return;
-    }
-    if (ch == '\r') {
-        col_ = 1;
-        return;
-    }
     if (col_ > Cols) newline();
-    // Only printable ASCII reaches the grid; anything else shows as a blank.
-    const char shown = (ch >= 32 && ch < 127) ? ch : ' ';
+    // Only printable ASCII reaches the grid. Text read from files may hold
+    // control characters (a stray CR, an Esc): they show as a visible mark and
+    // never move the cursor, so the row stays whole. A TAB (bank lines) and
+    // bytes past ASCII show as a blank.
+    const auto u = static_cast<unsigned char>(ch);
+    const char shown = (u >= 32 && u < 127) ? ch : (u < 32 && u != '\t') || u == 127 ? CONTROL_MARK : ' ';
     at(col_, row_) = Cell{shown, fg_, bg_};
     ++col_;
 }

@@ -41,6 +41,7 @@ class Console {
 public:
     static constexpr int Cols = 80;
     static constexpr int Rows = 25;
+    static constexpr char CONTROL_MARK = '?';  // a control character read from a file, as shown
 
     virtual ~Console() = default;
 

@@ -1,5 +1,7 @@
 #include "console/TerminalConsole.h"
 
+#include "console/TextFile.h"  // before curses, whose macros take common names
+
 #include <curses.h>
 #include <signal.h>
 #include <sys/ioctl.h>
@@ -75,6 +77,7 @@ void appendCap(const char* name) {
 // action, so a calling shell sees 128 + the signal's number.
 extern "C" void onFatalSignal(int sig) {
     TerminalConsole::emergencyRestore();
+    TempFileRegistry::removeAll();  // the run's unfinished files and the folder lock
     struct sigaction dfl {};
     dfl.sa_handler = SIG_DFL;
     sigemptyset(&dfl.sa_mask);
@@ -85,6 +88,15 @@ extern "C" void onFatalSignal(int sig) {
     raise(sig);
     sigprocmask(SIG_UNBLOCK, &set, nullptr);
     _exit(128 + sig);
+}
+
+// A file-size limit reached by the program's own write (the kernel sends
+// SIGXFSZ as from the process itself) is passed over: the write then fails
+// with EFBIG, and the run reports it like a full disk. Sent by anyone else it
+// is fatal like the others.
+extern "C" void onFileSizeSignal(int sig, siginfo_t* info, void*) {
+    if (info != nullptr && info->si_code == SI_USER && info->si_pid == ::getpid()) return;
+    onFatalSignal(sig);
 }
 
 // Ctrl-Z: ncurses' own handler gives the terminal back, stops, and after the
@@ -123,6 +135,12 @@ void catchFatalSignals() {
     };
     for (int sig : FATAL) take(sig);
     for (int sig = SIGRTMIN; sig <= SIGRTMAX; ++sig) take(sig);
+    if (g_caught[SIGXFSZ]) {
+        struct sigaction limit = sa;
+        limit.sa_flags = SA_ONSTACK | SA_SIGINFO;
+        limit.sa_sigaction = onFileSizeSignal;
+        sigaction(SIGXFSZ, &limit, nullptr);
+    }
 
     // ncurses has put its Ctrl-Z handler in place when the shell has job control.
     struct sigaction old {};

@@ -1,7 +1,13 @@
 #include "console/TextFile.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <limits>
 #include <system_error>
@@ -12,6 +18,8 @@ bool TextReader::open(const std::string& path) {
     in_.close();
     in_.clear();
     line_ = 0;
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return false;  // it would read as an empty file
     in_.open(path, std::ios::binary);
     return in_.is_open();
 }
@@ -55,18 +63,178 @@ std::optional<std::string> TextReader::readLine(std::size_t bound, bool* wasLong
     return s;
 }
 
+namespace {
+
+// The seam: one injected failure at a time is all a test needs.
+struct Injected {
+    bool active = false;
+    FileOp op = FileOp::Create;
+    std::string name;
+    int err = 0;
+} g_injected;
+
+std::string baseName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+
+// The error a real operation on `target` gave (`realErr`), or the injected one.
+int injected(FileOp op, const std::string& target, int realErr) {
+    if (g_injected.active && g_injected.op == op && baseName(target) == g_injected.name) return g_injected.err;
+    return realErr;
+}
+
+// A file made anew beside `target`: a unique name, created exclusively and
+// never through a link. Returns the descriptor (its name in `temp`) or -1
+// with errno set.
+int createBeside(const std::string& target, std::string& temp) {
+    static unsigned counter = 0;
+    if (int e = injected(FileOp::Create, target, 0)) {
+        errno = e;
+        return -1;
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temp = target + "." + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".part";
+        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0) {
+            TempFileRegistry::add(temp);
+            return fd;
+        }
+        if (errno != EEXIST) return -1;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Renames the temporary file over its target; the error, or 0.
+int renameOver(const std::string& temp, const std::string& target) {
+    if (int e = injected(FileOp::Rename, target, 0)) return e;
+    return ::rename(temp.c_str(), target.c_str()) == 0 ? 0 : errno;
+}
+
+void removeTemp(const std::string& temp) {
+    TempFileRegistry::drop(temp);
+    ::unlink(temp.c_str());
+}
+
+}  // namespace
+
+std::string folderOf(const std::string& path) {
+    std::error_code ec;
+    auto abs = std::filesystem::absolute(std::filesystem::path(path), ec);
+    if (ec) abs = path;
+    return abs.lexically_normal().parent_path().string();
+}
+
+FileError::FileError(const std::string& path, const char* doing, int err)
+    : std::runtime_error(baseName(path) + " could not be " + doing + " in " + folderOf(path) + " (" +
+                         std::generic_category().message(err) + ")."),
+      file_(baseName(path)),
+      folder_(folderOf(path)),
+      reason_(std::generic_category().message(err)) {}
+
 bool TextWriter::create(const std::string& path) {
-    out_.close();
-    out_.clear();
-    out_.open(path, std::ios::binary | std::ios::trunc);
-    return out_.is_open();
+    if (!createStaged(path)) return false;
+    // Put in place at once: the run reads it back by name while it is written.
+    if (int e = renameOver(temp_, path)) {
+        abandon();
+        errno = e;
+        return false;
+    }
+    TempFileRegistry::drop(temp_);
+    staged_ = false;
+    return true;
+}
+
+bool TextWriter::createStaged(const std::string& path) {
+    abandon();
+    path_ = path;
+    err_ = 0;
+    buf_.clear();
+    fd_ = createBeside(path, temp_);
+    staged_ = fd_ >= 0;
+    return fd_ >= 0;
 }
 
 bool TextWriter::append(const std::string& path) {
-    out_.close();
-    out_.clear();
-    out_.open(path, std::ios::binary | std::ios::app);
-    return out_.is_open();
+    abandon();
+    path_ = path;
+    err_ = 0;
+    buf_.clear();
+    int e = 0;
+    fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0666);
+    if (fd_ < 0) e = errno;
+    if ((e = injected(FileOp::Create, path, e)) != 0) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+        errno = e;
+        return false;
+    }
+    return true;
+}
+
+void TextWriter::fail(const char* doing, int err) {
+    err_ = err;
+    throw FileError(path_, doing, err);
+}
+
+void TextWriter::flushBuffer() {
+    std::size_t done = 0;
+    while (done < buf_.size()) {
+        const ssize_t n = ::write(fd_, buf_.data() + done, buf_.size() - done);
+        int e = n < 0 ? errno : 0;
+        if (e == EINTR) continue;
+        if ((e = injected(FileOp::Write, path_, e)) != 0) {
+            buf_.clear();
+            fail("written", e);
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    buf_.clear();
+}
+
+void TextWriter::write(std::string_view s) {
+    if (fd_ < 0 || err_) return;
+    buf_ += s;
+    if (buf_.size() >= 65536) flushBuffer();
+}
+
+void TextWriter::writeln(std::string_view s) {
+    if (fd_ < 0 || err_) return;
+    buf_ += s;
+    buf_ += "\r\n";
+    if (buf_.size() >= 65536) flushBuffer();
+}
+
+void TextWriter::close() {
+    if (fd_ < 0) return;
+    if (err_) {
+        const int e = err_;
+        abandon();
+        throw FileError(path_, "written", e);
+    }
+    flushBuffer();
+    // A staged file must be on the disk before it replaces the last good one.
+    int e = staged_ && ::fsync(fd_) != 0 ? errno : 0;
+    if (::close(fd_) != 0 && e == 0) e = errno;
+    fd_ = -1;
+    if ((e = injected(FileOp::Close, path_, e)) != 0) fail("written", e);
+}
+
+void TextWriter::commit() {
+    close();
+    if (!staged_) return;
+    if (int e = renameOver(temp_, path_)) {
+        abandon();
+        throw FileError(path_, "put in place", e);
+    }
+    TempFileRegistry::drop(temp_);
+    staged_ = false;
+}
+
+void TextWriter::abandon() noexcept {
+    if (fd_ >= 0) ::close(fd_);
+    fd_ = -1;
+    buf_.clear();
+    if (staged_) removeTemp(temp_);
+    staged_ = false;
 }
 
 std::optional<std::vector<std::string>> readAllLines(const std::string& path, std::size_t bound) {
@@ -77,29 +245,77 @@ std::optional<std::vector<std::string>> readAllLines(const std::string& path, st
     return lines;
 }
 
-bool writeFileAtomic(const std::string& path, const std::vector<std::string>& lines, bool lastLineEnd) {
-    const std::string tmp = path + ".tmp";
-    {
-        std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
+WriteOutcome writeFileAtomic(const std::string& path, const std::vector<std::string>& lines, bool lastLineEnd) {
+    WriteOutcome out;
+    try {
+        TextWriter w;
+        if (!w.createStaged(path)) throw FileError(path, "created", errno);
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            out << lines[i];
-            if (i + 1 < lines.size() || lastLineEnd) out << "\r\n";
+            if (i + 1 < lines.size() || lastLineEnd)
+                w.writeln(lines[i]);
+            else
+                w.write(lines[i]);
         }
-        out.flush();
-        if (!out) {
-            std::error_code ec;
-            std::filesystem::remove(tmp, ec);
-            return false;
-        }
+        w.commit();
+    } catch (const FileError& e) {
+        out.reason = e.reason();
+        out.folder = e.folder();
     }
+    return out;
+}
+
+namespace TempFileRegistry {
+namespace {
+// Fixed slots, so the signal path needs no allocation: 0 free, 1 being
+// filled, 2 holds a path to remove.
+constexpr int SLOTS = 16;
+constexpr std::size_t PATH_ROOM = 4096;
+std::atomic<int> g_state[SLOTS];
+char g_paths[SLOTS][PATH_ROOM];
+}  // namespace
+
+void add(const std::string& path) {
+    if (path.size() >= PATH_ROOM) return;
+    for (int i = 0; i < SLOTS; ++i) {
+        int expected = 0;
+        if (!g_state[i].compare_exchange_strong(expected, 1)) continue;
+        std::memcpy(g_paths[i], path.c_str(), path.size() + 1);
+        g_state[i].store(2);
+        return;
+    }
+}
+
+void drop(const std::string& path) {
+    for (int i = 0; i < SLOTS; ++i)
+        if (g_state[i].load() == 2 && path == g_paths[i]) {
+            g_state[i].store(0);
+            return;
+        }
+}
+
+void removeAll() noexcept {
+    for (int i = 0; i < SLOTS; ++i)
+        if (g_state[i].load() == 2) {
+            ::unlink(g_paths[i]);
+            g_state[i].store(0);
+        }
+}
+}  // namespace TempFileRegistry
+
+InjectedWriteFailure::InjectedWriteFailure(FileOp op, std::string name, int err) {
+    g_injected = Injected{true, op, std::move(name), err};
+}
+
+InjectedWriteFailure::~InjectedWriteFailure() { g_injected = Injected{}; }
+
+std::string whyUnreadable(const std::string& path) {
     std::error_code ec;
-    std::filesystem::rename(tmp, path, ec);
-    if (ec) {
-        std::filesystem::remove(tmp, ec);
-        return false;
-    }
-    return true;
+    const auto st = std::filesystem::status(path, ec);
+    if (std::filesystem::is_directory(st)) return "it is a folder, not a file";
+    if (!std::filesystem::exists(st)) return "it is missing";
+    std::ifstream in(path, std::ios::binary);
+    if (in) return "it can be read now";
+    return std::string("it cannot be read: ") + std::generic_category().message(errno);
 }
 
 bool fileExists(const std::string& path) {
@@ -121,9 +337,7 @@ std::vector<long> parseNumbers(std::string_view s) {
         if (j < s.size() && s[j] != ' ' && s[j] != '\t') break;
         long v = 0;
         bool neg = s[i] == '-';
-        for (std::size_t k = digits; k < j; ++k) {
-            if (v < 100000000L) v = v * 10 + (s[k] - '0');
-        }
+        for (std::size_t k = digits; k < j; ++k) v = std::min(v * 10 + (s[k] - '0'), NUMBER_OVER);
         out.push_back(neg ? -v : v);
         i = j;
     }

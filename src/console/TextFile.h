@@ -2,11 +2,19 @@
 // The one text-file helper: files are written with CR LF line ends and read
 // accepting CR LF, LF and a missing final line end. Every stage reads and
 // writes its files through here and never parses line ends itself.
+//
+// Every file is written into a file made anew under a unique name beside its
+// target (created exclusively, never through a link), and every write, flush
+// and close is checked; only a file written whole is renamed over its target.
+// So a full disk, a read-only folder or a link planted in the folder never
+// costs the user the last good file.
 #include <cstddef>
 #include <fstream>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tess {
@@ -31,32 +39,128 @@ private:
     std::vector<char> buf_;
 };
 
+// A file that could not be made, written, closed or put in place. what() is
+// the whole sentence for the user: the file, its folder and the reason.
+class FileError : public std::runtime_error {
+public:
+    FileError(const std::string& path, const char* doing, int err);
+    const std::string& file() const { return file_; }      // the name in its folder
+    const std::string& folder() const { return folder_; }  // absolute
+    const std::string& reason() const { return reason_; }  // "No space left on device"
+
+private:
+    std::string file_, folder_, reason_;
+};
+
+// The absolute folder of a path, as messages name it ("." says nothing).
+std::string folderOf(const std::string& path);
+
+// A text file being written. Writes are buffered; the first failure throws
+// FileError and every later call does nothing, so a run stops at once.
 class TextWriter {
 public:
     TextWriter() = default;
     explicit TextWriter(const std::string& path) { create(path); }
-    bool create(const std::string& path);  // the file is made anew
-    bool append(const std::string& path);  // opens at the end (made if missing)
-    bool isOpen() const { return out_.is_open(); }
-    void write(std::string_view s) { out_ << s; }
-    void writeln(std::string_view s = {}) { out_ << s << "\r\n"; }
-    void close() { if (out_.is_open()) out_.close(); }
-    bool good() const { return out_.good(); }
+    ~TextWriter() { abandon(); }
+    TextWriter(const TextWriter&) = delete;
+    TextWriter& operator=(const TextWriter&) = delete;
+    TextWriter(TextWriter&& o) noexcept { take(o); }
+    TextWriter& operator=(TextWriter&& o) noexcept {
+        if (this != &o) {
+            abandon();
+            take(o);
+        }
+        return *this;
+    }
+
+    // A file made anew and put at `path` at once (what was there is replaced,
+    // never written through). False when it cannot be made.
+    bool create(const std::string& path);
+    // A file made anew beside `path`; commit() puts it in place.
+    bool createStaged(const std::string& path);
+    // Opens at the end (made if missing); a link there is refused.
+    bool append(const std::string& path);
+
+    bool isOpen() const { return fd_ >= 0; }
+    void write(std::string_view s);
+    void writeln(std::string_view s = {});
+    // Writes out what is buffered and closes; throws FileError if any of it
+    // failed. Closing a closed file does nothing.
+    void close();
+    // A staged file, closed, renamed over its target; throws FileError (the
+    // staged file is then removed).
+    void commit();
+    // Closes without checking and removes a staged file not yet committed.
+    void abandon() noexcept;
+    bool good() const { return err_ == 0; }
+    const std::string& path() const { return path_; }  // the target
 
 private:
-    std::ofstream out_;
+    void flushBuffer();
+    void fail(const char* doing, int err);
+    void take(TextWriter& o) noexcept {
+        fd_ = std::exchange(o.fd_, -1);
+        err_ = o.err_;
+        staged_ = std::exchange(o.staged_, false);
+        path_ = std::move(o.path_);
+        temp_ = std::move(o.temp_);
+        buf_ = std::move(o.buf_);
+    }
+
+    int fd_ = -1;
+    int err_ = 0;
+    bool staged_ = false;
+    std::string path_, temp_;
+    std::string buf_;
 };
 
 // Whole-file helpers.
 std::optional<std::vector<std::string>> readAllLines(const std::string& path, std::size_t bound = std::string::npos);
-// Writes to a temporary file beside `path` and renames it into place, so an
-// interrupted write never loses the old contents. Lines get CR LF; when
-// `lastLineEnd` is false the last line is written without one.
-bool writeFileAtomic(const std::string& path, const std::vector<std::string>& lines, bool lastLineEnd = true);
+
+// What writeFileAtomic did: true when the file is in place; otherwise the
+// old file is untouched, no temporary file is left, and `reason` says why.
+struct WriteOutcome {
+    std::string reason;   // "No space left on device"
+    std::string folder;   // absolute folder of the file
+    explicit operator bool() const { return reason.empty(); }
+    // " (<reason>) in <folder>", to follow the file's name in a message; the
+    // reason first, so a message cut at the end of its rows still gives it.
+    std::string where() const { return " (" + reason + ") in " + folder; }
+};
+
+// Writes the whole file beside `path` and renames it into place. Lines get
+// CR LF; when `lastLineEnd` is false the last line is written without one.
+WriteOutcome writeFileAtomic(const std::string& path, const std::vector<std::string>& lines, bool lastLineEnd = true);
 bool fileExists(const std::string& path);
+// Why a file cannot be read, for a message: "it is a folder, not a file",
+// "it is missing" or the system's reason ("it cannot be read: Permission denied").
+std::string whyUnreadable(const std::string& path);
+
+// The temporary files of this process (and its folder lock), for the ways out
+// that skip destructors: a fatal signal and std::terminate. removeAll() uses
+// only unlink(2), so a signal handler may call it.
+namespace TempFileRegistry {
+void add(const std::string& path);
+void drop(const std::string& path);
+void removeAll() noexcept;  // async-signal-safe
+}  // namespace TempFileRegistry
+
+// The write-failure seam: while one of these lives, the given operation on
+// files whose target has the given name (in any folder) fails with `err`, as
+// a full disk, a file-size limit or a read-only folder would make it fail.
+enum class FileOp { Create, Write, Close, Rename };
+class InjectedWriteFailure {
+public:
+    InjectedWriteFailure(FileOp op, std::string name, int err);
+    ~InjectedWriteFailure();
+    InjectedWriteFailure(const InjectedWriteFailure&) = delete;
+    InjectedWriteFailure& operator=(const InjectedWriteFailure&) = delete;
+};
 
 // Free-format numbers: leading blanks skipped, the number ends at the first
 // blank, TAB or line end. Returns the numbers read from the start of `s`.
+// A number beyond 999,999,999 reads as NUMBER_OVER, whatever its size.
+inline constexpr long NUMBER_OVER = 1000000000L;
 std::vector<long> parseNumbers(std::string_view s);
 std::optional<long> parseNumber(std::string_view s);
 

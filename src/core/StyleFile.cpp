@@ -75,9 +75,11 @@ int clampNoted(long v, int lo, int hi, int line, const std::string& what, std::v
                const std::string& why = {}) {
     if (v >= lo && v <= hi) return static_cast<int>(v);
     const int kept = v < lo ? lo : hi;
+    const std::string shown =
+        v >= NUMBER_OVER ? "over 999999999" : v <= -NUMBER_OVER ? "below -999999999" : std::to_string(v);
     notes.push_back({line, false,
-                     what + " " + std::to_string(v) + " is outside " + std::to_string(lo) + "-" + std::to_string(hi) +
-                         why + "; " + std::to_string(kept) + " is used."});
+                     what + " " + shown + " is outside " + std::to_string(lo) + "-" + std::to_string(hi) + why + "; " +
+                         std::to_string(kept) + " is used."});
     return kept;
 }
 
@@ -88,7 +90,7 @@ bool readStyleFile(const std::string& path, StyleSettings& s, SharedSettings& sh
     // Longer lines than any item are cut.
     auto read = firstLines(path, STYLE_LINES, 256);
     if (!read) {
-        notes.push_back("Cannot read the style file " + file + ".");
+        notes.push_back("Cannot read the style file " + file + ": " + whyUnreadable(path) + ".");
         return false;
     }
     std::vector<StyleNote> found;
@@ -123,8 +125,16 @@ bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, Sh
     t.LG = in.character(1, "material set");
     auto b = in.numbers(2, 2, "begin chapter and verse");
     auto e = in.numbers(3, 2, "end chapter and verse");
-    if (in.has(4)) sh.NAME4 = in.line(4);
-    else (void)in.character(4, "output file name");
+    if (in.has(4)) {
+        const std::string out = in.line(4);
+        if (out.size() > static_cast<std::size_t>(decltype(sh.NAME4)::max))
+            told.push_back(file + ": the output file name \"" + out + "\" is longer than " +
+                           std::to_string(decltype(sh.NAME4)::max) + " characters; \"" +
+                           out.substr(0, decltype(sh.NAME4)::max) + "\" is used.");
+        sh.NAME4 = out;
+    } else {
+        (void)in.character(4, "output file name");
+    }
     const long lpp = in.number(5, "lines per page");
     t.OUT = in.character(6, "output layout");
     const long qmax = in.number(7, "questions per pack");
@@ -177,6 +187,28 @@ bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, Sh
         told.push_back({8, false, "regular list letter \"" + std::string(1, reglst) + "\" is not A-D; A is used."});
     }
 
+    // Letters the program has no meaning for (a hand-edited file) get the
+    // form's starting value, with a note; small letters are taken as capitals.
+    const StyleSettings startT;
+    const SharedSettings startSh;
+    auto letter = [&](char& v, std::string_view allowed, char start, int line, const char* what) {
+        const char up = static_cast<char>(std::toupper(static_cast<unsigned char>(v)));
+        if (up != ' ' && allowed.find(up) != std::string_view::npos) {
+            v = up;
+            return;
+        }
+        std::string choices;
+        for (char a : allowed) choices += std::string(choices.empty() ? "" : ", ") + a;
+        told.push_back({line, false,
+                        std::string(what) + " \"" + std::string(1, v) + "\" is not one of " + choices + "; " +
+                            std::string(1, start) + " is used."});
+        v = start;
+    };
+    letter(t.OUT, "CPT", startT.OUT, 6, "output layout");
+    letter(t.INDX, "YN", startT.INDX, 11, "reindex");
+    letter(sh.SEC1, "CVQ", startSh.SEC1, 13, "sectoring");
+    letter(sh.SETSPC, "YN", startSh.SETSPC, 28, "set specialty numbers");
+
     std::string typ;
     if (in.has(STYLE_LINES)) {
         typ = in.line(STYLE_LINES).substr(0, 30);
@@ -220,7 +252,9 @@ std::optional<std::string> readRunSettings(const std::string& path) {
 }
 
 bool isPlainFileName(std::string_view name) {
-    if (name.empty()) return false;
+    if (name.find_first_not_of(' ') == std::string_view::npos) return false;  // empty or blanks only
+    for (char c : name)
+        if (static_cast<unsigned char>(c) < 32 || c == 127) return false;
     if (name.find('/') != std::string_view::npos || name.find('\\') != std::string_view::npos) return false;
     return name.find("..") == std::string_view::npos;
 }
@@ -240,12 +274,12 @@ bool readVerseTable(const std::string& path, Arr<int, 1, CHMAX>& evs, std::strin
     const std::string file = baseName(path);
     auto lines = firstLines(path, CHMAX, 64);
     if (!lines) {
-        error = "Cannot read the verse table " + file + ".";
+        error = "Cannot read the verse table " + file + ": " + whyUnreadable(path) + ".";
         return false;
     }
     if (lines->size() < static_cast<std::size_t>(CHMAX)) {
-        error = file + " has " + std::to_string(lines->size()) +
-                " lines; it needs the verse count of each of the 24 chapters.";
+        error = file + " has " + std::to_string(lines->size()) + (lines->size() == 1 ? " line" : " lines") +
+                "; it needs the verse count of each of the 24 chapters.";
         return false;
     }
     Arr<int, 1, CHMAX> got{};

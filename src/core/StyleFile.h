@@ -53,8 +53,8 @@ std::optional<std::string> readRunSettings(const std::string& path);
 // "Exit" exactly (case matters): "exit" is a style name.
 inline bool isExitRequest(std::string_view name) { return name == "Exit"; }
 
-// A name the program may use for a file of its working directory: not empty,
-// no path separator, no "..".
+// A name the program may use for a file of its working directory: not blank,
+// no control character, no path separator, no "..".
 bool isPlainFileName(std::string_view name);
 
 // Reads the verse counts of the 24 chapters ("Verses.txt": 24 lines, or 28

@@ -87,7 +87,11 @@ void countBankFile(Program& p, const BankSource& src, std::vector<std::string>& 
                                std::to_string(ref.verse) + ") follows " + std::to_string(prev.chapter) + ":" +
                                std::to_string(prev.verse) + ". The index was not built. " + FULL_LIST);
         prev = ref;
-        ++src.table(ref.chapter, ref.verse);
+        if (++src.table(ref.chapter, ref.verse) > COUNT_FIELD_MAX)
+            failRestart(p, "The question file " + src.name + " has more than " + std::to_string(COUNT_FIELD_MAX) +
+                               " questions for " + std::to_string(ref.chapter) + ":" + std::to_string(ref.verse) +
+                               " (line " + std::to_string(ln) + "); a verse can have at most " +
+                               std::to_string(COUNT_FIELD_MAX) + ". The index was not built; the count file is unchanged.");
     }
     noteSkipped(in.fileLine() + 1);
     if (skipped == 0) return;

@@ -78,8 +78,8 @@ void prepareCounts(Program& p) {
         c.writeln();
         buildIndex(p, notices);
         const std::string written = p.file(r.COUNTFILE);
-        if (!writeFileAtomic(written, countFileLines(r)))
-            failRestart(p, "The count file " + written + " could not be written.");
+        if (auto w = writeFileAtomic(written, countFileLines(r)); !w)
+            failRestart(p, "The count file " + r.COUNTFILE + " could not be written" + w.where() + "; any old one is kept.");
         r.countFound = written;
     }
     if (!notices.empty()) {

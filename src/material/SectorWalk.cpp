@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "console/TextFile.h"
+
 namespace tess {
 
 namespace {
@@ -25,7 +27,10 @@ bool inSector(const RunState& r, int s, const BankRef& ref) {
 
 SectorWalk::SectorWalk(Program& p, const std::string& file, int before, std::string kind)
     : p_(p), file_(file), kind_(std::move(kind)), in_(p.file(file), p.run) {
-    if (!in_.isOpen()) outOfDate("the file cannot be read");
+    // A file gone since the index was built is no count file's fault.
+    if (!in_.isOpen())
+        failRestart(p, "The " + kind_ + " question file " + file + " cannot be read in " + folderOf(p.file(file)) + ": " +
+                           whyUnreadable(p.file(file)) + ".");
     for (int i = 0; i < before; ++i)
         if (!in_.next()) outOfDate("it ends before the chosen range begins");
 }

@@ -1,7 +1,9 @@
 #include "run/Driver.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "core/Messages.h"
@@ -27,50 +29,58 @@ namespace {
 constexpr int KEY_191 = 191;  // arrives after a verse sector table on some keyboards; passed over
 
 void closeRunFiles(RunState& r) {
-    r.packetFile.close();
-    r.runLog.close();
-    r.listFile.close();
+    r.packetFile.abandon();
+    r.runLog.abandon();
+    r.listFile.abandon();
 }
 
-void createOrRestart(Program& p, TextWriter& w, const std::string& name, const char* what) {
-    if (!w.create(p.file(name))) failRestart(p, std::string("Cannot create the ") + what + " " + name + ".");
+void createOrRestart(Program& p, TextWriter& w, const std::string& name, const char* what, bool staged = false) {
+    const std::string path = p.file(name);
+    if (!(staged ? w.createStaged(path) : w.create(path)))
+        failRestart(p, std::string("Cannot create the ") + what + " " + name + " in " + folderOf(path) + " (" +
+                           std::generic_category().message(errno) + ").");
 }
 
-// The packet and list files are written beside their names and renamed into
-// place when the run completes, so a run that goes back to the title (Esc at
-// the approval menu, an out-of-date count file) leaves the last run's files
-// whole; what it had written is removed.
+// The packet and list files are written under temporary names and renamed
+// into place when the run completes, so a run that goes back to the title
+// (Esc at the approval menu, an out-of-date count file, a failed write) leaves
+// the last run's files whole; what it had written is removed.
 class RunOutputs {
 public:
     explicit RunOutputs(Program& p) : p_(p) {}
     RunOutputs(const RunOutputs&) = delete;
     RunOutputs& operator=(const RunOutputs&) = delete;
     ~RunOutputs() {
-        if (done_) return;
-        closeRunFiles(p_.run);
-        std::error_code ec;
-        for (const auto& name : names_) std::filesystem::remove(p_.file(name + PART), ec);
+        if (!done_) closeRunFiles(p_.run);
     }
     void create(TextWriter& w, const std::string& name, const char* what) {
-        names_.push_back(name);
-        createOrRestart(p_, w, name + PART, what);
+        files_.push_back(&w);
+        createOrRestart(p_, w, name, what, true);
     }
-    // After the files are closed: every file to its name.
+    // Every file checked and closed, then each to its name.
     void commit() {
+        for (TextWriter* w : files_) w->close();
+        p_.run.runLog.close();
         done_ = true;
-        for (const auto& name : names_) {
-            std::error_code ec;
-            std::filesystem::rename(p_.file(name + PART), p_.file(name), ec);
-            if (ec)
-                failRestart(p_, "The finished " + name + " could not be put in place (" + ec.message() + "); it is in " +
-                                    name + PART + ".");
+        for (std::size_t i = 0; i < files_.size(); ++i) {
+            try {
+                files_[i]->commit();
+            } catch (const FileError& e) {
+                std::string msg = e.what();
+                for (std::size_t j = 0; j < files_.size(); ++j) {
+                    const std::string name = std::filesystem::path(files_[j]->path()).filename().string();
+                    if (j < i) msg += " The new " + name + " is in place.";
+                    if (j > i) files_[j]->abandon();
+                    if (j >= i) msg += " The new " + name + " was removed; the last run's " + name + " is kept.";
+                }
+                failRestart(p_, msg);
+            }
         }
     }
 
 private:
-    static constexpr const char* PART = ".part";
     Program& p_;
-    std::vector<std::string> names_;
+    std::vector<TextWriter*> files_;
     bool done_ = false;
 };
 
@@ -187,7 +197,9 @@ void readRunFiles(Program& p) {
 
     // "Exit" first: leaving must never depend on the other files.
     auto name = readRunSettings(p.file(RUN_SETTINGS_FILE));
-    if (!name) failRestart(p, std::string("Cannot read the run settings file ") + RUN_SETTINGS_FILE + ".");
+    if (!name)
+        failRestart(p, std::string("Cannot read the run settings file ") + RUN_SETTINGS_FILE + ": " +
+                           whyUnreadable(p.file(RUN_SETTINGS_FILE)) + ".");
     if (isExitRequest(*name)) {
         c.textColor(colour::White);
         c.textBackground(colour::Black);
@@ -219,7 +231,8 @@ void readRunFiles(Program& p) {
     const std::string out = p.shared.NAME4;
     if (!isPlainFileName(out))
         failRestart(p, "The output file name \"" + out + "\" in " + styleFile +
-                           " is empty or holds a path separator or \"..\"; output is written in this folder.");
+                           " is blank or holds a control character, a path separator or \"..\"; output is written in "
+                           "this folder.");
 
     buildBankNames(r, p.shared);
 }
@@ -389,9 +402,8 @@ void reportGeneration(Program& p) {
     }
 }
 
-// The files put in place and the closing screens.
+// The files checked and put in place, and the closing screens.
 void finishRun(Program& p, RunOutputs& outputs) {
-    closeRunFiles(p.run);
     outputs.commit();
     THANK(p);
     p.con.write("  Press Enter to continue. ");
@@ -423,6 +435,13 @@ int runProgram(Program& p) {
         } catch (const RestartRun&) {
         } catch (const ExitProgram& e) {
             return e.code;
+        } catch (const FileError& e) {
+            // The run's files are gone by now; the last run's outputs stay.
+            try {
+                failRestart(p, std::string(e.what()) +
+                                   " The run stopped; the packet and list files of the last run are kept.");
+            } catch (const RestartRun&) {
+            }
         }
     }
 }

@@ -46,9 +46,15 @@ void SPECS2(Program& p) {
         auto entry = chooseStyle(p);
         if (!entry) {
             p.cfg.NAME = "Exit";
-            if (writeExitRequest(p)) return;
-            tellProblem(p, std::string("Cannot write ") + RUN_SETTINGS_FILE + "; the program cannot be left.");
-            continue;
+            const auto written = writeExitRequest(p);
+            if (written) return;
+            // Leaving never depends on the folder being writable: say so and end.
+            tellProblem(p, std::string("Exit could not be written in ") + RUN_SETTINGS_FILE + written.where() +
+                               "; the program ends anyway.");
+            c.textColor(colour::White);
+            c.textBackground(colour::Black);
+            c.clearScreen();
+            throw ExitProgram{0};
         }
         const std::string name = CHECKNEW(*entry);
         if (auto why = styleNameProblem(name); !why.empty() && !isExitRequest(name)) {

@@ -353,8 +353,8 @@ void SPEC2(Program& p) {
     // Written whole however the review was left, Esc included.
     std::vector<std::string> lines;
     for (int quiz = 1; quiz <= c.QNUM; ++quiz) lines.push_back(c.PAT[quiz].str());
-    if (!writeFileAtomic(p.file("pat.txt"), lines))
-        failRestart(p, "The pattern file pat.txt could not be written in " + p.dir.string() + ".");
+    if (auto w = writeFileAtomic(p.file("pat.txt"), lines); !w)
+        failRestart(p, "The pattern file pat.txt could not be written" + w.where() + "; any old one is kept.");
 }
 
 void EVSET(Program& p) {

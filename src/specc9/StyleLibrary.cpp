@@ -38,7 +38,7 @@ StyleList readStyleList(const Program& p) {
     return list;
 }
 
-bool writeStyleList(const Program& p, const std::vector<std::string>& names) {
+WriteOutcome writeStyleList(const Program& p, const std::vector<std::string>& names) {
     std::vector<std::string> lines = names;
     lines.push_back(NEW_SPECS_ENTRY);
     return writeFileAtomic(p.file(STYLE_LIST_FILE), lines);
@@ -59,8 +59,11 @@ std::string CHECKNEW(const std::string& entry) { return entry == NEW_SPECS_ENTRY
 bool READIN(Program& p, const std::string& name, std::vector<std::string>& notes) {
     const std::string file = name + ".spe";
     if (!fileExists(p.file(file))) {
-        notes.push_back(name == NEW_STYLE ? "There is no style file New.spe; new styles start from its values."
-                                          : "There is no style file " + file + ".");
+        if (const std::string why = whyUnreadable(p.file(file)); why != "it is missing")
+            notes.push_back("Cannot read the style file " + file + ": " + why + ".");
+        else
+            notes.push_back(name == NEW_STYLE ? "There is no style file New.spe; new styles start from its values."
+                                              : "There is no style file " + file + ".");
         return false;
     }
     Specc9 c = p.cfg;
@@ -151,18 +154,19 @@ std::string OUTFILE(Program& p) {
     }
 
     const std::string file = name + ".spe";
-    if (!writeFileAtomic(p.file(file), styleLines(p))) return "Cannot write the style file " + file + ".";
+    if (auto w = writeFileAtomic(p.file(file), styleLines(p)); !w)
+        return "Cannot write the style file " + file + w.where() + "; the old one is kept.";
     if (add) {
         list.names.push_back(name);
-        if (!writeStyleList(p, list.names))
-            return file + " is saved, but " + STYLE_LIST_FILE + " cannot be written.";
+        if (auto w = writeStyleList(p, list.names); !w)
+            return file + " is saved, but " + STYLE_LIST_FILE + " cannot be written" + w.where() + ".";
     }
-    if (!writeFileAtomic(p.file(RUN_SETTINGS_FILE), {name}))
-        return file + " is saved, but " + RUN_SETTINGS_FILE + " cannot be written.";
+    if (auto w = writeFileAtomic(p.file(RUN_SETTINGS_FILE), {name}); !w)
+        return file + " is saved, but " + RUN_SETTINGS_FILE + " cannot be written" + w.where() + ".";
     c.NAME = name;
     return {};
 }
 
-bool writeExitRequest(const Program& p) { return writeFileAtomic(p.file(RUN_SETTINGS_FILE), {"Exit"}, false); }
+WriteOutcome writeExitRequest(const Program& p) { return writeFileAtomic(p.file(RUN_SETTINGS_FILE), {"Exit"}, false); }
 
 }  // namespace tess

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "console/TextFile.h"
 #include "core/Program.h"
 
 namespace tess {
@@ -28,7 +29,7 @@ struct StyleList {
 
 StyleList readStyleList(const Program& p);
 // Writes the names and the closing "Enter New Specs" line.
-bool writeStyleList(const Program& p, const std::vector<std::string>& names);
+WriteOutcome writeStyleList(const Program& p, const std::vector<std::string>& names);
 
 // Why a style name cannot be used for a style file and "temp2.txt" (empty
 // when it can).
@@ -53,6 +54,6 @@ std::vector<std::string> styleLines(const Program& p);
 std::string OUTFILE(Program& p);
 
 // "Exit" in "temp2.txt", without a line end.
-bool writeExitRequest(const Program& p);
+WriteOutcome writeExitRequest(const Program& p);
 
 }  // namespace tess

@@ -83,8 +83,8 @@ std::optional<std::string> chooseStyle(Program& p) {
             if (k == 'D' && y < m.X) {
                 std::vector<std::string> names = m.list.names;
                 names.erase(names.begin() + (y - 1));
-                if (!writeStyleList(p, names))
-                    tellProblem(p, std::string("Cannot write ") + STYLE_LIST_FILE + "; nothing was deleted.");
+                if (auto w = writeStyleList(p, names); !w)
+                    tellProblem(p, std::string("Cannot write ") + STYLE_LIST_FILE + w.where() + "; nothing was deleted.");
                 redraw = true;
             } else if (k == '8' || k == key::Up) {
                 if (--y == 0) y = m.X + 1;

@@ -31,3 +31,12 @@ TEST(ScreenConsole, ClearEolUsesBackgroundAndReadLineEchoes) {
     EXPECT_EQ(c.rowText(7).substr(0, 3), "ac ");
     EXPECT_THROW(c.readKey(), ScriptExhausted);
 }
+
+TEST(ScreenConsole, ControlCharactersFromFilesShowAsAMarkAndKeepTheRowWhole) {
+    ScreenConsole c;
+    c.gotoXY(5, 3);
+    c.write("Be\rta\n\x1b[2J\x7f\tx\x01");
+    EXPECT_EQ(c.rowText(3).substr(0, 20), "    Be?ta??[2J? x?  ");
+    EXPECT_EQ(c.whereY(), 3);
+    EXPECT_EQ(c.rowText(4), std::string(80, ' '));
+}

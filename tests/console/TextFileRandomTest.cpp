@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -84,7 +86,62 @@ TEST(TextFile, WritesCrLfAndReplacesWholeFilesAtomically) {
     // A write that cannot happen leaves the old contents in place.
     EXPECT_FALSE(writeFileAtomic((p / "inside-a-file").string(), {"x"}));
     EXPECT_EQ(readRaw(p), "Exit");
-    EXPECT_FALSE(fs::exists(p.string() + ".tmp"));
+}
+
+// A link planted where a file is written is replaced, never written through;
+// the temporary file of a writer is listed for the signal path until it is
+// put in place, and removed when the writer is abandoned.
+TEST(TextFile, NeverWritesThroughALinkAndLeavesNoTemporaryFile) {
+    const tess::testing::ScratchDir d, outside;
+    const auto dir = d.path();
+    const auto victim = outside.path() / "victim";
+    writeRaw(victim, "precious");
+    fs::create_symlink(victim, dir / "style.spe");
+    fs::create_symlink(victim, dir / "temp.txt");
+    ASSERT_TRUE(writeFileAtomic((dir / "style.spe").string(), {"a"}));
+    {
+        TextWriter w;
+        ASSERT_TRUE(w.create((dir / "temp.txt").string()));
+        w.writeln("log");
+        w.close();
+    }
+    {
+        TextWriter w;
+        ASSERT_TRUE(w.createStaged((dir / "run.qui").string()));
+        w.writeln("unfinished");
+        TempFileRegistry::removeAll();  // as a fatal signal would, skipping destructors
+        for (const auto& e : fs::directory_iterator(dir)) EXPECT_NE(e.path().extension(), ".part");
+    }
+    EXPECT_EQ(readRaw(victim), "precious");
+    EXPECT_EQ(readRaw(dir / "style.spe"), "a\r\n");
+    EXPECT_EQ(readRaw(dir / "temp.txt"), "log\r\n");
+    EXPECT_FALSE(fs::is_symlink(dir / "temp.txt"));
+    std::vector<std::string> names;
+    for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"style.spe", "temp.txt"}));
+}
+
+TEST(TextFile, TheFirstFailedWriteStopsTheWriterAndNamesFileFolderAndReason) {
+    const tess::testing::ScratchDir d;
+    const auto dir = d.path();
+    const auto target = (dir / "run.qui").string();
+    writeRaw(target, "old");
+    TextWriter w;
+    ASSERT_TRUE(w.createStaged(target));
+    w.writeln("new");
+    InjectedWriteFailure fault(FileOp::Write, "run.qui", ENOSPC);
+    try {
+        w.commit();
+        FAIL() << "the failed write went unnoticed";
+    } catch (const FileError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "run.qui could not be written in " + dir.string() + " (No space left on device).");
+    }
+    EXPECT_FALSE(w.good());
+    w.abandon();
+    EXPECT_EQ(readRaw(target), "old");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 1);
 }
 
 TEST(TextFile, NumbersAreReadInFreeFormat) {

@@ -310,3 +310,32 @@ TEST(Patterns, MissingOrShortLinesReadAsRegular) {
     EXPECT_EQ(pat[2].str(), "nS" + std::string(28, 'n'));
     EXPECT_EQ(pat[3].str(), std::string(30, 'n'));
 }
+
+// Hand-edited letters and output names: a letter the program has no meaning
+// for gets the form's starting value with a note; small letters are capitals;
+// an over-long output name is cut with a note; a blank name or one with a
+// control character is no file name.
+TEST(StyleFile, UnknownLettersAndOverlongOutputNamesAreToldAndReplaced) {
+    ScratchDir d;
+    auto style = plainStyle();
+    style[3] = "averyveryverylongname";
+    style[5] = "Z";   // layout
+    style[10] = "";   // reindex
+    style[12] = "q";  // sectoring
+    style[27] = "X";  // specialty numbers
+    d.lines("T.spe", style);
+    const Read r = readStyle(d);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.s.OUT, 'C');
+    EXPECT_EQ(r.s.INDX, 'Y');
+    EXPECT_EQ(r.sh.SEC1, 'Q');
+    EXPECT_EQ(r.sh.SETSPC, 'N');
+    EXPECT_EQ(r.sh.NAME4.str(), "averyveryveryl");
+    EXPECT_TRUE(anyNoteHas(r.notes, "T.spe: output layout \"Z\" is not one of C, P, T; C is used."));
+    EXPECT_TRUE(anyNoteHas(r.notes, "T.spe: reindex \" \" is not one of Y, N; Y is used."));
+    EXPECT_TRUE(anyNoteHas(r.notes, "T.spe: set specialty numbers \"X\" is not one of Y, N; N is used."));
+    EXPECT_TRUE(anyNoteHas(r.notes, "is longer than 14 characters; \"averyveryveryl\" is used."));
+    EXPECT_EQ(r.notes.size(), 4u);
+    for (const char* bad : {"", "   ", "a\tb", "a\x1b"}) EXPECT_FALSE(isPlainFileName(bad)) << bad;
+    EXPECT_TRUE(isPlainFileName("QUIZ 1"));
+}

@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (char layout : {'c', 'p', 't'}) {
         r.OUT = layout;
-        r.packetFile.create("/dev/null");
+        r.packetFile.create((scratchDir() / "packet").string());
         OPUT(p);
         r.packetFile.close();
     }
@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (auto* print : printers) {
         for (int i = 1; i <= A2LEN; ++i)
             r.A2[i] = static_cast<std::size_t>(i) <= buffer.size() ? buffer[static_cast<std::size_t>(i - 1)] : ' ';
-        r.packetFile.create("/dev/null");
+        r.packetFile.create((scratchDir() / "packet").string());
         r.MARK1 = mark;
         r.X5 = 0;
         r.LINES = 0;

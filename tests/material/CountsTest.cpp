@@ -240,3 +240,16 @@ TEST(RangeTotals, SummaryLinesAndSpecialtyCoverage) {
     EXPECT_EQ(r.SQUIZ, 99);
     EXPECT_EQ(r.TEMPF, 17);
 }
+
+TEST(IndexBuild, AVerseWithMoreQuestionsThanACountHoldsIsNamedWithTheLimit) {
+    ScratchDir d;
+    writeSmallBank(d);
+    d.lines("count.00A", {"old"});
+    d.lines("cv.b", std::vector<std::string>(65536, bankLine(2, 3)));
+    MaterialProgram m(d);
+    m.con.enter();
+    EXPECT_THROW(prepareCounts(m.p), RestartRun);
+    EXPECT_TRUE(m.con.sawMessage("The question file cv.b has more than 65535 questions for 2:3 (line 65536); a verse "
+                                 "can have at most 65535. The index was not built; the count file is unchanged."));
+    EXPECT_EQ(d.read("count.00A"), "old\r\n");
+}

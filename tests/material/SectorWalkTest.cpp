@@ -72,3 +72,15 @@ TEST(SectorWalk, AQuestionBeyondItsSectorStillMeansAStaleCountFile) {
     EXPECT_THROW(walk.next(2), RestartRun);
     EXPECT_TRUE(b.con.sawMessage("line 1 (1:6) falls"));
 }
+
+// A question file gone since the index was built is named as missing, not
+// blamed on the count file.
+TEST(SectorWalk, AQuestionFileRemovedAfterTheIndexIsNamedAsMissing) {
+    CountsBench b(1, 1, 1, 7, 3);
+    const auto& d = b.dir;
+    b.con.enter();
+    EXPECT_THROW(SectorWalk(b.p, "FTV.00", 0, "FTV"), RestartRun);
+    EXPECT_TRUE(b.con.sawMessage("The FTV question file FTV.00 cannot be read in " + d.path().string() +
+                                 ": it is missing."));
+    EXPECT_FALSE(b.con.sawMessage("out of date"));
+}

@@ -70,7 +70,7 @@ TEST(RunDriver, LowercaseExitIsAStyleName) {
     r.dir.verses();
     r.con.enter();
     EXPECT_THROW(runOnce(r.p), RestartRun);
-    EXPECT_TRUE(r.con.sawText("Cannot read the style file exit.spe."));
+    EXPECT_TRUE(r.con.sawText("Cannot read the style file exit.spe: it is missing."));
 }
 
 TEST(RunDriver, MissingOrBadFilesAreNamedAndTheRunRestartsAfterReturn) {
@@ -80,8 +80,22 @@ TEST(RunDriver, MissingOrBadFilesAreNamedAndTheRunRestartsAfterReturn) {
         const char* message;
     };
     const std::vector<Case> cases = {
-        {"no temp2.txt", [](Session& r) { r.dir.verses(); }, "Cannot read the run settings file temp2.txt."},
-        {"no Verses.txt", [](Session& r) { r.dir.raw("temp2.txt", "T"); }, "Cannot read the verse table Verses.txt."},
+        {"no temp2.txt", [](Session& r) { r.dir.verses(); },
+         "Cannot read the run settings file temp2.txt: it is missing."},
+        {"no Verses.txt", [](Session& r) { r.dir.raw("temp2.txt", "T"); },
+         "Cannot read the verse table Verses.txt: it is missing."},
+        {"a folder for Verses.txt",
+         [](Session& r) {
+             r.dir.raw("temp2.txt", "T");
+             std::filesystem::create_directory(r.dir.file("Verses.txt"));
+         },
+         "Cannot read the verse table Verses.txt: it is a folder, not a file."},
+        {"a one-line Verses.txt",
+         [](Session& r) {
+             r.dir.raw("temp2.txt", "T");
+             r.dir.lines("Verses.txt", {"80"});
+         },
+         "Verses.txt has 1 line; it needs"},
         {"a wrong verse count",
          [](Session& r) {
              r.standard();
@@ -145,6 +159,7 @@ TEST(RunDriver, ClampedSettingsAreToldOnceThenTheRunGoesOn) {
     s[1] = "4 1";
     s[2] = "4 90";  // a chapter without questions: the run stops at the warning
     s[6] = "45";  // kept for the pattern review; the run uses 30
+    s[13] = "98765432109";  // not shown as some other number
     r.standard(s);
     // The notes, the 75-position pattern review, the warning of too few questions.
     r.con.enter().enter().enter();
@@ -157,6 +172,7 @@ TEST(RunDriver, ClampedSettingsAreToldOnceThenTheRunGoesOn) {
     const std::string& notes = r.con.snapshots()[0];
     EXPECT_NE(notes.find("T.spe: End verse 90 is outside 1-44"), std::string::npos) << notes;
     EXPECT_NE(notes.find("45 questions per pack; a run has at most 30"), std::string::npos) << notes;
+    EXPECT_NE(notes.find("repeats over 999999999 is outside 0-"), std::string::npos) << notes;
     EXPECT_EQ(r.p.run.EVER, 44);
     EXPECT_EQ(r.p.run.QMAX, 30);
     EXPECT_EQ(r.p.cfg.QMAX, 45);  // the configuration side keeps what is stored

@@ -213,7 +213,8 @@ TEST(SpecialtyPickers, ABankFileOutOfStepWithTheCountsGoesBackToTheTitle) {
         std::filesystem::remove(t.p.file("SIT.TXT"));
         t.con.enter();
         EXPECT_THROW(t.pass('S', 1, "Sn"), RestartRun);
-        EXPECT_TRUE(t.con.sawMessage("SIT.TXT: the file cannot be read"));
+        EXPECT_TRUE(t.con.sawMessage("SIT.TXT cannot be read in " + t.p.dir.string() + ": it is missing."));
+        EXPECT_FALSE(t.con.sawMessage("out of date"));
     }
 }
 

@@ -282,3 +282,26 @@ TEST(StyleLibrarySafety, AnOutputNameMendedOnTheFormIsSaved) {
     ASSERT_TRUE(saved);
     EXPECT_EQ((*saved)[3], "Quiz");  // a name starts with a capital
 }
+
+TEST(StyleMenu, ControlCharactersInTheListShowAsAMarkOnTheirOwnRow) {
+    ConfigBench b;
+    b.dir.raw("Specs.lst", "Al\rpha\x1b\r\nBeta\r\nEnter New Specs\r\n");
+    b.con.arrows("U");
+    b.con.enter();  // Exit
+    SPECS2(b.p);
+    EXPECT_EQ(b.con.seenAt(0, 33, 6, 15), "Al?pha?        ");
+    EXPECT_EQ(b.con.seenAt(0, 33, 7, 15), "Beta           ");
+}
+
+TEST(StyleMenu, AFolderWhereAStyleFileShouldBeIsNamedAsSuch) {
+    ConfigBench b;
+    std::filesystem::remove(b.dir.file("Beta.spe"));
+    std::filesystem::create_directory(b.dir.file("Beta.spe"));
+    b.con.arrows("D");
+    b.con.enter();  // Beta
+    b.con.enter();  // the message
+    b.con.arrows("U");
+    b.con.enter();  // Exit
+    SPECS2(b.p);
+    EXPECT_TRUE(b.con.sawMessage("Cannot read the style file Beta.spe: it is a folder, not a file."));
+}

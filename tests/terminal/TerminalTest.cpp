@@ -357,3 +357,80 @@ TEST(Terminal, AfterCtrlZAndFgTheFirstKeyCounts) {
     t.send("C-c");
     EXPECT_TRUE(t.waitFor("rc=130")) << t.pane();
 }
+
+// A file-size limit fails a write like a full disk: the run says which file,
+// where and why, leaves nothing half-written, and the program goes on.
+TEST(Terminal, AFileSizeLimitIsReportedAndTheProgramGoesOn) {
+    NEED_TMUX();
+    ScratchDir dir;
+    dir.copySampleBank();
+    Tmux t(dir, 80, 25, "ulimit -f 40; \"$TESS\"");  // 20 KB: less than the count file
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor("Press Return to Choose a Quiz Style")) << t.pane();
+    t.send("Enter");  // Book20 on the form
+    ASSERT_TRUE(t.waitFor("Name of Quiz Style  : Book20")) << t.pane();
+    t.send("Escape");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    t.send("Enter");  // accepted
+    ASSERT_TRUE(t.waitFor("Press Enter to accept all patterns")) << t.pane();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("(File too large)")) << t.pane();
+    EXPECT_NE(t.pane().find("The count file count.79A could not be written (File too large) in"), std::string::npos)
+        << t.pane();
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_NE(e.path().extension(), ".part") << e.path();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("Press Return to Choose a Quiz Style")) << t.pane();
+    t.send("Up");
+    t.send("Enter");  // Exit
+    ASSERT_TRUE(t.waitFor("rc=")) << t.pane();
+    EXPECT_NE(t.pane().find("rc=0"), std::string::npos) << t.pane();
+}
+
+TEST(Terminal, ASecondProgramInTheSameFolderIsRefused) {
+    NEED_TMUX();
+    ScratchDir dir;
+    Tmux first(dir, 80, 25);
+    ASSERT_TRUE(first.started());
+    ASSERT_TRUE(first.waitFor("Specs.lst")) << first.pane();
+    Tmux second(dir, 80, 25);
+    ASSERT_TRUE(second.waitFor("rc=")) << second.pane();
+    EXPECT_NE(second.pane().find("rc=1"), std::string::npos) << second.pane();
+    EXPECT_NE(second.pane().find("tessarin: a run is in progress in"), std::string::npos) << second.pane();
+    first.send("C-c");
+    ASSERT_TRUE(first.waitFor("rc=130")) << first.pane();
+    EXPECT_FALSE(std::filesystem::exists(dir.file("tessarin.lock")));  // removed on the way out
+}
+
+// A signal in the middle of a run removes the run's unfinished files and the
+// folder lock; the last run's files are never touched.
+TEST(Terminal, ASignalDuringARunLeavesNoUnfinishedFile) {
+    NEED_TMUX();
+    ScratchDir dir;
+    dir.copySampleBank();
+    dir.raw("book20.qui", "last run");
+    Tmux t(dir, 80, 25);
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor("Press Return to Choose a Quiz Style")) << t.pane();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("Name of Quiz Style  : Book20")) << t.pane();
+    t.send("Escape");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("Press Enter to accept all patterns")) << t.pane();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("it is built anew")) << t.pane();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor(" 20 L ")) << t.pane();  // the sector table, down to sector 20
+    t.send("x");
+    ASSERT_TRUE(t.waitFor("Run specialty combinations automatically")) << t.pane();
+    int parts = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path())) parts += e.path().extension() == ".part";
+    EXPECT_EQ(parts, 1);  // the packet file, being written
+    t.send("C-c");
+    ASSERT_TRUE(t.waitFor("rc=130")) << t.pane();
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        EXPECT_NE(e.path().extension(), ".part") << e.path();
+    EXPECT_FALSE(std::filesystem::exists(dir.file("tessarin.lock")));
+    EXPECT_EQ(dir.read("book20.qui"), "last run");
+}
