@@ -23,10 +23,10 @@ namespace fs = std::filesystem;
 // Counts the regular picks: the picker re-seeds once per call.
 class CountingRandom : public Random {
 public:
-    explicit CountingRandom(std::uint64_t seed) : Random(seed) {}
-    void reseed() override {
+    explicit CountingRandom(std::uint64_t seed) : Random(seed, StandIn{}) {}
+    void standInReseed() override {
         ++reseeds;
-        Random::reseed();
+        reseedGenerator();
     }
     long reseeds = 0;
 };

@@ -15,10 +15,10 @@ namespace tess::testing {
 // Counts a run's draws of Random(100): one per specialty pick attempt.
 class HundredsCounter : public Random {
 public:
-    explicit HundredsCounter(std::uint64_t seed) : Random(seed) {}
-    int operator()(int n) override {
+    explicit HundredsCounter(std::uint64_t seed) : Random(seed, StandIn{}) {}
+    int standInDraw(int n) override {
         if (n == 100) ++hundreds;
-        return Random::operator()(n);
+        return draw(n);
     }
     long hundreds = 0;
 };
