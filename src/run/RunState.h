@@ -2,12 +2,14 @@
 // The run state: the one body of data every stage of a run works on. It is
 // owned by the program context for the life of the program. Items keep the
 // names the whole team uses for them; see docs/ARCHITECTURE.md.
+#include <array>
 #include <string>
 #include <vector>
 
 #include "console/Array.h"
 #include "console/Text.h"
 #include "console/TextFile.h"
+#include "core/RangeLines.h"
 #include "run/Limits.h"
 #include "run/Settings.h"
 
@@ -85,6 +87,8 @@ struct RunState : StyleSettings {
     int LINES = 0, PAGE = 0;  // packet writer's page position
 
     // --- additions of the material subsystem
+    // Each bank file's lines of the range, read once per run (BankSlot order).
+    std::array<RangeLines, BANK_SLOTS> banks;
 
     // --- additions of the selection subsystem
     // Question number (within its sector and kind) of the question at each

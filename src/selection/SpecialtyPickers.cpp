@@ -31,6 +31,7 @@ struct Kind {
     BySector<int> RunState::*undrawn;
     BySector<int> RunState::*total;
     std::string RunState::*file;
+    BankSlot bank;
     int RunState::*before;
     int RunState::*last;      // LAST for CV references, LASTO for the others
     bool preferred;           // the second position of a pass prefers a well-stocked sector
@@ -41,17 +42,17 @@ struct Kind {
     const char* logText;
 };
 
-const Kind CV{"CV reference", &RunState::REFERENCE, &RunState::RPS, &RunState::TRPS, &RunState::CVFILE,
+const Kind CV{"CV reference", &RunState::REFERENCE, &RunState::RPS, &RunState::TRPS, &RunState::CVFILE, BANK_CV,
               &RunState::RBEFORE, &RunState::LAST, true, false, false, false,
               "  Due to sectoring restrictions we must begin CV Ref repeats in quiz ", "CV Repeats begin quiz "};
-const Kind CO{"CO reference", &RunState::ONLY, &RunState::OPS, &RunState::TOPS, &RunState::COFILE,
+const Kind CO{"CO reference", &RunState::ONLY, &RunState::OPS, &RunState::TOPS, &RunState::COFILE, BANK_CO,
               &RunState::OBEFORE, &RunState::LASTO, true, false, false, false,
               "  Due to sectoring restrictions we must begin CO Ref repeats in quiz ", "CO repeats begin quiz "};
-const Kind SIT{"situation", &RunState::SITUATION, &RunState::SPS, &RunState::TSPS, &RunState::SITFILE,
+const Kind SIT{"situation", &RunState::SITUATION, &RunState::SPS, &RunState::TSPS, &RunState::SITFILE, BANK_SIT,
                &RunState::SBEFORE, &RunState::LASTO, true, true, true, false,
                "  Due to sectoring restrictions we must start situation repeats in quiz ",
                "Situation Repeats begin quiz "};
-const Kind FTV{"FTV", &RunState::FINISH, &RunState::FPS, &RunState::TFPS, &RunState::FTVFILE,
+const Kind FTV{"FTV", &RunState::FINISH, &RunState::FPS, &RunState::TFPS, &RunState::FTVFILE, BANK_FTV,
                &RunState::FBEFORE, &RunState::LASTO, false, true, true, true,
                "  Due to sectoring restrictions FTV repeats begin in quiz ", "FTV Repeats begin quiz "};
 
@@ -195,13 +196,10 @@ Pick pickAttempt(Program& p, const Kind& k, int draws) {
 // Reads the question's line into position C1.
 void readText(Program& p, const Kind& k, const Pick& pick) {
     auto& r = p.run;
-    SectorWalk walk(p, r.*k.file, r.*k.before, k.name);
-    for (int s = 1; s < pick.s; ++s) walk.skip(s, (r.*k.total)[s]);
-    walk.skip(pick.s, pick.num - 1);
-    const std::string line = walk.next(pick.s);
+    const std::string_view line = rangeLines(p, k.bank, r.*k.file, r.*k.before, r.*k.total, k.name).line(pick.s, pick.num);
     CONVERT2(p);
     r.ALL[r.C1] = line;
-    r.ALL2[r.C1] = k.twoTexts && line.size() > static_cast<std::size_t>(LMAX) ? line.substr(LMAX) : " ";
+    r.ALL2[r.C1] = k.twoTexts && line.size() > static_cast<std::size_t>(LMAX) ? line.substr(LMAX) : std::string_view(" ");
 }
 
 void choose(Program& p, const Kind& k) {
