@@ -34,4 +34,7 @@ void commandMessage(std::string_view text);
 // `tessarin init [DIR]`: InitCommand.cpp.
 void addInitCommand(CLI::App& app, int& status);
 
+// `tessarin pdf FILE [-o OUT] [--paper letter|a4] [--cards single|sheet]`: PdfCommand.cpp.
+void addPdfCommand(CLI::App& app, int& status);
+
 }  // namespace tess

@@ -18,5 +18,6 @@ int main(int argc, char** argv) {
     int status = tess::exitstatus::OK;
     // The commands, one line each (see app/Commands.h).
     tess::addInitCommand(app, status);
+    tess::addPdfCommand(app, status);
     return tess::runCommandLine(app, argc, argv, status);
 }

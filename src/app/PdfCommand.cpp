@@ -1,0 +1,76 @@
+// `tessarin pdf FILE`: a packet file of the p or c layout, or a list file,
+// as a PDF beside it for printing.
+#include <CLI/CLI.hpp>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <system_error>
+
+#include "app/Commands.h"
+#include "app/ExitStatus.h"
+#include "pdf/PdfWriter.h"
+
+namespace tess {
+
+namespace {
+
+struct PdfArgs {
+    std::string in;
+    std::string out;
+    std::string paper = "letter";
+    std::string cards = "single";
+};
+
+int runPdf(const PdfArgs& a) {
+    namespace fs = std::filesystem;
+    fs::path out = a.out;
+    if (out.empty()) {
+        // A run's packet and list files share a name: the list's PDF must not
+        // replace the packet's.
+        const fs::path in = a.in;
+        out = in.extension() == ".inf" ? fs::path(in).replace_filename(in.stem().string() + "-list.pdf")
+                                       : fs::path(in).replace_extension(".pdf");
+    }
+    // The PDF must never take the place of the file it is made from.
+    std::error_code ec;
+    if (fs::equivalent(a.in, out, ec) || fs::path(a.in).lexically_normal() == out.lexically_normal()) {
+        commandMessage("the PDF would overwrite " + a.in + ": name another with -o");
+        return exitstatus::USAGE;
+    }
+    pdf::PdfOptions o;
+    o.paper = a.paper == "a4" ? pdf::Paper::A4 : pdf::Paper::Letter;
+    o.cards = a.cards == "sheet" ? pdf::CardPages::Sheet : pdf::CardPages::Single;
+    const pdf::PdfResult r = pdf::writePdf(a.in, out, o);
+    if (r.outcome == pdf::PdfOutcome::Written) return exitstatus::OK;
+    commandMessage(r.message);
+    return r.outcome == pdf::PdfOutcome::NotPrintable ? exitstatus::USAGE : exitstatus::FILE_ERROR;
+}
+
+}  // namespace
+
+void addPdfCommand(CLI::App& app, int& status) {
+    CLI::App* cmd = app.add_subcommand("pdf", "Make a PDF of a packet file or a list file, to print");
+    cmd->fallthrough();
+    cmd->footer(
+        "The kind of file is recognised from its content. The p layout and list\n"
+        "files print a page of the file to a page of the paper in Courier at 10\n"
+        "characters and 6 lines to the inch; the c layout prints its 5 x 3 inch\n"
+        "cards. The t layout, for spreadsheets, is refused. Print with\n"
+        "  tessarin pdf ch1to8.qui && lp ch1to8.pdf");
+    auto args = std::make_shared<PdfArgs>();
+    cmd->add_option("FILE", args->in, "The packet file (.qui) or list file (.inf)")->required()->type_name("");
+    cmd->add_option("-o,--output", args->out, "The PDF to write (default: FILE with the extension\n.pdf; for a list file NAME.inf, NAME-list.pdf)")
+        ->type_name("OUT.pdf");
+    cmd->add_option("--paper", args->paper, "letter (default) or a4: the paper of pages and card sheets")
+        ->type_name("PAPER")
+        ->transform(CLI::IsMember({"letter", "a4"}, CLI::ignore_case));
+    cmd->add_option("--cards", args->cards,
+                    "c layout: single (default), a 5 x 3 inch page a card;\n"
+                    "sheet, three cards a page, with cut marks")
+        ->type_name("HOW")
+        ->transform(CLI::IsMember({"single", "sheet"}, CLI::ignore_case));
+    cmd->callback([args, &status] { status = runPdf(*args); });
+}
+
+}  // namespace tess
