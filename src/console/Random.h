@@ -7,7 +7,8 @@
 //
 // A run draws well over a million numbers and re-seeds thousands of times, so
 // a draw is inline (no virtual call: a stand-in is a flag tested once) and a
-// re-seed computes only the state its draws reach (Mt64).
+// re-seed computes only the state its draws reach (Mt64). The numbers are
+// those of std::uniform_int_distribution over std::mt19937_64.
 #include <cstdint>
 #include <deque>
 #include <random>
@@ -35,7 +36,7 @@ public:
         firstBlock_ = true;
     }
     result_type operator()() {
-        if (p_ >= N)
+        if (p_ >= N) [[unlikely]]
             twistAll();
         else if (firstBlock_)
             makeFirstBlockWord();
@@ -57,7 +58,7 @@ private:
     // Word p_ of the first block: its seeding words first. The words below
     // p_ + 156 are never twisted before they are read here, so the seeding
     // can run in place, just ahead of the draws.
-    void makeFirstBlockWord() {
+    [[gnu::noinline]] void makeFirstBlockWord() {
         const std::size_t need = p_ + M < N ? p_ + M : N - 1;
         while (seeded_ < need) {
             const result_type w = x_[seeded_];
@@ -67,7 +68,7 @@ private:
         x_[p_] = twisted(p_);
         if (p_ == N - 1) firstBlock_ = false;
     }
-    void twistAll() {
+    [[gnu::noinline]] void twistAll() {
         for (std::size_t k = 0; k < N; ++k) x_[k] = twisted(k);
         p_ = 0;
     }
@@ -77,6 +78,26 @@ private:
     std::size_t p_ = 0;       // the next word to hand out
     bool firstBlock_ = true;
 };
+
+// A uniform number in 0..n-1 (n >= 1) from a 64-bit engine, exactly as
+// libstdc++'s std::uniform_int_distribution<int>(0, n - 1) makes it from
+// such an engine (Lemire's nearly divisionless method), written out so that
+// it inlines into the drawing loops. A test holds it to the library.
+template <class Engine>
+inline int uniformBelow(Engine& g, int n) {
+    __extension__ typedef unsigned __int128 Wide;
+    const auto range = static_cast<std::uint64_t>(n);
+    Wide product = static_cast<Wide>(g()) * range;
+    auto low = static_cast<std::uint64_t>(product);
+    if (low < range) [[unlikely]] {
+        const std::uint64_t threshold = -range % range;
+        while (low < threshold) {
+            product = static_cast<Wide>(g()) * range;
+            low = static_cast<std::uint64_t>(product);
+        }
+    }
+    return static_cast<int>(product >> 64);
+}
 
 class Random {
 public:
@@ -108,9 +129,7 @@ protected:
     virtual void standInReseed() { reseedGenerator(); }
 
     int draw(int n) {
-        if (n <= 1) return 0;
-        std::uniform_int_distribution<int> d(0, n - 1);
-        return d(gen_);
+        return n <= 1 ? 0 : uniformBelow(gen_, n);
     }
     void reseedGenerator();
 

@@ -56,14 +56,14 @@ std::optional<std::string> TextReader::readLine(std::size_t bound, bool* wasLong
 }
 
 bool TextWriter::create(const std::string& path) {
-    out_.close();
+    close();
     out_.clear();
     out_.open(path, std::ios::binary | std::ios::trunc);
     return out_.is_open();
 }
 
 bool TextWriter::append(const std::string& path) {
-    out_.close();
+    close();
     out_.clear();
     out_.open(path, std::ios::binary | std::ios::app);
     return out_.is_open();

@@ -38,13 +38,34 @@ public:
     bool create(const std::string& path);  // the file is made anew
     bool append(const std::string& path);  // opens at the end (made if missing)
     bool isOpen() const { return out_.is_open(); }
-    void write(std::string_view s) { out_ << s; }
-    void writeln(std::string_view s = {}) { out_ << s << "\r\n"; }
-    void close() { if (out_.is_open()) out_.close(); }
+    ~TextWriter() { close(); }
+    TextWriter(TextWriter&&) = default;
+    TextWriter& operator=(TextWriter&&) = default;
+    void write(std::string_view s) {
+        buf_ += s;
+        if (buf_.size() >= BLOCK) flush();
+    }
+    void writeln(std::string_view s = {}) {
+        buf_ += s;
+        buf_ += "\r\n";
+        if (buf_.size() >= BLOCK) flush();
+    }
+    void close() {
+        flush();
+        if (out_.is_open()) out_.close();
+    }
     bool good() const { return out_.good(); }
 
 private:
+    // A packet is written in thousands of short pieces: they are gathered and
+    // handed to the stream in blocks.
+    static constexpr std::size_t BLOCK = 64 * 1024;
+    void flush() {
+        if (!buf_.empty()) out_.write(buf_.data(), static_cast<std::streamsize>(buf_.size()));
+        buf_.clear();
+    }
     std::ofstream out_;
+    std::string buf_;
 };
 
 // Whole-file helpers.

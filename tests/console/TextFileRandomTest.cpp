@@ -138,6 +138,15 @@ TEST(Random, TheLazyEngineGivesTheLibrarysNumbers) {
         }
 }
 
+TEST(Random, DrawsAreTheLibrarysDistribution) {
+    Mt64 lazy(7);
+    std::mt19937_64 lib(7);
+    for (int n : {1, 2, 3, 7, 31, 100, 1000, 65537, 1 << 30, 2147483647}) {
+        std::uniform_int_distribution<int> d(0, n - 1);
+        for (int i = 0; i < 2000; ++i) ASSERT_EQ(uniformBelow(lazy, n), d(lib)) << "n " << n << ", draw " << i;
+    }
+}
+
 TEST(Random, TheEnvironmentSeedMakesRunsReproducible) {
     ::setenv("TESSARIN_SEED", "1234", 1);
     Random a, b;
