@@ -4,7 +4,13 @@ WORKSPACE ?= workspace
 SAMPLE ?= data/luke
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build program run test bench bench-terminal deps clean fuzz install package
+# The CI build treats warnings as errors (CI=true is set by the CI runner).
+CMAKE_FLAGS ?=
+ifeq ($(CI),true)
+CMAKE_FLAGS += -DTESS_WERROR=ON
+endif
+
+.PHONY: all build program run test bench bench-terminal deps clean fuzz install package asan
 
 all: build
 
@@ -13,7 +19,7 @@ deps:
 	@./tools/install-deps.sh
 
 $(BUILD)/CMakeCache.txt: CMakeLists.txt | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -55,7 +61,16 @@ bench-terminal: program
 	bench/terminal-paint.sh $(BUILD)/tessarin $(BENCH_REPS)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD)
+
+# The whole test suite built with AddressSanitizer and UBSan, in its own
+# build folder; the terminal tests run the sanitized program in tmux too.
+ASAN_BUILD ?= build-asan
+asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESS_SANITIZE=ON $(CMAKE_FLAGS)
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target tessarin tessarin_tests
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --output-on-failure -j $(JOBS)
 
 # Short libFuzzer runs of the input readers (clang; FUZZ_SECONDS each).
 # Crashes land in $(FUZZ_BUILD)/crashes; the corpora grow in $(FUZZ_BUILD)/corpus.

@@ -77,7 +77,7 @@ private:
     fs::path dir_;
 };
 
-// A run context at step 7 of a run: the style named in "temp2.txt" loaded on
+// A run context after the run files are read: the style named in "temp2.txt" loaded on
 // both sides, the bank file names set, a fresh generator of the fixed seed.
 struct Session {
     ScreenConsole con;

@@ -79,7 +79,7 @@ void indexed(const Workspace& w, const std::string& name, char sectoring, int sp
     w.style(name, benchStyle(sectoring, 'N', specialties));
 }
 
-// Steps 9 to 21 of a run on the count file already built: counts, range
+// The counts and sectoring of a run on the count file already built: counts, range
 // totals, and the sectoring (chapter sectoring accepts the initial deal).
 void sectored(Session& s, char sectoring) {
     auto& r = s.p.run;
@@ -95,7 +95,7 @@ void sectored(Session& s, char sectoring) {
     if (r.MINQZ < 1) failRestart(s.p, "a sector holds no regular question");
 }
 
-// Steps 22 to 29 up to the quiz loop, with the list file and run log open;
+// What a run does from availability up to the quiz loop, with the list file and run log open;
 // every quiz all regular, as SPEC2 draws it for a style without specialties.
 void readyToGenerate(Session& s) {
     auto& r = s.p.run;
@@ -105,7 +105,7 @@ void readyToGenerate(Session& s) {
     r.listFile.create(s.p.file("bench.inf"));
 }
 
-// Steps 22 and 28 to 30 without the packet writer: availability, the
+// Generation without the packet writer: availability, the
 // interrogative index, and the 135 quizzes. `afterQuiz` runs after each one.
 void generate(Session& s, const std::function<void()>& afterQuiz = {}) {
     auto& r = s.p.run;
@@ -124,7 +124,7 @@ void generate(Session& s, const std::function<void()>& afterQuiz = {}) {
     }
 }
 
-// 1. The index build of the whole bank (INDX "Y"), and its skip with the
+// The index build of the whole bank (INDX "Y"), and its skip with the
 // count file present (INDX "N"): found, read and checked.
 void BM_IndexBuild(benchmark::State& state, char indx) {
     Workspace w;
@@ -147,7 +147,7 @@ void BM_IndexBuild(benchmark::State& state, char indx) {
 BENCHMARK_CAPTURE(BM_IndexBuild, build_INDX_Y, 'Y')->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_IndexBuild, skip_INDX_N, 'N')->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// 2. Verse sectoring of the whole book into 30 sectors from the list A counts.
+// Verse sectoring of the whole book into 30 sectors from the list A counts.
 // VERSESEC lays the table out anew each call, so one context serves.
 void BM_VerseSectoring(benchmark::State& state) {
     Workspace w;
@@ -170,7 +170,7 @@ void BM_VerseSectoring(benchmark::State& state) {
 }
 BENCHMARK(BM_VerseSectoring)->Unit(benchmark::kMicrosecond);
 
-// 3. The generation stage of a 135-quiz, 30-question all-regular run with
+// The generation stage of a 135-quiz, 30-question all-regular run with
 // IPC 40: availability, COUNTINT and 135 x CHOOSESPEC (automatic approval).
 void BM_Generation(benchmark::State& state, char sectoring) {
     Workspace w;
@@ -201,8 +201,8 @@ void BM_Generation(benchmark::State& state, char sectoring) {
 BENCHMARK_CAPTURE(BM_Generation, verse_sectored, 'V')->UseManualTime()->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_Generation, chapter_sectored, 'C')->UseManualTime()->Unit(benchmark::kMillisecond);
 
-// 4. OPUT writing 135 packets of 30 questions in layout c, p or t. The quizzes
-// are generated once (untimed) as in 3; each iteration hands their assembled
+// OPUT writing 135 packets of 30 questions in layout c, p or t. The quizzes
+// are generated once (untimed) as in BM_Generation; each iteration hands their assembled
 // slots back to the writer one quiz after the other into a new packet file.
 struct AssembledQuiz {
     FixedText<30> TYP;
@@ -265,7 +265,7 @@ bool patternsHold(const Specc9& c, int want) {
 
 constexpr int SPECIALTIES = 20;
 
-// 5a. The drawing alone: SPECPAT for 135 quizzes, 20 specialties in a
+// The drawing alone: SPECPAT for 135 quizzes, 20 specialties in a
 // 30-position window.
 void BM_PatternDraw(benchmark::State& state) {
     Workspace w;
@@ -285,7 +285,7 @@ void BM_PatternDraw(benchmark::State& state) {
 }
 BENCHMARK(BM_PatternDraw)->Unit(benchmark::kMillisecond);
 
-// 5b. SPEC2 whole: the draw, the review screens (each accepted with Return)
+// SPEC2 whole: the draw, the review screens (each accepted with Return)
 // and "pat.txt".
 void BM_Spec2(benchmark::State& state) {
     Workspace w;

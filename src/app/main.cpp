@@ -1,5 +1,6 @@
 #include <CLI/CLI.hpp>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 
 #include "app/Commands.h"

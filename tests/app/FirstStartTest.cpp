@@ -5,22 +5,15 @@
 
 #include "app/FirstStart.h"
 #include "app/Workspace.h"
-#include "console/Random.h"
-#include "console/ScreenConsole.h"
-#include "run/TempDir.h"
+#include "support/Fixture.h"
 
 namespace fs = std::filesystem;
-using tess::testing::TempDir;
 
 namespace {
 
 const fs::path SAMPLE = TESS_SOURCE_DIR "/data/luke";
 
-struct Offer {
-    TempDir dir;
-    tess::ScreenConsole con;
-    tess::Random rnd{1};
-    tess::Program p{con, rnd, dir.path()};
+struct Offer : tess::testing::Fixture {
     std::size_t filesInFolder() const { return std::distance(fs::directory_iterator(dir.path()), {}); }
 };
 

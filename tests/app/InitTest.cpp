@@ -11,7 +11,7 @@
 
 namespace fs = std::filesystem;
 using tess::testing::runTessarin;
-using tess::testing::TempDir;
+using tess::testing::ScratchDir;
 namespace es = tess::exitstatus;
 
 namespace {
@@ -27,7 +27,7 @@ std::string slurp(const fs::path& f) {
 }  // namespace
 
 TEST(Init, CopiesTheSampleIntoANewFolderThenKeepsWhatIsThere) {
-    TempDir t;
+    ScratchDir t;
     const fs::path w = t.path() / "new" / "folder";
     auto r = runTessarin("init " + w.string(), FROM_SOURCE);
     ASSERT_EQ(r.status, es::OK) << r.err;
@@ -54,7 +54,7 @@ TEST(Init, CopiesTheSampleIntoANewFolderThenKeepsWhatIsThere) {
 }
 
 TEST(Init, WithoutASampleSaysSoAndMakesNothing) {
-    TempDir t;
+    ScratchDir t;
     const auto r = runTessarin("init " + t.file("w"), "TESSARIN_DATA=" + t.path().string());
     EXPECT_EQ(r.status, es::FILE_ERROR);
     EXPECT_EQ(r.err, "tessarin: TESSARIN_DATA=" + t.path().string() + " holds no sample bank (no Specs.lst)\n");
@@ -62,7 +62,7 @@ TEST(Init, WithoutASampleSaysSoAndMakesNothing) {
 }
 
 TEST(Init, SampleLookupOrder) {
-    TempDir t;
+    ScratchDir t;
     for (const char* d : {"env", "exe", "prefix", "source", "bare"}) fs::create_directories(t.path() / d);
     for (const char* d : {"env", "exe", "prefix", "source"}) t.raw(std::string(d) + "/Specs.lst", "x\r\n");
     const fs::path p = t.path();

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "run/TempDir.h"
+#include "support/Fixture.h"
 
 namespace tess::testing {
 
@@ -18,7 +18,7 @@ struct CommandResult {
 // Runs `tessarin ARGS` with the environment assignments `env` in front
 // (for example "TESSARIN_DATA=/x"); standard input is not a terminal.
 inline CommandResult runTessarin(const std::string& args, const std::string& env = "") {
-    TempDir io;
+    ScratchDir io;
     const std::string cmd = env + " " + TESS_BINARY + " " + args + " </dev/null >" + io.file("out") + " 2>" +
                             io.file("err");
     const int st = std::system(cmd.c_str());

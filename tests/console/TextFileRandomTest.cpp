@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -10,17 +8,12 @@
 
 #include "console/Random.h"
 #include "console/TextFile.h"
+#include "support/Fixture.h"
 
 using namespace tess;
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path scratch(const char* name) {
-    fs::path p = fs::temp_directory_path() / ("tess-textfile-" + std::to_string(::getpid()) + "-" + name);
-    fs::remove(p);
-    return p;
-}
 
 void writeRaw(const fs::path& p, const std::string& bytes) {
     std::ofstream(p, std::ios::binary) << bytes;
@@ -34,7 +27,8 @@ std::string readRaw(const fs::path& p) {
 }  // namespace
 
 TEST(TextFile, LineEndsOfEveryKindReadTheSame) {
-    const auto p = scratch("ends");
+    const tess::testing::ScratchDir d;
+    const auto p = d.path() / "ends";
     for (const std::string bytes : {"one\r\ntwo\r\n", "one\ntwo\n", "one\r\ntwo", "one\ntwo"}) {
         writeRaw(p, bytes);
         auto lines = readAllLines(p.string());
@@ -46,7 +40,8 @@ TEST(TextFile, LineEndsOfEveryKindReadTheSame) {
 }
 
 TEST(TextFile, TheRestOfAnOverlongLineIsNeverReadAsTheNextLine) {
-    const auto p = scratch("bound");
+    const tess::testing::ScratchDir d;
+    const auto p = d.path() / "bound";
     writeRaw(p, std::string(600, 'x') + "\r\nnext\r\n");
     TextReader r(p.string());
     bool longer = false;
@@ -56,11 +51,11 @@ TEST(TextFile, TheRestOfAnOverlongLineIsNeverReadAsTheNextLine) {
     EXPECT_FALSE(longer);
     EXPECT_EQ(r.lineNumber(), 2u);
     EXPECT_FALSE(r.readLine());
-    fs::remove(p);
 }
 
 TEST(TextFile, ABoundedLineEndingInCrIsCutOnlyWhenItsTextIsLonger) {
-    const auto p = scratch("boundcr");
+    const tess::testing::ScratchDir d;
+    const auto p = d.path() / "boundcr";
     // Exactly the bound before CR LF; one over; one over with no line end;
     // a long stretch with no line end at all.
     writeRaw(p, std::string(8, 'a') + "\r\n" + std::string(9, 'b') + "\r\n" + std::string(9, 'c') + "\n" +
@@ -77,11 +72,11 @@ TEST(TextFile, ABoundedLineEndingInCrIsCutOnlyWhenItsTextIsLonger) {
     EXPECT_TRUE(longer);
     EXPECT_FALSE(r.readLine());
     EXPECT_EQ(r.lineNumber(), 4u);
-    fs::remove(p);
 }
 
 TEST(TextFile, WritesCrLfAndReplacesWholeFilesAtomically) {
-    const auto p = scratch("atomic");
+    const tess::testing::ScratchDir d;
+    const auto p = d.path() / "atomic";
     ASSERT_TRUE(writeFileAtomic(p.string(), {"a", "b"}));
     EXPECT_EQ(readRaw(p), "a\r\nb\r\n");
     ASSERT_TRUE(writeFileAtomic(p.string(), {"Exit"}, false));
@@ -90,7 +85,6 @@ TEST(TextFile, WritesCrLfAndReplacesWholeFilesAtomically) {
     EXPECT_FALSE(writeFileAtomic((p / "inside-a-file").string(), {"x"}));
     EXPECT_EQ(readRaw(p), "Exit");
     EXPECT_FALSE(fs::exists(p.string() + ".tmp"));
-    fs::remove(p);
 }
 
 TEST(TextFile, NumbersAreReadInFreeFormat) {
@@ -164,11 +158,11 @@ TEST(Random, ScriptedDrawsComeInOrderAndMustFit) {
 }
 
 TEST(TextFile, ANulByteInALineIsKeptAndEndsNothing) {
-    const auto p = scratch("nul");
+    const tess::testing::ScratchDir d;
+    const auto p = d.path() / "nul";
     writeRaw(p, std::string("a\0b\r\nc", 6));
     TextReader r(p.string());
     EXPECT_EQ(r.readLine(508), std::string("a\0b", 3));
     EXPECT_EQ(r.readLine(508), "c");
     EXPECT_FALSE(r.readLine(508));
-    fs::remove(p);
 }

@@ -6,7 +6,7 @@
 #include "material/BankFile.h"
 #include "material/ChapterSectoring.h"
 #include "material/Counts.h"
-#include "material/MaterialFixture.h"
+#include "material/MaterialRig.h"
 
 using namespace tess;
 using namespace tess::testing;
@@ -179,7 +179,7 @@ TEST(ChapterSectoring, EscAtTheTableReturnsToTheEditorWithTheSharesKept) {
 
 TEST(ChapterSectoring, LMaterialRefusesAZeroShareOnTheLastChapter) {
     Layout t(1, 1, 5, 39, 5, 'L');
-    // The deal steps 1, 2, 4 and leaves chapters 3 and 5 with 0.
+    // As dealt, chapters 1, 2 and 4 get questions and chapters 3 and 5 get none.
     t.m.con.enter();
     t.m.con.down().down().down().down().keys("1").up().up().up().up().keys("1").down().enter().keys("x");
     CHAPSEC(t.m.p);

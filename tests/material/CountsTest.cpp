@@ -3,7 +3,7 @@
 #include "material/BankFile.h"
 #include "material/CountFile.h"
 #include "material/Counts.h"
-#include "material/MaterialFixture.h"
+#include "material/MaterialRig.h"
 
 using namespace tess;
 using namespace tess::testing;
@@ -11,21 +11,21 @@ using namespace tess::testing;
 namespace {
 
 // One file of each kind; the regular file has " 9" and "09" in the same slot.
-void writeSmallBank(const TempDir& d) {
-    writeLines(d.file("Luke.A"), {bankLine(1, 1), bankLine(1, 1), bankLine(1, 80), " 9: 3\tA?", "09: 3\tB?",
+void writeSmallBank(const ScratchDir& d) {
+    d.lines("Luke.A", {bankLine(1, 1), bankLine(1, 1), bankLine(1, 80), " 9: 3\tA?", "09: 3\tB?",
                                   " 9: 5\tC?", bankLine(24, 53)});
-    writeLines(d.file("FTV.00"), {bankLine(9, 3, "Then he"), bankLine(12, 1, "And")});
-    writeLines(d.file("cv.b"), {bankLine(2, 4, "ref")});
-    writeLines(d.file("co.b"), {bankLine(2, 4, "co"), bankLine(2, 4, "co")});
-    writeLines(d.file("SIT.TXT"), {bankLine(22, 71, "sit")});
+    d.lines("FTV.00", {bankLine(9, 3, "Then he"), bankLine(12, 1, "And")});
+    d.lines("cv.b", {bankLine(2, 4, "ref")});
+    d.lines("co.b", {bankLine(2, 4, "co"), bankLine(2, 4, "co")});
+    d.lines("SIT.TXT", {bankLine(22, 71, "sit")});
 }
 
 }  // namespace
 
 TEST(IndexBuild, CountsEverySlotAndWritesTheCountFile) {
-    TempDir d;
+    ScratchDir d;
     writeSmallBank(d);
-    MaterialProgram m(d.path());
+    MaterialProgram m(d);
     auto& r = m.p.run;
     prepareCounts(m.p);
 
@@ -41,7 +41,7 @@ TEST(IndexBuild, CountsEverySlotAndWritesTheCountFile) {
     EXPECT_EQ(r.SCOUNT(22, 71), 1);
     EXPECT_EQ(r.QCOUNT(2, 4), 0);
 
-    const auto lines = readLines(d.file("count.00A"));
+    const auto lines = d.readLines("count.00A");
     ASSERT_EQ(lines.size(), 2040u);
     EXPECT_EQ(lines[0], "1 1 2 0 0 0 0");
     EXPECT_EQ(lines[(9 - 1) * 85 + 3 - 1], "9 3 2 1 0 0 0");
@@ -51,19 +51,19 @@ TEST(IndexBuild, CountsEverySlotAndWritesTheCountFile) {
 }
 
 TEST(IndexBuild, CountFileRoundTripsAndIndxNSkipsTheBuild) {
-    TempDir d;
+    ScratchDir d;
     writeSmallBank(d);
     std::vector<std::string> many(300, bankLine(3, 7));  // more than a byte holds
-    writeLines(d.file("Luke.A"), many);
-    MaterialProgram m(d.path());
+    d.lines("Luke.A", many);
+    MaterialProgram m(d);
     auto& r = m.p.run;
     prepareCounts(m.p);
     EXPECT_EQ(r.QCOUNT(3, 7), 300);
     const Counts built = r.QCOUNT;
 
     // Changing the bank does not matter with INDX "N": the file is loaded.
-    writeLines(d.file("Luke.A"), {bankLine(1, 1)});
-    MaterialProgram again(d.path());
+    d.lines("Luke.A", {bankLine(1, 1)});
+    MaterialProgram again(d);
     again.p.run.INDX = 'N';
     prepareCounts(again.p);
     EXPECT_EQ(again.p.run.QCOUNT(3, 7), 300);
@@ -73,7 +73,7 @@ TEST(IndexBuild, CountFileRoundTripsAndIndxNSkipsTheBuild) {
 }
 
 TEST(IndexBuild, DamagedOrMissingCountFileIsRebuiltWithINDXN) {
-    TempDir d;
+    ScratchDir d;
     writeSmallBank(d);
     struct Case {
         std::vector<std::string> file;
@@ -90,28 +90,28 @@ TEST(IndexBuild, DamagedOrMissingCountFileIsRebuiltWithINDXN) {
         if (c.file.empty())
             std::filesystem::remove(d.file("count.00A"));
         else
-            writeLines(d.file("count.00A"), c.file);
-        MaterialProgram m(d.path());
+            d.lines("count.00A", c.file);
+        MaterialProgram m(d);
         m.p.run.INDX = 'N';
         m.con.enter();
         prepareCounts(m.p);
         EXPECT_TRUE(m.con.sawText(c.said));
         EXPECT_TRUE(m.con.sawText("  Creating index of questions..."));
         EXPECT_EQ(m.p.run.QCOUNT(9, 3), 2);
-        EXPECT_EQ(readLines(d.file("count.00A")).size(), 2040u);
+        EXPECT_EQ(d.readLines("count.00A").size(), 2040u);
     }
 }
 
 TEST(IndexBuild, CountFileIsFoundAlongPath) {
-    TempDir work, other;
+    ScratchDir work, other;
     writeSmallBank(other);
-    MaterialProgram builder(other.path());
+    MaterialProgram builder(other);
     prepareCounts(builder.p);  // count.00A now in `other` only
 
     const char* old = std::getenv("Path");
     const std::string saved = old ? old : "";
     ::setenv("Path", ("/no/such/dir::" + other.path().string()).c_str(), 1);
-    MaterialProgram m(work.path());
+    MaterialProgram m(work);
     m.p.run.INDX = 'N';
     EXPECT_EQ(findCountFile(m.p), other.file("count.00A"));
     prepareCounts(m.p);
@@ -125,12 +125,12 @@ TEST(IndexBuild, CountFileIsFoundAlongPath) {
 }
 
 TEST(IndexBuild, SkippedLinesAreReportedAndNotCounted) {
-    TempDir d;
+    ScratchDir d;
     writeSmallBank(d);
-    writeLines(d.file("Luke.A"), {bankLine(1, 1), bankLine(25, 1), bankLine(1, 2), bankLine(1, 81), "", "7",
+    d.lines("Luke.A", {bankLine(1, 1), bankLine(25, 1), bankLine(1, 2), bankLine(1, 81), "", "7",
                                   bankLine(7, 3)});
     std::filesystem::remove(d.file("SIT.TXT"));
-    MaterialProgram m(d.path());
+    MaterialProgram m(d);
     m.p.run.LG = 'L';  // chapter 7 is left out of the L material
     m.con.enter();
     prepareCounts(m.p);
@@ -144,24 +144,24 @@ TEST(IndexBuild, SkippedLinesAreReportedAndNotCounted) {
 }
 
 TEST(IndexBuild, BadFilesGoBackToTheTitleAndKeepTheOldCountFile) {
-    TempDir d;
+    ScratchDir d;
     writeSmallBank(d);
-    writeLines(d.file("count.00A"), {"old"});
+    d.lines("count.00A", {"old"});
     {
-        writeLines(d.file("cv.b"), {bankLine(3, 1), bankLine(2, 9), bankLine(2, 8)});
-        MaterialProgram m(d.path());
+        d.lines("cv.b", {bankLine(3, 1), bankLine(2, 9), bankLine(2, 8)});
+        MaterialProgram m(d);
         m.con.enter();
         EXPECT_THROW(prepareCounts(m.p), RestartRun);
         EXPECT_TRUE(m.con.sawText("The lines of cv.b are not in chapter and verse order: line 2 (2:9)"));
-        EXPECT_EQ(readLines(d.file("count.00A")), std::vector<std::string>{"old"});
+        EXPECT_EQ(d.readLines("count.00A"), std::vector<std::string>{"old"});
     }
     {
         std::filesystem::remove(d.file("Luke.A"));
-        MaterialProgram m(d.path());
+        MaterialProgram m(d);
         m.con.enter();
         EXPECT_THROW(prepareCounts(m.p), RestartRun);
         EXPECT_TRUE(m.con.sawText("The question file Luke.A was not found in the working directory"));
-        EXPECT_EQ(readLines(d.file("count.00A")), std::vector<std::string>{"old"});
+        EXPECT_EQ(d.readLines("count.00A"), std::vector<std::string>{"old"});
     }
 }
 

@@ -41,7 +41,7 @@ TEST(Interrogative, CountintMarksEachSectorsQuestionsAfterTheLinesBeforeTheRange
     rig.bank({2, 3}, [](int s, int n) { return (s == 2 && n == 3) || (s == 1 && n == 1) ? askText(s, n) : plainText(s, n); },
              4);
     COUNTINT(rig.p);
-    auto& r = rig.run();
+    auto& r = rig.r;
     EXPECT_TRUE(r.INT[1][1]);
     EXPECT_FALSE(r.INT[1][2]);
     EXPECT_FALSE(r.INT[2][1]);
@@ -54,9 +54,9 @@ TEST(Interrogative, SectorAbove200KeepsEveryMark) {
     Rig rig;
     rig.bank({250}, [](int s, int n) { return n == 240 ? askText(s, n) : plainText(s, n); }, 0, 4);
     COUNTINT(rig.p);
-    ASSERT_EQ(rig.run().INT[1].size(), 251u);
-    EXPECT_TRUE(rig.run().INT[1][240]);
-    EXPECT_FALSE(rig.run().INT[1][40]);
+    ASSERT_EQ(rig.r.INT[1].size(), 251u);
+    EXPECT_TRUE(rig.r.INT[1][240]);
+    EXPECT_FALSE(rig.r.INT[1][40]);
 }
 
 TEST(Interrogative, RegularFileOutOfStepWithTheCountsGoesBackToTheTitle) {
@@ -64,7 +64,7 @@ TEST(Interrogative, RegularFileOutOfStepWithTheCountsGoesBackToTheTitle) {
     {
         Rig rig;
         rig.bank({2, 3});
-        rig.run().QPS[2] = 4;
+        rig.r.QPS[2] = 4;
         rig.con.enter();
         EXPECT_THROW(COUNTINT(rig.p), RestartRun);
         EXPECT_TRUE(rig.con.sawText("count.00A"));

@@ -1,16 +1,17 @@
-// Steps 9 to 18 of a chapter-sectored run on a small hand-made bank: index
-// build, range totals, summary, chapter sectoring and its table.
+// A chapter-sectored run on a small hand-made bank from the counts to the
+// sector table: index build, range totals, summary, chapter sectoring and
+// its table.
 #include <gtest/gtest.h>
 
 #include "material/ChapterSectoring.h"
 #include "material/Counts.h"
-#include "material/MaterialFixture.h"
+#include "material/MaterialRig.h"
 
 using namespace tess;
 using namespace tess::testing;
 
 TEST(MaterialPipeline, ChapterSectoredRangeFromBankToTable) {
-    TempDir d;
+    ScratchDir d;
     std::vector<std::string> reg{bankLine(1, 1, "Who came first?")}, ftv, cv, co, sit;
     for (int ch = 1; ch <= 4; ++ch)
         for (int v = 1; v <= bookVerses(ch); ++v) {
@@ -20,13 +21,13 @@ TEST(MaterialPipeline, ChapterSectoredRangeFromBankToTable) {
         }
     co.push_back(bankLine(2, 1, "chapter"));
     sit.push_back(bankLine(3, 38, "situation"));
-    writeLines(d.file("Luke.A"), reg);
-    writeLines(d.file("FTV.00"), ftv);
-    writeLines(d.file("cv.b"), cv);
-    writeLines(d.file("co.b"), co);
-    writeLines(d.file("SIT.TXT"), sit);
+    d.lines("Luke.A", reg);
+    d.lines("FTV.00", ftv);
+    d.lines("cv.b", cv);
+    d.lines("co.b", co);
+    d.lines("SIT.TXT", sit);
 
-    MaterialProgram m(d.path());
+    MaterialProgram m(d);
     auto& r = m.p.run;
     m.range(1, 1, 3, 38);
     r.QMAX = r.SECTORS = 4;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "material/MaterialFixture.h"
+#include "material/MaterialRig.h"
 #include "material/SectorTable.h"
 
 using namespace tess;

@@ -1,14 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "material/Resector.h"
-#include "material/ResectorTestSupport.h"
+#include "material/MaterialRig.h"
 #include "material/SectorWalk.h"
 #include "material/VerseSectoring.h"
-#include "run/TempDir.h"
 
 using namespace tess;
 using tess::testing::CountsBench;
-using tess::testing::TempDir;
 
 // Sectoring by questions puts the specialty questions of verses without
 // regular questions into the sector that follows them (1:1 before the first
@@ -16,9 +14,8 @@ using tess::testing::TempDir;
 // reading the bank sector by sector must find them there, not call the
 // count file out of date.
 TEST(SectorWalk, FindsSpecialtyQuestionsOfVersesPassedOverByQuestionSectoring) {
-    TempDir d;
     CountsBench b(1, 1, 1, 7, 3);
-    b.p.dir = d.path();
+    const auto& d = b.dir;
     b.verse(1, 1, 0, 1).verse(1, 2, 2).verse(1, 3, 0, 1).verse(1, 4, 2, 1).verse(1, 5, 0, 1).verse(1, 6, 2);
     b.totals();
     b.con.enter();
@@ -41,9 +38,8 @@ TEST(SectorWalk, FindsSpecialtyQuestionsOfVersesPassedOverByQuestionSectoring) {
 // Verse sectoring ends a sector at its last regular verse and keeps the
 // specialty questions of the empty verses after it (1:2).
 TEST(SectorWalk, FindsSpecialtyQuestionsOfVersesAbsorbedByVerseSectoring) {
-    TempDir d;
     CountsBench b(1, 1, 1, 5, 2);
-    b.p.dir = d.path();
+    const auto& d = b.dir;
     b.verse(1, 1, 2).verse(1, 2, 0, 1).verse(1, 3, 2, 1).verse(1, 4, 0, 1).verse(1, 5, 2);
     b.totals();
     ASSERT_TRUE(VERSESEC(b.p));
@@ -63,9 +59,8 @@ TEST(SectorWalk, FindsSpecialtyQuestionsOfVersesAbsorbedByVerseSectoring) {
 }
 
 TEST(SectorWalk, AQuestionBeyondItsSectorStillMeansAStaleCountFile) {
-    TempDir d;
     CountsBench b(1, 1, 1, 7, 3);
-    b.p.dir = d.path();
+    const auto& d = b.dir;
     b.verse(1, 2, 2).verse(1, 4, 2, 1).verse(1, 6, 2);
     b.totals();
     b.con.enter();

@@ -1,4 +1,4 @@
-#include "PacketFixture.h"
+#include "output/PacketRig.h"
 
 using namespace tess;
 using namespace tess::testing;

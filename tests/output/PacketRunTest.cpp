@@ -1,9 +1,6 @@
 // 135 packets of 30 questions, the most a run writes: the shape of the whole
-// packet file in each layout, and how long writing it takes.
-#include <chrono>
-#include <cstdio>
-
-#include "PacketFixture.h"
+// packet file in each layout (bench/ times the writer).
+#include "output/PacketRig.h"
 
 using namespace tess;
 using namespace tess::testing;
@@ -35,19 +32,10 @@ protected:
     // Writes quizzes 1 to 135 into one packet file; returns its text.
     std::string writeRun(char layout) {
         p.run.OUT = layout;
-        const std::string path = p.file("run.qui");
-        p.run.packetFile.create(path);
-        const auto start = std::chrono::steady_clock::now();
+        p.run.packetFile.create(p.file("run.qui"));
         for (p.run.Q2 = 1; p.run.Q2 <= QQZ; ++p.run.Q2) OPUT(p);
         p.run.packetFile.close();
-        const auto ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        const std::string text = ss.str();
-        std::printf("[ timing ] layout %c: 135 packets of 30 questions in %.1f ms, %zu bytes\n", layout, ms,
-                    text.size());
-        return text;
+        return dir.read("run.qui");
     }
 
     static std::size_t count(const std::string& text, const std::string& what) {

@@ -1,6 +1,6 @@
 // A quiz left with Esc at the approval prompt keeps its specialty questions
 // but its regular positions hold blank texts and no book letter.
-#include "PacketFixture.h"
+#include "output/PacketRig.h"
 
 using namespace tess;
 using namespace tess::testing;

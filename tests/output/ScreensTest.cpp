@@ -1,17 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "console/ScreenConsole.h"
+#include "support/Fixture.h"
 #include "output/Screens.h"
 
 using namespace tess;
 
 namespace {
 
-struct Screen {
-    ScreenConsole con;
-    Random rnd{1};
-    Program p{con, rnd};
-};
+using Screen = tess::testing::Fixture;
 
 std::string cells(const Console& c, int col, int row, int n) {
     std::string s;

@@ -3,26 +3,20 @@
 #include <functional>
 #include <memory>
 
-#include "console/ScreenConsole.h"
 #include "material/Counts.h"
 #include "run/Driver.h"
 #include "specc9/Config.h"
 #include "selection/RepeatControl.h"
 #include "run/StyleFile.h"
-#include "run/TempDir.h"
+#include "support/Fixture.h"
 
 using namespace tess;
 using tess::testing::plainStyle;
-using tess::testing::TempDir;
 
 namespace {
 
-struct Session {
-    TempDir dir;
-    ScreenConsole con;
-    Random rnd{7};
-    Program p{con, rnd, dir.path()};
-    Session() { p.configure = useStoredStyle; }  // the style named in temp2.txt, without the form
+struct Session : tess::testing::Fixture {
+    Session() : Fixture(7) { p.configure = useStoredStyle; }  // the style named in temp2.txt, without the form
 
     // A style "T" over 1:1-3:38 and the book's verse table; a count file
     // (by default one regular question per verse of chapters 1-3), loaded into the
@@ -45,8 +39,8 @@ struct Session {
         dir.lines("count.00A", count);
     }
 
-    // Steps 3 to 14 of a run on the standard files, through the real stages,
-    // so the sectoring step can be driven on its own.
+    // A run on the standard files through the real stages from the run
+    // settings to the range totals, so the sectoring can be driven on its own.
     void countedRange(std::vector<std::string> style = plainStyle()) {
         standard(std::move(style));
         readRunFiles(p);

@@ -4,10 +4,9 @@
 
 #include "console/ScreenConsole.h"
 #include "run/Program.h"
-#include "run/TempDir.h"
+#include "support/Fixture.h"
 
 using namespace tess;
-using tess::testing::TempDir;
 
 namespace {
 
@@ -25,10 +24,9 @@ bool cutsAWord(const ScreenConsole& con, int indent) {
 }  // namespace
 
 TEST(Messages, LongMessagesBreakBetweenWordsAndKeepEveryWord) {
-    TempDir d;
-    ScreenConsole con;
-    Random rnd{1};
-    Program p{con, rnd, d.path()};
+    tess::testing::Fixture f;
+    auto& con = f.con;
+    auto& p = f.p;
     // Each length puts a word across column 80 at another place.
     for (int pad = 0; pad < 12; ++pad) {
         const std::string msg = std::string(static_cast<std::size_t>(pad), 'x') +

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "run/StyleFile.h"
-#include "run/TempDir.h"
+#include "support/Fixture.h"
 
 using namespace tess;
 using tess::testing::plainStyle;
-using tess::testing::TempDir;
+using tess::testing::ScratchDir;
 
 namespace {
 
@@ -16,7 +16,7 @@ struct Read {
     std::vector<std::string> notes;
 };
 
-Read readStyle(const TempDir& d, const std::string& name = "T.spe") {
+Read readStyle(const ScratchDir& d, const std::string& name = "T.spe") {
     Read r;
     r.ok = readStyleFile(d.file(name), r.s, r.sh, r.notes);
     return r;
@@ -53,7 +53,7 @@ TEST(StyleFile, ReadsAll29LinesInOrderWithEitherLineEnd) {
     style[27] = "Y";
     style[28] = "nnFRnnnnnnnnnnnnnnnnnnnnnnnnnS";
     for (const char* end : {"\r\n", "\n"}) {
-        TempDir d;
+        ScratchDir d;
         d.lines("T.spe", style, end);
         Read r = readStyle(d);
         ASSERT_TRUE(r.ok) << end;
@@ -94,7 +94,7 @@ TEST(StyleFile, ReadsAll29LinesInOrderWithEitherLineEnd) {
 }
 
 TEST(StyleFile, MissingLastLineEndReadsTheSameAndShortPatternIsPadded) {
-    TempDir a, b;
+    ScratchDir a, b;
     auto style = plainStyle();
     style[28] = "nnA";
     a.lines("T.spe", style, "\r\n", true);
@@ -108,7 +108,7 @@ TEST(StyleFile, MissingLastLineEndReadsTheSameAndShortPatternIsPadded) {
 }
 
 TEST(StyleFile, ClampsOutOfRangeValuesAndSaysSoForEach) {
-    TempDir d;
+    ScratchDir d;
     auto style = plainStyle();
     style[1] = "40 1";    // chapter 40
     style[2] = "13 60";   // Luke 13 has 35 verses
@@ -143,7 +143,7 @@ TEST(StyleFile, ClampsOutOfRangeValuesAndSaysSoForEach) {
 }
 
 TEST(StyleFile, KeepsAStoredQmaxAboveThirtyForTheLargeReview) {
-    TempDir d;
+    ScratchDir d;
     auto style = plainStyle();
     style[6] = "60";
     d.lines("T.spe", style);
@@ -159,7 +159,7 @@ TEST(StyleFile, KeepsAStoredQmaxAboveThirtyForTheLargeReview) {
 }
 
 TEST(StyleFile, RefusesAMissingOrDamagedFileAndLeavesTheSettingsAlone) {
-    TempDir d;
+    ScratchDir d;
     Read r = readStyle(d, "none.spe");
     EXPECT_FALSE(r.ok);
     ASSERT_EQ(r.notes.size(), 1u);
@@ -188,7 +188,7 @@ TEST(StyleFile, RefusesAMissingOrDamagedFileAndLeavesTheSettingsAlone) {
 }
 
 TEST(StyleFile, AMissingPatternLineIsMadeFromTheSpecialtyRange) {
-    TempDir d;
+    ScratchDir d;
     auto style = plainStyle();
     style[25] = "3";
     style[26] = "5";
@@ -246,7 +246,7 @@ TEST(BankNames, FollowPrimaryPercentListLetterAndMaterialSet) {
 
 TEST(VerseTable, Reads24Or28LinesAndNamesTheChapterOfABadCount) {
     for (int n : {24, 28}) {
-        TempDir d;
+        ScratchDir d;
         d.verses(n);
         Arr<int, 1, CHMAX> evs{};
         std::string error;
@@ -255,7 +255,7 @@ TEST(VerseTable, Reads24Or28LinesAndNamesTheChapterOfABadCount) {
         EXPECT_EQ(evs[22], 71);
         EXPECT_EQ(evs[24], 53);
     }
-    TempDir d;
+    ScratchDir d;
     std::vector<std::string> ls;
     for (int ch = 1; ch <= CHMAX; ++ch) ls.push_back(std::to_string(bookVerses(ch)));
     auto fails = [&](std::vector<std::string> lines, const std::string& expected) {
@@ -284,7 +284,7 @@ TEST(VerseTable, Reads24Or28LinesAndNamesTheChapterOfABadCount) {
 }
 
 TEST(RunSettings, ReadsTheFirstLineCutTo14AndOnlyExactExitIsTheExitRequest) {
-    TempDir d;
+    ScratchDir d;
     d.raw("temp2.txt", "Exit");
     EXPECT_EQ(readRunSettings(d.file("temp2.txt")).value(), "Exit");
     d.raw("temp2.txt", "ABCDEFGHIJKLMNOPQ\r\nsecond\r\n");
@@ -300,7 +300,7 @@ TEST(RunSettings, ReadsTheFirstLineCutTo14AndOnlyExactExitIsTheExitRequest) {
 }
 
 TEST(Patterns, MissingOrShortLinesReadAsRegular) {
-    TempDir d;
+    ScratchDir d;
     Arr<FixedText<30>, 1, QQZ> pat;
     readPatterns(d.file("pat.txt"), pat, 2);
     EXPECT_EQ(pat[1].str(), std::string(30, 'n'));

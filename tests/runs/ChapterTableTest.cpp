@@ -2,6 +2,7 @@
 // to the sector table.
 #include <cstdio>
 
+#include "data/BankCheck.h"
 #include "runs/BankRun.h"
 
 using namespace tess;

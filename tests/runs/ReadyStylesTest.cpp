@@ -1,8 +1,7 @@
 // The ready styles of the sample bank, sectored by the program itself: each
 // runs without a repeat or refresh warning and within the flag tables.
-#include <cstdio>
-
 #include "material/Counts.h"
+#include "data/BankCheck.h"
 #include "runs/BankRun.h"
 
 using namespace tess;
@@ -46,8 +45,6 @@ TEST(ReadyStyles, SectoredByTheProgramTheyNeedNoRepeats) {
                      b.p.shared.SEC1 != 'Q')
             << name << ": verse sectoring found no layout";
 
-        std::printf("[ figures  ] %s: %d sectors, MINQZ %d, QNUM %d; range %d regular, FTV %d, CV %d, CO %d, SIT %d\n",
-                    name.c_str(), r.SECTORS, r.MINQZ, r.QNUM, r.TQUEST, r.FQUEST, r.RQUEST, r.OQUEST, r.SQUEST);
         EXPECT_GE(r.MINQZ, 12) << name;
         EXPECT_LE(r.QNUM, r.MINQZ) << name;
         // Each specialty's material lasts the run at its maximum per quiz.

@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 
+#include "data/BankCheck.h"
 #include "runs/BankRun.h"
 
 using namespace tess;

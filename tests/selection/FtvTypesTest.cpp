@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "selection/Availability.h"
-#include "selection/SpecialtyPickersRig.h"
+#include "selection/SelectionRig.h"
 
 using namespace tess;
 using namespace tess::testing;
@@ -11,10 +11,10 @@ TEST(FtvTypes, TheTableTakesCharacterNineAndVrIsR) {
     const std::vector<std::string> parts = {"QPN1\tQuote", "FPVR\tVerse", "FPVX\tVerse", "FSN\tVerse"};
     t.kind('F', {3, 1}, [&](int s, int n) { return parts[static_cast<std::size_t>((s - 1) * 3 + n - 1)]; }, 2);
     // A line the count skipped (no reference) between the sectors is skipped here too.
-    auto lines = *readAllLines(t.rig.p.file("FTV.00"));
+    auto lines = *readAllLines(t.p.file("FTV.00"));
     lines.insert(lines.begin() + 5, "   \tno reference");
-    writeFileAtomic(t.rig.p.file("FTV.00"), lines);
-    FINTYPES(t.rig.p);
+    writeFileAtomic(t.p.file("FTV.00"), lines);
+    FINTYPES(t.p);
     EXPECT_EQ(ftvType(t.r, 1, 1), 'N');
     EXPECT_EQ(ftvType(t.r, 1, 2), 'R');
     EXPECT_EQ(ftvType(t.r, 1, 3), 'V');
@@ -27,10 +27,10 @@ TEST(FtvTypes, AnFtvFileOutOfStepWithTheCountsGoesBackToTheTitle) {
     SpecialtyRig t({3, 3});
     t.kind('F', {2, 2});
     t.r.TFPS[2] = 3;  // the counts promise one more than the file holds
-    t.rig.con.enter();
-    EXPECT_THROW(FINTYPES(t.rig.p), RestartRun);
-    EXPECT_TRUE(t.rig.con.sawMessage("FTV.00: it ends before the last question of sector 2"));
-    EXPECT_TRUE(t.rig.con.sawText("out of date"));
+    t.con.enter();
+    EXPECT_THROW(FINTYPES(t.p), RestartRun);
+    EXPECT_TRUE(t.con.sawMessage("FTV.00: it ends before the last question of sector 2"));
+    EXPECT_TRUE(t.con.sawText("out of date"));
 }
 
 TEST(FtvTypes, ARecentTypeIsRefusedForFewerTriesTheOlderItIs) {
@@ -43,21 +43,21 @@ TEST(FtvTypes, ARecentTypeIsRefusedForFewerTriesTheOlderItIs) {
     };
     for (const Case& c : {Case{'b', 30}, Case{'c', 15}, Case{'d', 5}, Case{'N', 1}}) {
         SCOPED_TRACE(c.type);
-        auto counter = std::make_unique<HundredsCounter>(7);
+        auto counter = std::make_unique<CountingRandom>(7);
         auto* hundreds = counter.get();
         SpecialtyRig t({3}, std::move(counter));
         auto& r = t.r;
         t.kind('F', {1}, [&](int, int) { return std::string("FP") + c.type + "\tVerse"; });
-        FINTYPES(t.rig.p);
+        FINTYPES(t.p);
         // The history a run starts with.
         r.FTCC = 'a';
         r.FTC2 = 'b';
         r.FTC3 = 'c';
         r.FTC4 = 'd';
         r.FQUIZ = r.FQUIZ1 = 50;
-        hundreds->hundreds = 0;
+        hundreds->draws[100] = 0;
         t.pass('F', 1, "F");
-        EXPECT_EQ(hundreds->hundreds, c.tries);
+        EXPECT_EQ(hundreds->draws[100], c.tries);
         EXPECT_EQ(r.FTC2, c.type);
         EXPECT_EQ(r.FTC3, 'b');
         EXPECT_EQ(r.FTC4, 'c');
@@ -66,7 +66,7 @@ TEST(FtvTypes, ARecentTypeIsRefusedForFewerTriesTheOlderItIs) {
         EXPECT_FALSE(flagRef(r.FINISH, 1, 1));
         EXPECT_EQ(r.FLAG[1], 0);
         EXPECT_EQ(r.ALL[1].str(), t.line('F', 1, 1));
-        EXPECT_TRUE(t.rig.logLines().empty());
+        EXPECT_TRUE(t.logLines().empty());
     }
 }
 
@@ -75,15 +75,15 @@ TEST(FtvTypes, FtvRepeatsAreForcedAfterFquizButNeverInTheFirstThreeQuizzes) {
     auto& r = t.r;
     r.REPEATPCT = 100;
     t.kind('F', {8}, [](int, int n) { return "FP" + std::string(1, static_cast<char>('A' + n)) + "\tVerse"; });
-    FINTYPES(t.rig.p);
+    FINTYPES(t.p);
     r.FQUIZ = 2;
     r.FQUIZ1 = 5;
     for (int q : {1, 3}) {
         t.freeAll();
         t.pass('F', q, "F");
     }
-    EXPECT_TRUE(t.rig.logLines().empty());
-    t.rig.run().runLog.append(t.rig.p.file("temp.txt"));
+    EXPECT_TRUE(t.logLines().empty());
+    t.r.runLog.append(t.p.file("temp.txt"));
     for (int q : {4, 5, 9, 10}) {
         t.freeAll();
         t.pass('F', q, "F");
@@ -92,6 +92,6 @@ TEST(FtvTypes, FtvRepeatsAreForcedAfterFquizButNeverInTheFirstThreeQuizzes) {
         }
     }
     EXPECT_EQ(r.FQUIZ, 15);
-    EXPECT_TRUE(t.rig.con.sawText("  Due to sectoring restrictions FTV repeats begin in quiz 10"));
-    EXPECT_EQ(t.rig.logLines(), (std::vector<std::string>{"FTV Repeats begin quiz 4", "FTV Repeats begin quiz 10"}));
+    EXPECT_TRUE(t.con.sawText("  Due to sectoring restrictions FTV repeats begin in quiz 10"));
+    EXPECT_EQ(t.logLines(), (std::vector<std::string>{"FTV Repeats begin quiz 4", "FTV Repeats begin quiz 10"}));
 }

@@ -10,7 +10,7 @@ using namespace tess::testing;
 namespace {
 struct Listing : ::testing::Test {
     Rig rig;
-    RunState& r = rig.run();
+    RunState& r = rig.r;
     std::string line(char letter, const std::string& text, int sector = 7, int number = 12) {
         std::string pat(SCMAX, 'n');
         pat[2] = letter;
@@ -63,11 +63,11 @@ TEST(MessageRows, FillRows5To23ThenWrapToAClearedArea) {
     rig.con.gotoXY(1, 1);
     rig.con.write("TITLE");
     for (int i = 1; i <= 19; ++i) warn(rig.p, "  warning " + std::to_string(i));
-    EXPECT_EQ(rig.run().RSET, 23);
+    EXPECT_EQ(rig.r.RSET, 23);
     EXPECT_EQ(rig.con.rowText(5).substr(2, 11), "  warning 1");
     EXPECT_EQ(rig.con.rowText(23).substr(2, 12), "  warning 19");
     warn(rig.p, "  warning 20");
-    EXPECT_EQ(rig.run().RSET, 5);
+    EXPECT_EQ(rig.r.RSET, 5);
     EXPECT_EQ(rig.con.rowText(5).substr(2, 12), "  warning 20");
     EXPECT_EQ(rig.con.rowText(6).find_first_not_of(' '), std::string::npos);
     EXPECT_EQ(rig.con.rowText(1).substr(0, 5), "TITLE");
@@ -77,7 +77,7 @@ TEST(RepeatSector, FreesEverySectorAndLogsEachCall) {
     Rig rig;
     rig.bank({1, 1, 1});
     rig.openOutputs();
-    auto& r = rig.run();
+    auto& r = rig.r;
     r.Q2 = 12;
     r.RSET = 24;  // the calling picker's row reached the wrap
     for (int s = 1; s <= 3; ++s) r.FLAG[s] = 0;
@@ -94,7 +94,7 @@ TEST(RepeatSector, FreesEverySectorAndLogsEachCall) {
 TEST(RunLog, CopiedToTheEndOfTheListFileWithOneLineWhenEmpty) {
     Rig rig;
     rig.openOutputs();
-    rig.run().listFile.writeln("block");
+    rig.r.listFile.writeln("block");
     appendRunLog(rig.p);
     EXPECT_EQ(rig.listLines(), (std::vector<std::string>{"block", ""}));
 

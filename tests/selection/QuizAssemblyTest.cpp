@@ -33,7 +33,7 @@ struct Assembly {
         return n;
     }
     Rig rig;
-    RunState& r = rig.run();
+    RunState& r = rig.r;
 };
 
 std::vector<std::string> cycleLines(const std::vector<std::string>& log) {
@@ -247,4 +247,33 @@ TEST(QuizAssembly, SpecialtyOrderFollowsTheSlackWithItsTieRules) {
     a.quiz(3);
     EXPECT_EQ(r.PRIORITY1, 'F');
     EXPECT_EQ(r.PRIORITY2, 'O');
+}
+
+// A full-size run on a synthetic bank: 135 quizzes of 30 regular questions
+// from 30 sectors, 40 percent interrogatives (bench/ times the same stage on
+// the sample bank).
+TEST(QuizAssembly, FullSizeRunDrawsEverySectorAndKeepsTheInterrogativeShare) {
+    Rig rig;
+    // 90 questions a sector, two in five of them interrogatives.
+    rig.bank(std::vector<int>(30, 90), [](int s, int n) { return n % 5 < 2 ? askText(s, n) : plainText(s, n); }, 40, 3);
+    rig.pattern(std::string(30, 'n'));
+    rig.openOutputs();
+    auto& r = rig.r;
+    r.IPC = 40;
+    r.QZ = 135;
+    r.MINQZ = r.MINQZ1 = 90;
+
+    COUNTINT(rig.p);
+    for (r.Q2 = 1; r.Q2 <= r.QZ; ++r.Q2) {
+        r.EN = false;
+        CHOOSESPEC(rig.p);
+        std::set<int> sectors;
+        for (int x = 1; x <= 30; ++x) sectors.insert(r.RSECTOR[x]);
+        ASSERT_EQ(sectors.size(), 30u) << "quiz " << r.Q2;
+        ASSERT_EQ(r.ITOT, 12) << "quiz " << r.Q2;
+    }
+
+    EXPECT_FALSE(r.ABAND3);
+    EXPECT_EQ(rig.listLines().size(), 135u * LIST_BLOCK_LINES);
+    EXPECT_EQ(rig.logLines(), std::vector<std::string>{"Regular Question Repeats begin quiz 91"});
 }

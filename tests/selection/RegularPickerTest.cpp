@@ -17,7 +17,7 @@ struct Picker : ::testing::Test {
         script = scripted.get();
         rig = std::make_unique<Rig>(std::move(scripted));
         rig->bank(std::vector<int>(10, 3));
-        auto& r = rig->run();
+        auto& r = rig->r;
         r.Q2 = 1;
         for (int s = 1; s <= SCMAX + 1; ++s) r.FLAG[s] = s <= r.SECTORS ? 1 : 0;
         for (int x = 1; x <= SCMAX; ++x) r.SECTOR[x] = 99;
@@ -32,7 +32,7 @@ struct Picker : ::testing::Test {
 }  // namespace
 
 TEST_F(Picker, FirstPositionCountsSectorZeroBeforeItSoTheFirstTierWantsSixOrMore) {
-    auto& r = make({2}).run();
+    auto& r = make({2}).r;
     r.C1 = 1;
     SectorDraw d = CHOOSES(rig->p);
     EXPECT_EQ(d.S, 3);
@@ -41,12 +41,12 @@ TEST_F(Picker, FirstPositionCountsSectorZeroBeforeItSoTheFirstTierWantsSixOrMore
 
     // Sectors 3 and 5 are too near sector 0 for the first tier; 6 is taken.
     make({2, 4, 5, /*question*/ 2, /*repeat draw*/ 0});
-    rig->run().C1 = 1;
+    rig->r.C1 = 1;
     CHOOSEQUE(rig->p);
-    EXPECT_EQ(rig->run().RSECTOR[1], 6);
-    EXPECT_EQ(rig->run().SECTOR[1], 6);
-    EXPECT_EQ(rig->run().PNUMBER[1], 2);
-    EXPECT_EQ(rig->run().QN[6], 1);
+    EXPECT_EQ(rig->r.RSECTOR[1], 6);
+    EXPECT_EQ(rig->r.SECTOR[1], 6);
+    EXPECT_EQ(rig->r.PNUMBER[1], 2);
+    EXPECT_EQ(rig->r.QN[6], 1);
     EXPECT_EQ(script->left(), 0u);
 }
 
@@ -58,7 +58,7 @@ TEST_F(Picker, OneFreeSectorCloseToBothNeighboursTakesAll101Calls) {
     }
     draws.push_back(3);  // question 3
     draws.push_back(99);
-    auto& r = make(draws).run();
+    auto& r = make(draws).r;
     for (int s = 1; s <= r.SECTORS; ++s) r.FLAG[s] = s == 2;
     r.SECTOR[1] = 1;
     r.SECTOR[3] = 3;
@@ -76,7 +76,7 @@ TEST_F(Picker, SuccessOnATiersTwentiethCallStillEntersTheNextTier) {
     draws.push_back(4);            // sector 5 meets distance 4 at once: search ends
     draws.push_back(1);
     draws.push_back(0);
-    auto& r = make(draws).run();
+    auto& r = make(draws).r;
     r.C1 = 1;
     CHOOSEQUE(rig->p);
     EXPECT_EQ(r.RSECTOR[1], 5);
@@ -90,7 +90,7 @@ TEST_F(Picker, RepeatPercentDecidesWhetherThePickedQuestionStaysAvailable) {
         bool staysAvailable;
     };
     for (Case c : {Case{0, 0, false}, Case{25, 24, true}, Case{25, 25, false}, Case{100, 99, true}}) {
-        auto& r = make({7, 2, c.draw}).run();  // sector 8, question 2
+        auto& r = make({7, 2, c.draw}).r;  // sector 8, question 2
         r.REPEATPCT = c.pct;
         r.C1 = 1;
         const int before = r.QPS[8];
@@ -103,7 +103,7 @@ TEST_F(Picker, RepeatPercentDecidesWhetherThePickedQuestionStaysAvailable) {
 }
 
 TEST_F(Picker, CountsInterrogativesAndDrawsOnlyAvailableQuestions) {
-    auto& r = make({7, 1, 2, 3, 50}).run();
+    auto& r = make({7, 1, 2, 3, 50}).r;
     flagRef(r.REGQUESTION, 8, 1) = 0;
     flagRef(r.REGQUESTION, 8, 2) = 0;
     flagRef(r.INT, 8, 3) = 1;
@@ -115,7 +115,7 @@ TEST_F(Picker, CountsInterrogativesAndDrawsOnlyAvailableQuestions) {
 }
 
 TEST_F(Picker, ExhaustedSectorGivesItsQuestionsAgainInsteadOfHanging) {
-    auto& r = make({7, 2, 0}).run();
+    auto& r = make({7, 2, 0}).r;
     r.Q2 = 4;
     for (int n = 1; n <= 3; ++n) flagRef(r.REGQUESTION, 8, n) = 0;
     r.QPS[8] = 0;
@@ -134,7 +134,7 @@ TEST(PickerForcedRepeat, SilentWithoutSpecialtiesLoggedOnceTheQuizPassesFixlast)
         Rig rig;
         rig.bank(std::vector<int>(3, 4));
         rig.openOutputs();
-        auto& r = rig.run();
+        auto& r = rig.r;
         r.SPMIN = spmin;
         r.Q2 = 7;
         r.FIXLAST = 6;
@@ -161,7 +161,7 @@ TEST(PickerForcedRepeat, NotLoggedAgainInAQuizUpToFixlastAndTheQuestionStaysAvai
     Rig rig;
     rig.bank(std::vector<int>(3, 4));
     rig.openOutputs();
-    auto& r = rig.run();
+    auto& r = rig.r;
     r.SPMIN = 1;
     r.Q2 = 7;
     r.FIXLAST = 7;  // this quiz has already been reported
@@ -182,7 +182,7 @@ TEST(PickerLargeSector, EveryQuestionOfASectorAbove200KeepsItsOwnFlag) {
     Rig rig(std::move(scripted));
     rig.bank({250}, plainText, 0, 4);
     rig.openOutputs();
-    auto& r = rig.run();
+    auto& r = rig.r;
     ASSERT_EQ(r.REGQUESTION[1].size(), 251u);
     EXPECT_EQ(r.REGQUESTION[2].size(), 201u);  // small sectors keep the classic table
     r.Q2 = 1;

@@ -5,7 +5,7 @@
 
 #include "selection/Availability.h"
 #include "selection/QuizListing.h"
-#include "selection/SpecialtyPickersRig.h"
+#include "selection/SelectionRig.h"
 
 using namespace tess;
 using namespace tess::testing;
@@ -22,7 +22,7 @@ TEST(SpecialtyPickers, EachPickerTakesAnAvailableQuestionOfAFreeSectorWithItsLin
     SpecialtyRig t({5, 5, 5, 5, 5});
     auto& r = t.r;
     for (char k : {'R', 'O', 'S', 'F'}) t.kind(k, {3, 3, 3, 3, 3});
-    FINTYPES(t.rig.p);
+    FINTYPES(t.p);
     r.FQUIZ = r.FQUIZ1 = 50;  // no forced FTV repeats here
     for (int q = 1; q <= 6; ++q) {
         t.freeAll();
@@ -53,7 +53,7 @@ TEST(SpecialtyPickers, EachPickerTakesAnAvailableQuestionOfAFreeSectorWithItsLin
         for (int s = 1; s <= 5; ++s) undrawn += t.pools(k)[s];
         EXPECT_EQ(undrawn, 15 - 6) << k;
     }
-    EXPECT_TRUE(t.rig.logLines().empty());
+    EXPECT_TRUE(t.logLines().empty());
 }
 
 TEST(SpecialtyPickers, AKindUsedUpStartsANewCycleWithItsMessageAndLogLine) {
@@ -73,10 +73,10 @@ TEST(SpecialtyPickers, AKindUsedUpStartsANewCycleWithItsMessageAndLogLine) {
         EXPECT_EQ(r.RPS[1], 0);
         t.freeAll();
         t.pass('R', 61, "Rn");
-        EXPECT_TRUE(t.rig.con.sawText("  Due to sectoring restrictions we must begin CV Ref repeats in quiz 61"));
+        EXPECT_TRUE(t.con.sawText("  Due to sectoring restrictions we must begin CV Ref repeats in quiz 61"));
         EXPECT_EQ(r.RPS[1], 59);
         for (int n = 1; n <= 60; ++n) EXPECT_EQ(flagRef(r.REFERENCE, 1, n) != 0, n != r.PNUMBER[1]) << n;
-        EXPECT_EQ(t.rig.logLines(), std::vector<std::string>{"CV Repeats begin quiz 61"});
+        EXPECT_EQ(t.logLines(), std::vector<std::string>{"CV Repeats begin quiz 61"});
     }
     // REPEATPCT 100: nothing becomes unavailable, but the undrawn count still
     // runs down and the cycle still ends.
@@ -89,7 +89,7 @@ TEST(SpecialtyPickers, AKindUsedUpStartsANewCycleWithItsMessageAndLogLine) {
             t.pass('R', q, "Rn");
             for (int n = 1; n <= 3; ++n) EXPECT_TRUE(flagRef(t.r.REFERENCE, 1, n));
         }
-        EXPECT_EQ(t.rig.logLines(), std::vector<std::string>{"CV Repeats begin quiz 4"});
+        EXPECT_EQ(t.logLines(), std::vector<std::string>{"CV Repeats begin quiz 4"});
     }
     // Every kind's own words.
     struct Words {
@@ -105,15 +105,15 @@ TEST(SpecialtyPickers, AKindUsedUpStartsANewCycleWithItsMessageAndLogLine) {
         SCOPED_TRACE(w.kind);
         SpecialtyRig t({2, 2, 2});
         t.kind(w.kind, {1, 1, 1});
-        FINTYPES(t.rig.p);
+        FINTYPES(t.p);
         const std::string pat(3, w.kind);
         t.pass(w.kind, 1, pat);
-        EXPECT_TRUE(t.rig.logLines().empty());
-        t.rig.run().runLog.append(t.rig.p.file("temp.txt"));
+        EXPECT_TRUE(t.logLines().empty());
+        t.r.runLog.append(t.p.file("temp.txt"));
         t.freeAll();
         t.pass(w.kind, 2, pat);
-        EXPECT_TRUE(t.rig.con.sawText(w.warning));
-        EXPECT_EQ(t.rig.logLines(), std::vector<std::string>{w.log});
+        EXPECT_TRUE(t.con.sawText(w.warning));
+        EXPECT_EQ(t.logLines(), std::vector<std::string>{w.log});
         std::set<int> sectors{t.r.SECTOR[1], t.r.SECTOR[2], t.r.SECTOR[3]};
         EXPECT_EQ(sectors, (std::set<int>{1, 2, 3}));
     }
@@ -132,8 +132,8 @@ TEST(SpecialtyPickers, ASecondRefreshInOnePickRepeatsSectors) {
         EXPECT_EQ(r.ALL[x].str(), t.line('R', s, 1));
     }
     EXPECT_NE(r.SECTOR[1], r.SECTOR[2]);
-    EXPECT_TRUE(t.rig.con.sawText("  Sectors or questions will be repeated in quiz 1"));
-    EXPECT_EQ(t.rig.logLines(), (std::vector<std::string>{"CV Repeats begin quiz 1", "Sectors or Questions repeated in quiz 1"}));
+    EXPECT_TRUE(t.con.sawText("  Sectors or questions will be repeated in quiz 1"));
+    EXPECT_EQ(t.logLines(), (std::vector<std::string>{"CV Repeats begin quiz 1", "Sectors or Questions repeated in quiz 1"}));
 }
 
 TEST(SpecialtyPickers, SecondPositionOfAPassPrefersAWellStockedSectorUnlessItWasJustUsed) {
@@ -145,7 +145,7 @@ TEST(SpecialtyPickers, SecondPositionOfAPassPrefersAWellStockedSectorUnlessItWas
     for (int q = 1; q <= 40; ++q) {
         const int counts[] = {2, 20, 20, 2};
         for (int s = 1; s <= 4; ++s) r.RPS[s] = counts[s - 1];
-        markAllAvailable(t.rig.p);
+        markAllAvailable(t.p);
         t.freeAll();
         t.pass('R', q, "RRnn");
         if (r.SECTOR[1] == 3) {
@@ -159,7 +159,7 @@ TEST(SpecialtyPickers, SecondPositionOfAPassPrefersAWellStockedSectorUnlessItWas
     EXPECT_GT(preferredTaken, 0);
     EXPECT_GT(firstTookIt, 0);
     // With the first position in sector 3 the second is drawn freely.
-    EXPECT_TRUE(t.rig.logLines().empty());
+    EXPECT_TRUE(t.logLines().empty());
 }
 
 TEST(SpecialtyPickers, LongSituationAndFtvLinesRunOnIntoTheSecondText) {
@@ -171,7 +171,7 @@ TEST(SpecialtyPickers, LongSituationAndFtvLinesRunOnIntoTheSecondText) {
     t.kind('S', {1, 1, 1}, [&](int, int) { return sit300; });
     t.kind('F', {1, 1, 1}, [&](int, int) { return ftv600; });
     t.kind('R', {1, 1, 1}, [&](int, int) { return cv300; });
-    FINTYPES(t.rig.p);
+    FINTYPES(t.p);
     t.pass('S', 1, "SFR");
     t.pass('F', 1, "SFR");
     t.pass('R', 1, "SFR");
@@ -195,25 +195,25 @@ TEST(SpecialtyPickers, ABankFileOutOfStepWithTheCountsGoesBackToTheTitle) {
     {
         SpecialtyRig t({2, 2});
         t.kind('R', {1, 1}, [](int s, int n) { return kindText('R', s, n); });
-        auto lines = *readAllLines(t.rig.p.file("cv.b"));
+        auto lines = *readAllLines(t.p.file("cv.b"));
         lines[2] = bankLine(t.r.BC[1], t.r.BV[1], kindText('R', 2, 1));
-        writeFileAtomic(t.rig.p.file("cv.b"), lines);
+        writeFileAtomic(t.p.file("cv.b"), lines);
         t.r.FLAG[1] = 0;
-        t.rig.con.enter();
+        t.con.enter();
         EXPECT_THROW(t.pass('R', 1, "nR"), RestartRun);
-        EXPECT_TRUE(t.rig.con.sawText("count.00A"));
-        EXPECT_TRUE(t.rig.con.sawText("cv.b"));
-        EXPECT_TRUE(t.rig.con.sawMessage("cv.b: line 3 (1:3) falls outside sector 2"));
-        EXPECT_TRUE(t.rig.con.sawText("out of date"));
+        EXPECT_TRUE(t.con.sawText("count.00A"));
+        EXPECT_TRUE(t.con.sawText("cv.b"));
+        EXPECT_TRUE(t.con.sawMessage("cv.b: line 3 (1:3) falls outside sector 2"));
+        EXPECT_TRUE(t.con.sawText("out of date"));
     }
     // The situation file is gone.
     {
         SpecialtyRig t({2, 2});
         t.kind('S', {1, 1});
-        std::filesystem::remove(t.rig.p.file("SIT.TXT"));
-        t.rig.con.enter();
+        std::filesystem::remove(t.p.file("SIT.TXT"));
+        t.con.enter();
         EXPECT_THROW(t.pass('S', 1, "Sn"), RestartRun);
-        EXPECT_TRUE(t.rig.con.sawMessage("SIT.TXT: the file cannot be read"));
+        EXPECT_TRUE(t.con.sawMessage("SIT.TXT: the file cannot be read"));
     }
 }
 
@@ -224,8 +224,8 @@ TEST(SpecialtyPickers, APatternLetterWithoutMaterialLeavesThePositionEmptyAndSay
     t.pass('O', 3, "nO");
     EXPECT_EQ(t.r.SECTOR[2], 99);
     EXPECT_EQ(t.r.PNUMBER[2], 0);
-    EXPECT_TRUE(t.rig.con.sawText("  **No CO reference questions: quiz 3 position 2 left empty**"));
-    EXPECT_EQ(t.rig.logLines(), std::vector<std::string>{"No CO reference questions: quiz 3 position 2 left empty"});
+    EXPECT_TRUE(t.con.sawText("  **No CO reference questions: quiz 3 position 2 left empty**"));
+    EXPECT_EQ(t.logLines(), std::vector<std::string>{"No CO reference questions: quiz 3 position 2 left empty"});
 }
 
 TEST(SpecialtyPickers, WholeQuizzesWithAllFourKindsFillEveryPosition) {
@@ -235,15 +235,15 @@ TEST(SpecialtyPickers, WholeQuizzesWithAllFourKindsFillEveryPosition) {
     t.kind('O', {1, 1, 1, 1, 0, 0, 0, 0});
     t.kind('S', {2, 1, 2, 1, 2, 1, 2, 1});
     t.kind('F', {3, 3, 3, 3, 3, 3, 3, 3});
-    FINTYPES(t.rig.p);
-    t.rig.pattern("RnOSnnFR");
+    FINTYPES(t.p);
+    t.pattern("RnOSnnFR");
     r.MINQZ = r.MINQZ1 = 6;
     r.FQUIZ = r.FQUIZ1 = 20;
     r.V = 2;
     for (int q = 1; q <= 5; ++q) {
         r.Q2 = q;
         r.EN = false;
-        CHOOSESPEC(t.rig.p);
+        CHOOSESPEC(t.p);
         std::set<int> sectors;
         for (int x = 1; x <= 8; ++x) {
             const char k = r.PAT[q].at(static_cast<std::size_t>(x));
@@ -258,10 +258,10 @@ TEST(SpecialtyPickers, WholeQuizzesWithAllFourKindsFillEveryPosition) {
         EXPECT_EQ(sectors.size(), 8u);
     }
     // Four CO references, one a quiz: the fifth quiz starts a new CO cycle.
-    const auto log = t.rig.logLines();
+    const auto log = t.logLines();
     EXPECT_EQ(countOf(log, "CO repeats begin quiz 5"), 1) << ::testing::PrintToString(log);
     // Every position is listed with its sector and question number.
-    const auto list = t.rig.listLines();
+    const auto list = t.listLines();
     ASSERT_EQ(list.size(), 5u * LIST_BLOCK_LINES);
     for (int x = 1; x <= 8; ++x) EXPECT_EQ(list[static_cast<std::size_t>(4 * LIST_BLOCK_LINES + 1 + x)], listLine(r, x));
 }
@@ -270,14 +270,14 @@ TEST(SpecialtyPickers, ARejectedCombinationGivesEveryPickedQuestionBack) {
     SpecialtyRig t({4, 4, 4, 4, 4, 4});
     auto& r = t.r;
     for (char k : {'R', 'O', 'S', 'F'}) t.kind(k, {2, 2, 2, 2, 2, 2});
-    FINTYPES(t.rig.p);
-    t.rig.pattern("RSnOFn");
+    FINTYPES(t.p);
+    t.pattern("RSnOFn");
     r.MINQZ = r.MINQZ1 = 4;
     r.FQUIZ = r.FQUIZ1 = 20;
     r.V = 1;
-    t.rig.con.keys("nny");
+    t.con.keys("nny");
     r.Q2 = 1;
-    CHOOSESPEC(t.rig.p);
+    CHOOSESPEC(t.p);
     EXPECT_FALSE(r.EN);
     for (char k : {'R', 'O', 'S', 'F'}) {
         int undrawn = 0, available = 0;

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "specc9/Config.h"
-#include "specc9/ConfigTestSupport.h"
+#include "specc9/ConfigRig.h"
 #include "specc9/Validation.h"
 
 using namespace tess;
@@ -19,7 +19,7 @@ using Cursor = std::pair<int, int>;
 // Ready line (rules must pass), back to the menu, Exit.
 void leave(ConfigBench& b) {
     b.con.esc().esc();
-    b.arrows("U");
+    b.con.arrows("U");
     b.con.enter();
 }
 
@@ -33,16 +33,16 @@ TEST(ConfigForm, ChapterAndVerseEntries) {
     b.con.enter();            // Alpha: 1:1 to 24:53
     b.con.keys("3");          // chapter 3 at once, the cursor stays
     b.con.keys("25");         // 25 is shown as 24
-    b.arrows("R");
+    b.con.arrows("R");
     b.con.keys("53");         // verse 53 of chapter 24
-    b.arrows("L");
+    b.con.arrows("L");
     b.con.keys("13");         // Luke 13 has 35 verses: the verse follows
-    b.arrows("D");
+    b.con.arrows("D");
     b.con.keys("14");         // any end chapter sets the end verse to its last
     b.con.keys("1");
-    b.arrows("R");            // "1" then Right: chapter 1, on to the verse
+    b.con.arrows("R");            // "1" then Right: chapter 1, on to the verse
     b.con.keys("4");
-    b.arrows("L");            // end verse 4, back to the end chapter
+    b.con.arrows("L");            // end verse 4, back to the end chapter
     b.con.keys("2").enter();  // end 2:52; Return: to the style name
     b.con.esc();              // 13:35 to 2:52 runs backwards
     b.con.enter();            // message read: the begin chapter
@@ -51,16 +51,16 @@ TEST(ConfigForm, ChapterAndVerseEntries) {
     SPECS2(b.p);
 
     EXPECT_EQ(cursorAfter(b, 1), (Cursor{27, 6}));
-    EXPECT_EQ(b.seen(2, 27, 6, 2), " 3");
-    EXPECT_EQ(b.seen(4, 27, 6, 2), "24");
+    EXPECT_EQ(b.con.seenAt(2, 27, 6, 2), " 3");
+    EXPECT_EQ(b.con.seenAt(4, 27, 6, 2), "24");
     EXPECT_EQ(cursorAfter(b, 6), (Cursor{35, 6}));
-    EXPECT_EQ(b.seen(12, 27, 6, 10), "13 Ver: 35");
-    EXPECT_EQ(b.seen(16, 27, 8, 10), "14 Ver: 35");
-    EXPECT_EQ(b.seen(19, 27, 8, 10), " 1 Ver: 80");
+    EXPECT_EQ(b.con.seenAt(12, 27, 6, 10), "13 Ver: 35");
+    EXPECT_EQ(b.con.seenAt(16, 27, 8, 10), "14 Ver: 35");
+    EXPECT_EQ(b.con.seenAt(19, 27, 8, 10), " 1 Ver: 80");
     EXPECT_EQ(cursorAfter(b, 19), (Cursor{35, 8}));
-    EXPECT_EQ(b.seen(20, 35, 8, 2), "4 ");  // typed digits stand from the left...
-    EXPECT_EQ(b.seen(22, 35, 8, 2), " 4");  // ...the value right-aligned
-    EXPECT_EQ(b.seen(25, 15, 3, 50), "Incompatible Specs -- Press Return to go to Error ");
+    EXPECT_EQ(b.con.seenAt(20, 35, 8, 2), "4 ");  // typed digits stand from the left...
+    EXPECT_EQ(b.con.seenAt(22, 35, 8, 2), " 4");  // ...the value right-aligned
+    EXPECT_EQ(b.con.seenAt(25, 15, 3, 50), "Incompatible Specs -- Press Return to go to Error ");
     EXPECT_EQ(cursorAfter(b, 26), (Cursor{27, 6}));
 
     EXPECT_EQ(b.p.cfg.BCHAP, 2);
@@ -72,32 +72,32 @@ TEST(ConfigForm, ChapterAndVerseEntries) {
 TEST(ConfigForm, NumberFieldsKeepTheirLimits) {
     ConfigBench b;
     b.con.enter();
-    b.arrows("DDDDL");        // to Lines/Pg
+    b.con.arrows("DDDDL");        // to Lines/Pg
     b.con.keys("5");
-    b.arrows("D");            // 5 then Down: 18, on to Questions per pack
-    b.arrows("UL");           // back to Lines/Pg
-    b.con.keys("999");        // 500, cursor stays
+    b.con.arrows("D");            // 5 then Down: 18, on to Questions per pack
+    b.con.arrows("UL");           // back to Lines/Pg
+    b.con.keys("999");        // gives 500, cursor stays
     b.con.keys("4");
     b.con.esc();              // Esc after one digit keeps 500 and goes to the ready line
-    b.arrows("D");            // ready line: Down is back to the begin chapter
-    b.arrows("RR");           // quizzes in the run
+    b.con.arrows("D");            // ready line: Down is back to the begin chapter
+    b.con.arrows("RR");           // quizzes in the run
     b.con.keys("200");
-    b.arrows("LLDDDDDDDL");   // begin verse, ..., to Specialties from
+    b.con.arrows("LLDDDDDDDL");   // begin verse, ..., to Specialties from
     b.con.keys("15");         // at most 10
-    b.arrows("R");
+    b.con.arrows("R");
     b.con.keys("7");
     b.con.esc();              // "to" keeps 17
-    b.arrows("D");
-    b.arrows("DDDRDDDDD");    // to Pct Prim FTV
-    b.con.keys("75").enter(); // 79, on to Set Specialty Quest nos
+    b.con.arrows("D");
+    b.con.arrows("DDDRDDDDD");    // to Pct Prim FTV
+    b.con.keys("75").enter(); // gives 79, on to Set Specialty Quest nos
     leave(b);
     SPECS2(b.p);
 
-    EXPECT_EQ(b.seen(14, 15, 14, 3), " 18");
+    EXPECT_EQ(b.con.seenAt(14, 15, 14, 3), " 18");
     EXPECT_EQ(cursorAfter(b, 14), (Cursor{35, 16}));
-    EXPECT_EQ(b.seen(21, 15, 14, 3), "500");
-    EXPECT_EQ(b.seen(22, 15, 14, 3), "4  ");  // the entry as typed
-    EXPECT_EQ(b.seen(23, 15, 14, 3), "500");  // shown again on Esc
+    EXPECT_EQ(b.con.seenAt(21, 15, 14, 3), "500");
+    EXPECT_EQ(b.con.seenAt(22, 15, 14, 3), "4  ");  // the entry as typed
+    EXPECT_EQ(b.con.seenAt(23, 15, 14, 3), "500");  // shown again on Esc
     EXPECT_EQ(cursorAfter(b, 23), (Cursor{15, 3}));  // on the ready line
 
     EXPECT_EQ(b.p.cfg.LPP, 500);
@@ -110,15 +110,15 @@ TEST(ConfigForm, NumberFieldsKeepTheirLimits) {
 TEST(ConfigForm, SpecialtyLimitsFollowEachOther) {
     ConfigBench b;
     b.con.enter();
-    b.arrows("DDDR");          // Total Min (0..3 stored)
+    b.con.arrows("DDDR");          // Total Min (0..3 stored)
     b.con.keys("9").enter();   // at most the maximum 3; Return: FTV Min
     b.con.keys("5");
-    b.arrows("R");             // FTV Min at most its maximum 1; Right: FTV Max
+    b.con.arrows("R");             // FTV Min at most its maximum 1; Right: FTV Max
     b.con.keys("0").enter();   // a maximum below its minimum is raised to it; to CV Max
     b.con.keys("12");          // at most 10
-    b.arrows("UUU");           // up the column to Percent Eligible
+    b.con.arrows("UUU");           // up the column to Percent Eligible
     b.con.keys("101");         // at most 100
-    b.arrows("UL");            // Sector by, then Left: the end verse
+    b.con.arrows("UL");            // Sector by, then Left: the end verse
     b.con.keys("3").enter();   // end verse 3
     leave(b);
     SPECS2(b.p);
@@ -133,22 +133,22 @@ TEST(ConfigForm, SpecialtyLimitsFollowEachOther) {
 TEST(ConfigForm, LetterFieldsMapSmallLettersAndCapitalArrowsMove) {
     ConfigBench b;
     b.con.enter();
-    b.arrows("DDDD");          // Output
+    b.con.arrows("DDDD");          // Output
     b.con.keys("xtp");         // x ignored, t, then small p: P
     b.con.keys("P");           // capital P is Down: Questions per pack
     b.con.keys("19");
-    b.arrows("UUU");           // Output, Name of Output File, Style name
-    b.arrows("R");             // Percent Eligible
-    b.arrows("U");             // Sector by
+    b.con.arrows("UUU");           // Output, Name of Output File, Style name
+    b.con.arrows("R");             // Percent Eligible
+    b.con.arrows("U");             // Sector by
     b.con.keys("q");
     b.con.keys("M");           // Right is no move here, nor a sectoring
     b.con.keys("K");           // Left: the end verse
-    b.arrows("R");
+    b.con.arrows("R");
     b.con.keys("v").esc();
-    b.arrows("D");
-    b.arrows("DDDRDDDDDR");    // to Reg (a/b/c)
+    b.con.arrows("D");
+    b.con.arrows("DDDRDDDDDR");    // to Reg (a/b/c)
     b.con.keys("ecd");         // e is no list; c, then d
-    b.arrows("D");             // Set Specialty Quest nos
+    b.con.arrows("D");             // Set Specialty Quest nos
     b.con.keys("yn");
     leave(b);
     SPECS2(b.p);
@@ -157,7 +157,7 @@ TEST(ConfigForm, LetterFieldsMapSmallLettersAndCapitalArrowsMove) {
     EXPECT_EQ(b.p.shared.SEC1, 'V');
     EXPECT_EQ(b.p.shared.REGLST, 'D');
     EXPECT_EQ(b.p.shared.SETSPC, 'N');
-    EXPECT_EQ(b.seen(26, 73, 8, 2), " Q");
+    EXPECT_EQ(b.con.seenAt(26, 73, 8, 2), " Q");
     EXPECT_EQ(cursorAfter(b, 27), (Cursor{74, 8}));  // M did not move
     EXPECT_EQ(cursorAfter(b, 28), (Cursor{35, 8}));  // K did
 }
@@ -165,22 +165,22 @@ TEST(ConfigForm, LetterFieldsMapSmallLettersAndCapitalArrowsMove) {
 TEST(ConfigForm, NameFieldsTakeLettersAndDigitsAndCapitalArrows) {
     ConfigBench b;
     b.con.enter();
-    b.arrows("DD");            // style name
+    b.con.arrows("DD");            // style name
     b.con.keys("H");           // capital H first: Up, to the end chapter
-    b.arrows("D");
+    b.con.arrows("D");
     b.con.keys("aP");          // a, then capital P ends the name: "A", Down
-    b.arrows("U");
+    b.con.arrows("U");
     b.con.keys("abcdefghij");  // ten characters...
     b.con.keys("x");           // ...swallow the next key: to the output file name
-    b.arrows("U");
+    b.con.arrows("U");
     b.con.keys("hat0-").enter(); // 0 and - are ignored
-    b.arrows("L");             // Left on a name is the letter K
+    b.con.arrows("L");             // Left on a name is the letter K
     b.con.keys("9b").enter();
     leave(b);
     SPECS2(b.p);
     EXPECT_EQ(cursorAfter(b, 6), (Cursor{27, 8}));
     EXPECT_EQ(cursorAfter(b, 10), (Cursor{27, 12}));
-    EXPECT_EQ(b.seen(22, 27, 10, 10), "Abcdefghij");
+    EXPECT_EQ(b.con.seenAt(22, 27, 10, 10), "Abcdefghij");
     EXPECT_EQ(cursorAfter(b, 23), (Cursor{27, 12}));
     EXPECT_EQ(b.p.cfg.NAME1.str(), "Hat");
     EXPECT_EQ(b.p.shared.NAME4.str(), "K9b");
@@ -189,13 +189,13 @@ TEST(ConfigForm, NameFieldsTakeLettersAndDigitsAndCapitalArrows) {
 TEST(ConfigForm, BookFieldsSetLukeAgain) {
     ConfigBench b;
     b.con.enter();
-    b.arrows("L");             // begin book
+    b.con.arrows("L");             // begin book
     b.con.keys("xJ");
-    b.arrows("DR");            // end book, end chapter
+    b.con.arrows("DR");            // end book, end chapter
     leave(b);
     SPECS2(b.p);
     EXPECT_EQ(cursorAfter(b, 3), (Cursor{14, 6}));
-    EXPECT_EQ(b.seen(3, 14, 6, 2), " L");
+    EXPECT_EQ(b.con.seenAt(3, 14, 6, 2), " L");
     EXPECT_EQ(cursorAfter(b, 7), (Cursor{14, 8}));
     EXPECT_EQ(cursorAfter(b, 9), (Cursor{27, 8}));
 }
@@ -216,10 +216,10 @@ TEST(ConfigRules, TheFirstFailingRuleSendsTheCursorToItsField) {
     b.con.keys("6").enter();   // total maximum 6
     leave(b);
     SPECS2(b.p);
-    EXPECT_EQ(b.seen(2, 15, 3, 50), "Incompatible Specs -- Press Return to go to Error ");
+    EXPECT_EQ(b.con.seenAt(2, 15, 3, 50), "Incompatible Specs -- Press Return to go to Error ");
     EXPECT_EQ(cursorAfter(b, 3), (Cursor{64, 14}));
     EXPECT_EQ(cursorAfter(b, 7), (Cursor{73, 14}));
-    EXPECT_EQ(b.seen(7, 15, 3, 50), "Quiz Configuration -- Press Return Here When Ready");
+    EXPECT_EQ(b.con.seenAt(7, 15, 3, 50), "Quiz Configuration -- Press Return Here When Ready");
     EXPECT_EQ(b.p.cfg.SPMAX, 6);
 }
 
@@ -234,11 +234,11 @@ TEST(ConfigRules, SpecialtyNumbersByHandNeedFixedCounts) {
     b.dir.lines("Alpha.spe", s);
     b.con.enter();
     b.con.esc().enter();       // to CV Ref Min
-    b.arrows("R");
+    b.con.arrows("R");
     b.con.keys("1").enter();   // CV Ref 1..1
     b.con.esc();               // the rules hold: the ready line
     b.con.esc();
-    b.arrows("U");
+    b.con.arrows("U");
     b.con.enter();
     SPECS2(b.p);
     EXPECT_EQ(cursorAfter(b, 3), (Cursor{64, 16}));

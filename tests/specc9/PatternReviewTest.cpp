@@ -4,40 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "PatternTestSupport.h"
+#include "support/Fixture.h"
 #include "specc9/PatternReview.h"
 
 using namespace tess;
-using tess::testing::PatternBench;
 
 namespace {
 
-// The whole grid, colours included, as the user saw it at every key read.
-class RecordingConsole : public ScreenConsole {
-public:
-    struct Grid {
-        std::vector<Cell> cells;
-        const Cell& at(int col, int row) const { return cells[static_cast<size_t>((row - 1) * Cols + col - 1)]; }
-        std::string text(int col, int row, int len) const {
-            std::string s;
-            for (int i = 0; i < len; ++i) s.push_back(at(col + i, row).ch);
-            return s;
-        }
-    };
-    std::vector<Grid> seen;
-
-protected:
-    void onKeyRead() override {
-        ScreenConsole::onKeyRead();
-        Grid g;
-        for (int row = 1; row <= Rows; ++row)
-            for (int col = 1; col <= Cols; ++col) g.cells.push_back(cell(col, row));
-        seen.push_back(std::move(g));
-    }
-};
-
-struct ReviewBench {
-    explicit ReviewBench(int quizzes, std::uint64_t seed = 5) : rnd(seed), p(con, rnd, ".") {
+struct ReviewBench : tess::testing::Fixture {
+    explicit ReviewBench(int quizzes, std::uint64_t seed = 5) : Fixture(seed) {
         Specc9& c = p.cfg;
         c.QZ = quizzes;
         for (int q = 1; q <= quizzes; ++q) c.PAT[q] = patternOf(q);
@@ -53,17 +28,13 @@ struct ReviewBench {
         return s;
     }
     // Index c of the current (white on red) entry on a grid, 0 when none.
-    int current(const RecordingConsole::Grid& g, bool wide = false) const {
+    int current(const tess::testing::TestConsole::Grid& g, bool wide = false) const {
         for (int c = 1; c <= (wide ? 15 : 30); ++c) {
             const int col = wide ? 1 : (c <= 15 ? 4 : 42);
             if (g.at(col, (c - 1) % 15 + 6).bg == colour::Red) return c;
         }
         return 0;
     }
-
-    RecordingConsole con;
-    Random rnd;
-    Program p;
 };
 
 }  // namespace
@@ -73,7 +44,7 @@ TEST(PatternReview, RulersAndColumnsFollowTheNumberOfQuizzes) {
         ReviewBench b(15);
         b.con.enter();
         WRITESPECS(b.p);
-        const auto& g = b.con.seen.at(0);
+        const auto& g = b.con.grid(0);
         EXPECT_EQ(g.text(1, 5, 80), "            5   10   15   20   25   30" + std::string(42, ' '));
         EXPECT_EQ(g.text(4, 6, 35), "  1. " + ReviewBench::patternOf(1));
         EXPECT_EQ(g.text(4, 20, 5), " 15. ");
@@ -86,7 +57,7 @@ TEST(PatternReview, RulersAndColumnsFollowTheNumberOfQuizzes) {
         ReviewBench b(16);
         b.con.enter();
         WRITESPECS(b.p);
-        const auto& g = b.con.seen.at(0);
+        const auto& g = b.con.grid(0);
         EXPECT_EQ(g.text(51, 5, 26), "5   10   15   20   25   30");
         EXPECT_EQ(g.text(42, 6, 5), " 16. ");
         // Every ruler number ends above the letter of its position, in light red.
@@ -106,7 +77,7 @@ TEST(PatternReview, EntryColours) {
     ReviewBench b(3);
     b.con.enter();
     WRITESPECS(b.p);
-    const auto& g = b.con.seen.at(0);
+    const auto& g = b.con.grid(0);
     for (int col = 4; col <= 38; ++col) {  // the current entry, number and letters
         EXPECT_EQ(g.at(col, 6).fg, colour::White) << col;
         EXPECT_EQ(g.at(col, 6).bg, colour::Red) << col;
@@ -124,25 +95,25 @@ TEST(PatternReview, MovingAndWrapping) {
         ReviewBench b(17);
         b.con.down().down().right().enter();
         WRITESPECS(b.p);
-        EXPECT_EQ(b.current(b.con.seen.back()), 3);
+        EXPECT_EQ(b.current(b.con.lastGrid()), 3);
     }
     {
         ReviewBench b(18);
         b.con.down().down().right().left().right().enter();
         WRITESPECS(b.p);
-        EXPECT_EQ(b.current(b.con.seen.at(6)), 18);
-        EXPECT_EQ(b.current(b.con.seen.at(8)), 3);  // Left goes back
-        EXPECT_EQ(b.current(b.con.seen.back()), 18);
+        EXPECT_EQ(b.current(b.con.grid(6)), 18);
+        EXPECT_EQ(b.current(b.con.grid(8)), 3);  // Left goes back
+        EXPECT_EQ(b.current(b.con.lastGrid()), 18);
         // the entry left behind is drawn normally again
-        EXPECT_EQ(b.con.seen.back().at(4, 8).bg, colour::Blue);
+        EXPECT_EQ(b.con.lastGrid().at(4, 8).bg, colour::Blue);
     }
     {  // Up on the first entry goes to the last; Down on the last to the first
         ReviewBench b(20);
         b.con.up().down().keys("H").enter();  // a typed capital H acts as Up
         WRITESPECS(b.p);
-        EXPECT_EQ(b.current(b.con.seen.at(2)), 20);
-        EXPECT_EQ(b.current(b.con.seen.at(4)), 1);
-        EXPECT_EQ(b.current(b.con.seen.back()), 20);
+        EXPECT_EQ(b.current(b.con.grid(2)), 20);
+        EXPECT_EQ(b.current(b.con.grid(4)), 1);
+        EXPECT_EQ(b.current(b.con.lastGrid()), 20);
     }
 }
 
@@ -152,13 +123,13 @@ TEST(PatternReview, ScreensOfThirty) {
     WRITESPECS(b.p);
     EXPECT_EQ(b.con.keysLeft(), 0u);
     EXPECT_FALSE(b.p.shared.BACK);
-    ASSERT_EQ(b.con.seen.size(), 4u);
-    const auto& second = b.con.seen.at(1);
+    ASSERT_EQ(b.con.snapshots().size(), 4u);
+    const auto& second = b.con.grid(1);
     EXPECT_EQ(second.text(4, 6, 5), " 31. ");
     EXPECT_EQ(b.current(second), 1);
     for (int row = 7; row <= 20; ++row) EXPECT_EQ(second.text(1, row, 80), std::string(80, ' ')) << row;
     EXPECT_EQ(second.text(42, 6, 10), std::string(10, ' '));
-    EXPECT_EQ(b.current(b.con.seen.at(3)), 1);  // Down on the only entry wraps to it
+    EXPECT_EQ(b.current(b.con.grid(3)), 1);  // Down on the only entry wraps to it
 }
 
 TEST(PatternReview, SpaceReshufflesOnlyThatQuiz) {
@@ -172,7 +143,7 @@ TEST(PatternReview, SpaceReshufflesOnlyThatQuiz) {
         if (q == 3) continue;
         EXPECT_EQ(b.p.cfg.PAT[q].str(), ReviewBench::patternOf(q)) << q;
     }
-    const auto& after = b.con.seen.back();
+    const auto& after = b.con.lastGrid();
     EXPECT_EQ(b.current(after), 3);  // the cursor stays
     EXPECT_EQ(after.text(9, 8, 30), drawn);
 }
@@ -183,7 +154,7 @@ TEST(PatternReview, SeventyFivePositionScreen) {
         b.con.right().up().enter().enter();  // no Right here; two screens of 15
         WRITESPECS75(b.p);
         EXPECT_FALSE(b.p.shared.BACK);
-        const auto& g = b.con.seen.at(0);
+        const auto& g = b.con.grid(0);
         EXPECT_EQ(g.text(1, 5, 79),
                   "        5   10   15   20   25   30   35   40   45   50   55   60   65   70   75");
         EXPECT_EQ(g.text(1, 7, 4), "  2.");
@@ -191,9 +162,9 @@ TEST(PatternReview, SeventyFivePositionScreen) {
         EXPECT_EQ(g.text(35, 7, 45), std::string(45, 'n'));  // positions 31 to 75
         EXPECT_EQ(g.at(79, 7).fg, colour::White);              // position 75
         EXPECT_EQ(g.at(78, 7).fg, colour::Yellow);
-        EXPECT_EQ(b.current(b.con.seen.at(2), true), 1);   // Right did nothing
-        EXPECT_EQ(b.current(b.con.seen.at(4), true), 15);  // Up wrapped to the last
-        EXPECT_EQ(b.con.seen.at(5).text(1, 6, 4), " 16.");
+        EXPECT_EQ(b.current(b.con.grid(2), true), 1);   // Right did nothing
+        EXPECT_EQ(b.current(b.con.grid(4), true), 15);  // Up wrapped to the last
+        EXPECT_EQ(b.con.grid(5).text(1, 6, 4), " 16.");
     }
     {  // Esc leaves at once, with BACK, and the later screens are not shown
         ReviewBench b(40);

@@ -1,12 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
-#include <cstdio>
 #include <deque>
 #include <string>
 
-#include "PatternTestSupport.h"
+#include "specc9/ConfigRig.h"
 #include "console/TextFile.h"
 #include "specc9/Patterns.h"
 
@@ -168,7 +166,7 @@ TEST(SpecialtyPatterns, WorseAttemptsGiveWayAndTheMirrorFollowsEveryAttempt) {
     apply(b.p.cfg, {"two", 2, 2, 1, 1, 1, 1, 0, 0, 0, 0, 1, 2});
     SPECPAT(b.p);
     EXPECT_EQ(b.p.cfg.TYP.str(), "RF" + std::string(28, 'n'));
-    EXPECT_EQ(static_cast<ScriptedRandom&>(*b.rnd).left(), 0u);
+    EXPECT_EQ(static_cast<ScriptedRandom&>(b.rnd).left(), 0u);
 }
 
 // One FTV in a window of five: g / SPECS = 4, so every placed "n" may bring an
@@ -191,7 +189,7 @@ TEST(SpecialtyPatterns, ExtraRegularPositions) {
     apply(b.p.cfg, {"one", 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 1, 5});
     SPECPAT(b.p);
     EXPECT_EQ(b.p.cfg.TYP.str(), "nFnnn" + std::string(25, 'n'));  // "nnnFn" mirrored
-    EXPECT_EQ(static_cast<ScriptedRandom&>(*b.rnd).left(), 0u);
+    EXPECT_EQ(static_cast<ScriptedRandom&>(b.rnd).left(), 0u);
 }
 
 TEST(SpecialtyPatterns, FixedModeUsesTheStoredPattern) {
@@ -308,35 +306,4 @@ TEST(SpecialtyPatterns, EvsetFillsTheVersesOfLuke) {
     EXPECT_EQ(b.p.cfg.EVS[1], 80);
     EXPECT_EQ(b.p.cfg.EVS[24], 53);
     EXPECT_EQ(total, 1151);  // verses of Luke
-}
-
-// Measures SPEC2's drawing: 135 quizzes, 20 specialties in a 30-position
-// window. Run with --gtest_also_run_disabled_tests.
-TEST(SpecialtyPatterns, DISABLED_MeasureDrawing) {
-    PatternBench b(std::make_unique<Random>(11));
-    apply(b.p.cfg, {"measure", 20, 20, 4, 8, 4, 6, 2, 4, 2, 4, 1, 30});
-    b.p.cfg.QMAX = 30;
-    b.p.cfg.QNUM = 135;
-    constexpr int rounds = 50;
-    double best = 1e9, sum = 0;
-    for (int r = 0; r < rounds; ++r) {
-        for (int screen = 0; screen < 5; ++screen) b.con.enter();
-        const auto t0 = std::chrono::steady_clock::now();
-        SPEC2(b.p);
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-        best = std::min(best, ms);
-        sum += ms;
-    }
-    for (int q = 1; q <= 135; ++q) ASSERT_EQ(30 - count(b.p.cfg.PAT[q].str(), 'n'), 20);
-    std::printf("SPEC2 (drawing, review of 5 screens, pat.txt), 135 quizzes, 20 specialties in 1..30: "
-                "best %.3f ms, mean %.3f ms over %d runs\n",
-                best, sum / rounds, rounds);
-
-    double drawBest = 1e9;
-    for (int r = 0; r < rounds; ++r) {
-        const auto t0 = std::chrono::steady_clock::now();
-        for (int q = 1; q <= 135; ++q) SPECPAT(b.p);
-        drawBest = std::min(drawBest, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count());
-    }
-    std::printf("drawing alone (135 x SPECPAT): best %.3f ms over %d runs\n", drawBest, rounds);
 }

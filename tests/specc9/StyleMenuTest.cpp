@@ -6,7 +6,7 @@
 
 #include "run/StyleFile.h"
 #include "specc9/Config.h"
-#include "specc9/ConfigTestSupport.h"
+#include "specc9/ConfigRig.h"
 
 using namespace tess;
 using tess::testing::ConfigBench;
@@ -23,19 +23,19 @@ const std::string LIST = "Alpha\r\nBeta\r\nEnter New Specs\r\n";
 
 TEST(StyleMenu, ListsTheStylesThenExitAndWrapsBothWays) {
     ConfigBench b;
-    b.arrows("DDD");     // Beta, Enter New Specs, Exit
-    b.arrows("D");       // wraps to Alpha
+    b.con.arrows("DDD");     // Beta, Enter New Specs, Exit
+    b.con.arrows("D");       // wraps to Alpha
     b.con.keys("8");     // Up from Alpha: Exit
     b.con.keys("2");     // Down from Exit: Alpha
-    b.arrows("U");       // Exit again
+    b.con.arrows("U");       // Exit again
     b.con.enter();
     SPECS2(b.p);
 
-    EXPECT_EQ(b.seen(0, 33, 6, 15), "Alpha          ");
-    EXPECT_EQ(b.seen(0, 33, 7, 15), "Beta           ");
-    EXPECT_EQ(b.seen(0, 33, 8, 15), "Enter New Specs");
-    EXPECT_EQ(b.seen(0, 33, 9, 15), "Exit           ");
-    EXPECT_EQ(b.seen(0, 1, 3, 70), "            Press Return to Choose a Quiz Style or Shift-D to Delete  ");
+    EXPECT_EQ(b.con.seenAt(0, 33, 6, 15), "Alpha          ");
+    EXPECT_EQ(b.con.seenAt(0, 33, 7, 15), "Beta           ");
+    EXPECT_EQ(b.con.seenAt(0, 33, 8, 15), "Enter New Specs");
+    EXPECT_EQ(b.con.seenAt(0, 33, 9, 15), "Exit           ");
+    EXPECT_EQ(b.con.seenAt(0, 1, 3, 70), "            Press Return to Choose a Quiz Style or Shift-D to Delete  ");
     // The highlighted entry is the one the cursor ends on (each key read once
     // per arrow: the 0 and then its code).
     std::vector<int> rows;
@@ -51,12 +51,12 @@ TEST(StyleMenu, ListsTheStylesThenExitAndWrapsBothWays) {
 
 TEST(StyleMenu, ShiftDDeletesAStyleNameButKeepsItsFile) {
     ConfigBench b;
-    b.arrows("D");
+    b.con.arrows("D");
     b.con.keys("d");   // small d: nothing
     b.con.keys("D");   // deletes Beta; the menu starts again on Alpha
-    b.arrows("D");     // Enter New Specs
+    b.con.arrows("D");     // Enter New Specs
     b.con.keys("D");   // not a style: nothing
-    b.arrows("D");
+    b.con.arrows("D");
     b.con.keys("D").enter();  // Exit
     SPECS2(b.p);
     EXPECT_EQ(b.dir.read("Specs.lst"), "Alpha\r\nEnter New Specs\r\n");
@@ -66,7 +66,7 @@ TEST(StyleMenu, ShiftDDeletesAStyleNameButKeepsItsFile) {
 
 TEST(StyleLibrary, ANewStyleStartsFromNewAndIsAddedBeforeTheLastLine) {
     ConfigBench b;
-    b.arrows("DD");
+    b.con.arrows("DD");
     b.con.enter();                 // Enter New Specs
     b.con.enter().enter();         // to the style name
     b.con.line("Gamma");           // Return ends the name
@@ -76,12 +76,12 @@ TEST(StyleLibrary, ANewStyleStartsFromNewAndIsAddedBeforeTheLastLine) {
     // The form showed New's values under the name New.
     const std::size_t formShown = 6;  // the menu took five key reads: two arrows and Return
     EXPECT_EQ(b.con.cursor.at(formShown - 1), (std::pair<int, int>{27, 6}));
-    EXPECT_EQ(b.seen(formShown - 1, 27, 10, 10), "New       ");
-    EXPECT_EQ(b.seen(formShown - 1, 27, 12, 10), "quiz      ");
-    EXPECT_EQ(b.seen(formShown - 1, 15, 3, 50), "Quiz Configuration -- Press Return Here When Ready");
+    EXPECT_EQ(b.con.seenAt(formShown - 1, 27, 10, 10), "New       ");
+    EXPECT_EQ(b.con.seenAt(formShown - 1, 27, 12, 10), "quiz      ");
+    EXPECT_EQ(b.con.seenAt(formShown - 1, 15, 3, 50), "Quiz Configuration -- Press Return Here When Ready");
 
     EXPECT_EQ(b.dir.read("Gamma.spe"), crlf(newStyle()));
-    EXPECT_EQ(b.written("Gamma.spe").size(), 29u);
+    EXPECT_EQ(b.fileLines("Gamma.spe").size(), 29u);
     EXPECT_EQ(b.dir.read("Specs.lst"), "Alpha\r\nBeta\r\nGamma\r\nEnter New Specs\r\n");
     EXPECT_EQ(b.dir.read("temp2.txt"), "Gamma\r\n");
     EXPECT_EQ(b.p.cfg.NAME.str(), "Gamma");
@@ -92,7 +92,7 @@ TEST(StyleLibrary, AcceptingNewUnchangedRewritesNewAndLeavesTheList) {
     auto stale = newStyle();
     stale[28] = std::string(30, 'A');  // a pattern line the form will make anew
     b.dir.lines("New.spe", stale);
-    b.arrows("DD");
+    b.con.arrows("DD");
     b.con.enter().esc().enter();
     SPECS2(b.p);
     EXPECT_EQ(b.dir.read("New.spe"), crlf(newStyle()));
@@ -109,18 +109,18 @@ TEST(StyleLibrary, RenamingAddsANewStyleAndAnExistingNameIsOverwritten) {
         b.con.esc().enter();
         SPECS2(b.p);
         EXPECT_EQ(b.dir.read("Alpha.spe"), alpha);
-        EXPECT_EQ(b.written("Delta.spe").at(3), "alpha");
+        EXPECT_EQ(b.fileLines("Delta.spe").at(3), "alpha");
         EXPECT_EQ(b.dir.read("Specs.lst"), "Alpha\r\nBeta\r\nDelta\r\nEnter New Specs\r\n");
         EXPECT_EQ(b.dir.read("temp2.txt"), "Delta\r\n");
     }
     {
         ConfigBench b;
-        b.arrows("DD");
+        b.con.arrows("DD");
         b.con.enter();                          // Enter New Specs
         b.con.enter().enter().line("Alpha");
         b.con.esc().enter();
         SPECS2(b.p);
-        EXPECT_EQ(b.written("Alpha.spe").at(3), "quiz");  // New's values under Alpha
+        EXPECT_EQ(b.fileLines("Alpha.spe").at(3), "quiz");  // New's values under Alpha
         EXPECT_EQ(b.dir.read("Specs.lst"), LIST);
     }
 }
@@ -131,7 +131,7 @@ TEST(StyleLibrary, EscOnTheReadyLineGoesBackToTheMenuWritingNothing) {
     b.con.enter();        // Alpha
     b.con.keys("5");      // begin chapter 5, in memory only
     b.con.esc().esc();    // ready line, then back to the menu
-    b.arrows("U");
+    b.con.arrows("U");
     b.con.enter();        // Exit
     SPECS2(b.p);
     EXPECT_EQ(b.dir.read("Alpha.spe"), alpha);
@@ -149,7 +149,7 @@ TEST(StyleLibrary, TheWrittenFileHasEveryLineInPlaceAndThePatternLineFromTheWind
     SPECS2(b.p);
     auto expected = s;
     expected[28] = "nnAAAnnnnnnnnnnnnnnnnnnnnnnnnn";
-    EXPECT_EQ(b.written("Alpha.spe"), expected);
+    EXPECT_EQ(b.fileLines("Alpha.spe"), expected);
     // The run side reads it back without a word to say.
     std::vector<std::string> notes;
     Specc9 back;
@@ -171,7 +171,7 @@ TEST(StyleLibrary, ClampedValuesOfAStoredStyleAreToldOnceAndSavedClamped) {
     const auto& first = b.con.snapshots().at(1);
     EXPECT_NE(first.find("Lines per page 900 is outside 18-500; 500 is used."), std::string::npos) << first;
     EXPECT_NE(first.find("total minimum 5 is above its maximum 3; 3 is used."), std::string::npos) << first;
-    const auto lines = b.written("Alpha.spe");
+    const auto lines = b.fileLines("Alpha.spe");
     EXPECT_EQ(lines.at(4), "500");
     EXPECT_EQ(lines.at(15), "3");
 }
@@ -186,21 +186,21 @@ TEST(StyleLibrarySafety, ALongListIsShownInPartKeptWholeAndNotOverfilled) {
     b.dir.lines("Specs.lst", lines);
 
     b.con.keys("D");  // delete S1: S14 and S15 stay in the list
-    b.arrows("U");    // Exit
-    b.arrows("U");    // Enter New Specs
+    b.con.arrows("U");    // Exit
+    b.con.arrows("U");    // Enter New Specs
     b.con.enter();
     b.con.enter().enter().line("Zed");
     b.con.esc().enter();    // refused: the list is full
     b.con.enter();          // message read; back on the style name
     b.con.esc().esc();      // ready line, back to the menu
-    b.arrows("U");
+    b.con.arrows("U");
     b.con.enter();
     SPECS2(b.p);
 
     const auto& menu = b.con.snapshots().at(0);
-    EXPECT_EQ(b.seen(0, 33, 18, 15), "S13            ");
-    EXPECT_EQ(b.seen(0, 33, 19, 15), "Enter New Specs");
-    EXPECT_EQ(b.seen(0, 33, 20, 15), "Exit           ");
+    EXPECT_EQ(b.con.seenAt(0, 33, 18, 15), "S13            ");
+    EXPECT_EQ(b.con.seenAt(0, 33, 19, 15), "Enter New Specs");
+    EXPECT_EQ(b.con.seenAt(0, 33, 20, 15), "Exit           ");
     EXPECT_NE(menu.find("2 more styles in Specs.lst than fit here"), std::string::npos) << menu;
 
     names.erase(names.begin());
@@ -217,11 +217,11 @@ TEST(StyleLibrarySafety, UnusableNamesAndMissingFilesAreToldAndLoseNothing) {
     b.dir.lines("Specs.lst", {"../Alpha", "Ghost", "Enter New Specs"});
     std::filesystem::remove(b.dir.file("New.spe"));
     b.con.enter().enter();             // ../Alpha: refused
-    b.arrows("D");
+    b.con.arrows("D");
     b.con.enter().enter();             // Ghost: no file
-    b.arrows("DD");
+    b.con.arrows("DD");
     b.con.enter().enter();             // Enter New Specs: no New.spe
-    b.arrows("U");
+    b.con.arrows("U");
     b.con.enter();
     SPECS2(b.p);
     EXPECT_TRUE(b.con.sawText("holds a path separator or \"..\""));
@@ -258,7 +258,7 @@ TEST(StyleLibrarySafety, AnOutputNameWithAPathIsRefusedOnTheFormBeforeAnythingIs
     b.con.esc().enter();           // refused
     b.con.enter();                 // message read: on the output name
     b.con.esc().esc();             // abandon: nothing saved
-    b.arrows("U");
+    b.con.arrows("U");
     b.con.enter();                 // Exit
     SPECS2(b.p);
     EXPECT_TRUE(b.con.sawText("The output file name \"../x\" is empty or holds a path separator"));

@@ -16,9 +16,9 @@
 #include <string>
 #include <thread>
 
-#include "run/TempDir.h"
+#include "support/Fixture.h"
 
-using tess::testing::TempDir;
+using tess::testing::ScratchDir;
 
 namespace {
 
@@ -48,7 +48,7 @@ public:
     // around it records the terminal settings before and after and the exit
     // status, then stays so the pane can be read. `launch` is the shell
     // command that runs it, with the program as "$TESS".
-    Tmux(const TempDir& dir, int cols, int rows, const std::string& launch = "\"$TESS\"") {
+    Tmux(const ScratchDir& dir, int cols, int rows, const std::string& launch = "\"$TESS\"") {
         static std::atomic<int> n{0};
         socket_ = "tess-test-" + std::to_string(::getpid()) + "-" + std::to_string(n++);
         const std::string d = dir.path().string();
@@ -117,18 +117,16 @@ std::vector<std::string> rowsOf(const std::string& s) {
 
 // The terminal settings once the program has ended: the shell writes them
 // just after the status line.
-std::string sttyAfter(const TempDir& dir) {
+std::string sttyAfter(const ScratchDir& dir) {
     for (int i = 0; i < 100 && dir.read("stty.after").empty(); ++i)
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     return dir.read("stty.after");
 }
 
 // A style list with the one style "Alpha".
-void styleAlpha(const TempDir& dir) {
+void styleAlpha(const ScratchDir& dir) {
     dir.lines("Specs.lst", {"Alpha", "Enter New Specs"});
-    dir.lines("Alpha.spe", {"A", "1 1", "24 53", "quiz", "60", "P", "20", "A", "20", "50", "Y", "10", "V", "0", "3",
-                            "0", "1", "0", "1", "0", "1", "0", "1", "0", "69", "5", "17", "N",
-                            "nnnnAAAAAAAAAAAAAnnnnnnnnnnnnn"});
+    dir.lines("Alpha.spe", tess::testing::newStyle());
 }
 
 constexpr const char* MENU = "Press Return to Choose a Quiz Style";
@@ -141,7 +139,7 @@ constexpr const char* FORM = "Name of Quiz Style  : Alpha";
 
 TEST(Terminal, TitleBandsThenCtrlCEndsWithTheTerminalRestored) {
     NEED_TMUX();
-    TempDir dir;  // no style list: the title stays up over the style menu
+    ScratchDir dir;  // no style list: the title stays up over the style menu
     Tmux t(dir, 80, 25);
     ASSERT_TRUE(t.started());
     ASSERT_TRUE(t.waitFor("Specs.lst")) << t.pane();
@@ -164,7 +162,7 @@ TEST(Terminal, TitleBandsThenCtrlCEndsWithTheTerminalRestored) {
 
 TEST(Terminal, ExitEndsTheProgramWithTheTerminalRestored) {
     NEED_TMUX();
-    TempDir dir;
+    ScratchDir dir;
     styleAlpha(dir);
     Tmux t(dir, 80, 25);
     ASSERT_TRUE(t.started());
@@ -188,7 +186,7 @@ TEST(Terminal, ExitEndsTheProgramWithTheTerminalRestored) {
 
 TEST(Terminal, ALargerTerminalGetsTheScreenAtTheTopLeft) {
     NEED_TMUX();
-    TempDir dir;
+    ScratchDir dir;
     Tmux t(dir, 100, 30);
     ASSERT_TRUE(t.started());
     ASSERT_TRUE(t.waitFor("Specs.lst")) << t.pane();
@@ -203,7 +201,7 @@ TEST(Terminal, ALargerTerminalGetsTheScreenAtTheTopLeft) {
 
 TEST(Terminal, RefusesATerminalNarrowerThan80Columns) {
     NEED_TMUX();
-    TempDir dir;
+    ScratchDir dir;
     dir.raw("temp2.txt", "Exit");
     Tmux t(dir, 79, 25);
     ASSERT_TRUE(t.started());
@@ -214,7 +212,7 @@ TEST(Terminal, RefusesATerminalNarrowerThan80Columns) {
 }
 
 TEST(Terminal, RefusesWhenInputIsNotATerminal) {
-    TempDir dir;
+    ScratchDir dir;
     dir.raw("temp2.txt", "Exit");
     int status = 0;
     const std::string out =
@@ -229,7 +227,7 @@ TEST(Terminal, RefusesWhenInputIsNotATerminal) {
 // no colour is sent, and both look exactly alike.
 TEST(Terminal, WithoutColoursHighlightsAreReverseCells) {
     NEED_TMUX();
-    TempDir dir;
+    ScratchDir dir;
     styleAlpha(dir);
     std::string seen[2];
     const char* launch[2] = {"TERM=vt100 \"$TESS\"", "NO_COLOR= \"$TESS\""};
@@ -255,7 +253,7 @@ TEST(Terminal, WithoutColoursHighlightsAreReverseCells) {
 
 TEST(Terminal, RefusesATerminalThatCannotMoveItsCursor) {
     NEED_TMUX();
-    TempDir dir;
+    ScratchDir dir;
     dir.raw("temp2.txt", "Exit");
     Tmux t(dir, 80, 25, "TERM=dumb \"$TESS\"");
     ASSERT_TRUE(t.started());
@@ -270,7 +268,7 @@ TEST(Terminal, RefusesATerminalThatCannotMoveItsCursor) {
 // the key acts (Esc: the ready line).
 TEST(Terminal, ShrunkBelow80x25TheProgramWaitsAndRedrawsWhatWasThere) {
     NEED_TMUX();
-    TempDir dir;
+    ScratchDir dir;
     styleAlpha(dir);
     Tmux t(dir, 80, 25);
     ASSERT_TRUE(t.started());
@@ -304,7 +302,7 @@ TEST(Terminal, ShrunkBelow80x25TheProgramWaitsAndRedrawsWhatWasThere) {
 TEST(Terminal, EveryFatalSignalRestoresTheTerminalAndEndsWithItsStatus) {
     NEED_TMUX();
     for (int sig : {SIGUSR1, SIGXFSZ}) {
-        TempDir dir;
+        ScratchDir dir;
         Tmux t(dir, 80, 25, "sh -c 'echo $$ > tess.pid; exec \"$0\"' \"$TESS\"");
         ASSERT_TRUE(t.started());
         ASSERT_TRUE(t.waitFor("Specs.lst")) << t.pane();
@@ -321,7 +319,7 @@ TEST(Terminal, EveryFatalSignalRestoresTheTerminalAndEndsWithItsStatus) {
 // key after that must move the menu, like any other.
 TEST(Terminal, AfterCtrlZAndFgTheFirstKeyCounts) {
     NEED_TMUX();
-    TempDir dir;
+    ScratchDir dir;
     styleAlpha(dir);
     Tmux t(dir, 80, 25, "set -m; \"$TESS\"; touch stopped; fg");
     ASSERT_TRUE(t.started());

@@ -1,27 +1,25 @@
 #pragma once
-// A program on the in-memory screen with hand-filled count tables, for the
-// sectoring tests.
+// The material stages on the fixture: small hand-made banks read through the
+// bank file names of set A (MaterialProgram), or count tables filled by hand
+// for the sectorings (CountsBench).
 #include <numeric>
 #include <vector>
 
-#include "console/Random.h"
-#include "console/ScreenConsole.h"
 #include "material/Counts.h"
-#include "run/Program.h"
+#include "run/Book.h"
+#include "support/Fixture.h"
 
 namespace tess::testing {
 
-struct CountsBench {
-    ScreenConsole con;
-    Random rnd{1};
-    Program p{con, rnd};
-    RunState& r = p.run;
+struct MaterialProgram : Fixture {
+    MaterialProgram() { bankFileNames(); }
+    // A second program over the bank another test laid down.
+    explicit MaterialProgram(const ScratchDir& shared) : Fixture(shared) { bankFileNames(); }
+};
 
+struct CountsBench : Fixture {
     CountsBench(int bchap, int bver, int echap, int ever, int sectors) {
-        r.BCHAP = bchap;
-        r.BVER = bver;
-        r.ECHAP = echap;
-        r.EVER = ever;
+        range(bchap, bver, echap, ever);
         r.SECTORS = sectors;
     }
     // Regular questions of one verse, and optionally its specialty questions.
@@ -43,15 +41,16 @@ struct CountsBench {
         return *this;
     }
 
-    std::vector<int> qps() const { return column(r.QPS); }
-    std::vector<int> fps() const { return column(r.FPS); }
     template <class A>
     std::vector<int> column(const A& a) const {
         std::vector<int> out;
         for (int s = 1; s <= r.SECTORS; ++s) out.push_back(a[s]);
         return out;
     }
+    std::vector<int> qps() const { return column(r.QPS); }
+    std::vector<int> fps() const { return column(r.FPS); }
     static int sum(const std::vector<int>& v) { return std::accumulate(v.begin(), v.end(), 0); }
+    // Sector bounds as chapter * 100 + verse.
     std::vector<int> begins() const {
         std::vector<int> out;
         for (int s = 1; s <= r.SECTORS; ++s) out.push_back(r.BC[s] * 100 + r.BV[s]);

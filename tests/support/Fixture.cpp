@@ -1,0 +1,208 @@
+#include "support/Fixture.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+
+#include "console/TextFile.h"
+#include "specc9/Config.h"
+
+namespace tess::testing {
+
+ScratchDir::ScratchDir() {
+    static std::atomic<int> counter{0};
+    path_ = fs::temp_directory_path() / ("tess-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+}
+
+ScratchDir::~ScratchDir() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+}
+
+void ScratchDir::raw(const std::string& name, const std::string& bytes) const {
+    std::ofstream out(file(name), std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+void ScratchDir::lines(const std::string& name, const std::vector<std::string>& ls, const std::string& end,
+                       bool lastEnd) const {
+    std::string s;
+    for (std::size_t i = 0; i < ls.size(); ++i) {
+        s += ls[i];
+        if (i + 1 < ls.size() || lastEnd) s += end;
+    }
+    raw(name, s);
+}
+
+std::string ScratchDir::read(const std::string& name) const {
+    std::ifstream in(file(name), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<std::string> ScratchDir::readLines(const std::string& name) const { return splitLines(read(name)); }
+
+void ScratchDir::verses(int lineCount) const {
+    std::vector<std::string> ls;
+    for (int ch = 1; ch <= lineCount; ++ch) ls.push_back(std::to_string(ch <= CHMAX ? bookVerses(ch) : 0));
+    lines("Verses.txt", ls);
+}
+
+void ScratchDir::copySampleBank() const {
+    for (const auto& e : fs::directory_iterator(BANK))
+        if (e.is_regular_file()) fs::copy_file(e.path(), path_ / e.path().filename());
+}
+
+std::vector<std::string> splitLines(const std::string& s) {
+    std::vector<std::string> out;
+    std::size_t at = 0;
+    for (std::size_t e; (e = s.find("\r\n", at)) != std::string::npos; at = e + 2) out.push_back(s.substr(at, e - at));
+    if (at < s.size()) out.push_back(s.substr(at));
+    return out;
+}
+
+std::string crlf(const std::vector<std::string>& lines) {
+    std::string s;
+    for (const auto& l : lines) s += l + "\r\n";
+    return s;
+}
+
+std::vector<std::string> screenRows(const std::string& screen) {
+    std::vector<std::string> rows;
+    for (std::size_t at = 0, nl; (nl = screen.find('\n', at)) != std::string::npos; at = nl + 1)
+        rows.push_back(screen.substr(at, nl - at));
+    return rows;
+}
+
+std::string bankLine(int ch, int v, const std::string& text) {
+    char ref[32];
+    std::snprintf(ref, sizeof ref, "%2d:%2d\t", ch, v);
+    return ref + text;
+}
+
+Cell TestConsole::Grid::at(int col, int row) const {
+    const auto colour = static_cast<unsigned char>(colours.at(static_cast<std::size_t>((row - 1) * Cols + col - 1)));
+    return {chars.at(static_cast<std::size_t>((row - 1) * (Cols + 1) + col - 1)), colour / 16, colour % 16};
+}
+
+std::string TestConsole::Grid::text(int col, int row, int len) const {
+    return chars.substr(static_cast<std::size_t>((row - 1) * (Cols + 1) + col - 1), static_cast<std::size_t>(len));
+}
+
+std::string TestConsole::seenAt(std::size_t n, int col, int row, std::size_t len) const {
+    return grid(n).text(col, row, static_cast<int>(len));
+}
+
+void TestConsole::arrows(const std::string& moves) {
+    for (char m : moves) {
+        if (m == 'U') up();
+        if (m == 'D') down();
+        if (m == 'L') left();
+        if (m == 'R') right();
+    }
+}
+
+void TestConsole::onKeyRead() {
+    ScreenConsole::onKeyRead();
+    cursor.emplace_back(whereX(), whereY());
+}
+
+void TestConsole::present() {
+    if (!watched_.empty() && !seen_) seen_ = screenText().find(watched_) != std::string::npos;
+}
+
+Fixture::Fixture(std::unique_ptr<Random> random)
+    : dir_(std::make_shared<const ScratchDir>()),
+      con_(std::make_unique<TestConsole>()),
+      rnd_(std::move(random)),
+      dir(*dir_),
+      con(*con_),
+      rnd(*rnd_),
+      p(con, rnd, dir.path()),
+      r(p.run) {}
+
+Fixture::Fixture(const ScratchDir& shared, std::uint64_t seed)
+    : dir_(&shared, [](const ScratchDir*) {}),  // the other test owns the folder
+      con_(std::make_unique<TestConsole>()),
+      rnd_(std::make_unique<Random>(seed)),
+      dir(*dir_),
+      con(*con_),
+      rnd(*rnd_),
+      p(con, rnd, dir.path()),
+      r(p.run) {}
+
+Fixture::Fixture(Fixture&& o) noexcept
+    : dir_(std::move(o.dir_)),
+      con_(std::move(o.con_)),
+      rnd_(std::move(o.rnd_)),
+      dir(*dir_),
+      con(*con_),
+      rnd(*rnd_),
+      p(std::move(o.p)),
+      r(p.run) {}
+
+void Fixture::sampleBankRun() {
+    p.configure = useStoredStyle;
+    dir.copySampleBank();
+}
+
+void Fixture::style(const std::string& name, const std::vector<std::string>& lines) const {
+    dir.lines(name + ".spe", lines);
+    useStyle(name);
+}
+
+void Fixture::useStyle(const std::string& name) const { dir.raw("temp2.txt", name + "\r\n"); }
+
+void Fixture::bankFileNames() {
+    for (int ch = 1; ch <= CHMAX; ++ch) r.EVS[ch] = bookVerses(ch);
+    r.REGFILE = "Luke.A";
+    r.FTVFILE = "FTV.00";
+    r.CVFILE = "cv.b";
+    r.COFILE = "co.b";
+    r.SITFILE = "SIT.TXT";
+    r.COUNTFILE = "count.00A";
+    r.INDX = 'Y';
+}
+
+void Fixture::range(int bc, int bv, int ec, int ev) {
+    r.BCHAP = bc;
+    r.BVER = bv;
+    r.ECHAP = ec;
+    r.EVER = ev;
+}
+
+void Fixture::openOutputs() {
+    r.listFile.create(p.file("quiz.inf"));
+    r.runLog.create(p.file("temp.txt"));
+}
+
+std::vector<std::string> Fixture::listLines() {
+    r.listFile.close();
+    return readAllLines(p.file("quiz.inf")).value_or(std::vector<std::string>{});
+}
+
+std::vector<std::string> Fixture::logLines() {
+    r.runLog.close();
+    return readAllLines(p.file("temp.txt")).value_or(std::vector<std::string>{});
+}
+
+std::vector<std::string> plainStyle() {
+    return {" ",   "1 1", "3 38", "QUIZ1", "60", "C", "20", "A", "16", "50", "N", "10", "V", "0", "0",
+            "0",   "0",   "0",    "0",     "0",  "0", "0", "0", "0", "100", "1", "30", "N",
+            std::string(30, 'n')};
+}
+
+std::vector<std::string> newStyle() {
+    return {"A", "1 1", "24 53", "quiz", "60", "P", "20", "A", "20", "50", "Y", "10", "V", "0", "3",
+            "0", "1", "0", "1",  "0",    "1",  "0", "1", "0", "69", "5", "17", "N",
+            "nnnnAAAAAAAAAAAAAnnnnnnnnnnnnn"};
+}
+
+std::vector<std::string> bankStyle(const std::string& name) {
+    return readAllLines(BANK + name + ".spe").value_or(std::vector<std::string>{});
+}
+
+}  // namespace tess::testing

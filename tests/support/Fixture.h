@@ -1,0 +1,186 @@
+#pragma once
+// The one test fixture: a scratch working directory, a Program over the
+// in-memory screen and a fixed-seed (or scripted) Random, and the helpers
+// that lay down bank files and styles. Every test builds its program here;
+// the rigs of the subsystems only add the state their stages expect.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "console/Random.h"
+#include "console/ScreenConsole.h"
+#include "run/Book.h"
+#include "run/Program.h"
+
+namespace tess::testing {
+
+namespace fs = std::filesystem;
+
+// The sample bank and styles that ship with the program.
+inline const std::string BANK = TESS_SOURCE_DIR "/data/luke/";
+
+// A scratch working directory for one test, removed afterwards.
+class ScratchDir {
+public:
+    ScratchDir();
+    ~ScratchDir();
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    const fs::path& path() const { return path_; }
+    std::string file(const std::string& name) const { return (path_ / name).string(); }
+
+    // Writes bytes exactly as given.
+    void raw(const std::string& name, const std::string& bytes) const;
+    // Lines joined by `end`, the last one ended only when `lastEnd`.
+    void lines(const std::string& name, const std::vector<std::string>& ls, const std::string& end = "\r\n",
+               bool lastEnd = true) const;
+    std::string read(const std::string& name) const;
+    // The lines of a file split at CR LF (a piece after the last line end
+    // kept); none when the file is missing.
+    std::vector<std::string> readLines(const std::string& name) const;
+    // The book's verse table, as the sample bank ships it (28 lines).
+    void verses(int lineCount = 28) const;
+    // Every file of the sample bank.
+    void copySampleBank() const;
+
+private:
+    fs::path path_;
+};
+
+// Text split at CR LF; a piece after the last line end (the p layout's form
+// feed) is kept as a last element.
+std::vector<std::string> splitLines(const std::string& s);
+// Lines each ended by CR LF, as the program writes them.
+std::string crlf(const std::vector<std::string>& lines);
+// The rows of a screen text (rows 1..25 at 0..24).
+std::vector<std::string> screenRows(const std::string& screen);
+// A bank line "cc:vv<TAB>text" with the chapter and verse right-aligned.
+std::string bankLine(int ch, int v, const std::string& text = "Who spoke?");
+
+// The in-memory screen as the tests watch it: besides the snapshots it keeps
+// the cursor at each key read, and whether a watched text was shown, even one
+// replaced before any key read.
+class TestConsole : public ScreenConsole {
+public:
+    // The screen, colours included, as it stood at one key read.
+    struct Grid {
+        std::string chars, colours;
+        Cell at(int col, int row) const;
+        std::string text(int col, int row, int len) const;
+    };
+
+    std::vector<std::pair<int, int>> cursor;  // (column, row) at each key read
+
+    Grid grid(std::size_t n) const { return {snapshots().at(n), colourSnapshots().at(n)}; }
+    Grid lastGrid() const { return grid(snapshots().size() - 1); }
+    void watch(std::string text) {
+        watched_ = std::move(text);
+        seen_ = false;
+    }
+    bool seen() const { return seen_; }
+    // The text at (col, row) of the screen as it stood at key read `n`.
+    std::string seenAt(std::size_t n, int col, int row, std::size_t len) const;
+    // Cursor keys: 'U', 'D', 'L', 'R' for Up, Down, Left, Right.
+    void arrows(const std::string& moves);
+
+protected:
+    void onKeyRead() override;
+    void present() override;
+
+private:
+    std::string watched_;
+    bool seen_ = false;
+};
+
+// Counts what a run asks of the generator: re-seeds (the regular picker
+// re-seeds once per call) and the draws of each range n.
+class CountingRandom : public Random {
+public:
+    explicit CountingRandom(std::uint64_t seed) : Random(seed, StandIn{}) {}
+    int standInDraw(int n) override {
+        ++draws[n];
+        return draw(n);
+    }
+    void standInReseed() override {
+        ++reseeds;
+        reseedGenerator();
+    }
+    long reseeds = 0;
+    std::map<int, long> draws;
+};
+
+class Fixture {
+public:
+    // A fresh scratch directory and a generator of the fixed seed.
+    explicit Fixture(std::uint64_t seed = 1) : Fixture(std::make_unique<Random>(seed)) {}
+    // A scripted or counting generator.
+    explicit Fixture(std::unique_ptr<Random> random);
+    // A second program over the folder of another test's scratch directory.
+    explicit Fixture(const ScratchDir& shared, std::uint64_t seed = 1);
+    // Moves keep the screen, generator and folder the program is bound to.
+    Fixture(Fixture&& o) noexcept;
+    Fixture& operator=(Fixture&&) = delete;
+    virtual ~Fixture() = default;
+
+private:
+    std::shared_ptr<const ScratchDir> dir_;
+    std::unique_ptr<TestConsole> con_;
+    std::unique_ptr<Random> rnd_;
+
+public:
+    const ScratchDir& dir;
+    TestConsole& con;
+    Random& rnd;
+    Program p;
+    RunState& r;
+
+    // The sample bank copied in; runs take the style "temp2.txt" names as
+    // stored, without the form.
+    void sampleBankRun();
+    // Writes the style and names it in "temp2.txt".
+    void style(const std::string& name, const std::vector<std::string>& lines) const;
+    // Names a style in "temp2.txt".
+    void useStyle(const std::string& name) const;
+    std::vector<std::string> fileLines(const std::string& name) const { return dir.readLines(name); }
+
+    // The book's verse table in the run state and the bank file names of
+    // material set A, list 00, for stages called on their own.
+    void bankFileNames();
+    void range(int bc, int bv, int ec, int ev);
+
+    // The list file and run log of a run, opened and read back.
+    void openOutputs();
+    std::vector<std::string> listLines();
+    std::vector<std::string> logLines();
+};
+
+// The 29 lines of a plain style: chapter 1:1-3:38, 20 questions, 10 quizzes,
+// verse sectoring, no specialties. Tests change single lines.
+std::vector<std::string> plainStyle();
+// The sample bank's starting style: 1:1-24:53, 20 questions, between none
+// and three specialties in positions 5 to 17, each kind at most once.
+std::vector<std::string> newStyle();
+// The 29 lines of a style of the sample bank.
+std::vector<std::string> bankStyle(const std::string& name);
+
+// Style file lines, 0-based: the index of each setting in a style's 29 lines.
+namespace line {
+constexpr std::size_t RANGE_BEGIN = 1, RANGE_END = 2, NAME4 = 3, LPP = 4, OUT = 5, QMAX = 6, REGLST = 7, IPC = 9,
+                      INDX = 10, QNUM = 11, SEC1 = 12, REPEATPCT = 13, SPMAX = 14, SPMIN = 15, FMAX = 16, FMIN = 17,
+                      RMAX = 18, RMIN = 19, OMAX = 20, OMIN = 21, SMAX = 22, SMIN = 23, SPEARLY = 25, SPLATE = 26;
+}
+
+// No specialty of any kind: every position regular.
+inline std::vector<std::string> allRegular(std::vector<std::string> s) {
+    for (std::size_t i = line::SPMAX; i <= line::SMIN; ++i) s[i] = "0";
+    return s;
+}
+
+}  // namespace tess::testing
