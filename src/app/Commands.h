@@ -34,6 +34,11 @@ void commandMessage(std::string_view text);
 // `tessarin init [DIR]`: InitCommand.cpp.
 void addInitCommand(CLI::App& app, int& status);
 
+// `tessarin run STYLE... [--seed N] [--quiet] [--keep-going] [--pdf]`: RunCommand.cpp.
+void addRunCommand(CLI::App& app, int& status);
+// `tessarin check [FILE...]`: CheckCommand.cpp.
+void addCheckCommand(CLI::App& app, int& status);
+
 // `tessarin pdf FILE [-o OUT] [--paper letter|a4] [--cards single|sheet]`: PdfCommand.cpp.
 void addPdfCommand(CLI::App& app, int& status);
 

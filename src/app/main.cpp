@@ -19,6 +19,8 @@ int main(int argc, char** argv) {
     int status = tess::exitstatus::OK;
     // The commands, one line each (see app/Commands.h).
     tess::addInitCommand(app, status);
+    tess::addRunCommand(app, status);
+    tess::addCheckCommand(app, status);
     tess::addPdfCommand(app, status);
     return tess::runCommandLine(app, argc, argv, status);
 }

@@ -28,8 +28,13 @@ std::optional<BankRef> parseBankRef(std::string_view line);
 // True for the chapters the "L" material set leaves out.
 bool skippedInL(int chapter);
 
-// Why a line is not counted, or nothing when it is.
-std::optional<std::string> rejectReason(std::string_view line, const RunState& run);
+// Why a line is not counted, or nothing when it is: the readers and the bank
+// checker share this decision. `evs` holds the verses of each chapter (0: not
+// known, any slot of the tables); `lSet` is the "L" material set.
+std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, CHMAX>& evs, bool lSet);
+inline std::optional<std::string> rejectReason(std::string_view line, const RunState& run) {
+    return rejectReason(line, run.EVS, run.LG == 'L');
+}
 
 class BankReader {
 public:

@@ -12,6 +12,8 @@ namespace {
 
 constexpr long COUNT_FIELD_MAX = 65535;  // far above any real verse; keeps totals in range
 constexpr std::size_t SKIPPED_SHOWN = 5;  // line numbers named in a skipped-lines notice
+// Messages about bad bank lines name only the first few; the checker lists them all.
+constexpr const char* FULL_LIST = "Run tessarin check for the full list.";
 
 void zeroCounts(RunState& r) {
     r.QCOUNT.fill(0);
@@ -85,7 +87,7 @@ void countBankFile(Program& p, const BankSource& src, std::vector<std::string>& 
             failRestart(p, "The lines of " + src.name + " are not in chapter and verse order: line " +
                                std::to_string(ln) + " (" + std::to_string(ref.chapter) + ":" +
                                std::to_string(ref.verse) + ") follows " + std::to_string(prev.chapter) + ":" +
-                               std::to_string(prev.verse) + ". The index was not built.");
+                               std::to_string(prev.verse) + ". The index was not built. " + FULL_LIST);
         prev = ref;
         ++src.table(ref.chapter, ref.verse);
     }
@@ -101,6 +103,7 @@ void countBankFile(Program& p, const BankSource& src, std::vector<std::string>& 
         if (k == skippedAt.front())
             if (auto why = rejectReason(*line, p.run)) notices.push_back("    line " + std::to_string(k) + ": " + *why);
     }
+    notices.push_back(std::string("    ") + FULL_LIST);
 }
 
 }  // namespace
@@ -136,6 +139,18 @@ std::vector<std::string> countFileLines(const RunState& r) {
     return lines;
 }
 
+std::optional<std::array<int, 5>> parseCountFileLine(const std::string& line, int i) {
+    Arr<long, 1, 7> f{};
+    const int ch = (i - 1) / VMAX + 1, v = (i - 1) % VMAX + 1;
+    if (!parseCountLine(line, f) || f[1] != ch || f[2] != v) return std::nullopt;
+    std::array<int, 5> n{};
+    for (int k = 3; k <= 7; ++k) {
+        if (f[k] > COUNT_FIELD_MAX) return std::nullopt;
+        n[static_cast<std::size_t>(k - 3)] = static_cast<int>(f[k]);
+    }
+    return n;
+}
+
 std::optional<std::string> loadCountFile(RunState& r, const std::string& path) {
     zeroCounts(r);
     TextReader in;
@@ -144,21 +159,17 @@ std::optional<std::string> loadCountFile(RunState& r, const std::string& path) {
         zeroCounts(r);
         return std::optional<std::string>(std::move(why));
     };
-    Arr<long, 1, 7> f{};
     for (int i = 1; i <= COUNT_LINES; ++i) {
         auto line = in.readLine(200);
         if (!line) return fail("is short (" + std::to_string(i - 1) + " of " + std::to_string(COUNT_LINES) + " lines)");
+        const auto n = parseCountFileLine(*line, i);
+        if (!n) return fail("has a bad line " + std::to_string(i));
         const int ch = (i - 1) / VMAX + 1, v = (i - 1) % VMAX + 1;
-        if (!parseCountLine(*line, f) || f[1] != ch || f[2] != v)
-            return fail("has a bad line " + std::to_string(i));
-        bool fits = true;
-        for (int k = 3; k <= 7; ++k) fits = fits && f[k] <= COUNT_FIELD_MAX;
-        if (!fits) return fail("has a bad line " + std::to_string(i));
-        r.QCOUNT(ch, v) = static_cast<int>(f[3]);
-        r.FCOUNT(ch, v) = static_cast<int>(f[4]);
-        r.RCOUNT(ch, v) = static_cast<int>(f[5]);
-        r.OCOUNT(ch, v) = static_cast<int>(f[6]);
-        r.SCOUNT(ch, v) = static_cast<int>(f[7]);
+        r.QCOUNT(ch, v) = (*n)[0];
+        r.FCOUNT(ch, v) = (*n)[1];
+        r.RCOUNT(ch, v) = (*n)[2];
+        r.OCOUNT(ch, v) = (*n)[3];
+        r.SCOUNT(ch, v) = (*n)[4];
     }
     while (auto extra = in.readLine(200))
         if (!isBlank(*extra)) return fail("has more than " + std::to_string(COUNT_LINES) + " lines");

@@ -2,6 +2,7 @@
 // The count file: one line per verse slot (2040 lines, chapter-major), each
 // "chapter verse regular ftv cv co sit". Sectoring reads only these counts,
 // never the bank files themselves.
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,10 @@ std::string findCountFile(const Program& p);
 
 // The 2040 lines for the current count tables.
 std::vector<std::string> countFileLines(const RunState& run);
+
+// The five counts (regular, FTV, CV, CO, situation) of count-file line `i`
+// (1..2040), or nothing when the line is not the one the format puts there.
+std::optional<std::array<int, 5>> parseCountFileLine(const std::string& line, int i);
 
 // Loads the five count tables from `path`. On a missing, short or malformed
 // file the tables are left zeroed and the reason is returned.

@@ -105,7 +105,10 @@ void prepareCounts(Program& p) {
         r.countFound = written;
     }
     if (!notices.empty()) {
-        for (const auto& n : notices) c.writeln(n);
+        for (const auto& n : notices) {
+            p.report().warning(n);
+            c.writeln(n);
+        }
         c.writeln();
         c.write("  Press Return to continue. ");
         c.readLine();

@@ -38,6 +38,8 @@ void WRITEHDG(Program& p) {
 
 void QUESTWARN(Program& p) {
     Console& c = p.con;
+    p.report().stopped(
+        "There are not enough regular questions in this material. Reduce the number of questions per packet.");
     c.writeln("  There are not enough regular questions in this material.");
     c.writeln();
     c.writeln("  Reduce the number of questions per packet.");
@@ -46,6 +48,7 @@ void QUESTWARN(Program& p) {
 
 void SPECWARN(Program& p) {
     Console& c = p.con;
+    p.report().stopped("One specialty has zero questions. Change the maximum for that specialty to zero.");
     c.gotoXY(3, 3);
     c.writeln("One specialty has zero questions.");
     c.writeln();
@@ -71,12 +74,15 @@ void THANK(Program& p) {
     CLR(p);
     const std::string name = p.shared.NAME4;
     auto say = [&](const std::string& s) {
-        c.writeln(s);
+        c.writeln("  " + s);
         c.writeln();
     };
-    say("  Thank you for using " + std::string(PRODUCT) + VERSION);
-    say("  A list of questions and sectors used has been saved as " + name + ".inf");
-    say("  Your output file has been saved in ASCII text file " + name + ".qui");
+    say("Thank you for using " + std::string(PRODUCT) + VERSION);
+    for (const std::string& saved : {"A list of questions and sectors used has been saved as " + name + ".inf",
+                                     "Your output file has been saved in ASCII text file " + name + ".qui"}) {
+        p.report().result(saved);
+        say(saved);
+    }
 }
 
 }  // namespace tess

@@ -107,6 +107,7 @@ void sectorRange(Program& p) {
     }
 
     if (r.MINQZ == 0) {
+        p.report().stopped("Your smallest sector has 0 regular questions.");
         // Chapter sectoring reports its smallest sector itself; the others
         // would restart without a word after the table was dismissed. A
         // chapter sectoring that built no sector at all has said nothing either.
@@ -123,6 +124,7 @@ void sectorRange(Program& p) {
     }
 
     if (r.MINQZ < r.QNUM && r.MINQZ < 12) {
+        p.report().warning("Regular question repeats will begin after quiz " + std::to_string(r.MINQZ));
         CLR(p);
         c.gotoXY(3, 3);
         c.write("Regular question repeats will begin after quiz ");
@@ -154,6 +156,7 @@ void sectorRange(Program& p) {
 
 void tellNotes(Program& p, const std::vector<std::string>& notes) {
     if (notes.empty()) return;
+    for (const auto& n : notes) p.report().warning(n);
     Console& c = p.con;
     CLR(p);
     c.gotoXY(1, 3);
@@ -276,6 +279,7 @@ void runOnce(Program& p) {
     CLR(p);
 
     // 9 to 14: counts and range totals
+    p.report().stage("counting questions");
     prepareCounts(p);
     countRange(p);
 
@@ -290,6 +294,9 @@ void runOnce(Program& p) {
 
     // 18 to 21
     sectorRange(p);
+    p.report().stage("sectoring: " + std::to_string(r.SECTORS) + " sectors by " +
+                     (r.RES ? "question" : p.shared.SEC1 == 'C' ? "chapter" : "verse") + ", smallest " +
+                     std::to_string(r.MINQZ) + (r.MINQZ == 1 ? " regular question" : " regular questions"));
 
     // 22, 23
     CLR(p);
@@ -329,6 +336,7 @@ void runOnce(Program& p) {
     // 30: the quizzes
     for (r.Q2 = 1; r.Q2 <= r.QZ; ++r.Q2) {
         r.EN = false;
+        p.report().stage("quiz " + std::to_string(r.Q2) + " of " + std::to_string(r.QZ));
         CHOOSESPEC(p);
         OPUT(p);
     }
@@ -344,7 +352,10 @@ void runOnce(Program& p) {
         c.clearEol();
         c.textColor(colour::White);
         c.textBackground(colour::Red);
-        c.write(std::to_string(r.OLDIPC) + " Percent interrogatives abandoned on quiz " + std::to_string(r.ABAND));
+        const std::string given = std::to_string(r.OLDIPC) + " Percent interrogatives abandoned on quiz " +
+                                  std::to_string(r.ABAND);
+        p.report().warning(given);
+        c.write(given);
         c.textColor(colour::Yellow);
         c.textBackground(colour::Blue);
         c.readLine();

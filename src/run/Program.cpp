@@ -30,6 +30,7 @@ void writeWrapped(Console& c, int indent, std::string_view text) {
 }
 
 void failRestart(Program& p, const std::string& message) {
+    p.report().stopped(message);
     Console& c = p.con;
     const int fg = c.textColorNow(), bg = c.textBackgroundNow();
     CLR(p);

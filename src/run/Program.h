@@ -12,6 +12,17 @@
 
 namespace tess {
 
+// What a run tells besides its screens, for a run nobody watches (tessarin
+// run prints it on standard error). The full-screen program keeps the silent
+// one, so what it shows and writes does not depend on this.
+struct RunReport {
+    virtual ~RunReport() = default;
+    virtual void stage(const std::string&) {}    // a phase of the run begins ("quiz 17 of 135")
+    virtual void warning(const std::string&) {}  // a warning or notice the screen shows
+    virtual void stopped(const std::string&) {}  // why the run goes back to the title
+    virtual void result(const std::string&) {}   // a line of the closing screen
+};
+
 struct Program {
     Program(Console& c, Random& r, std::filesystem::path workDir = ".") : con(c), rnd(r), dir(std::move(workDir)) {}
 
@@ -25,6 +36,13 @@ struct Program {
     // The configuration step of a run; null means the configuration form.
     // Tests set it to run a stored style without driving the form.
     void (*configure)(Program&) = nullptr;
+
+    // Where the stages report; null: nowhere.
+    RunReport* reporter = nullptr;
+    RunReport& report() {
+        static RunReport silent;
+        return reporter ? *reporter : silent;
+    }
 
     // A file of the working directory.
     std::string file(const std::string& name) const { return (dir / name).string(); }

@@ -11,8 +11,6 @@ namespace tess {
 
 namespace {
 
-constexpr int STYLE_LINES = 29;
-
 std::string baseName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 // The first `count` lines, each cut to `bound`: what follows is never used,
@@ -27,11 +25,11 @@ std::optional<std::vector<std::string>> firstLines(const std::string& path, int 
     return lines;
 }
 
-// Walks the lines of one style file; the first fault is kept and every later
-// read is ignored, so the caller checks once at the end.
+// Walks the lines of one style file. Every fault is kept with its line, so
+// the bank checker can name them all; the run only needs the first.
 class StyleLines {
 public:
-    StyleLines(std::vector<std::string> lines, std::string file) : lines_(std::move(lines)), file_(std::move(file)) {}
+    StyleLines(const std::vector<std::string>& lines, std::vector<StyleNote>& found) : lines_(lines), found_(found) {}
 
     bool has(int n) const { return n >= 1 && n <= static_cast<int>(lines_.size()); }
     const std::string& line(int n) const { return lines_[static_cast<std::size_t>(n - 1)]; }
@@ -52,11 +50,10 @@ public:
     }
     int number(int n, const char* what) { return static_cast<int>(numbers(n, 1, what)[0]); }
 
-    const std::string& fault() const { return fault_; }
+    bool damaged() const { return damaged_; }
 
 private:
     bool present(int n, const char* what) {
-        if (!fault_.empty()) return false;
         if (!has(n)) {
             fail(n, std::string(what) + " is missing");
             return false;
@@ -64,22 +61,23 @@ private:
         return true;
     }
     void fail(int n, const std::string& why) {
-        if (fault_.empty())
-            fault_ = "The style file " + file_ + " is damaged: line " + std::to_string(n) + " (" + why + ").";
+        damaged_ = true;
+        found_.push_back({n, true, why});
     }
 
-    std::vector<std::string> lines_;
-    std::string file_;
-    std::string fault_;
+    const std::vector<std::string>& lines_;
+    std::vector<StyleNote>& found_;
+    bool damaged_ = false;
 };
 
 // Keeps a value inside lo..hi and says so when it had to move it.
-int clampNoted(long v, int lo, int hi, const std::string& what, const std::string& file,
-               std::vector<std::string>& notes, const std::string& why = {}) {
+int clampNoted(long v, int lo, int hi, int line, const std::string& what, std::vector<StyleNote>& notes,
+               const std::string& why = {}) {
     if (v >= lo && v <= hi) return static_cast<int>(v);
     const int kept = v < lo ? lo : hi;
-    notes.push_back(file + ": " + what + " " + std::to_string(v) + " is outside " + std::to_string(lo) + "-" +
-                    std::to_string(hi) + why + "; " + std::to_string(kept) + " is used.");
+    notes.push_back({line, false,
+                     what + " " + std::to_string(v) + " is outside " + std::to_string(lo) + "-" + std::to_string(hi) +
+                         why + "; " + std::to_string(kept) + " is used."});
     return kept;
 }
 
@@ -93,17 +91,35 @@ bool readStyleFile(const std::string& path, StyleSettings& s, SharedSettings& sh
         notes.push_back("Cannot read the style file " + file + ".");
         return false;
     }
-    StyleLines in(std::move(*read), file);
+    std::vector<StyleNote> found;
+    if (!parseStyleLines(*read, s, shared, found)) {
+        for (const auto& f : found)
+            if (f.damaged) {
+                notes.push_back("The style file " + file + " is damaged: line " + std::to_string(f.line) + " (" +
+                                f.what + ").");
+                break;
+            }
+        return false;
+    }
+    for (const auto& f : found) notes.push_back(file + ": " + f.what);
+    return true;
+}
+
+bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, SharedSettings& shared,
+                     std::vector<StyleNote>& found) {
+    std::vector<StyleNote> faults;
+    StyleLines in(lines, faults);
     StyleSettings t = s;
     SharedSettings sh = shared;
-    std::vector<std::string> told;
-    auto clamp = [&](long v, int lo, int hi, const char* what) { return clampNoted(v, lo, hi, what, file, told); };
-    auto clampVerse = [&](long v, int chapter, const char* what) {
-        return clampNoted(v, 1, bookVerses(chapter), what, file, told,
+    std::vector<StyleNote> told;
+    auto clamp = [&](long v, int lo, int hi, int line, const char* what) {
+        return clampNoted(v, lo, hi, line, what, told);
+    };
+    auto clampVerse = [&](long v, int chapter, int line, const char* what) {
+        return clampNoted(v, 1, bookVerses(chapter), line, what, told,
                           " (Luke " + std::to_string(chapter) + " has " + std::to_string(bookVerses(chapter)) +
                               " verses)");
     };
-
     t.LG = in.character(1, "material set");
     auto b = in.numbers(2, 2, "begin chapter and verse");
     auto e = in.numbers(3, 2, "end chapter and verse");
@@ -129,28 +145,28 @@ bool readStyleFile(const std::string& path, StyleSettings& s, SharedSettings& sh
     const long late = in.number(27, "last specialty question");
     sh.SETSPC = in.character(28, "set specialty numbers");
 
-    if (!in.fault().empty()) {
-        notes.push_back(in.fault());
+    if (in.damaged()) {
+        found.insert(found.end(), faults.begin(), faults.end());
         return false;
     }
 
-    t.BCHAP = clamp(b[0], 1, CHMAX, "Begin chapter");
-    t.BVER = clampVerse(b[1], t.BCHAP, "Begin verse");
-    t.ECHAP = clamp(e[0], 1, CHMAX, "End chapter");
-    t.EVER = clampVerse(e[1], t.ECHAP, "End verse");
-    t.LPP = clamp(lpp, 18, 500, "Lines per page");
-    t.QMAX = clamp(qmax, 1, QMAX_STORED_MAX, "Questions per pack");
-    t.AB = clamp(ab, 1, 99, "A and B questions begin on");
-    t.IPC = clamp(ipc, 0, 100, "Percent interrogatives");
-    t.QNUM = clamp(qnum, 1, QQZ, "Number of quizzes");
-    t.REPEATPCT = clamp(repeat, 0, 100, "Percent eligible for repeats");
-    t.SPMAX = clamp(lim[0], 0, 20, limName[0]);
-    t.SPMIN = clamp(lim[1], 0, 20, limName[1]);
+    t.BCHAP = clamp(b[0], 1, CHMAX, 2, "Begin chapter");
+    t.BVER = clampVerse(b[1], t.BCHAP, 2, "Begin verse");
+    t.ECHAP = clamp(e[0], 1, CHMAX, 3, "End chapter");
+    t.EVER = clampVerse(e[1], t.ECHAP, 3, "End verse");
+    t.LPP = clamp(lpp, 18, 500, 5, "Lines per page");
+    t.QMAX = clamp(qmax, 1, QMAX_STORED_MAX, 7, "Questions per pack");
+    t.AB = clamp(ab, 1, 99, 9, "A and B questions begin on");
+    t.IPC = clamp(ipc, 0, 100, 10, "Percent interrogatives");
+    t.QNUM = clamp(qnum, 1, QQZ, 12, "Number of quizzes");
+    t.REPEATPCT = clamp(repeat, 0, 100, 14, "Percent eligible for repeats");
+    t.SPMAX = clamp(lim[0], 0, 20, 15, limName[0]);
+    t.SPMIN = clamp(lim[1], 0, 20, 16, limName[1]);
     int* kinds[8] = {&t.FMAX, &t.FMIN, &t.RMAX, &t.RMIN, &t.OMAX, &t.OMIN, &t.SMAX, &t.SMIN};
-    for (int i = 0; i < 8; ++i) *kinds[i] = clamp(lim[i + 2], 0, 10, limName[i + 2]);
-    sh.PRIMPCT = clamp(prim, 0, 100, "Percent primary FTV");
-    t.SPEARLY = clamp(early, 1, 10, "First specialty question");
-    t.SPLATE = clamp(late, t.SPEARLY, SCMAX, "Last specialty question");
+    for (int i = 0; i < 8; ++i) *kinds[i] = clamp(lim[i + 2], 0, 10, 17 + i, limName[i + 2]);
+    sh.PRIMPCT = clamp(prim, 0, 100, 25, "Percent primary FTV");
+    t.SPEARLY = clamp(early, 1, 10, 26, "First specialty question");
+    t.SPLATE = clamp(late, t.SPEARLY, SCMAX, 27, "Last specialty question");
 
     // The list letter becomes part of file names: only A to D may.
     const char up = static_cast<char>(std::toupper(static_cast<unsigned char>(reglst)));
@@ -158,7 +174,7 @@ bool readStyleFile(const std::string& path, StyleSettings& s, SharedSettings& sh
         sh.REGLST = up;
     } else {
         sh.REGLST = 'A';
-        told.push_back(file + ": regular list letter \"" + std::string(1, reglst) + "\" is not A-D; A is used.");
+        told.push_back({8, false, "regular list letter \"" + std::string(1, reglst) + "\" is not A-D; A is used."});
     }
 
     std::string typ;
@@ -167,14 +183,14 @@ bool readStyleFile(const std::string& path, StyleSettings& s, SharedSettings& sh
     } else {
         // What the writer stores when no number was set by hand.
         for (int i = 1; i <= 30; ++i) typ.push_back(i >= t.SPEARLY && i <= t.SPLATE ? 'A' : 'n');
-        told.push_back(file + ": the pattern line (line 29) is missing; one is made from the specialty range.");
+        told.push_back({STYLE_LINES, false, "the pattern line (line 29) is missing; one is made from the specialty range."});
     }
     typ.resize(30, 'n');
     t.TYP = typ;
 
     s = t;
     shared = sh;
-    notes.insert(notes.end(), told.begin(), told.end());
+    found.insert(found.end(), told.begin(), told.end());
     return true;
 }
 
@@ -209,6 +225,17 @@ bool isPlainFileName(std::string_view name) {
     return name.find("..") == std::string_view::npos;
 }
 
+std::optional<std::string> verseCountProblem(int chapter, std::string_view line, long* count) {
+    auto n = parseNumber(line);
+    if (!n) return std::string("the verse count is not a number");
+    if (count) *count = *n;
+    if (*n < 1 || *n > VMAX) return std::to_string(*n) + " verses is outside 1-85";
+    if (*n != bookVerses(chapter))
+        return std::to_string(*n) + " verses, but Luke " + std::to_string(chapter) + " has " +
+               std::to_string(bookVerses(chapter));
+    return std::nullopt;
+}
+
 bool readVerseTable(const std::string& path, Arr<int, 1, CHMAX>& evs, std::string& error) {
     const std::string file = baseName(path);
     auto lines = firstLines(path, CHMAX, 64);
@@ -223,22 +250,12 @@ bool readVerseTable(const std::string& path, Arr<int, 1, CHMAX>& evs, std::strin
     }
     Arr<int, 1, CHMAX> got{};
     for (int ch = 1; ch <= CHMAX; ++ch) {
-        auto n = parseNumber((*lines)[static_cast<std::size_t>(ch - 1)]);
-        const std::string where = file + ", chapter " + std::to_string(ch);
-        if (!n) {
-            error = where + ": the verse count is not a number.";
+        long n = 0;
+        if (auto why = verseCountProblem(ch, (*lines)[static_cast<std::size_t>(ch - 1)], &n)) {
+            error = file + ", chapter " + std::to_string(ch) + ": " + *why + ".";
             return false;
         }
-        if (*n < 1 || *n > VMAX) {
-            error = where + ": " + std::to_string(*n) + " verses is outside 1-85.";
-            return false;
-        }
-        if (*n != bookVerses(ch)) {
-            error = where + ": " + std::to_string(*n) + " verses, but Luke " + std::to_string(ch) + " has " +
-                    std::to_string(bookVerses(ch)) + ".";
-            return false;
-        }
-        got[ch] = static_cast<int>(*n);
+        got[ch] = static_cast<int>(n);
     }
     evs = got;
     return true;

@@ -24,6 +24,22 @@ inline constexpr int QMAX_STORED_MAX = 75;  // the largest pattern review screen
 // `notes`, when the file cannot be read or a line is missing or not a number.
 bool readStyleFile(const std::string& path, StyleSettings& s, SharedSettings& shared, std::vector<std::string>& notes);
 
+// One thing the style reader met on a line: a fault that stops the style
+// from being read (`damaged`), or a value it had to bring into range.
+struct StyleNote {
+    int line = 0;
+    bool damaged = false;
+    std::string what;
+};
+
+inline constexpr int STYLE_LINES = 29;
+
+// The style reader's work on lines already read: every fault and every value
+// brought into range is added to `found` with its line. Returns false, with
+// the settings untouched, when a line is damaged.
+bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, SharedSettings& shared,
+                     std::vector<StyleNote>& found);
+
 // Builds RunState's bank file names from LG, PRIMPCT and REGLST.
 void buildBankNames(RunState& run, const SharedSettings& shared);
 
@@ -45,6 +61,11 @@ bool isPlainFileName(std::string_view name);
 // with four unused). Every count must be 1..85 and agree with the book's
 // own table; otherwise false with a message naming the file and chapter.
 bool readVerseTable(const std::string& path, Arr<int, 1, CHMAX>& evs, std::string& error);
+
+// What is wrong with the verse count `line` for `chapter` (a number 1-85 that
+// agrees with the book), or nothing. The count is put in `count` when the
+// line holds a number.
+std::optional<std::string> verseCountProblem(int chapter, std::string_view line, long* count = nullptr);
 
 // The pattern of each quiz 1..qz from "pat.txt"; a missing line, or the part
 // of a line short of 30 letters, reads as "n" (a regular question).

@@ -28,6 +28,7 @@ void nextMessageRow(Program& p) {
 }
 
 void warn(Program& p, const std::string& text, bool lineEnd) {
+    p.report().warning(text);
     nextMessageRow(p);
     if (lineEnd)
         p.con.writeln(text);
@@ -42,7 +43,9 @@ void REPEATSECTOR(Program& p) {
     // The calling picker has already advanced the row; only the wrap applies.
     wrapIfFull(p);
     toMessageRow(p);
-    p.con.write("  Sectors or questions will be repeated in quiz " + std::to_string(r.Q2));
+    const std::string text = "  Sectors or questions will be repeated in quiz " + std::to_string(r.Q2);
+    p.report().warning(text);
+    p.con.write(text);
     logLine(p, "Sectors or Questions repeated in quiz " + std::to_string(r.Q2));
     for (int s = 1; s <= r.SECTORS; ++s) r.FLAG[s] = 1;
 }

@@ -123,7 +123,10 @@ void refresh(Program& p, const Kind& k, int& refreshes) {
     auto& r = p.run;
     if (k.endLineFirst) p.con.writeln();
     nextMessageRow(p);
-    if (refreshes == 0 || k.warnEveryRefresh) p.con.write(k.warning + to_string(r.Q2));
+    if (refreshes == 0 || k.warnEveryRefresh) {
+        p.report().warning(k.warning + to_string(r.Q2));
+        p.con.write(k.warning + to_string(r.Q2));
+    }
     if (refreshes == 0) logLine(p, k.logText + to_string(r.Q2));
     if (++refreshes > 1) REPEATSECTOR(p);
     p.con.gotoXY(3, 3);

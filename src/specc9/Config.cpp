@@ -22,6 +22,23 @@ void useStoredStyle(Program& p) {
     readStyleFile(p.file(*name + ".spe"), p.cfg, p.shared, notes);
 }
 
+void acceptStoredStyle(Program& p) {
+    auto name = readRunSettings(p.file(RUN_SETTINGS_FILE));
+    if (!name) failRestart(p, std::string("Cannot read the run settings file ") + RUN_SETTINGS_FILE + ".");
+    if (auto why = styleNameProblem(*name); !why.empty()) failRestart(p, why);
+    SETVS(p);
+    std::vector<std::string> notes;
+    if (!READIN(p, *name, notes)) failRestart(p, notes.back());
+    tellNotes(p, notes);
+    if (const int rule = firstFailingRule(p))
+        failRestart(p, "Incompatible Specs in " + *name + ".spe: " + ruleText(rule) + ".");
+    const std::string out = p.shared.NAME4.str();
+    if (!isPlainFileName(out))
+        failRestart(p, "The output file name \"" + out +
+                           "\" is empty or holds a path separator or \"..\"; output is written in this folder.");
+    if (const std::string refused = OUTFILE(p); !refused.empty()) failRestart(p, refused);
+}
+
 void SPECS2(Program& p) {
     Console& c = p.con;
     SETVS(p);

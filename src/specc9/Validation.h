@@ -23,8 +23,15 @@ int primAllowed(int typed);
 // Replaces PRIMPCT by its allowed value.
 void PRIM(Program& p);
 
+inline constexpr int COMPATIBILITY_RULES = 9;
+// Whether settings `s` break compatibility rule `rule` (1..9); `setspc` is
+// "Set Specialty Quest nos".
+bool breaksRule(const StyleSettings& s, char setspc, int rule);
 // The first compatibility rule (1..9) the settings break, 0 when none.
 int firstFailingRule(const Program& p);
+
+// What a compatibility rule (1..9) asks, for a message without the form.
+const char* ruleText(int rule);
 
 // The compatibility check: when a rule fails, says so on the title line,
 // waits for Return and draws the title again. Returns the failing rule (0:

@@ -16,10 +16,12 @@ struct CommandResult {
 };
 
 // Runs `tessarin ARGS` with the environment assignments `env` in front
-// (for example "TESSARIN_DATA=/x"); standard input is not a terminal.
-inline CommandResult runTessarin(const std::string& args, const std::string& env = "") {
+// (for example "TESSARIN_DATA=/x"); standard input is not a terminal
+// (`input` redirects it: /dev/null, or "<&-" to close it).
+inline CommandResult runTessarin(const std::string& args, const std::string& env = "",
+                                 const std::string& input = "</dev/null") {
     ScratchDir io;
-    const std::string cmd = env + " " + TESS_BINARY + " " + args + " </dev/null >" + io.file("out") + " 2>" +
+    const std::string cmd = env + " " + TESS_BINARY + " " + args + " " + input + " >" + io.file("out") + " 2>" +
                             io.file("err");
     const int st = std::system(cmd.c_str());
     return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, io.read("out"), io.read("err")};

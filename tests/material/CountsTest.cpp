@@ -136,6 +136,7 @@ TEST(IndexBuild, SkippedLinesAreReportedAndNotCounted) {
     prepareCounts(m.p);
     EXPECT_TRUE(m.con.sawText("  Luke.A: 5 lines not counted (line 2, 4, 5, 6, 7)"));
     EXPECT_TRUE(m.con.sawText("    line 2: chapter 25 is not in the book"));
+    EXPECT_TRUE(m.con.sawText("    Run tessarin check for the full list."));
     EXPECT_TRUE(m.con.sawText("  SIT.TXT not found: it counts as empty."));
     EXPECT_EQ(m.p.run.QCOUNT(1, 1), 1);
     EXPECT_EQ(m.p.run.QCOUNT(1, 2), 1);

@@ -174,7 +174,8 @@ std::vector<std::string> bankStyle(const std::string& name);
 namespace line {
 constexpr std::size_t RANGE_BEGIN = 1, RANGE_END = 2, NAME4 = 3, LPP = 4, OUT = 5, QMAX = 6, REGLST = 7, IPC = 9,
                       INDX = 10, QNUM = 11, SEC1 = 12, REPEATPCT = 13, SPMAX = 14, SPMIN = 15, FMAX = 16, FMIN = 17,
-                      RMAX = 18, RMIN = 19, OMAX = 20, OMIN = 21, SMAX = 22, SMIN = 23, SPEARLY = 25, SPLATE = 26;
+                      RMAX = 18, RMIN = 19, OMAX = 20, OMIN = 21, SMAX = 22, SMIN = 23, SPEARLY = 25, SPLATE = 26,
+                      SETSPC = 27;
 }
 
 // No specialty of any kind: every position regular.

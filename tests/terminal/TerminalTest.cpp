@@ -137,6 +137,22 @@ constexpr const char* FORM = "Name of Quiz Style  : Alpha";
 
 }  // namespace
 
+TEST(Terminal, RunRewritesItsProgressLineInPlace) {
+    NEED_TMUX();
+    ScratchDir dir;
+    dir.copySampleBank();
+    Tmux t(dir, 80, 25, "\"$TESS\" run Book20 --seed 1 >out.txt");
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor("rc=0")) << t.pane();
+    const std::string pane = t.pane();
+    // Each stage wrote over the one before: only the last quiz is left.
+    EXPECT_NE(pane.find("tessarin: Book20: quiz 12 of 12\n"), std::string::npos) << pane;
+    for (const char* gone : {"quiz 1 of 12", "quiz 11 of 12", "sectoring:"})
+        EXPECT_EQ(pane.find(gone), std::string::npos) << gone << " left on the screen:\n" << pane;
+    EXPECT_NE(pane.find("tessarin: Book20: The count file count.79A was not found"), std::string::npos) << pane;
+    EXPECT_NE(dir.read("out.txt").find("book20.qui"), std::string::npos);
+}
+
 TEST(Terminal, TitleBandsThenCtrlCEndsWithTheTerminalRestored) {
     NEED_TMUX();
     ScratchDir dir;  // no style list: the title stays up over the style menu

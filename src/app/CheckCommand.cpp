@@ -1,0 +1,49 @@
+// `tessarin check [--max N] [FILE...]`: every fault of the bank in the folder
+// (the program-wide -C/--dir chooses it), on standard output; exit status
+// FINDINGS when any of them is an error.
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <optional>
+
+#include "app/Commands.h"
+#include "app/ExitStatus.h"
+#include "check/Check.h"
+
+namespace tess {
+
+void addCheckCommand(CLI::App& app, int& status) {
+    struct Options {
+        std::optional<int> max;
+        std::vector<std::string> files;
+    };
+    auto opt = std::make_shared<Options>();
+    CLI::App* cmd = app.add_subcommand("check", "List every fault of the bank, its styles and count files");
+    cmd->fallthrough();  // -C/--dir DIR may follow the command word
+    cmd->footer(
+        "With no FILE: every bank file in the folder, Verses.txt, Specs.lst,\n"
+        "every style it lists and New.spe, and every count file against its\n"
+        "bank files. Each finding is a line FILE:LINE: error: WHAT (or\n"
+        "warning: WHAT), then a summary per file and the total.\n"
+        "Exit status: 0 no errors (warnings allowed), 3 errors found.");
+    cmd->add_option("--max", opt->max, "List at most N findings (the summaries count them all)")
+        ->type_name("N")
+        ->check(CLI::Validator(
+            [](const std::string& v) {
+                return !v.empty() && v.find_first_not_of("0123456789") == std::string::npos
+                           ? std::string()
+                           : "N is a number of findings, 0 or more, not '" + v + "'";
+            },
+            ""));
+    cmd->add_option("FILE", opt->files, "Check only these files; the kind of each is known from its name")
+        ->type_name("");
+    cmd->callback([opt, &status] {
+        const check::Report report = check::checkBank(".", opt->files);
+        std::optional<std::size_t> max;
+        if (opt->max) max = static_cast<std::size_t>(*opt->max);
+        check::writeReport(std::cout, report, max);
+        std::cout.flush();
+        status = report.errors() > 0 ? exitstatus::FINDINGS : exitstatus::OK;
+    });
+}
+
+}  // namespace tess

@@ -1,0 +1,320 @@
+#include "check/BankLines.h"
+
+#include <algorithm>
+#include <unordered_map>
+#include <vector>
+
+#include "console/TextFile.h"
+#include "material/BankFile.h"
+
+namespace tess::check {
+
+namespace {
+
+// Lines are read up to this length: far beyond what any kind keeps, and a
+// file without line ends cannot fill memory.
+constexpr std::size_t READ_BOUND = 4096;
+constexpr int VERSE_KIND_MAX = 255;  // the count tables hold one byte per verse and kind
+constexpr const char* NO_ANSWER = "no answer: put it after a TAB that follows the question";
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isBlank(std::string_view l) { return l.find_first_not_of(" \t") == std::string_view::npos; }
+std::string quoted(std::string_view s) { return "\"" + shown(s) + "\""; }
+std::string ref(int c, int v) { return std::to_string(c) + ":" + std::to_string(v); }
+std::string lineRef(std::size_t line, int key) { return "line " + std::to_string(line) + " (" + ref(key / 100, key % 100) + ")"; }
+
+// The name of a character a word processor leaves in text, and its plain
+// replacement.
+struct OddCharacter {
+    std::size_t length = 1;  // bytes
+    std::string name;
+};
+
+OddCharacter nameOf(std::string_view s, std::size_t i) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    char hex[8];
+    if (b < 0x80) {
+        std::snprintf(hex, sizeof hex, "0x%02X", b);
+        return {1, std::string("the control character ") + hex};
+    }
+    std::size_t n = b >= 0xF5 ? 0 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 ? 2 : 0;  // the bytes UTF-8 uses
+    unsigned cp = n == 4 ? b & 0x07u : n == 3 ? b & 0x0Fu : b & 0x1Fu;
+    for (std::size_t k = 1; k < n; ++k) {
+        const auto c = i + k < s.size() ? static_cast<unsigned char>(s[i + k]) : 0u;
+        if ((c & 0xC0u) != 0x80u) n = 0;
+        cp = (cp << 6) | (c & 0x3Fu);
+    }
+    if (n == 0) {
+        std::snprintf(hex, sizeof hex, "0x%02X", b);
+        // Windows text keeps its curly quotes and dashes in 0x91-0x97.
+        const bool windows = b >= 0x91 && b <= 0x97;
+        return {1, std::string("the byte ") + hex + (windows ? " (a curly quote or dash in Windows text)" : "")};
+    }
+    struct Known {
+        unsigned cp;
+        const char* name;
+    };
+    static const Known known[] = {{0x2018, "the curly apostrophe \u2018"}, {0x2019, "the curly apostrophe \u2019"},
+                                  {0x201C, "the curly quote \u201C"},     {0x201D, "the curly quote \u201D"},
+                                  {0x2013, "the en dash \u2013"},         {0x2014, "the em dash \u2014"},
+                                  {0x2026, "the ellipsis \u2026"},        {0x00A0, "a no-break space"},
+                                  {0xFEFF, "a byte order mark"}};
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", cp);
+    for (const auto& k : known)
+        if (k.cp == cp) return {n, std::string(k.name) + " (" + code + ")"};
+    return {n, std::string("the character ") + code};
+}
+
+// Bytes outside printable ASCII (a TAB is fine), named, first one first.
+void checkCharacters(std::string_view l, std::size_t no, FileReport& out) {
+    std::string first;
+    std::size_t column = 0, more = 0;
+    for (std::size_t i = 0; i < l.size();) {
+        const auto b = static_cast<unsigned char>(l[i]);
+        if (b == '\t' || (b >= ' ' && b <= '~')) {
+            ++i;
+            continue;
+        }
+        const OddCharacter odd = nameOf(l, i);
+        if (first.empty()) {
+            first = odd.name;
+            column = i + 1;
+        } else {
+            ++more;
+        }
+        i += odd.length;
+    }
+    if (first.empty()) return;
+    out.error(no, first + " in column " + std::to_string(column) +
+                      (more ? " (and " + std::to_string(more) + " more on the line)" : "") +
+                      " is not plain ASCII: curly quotes and dashes from a word processor should be plain ones "
+                      "(' \" -); other such characters print wrong");
+}
+
+// Columns 1-6 as every reader and the packet writer take them. Returns the
+// chapter and verse when the question part can be checked.
+std::optional<BankRef> checkColumns(std::string_view l, std::size_t no, const VerseTable& evs, FileReport& out) {
+    if (l.size() < 2 || !(l[0] == ' ' || isDigit(l[0])) || !isDigit(l[1])) {
+        out.error(no, "no chapter in columns 1-2 (they hold " + quoted(l.substr(0, 2)) +
+                          "): write the chapter right-aligned, such as \" 7\" or \"07\"");
+        return std::nullopt;
+    }
+    const int c = (l[1] - '0') + (l[0] == ' ' ? 0 : 10 * (l[0] - '0'));
+    if (c < 1 || c > CHMAX) {
+        out.error(no, "chapter " + std::to_string(c) + " is not in the book (Luke has 24 chapters): correct the chapter");
+        return std::nullopt;
+    }
+    if (l.size() >= 3 && l[2] != ':')
+        out.warning(no, "column 3 holds " + quoted(l.substr(2, 1)) + " where the \":\" belongs; the packet prints it as it is");
+    if (l.size() < 5 || !(l[3] == ' ' || isDigit(l[3])) || !isDigit(l[4])) {
+        out.error(no, "no verse in columns 4-5 (they hold " + quoted(l.size() > 3 ? l.substr(3, 2) : "") +
+                          "): write the verse right-aligned, such as \" 5\" or \"42\"");
+        return std::nullopt;
+    }
+    const int v = (l[4] - '0') + (l[3] == ' ' ? 0 : 10 * (l[3] - '0'));
+    if (v < 1 || v > VMAX) {
+        out.error(no, "verse " + std::to_string(v) + " is outside 1-85: correct the verse");
+        return std::nullopt;
+    }
+    if (evs[c] > 0 && v > evs[c]) {
+        out.error(no, "verse " + std::to_string(v) + " is not in chapter " + std::to_string(c) + ", which has " +
+                          std::to_string(evs[c]) + " verses: correct the chapter or the verse");
+        return std::nullopt;
+    }
+    if (l.size() < 6) {
+        out.error(no, "the line ends after the verse: a TAB and the question belong after it");
+        return std::nullopt;
+    }
+    if (l[5] != '\t') {
+        out.error(no, std::string(l[5] == ' ' ? "a blank" : "the character " + quoted(l.substr(5, 1))) +
+                          " in column 6 where the TAB belongs: the packet would print the question out of place; "
+                          "put a TAB between the verse and the question");
+        return std::nullopt;
+    }
+    if (isBlank(l.substr(6))) {
+        out.error(no, "nothing after the TAB: the question is missing");
+        return std::nullopt;
+    }
+    return BankRef{c, v};
+}
+
+// What the packet writer relies on in the question part of each kind.
+void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& out) {
+    const std::size_t tab = l.find('\t', 6);
+    if (const std::size_t run = l.find("   ", 6); run != std::string_view::npos)
+        out.error(no, "three blanks in a row at column " + std::to_string(run + 1) +
+                          ": the tab layout ends the text there; leave one blank");
+    switch (kind) {
+        case BankKind::Regular: {
+            std::string_view q = l.substr(6, tab == std::string_view::npos ? std::string_view::npos : tab - 6);
+            while (!q.empty() && q.back() == ' ') q.remove_suffix(1);
+            if (q.empty() || q.back() != '?')
+                out.error(no, "the question does not end with a question mark: the packet ends the question's "
+                              "first line and sets the answer apart there; put \"?\" at the end of the question");
+            else if (tab == std::string_view::npos || isBlank(l.substr(tab + 1)))
+                out.error(no, NO_ANSWER);
+            break;
+        }
+        case BankKind::ChapterVerse:
+        case BankKind::ChapterOnly: {
+            if (l.size() < 10 || l[6] == ' ' || l[6] == '\t' || l[7] == ' ' || l[7] == '\t' || l[8] != '\t') {
+                out.error(no, "columns 7-8 should hold the two-letter type code (such as WH or WT) and column 9 a "
+                              "TAB: the packet prints the question from column 10");
+                break;
+            }
+            const std::size_t answer = l.find('\t', 9);
+            if (answer == std::string_view::npos || isBlank(l.substr(answer + 1))) out.error(no, NO_ANSWER);
+            break;
+        }
+        case BankKind::Ftv: {
+            if (tab == std::string_view::npos) {
+                out.error(no, "the type field (such as FSN) is not ended by a TAB: the packet cannot tell it from the verse");
+                break;
+            }
+            const std::size_t len = tab - 6;
+            if (len > 6)
+                out.error(no, "the type field " + quoted(l.substr(6, len)) + " has " + std::to_string(len) +
+                                  " characters; the packet's type column holds 6: shorten it");
+            if (len < 3 || !(l[8] >= 'A' && l[8] <= 'Z'))
+                out.error(no, "no type letter in column 9 (N, S, L, G, or VR for the words of Jesus): the run "
+                              "reads it to vary the FTV questions; put it there");
+            else if (l[6] == 'Q' && len != 4)
+                out.error(no, "a quotation's type field (" + quoted(l.substr(6, len)) +
+                                  ") has 4 characters: the packet prints the verse from column 12");
+            const std::string_view text = l.substr(tab + 1);
+            if (l[6] != 'Q' && std::count(text.begin(), text.end(), ' ') < 5)
+                out.error(no, "the verse has fewer than six words: the packet asks its first five and gives the rest "
+                              "as the answer; give the whole verse");
+            break;
+        }
+        case BankKind::Situation: {
+            const std::string_view first = l.substr(0, LMAX);
+            const std::size_t quote = first.find_first_of("\"'", 6);
+            if (quote == std::string_view::npos) {
+                out.error(no, "no quotation in the first 254 characters: a situation holds one, opened by a double "
+                              "quote (or an apostrophe), where the packet breaks its first line; add the quotation");
+                break;
+            }
+            if (const std::size_t dq = first.find('"', quote); l[quote] == '\'' && dq != std::string_view::npos)
+                out.warning(no, "the apostrophe in column " + std::to_string(quote + 1) +
+                                    " comes before the quotation's double quote (column " + std::to_string(dq + 1) +
+                                    "): the packet breaks the first line at whichever comes first");
+            if (const std::size_t star = l.find('*', quote); star == std::string_view::npos)
+                out.error(no, "no \"*\" before the answer after the quotation: the tab layout puts the answer in its "
+                              "own column from the \"*\"");
+            else if (isBlank(l.substr(star + 1)))
+                out.error(no, "no answer after the \"*\": write who said it (and to whom)");
+            break;
+        }
+    }
+}
+
+// Lines out of book order: the fewest lines whose removal leaves the rest in
+// order (the longest ordered run is kept), each named with the line it
+// should follow.
+void checkOrder(const std::vector<std::pair<int, std::size_t>>& refs, FileReport& out) {
+    const std::size_t n = refs.size();
+    std::vector<std::size_t> tails, parent(n, n);  // tails: index of the last element of each run length
+    for (std::size_t i = 0; i < n; ++i) {
+        const auto at = std::upper_bound(tails.begin(), tails.end(), refs[i].first,
+                                         [&](int key, std::size_t t) { return key < refs[t].first; });
+        if (at != tails.begin()) parent[i] = *(at - 1);
+        if (at == tails.end()) tails.push_back(i);
+        else *at = i;
+    }
+    std::vector<char> kept(n, 0);
+    for (std::size_t i = tails.empty() ? n : tails.back(); i != n; i = parent[i]) kept[i] = 1;
+    if (std::count(kept.begin(), kept.end(), 1) == static_cast<std::ptrdiff_t>(n)) return;
+    std::vector<std::size_t> ordered;
+    for (std::size_t i = 0; i < n; ++i)
+        if (kept[i]) ordered.push_back(i);
+    for (std::size_t i = 0; i < n; ++i) {
+        if (kept[i]) continue;
+        const int key = refs[i].first;
+        const auto after = std::upper_bound(ordered.begin(), ordered.end(), key,
+                                            [&](int k, std::size_t t) { return k < refs[t].first; });
+        const std::string where =
+            after == ordered.begin()
+                ? "it belongs before " + lineRef(refs[ordered.front()].second, refs[ordered.front()].first)
+                : "it belongs after " + lineRef(refs[*(after - 1)].second, refs[*(after - 1)].first);
+        out.error(refs[i].second, ref(key / 100, key % 100) + " is out of book order: " + where + "; move it there");
+    }
+}
+
+}  // namespace
+
+std::size_t keptLength(BankKind kind) {
+    return kind == BankKind::Ftv || kind == BankKind::Situation ? BANK_LINE_MAX : LMAX;
+}
+
+const char* kindName(BankKind kind) {
+    switch (kind) {
+        case BankKind::Regular: return "regular";
+        case BankKind::Ftv: return "FTV";
+        case BankKind::ChapterVerse: return "CV reference";
+        case BankKind::ChapterOnly: return "CO reference";
+        case BankKind::Situation: return "situation";
+    }
+    return "";
+}
+
+BankCounts checkBankFile(const std::string& path, BankKind kind, bool lSet, const VerseTable& evs, FileReport& out) {
+    BankCounts counts;
+    TextReader in;
+    if (!in.open(path)) {
+        out.error(0, "not found or not readable");
+        return counts;
+    }
+    counts.present = out.read = true;
+    std::vector<std::pair<int, std::size_t>> refs;  // chapter * 100 + verse, line of every counted line
+    std::unordered_map<std::string, std::size_t> seen;
+    const std::size_t kept = keptLength(kind);
+    bool longer = false;
+    while (auto line = in.readLine(READ_BOUND, &longer)) {
+        const std::size_t no = in.lineNumber();
+        const std::string& l = *line;
+        if (isBlank(l)) {
+            out.warning(no, "blank line: the program passes over it; delete it");
+            continue;
+        }
+        if (longer || l.size() > kept)
+            out.error(no, (longer ? "more than " + std::to_string(READ_BOUND) : std::to_string(l.size())) +
+                              " characters, but the program keeps " + std::to_string(kept) + " of a " + kindName(kind) +
+                              " line: the rest is never printed; shorten it");
+        checkCharacters(l, no, out);
+        if (auto strict = checkColumns(l, no, evs, out)) {
+            if (lSet && skippedInL(strict->chapter))
+                out.error(no, "chapter " + std::to_string(strict->chapter) +
+                                  " is left out of the L material, so the program never uses this line: remove it");
+            checkKind(l, no, kind, out);
+        }
+        if (const auto [at, fresh] = seen.emplace(l, no); !fresh)
+            out.warning(no, "the same line as line " + std::to_string(at->second) + ": delete one of them");
+        if (rejectReason(l, evs, lSet)) continue;  // not counted: the checks above said why
+        const BankRef r = *parseBankRef(l);
+        if (++counts.n(r.chapter, r.verse) == VERSE_KIND_MAX + 1)
+            out.error(no, "more than 255 " + std::string(kindName(kind)) + " questions in " + ref(r.chapter, r.verse) +
+                              ": the count file holds at most 255 per verse; move some to another verse or file");
+        refs.push_back({r.chapter * 100 + r.verse, no});
+    }
+    out.lines = in.lineNumber();
+    checkOrder(refs, out);
+    out.sortByLine();
+    return counts;
+}
+
+BankCounts countBankFile(const std::string& path, bool lSet, const VerseTable& evs) {
+    BankCounts counts;
+    TextReader in;
+    if (!in.open(path)) return counts;
+    counts.present = true;
+    while (auto line = in.readLine(BANK_LINE_MAX)) {
+        if (rejectReason(*line, evs, lSet)) continue;
+        const BankRef r = *parseBankRef(*line);
+        ++counts.n(r.chapter, r.verse);
+    }
+    return counts;
+}
+
+}  // namespace tess::check

@@ -1,0 +1,39 @@
+#pragma once
+// The checks of one bank file, line by line: the common columns every reader
+// relies on, what the packet writer relies on for the file's kind, book
+// order, repeats and the limits of the count tables. Whether a line is
+// counted at all is the program's own decision (material/BankFile.h), so the
+// counts returned are the ones the index build would write.
+#include <string>
+
+#include "check/Findings.h"
+#include "console/Array.h"
+#include "run/Limits.h"
+
+namespace tess::check {
+
+enum class BankKind { Regular, Ftv, ChapterVerse, ChapterOnly, Situation };
+
+using VerseCounts = Arr2<int, 1, CHMAX, 1, VMAX>;
+using VerseTable = Arr<int, 1, CHMAX>;
+
+// What one bank file holds, as the index build counts it.
+struct BankCounts {
+    bool present = false;
+    VerseCounts n{};
+};
+
+// The longest line the program keeps of a file of this kind.
+std::size_t keptLength(BankKind kind);
+const char* kindName(BankKind kind);
+
+// Checks every line of the bank file at `path` into `out` and returns its
+// counts. `evs` is the verse table; `lSet` says the file is read for the "L"
+// material set.
+BankCounts checkBankFile(const std::string& path, BankKind kind, bool lSet, const VerseTable& evs, FileReport& out);
+
+// Only the counts, without checking (for a file named by a style or a count
+// file but not itself asked for).
+BankCounts countBankFile(const std::string& path, bool lSet, const VerseTable& evs);
+
+}  // namespace tess::check

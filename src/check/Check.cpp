@@ -1,0 +1,187 @@
+#include "check/Check.h"
+
+#include <algorithm>
+#include <map>
+#include <optional>
+
+#include "check/BankLines.h"
+#include "check/CountChecks.h"
+#include "check/StyleChecks.h"
+#include "run/StyleFile.h"
+#include "specc9/StyleLibrary.h"
+
+namespace tess::check {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+enum class FileKind { Bank, Count, Verses, StyleList, Style };
+
+struct KnownFile {
+    FileKind kind = FileKind::Bank;
+    BankKind bank = BankKind::Regular;
+    bool lSet = false;
+    BankNames from;  // a count file: the bank files it is made from
+};
+
+KnownFile fileOf(FileKind kind, BankKind bank = BankKind::Regular, bool lSet = false, BankNames from = {}) {
+    KnownFile f;
+    f.kind = kind;
+    f.bank = bank;
+    f.lSet = lSet;
+    f.from = std::move(from);
+    return f;
+}
+
+// Every bank and count file name a style can select, built by the program's
+// own naming for each material set, primary percentage and list letter.
+const std::map<std::string, KnownFile>& knownNames() {
+    static const std::map<std::string, KnownFile> names = [] {
+        std::map<std::string, KnownFile> m;
+        for (const char lg : {' ', 'L'})
+            for (int prim = 0; prim <= 100; ++prim)
+                for (const char x : {'A', 'B', 'C', 'D'}) {
+                    const BankNames n = bankNamesFor(lg, prim, x);
+                    const bool l = lg == 'L';
+                    m.emplace(n.regular, fileOf(FileKind::Bank, BankKind::Regular, l));
+                    m.emplace(n.ftv, fileOf(FileKind::Bank, BankKind::Ftv, l));
+                    m.emplace(n.cv, fileOf(FileKind::Bank, BankKind::ChapterVerse, l));
+                    m.emplace(n.co, fileOf(FileKind::Bank, BankKind::ChapterOnly, l));
+                    m.emplace(n.sit, fileOf(FileKind::Bank, BankKind::Situation, l));
+                    m.emplace(n.count, fileOf(FileKind::Count, BankKind::Regular, l, n));
+                }
+        return m;
+    }();
+    return names;
+}
+
+std::optional<KnownFile> kindOf(const std::string& name) {
+    if (name == VERSE_FILE) return fileOf(FileKind::Verses);
+    if (name == STYLE_LIST_FILE) return fileOf(FileKind::StyleList);
+    if (name.size() > 4 && name.ends_with(".spe")) return fileOf(FileKind::Style);
+    const auto& known = knownNames();
+    if (auto it = known.find(name); it != known.end()) return it->second;
+    return std::nullopt;
+}
+
+struct Target {
+    std::string shownAs;  // as named by the user, or the name in the folder
+    fs::path path;
+    KnownFile kind;
+};
+
+class Checker {
+public:
+    explicit Checker(fs::path dir) : dir_(std::move(dir)) {}
+
+    Report run(const std::vector<std::string>& files) {
+        std::vector<Target> targets;
+        std::vector<FileReport> unknown;
+        if (files.empty()) targets = folderTargets();
+        for (const auto& f : files) {
+            const fs::path path = dir_ / f;
+            if (auto k = kindOf(path.filename().string())) {
+                targets.push_back({f, path, *k});
+            } else {
+                FileReport r;
+                r.file = f;
+                r.error(0, "not a file of the bank by its name, so not checked: bank files are Luke.A-D, FTV.nn, "
+                           "cv.b, cv.c, co.b, co.c, SIT.TXT (with the LL prefix, llsit.txt), count.nnx, Verses.txt, "
+                           "Specs.lst and styles *.spe");
+                unknown.push_back(std::move(r));
+            }
+        }
+        auto of = [&](FileKind k) {
+            std::vector<const Target*> v;
+            for (const auto& t : targets)
+                if (t.kind.kind == k) v.push_back(&t);
+            return v;
+        };
+
+        const auto verses = of(FileKind::Verses);
+        if (verses.empty()) evs_ = readVerses((dir_ / VERSE_FILE).string());
+        for (const auto* t : verses) evs_ = checkVerses(t->path.string(), open(*t));
+        for (const auto* t : of(FileKind::Bank))
+            counts_[t->path.filename().string()] =
+                checkBankFile(t->path.string(), t->kind.bank, t->kind.lSet, evs_, open(*t));
+        std::vector<std::string> listed;
+        for (const auto* t : of(FileKind::StyleList)) listed = checkStyleList(t->path.string(), dir_.string(), open(*t));
+        std::vector<Target> styles;
+        for (const auto* t : of(FileKind::Style)) styles.push_back(*t);
+        if (files.empty()) {
+            // Styles missing from the folder are already named by the style list.
+            auto add = [&](const std::string& file) {
+                if (std::none_of(styles.begin(), styles.end(), [&](const Target& t) { return t.shownAs == file; }))
+                    styles.push_back({file, dir_ / file, fileOf(FileKind::Style)});
+            };
+            for (const auto& name : listed)
+                if (isPlainFileName(name) && fs::is_regular_file(dir_ / (name + ".spe"))) add(name + ".spe");
+            add(std::string(NEW_STYLE) + ".spe");
+        }
+        std::map<std::string, std::vector<std::string>> users;  // count file -> styles that use it
+        for (const auto& t : styles) {
+            const std::string name = t.path.stem().string();
+            const CheckedStyle s = checkStyle(
+                t.path.string(), name, [&](const std::string& f) -> const BankCounts& { return countsOf(f); },
+                open(t));
+            if (s.readable) users[s.files.count].push_back(name);
+        }
+        for (const auto* t : of(FileKind::Count)) {
+            const BankNames& n = t->kind.from;
+            const std::array<CountSource, 5> sources = {CountSource{n.regular, &countsOf(n.regular)},
+                                                        CountSource{n.ftv, &countsOf(n.ftv)},
+                                                        CountSource{n.cv, &countsOf(n.cv)},
+                                                        CountSource{n.co, &countsOf(n.co)},
+                                                        CountSource{n.sit, &countsOf(n.sit)}};
+            checkCountFile(t->path.string(), sources, users[n.count], open(*t));
+        }
+        for (auto& u : unknown) report_.files.push_back(std::move(u));
+        return std::move(report_);
+    }
+
+private:
+    FileReport& open(const Target& t) {
+        report_.files.push_back({});
+        report_.files.back().file = t.shownAs;
+        return report_.files.back();
+    }
+
+    // Bank files read once: checked ones keep their counts, others are counted
+    // when a style or count file first needs them.
+    const BankCounts& countsOf(const std::string& name) {
+        auto it = counts_.find(name);
+        if (it != counts_.end()) return it->second;
+        const auto k = kindOf(name);
+        return counts_[name] = countBankFile((dir_ / name).string(), k && k->lSet, evs_);
+    }
+
+    std::vector<Target> folderTargets() const {
+        std::vector<Target> t;
+        std::error_code ec;
+        for (const auto& e : fs::directory_iterator(dir_, ec)) {
+            const std::string name = e.path().filename().string();
+            if (!e.is_regular_file()) continue;
+            const auto k = kindOf(name);
+            if (!k || k->kind == FileKind::Style || k->kind == FileKind::Verses || k->kind == FileKind::StyleList)
+                continue;
+            t.push_back({name, e.path(), *k});
+        }
+        std::sort(t.begin(), t.end(), [](const Target& a, const Target& b) { return a.shownAs < b.shownAs; });
+        // Always checked, and named missing when they are.
+        t.insert(t.begin(), {VERSE_FILE, dir_ / VERSE_FILE, fileOf(FileKind::Verses)});
+        t.push_back({STYLE_LIST_FILE, dir_ / STYLE_LIST_FILE, fileOf(FileKind::StyleList)});
+        return t;
+    }
+
+    fs::path dir_;
+    Report report_;
+    VerseTable evs_{};
+    std::map<std::string, BankCounts> counts_;
+};
+
+}  // namespace
+
+Report checkBank(const fs::path& dir, const std::vector<std::string>& files) { return Checker(dir).run(files); }
+
+}  // namespace tess::check

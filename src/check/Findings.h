@@ -1,0 +1,48 @@
+#pragma once
+// What the bank checker found, file by file, and how it is written out: one
+// line per finding in the form editors and CI read ("FILE:LINE: error: WHAT"),
+// then a summary per file and a total.
+#include <cstddef>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace tess::check {
+
+enum class Severity { Warning, Error };
+
+struct Finding {
+    std::size_t line = 0;  // 0: the file as a whole
+    Severity severity = Severity::Error;
+    std::string what;
+};
+
+struct FileReport {
+    std::string file;        // as the user named it, or its name in the folder
+    std::size_t lines = 0;   // lines read
+    bool read = false;       // false: missing or unreadable (a finding says so)
+    std::vector<Finding> findings;
+
+    void error(std::size_t line, std::string what) { findings.push_back({line, Severity::Error, std::move(what)}); }
+    void warning(std::size_t line, std::string what) { findings.push_back({line, Severity::Warning, std::move(what)}); }
+    std::size_t errors() const;
+    std::size_t warnings() const;
+    // Findings in line order (a file's checks may find them out of order).
+    void sortByLine();
+};
+
+struct Report {
+    std::vector<FileReport> files;
+    std::size_t errors() const;
+    std::size_t warnings() const;
+};
+
+// Writes every finding (at most `max` of them, then how many were left out),
+// a summary line per file and the total.
+void writeReport(std::ostream& out, const Report& report, std::optional<std::size_t> max = std::nullopt);
+
+// `text` fit for a message: characters outside printable ASCII shown as "?".
+std::string shown(std::string_view text, std::size_t most = 40);
+
+}  // namespace tess::check

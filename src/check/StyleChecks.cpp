@@ -1,0 +1,242 @@
+#include "check/StyleChecks.h"
+
+#include <cctype>
+#include <map>
+#include <memory>
+
+#include "console/TextFile.h"
+#include "run/Book.h"
+#include "run/StyleFile.h"
+#include "specc9/StyleLibrary.h"
+#include "specc9/Validation.h"
+
+namespace tess::check {
+
+namespace {
+
+constexpr std::size_t LINE_BOUND = 256;  // longer than any item of these files
+constexpr int VERSE_TABLE_LINES = 28;
+
+bool isBlank(std::string_view l) { return l.find_first_not_of(" \t") == std::string_view::npos; }
+std::string num(long n) { return std::to_string(n); }
+std::string ref(int c, int v) { return num(c) + ":" + num(v); }
+
+// What rule `rule` of the form asks, where it shows in the style file, and
+// what to do about it.
+std::pair<int, std::string> ruleMessage(int rule, const StyleSettings& s) {
+    switch (rule) {
+        case 1:
+            return {16, "the minimums of the four kinds (FTV " + num(s.FMIN) + ", CV " + num(s.RMIN) + ", CO " +
+                            num(s.OMIN) + ", Situation " + num(s.SMIN) + ") add up to more than the total minimum " +
+                            num(s.SPMIN) + ": raise the total minimum or lower a kind's"};
+        case 2:
+            return {15, "the maximums of the four kinds add up to " + num(s.FMAX + s.RMAX + s.OMAX + s.SMAX) +
+                            ", less than the total maximum " + num(s.SPMAX) +
+                            ": lower the total maximum or raise a kind's"};
+        case 3:
+            return {27, "specialties may appear up to question " + num(s.SPLATE) + ", but a quiz has " +
+                            num(s.QMAX) + " questions: lower the last specialty question"};
+        case 4:
+            return {26, "specialties may appear on questions " + num(s.SPEARLY) + " to " + num(s.SPLATE) +
+                            ", fewer than the total maximum " + num(s.SPMAX) +
+                            ": widen that range or lower the total maximum"};
+        case 5: case 6: case 7: case 8: {
+            static const char* kinds[] = {"FTV", "CV Ref", "CO Ref", "Situation"};
+            const int mins[] = {s.FMIN, s.RMIN, s.OMIN, s.SMIN}, maxs[] = {s.FMAX, s.RMAX, s.OMAX, s.SMAX};
+            const auto k = static_cast<std::size_t>(rule - 5);
+            return {17 + 2 * (rule - 5), "with \"Set Specialty Quest nos\" Y the " + std::string(kinds[k]) +
+                                             " minimum and maximum must be equal (they are " + num(mins[k]) +
+                                             " and " + num(maxs[k]) + ")"};
+        }
+        default:
+            return {2, "the range runs backwards: it begins at " + ref(s.BCHAP, s.BVER) + ", after its end " +
+                           ref(s.ECHAP, s.EVER)};
+    }
+}
+
+int inRange(const VerseCounts& n, const StyleSettings& s) {
+    int total = 0;
+    for (int c = s.BCHAP; c <= s.ECHAP; ++c)
+        for (int v = c == s.BCHAP ? s.BVER : 1; v <= (c == s.ECHAP ? s.EVER : VMAX); ++v) total += n(c, v);
+    return total;
+}
+
+}  // namespace
+
+VerseTable checkVerses(const std::string& path, FileReport& out) {
+    VerseTable evs;
+    for (int c = 1; c <= CHMAX; ++c) evs[c] = bookVerses(c);
+    auto lines = readAllLines(path, LINE_BOUND);
+    if (!lines) {
+        out.error(0, "not found or not readable: a run needs the verse count of each of the 24 chapters");
+        return evs;
+    }
+    out.read = true;
+    out.lines = lines->size();
+    const int have = static_cast<int>(lines->size());
+    for (int c = 1; c <= CHMAX && c <= have; ++c) {
+        long n = 0;
+        const std::string& l = (*lines)[static_cast<std::size_t>(c - 1)];
+        if (auto why = verseCountProblem(c, l, &n))
+            out.error(static_cast<std::size_t>(c), "chapter " + num(c) + ": " + *why + ": write " +
+                                                       num(bookVerses(c)) + ", the book's count, which the form uses");
+        if (n >= 1 && n <= VMAX) evs[c] = static_cast<int>(n);
+    }
+    if (have < CHMAX)
+        out.error(0, "has " + num(have) + " lines: it needs the verse count of each of the 24 chapters, one a line");
+    else if (have != CHMAX && have != VERSE_TABLE_LINES)
+        out.warning(0, "has " + num(have) + " lines: a verse table holds the 24 chapters' counts, then four lines 0 "
+                                            "(28 lines), or only the 24");
+    for (int i = CHMAX + 1; i <= have && i <= VERSE_TABLE_LINES; ++i)
+        if (!parseNumber((*lines)[static_cast<std::size_t>(i - 1)]))
+            out.warning(static_cast<std::size_t>(i), "not a number: lines 25-28 hold 0");
+    return evs;
+}
+
+VerseTable readVerses(const std::string& path) {
+    FileReport scratch;
+    return checkVerses(path, scratch);
+}
+
+std::vector<std::string> checkStyleList(const std::string& path, const std::string& dir, FileReport& out) {
+    std::vector<std::string> names;
+    auto lines = readAllLines(path, LINE_BOUND);
+    if (!lines) {
+        out.error(0, "not found or not readable: the style menu lists the styles named here");
+        return names;
+    }
+    out.read = true;
+    out.lines = lines->size();
+    std::map<std::string, std::size_t> seen;
+    for (std::size_t i = 1; i <= lines->size(); ++i) {
+        const std::string& name = (*lines)[i - 1];
+        if (isBlank(name)) {
+            out.warning(i, "blank line: the menu leaves it out; delete it");
+            continue;
+        }
+        if (name == NEW_SPECS_ENTRY) {
+            if (i != lines->size())
+                out.warning(i, std::string("\"") + NEW_SPECS_ENTRY + "\" belongs on the last line");
+            continue;
+        }
+        names.push_back(name);
+        if (names.size() == LIST_NAMES_MAX + 1)
+            out.error(i, "more than " + num(LIST_NAMES_MAX) +
+                             " styles: the menu shows the first 13, so this one and those after it cannot be chosen; delete some");
+        if (const auto [at, fresh] = seen.emplace(name, i); !fresh) {
+            out.warning(i, "\"" + shown(name) + "\" is listed twice (also on line " + num(static_cast<long>(at->second)) +
+                               "): delete one");
+            continue;
+        }
+        if (std::string why = styleNameProblem(name); !why.empty()) {
+            out.error(i, why + " Rename it on the form.");
+            continue;
+        }
+        if (!fileExists((std::filesystem::path(dir) / (name + ".spe")).string()))
+            out.error(i, "there is no style file " + name + ".spe: the style cannot be opened; delete the line or "
+                             "add the file");
+    }
+    if (lines->empty() || lines->back() != NEW_SPECS_ENTRY)
+        out.warning(0, std::string("the last line should be \"") + NEW_SPECS_ENTRY + "\", as the program writes it");
+    return names;
+}
+
+BankNames bankNamesFor(char lg, int primpct, char reglst) {
+    auto run = std::make_unique<RunState>();
+    run->LG = lg;
+    SharedSettings sh;
+    sh.PRIMPCT = primpct;
+    sh.REGLST = reglst;
+    buildBankNames(*run, sh);
+    return {run->REGFILE, run->FTVFILE, run->CVFILE, run->COFILE, run->SITFILE, run->COUNTFILE};
+}
+
+CheckedStyle checkStyle(const std::string& path, const std::string& name,
+                        const std::function<const BankCounts&(const std::string&)>& counts, FileReport& out) {
+    CheckedStyle cs;
+    cs.name = name;
+    TextReader in;
+    if (!in.open(path)) {
+        out.error(0, "not found or not readable");
+        return cs;
+    }
+    out.read = true;
+    std::vector<std::string> lines;
+    bool extra = false;
+    while (auto l = in.readLine(LINE_BOUND)) {
+        if (static_cast<int>(lines.size()) < STYLE_LINES) lines.push_back(std::move(*l));
+        else if (!extra && !isBlank(*l)) {
+            extra = true;
+            out.warning(in.lineNumber(), "a style file has 29 lines; the lines from here on are never read");
+        }
+    }
+    out.lines = in.lineNumber();
+    std::vector<StyleNote> found;
+    StyleSettings& s = cs.s;
+    SharedSettings& sh = cs.shared;
+    const bool ok = parseStyleLines(lines, s, sh, found);
+    bool toldShort = false;
+    for (const auto& f : found) {
+        const auto at = static_cast<std::size_t>(f.line);
+        if (f.damaged && at > lines.size()) {
+            // One finding for the missing end, named by its first setting.
+            if (!toldShort)
+                out.error(0, "ends at line " + num(static_cast<long>(lines.size())) + " of 29: from line " +
+                                 num(f.line) + " on the settings are missing (" + f.what +
+                                 "); the run cannot read this style");
+            toldShort = true;
+        } else if (f.damaged) {
+            out.error(at, f.what + ": the run cannot read this style until the line is mended");
+        } else {
+            out.warning(at > lines.size() ? 0 : at, f.what);
+        }
+    }
+    if (!ok) {
+        out.sortByLine();
+        return cs;
+    }
+    cs.readable = true;
+
+    if (const int allowed = primAllowed(sh.PRIMPCT); allowed != sh.PRIMPCT)
+        out.error(25, "Pct Prim FTV " + num(sh.PRIMPCT) + " is not a value the form allows, and the bank has an FTV "
+                      "file only for those: use " + num(allowed) + ", the value the form makes of it");
+    const char setspc = static_cast<char>(std::toupper(static_cast<unsigned char>(sh.SETSPC)));
+    for (int rule = 1; rule <= COMPATIBILITY_RULES; ++rule)
+        if (breaksRule(s, setspc, rule)) {
+            auto [line, what] = ruleMessage(rule, s);
+            out.error(static_cast<std::size_t>(line), what + " (the form refuses the style: \"Incompatible Specs\")");
+        }
+
+    cs.files = bankNamesFor(s.LG, sh.PRIMPCT, sh.REGLST);
+    if (!breaksRule(s, setspc, 9)) {
+        struct Need {
+            const std::string& file;
+            BankKind kind;
+            int max;  // a quiz's most of the kind; the regular list is always needed
+            std::size_t line;
+        };
+        const Need needs[] = {{cs.files.regular, BankKind::Regular, 1, 8},
+                              {cs.files.ftv, BankKind::Ftv, s.FMAX, 25},
+                              {cs.files.cv, BankKind::ChapterVerse, s.RMAX, 8},
+                              {cs.files.co, BankKind::ChapterOnly, s.OMAX, 8},
+                              {cs.files.sit, BankKind::Situation, s.SMAX, 1}};
+        const std::string range = ref(s.BCHAP, s.BVER) + "-" + ref(s.ECHAP, s.EVER);
+        for (const auto& n : needs) {
+            if (n.max <= 0) continue;
+            const BankCounts& c = counts(n.file);
+            const std::string kind = kindName(n.kind);
+            const std::string asked =
+                n.kind == BankKind::Regular ? "" : " (the style asks for up to " + num(n.max) + " a quiz)";
+            if (!c.present)
+                out.error(n.line, "the style reads its " + kind + " questions from " + n.file +
+                                      ", which is not in the folder" + asked + ": add the file or change the style");
+            else if (inRange(c.n, s) == 0)
+                out.error(n.line, n.file + " holds no " + kind + " questions in the style's range " + range + asked +
+                                      ": change the range or the bank");
+        }
+    }
+    out.sortByLine();
+    return cs;
+}
+
+}  // namespace tess::check

@@ -1,0 +1,254 @@
+// The bank checker, by file kind: each planted fault is reported once, on its
+// file and line, and nothing else is; the sample bank has no fault.
+#include <gtest/gtest.h>
+
+#include "app/ExitStatus.h"
+#include "app/RunCommand.h"
+#include "check/Check.h"
+
+using namespace tess;
+using namespace tess::check;
+using tess::testing::plainStyle;
+using tess::testing::runTessarin;
+using tess::testing::ScratchDir;
+
+namespace {
+
+struct Planted {
+    std::size_t line;  // 0: the file as a whole
+    Severity severity;
+    std::string what;  // a part of the message
+};
+
+const FileReport* reportOf(const Report& r, const std::string& file) {
+    for (const auto& f : r.files)
+        if (f.file == file) return &f;
+    return nullptr;
+}
+
+std::string listed(const FileReport& f) {
+    std::string s;
+    for (const auto& x : f.findings) s += "\n  " + std::to_string(x.line) + ": " + x.what;
+    return s;
+}
+
+// The file's findings are exactly the planted ones, each once.
+void expectExactly(const Report& r, const std::string& file, const std::vector<Planted>& planted) {
+    const FileReport* f = reportOf(r, file);
+    ASSERT_NE(f, nullptr) << file << " was not checked";
+    EXPECT_EQ(f->findings.size(), planted.size()) << file << listed(*f);
+    for (const auto& p : planted) {
+        int hits = 0;
+        for (const auto& x : f->findings)
+            hits += x.line == p.line && x.severity == p.severity && x.what.find(p.what) != std::string::npos;
+        EXPECT_EQ(hits, 1) << file << ":" << p.line << ": " << p.what << listed(*f);
+    }
+}
+
+const auto E = Severity::Error;
+const auto W = Severity::Warning;
+
+std::string q(int c, int v, const std::string& rest) {
+    char ref[8];
+    std::snprintf(ref, sizeof ref, "%2d:%2d\t", c, v);
+    return ref + rest;
+}
+
+// Luke.A: a fault on every line after the first two, a verse of 256
+// questions (the 256th is line 273), a question without its answer.
+std::vector<std::string> faultyRegular() {
+    std::vector<std::string> l = {
+        q(1, 1, "Who spoke first?\tZacharias"),
+        q(1, 2, "Who wrote?\tLuke"),
+        "x1: 3\tWho came?\tX",
+        q(25, 1, "Who came?\tX"),
+        " 1; 3\tWho came?\tX",
+        " 1:x4\tWho came?\tX",
+        q(1, 90, "Who came?\tX"),
+        q(1, 81, "Who came?\tX"),
+        " 1: 5 Who came?\tX",
+        q(1, 5, "   "),
+        "",
+        q(1, 6, "Who " + std::string(300, 'o') + "?\tX"),
+        q(1, 7, "Who said \u201CFear not\u201D?\tThe angel"),
+        q(1, 3, "Who was late?\tX"),
+        q(1, 8, "Name the priest\tZacharias"),
+        q(1, 9, "Who?\tX"),
+        q(1, 9, "Who?\tX"),
+    };
+    for (int i = 1; i <= 256; ++i) l.push_back(q(1, 10, "Question " + std::to_string(i) + "?\tX"));
+    l.push_back(q(1, 11, "Who came?"));
+    return l;
+}
+
+void writeFaultyBank(const ScratchDir& d) {
+    d.verses();
+    d.lines("Luke.A", faultyRegular());
+    d.lines("FTV.00", {q(1, 1, "FSN\tForasmuch as many have taken in hand"),
+                       q(1, 2, "FSN Even as they delivered them unto us"),
+                       q(1, 3, "FSNLONG\tIt seemed good to me also"),
+                       q(1, 4, "FS\tThat thou mightest know the certainty"),
+                       q(1, 5, "QPN\tThere was in the days of Herod"),
+                       q(1, 6, "QPVR\tAnd they were both righteous before God"),
+                       q(1, 7, "FSN\tAnd it came to pass")});
+    d.lines("cv.b", {q(1, 1, "WH\twho wrote?\tLuke"), q(1, 2, "W\twho delivered them?\tThey"),
+                     q(1, 3, "WT\twhat   did he see?\tA vision"), q(1, 4, "WH\twho came?")});
+    d.lines("SIT.TXT", {q(1, 13, "Who said this? \"Fear not.\" *The angel"),
+                        q(1, 18, "Who said this to the angel? *Zacharias"),
+                        q(1, 19, "Who said this? \"I am Gabriel.\" The angel"),
+                        q(1, 20, "Who spoke of Zacharias' silence? \"Behold, thou shalt be dumb.\" *The angel"),
+                        q(1, 21, "Who said this? \"Wait.\" *")});
+    d.lines("LLLuke.A", {q(6, 1, "Who went?\tJesus"), q(7, 1, "Who entered?\tJesus")});
+}
+
+}  // namespace
+
+TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
+    ScratchDir d;
+    writeFaultyBank(d);
+    const Report r = checkBank(d.path(), {"Luke.A", "FTV.00", "cv.b", "SIT.TXT", "LLLuke.A"});
+    expectExactly(r, "Luke.A",
+                  {{3, E, "no chapter in columns 1-2"},
+                   {4, E, "chapter 25 is not in the book"},
+                   {5, W, "column 3 holds \";\" where the \":\" belongs"},
+                   {6, E, "no verse in columns 4-5"},
+                   {7, E, "verse 90 is outside 1-85"},
+                   {8, E, "verse 81 is not in chapter 1, which has 80 verses"},
+                   {9, E, "a blank in column 6 where the TAB belongs"},
+                   {10, E, "nothing after the TAB"},
+                   {11, W, "blank line"},
+                   {12, E, "313 characters, but the program keeps 254 of a regular line"},
+                   {13, E, "the curly quote \u201C (U+201C) in column 16 (and 1 more on the line) is not plain ASCII"},
+                   {14, E, "1:3 is out of book order: it belongs after line 5 (1:3); move it there"},
+                   {15, E, "the question does not end with a question mark"},
+                   {17, W, "the same line as line 16"},
+                   {273, E, "more than 255 regular questions in 1:10"},
+                   {274, E, "no answer"}});
+    expectExactly(r, "FTV.00",
+                  {{2, E, "the type field (such as FSN) is not ended by a TAB"},
+                   {3, E, "the type field \"FSNLONG\" has 7 characters"},
+                   {4, E, "no type letter in column 9"},
+                   {5, E, "a quotation's type field (\"QPN\") has 4 characters"},
+                   {7, E, "the verse has fewer than six words"}});
+    expectExactly(r, "cv.b", {{2, E, "columns 7-8 should hold the two-letter type code"},
+                              {3, E, "three blanks in a row at column 14"},
+                              {4, E, "no answer"}});
+    expectExactly(r, "SIT.TXT", {{2, E, "no quotation in the first 254 characters"}, {3, E, "no \"*\" before the answer"},
+                                 {4, W, "the apostrophe in column 29 comes before the quotation's double quote (column 40)"},
+                                 {5, E, "no answer after the \"*\""}});
+    expectExactly(r, "LLLuke.A", {{2, E, "chapter 7 is left out of the L material"}});
+}
+
+TEST(CheckBankLines, AnUnknownNameIsSaidAndAMissingFileNamed) {
+    ScratchDir d;
+    d.lines("notes.txt", {"x"});
+    const Report r = checkBank(d.path(), {"notes.txt", "co.c"});
+    expectExactly(r, "notes.txt", {{0, E, "not a file of the bank by its name"}});
+    expectExactly(r, "co.c", {{0, E, "not found"}});
+}
+
+TEST(CheckSettingsFiles, VerseTableStyleListAndStyles) {
+    ScratchDir d;
+    writeFaultyBank(d);
+    std::vector<std::string> verses;
+    for (int c = 1; c <= 26; ++c) verses.push_back(std::to_string(c <= 24 ? bookVerses(c) : 0));
+    verses[2] = "40";
+    verses[4] = "x";
+    d.lines("Verses.txt", verses);
+
+    std::vector<std::string> list = {"Bad", "", "Bad", "NoSuch", "ThisNameIsTooLong"};
+    for (int i = 1; i <= 10; ++i) list.push_back("S" + std::to_string(i));
+    d.lines("Specs.lst", list);
+    for (int i = 1; i <= 10; ++i) d.lines("S" + std::to_string(i) + ".spe", plainStyle());
+    d.lines("ThisNameIsTooLong.spe", plainStyle());
+
+    auto bad = plainStyle();
+    bad[11] = "x";   // number of quizzes
+    d.lines("Bad.spe", bad);
+    auto rules = plainStyle();
+    rules[1] = "2 1";  // chapter 2: Luke.A has no questions there
+    rules[2] = "2 52";
+    rules[4] = "10";   // lines per page, brought into range
+    rules[14] = "2";   // total maximum above the kinds' maximums (FTV 1)
+    rules[16] = "1";
+    rules[24] = "75";  // not a value of the form: no FTV.75
+    rules[26] = "20";
+    d.lines("Rules.spe", rules);
+
+    const Report r = checkBank(d.path(), {"Verses.txt", "Specs.lst", "Bad.spe", "Rules.spe"});
+    expectExactly(r, "Verses.txt", {{3, E, "chapter 3: 40 verses, but Luke 3 has 38: write 38"},
+                                    {5, E, "chapter 5: the verse count is not a number"},
+                                    {0, W, "has 26 lines"}});
+    expectExactly(r, "Specs.lst", {{2, W, "blank line"},
+                                   {3, W, "\"Bad\" is listed twice (also on line 1)"},
+                                   {4, E, "there is no style file NoSuch.spe"},
+                                   {5, E, "longer than 14 characters"},
+                                   {15, E, "more than 13 styles"},
+                                   {0, W, "the last line should be \"Enter New Specs\""}});
+    expectExactly(r, "Bad.spe", {{12, E, "number of quizzes is not a number: the run cannot read this style"}});
+    expectExactly(r, "Rules.spe",
+                  {{5, W, "Lines per page 10 is outside 18-500; 18 is used."},
+                   {8, E, "Luke.A holds no regular questions in the style's range 2:1-2:52"},
+                   {15, E, "the maximums of the four kinds add up to 1, less than the total maximum 2"},
+                   {25, E, "Pct Prim FTV 75 is not a value the form allows"},
+                   {25, E, "reads its FTV questions from FTV.75, which is not in the folder"}});
+}
+
+TEST(CheckCountFiles, AnOutOfDateCountFileNamesTheVersesThatDiffer) {
+    ScratchDir d;
+    d.verses();
+    const std::vector<std::string> bank = {q(1, 1, "Who?\tA"), q(1, 1, "Whom?\tB"), q(2, 3, "Why?\tC")};
+    d.lines("Luke.A", bank);
+    d.lines("Luke.B", bank);
+    std::vector<std::string> count;
+    for (int c = 1; c <= 24; ++c)
+        for (int v = 1; v <= 85; ++v)
+            count.push_back(std::to_string(c) + " " + std::to_string(v) + (c == 1 && v == 1 ? " 2" : c == 2 && v == 3 ? " 1" : " 0") +
+                            " 0 0 0 0");
+    d.lines("count.00B", count);  // up to date
+    count[0] = "1 1 1 0 0 0 0";
+    count[174] = "3 5 0 0 0 1 0";
+    count[99] = "damaged";
+    count.pop_back();
+    d.lines("count.00A", count);
+    auto style = plainStyle();
+    style[26] = "20";
+    d.lines("Book.spe", style);
+
+    const Report r = checkBank(d.path(), {"Book.spe", "count.00A", "count.00B"});
+    expectExactly(r, "count.00A",
+                  {{1, E, "1:1 differs from the bank: Luke.A holds 2 regular questions there, the count file says 1"},
+                   {100, E, "not the line of verse slot 2:15"},
+                   {175, E, "3:5 differs from the bank: co.b holds 0 CO reference questions there, the count file says 1"},
+                   {0, E, "has 2039 lines of 2040"},
+                   {0, E, "out of date: 2 verses differ from the bank files (1:1, 3:5), so a run that reuses it picks "
+                          "the wrong questions; set \"Reindex\" to Y in the style Book and run it once"}});
+    expectExactly(r, "count.00B", {});
+}
+
+TEST(CheckCommand, ListsFindingsOnStandardOutputAndSaysWhetherThereAreErrors) {
+    ScratchDir d;
+    writeFaultyBank(d);
+    const auto all = runTessarin("check -C " + d.path().string() + " Luke.A cv.b");
+    EXPECT_EQ(all.status, exitstatus::FINDINGS);
+    EXPECT_EQ(all.err, "");
+    EXPECT_NE(all.out.find("Luke.A:3: error: no chapter in columns 1-2"), std::string::npos) << all.out;
+    EXPECT_NE(all.out.find("Luke.A: 274 lines, 13 errors, 3 warnings\ncv.b: 4 lines, 3 errors\n"
+                           "Total: 2 files, 16 errors, 3 warnings."),
+              std::string::npos)
+        << all.out;
+    const auto few = runTessarin("-C " + d.path().string() + " check --max 2 Luke.A cv.b");
+    EXPECT_NE(few.out.find("Luke.A:4: error: chapter 25"), std::string::npos) << few.out;
+    EXPECT_EQ(few.out.find("Luke.A:5:"), std::string::npos) << few.out;
+    EXPECT_NE(few.out.find("... 17 more findings not listed (--max 2)."), std::string::npos) << few.out;
+
+    const auto sample = runTessarin("check -C " TESS_SOURCE_DIR "/data/luke");
+    EXPECT_EQ(sample.status, exitstatus::OK) << sample.out;
+}
+
+TEST(CheckSampleBank, HasNoFaultAtAll) {
+    const Report r = checkBank(TESS_SOURCE_DIR "/data/luke");
+    EXPECT_EQ(r.errors() + r.warnings(), 0u);
+    for (const auto& f : r.files) EXPECT_TRUE(f.findings.empty()) << f.file << listed(f);
+    EXPECT_GE(r.files.size(), 60u);  // every bank file, the verse table, the list and five styles
+}
