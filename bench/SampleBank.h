@@ -3,6 +3,7 @@
 // the benchmarks run, and a program context on the in-memory screen that has
 // read its settings the way a run does (configuration, then the run files).
 #include <atomic>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -19,6 +20,13 @@
 namespace tess::bench {
 
 namespace fs = std::filesystem;
+
+// CPU time of this thread: the steadier figure on a shared machine.
+inline double threadCpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
 
 inline constexpr std::uint64_t SEED = 20261207;
 inline constexpr int QUIZZES = 135;

@@ -6,7 +6,6 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <ctime>
 #include <functional>
 #include <string>
 
@@ -28,12 +27,6 @@ using namespace tess::bench;
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double threadCpuSeconds() {
-    timespec t{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
 
 // Wall and CPU time of the timed stage alone, summed over its pieces. The
 // wall time is the benchmark's time; the CPU time is reported beside it

@@ -32,21 +32,15 @@ Random::Random(std::uint64_t fixedSeed) : base_(fixedSeed), fixed_(true) { seedW
 
 void Random::seedWith(std::uint64_t s) { gen_.seed(mix(s)); }
 
-int Random::operator()(int n) {
-    if (n <= 1) return 0;
-    std::uniform_int_distribution<int> d(0, n - 1);
-    return d(gen_);
-}
-
-void Random::reseed() {
+void Random::reseedGenerator() {
     ++reseeds_;
     const std::uint64_t salt = fixed_ ? 0 : clockNow();
     seedWith(mix(base_ ^ mix(reseeds_)) ^ salt);
 }
 
-int ScriptedRandom::operator()(int n) {
+int ScriptedRandom::standInDraw(int n) {
     if (draws_.empty()) {
-        if (fallBack_) return Random::operator()(n);
+        if (fallBack_) return draw(n);
         throw std::logic_error("scripted draws used up");
     }
     int d = draws_.front();

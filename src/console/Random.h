@@ -4,6 +4,11 @@
 // Re-seeding mixes a high-resolution clock and a counter into the state, so
 // two re-seeds in a row never replay the same numbers; under a fixed seed it
 // stays deterministic. Tests can script the draws to reach rare cases.
+//
+// A run draws well over a million numbers and re-seeds thousands of times, so
+// a draw is inline (no virtual call: a stand-in is a flag tested once) and a
+// re-seed computes only the state its draws reach (Mt64). The numbers are
+// those of std::uniform_int_distribution over std::mt19937_64.
 #include <cstdint>
 #include <deque>
 #include <random>
@@ -11,23 +16,130 @@
 
 namespace tess {
 
+// The numbers of std::mt19937_64, seeded lazily. Seeding the library's engine
+// fills all 312 words of its state and the first draw twists all of them,
+// whereas a re-seed here is followed by a few dozen draws: this engine makes
+// word k of the first block when draw k asks for it (which needs the seeding
+// up to word k + 156), and twists whole blocks as the library does after
+// that. Tests hold it to std::mt19937_64 number for number.
+class Mt64 {
+public:
+    using result_type = std::uint64_t;
+    static constexpr result_type min() { return 0; }
+    static constexpr result_type max() { return ~result_type(0); }
+
+    explicit Mt64(result_type s = 5489u) { seed(s); }
+    void seed(result_type s) {
+        x_[0] = s;
+        seeded_ = 0;
+        p_ = 0;
+        firstBlock_ = true;
+    }
+    result_type operator()() {
+        if (p_ >= N) [[unlikely]]
+            twistAll();
+        else if (firstBlock_)
+            makeFirstBlockWord();
+        result_type z = x_[p_++];
+        z ^= (z >> 29) & 0x5555555555555555ULL;
+        z ^= (z << 17) & 0x71D67FFFEDA60000ULL;
+        z ^= (z << 37) & 0xFFF7EEE000000000ULL;
+        return z ^ (z >> 43);
+    }
+
+private:
+    static constexpr std::size_t N = 312, M = 156;
+    static constexpr result_type UPPER = ~result_type(0) << 31, LOWER = ~UPPER;
+
+    result_type twisted(std::size_t k) const {
+        const result_type y = (x_[k] & UPPER) | (x_[k + 1 < N ? k + 1 : 0] & LOWER);
+        return x_[k + M < N ? k + M : k + M - N] ^ (y >> 1) ^ ((y & 1) ? 0xB5026F5AA96619E9ULL : 0);
+    }
+    // Word p_ of the first block: its seeding words first. The words below
+    // p_ + 156 are never twisted before they are read here, so the seeding
+    // can run in place, just ahead of the draws.
+    [[gnu::noinline]] void makeFirstBlockWord() {
+        const std::size_t need = p_ + M < N ? p_ + M : N - 1;
+        while (seeded_ < need) {
+            const result_type w = x_[seeded_];
+            ++seeded_;
+            x_[seeded_] = (w ^ (w >> 62)) * 6364136223846793005ULL + seeded_;
+        }
+        x_[p_] = twisted(p_);
+        if (p_ == N - 1) firstBlock_ = false;
+    }
+    [[gnu::noinline]] void twistAll() {
+        for (std::size_t k = 0; k < N; ++k) x_[k] = twisted(k);
+        p_ = 0;
+    }
+
+    result_type x_[N];
+    std::size_t seeded_ = 0;  // words of the seeding made so far (0..seeded_)
+    std::size_t p_ = 0;       // the next word to hand out
+    bool firstBlock_ = true;
+};
+
+// A uniform number in 0..n-1 (n >= 1) from a 64-bit engine, exactly as
+// libstdc++'s std::uniform_int_distribution<int>(0, n - 1) makes it from
+// such an engine (Lemire's nearly divisionless method), written out so that
+// it inlines into the drawing loops. A test holds it to the library.
+template <class Engine>
+inline int uniformBelow(Engine& g, int n) {
+    __extension__ typedef unsigned __int128 Wide;
+    const auto range = static_cast<std::uint64_t>(n);
+    Wide product = static_cast<Wide>(g()) * range;
+    auto low = static_cast<std::uint64_t>(product);
+    if (low < range) [[unlikely]] {
+        const std::uint64_t threshold = -range % range;
+        while (low < threshold) {
+            product = static_cast<Wide>(g()) * range;
+            low = static_cast<std::uint64_t>(product);
+        }
+    }
+    return static_cast<int>(product >> 64);
+}
+
 class Random {
 public:
     Random();                                   // clock, or TESSARIN_SEED when set
     explicit Random(std::uint64_t fixedSeed);   // deterministic
     virtual ~Random() = default;
 
-    virtual int operator()(int n);  // from 0 to n-1; n <= 1 gives 0
-    virtual void reseed();
+    int operator()(int n) {  // 0..n-1; n <= 1 gives 0
+        if (standIn_) [[unlikely]]
+            return standInDraw(n);
+        return draw(n);
+    }
+    void reseed() {
+        if (standIn_) [[unlikely]]
+            standInReseed();
+        else
+            reseedGenerator();
+    }
 
     bool fixed() const { return fixed_; }
 
+protected:
+    // A stand-in (scripted draws, a test that counts them) gets every draw
+    // and re-seed through the two virtual functions; the generator's own are
+    // draw() and reseedGenerator().
+    struct StandIn {};
+    Random(std::uint64_t fixedSeed, StandIn) : Random(fixedSeed) { standIn_ = true; }
+    virtual int standInDraw(int n) { return draw(n); }
+    virtual void standInReseed() { reseedGenerator(); }
+
+    int draw(int n) {
+        return n <= 1 ? 0 : uniformBelow(gen_, n);
+    }
+    void reseedGenerator();
+
 private:
     void seedWith(std::uint64_t s);
-    std::mt19937_64 gen_;
+    Mt64 gen_;
     std::uint64_t base_ = 0;
     std::uint64_t reseeds_ = 0;
     bool fixed_ = false;
+    bool standIn_ = false;
 };
 
 // Hands out the scripted draws in order (each must be below its n); when the
@@ -35,11 +147,13 @@ private:
 class ScriptedRandom : public Random {
 public:
     explicit ScriptedRandom(std::deque<int> draws, bool fallBack = false)
-        : Random(1), draws_(std::move(draws)), fallBack_(fallBack) {}
-    int operator()(int n) override;
-    void reseed() override {}
+        : Random(1, StandIn{}), draws_(std::move(draws)), fallBack_(fallBack) {}
     void push(int d) { draws_.push_back(d); }
     std::size_t left() const { return draws_.size(); }
+
+protected:
+    int standInDraw(int n) override;
+    void standInReseed() override {}
 
 private:
     std::deque<int> draws_;

@@ -2,6 +2,7 @@
 // The run state: the one body of data every stage of a run works on, in parts
 // by lifetime. Items keep the names the whole team uses for them; see
 // docs/ARCHITECTURE.md.
+#include <array>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "console/Text.h"
 #include "console/TextFile.h"
 #include "core/Limits.h"
+#include "core/RangeLines.h"
 #include "core/Settings.h"
 
 namespace tess {
@@ -66,6 +68,12 @@ struct SectorTable {
 struct Availability {
     Flags REGQUESTION, INT, REFERENCE, ONLY, FINISH, SITUATION;
     BySector<std::vector<char>> FTYPE;  // FTV type letter of each FTV question
+};
+
+// Each bank file's lines of the range (BankSlot order), read once per run on
+// first use after sectoring, so no reader walks a file per quiz.
+struct LoadedBanks {
+    std::array<RangeLines, BANK_SLOTS> banks;
 };
 
 // How the user takes each quiz's specialty combination (the approval menu).
@@ -127,6 +135,7 @@ struct RunState : StyleSettings,
                   BookCounts,
                   SectorTable,
                   Availability,
+                  LoadedBanks,
                   Cycles,
                   QuizDraft,
                   PacketCursor,

@@ -128,9 +128,10 @@ bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, Sh
     if (in.has(4)) {
         const std::string out = in.line(4);
         if (out.size() > static_cast<std::size_t>(decltype(sh.NAME4)::max))
-            told.push_back(file + ": the output file name \"" + out + "\" is longer than " +
-                           std::to_string(decltype(sh.NAME4)::max) + " characters; \"" +
-                           out.substr(0, decltype(sh.NAME4)::max) + "\" is used.");
+            told.push_back({4, false,
+                            "the output file name \"" + out + "\" is longer than " +
+                                std::to_string(decltype(sh.NAME4)::max) + " characters; \"" +
+                                out.substr(0, decltype(sh.NAME4)::max) + "\" is used."});
         sh.NAME4 = out;
     } else {
         (void)in.character(4, "output file name");

@@ -25,15 +25,17 @@ constexpr std::array<std::string_view, 12> NOT_QUESTIONS = {
     "What I ",  "When I ",  "When a ",   "How true ", "What God ", "When this ",
     "When he ", "When his ", "When God", "When he ",  "When we ",  "When Moses "};
 
+// A lower-case "w" at the start reads as "W".
 bool opensWith(std::string_view text, std::string_view opening) {
-    return text.size() >= opening.size() && text.substr(0, opening.size()) == opening;
+    if (text.size() < opening.size()) return false;
+    const char first = text[0] == 'w' ? 'W' : text[0];
+    return first == opening[0] && text.substr(1, opening.size() - 1) == opening.substr(1);
 }
 
 }  // namespace
 
 bool isInterrogative(std::string_view bankLine) {
-    std::string text(bankLine.size() > 6 ? bankLine.substr(6, LMAX - 6) : std::string_view{});
-    if (!text.empty() && text[0] == 'w') text[0] = 'W';
+    const std::string_view text = bankLine.size() > 6 ? bankLine.substr(6, LMAX - 6) : std::string_view{};
     const bool question = std::any_of(OPENINGS.begin(), OPENINGS.end(), [&](auto o) { return opensWith(text, o); });
     const bool excluded =
         std::any_of(NOT_QUESTIONS.begin(), NOT_QUESTIONS.end(), [&](auto o) { return opensWith(text, o); });
@@ -44,12 +46,12 @@ void COUNTINT(Program& p) {
     auto& r = p.run;
     p.con.gotoXY(3, 3);
     p.con.write("Creating index of interrogatives...");
-    SectorWalk walk(p, r.REGFILE, r.BEFORE, "regular");
+    const RangeLines& lines = rangeLines(p, BANK_REGULAR, r.REGFILE, r.BEFORE, r.QPS, "regular");
     for (int s = 1; s <= r.SECTORS; ++s) {
         auto& marks = r.INT[s];
         marks.resize(std::max<std::size_t>(marks.size(), static_cast<std::size_t>(std::max(REGXX, r.QPS[s]) + 1)), 0);
         for (int n = 1; n <= r.QPS[s]; ++n)
-            marks[static_cast<std::size_t>(n)] = static_cast<char>(isInterrogative(walk.next(s)));
+            marks[static_cast<std::size_t>(n)] = static_cast<char>(isInterrogative(lines.line(s, n)));
     }
 }
 

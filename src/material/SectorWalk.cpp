@@ -3,6 +3,7 @@
 #include "core/Messages.h"
 
 #include <algorithm>
+#include <filesystem>
 
 #include "console/TextFile.h"
 
@@ -35,11 +36,6 @@ SectorWalk::SectorWalk(Program& p, const std::string& file, int before, std::str
         if (!in_.next()) outOfDate("it ends before the chosen range begins");
 }
 
-void SectorWalk::skip(int s, int n) {
-    for (int i = 0; i < n; ++i)
-        if (!in_.next()) outOfDate("it ends before the last question of sector " + std::to_string(s));
-}
-
 std::string SectorWalk::next(int s) {
     BankRef ref;
     auto line = in_.next(&ref);
@@ -56,6 +52,46 @@ void SectorWalk::outOfDate(const std::string& why) {
     failRestart(p_, "The count file " + count + " does not match the " + kind_ + " question file " + file_ + ": " +
                         why + ". The count file is out of date and must be rebuilt: answer Y to \"Reindex\" on the "
                         "style form and run again.");
+}
+
+namespace {
+
+bool loadedFor(const RangeLines& l, const std::string& file, int before, const BySector<int>& counts, int sectors) {
+    if (l.file != file || l.before != before || l.counts.size() != static_cast<std::size_t>(sectors)) return false;
+    for (int s = 1; s <= sectors; ++s)
+        if (l.counts[static_cast<std::size_t>(s - 1)] != counts[s]) return false;
+    return true;
+}
+
+}  // namespace
+
+const RangeLines& rangeLines(Program& p, BankSlot slot, const std::string& file, int before,
+                             const BySector<int>& counts, const std::string& kind) {
+    RangeLines& l = p.run.banks[static_cast<std::size_t>(slot)];
+    const int sectors = std::clamp(p.run.SECTORS, 0, SCMAX);
+    if (loadedFor(l, file, before, counts, sectors)) return l;
+    l = RangeLines{};  // unloaded until the walk has passed every check
+    SectorWalk walk(p, file, before, kind);
+    std::error_code ec;
+    const auto size = std::filesystem::file_size(p.file(file), ec);
+    if (!ec) l.text.reserve(static_cast<std::size_t>(size));  // the kept lines never exceed the file
+    std::vector<int> kept;
+    for (int s = 1; s <= sectors; ++s) {
+        l.first.push_back(l.ends.size());
+        kept.push_back(counts[s]);
+        for (int n = 1; n <= counts[s]; ++n) {
+            l.text += walk.next(s);
+            l.ends.push_back(l.text.size());
+        }
+    }
+    l.counts = std::move(kept);
+    l.before = before;
+    l.file = file;
+    return l;
+}
+
+void forgetRangeLines(RunState& r) {
+    for (auto& l : r.banks) l = RangeLines{};
 }
 
 }  // namespace tess

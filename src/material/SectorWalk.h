@@ -6,6 +6,7 @@
 // count file must be rebuilt.
 #include <string>
 
+#include "core/RangeLines.h"
 #include "material/BankFile.h"
 #include "core/Program.h"
 
@@ -16,7 +17,6 @@ public:
     // `before`: the file's counted lines before the range; `kind` names the
     // questions in messages ("regular", "CV reference").
     SectorWalk(Program& p, const std::string& file, int before, std::string kind);
-    void skip(int s, int n);  // passes over n questions of sector s
     std::string next(int s);  // the next question; it must lie inside sector s
 
 private:
@@ -25,5 +25,16 @@ private:
     std::string file_, kind_;
     BankReader in_;
 };
+
+// A kind's lines of the range from RunState::banks[slot]: on the first call
+// of a run (or when the file, `before` or the sector counts changed) the file
+// is walked sector by sector with every check of a SectorWalk, and every
+// later call takes the lines from memory. `counts` gives each sector's
+// questions (the same table the walk would have counted through).
+const RangeLines& rangeLines(Program& p, BankSlot slot, const std::string& file, int before,
+                             const BySector<int>& counts, const std::string& kind);
+
+// Lets the next run read its files again (they may have changed between runs).
+void forgetRangeLines(RunState& r);
 
 }  // namespace tess

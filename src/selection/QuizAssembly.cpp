@@ -227,27 +227,28 @@ void giveBackSpecialties(Program& p) {
     }
 }
 
-// One pass over the regular file; every regular position gets the text of
-// its own question, also when two positions drew on one sector.
+// Every regular position gets the text of its own question, also when two
+// positions drew on one sector. The positions are served in the order of the
+// file (sector, question, position), which leaves NUMBER and C1 as a walk
+// through the file would.
 void readRegularTexts(Program& p) {
     auto& r = p.run;
     std::vector<int> positions;
     for (int x = 1; x <= r.SECTORS; ++x) {
-        if (letterAt(r, x) == 'n' && r.PNUMBER[x] > 0) positions.push_back(x);
+        const int s = r.RSECTOR[x], n = r.PNUMBER[x];
+        if (letterAt(r, x) == 'n' && n > 0 && s >= 1 && s <= r.SECTORS && n <= r.TQPS[s]) positions.push_back(x);
     }
     if (positions.empty()) return;
-    SectorWalk walk(p, r.REGFILE, r.BEFORE, "regular");
-    for (int s = 1; s <= r.SECTORS; ++s) {
-        for (int n = 1; n <= r.TQPS[s]; ++n) {
-            const std::string line = walk.next(s);
-            for (int x : positions) {
-                if (r.RSECTOR[x] != s || r.PNUMBER[x] != n) continue;
-                r.NUMBER[s] = n;
-                r.C1 = x;
-                CONVERT2(p);
-                r.ALL[x] = line;
-            }
-        }
+    const RangeLines& lines = rangeLines(p, BANK_REGULAR, r.REGFILE, r.BEFORE, r.TQPS, "regular");
+    std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
+        return std::pair(r.RSECTOR[a], r.PNUMBER[a]) < std::pair(r.RSECTOR[b], r.PNUMBER[b]);
+    });
+    for (int x : positions) {
+        const int s = r.RSECTOR[x], n = r.PNUMBER[x];
+        r.NUMBER[s] = n;
+        r.C1 = x;
+        CONVERT2(p);
+        r.ALL[x] = lines.line(s, n);
     }
 }
 
@@ -262,6 +263,7 @@ void markAllAvailable(Program& p) {
         const auto regSize = flagTableSize(REGXX, r.TQPS[s]);
         if (r.INT[s].size() < regSize) r.INT[s].resize(regSize, 0);
     }
+    forgetRangeLines(r);  // the bank files are read afresh for every run
 }
 
 void CHOOSESPEC(Program& p) {

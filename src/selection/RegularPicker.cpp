@@ -1,5 +1,6 @@
 #include "selection/RegularPicker.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -18,9 +19,12 @@ constexpr int TIER_CALLS = 20;
 constexpr int QUESTION_DRAWS = 20000;
 
 int availableIn(Program& p, int s) {
-    int n = 0;
-    for (int k = 1; k <= p.run.TQPS[s]; ++k) n += flagRef(p.run.REGQUESTION, s, k) ? 1 : 0;
-    return n;
+    const int total = p.run.TQPS[s];
+    if (total < 1) return 0;
+    const auto& row = p.run.REGQUESTION[s];
+    if (static_cast<std::size_t>(total) >= row.size())
+        indexError("question flag", total, 1, static_cast<long>(row.size()) - 1);
+    return static_cast<int>(std::count_if(row.begin() + 1, row.begin() + 1 + total, [](char f) { return f != 0; }));
 }
 
 // A sector whose questions are all taken in this cycle gives them all again;

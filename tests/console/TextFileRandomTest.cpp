@@ -176,6 +176,28 @@ TEST(Random, FixedSeedsRepeatAndReseedsNeverReplay) {
     EXPECT_EQ(a(0), 0);
 }
 
+// The lazily seeded engine must hand out the library engine's numbers, also
+// when re-seeded around the block edges of its lazy seeding.
+TEST(Random, TheLazyEngineGivesTheLibrarysNumbers) {
+    Mt64 lazy;
+    std::mt19937_64 lib;
+    for (std::uint64_t seed : {0ULL, 1ULL, 20261207ULL, ~0ULL})
+        for (int draws : {1, 155, 156, 157, 311, 312, 313, 1000}) {
+            lazy.seed(seed + static_cast<std::uint64_t>(draws));
+            lib.seed(seed + static_cast<std::uint64_t>(draws));
+            for (int i = 0; i < draws; ++i) ASSERT_EQ(lazy(), lib()) << "seed " << seed << ", number " << i;
+        }
+}
+
+TEST(Random, DrawsAreTheLibrarysDistribution) {
+    Mt64 lazy(7);
+    std::mt19937_64 lib(7);
+    for (int n : {1, 2, 3, 7, 31, 100, 1000, 65537, 1 << 30, 2147483647}) {
+        std::uniform_int_distribution<int> d(0, n - 1);
+        for (int i = 0; i < 2000; ++i) ASSERT_EQ(uniformBelow(lazy, n), d(lib)) << "n " << n << ", draw " << i;
+    }
+}
+
 TEST(Random, TheEnvironmentSeedMakesRunsReproducible) {
     ::setenv("TESSARIN_SEED", "1234", 1);
     Random a, b;

@@ -103,14 +103,14 @@ private:
 // re-seeds once per call) and the draws of each range n.
 class CountingRandom : public Random {
 public:
-    explicit CountingRandom(std::uint64_t seed) : Random(seed) {}
-    int operator()(int n) override {
+    explicit CountingRandom(std::uint64_t seed) : Random(seed, StandIn{}) {}
+    int standInDraw(int n) override {
         ++draws[n];
-        return Random::operator()(n);
+        return draw(n);
     }
-    void reseed() override {
+    void standInReseed() override {
         ++reseeds;
-        Random::reseed();
+        reseedGenerator();
     }
     long reseeds = 0;
     std::map<int, long> draws;
