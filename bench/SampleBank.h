@@ -39,14 +39,35 @@ inline std::vector<std::string> benchStyle(char sectoring, char indx, int specia
     const std::string n = std::to_string(specialties);
     const bool some = specialties > 0;
     return {
-        "A", "1 1", "24 53", "bench", "60", "C", std::to_string(QUESTIONS), "A", "20", "40",
-        std::string(1, indx), std::to_string(QUIZZES), std::string(1, sectoring), "0",
-        n, n,                                        // total max, min
-        some ? "10" : "0", some ? "2" : "0",         // FTV
-        some ? "6" : "0", some ? "2" : "0",          // CV references
-        some ? "6" : "0", some ? "2" : "0",          // CO references
-        some ? "6" : "0", some ? "2" : "0",          // situations
-        "100", "1", "30", "N", std::string(30, some ? 'A' : 'n'),
+        "A",
+        "1 1",
+        "24 53",
+        "bench",
+        "60",
+        "C",
+        std::to_string(QUESTIONS),
+        "A",
+        "20",
+        "40",
+        std::string(1, indx),
+        std::to_string(QUIZZES),
+        std::string(1, sectoring),
+        "0",
+        n,
+        n,  // total max, min
+        some ? "10" : "0",
+        some ? "2" : "0",  // FTV
+        some ? "6" : "0",
+        some ? "2" : "0",  // CV references
+        some ? "6" : "0",
+        some ? "2" : "0",  // CO references
+        some ? "6" : "0",
+        some ? "2" : "0",  // situations
+        "100",
+        "1",
+        "30",
+        "N",
+        std::string(30, some ? 'A' : 'n'),
     };
 }
 
@@ -54,7 +75,8 @@ class Workspace {
 public:
     Workspace() {
         static std::atomic<int> seq{0};
-        dir_ = fs::temp_directory_path() / ("tessarin-bench-" + std::to_string(::getpid()) + "-" + std::to_string(seq++));
+        dir_ =
+            fs::temp_directory_path() / ("tessarin-bench-" + std::to_string(::getpid()) + "-" + std::to_string(seq++));
         fs::remove_all(dir_);
         fs::create_directories(dir_);
         for (const auto& e : fs::directory_iterator(fs::path(TESS_SOURCE_DIR) / "data" / "luke"))

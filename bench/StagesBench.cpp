@@ -195,7 +195,7 @@ void BM_Generation(benchmark::State& state, char sectoring) {
     }
     timer.report(state);
     state.counters["MINQZ"] = minqz;
-    state.counters["ITOT_last"] = itot;  // interrogatives of quiz 135: 12 when IPC 40 was met
+    state.counters["ITOT_last"] = itot;                    // interrogatives of quiz 135: 12 when IPC 40 was met
     state.counters["IPC_given_up_at_quiz"] = abandonedAt;  // 0: kept all run
 }
 BENCHMARK_CAPTURE(BM_Generation, verse_sectored, 'V')->UseManualTime()->Unit(benchmark::kMillisecond);

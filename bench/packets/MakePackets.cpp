@@ -32,7 +32,8 @@ int main(int argc, char** argv) {
         }
         const std::string name = std::string(1, static_cast<char>(layout + ('a' - 'A'))) + "135";
         for (const char* ext : {".qui", ".inf"})
-            fs::copy_file(w.dir() / (std::string("bench") + ext), dir / (name + ext), fs::copy_options::overwrite_existing);
+            fs::copy_file(w.dir() / (std::string("bench") + ext), dir / (name + ext),
+                          fs::copy_options::overwrite_existing);
     }
     return 0;
 }

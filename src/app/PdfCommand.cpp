@@ -60,7 +60,9 @@ void addPdfCommand(CLI::App& app, int& status) {
         "  tessarin pdf ch1to8.qui && lp ch1to8.pdf");
     auto args = std::make_shared<PdfArgs>();
     cmd->add_option("FILE", args->in, "The packet file (.qui) or list file (.inf)")->required()->type_name("");
-    cmd->add_option("-o,--output", args->out, "The PDF to write (default: FILE with the extension\n.pdf; for a list file NAME.inf, NAME-list.pdf)")
+    cmd->add_option(
+           "-o,--output", args->out,
+           "The PDF to write (default: FILE with the extension\n.pdf; for a list file NAME.inf, NAME-list.pdf)")
         ->type_name("OUT.pdf");
     cmd->add_option("--paper", args->paper, "letter (default) or a4: the paper of pages and card sheets")
         ->type_name("PAPER")

@@ -133,8 +133,7 @@ void addRunCommand(CLI::App& app, int& status) {
         "card a page); a t-layout packet is not printed.");
     auto o = std::make_shared<RunOptions>();
     cmd->add_option("STYLE", o->styles, "The styles to run, in order")->required()->type_name("");
-    cmd->add_option("--seed", o->seed, "Seed the draws (as TESSARIN_SEED does) for files that repeat")
-        ->type_name("N");
+    cmd->add_option("--seed", o->seed, "Seed the draws (as TESSARIN_SEED does) for files that repeat")->type_name("N");
     cmd->add_flag("-q,--quiet", o->quiet, "Only warnings and errors");
     cmd->add_flag("-k,--keep-going", o->keepGoing, "Run the other styles after one that cannot run");
     cmd->add_flag("--pdf", o->pdf, "Also write NAME.pdf of the packets to print (p and c layouts)");

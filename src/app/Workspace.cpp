@@ -76,7 +76,8 @@ CopyReport copySample(const fs::path& sample, const fs::path& dir) {
             continue;
         }
         fs::remove(tmp, ec);
-        if (!fs::copy_file(from, tmp, ec)) throw std::runtime_error("cannot copy " + name + " into " + dir.string() + ": " + ec.message());
+        if (!fs::copy_file(from, tmp, ec))
+            throw std::runtime_error("cannot copy " + name + " into " + dir.string() + ": " + ec.message());
         // link() fails rather than replace a file that appeared meanwhile; a
         // file system without hard links gets a rename after a last look.
         int linked = ::link(tmp.c_str(), to.c_str());

@@ -10,7 +10,7 @@ namespace tess {
 
 // Where the sample may be, in the order they are tried.
 struct SampleCandidates {
-    std::string fromEnvironment;               // TESSARIN_DATA; when set, the only one tried
+    std::string fromEnvironment;                // TESSARIN_DATA; when set, the only one tried
     std::vector<std::filesystem::path> others;  // beside the program, its install prefix, the source tree
 };
 

@@ -21,7 +21,9 @@ bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isBlank(std::string_view l) { return l.find_first_not_of(" \t") == std::string_view::npos; }
 std::string quoted(std::string_view s) { return "\"" + shown(s) + "\""; }
 std::string ref(int c, int v) { return std::to_string(c) + ":" + std::to_string(v); }
-std::string lineRef(std::size_t line, int key) { return "line " + std::to_string(line) + " (" + ref(key / 100, key % 100) + ")"; }
+std::string lineRef(std::size_t line, int key) {
+    return "line " + std::to_string(line) + " (" + ref(key / 100, key % 100) + ")";
+}
 
 // The name of a character a word processor leaves in text, and its plain
 // replacement.
@@ -54,10 +56,14 @@ OddCharacter nameOf(std::string_view s, std::size_t i) {
         unsigned cp;
         const char* name;
     };
-    static const Known known[] = {{0x2018, "the curly apostrophe \u2018"}, {0x2019, "the curly apostrophe \u2019"},
-                                  {0x201C, "the curly quote \u201C"},     {0x201D, "the curly quote \u201D"},
-                                  {0x2013, "the en dash \u2013"},         {0x2014, "the em dash \u2014"},
-                                  {0x2026, "the ellipsis \u2026"},        {0x00A0, "a no-break space"},
+    static const Known known[] = {{0x2018, "the curly apostrophe \u2018"},
+                                  {0x2019, "the curly apostrophe \u2019"},
+                                  {0x201C, "the curly quote \u201C"},
+                                  {0x201D, "the curly quote \u201D"},
+                                  {0x2013, "the en dash \u2013"},
+                                  {0x2014, "the em dash \u2014"},
+                                  {0x2026, "the ellipsis \u2026"},
+                                  {0x00A0, "a no-break space"},
                                   {0xFEFF, "a byte order mark"}};
     char code[16];
     std::snprintf(code, sizeof code, "U+%04X", cp);
@@ -102,11 +108,13 @@ std::optional<BankRef> checkColumns(std::string_view l, std::size_t no, const Ve
     }
     const int c = (l[1] - '0') + (l[0] == ' ' ? 0 : 10 * (l[0] - '0'));
     if (c < 1 || c > CHMAX) {
-        out.error(no, "chapter " + std::to_string(c) + " is not in the book (Luke has 24 chapters): correct the chapter");
+        out.error(no,
+                  "chapter " + std::to_string(c) + " is not in the book (Luke has 24 chapters): correct the chapter");
         return std::nullopt;
     }
     if (l.size() >= 3 && l[2] != ':')
-        out.warning(no, "column 3 holds " + quoted(l.substr(2, 1)) + " where the \":\" belongs; the packet prints it as it is");
+        out.warning(
+            no, "column 3 holds " + quoted(l.substr(2, 1)) + " where the \":\" belongs; the packet prints it as it is");
     if (l.size() < 5 || !(l[3] == ' ' || isDigit(l[3])) || !isDigit(l[4])) {
         out.error(no, "no verse in columns 4-5 (they hold " + quoted(l.size() > 3 ? l.substr(3, 2) : "") +
                           "): write the verse right-aligned, such as \" 5\" or \"42\"");
@@ -150,8 +158,9 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
             std::string_view q = l.substr(6, tab == std::string_view::npos ? std::string_view::npos : tab - 6);
             while (!q.empty() && q.back() == ' ') q.remove_suffix(1);
             if (q.empty() || q.back() != '?')
-                out.error(no, "the question does not end with a question mark: the packet ends the question's "
-                              "first line and sets the answer apart there; put \"?\" at the end of the question");
+                out.error(no,
+                          "the question does not end with a question mark: the packet ends the question's "
+                          "first line and sets the answer apart there; put \"?\" at the end of the question");
             else if (tab == std::string_view::npos || isBlank(l.substr(tab + 1)))
                 out.error(no, NO_ANSWER);
             break;
@@ -159,8 +168,9 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
         case BankKind::ChapterVerse:
         case BankKind::ChapterOnly: {
             if (l.size() < 10 || l[6] == ' ' || l[6] == '\t' || l[7] == ' ' || l[7] == '\t' || l[8] != '\t') {
-                out.error(no, "columns 7-8 should hold the two-letter type code (such as WH or WT) and column 9 a "
-                              "TAB: the packet prints the question from column 10");
+                out.error(no,
+                          "columns 7-8 should hold the two-letter type code (such as WH or WT) and column 9 a "
+                          "TAB: the packet prints the question from column 10");
                 break;
             }
             const std::size_t answer = l.find('\t', 9);
@@ -169,7 +179,8 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
         }
         case BankKind::Ftv: {
             if (tab == std::string_view::npos) {
-                out.error(no, "the type field (such as FSN) is not ended by a TAB: the packet cannot tell it from the verse");
+                out.error(
+                    no, "the type field (such as FSN) is not ended by a TAB: the packet cannot tell it from the verse");
                 break;
             }
             const std::size_t len = tab - 6;
@@ -177,23 +188,26 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
                 out.error(no, "the type field " + quoted(l.substr(6, len)) + " has " + std::to_string(len) +
                                   " characters; the packet's type column holds 6: shorten it");
             if (len < 3 || !(l[8] >= 'A' && l[8] <= 'Z'))
-                out.error(no, "no type letter in column 9 (N, S, L, G, or VR for the words of Jesus): the run "
-                              "reads it to vary the FTV questions; put it there");
+                out.error(no,
+                          "no type letter in column 9 (N, S, L, G, or VR for the words of Jesus): the run "
+                          "reads it to vary the FTV questions; put it there");
             else if (l[6] == 'Q' && len != 4)
                 out.error(no, "a quotation's type field (" + quoted(l.substr(6, len)) +
                                   ") has 4 characters: the packet prints the verse from column 12");
             const std::string_view text = l.substr(tab + 1);
             if (l[6] != 'Q' && std::count(text.begin(), text.end(), ' ') < 5)
-                out.error(no, "the verse has fewer than six words: the packet asks its first five and gives the rest "
-                              "as the answer; give the whole verse");
+                out.error(no,
+                          "the verse has fewer than six words: the packet asks its first five and gives the rest "
+                          "as the answer; give the whole verse");
             break;
         }
         case BankKind::Situation: {
             const std::string_view first = l.substr(0, LMAX);
             const std::size_t quote = first.find_first_of("\"'", 6);
             if (quote == std::string_view::npos) {
-                out.error(no, "no quotation in the first 254 characters: a situation holds one, opened by a double "
-                              "quote (or an apostrophe), where the packet breaks its first line; add the quotation");
+                out.error(no,
+                          "no quotation in the first 254 characters: a situation holds one, opened by a double "
+                          "quote (or an apostrophe), where the packet breaks its first line; add the quotation");
                 break;
             }
             if (const std::size_t dq = first.find('"', quote); l[quote] == '\'' && dq != std::string_view::npos)
@@ -201,8 +215,9 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
                                     " comes before the quotation's double quote (column " + std::to_string(dq + 1) +
                                     "): the packet breaks the first line at whichever comes first");
             if (const std::size_t star = l.find('*', quote); star == std::string_view::npos)
-                out.error(no, "no \"*\" before the answer after the quotation: the tab layout puts the answer in its "
-                              "own column from the \"*\"");
+                out.error(no,
+                          "no \"*\" before the answer after the quotation: the tab layout puts the answer in its "
+                          "own column from the \"*\"");
             else if (isBlank(l.substr(star + 1)))
                 out.error(no, "no answer after the \"*\": write who said it (and to whom)");
             break;
@@ -220,8 +235,10 @@ void checkOrder(const std::vector<std::pair<int, std::size_t>>& refs, FileReport
         const auto at = std::upper_bound(tails.begin(), tails.end(), refs[i].first,
                                          [&](int key, std::size_t t) { return key < refs[t].first; });
         if (at != tails.begin()) parent[i] = *(at - 1);
-        if (at == tails.end()) tails.push_back(i);
-        else *at = i;
+        if (at == tails.end())
+            tails.push_back(i);
+        else
+            *at = i;
     }
     std::vector<char> kept(n, 0);
     for (std::size_t i = tails.empty() ? n : tails.back(); i != n; i = parent[i]) kept[i] = 1;
@@ -250,11 +267,16 @@ std::size_t keptLength(BankKind kind) {
 
 const char* kindName(BankKind kind) {
     switch (kind) {
-        case BankKind::Regular: return "regular";
-        case BankKind::Ftv: return "FTV";
-        case BankKind::ChapterVerse: return "CV reference";
-        case BankKind::ChapterOnly: return "CO reference";
-        case BankKind::Situation: return "situation";
+        case BankKind::Regular:
+            return "regular";
+        case BankKind::Ftv:
+            return "FTV";
+        case BankKind::ChapterVerse:
+            return "CV reference";
+        case BankKind::ChapterOnly:
+            return "CO reference";
+        case BankKind::Situation:
+            return "situation";
     }
     return "";
 }

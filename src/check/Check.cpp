@@ -86,9 +86,10 @@ public:
             } else {
                 FileReport r;
                 r.file = f;
-                r.error(0, "not a file of the bank by its name, so not checked: bank files are Luke.A-D, FTV.nn, "
-                           "cv.b, cv.c, co.b, co.c, SIT.TXT (with the LL prefix, llsit.txt), count.nnx, Verses.txt, "
-                           "Specs.lst and styles *.spe");
+                r.error(0,
+                        "not a file of the bank by its name, so not checked: bank files are Luke.A-D, FTV.nn, "
+                        "cv.b, cv.c, co.b, co.c, SIT.TXT (with the LL prefix, llsit.txt), count.nnx, Verses.txt, "
+                        "Specs.lst and styles *.spe");
                 unknown.push_back(std::move(r));
             }
         }
@@ -106,7 +107,8 @@ public:
             counts_[t->path.filename().string()] =
                 checkBankFile(t->path.string(), t->kind.bank, t->kind.lSet, evs_, open(*t));
         std::vector<std::string> listed;
-        for (const auto* t : of(FileKind::StyleList)) listed = checkStyleList(t->path.string(), dir_.string(), open(*t));
+        for (const auto* t : of(FileKind::StyleList))
+            listed = checkStyleList(t->path.string(), dir_.string(), open(*t));
         std::vector<Target> styles;
         for (const auto* t : of(FileKind::Style)) styles.push_back(*t);
         if (files.empty()) {
@@ -123,17 +125,15 @@ public:
         for (const auto& t : styles) {
             const std::string name = t.path.stem().string();
             const CheckedStyle s = checkStyle(
-                t.path.string(), name, [&](const std::string& f) -> const BankCounts& { return countsOf(f); },
-                open(t));
+                t.path.string(), name, [&](const std::string& f) -> const BankCounts& { return countsOf(f); }, open(t));
             if (s.readable) users[s.files.count].push_back(name);
         }
         for (const auto* t : of(FileKind::Count)) {
             const BankNames& n = t->kind.from;
-            const std::array<CountSource, 5> sources = {CountSource{n.regular, &countsOf(n.regular)},
-                                                        CountSource{n.ftv, &countsOf(n.ftv)},
-                                                        CountSource{n.cv, &countsOf(n.cv)},
-                                                        CountSource{n.co, &countsOf(n.co)},
-                                                        CountSource{n.sit, &countsOf(n.sit)}};
+            const std::array<CountSource, 5> sources = {
+                CountSource{n.regular, &countsOf(n.regular)}, CountSource{n.ftv, &countsOf(n.ftv)},
+                CountSource{n.cv, &countsOf(n.cv)}, CountSource{n.co, &countsOf(n.co)},
+                CountSource{n.sit, &countsOf(n.sit)}};
             checkCountFile(t->path.string(), sources, users[n.count], open(*t));
         }
         for (auto& u : unknown) report_.files.push_back(std::move(u));

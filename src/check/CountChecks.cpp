@@ -60,19 +60,21 @@ void checkCountFile(const std::string& path, const std::array<CountSource, 5>& s
     if (out.lines < static_cast<std::size_t>(COUNT_LINES))
         out.error(0, "has " + std::to_string(out.lines) + " lines of 2040: it ends early");
     const std::string reindex = "set \"Reindex\" to Y in " +
-                                (styles.empty() ? std::string("a style that uses it") : "the style " + [&] {
-                                    std::string s;
-                                    for (const auto& n : styles) s += (s.empty() ? "" : ", ") + n;
-                                    return s;
-                                }()) +
+                                (styles.empty() ? std::string("a style that uses it")
+                                                : "the style " +
+                                                      [&] {
+                                                          std::string s;
+                                                          for (const auto& n : styles) s += (s.empty() ? "" : ", ") + n;
+                                                          return s;
+                                                      }()) +
                                 " and run it once to build it anew";
     if (!differ.empty()) {
         std::string verses;
         for (std::size_t k = 0; k < differ.size() && k < VERSES_NAMED; ++k) verses += (k ? ", " : "") + differ[k];
         if (differ.size() > VERSES_NAMED) verses += ", ...";
-        out.error(0, "out of date: " + std::to_string(differ.size()) + (differ.size() == 1 ? " verse differs" : " verses differ") +
-                         " from the bank files (" + verses + "), so a run that reuses it picks the wrong questions; " +
-                         reindex);
+        out.error(0, "out of date: " + std::to_string(differ.size()) +
+                         (differ.size() == 1 ? " verse differs" : " verses differ") + " from the bank files (" +
+                         verses + "), so a run that reuses it picks the wrong questions; " + reindex);
     } else if (bad > 0 || out.lines < static_cast<std::size_t>(COUNT_LINES)) {
         out.error(0, "damaged: the program builds it anew when it reads it; delete it or " + reindex);
     }

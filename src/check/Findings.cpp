@@ -7,7 +7,8 @@ namespace tess::check {
 namespace {
 
 std::size_t count(const std::vector<Finding>& fs, Severity s) {
-    return static_cast<std::size_t>(std::count_if(fs.begin(), fs.end(), [s](const Finding& f) { return f.severity == s; }));
+    return static_cast<std::size_t>(
+        std::count_if(fs.begin(), fs.end(), [s](const Finding& f) { return f.severity == s; }));
 }
 
 std::string plural(std::size_t n, const char* one) { return std::to_string(n) + " " + one + (n == 1 ? "" : "s"); }
@@ -25,7 +26,8 @@ std::size_t FileReport::errors() const { return count(findings, Severity::Error)
 std::size_t FileReport::warnings() const { return count(findings, Severity::Warning); }
 
 void FileReport::sortByLine() {
-    std::stable_sort(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) { return a.line < b.line; });
+    std::stable_sort(findings.begin(), findings.end(),
+                     [](const Finding& a, const Finding& b) { return a.line < b.line; });
 }
 
 std::size_t Report::errors() const {
@@ -53,8 +55,7 @@ void writeReport(std::ostream& out, const Report& report, std::optional<std::siz
             if (x.line > 0) out << x.line << ':';
             out << (x.severity == Severity::Error ? " error: " : " warning: ") << x.what << '\n';
         }
-    if (left > 0)
-        out << "... " << plural(left, "more finding") << " not listed (--max " << *max << ").\n";
+    if (left > 0) out << "... " << plural(left, "more finding") << " not listed (--max " << *max << ").\n";
     if (written > 0) out << '\n';
     for (const auto& f : report.files) {
         out << f.file << ": ";

@@ -19,9 +19,9 @@ struct Finding {
 };
 
 struct FileReport {
-    std::string file;        // as the user named it, or its name in the folder
-    std::size_t lines = 0;   // lines read
-    bool read = false;       // false: missing or unreadable (a finding says so)
+    std::string file;       // as the user named it, or its name in the folder
+    std::size_t lines = 0;  // lines read
+    bool read = false;      // false: missing or unreadable (a finding says so)
     std::vector<Finding> findings;
 
     void error(std::size_t line, std::string what) { findings.push_back({line, Severity::Error, std::move(what)}); }

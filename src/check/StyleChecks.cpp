@@ -34,19 +34,22 @@ std::pair<int, std::string> ruleMessage(int rule, const StyleSettings& s) {
                             ", less than the total maximum " + num(s.SPMAX) +
                             ": lower the total maximum or raise a kind's"};
         case 3:
-            return {27, "specialties may appear up to question " + num(s.SPLATE) + ", but a quiz has " +
-                            num(s.QMAX) + " questions: lower the last specialty question"};
+            return {27, "specialties may appear up to question " + num(s.SPLATE) + ", but a quiz has " + num(s.QMAX) +
+                            " questions: lower the last specialty question"};
         case 4:
             return {26, "specialties may appear on questions " + num(s.SPEARLY) + " to " + num(s.SPLATE) +
                             ", fewer than the total maximum " + num(s.SPMAX) +
                             ": widen that range or lower the total maximum"};
-        case 5: case 6: case 7: case 8: {
+        case 5:
+        case 6:
+        case 7:
+        case 8: {
             static const char* kinds[] = {"FTV", "CV Ref", "CO Ref", "Situation"};
             const int mins[] = {s.FMIN, s.RMIN, s.OMIN, s.SMIN}, maxs[] = {s.FMAX, s.RMAX, s.OMAX, s.SMAX};
             const auto k = static_cast<std::size_t>(rule - 5);
             return {17 + 2 * (rule - 5), "with \"Set Specialty Quest nos\" Y the " + std::string(kinds[k]) +
-                                             " minimum and maximum must be equal (they are " + num(mins[k]) +
-                                             " and " + num(maxs[k]) + ")"};
+                                             " minimum and maximum must be equal (they are " + num(mins[k]) + " and " +
+                                             num(maxs[k]) + ")"};
         }
         default:
             return {2, "the range runs backwards: it begins at " + ref(s.BCHAP, s.BVER) + ", after its end " +
@@ -78,15 +81,16 @@ VerseTable checkVerses(const std::string& path, FileReport& out) {
         long n = 0;
         const std::string& l = (*lines)[static_cast<std::size_t>(c - 1)];
         if (auto why = verseCountProblem(c, l, &n))
-            out.error(static_cast<std::size_t>(c), "chapter " + num(c) + ": " + *why + ": write " +
-                                                       num(bookVerses(c)) + ", the book's count, which the form uses");
+            out.error(static_cast<std::size_t>(c), "chapter " + num(c) + ": " + *why + ": write " + num(bookVerses(c)) +
+                                                       ", the book's count, which the form uses");
         if (n >= 1 && n <= VMAX) evs[c] = static_cast<int>(n);
     }
     if (have < CHMAX)
         out.error(0, "has " + num(have) + " lines: it needs the verse count of each of the 24 chapters, one a line");
     else if (have != CHMAX && have != VERSE_TABLE_LINES)
-        out.warning(0, "has " + num(have) + " lines: a verse table holds the 24 chapters' counts, then four lines 0 "
-                                            "(28 lines), or only the 24");
+        out.warning(0, "has " + num(have) +
+                           " lines: a verse table holds the 24 chapters' counts, then four lines 0 "
+                           "(28 lines), or only the 24");
     for (int i = CHMAX + 1; i <= have && i <= VERSE_TABLE_LINES; ++i)
         if (!parseNumber((*lines)[static_cast<std::size_t>(i - 1)]))
             out.warning(static_cast<std::size_t>(i), "not a number: lines 25-28 hold 0");
@@ -115,17 +119,17 @@ std::vector<std::string> checkStyleList(const std::string& path, const std::stri
             continue;
         }
         if (name == NEW_SPECS_ENTRY) {
-            if (i != lines->size())
-                out.warning(i, std::string("\"") + NEW_SPECS_ENTRY + "\" belongs on the last line");
+            if (i != lines->size()) out.warning(i, std::string("\"") + NEW_SPECS_ENTRY + "\" belongs on the last line");
             continue;
         }
         names.push_back(name);
         if (names.size() == LIST_NAMES_MAX + 1)
             out.error(i, "more than " + num(LIST_NAMES_MAX) +
-                             " styles: the menu shows the first 13, so this one and those after it cannot be chosen; delete some");
+                             " styles: the menu shows the first 13, so this one and those after it cannot be chosen; "
+                             "delete some");
         if (const auto [at, fresh] = seen.emplace(name, i); !fresh) {
-            out.warning(i, "\"" + shown(name) + "\" is listed twice (also on line " + num(static_cast<long>(at->second)) +
-                               "): delete one");
+            out.warning(i, "\"" + shown(name) + "\" is listed twice (also on line " +
+                               num(static_cast<long>(at->second)) + "): delete one");
             continue;
         }
         if (std::string why = styleNameProblem(name); !why.empty()) {
@@ -133,7 +137,8 @@ std::vector<std::string> checkStyleList(const std::string& path, const std::stri
             continue;
         }
         if (!fileExists((std::filesystem::path(dir) / (name + ".spe")).string()))
-            out.error(i, "there is no style file " + name + ".spe: the style cannot be opened; delete the line or "
+            out.error(i, "there is no style file " + name +
+                             ".spe: the style cannot be opened; delete the line or "
                              "add the file");
     }
     if (lines->empty() || lines->back() != NEW_SPECS_ENTRY)
@@ -164,7 +169,8 @@ CheckedStyle checkStyle(const std::string& path, const std::string& name,
     std::vector<std::string> lines;
     bool extra = false;
     while (auto l = in.readLine(LINE_BOUND)) {
-        if (static_cast<int>(lines.size()) < STYLE_LINES) lines.push_back(std::move(*l));
+        if (static_cast<int>(lines.size()) < STYLE_LINES)
+            lines.push_back(std::move(*l));
         else if (!extra && !isBlank(*l)) {
             extra = true;
             out.warning(in.lineNumber(), "a style file has 29 lines; the lines from here on are never read");
@@ -198,8 +204,10 @@ CheckedStyle checkStyle(const std::string& path, const std::string& name,
     cs.readable = true;
 
     if (const int allowed = primAllowed(sh.PRIMPCT); allowed != sh.PRIMPCT)
-        out.error(25, "Pct Prim FTV " + num(sh.PRIMPCT) + " is not a value the form allows, and the bank has an FTV "
-                      "file only for those: use " + num(allowed) + ", the value the form makes of it");
+        out.error(25, "Pct Prim FTV " + num(sh.PRIMPCT) +
+                          " is not a value the form allows, and the bank has an FTV "
+                          "file only for those: use " +
+                          num(allowed) + ", the value the form makes of it");
     const char setspc = static_cast<char>(std::toupper(static_cast<unsigned char>(sh.SETSPC)));
     for (int rule = 1; rule <= COMPATIBILITY_RULES; ++rule)
         if (breaksRule(s, setspc, rule)) {

@@ -50,7 +50,9 @@ public:
 
 private:
     static constexpr std::size_t W = static_cast<std::size_t>(C2 - C1 + 1);
-    static std::size_t idx(int r, int c) { return static_cast<std::size_t>(r - R1) * W + static_cast<std::size_t>(c - C1); }
+    static std::size_t idx(int r, int c) {
+        return static_cast<std::size_t>(r - R1) * W + static_cast<std::size_t>(c - C1);
+    }
     static void check(int r, int c) {
         if (r < R1 || r > R2) indexError("Arr2 row", r, R1, R2);
         if (c < C1 || c > C2) indexError("Arr2 column", c, C1, C2);

@@ -26,9 +26,8 @@ constexpr int Right = 77;
 }  // namespace key
 
 namespace colour {
-constexpr int Black = 0, Blue = 1, Green = 2, Cyan = 3, Red = 4, Magenta = 5, Brown = 6, LightGray = 7,
-              DarkGray = 8, LightBlue = 9, LightGreen = 10, LightCyan = 11, LightRed = 12, LightMagenta = 13,
-              Yellow = 14, White = 15;
+constexpr int Black = 0, Blue = 1, Green = 2, Cyan = 3, Red = 4, Magenta = 5, Brown = 6, LightGray = 7, DarkGray = 8,
+              LightBlue = 9, LightGreen = 10, LightCyan = 11, LightRed = 12, LightMagenta = 13, Yellow = 14, White = 15;
 }
 
 struct Cell {
@@ -59,19 +58,19 @@ public:
     void writeln(std::string_view s = {});
     void write(long n, int width = 0);  // right-aligned in width, like a numeric field
 
-    int readKey();          // one key, no echo; see the key conventions above
+    int readKey();                  // one key, no echo; see the key conventions above
     virtual bool keyPressed() = 0;  // a key is waiting
     virtual void waitKey() = 0;     // block until a key is waiting, without taking it
-    std::string readLine();  // echoed, ends at Return (not included)
+    std::string readLine();         // echoed, ends at Return (not included)
 
     const Cell& cell(int col, int row) const { return grid_[static_cast<size_t>((row - 1) * Cols + (col - 1))]; }
     std::string rowText(int row) const;  // the 80 characters of a row
     std::string screenText() const;      // all 25 rows, each ended by '\n'
 
 protected:
-    virtual int fetchKey() = 0;   // next key from the backend, already translated
-    virtual void present() {}     // the grid changed; shown by the next key read at the latest
-    virtual void onKeyRead() {}   // hook: the screen as the user saw it at a read
+    virtual int fetchKey() = 0;  // next key from the backend, already translated
+    virtual void present() {}    // the grid changed; shown by the next key read at the latest
+    virtual void onKeyRead() {}  // hook: the screen as the user saw it at a read
 
 private:
     void put(char ch);

@@ -47,7 +47,8 @@ FolderLock::FolderLock(const std::filesystem::path& dir) {
                        LOCK_FILE + "); this program does not start there.";
             return;
         }
-        struct stat held {}, named {};
+        struct stat held {
+        }, named{};
         if (::fstat(fd, &held) != 0 || ::lstat(path_.c_str(), &named) != 0 || held.st_ino != named.st_ino ||
             held.st_dev != named.st_dev) {
             ::close(fd);
@@ -65,7 +66,8 @@ FolderLock::FolderLock(const std::filesystem::path& dir) {
         return;
     }
     busy_ = true;
-    message_ = "the lock file " + std::string(LOCK_FILE) + " in " + folder + " keeps changing; this program does not start there.";
+    message_ = "the lock file " + std::string(LOCK_FILE) + " in " + folder +
+               " keeps changing; this program does not start there.";
 }
 
 FolderLock::~FolderLock() {

@@ -46,7 +46,8 @@ int ScriptedRandom::standInDraw(int n) {
     int d = draws_.front();
     draws_.pop_front();
     if (n <= 1) return 0;
-    if (d < 0 || d >= n) throw std::logic_error("scripted draw " + std::to_string(d) + " not below " + std::to_string(n));
+    if (d < 0 || d >= n)
+        throw std::logic_error("scripted draw " + std::to_string(d) + " not below " + std::to_string(n));
     return d;
 }
 

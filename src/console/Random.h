@@ -101,8 +101,8 @@ inline int uniformBelow(Engine& g, int n) {
 
 class Random {
 public:
-    Random();                                   // clock, or TESSARIN_SEED when set
-    explicit Random(std::uint64_t fixedSeed);   // deterministic
+    Random();                                  // clock, or TESSARIN_SEED when set
+    explicit Random(std::uint64_t fixedSeed);  // deterministic
     virtual ~Random() = default;
 
     int operator()(int n) {  // 0..n-1; n <= 1 gives 0
@@ -128,9 +128,7 @@ protected:
     virtual int standInDraw(int n) { return draw(n); }
     virtual void standInReseed() { reseedGenerator(); }
 
-    int draw(int n) {
-        return n <= 1 ? 0 : uniformBelow(gen_, n);
-    }
+    int draw(int n) { return n <= 1 ? 0 : uniformBelow(gen_, n); }
     void reseedGenerator();
 
 private:

@@ -25,7 +25,10 @@ public:
     ScreenConsole& right() { return arrow(key::Right); }
     ScreenConsole& enter() { return key(key::Return); }
     ScreenConsole& esc() { return key(key::Esc); }
-    ScreenConsole& line(std::string_view typed) { keys(typed); return enter(); }
+    ScreenConsole& line(std::string_view typed) {
+        keys(typed);
+        return enter();
+    }
 
     bool keyPressed() override { return !queue_.empty(); }
     void waitKey() override;
@@ -51,7 +54,10 @@ protected:
     }
 
 private:
-    ScreenConsole& arrow(int code) { key(0); return key(code); }
+    ScreenConsole& arrow(int code) {
+        key(0);
+        return key(code);
+    }
     std::deque<int> queue_;
     std::vector<std::string> snapshots_;
     std::vector<std::string> colourSnapshots_;

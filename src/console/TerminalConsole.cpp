@@ -31,8 +31,8 @@ volatile sig_atomic_t g_active = 0;
 // Every signal whose default action ends the process (SIGKILL cannot be
 // caught); the real-time ones are added at run time.
 constexpr int FATAL[] = {
-    SIGHUP,  SIGINT,  SIGQUIT, SIGILL,  SIGTRAP, SIGABRT,   SIGBUS,  SIGFPE, SIGUSR1, SIGSEGV, SIGUSR2,
-    SIGPIPE, SIGALRM, SIGTERM, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF, SIGSYS,
+    SIGHUP,    SIGINT,  SIGQUIT, SIGILL,  SIGTRAP, SIGABRT, SIGBUS,    SIGFPE,  SIGUSR1, SIGSEGV,
+    SIGUSR2,   SIGPIPE, SIGALRM, SIGTERM, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF, SIGSYS,
 #ifdef SIGSTKFLT
     SIGSTKFLT,
 #endif
@@ -353,8 +353,7 @@ void TerminalConsole::paint() {
     for (int row = 1; row <= Rows; ++row)
         for (int col = 1; col <= Cols; ++col) {
             const Cell& x = cell(col, row);
-            const unsigned long v =
-                static_cast<unsigned char>(x.ch) | attrFor(x.fg, x.bg, groundFg, groundBg);
+            const unsigned long v = static_cast<unsigned char>(x.ch) | attrFor(x.fg, x.bg, groundFg, groundBg);
             unsigned long& shown = shown_[static_cast<std::size_t>((row - 1) * Cols + (col - 1))];
             if (v == shown) continue;
             mvaddch(row - 1, col - 1, static_cast<chtype>(v));

@@ -51,9 +51,9 @@ protected:
     void present() override;
 
 private:
-    void paint();                   // the changed cells, now
-    void paintIfDue();              // the same when the last paint is old enough
-    bool readRaw(bool block);       // false: nothing came (non-blocking)
+    void paint();              // the changed cells, now
+    void paintIfDue();         // the same when the last paint is old enough
+    bool readRaw(bool block);  // false: nothing came (non-blocking)
     void resized();
     unsigned long attrFor(int fg, int bg, int groundFg, int groundBg);
 

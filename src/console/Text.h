@@ -12,12 +12,21 @@ class FixedText {
 public:
     static constexpr std::size_t max = N;
     FixedText() = default;
-    FixedText(std::string_view s) { assign(s); }  // NOLINT: texts convert freely
-    FixedText(const char* s) { assign(s); }       // NOLINT
+    FixedText(std::string_view s) { assign(s); }    // NOLINT: texts convert freely
+    FixedText(const char* s) { assign(s); }         // NOLINT
     FixedText(const std::string& s) { assign(s); }  // NOLINT
-    FixedText& operator=(std::string_view s) { assign(s); return *this; }
-    FixedText& operator=(const char* s) { assign(s); return *this; }
-    FixedText& operator=(const std::string& s) { assign(s); return *this; }
+    FixedText& operator=(std::string_view s) {
+        assign(s);
+        return *this;
+    }
+    FixedText& operator=(const char* s) {
+        assign(s);
+        return *this;
+    }
+    FixedText& operator=(const std::string& s) {
+        assign(s);
+        return *this;
+    }
 
     const std::string& str() const { return s_; }
     operator const std::string&() const { return s_; }  // NOLINT

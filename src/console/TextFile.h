@@ -120,8 +120,8 @@ std::optional<std::vector<std::string>> readAllLines(const std::string& path, st
 // What writeFileAtomic did: true when the file is in place; otherwise the
 // old file is untouched, no temporary file is left, and `reason` says why.
 struct WriteOutcome {
-    std::string reason;   // "No space left on device"
-    std::string folder;   // absolute folder of the file
+    std::string reason;  // "No space left on device"
+    std::string folder;  // absolute folder of the file
     explicit operator bool() const { return reason.empty(); }
     // " (<reason>) in <folder>", to follow the file's name in a message; the
     // reason first, so a message cut at the end of its rows still gives it.

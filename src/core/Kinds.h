@@ -19,15 +19,15 @@ struct KindTables {
 };
 
 namespace kinds {
-inline const KindTables REGULAR{&RunState::REGFILE, &RunState::QCOUNT, &RunState::BEFORE, &RunState::TQUEST,
+inline const KindTables REGULAR{&RunState::REGFILE, &RunState::QCOUNT, &RunState::BEFORE,     &RunState::TQUEST,
                                 &RunState::QPS,     &RunState::TQPS,   &RunState::REGQUESTION};
 inline const KindTables FTV{&RunState::FTVFILE, &RunState::FCOUNT, &RunState::FBEFORE, &RunState::FQUEST,
                             &RunState::FPS,     &RunState::TFPS,   &RunState::FINISH};
-inline const KindTables CV{&RunState::CVFILE, &RunState::RCOUNT, &RunState::RBEFORE, &RunState::RQUEST,
+inline const KindTables CV{&RunState::CVFILE, &RunState::RCOUNT, &RunState::RBEFORE,  &RunState::RQUEST,
                            &RunState::RPS,    &RunState::TRPS,   &RunState::REFERENCE};
 inline const KindTables CO{&RunState::COFILE, &RunState::OCOUNT, &RunState::OBEFORE, &RunState::OQUEST,
                            &RunState::OPS,    &RunState::TOPS,   &RunState::ONLY};
-inline const KindTables SIT{&RunState::SITFILE, &RunState::SCOUNT, &RunState::SBEFORE, &RunState::SQUEST,
+inline const KindTables SIT{&RunState::SITFILE, &RunState::SCOUNT, &RunState::SBEFORE,  &RunState::SQUEST,
                             &RunState::SPS,     &RunState::TSPS,   &RunState::SITUATION};
 
 // In the order of the count file's columns.

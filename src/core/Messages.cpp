@@ -137,7 +137,6 @@ void tellProblem(Program& p, const std::string& message) {
     c.textBackground(bg);
 }
 
-
 namespace {
 constexpr int FIRST_ROW = 5;
 constexpr int WRAP_ROW = 24;

@@ -29,7 +29,8 @@ struct RangeLines {
 
     // Question n of sector s.
     std::string_view line(int s, int n) const {
-        if (s < 1 || static_cast<std::size_t>(s) > counts.size()) indexError("sector", s, 1, static_cast<long>(counts.size()));
+        if (s < 1 || static_cast<std::size_t>(s) > counts.size())
+            indexError("sector", s, 1, static_cast<long>(counts.size()));
         const int count = counts[static_cast<std::size_t>(s - 1)];
         if (n < 1 || n > count) indexError("question of the sector", n, 1, count);
         const std::size_t i = first[static_cast<std::size_t>(s - 1)] + static_cast<std::size_t>(n - 1);

@@ -46,7 +46,7 @@ struct BookCounts {
     Arr<int, 1, CHMAX> EVS{};
     Counts QCOUNT{}, FCOUNT{}, RCOUNT{}, OCOUNT{}, SCOUNT{};
     int BEFORE = 0, FBEFORE = 0, RBEFORE = 0, OBEFORE = 0, SBEFORE = 0;  // before the range
-    int TQUEST = 0, FQUEST = 0, RQUEST = 0, OQUEST = 0, SQUEST = 0;       // inside the range
+    int TQUEST = 0, FQUEST = 0, RQUEST = 0, OQUEST = 0, SQUEST = 0;      // inside the range
     int TEMPF = 0;
 };
 

@@ -20,8 +20,10 @@ std::optional<std::vector<std::string>> firstLines(const std::string& path, int 
     if (!in.open(path)) return std::nullopt;
     std::vector<std::string> lines;
     while (static_cast<int>(lines.size()) < count)
-        if (auto l = in.readLine(bound)) lines.push_back(std::move(*l));
-        else break;
+        if (auto l = in.readLine(bound))
+            lines.push_back(std::move(*l));
+        else
+            break;
     return lines;
 }
 
@@ -75,8 +77,9 @@ int clampNoted(long v, int lo, int hi, int line, const std::string& what, std::v
                const std::string& why = {}) {
     if (v >= lo && v <= hi) return static_cast<int>(v);
     const int kept = v < lo ? lo : hi;
-    const std::string shown =
-        v >= NUMBER_OVER ? "over 999999999" : v <= -NUMBER_OVER ? "below -999999999" : std::to_string(v);
+    const std::string shown = v >= NUMBER_OVER    ? "over 999999999"
+                              : v <= -NUMBER_OVER ? "below -999999999"
+                                                  : std::to_string(v);
     notes.push_back({line, false,
                      what + " " + shown + " is outside " + std::to_string(lo) + "-" + std::to_string(hi) + why + "; " +
                          std::to_string(kept) + " is used."});
@@ -118,9 +121,9 @@ bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, Sh
         return clampNoted(v, lo, hi, line, what, told);
     };
     auto clampVerse = [&](long v, int chapter, int line, const char* what) {
-        return clampNoted(v, 1, bookVerses(chapter), line, what, told,
-                          " (Luke " + std::to_string(chapter) + " has " + std::to_string(bookVerses(chapter)) +
-                              " verses)");
+        return clampNoted(
+            v, 1, bookVerses(chapter), line, what, told,
+            " (Luke " + std::to_string(chapter) + " has " + std::to_string(bookVerses(chapter)) + " verses)");
     };
     t.LG = in.character(1, "material set");
     auto b = in.numbers(2, 2, "begin chapter and verse");
@@ -147,8 +150,8 @@ bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, Sh
     sh.SEC1 = in.character(13, "sectoring");
     const long repeat = in.number(14, "percent eligible for repeats");
     long lim[10];
-    const char* limName[10] = {"total maximum", "total minimum", "FTV maximum",      "FTV minimum",
-                               "CV Ref maximum", "CV Ref minimum", "CO Ref maximum", "CO Ref minimum",
+    const char* limName[10] = {"total maximum",     "total minimum",    "FTV maximum",    "FTV minimum",
+                               "CV Ref maximum",    "CV Ref minimum",   "CO Ref maximum", "CO Ref minimum",
                                "Situation maximum", "Situation minimum"};
     for (int i = 0; i < 10; ++i) lim[i] = in.number(15 + i, limName[i]);
     const long prim = in.number(25, "percent primary FTV");
@@ -216,7 +219,8 @@ bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, Sh
     } else {
         // What the writer stores when no number was set by hand.
         for (int i = 1; i <= 30; ++i) typ.push_back(i >= t.SPEARLY && i <= t.SPLATE ? 'A' : 'n');
-        told.push_back({STYLE_LINES, false, "the pattern line (line 29) is missing; one is made from the specialty range."});
+        told.push_back(
+            {STYLE_LINES, false, "the pattern line (line 29) is missing; one is made from the specialty range."});
     }
     typ.resize(30, 'n');
     t.TYP = typ;

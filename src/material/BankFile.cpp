@@ -31,7 +31,8 @@ std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1,
     if (line.find_first_not_of(" \t") == std::string_view::npos) return std::string("blank line");
     auto ref = parseBankRef(line);
     if (!ref) return std::string("no chapter and verse at its start");
-    if (ref->chapter < 1 || ref->chapter > CHMAX) return "chapter " + std::to_string(ref->chapter) + " is not in the book";
+    if (ref->chapter < 1 || ref->chapter > CHMAX)
+        return "chapter " + std::to_string(ref->chapter) + " is not in the book";
     const int verses = evs[ref->chapter] > 0 ? std::min(evs[ref->chapter], VMAX) : VMAX;
     if (ref->verse < 1 || ref->verse > verses)
         return "verse " + std::to_string(ref->verse) + " is not in chapter " + std::to_string(ref->chapter);

@@ -27,12 +27,18 @@ int fieldCol(int y) { return y < 18 ? 13 : 50; }
 // The chapter that follows `ch` in the initial deal of the "L" material.
 int nextInLDeal(int ch) {
     switch (ch) {
-        case 1: return 2;
-        case 3: return 4;
-        case 5: return 6;
-        case 7: return 15;
-        case 16: return 23;
-        default: return ch;
+        case 1:
+            return 2;
+        case 3:
+            return 4;
+        case 5:
+            return 6;
+        case 7:
+            return 15;
+        case 16:
+            return 23;
+        default:
+            return ch;
     }
 }
 

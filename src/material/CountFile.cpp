@@ -12,7 +12,7 @@ namespace tess {
 
 namespace {
 
-constexpr long COUNT_FIELD_MAX = 65535;  // far above any real verse; keeps totals in range
+constexpr long COUNT_FIELD_MAX = 65535;   // far above any real verse; keeps totals in range
 constexpr std::size_t SKIPPED_SHOWN = 5;  // line numbers named in a skipped-lines notice
 // Messages about bad bank lines name only the first few; the checker lists them all.
 constexpr const char* FULL_LIST = "Run tessarin check for the full list.";
@@ -91,7 +91,8 @@ void countBankFile(Program& p, const BankSource& src, std::vector<std::string>& 
             failRestart(p, "The question file " + src.name + " has more than " + std::to_string(COUNT_FIELD_MAX) +
                                " questions for " + std::to_string(ref.chapter) + ":" + std::to_string(ref.verse) +
                                " (line " + std::to_string(ln) + "); a verse can have at most " +
-                               std::to_string(COUNT_FIELD_MAX) + ". The index was not built; the count file is unchanged.");
+                               std::to_string(COUNT_FIELD_MAX) +
+                               ". The index was not built; the count file is unchanged.");
     }
     noteSkipped(in.fileLine() + 1);
     if (skipped == 0) return;

@@ -79,7 +79,8 @@ void prepareCounts(Program& p) {
         buildIndex(p, notices);
         const std::string written = p.file(r.COUNTFILE);
         if (auto w = writeFileAtomic(written, countFileLines(r)); !w)
-            failRestart(p, "The count file " + r.COUNTFILE + " could not be written" + w.where() + "; any old one is kept.");
+            failRestart(
+                p, "The count file " + r.COUNTFILE + " could not be written" + w.where() + "; any old one is kept.");
         r.countFound = written;
     }
     if (!notices.empty()) {

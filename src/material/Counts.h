@@ -14,7 +14,6 @@ void TCOUNT(Program& p, int ch, int v);  // add slot (ch, v) to the totals insid
 // file) are shown and wait for Return; bad bank files go back to the title.
 void prepareCounts(Program& p);
 
-
 // The range totals: BCOUNT over every slot before the range, TCOUNT over the range.
 void countRange(Program& p);
 

@@ -11,19 +11,19 @@ namespace tess {
 namespace {
 
 constexpr std::array<std::string_view, 52> OPENINGS = {
-    "Is ",       "Are ",      "Can ",      "Did ",       "Was ",      "Who ",      "Who,",      "Why ",
-    "How ",      "What ",     "What,",     "Whom ",      "When ",     "Where ",    "Which ",    "Whose ",
-    "In wh",     "Of wh",     "On wh",     "At wh",      "To wh",     "Off wh",    "Before wh", "By wh",
-    "For wh",    "Do you",    "From wh",   "Into wh",    "Over wh",   "Unto wh",   "Upon wh",   "With wh",
-    "About wh",  "Above wh",  "Along wh",  "Among wh",   "Below wh",  "Since wh",  "Under wh",  "Until wh",
-    "Across wh", "Around wh", "Beside wh", "Beyond wh",  "During wh", "Toward wh", "Within wh", "Against wh",
+    "Is ",        "Are ",       "Can ",       "Did ",      "Was ",      "Who ",      "Who,",      "Why ",
+    "How ",       "What ",      "What,",      "Whom ",     "When ",     "Where ",    "Which ",    "Whose ",
+    "In wh",      "Of wh",      "On wh",      "At wh",     "To wh",     "Off wh",    "Before wh", "By wh",
+    "For wh",     "Do you",     "From wh",    "Into wh",   "Over wh",   "Unto wh",   "Upon wh",   "With wh",
+    "About wh",   "Above wh",   "Along wh",   "Among wh",  "Below wh",  "Since wh",  "Under wh",  "Until wh",
+    "Across wh",  "Around wh",  "Beside wh",  "Beyond wh", "During wh", "Toward wh", "Within wh", "Against wh",
     "Beneath wh", "Between wh", "Without wh", "Through wh"};
 
 // Openings that look like questions but are not ("When God" has no blank on
 // purpose: it also excludes "When Godly").
-constexpr std::array<std::string_view, 12> NOT_QUESTIONS = {
-    "What I ",  "When I ",  "When a ",   "How true ", "What God ", "When this ",
-    "When he ", "When his ", "When God", "When he ",  "When we ",  "When Moses "};
+constexpr std::array<std::string_view, 12> NOT_QUESTIONS = {"What I ",   "When I ",    "When a ",  "How true ",
+                                                            "What God ", "When this ", "When he ", "When his ",
+                                                            "When God",  "When he ",   "When we ", "When Moses "};
 
 // A lower-case "w" at the start reads as "W".
 bool opensWith(std::string_view text, std::string_view opening) {

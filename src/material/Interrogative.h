@@ -13,5 +13,4 @@ void COUNTINT(Program& p);  // marks the interrogative regular questions in INT
 // with a question word.
 bool isInterrogative(std::string_view bankLine);
 
-
 }  // namespace tess

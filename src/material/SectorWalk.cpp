@@ -30,8 +30,8 @@ SectorWalk::SectorWalk(Program& p, const std::string& file, int before, std::str
     : p_(p), file_(file), kind_(std::move(kind)), in_(p.file(file), p.run) {
     // A file gone since the index was built is no count file's fault.
     if (!in_.isOpen())
-        failRestart(p, "The " + kind_ + " question file " + file + " cannot be read in " + folderOf(p.file(file)) + ": " +
-                           whyUnreadable(p.file(file)) + ".");
+        failRestart(p, "The " + kind_ + " question file " + file + " cannot be read in " + folderOf(p.file(file)) +
+                           ": " + whyUnreadable(p.file(file)) + ".");
     for (int i = 0; i < before; ++i)
         if (!in_.next()) outOfDate("it ends before the chosen range begins");
 }
@@ -50,7 +50,8 @@ void SectorWalk::outOfDate(const std::string& why) {
     const auto& r = p_.run;
     const std::string count = r.countFound.empty() ? r.COUNTFILE : r.countFound;
     failRestart(p_, "The count file " + count + " does not match the " + kind_ + " question file " + file_ + ": " +
-                        why + ". The count file is out of date and must be rebuilt: answer Y to \"Reindex\" on the "
+                        why +
+                        ". The count file is out of date and must be rebuilt: answer Y to \"Reindex\" on the "
                         "style form and run again.");
 }
 

@@ -57,7 +57,8 @@ void reference(Program& p, Slot& s) {
     line(p, headingRef(p, s) + (cv ? "   CV" : "   CO") + quizRight(27) + std::to_string(r.Q2));
     emptyLines(p, 2);
     if (cv)
-        line(p, numberField(p, s.x, 7) + ". Accd. to Luke chapter " + chapterDigits(s) + " verse " + s.at(4) + s.at(5) + ", ");
+        line(p, numberField(p, s.x, 7) + ". Accd. to Luke chapter " + chapterDigits(s) + " verse " + s.at(4) + s.at(5) +
+                    ", ");
     else
         line(p, numberField(p, s.x, 6) + ". According to Luke chapter " + chapterDigits(s));
     emptyLines(p, 1);
@@ -121,12 +122,21 @@ void writePacketC(Program& p) {
         r.LINES = 0;
         Slot s = loadSlot(p, x);
         switch (s.kind) {
-        case 'R':
-        case 'O': reference(p, s); break;
-        case 'S': situation(p, s); break;
-        case 'F': finishTheVerse(p, s); break;
-        case 'n': regular(p, s); break;
-        default: break;
+            case 'R':
+            case 'O':
+                reference(p, s);
+                break;
+            case 'S':
+                situation(p, s);
+                break;
+            case 'F':
+                finishTheVerse(p, s);
+                break;
+            case 'n':
+                regular(p, s);
+                break;
+            default:
+                break;
         }
         // At least one empty line, then on to the next multiple of 18 (a
         // long answer may take a block past 36 lines).

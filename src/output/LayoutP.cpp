@@ -67,61 +67,61 @@ void slot(Program& p, Slot& s) {
     auto& r = p.run;
     const std::string type78 = std::string{s.at(7), s.at(8)} + "    ";
     switch (s.kind) {
-    case 'R': {
-        const int k = !s.blank(1) + !s.blank(4);
-        firstLine(p, s, type78,
-                  "According to Luke chapter " + chapterDigits(s) + " verse " + verseDigits(s) + ", ", 24 - k);
-        continueFrom(p, 9, PRINTREST);
-        break;
-    }
-    case 'O': {
-        const int k = !s.blank(1);
-        firstLine(p, s, type78, "According to Luke chapter " + chapterDigits(s) + ", ", 32 - k);
-        continueFrom(p, 9, PRINTREST);
-        break;
-    }
-    case 'S': {
-        const int end = quotationScan(p, s, 66);
-        firstLine(p, s, "SIT   ", s.text(7, end) + ",", 66 - end);
-        if (moreAfterMark(p, s)) continueFrom(p, r.MARK1, FPRINTREST);
-        break;
-    }
-    case 'F': {
-        const TypeField t = typeField(s, s.at(6) == '\t' ? 7 : 6);
-        const std::string type = s.text(t.start, t.start + t.length - 1) + blanks(6 - t.length);
-        if (s.quotation()) {
-            std::string text = "Quote Luke Chapter " + chapterDigits(s) + " verse " + verseDigits(s);
-            if (s.blank(1)) text += ' ';
-            if (s.blank(4)) text += ' ';
-            firstLine(p, s, type, text, 31);
-            r.MARK1 = 11;
-        } else {
-            const int end = fiveWordScan(p, s, t.textStart);
-            std::string text;
-            int k = 0;
-            for (int i = t.textStart; i <= end; ++i) {
-                const char c = s.at(i);
-                if (c == ' ') {
-                    text += "...";
-                } else if (c != '.' && c != ',') {
-                    text += c;
-                    ++k;
-                }
-            }
-            firstLine(p, s, type, text + "...", 46 - k);
+        case 'R': {
+            const int k = !s.blank(1) + !s.blank(4);
+            firstLine(p, s, type78, "According to Luke chapter " + chapterDigits(s) + " verse " + verseDigits(s) + ", ",
+                      24 - k);
+            continueFrom(p, 9, PRINTREST);
+            break;
         }
-        if (moreAfterMark(p, s)) continueFrom(p, r.MARK1, FPRINTREST);
-        break;
-    }
-    case 'n': {
-        const int end = regularScan(p, s, 66);
-        firstLine(p, s, "      ", s.text(7, end), TEXTEND - 10 - (end - 6));
-        if (moreAfterMark(p, s)) continueFrom(p, r.MARK1, PRINTREST);
-        break;
-    }
-    default:
-        // A slot of no known kind keeps its empty line and nothing else.
-        break;
+        case 'O': {
+            const int k = !s.blank(1);
+            firstLine(p, s, type78, "According to Luke chapter " + chapterDigits(s) + ", ", 32 - k);
+            continueFrom(p, 9, PRINTREST);
+            break;
+        }
+        case 'S': {
+            const int end = quotationScan(p, s, 66);
+            firstLine(p, s, "SIT   ", s.text(7, end) + ",", 66 - end);
+            if (moreAfterMark(p, s)) continueFrom(p, r.MARK1, FPRINTREST);
+            break;
+        }
+        case 'F': {
+            const TypeField t = typeField(s, s.at(6) == '\t' ? 7 : 6);
+            const std::string type = s.text(t.start, t.start + t.length - 1) + blanks(6 - t.length);
+            if (s.quotation()) {
+                std::string text = "Quote Luke Chapter " + chapterDigits(s) + " verse " + verseDigits(s);
+                if (s.blank(1)) text += ' ';
+                if (s.blank(4)) text += ' ';
+                firstLine(p, s, type, text, 31);
+                r.MARK1 = 11;
+            } else {
+                const int end = fiveWordScan(p, s, t.textStart);
+                std::string text;
+                int k = 0;
+                for (int i = t.textStart; i <= end; ++i) {
+                    const char c = s.at(i);
+                    if (c == ' ') {
+                        text += "...";
+                    } else if (c != '.' && c != ',') {
+                        text += c;
+                        ++k;
+                    }
+                }
+                firstLine(p, s, type, text + "...", 46 - k);
+            }
+            if (moreAfterMark(p, s)) continueFrom(p, r.MARK1, FPRINTREST);
+            break;
+        }
+        case 'n': {
+            const int end = regularScan(p, s, 66);
+            firstLine(p, s, "      ", s.text(7, end), TEXTEND - 10 - (end - 6));
+            if (moreAfterMark(p, s)) continueFrom(p, r.MARK1, PRINTREST);
+            break;
+        }
+        default:
+            // A slot of no known kind keeps its empty line and nothing else.
+            break;
     }
 }
 

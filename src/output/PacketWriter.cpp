@@ -16,17 +16,17 @@ void WRITEMAT(Program& p) {
 
 void OPUT(Program& p) {
     switch (p.run.OUT) {
-    case 'c':
-    case 'C':
-        writePacketC(p);
-        break;
-    case 'p':
-    case 'P':
-        writePacketP(p);
-        break;
-    default:
-        writePacketT(p);
-        break;
+        case 'c':
+        case 'C':
+            writePacketC(p);
+            break;
+        case 'p':
+        case 'P':
+            writePacketP(p);
+            break;
+        default:
+            writePacketT(p);
+            break;
     }
 }
 

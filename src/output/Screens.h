@@ -10,10 +10,10 @@ inline const std::string VERSION = std::string(" ") + PROGRAM_VERSION;
 inline constexpr const char* ORGANISATION = "Orvalle";
 inline constexpr const char* WEB_ADDRESS = "orvalle.org/tessarin";  // at most 34: the band never reaches (80,25)
 
-void WRITEHDG(Program& p);    // title bands; leaves yellow on blue
-void QUESTWARN(Program& p);   // too few regular questions; waits for Return
-void SPECWARN(Program& p);    // a specialty without questions; waits for two Returns
-void APPROVESPEC(Program& p); // the two approval choices; leaves white on red
-void THANK(Program& p);       // closing screen naming the .inf and .qui files
+void WRITEHDG(Program& p);     // title bands; leaves yellow on blue
+void QUESTWARN(Program& p);    // too few regular questions; waits for Return
+void SPECWARN(Program& p);     // a specialty without questions; waits for two Returns
+void APPROVESPEC(Program& p);  // the two approval choices; leaves white on red
+void THANK(Program& p);        // closing screen naming the .inf and .qui files
 
 }  // namespace tess

@@ -24,7 +24,9 @@ Slot loadSlot(Program& p, int x) {
         const char c = static_cast<std::size_t>(i) <= first.size() ? first[static_cast<std::size_t>(i - 1)] : ' ';
         s.ALLTEMP[i] = c;
         r.A2[i] = c;
-        const char d = secondString && static_cast<std::size_t>(i) <= second.size() ? second[static_cast<std::size_t>(i - 1)] : ' ';
+        const char d = secondString && static_cast<std::size_t>(i) <= second.size()
+                           ? second[static_cast<std::size_t>(i - 1)]
+                           : ' ';
         r.A2[LMAX + i] = d;
     }
     r.A2[A2LEN] = ' ';

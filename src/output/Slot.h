@@ -18,7 +18,7 @@ struct Slot {
 
     char at(int i) const { return i >= 1 && i <= LMAX ? ALLTEMP[i] : ' '; }
     bool blank(int i) const { return at(i) == ' '; }
-    std::string text(int from, int to) const;  // ALLTEMP from..to, empty when to < from
+    std::string text(int from, int to) const;        // ALLTEMP from..to, empty when to < from
     bool quotation() const { return at(7) == 'Q'; }  // an FTV that quotes the verse
 };
 
@@ -46,9 +46,9 @@ TypeField typeField(const Slot& s, int start);
 // A stretch without any blank is broken where the scan stopped, so no
 // character is lost or printed twice.
 int quotationScan(Program& p, Slot& s, int limitWithoutQuote);  // SIT, from after 7
-int regularScan(Program& p, Slot& s, int limit);  // regular, from after 7; sets ST1
-int ftvScanC(Program& p, Slot& s, int textStart);  // non-quotation FTV, c layout
-int fiveWordScan(Program& p, Slot& s, int textStart);  // non-quotation FTV, p layout
+int regularScan(Program& p, Slot& s, int limit);                // regular, from after 7; sets ST1
+int ftvScanC(Program& p, Slot& s, int textStart);               // non-quotation FTV, c layout
+int fiveWordScan(Program& p, Slot& s, int textStart);           // non-quotation FTV, p layout
 
 // The continuation starts when the character after MARK1 is not a blank.
 bool moreAfterMark(const Program& p, const Slot& s);

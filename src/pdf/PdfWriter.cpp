@@ -21,9 +21,9 @@ namespace tess::pdf {
 namespace {
 
 constexpr double INCH = 72;
-constexpr double FONT_SIZE = 12;  // Courier 12 point: 10 characters to the inch
-constexpr double LEAD = 12;       // 6 lines to the inch
-constexpr double ADVANCE = 0.6;   // Courier's width, in ems
+constexpr double FONT_SIZE = 12;    // Courier 12 point: 10 characters to the inch
+constexpr double LEAD = 12;         // 6 lines to the inch
+constexpr double ADVANCE = 0.6;     // Courier's width, in ems
 constexpr double BASELINE = 0.236;  // from the middle of that height down to the baseline, in ems
 constexpr double CARD_WIDTH = 5 * INCH, CARD_HEIGHT = 3 * INCH;
 constexpr int CARDS_PER_SHEET = 3;
@@ -64,9 +64,7 @@ struct PaperSize {
     double width, height;
 };
 
-PaperSize paperSize(Paper p) {
-    return p == Paper::A4 ? PaperSize{595.276, 841.89} : PaperSize{612, 792};
-}
+PaperSize paperSize(Paper p) { return p == Paper::A4 ? PaperSize{595.276, 841.89} : PaperSize{612, 792}; }
 
 // libharu reports through a callback; the first error is kept and the
 // document is given up when the pages are done.
@@ -237,10 +235,12 @@ PdfResult writePdfFromText(std::string_view bytes, const std::string& name, cons
                            const PdfOptions& options) {
     const TextKind kind = recogniseText(bytes);
     if (kind == TextKind::Rows)
-        return failure(PdfOutcome::NotPrintable,
-                       name + " is in the t layout, rows for a spreadsheet; to print, make the packet in the p or c layout");
+        return failure(
+            PdfOutcome::NotPrintable,
+            name + " is in the t layout, rows for a spreadsheet; to print, make the packet in the p or c layout");
     if (kind == TextKind::Unknown)
-        return failure(PdfOutcome::NotPrintable, name + " is neither a packet file of the p or c layout nor a list file");
+        return failure(PdfOutcome::NotPrintable,
+                       name + " is neither a packet file of the p or c layout nor a list file");
 
     const auto pages = printPages(bytes, kind);
     Document d;
@@ -252,7 +252,8 @@ PdfResult writePdfFromText(std::string_view bytes, const std::string& name, cons
     if (d.failed() || pdf.empty())
         return failure(PdfOutcome::WriteFailed, "cannot make the PDF of " + name + ": " + d.failure());
     std::string why;
-    if (!writeAtomically(out, pdf, why)) return failure(PdfOutcome::WriteFailed, "cannot write " + out.string() + ": " + why);
+    if (!writeAtomically(out, pdf, why))
+        return failure(PdfOutcome::WriteFailed, "cannot write " + out.string() + ": " + why);
     return {PdfOutcome::Written, {}, d.pages()};
 }
 

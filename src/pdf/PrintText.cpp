@@ -68,10 +68,14 @@ bool decodeUtf8(std::string_view in, std::string& out) {
         }
         int more = 0;
         std::uint32_t cp = 0;
-        if (b >= 0xC2 && b <= 0xDF) more = 1, cp = b & 0x1Fu;
-        else if (b >= 0xE0 && b <= 0xEF) more = 2, cp = b & 0x0Fu;
-        else if (b >= 0xF0 && b <= 0xF4) more = 3, cp = b & 0x07u;
-        else return false;
+        if (b >= 0xC2 && b <= 0xDF)
+            more = 1, cp = b & 0x1Fu;
+        else if (b >= 0xE0 && b <= 0xEF)
+            more = 2, cp = b & 0x0Fu;
+        else if (b >= 0xF0 && b <= 0xF4)
+            more = 3, cp = b & 0x07u;
+        else
+            return false;
         if (i + static_cast<std::size_t>(more) >= in.size()) return false;
         for (int k = 1; k <= more; ++k) {
             const auto c = static_cast<unsigned char>(in[i + static_cast<std::size_t>(k)]);

@@ -166,8 +166,10 @@ void offerResector(Program& p, bool tableKeyWaiting) {
         c.gotoXY(3, 4);
         c.write("Do you wish to resector? ");
         int k = c.readKey();
-        if (k == 0) k = c.readKey();  // a cursor key is no answer, and its code no letter
-        else if (k >= 32 && k < 127) c.write(std::string(1, static_cast<char>(k)));
+        if (k == 0)
+            k = c.readKey();  // a cursor key is no answer, and its code no letter
+        else if (k >= 32 && k < 127)
+            c.write(std::string(1, static_cast<char>(k)));
         if (k == 'Y' || k == 'y') {
             RESECTOR(p);
             DISPLAY(p);
@@ -187,8 +189,11 @@ void sectorRange(Program& p) {
     if (r.MINQZ == 0) noRegularInEverySector(p, tableKeyWaiting);
     if (r.MINQZ < r.QNUM && r.MINQZ < 12) offerResector(p, tableKeyWaiting);
     p.report().stage("sectoring: " + std::to_string(r.SECTORS) + " sectors by " +
-                     (r.RES ? "question" : p.shared.SEC1 == 'C' ? "chapter" : "verse") + ", smallest " +
-                     std::to_string(r.MINQZ) + (r.MINQZ == 1 ? " regular question" : " regular questions"));
+                     (r.RES                  ? "question"
+                      : p.shared.SEC1 == 'C' ? "chapter"
+                                             : "verse") +
+                     ", smallest " + std::to_string(r.MINQZ) +
+                     (r.MINQZ == 1 ? " regular question" : " regular questions"));
 }
 
 void readRunFiles(Program& p) {
@@ -387,8 +392,8 @@ void reportGeneration(Program& p) {
         c.clearEol();
         c.textColor(colour::White);
         c.textBackground(colour::Red);
-        const std::string given = std::to_string(r.OLDIPC) + " Percent interrogatives abandoned on quiz " +
-                                  std::to_string(r.ABAND);
+        const std::string given =
+            std::to_string(r.OLDIPC) + " Percent interrogatives abandoned on quiz " + std::to_string(r.ABAND);
         p.report().warning(given);
         c.write(given);
         c.textColor(colour::Yellow);
@@ -438,8 +443,8 @@ int runProgram(Program& p) {
         } catch (const FileError& e) {
             // The run's files are gone by now; the last run's outputs stay.
             try {
-                failRestart(p, std::string(e.what()) +
-                                   " The run stopped; the packet and list files of the last run are kept.");
+                failRestart(
+                    p, std::string(e.what()) + " The run stopped; the packet and list files of the last run are kept.");
             } catch (const RestartRun&) {
             }
         }

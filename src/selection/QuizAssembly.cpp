@@ -65,11 +65,20 @@ void specialtyOrder(Program& p) {
     }
     for (int x = 1; x <= r.SECTORS; ++x) {
         switch (letterAt(r, x)) {
-            case 'R': --rdif; break;
-            case 'O': --odif; break;
-            case 'S': --sdif; break;
-            case 'F': --fdif; break;
-            default: break;
+            case 'R':
+                --rdif;
+                break;
+            case 'O':
+                --odif;
+                break;
+            case 'S':
+                --sdif;
+                break;
+            case 'F':
+                --fdif;
+                break;
+            default:
+                break;
         }
     }
     std::array<std::pair<char, int*>, 4> first{{{'F', &fdif}, {'S', &sdif}, {'R', &rdif}, {'O', &odif}}};
@@ -88,11 +97,20 @@ void specialtyOrder(Program& p) {
 
 void runPass(Program& p, char kind) {
     switch (kind) {
-        case 'F': FINDFTVS(p); break;
-        case 'S': FINDSITS(p); break;
-        case 'R': FINDREFS(p); break;
-        case 'O': FINDONLYS(p); break;
-        default: break;
+        case 'F':
+            FINDFTVS(p);
+            break;
+        case 'S':
+            FINDSITS(p);
+            break;
+        case 'R':
+            FINDREFS(p);
+            break;
+        case 'O':
+            FINDONLYS(p);
+            break;
+        default:
+            break;
     }
 }
 
@@ -132,9 +150,7 @@ Answer askApproval(Program& p) {
     }
 }
 
-bool holdsInterrogative(const RunState& r, int pos) {
-    return flagIs(r.INT, r.RSECTOR[pos], r.PNUMBER[pos]);
-}
+bool holdsInterrogative(const RunState& r, int pos) { return flagIs(r.INT, r.RSECTOR[pos], r.PNUMBER[pos]); }
 
 // A regular position whose question is (or is not) an interrogative, drawn
 // at random; 0 when there is none.
@@ -205,7 +221,6 @@ void tradeInterrogatives(Program& p, bool tooMany) {
     }
 }
 
-
 }  // namespace
 
 // Gives the attempt's specialty questions back to their pools.
@@ -216,11 +231,24 @@ void giveBackSpecialties(Program& p) {
         if (s < 1 || s > SCMAX || b < 1) continue;  // nothing was placed there
         Flags* table = nullptr;
         switch (letterAt(r, a)) {
-            case 'R': ++r.RPS[s]; table = &r.REFERENCE; break;
-            case 'O': ++r.OPS[s]; table = &r.ONLY; break;
-            case 'F': ++r.FPS[s]; table = &r.FINISH; break;
-            case 'S': ++r.SPS[s]; table = &r.SITUATION; break;
-            default: continue;
+            case 'R':
+                ++r.RPS[s];
+                table = &r.REFERENCE;
+                break;
+            case 'O':
+                ++r.OPS[s];
+                table = &r.ONLY;
+                break;
+            case 'F':
+                ++r.FPS[s];
+                table = &r.FINISH;
+                break;
+            case 'S':
+                ++r.SPS[s];
+                table = &r.SITUATION;
+                break;
+            default:
+                continue;
         }
         r.FLAG[s] = 1;
         flagRef(*table, s, b) = 1;

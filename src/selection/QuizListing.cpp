@@ -13,7 +13,8 @@ constexpr const char* COLUMNS = "  Que Sec Num    Verse  Type  Question";
 std::string rightAligned(int n, int width) {
     std::string s = std::to_string(n);
     return std::string(s.size() < static_cast<std::size_t>(width) ? static_cast<std::size_t>(width) - s.size() : 0,
-                       ' ') + s;
+                       ' ') +
+           s;
 }
 
 // Characters from..to (1-based) of a text, blank past its end (fixed fields).
@@ -94,15 +95,24 @@ std::string listLine(const RunState& r, int X) {
     std::string rest;
     switch (letter) {
         case 'R':
-        case 'O': rest = referenceRest(t); break;
-        case 'S': rest = situationRest(t); break;
-        case 'F': rest = ftvRest(t); break;
-        case 'n': rest = regularRest(t); break;
-        default: rest.clear();
+        case 'O':
+            rest = referenceRest(t);
+            break;
+        case 'S':
+            rest = situationRest(t);
+            break;
+        case 'F':
+            rest = ftvRest(t);
+            break;
+        case 'n':
+            rest = regularRest(t);
+            break;
+        default:
+            rest.clear();
     }
     const char book = r.RLBK[X] ? r.RLBK[X] : ' ';
-    return rightAligned(X, 4) + "." + rightAligned(r.SECTOR[X], 4) + rightAligned(r.PNUMBER[X], 4) + "  " + book +
-           " " + rest;
+    return rightAligned(X, 4) + "." + rightAligned(r.SECTOR[X], 4) + rightAligned(r.PNUMBER[X], 4) + "  " + book + " " +
+           rest;
 }
 
 std::string listHeader(int q) {

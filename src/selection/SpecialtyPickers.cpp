@@ -31,24 +31,55 @@ struct Kind {
     const char* name;  // in messages
     const KindTables& t;
     BankSlot bank;
-    int RunState::*last;      // LAST for CV references, LASTO for the others
-    bool preferred;           // the second position of a pass prefers a well-stocked sector
-    bool endLineFirst;        // ends the screen line before the refresh's message row
-    bool twoTexts;            // the line may run on into ALL2
+    int RunState::*last;  // LAST for CV references, LASTO for the others
+    bool preferred;       // the second position of a pass prefers a well-stocked sector
+    bool endLineFirst;    // ends the screen line before the refresh's message row
+    bool twoTexts;        // the line may run on into ALL2
     bool warnEveryRefresh;
     const char* warning;
     const char* logText;
 };
 
-const Kind CV{"CV reference", kinds::CV, BANK_CV, &RunState::LAST, true, false, false, false,
-              "  Due to sectoring restrictions we must begin CV Ref repeats in quiz ", "CV Repeats begin quiz "};
-const Kind CO{"CO reference", kinds::CO, BANK_CO, &RunState::LASTO, true, false, false, false,
-              "  Due to sectoring restrictions we must begin CO Ref repeats in quiz ", "CO repeats begin quiz "};
-const Kind SIT{"situation", kinds::SIT, BANK_SIT, &RunState::LASTO, true, true, true, false,
+const Kind CV{"CV reference",
+              kinds::CV,
+              BANK_CV,
+              &RunState::LAST,
+              true,
+              false,
+              false,
+              false,
+              "  Due to sectoring restrictions we must begin CV Ref repeats in quiz ",
+              "CV Repeats begin quiz "};
+const Kind CO{"CO reference",
+              kinds::CO,
+              BANK_CO,
+              &RunState::LASTO,
+              true,
+              false,
+              false,
+              false,
+              "  Due to sectoring restrictions we must begin CO Ref repeats in quiz ",
+              "CO repeats begin quiz "};
+const Kind SIT{"situation",
+               kinds::SIT,
+               BANK_SIT,
+               &RunState::LASTO,
+               true,
+               true,
+               true,
+               false,
                "  Due to sectoring restrictions we must start situation repeats in quiz ",
                "Situation Repeats begin quiz "};
-const Kind FTV{"FTV", kinds::FTV, BANK_FTV, &RunState::LASTO, false, true, true, true,
-               "  Due to sectoring restrictions FTV repeats begin in quiz ", "FTV Repeats begin quiz "};
+const Kind FTV{"FTV",
+               kinds::FTV,
+               BANK_FTV,
+               &RunState::LASTO,
+               false,
+               true,
+               true,
+               true,
+               "  Due to sectoring restrictions FTV repeats begin in quiz ",
+               "FTV Repeats begin quiz "};
 
 struct Pick {
     int s = 0;
@@ -195,7 +226,8 @@ void readText(Program& p, const Kind& k, const Pick& pick) {
         rangeLines(p, k.bank, r.*k.t.file, r.*k.t.before, r.*k.t.total, k.name).line(pick.s, pick.num);
     CONVERT2(p);
     r.ALL[r.C1] = line;
-    r.ALL2[r.C1] = k.twoTexts && line.size() > static_cast<std::size_t>(LMAX) ? line.substr(LMAX) : std::string_view(" ");
+    r.ALL2[r.C1] =
+        k.twoTexts && line.size() > static_cast<std::size_t>(LMAX) ? line.substr(LMAX) : std::string_view(" ");
 }
 
 void choose(Program& p, const Kind& k) {

@@ -18,8 +18,38 @@ const char* const TITLE = "Quiz Configuration -- Press Return Here When Ready";
 // The fields in screen order; READY is the title line, NONE a key that does
 // not navigate on that field.
 enum Field : int {
-    BBK, BCHAP, BVER, EBK, ECHAP, EVER, NAME1, NAME4, LPP, OUT, QMAX, AB, SPEARLY, SPLATE, IPC, INDX,
-    QNUM, SEC1, REPEATPCT, SPMIN, SPMAX, FMIN, FMAX, RMIN, RMAX, OMIN, OMAX, SMIN, SMAX, PRIMPCT, REGLST, SETSPC,
+    BBK,
+    BCHAP,
+    BVER,
+    EBK,
+    ECHAP,
+    EVER,
+    NAME1,
+    NAME4,
+    LPP,
+    OUT,
+    QMAX,
+    AB,
+    SPEARLY,
+    SPLATE,
+    IPC,
+    INDX,
+    QNUM,
+    SEC1,
+    REPEATPCT,
+    SPMIN,
+    SPMAX,
+    FMIN,
+    FMAX,
+    RMIN,
+    RMAX,
+    OMIN,
+    OMAX,
+    SMIN,
+    SMAX,
+    PRIMPCT,
+    REGLST,
+    SETSPC,
     FIELDS
 };
 constexpr int READY = -1, NONE = -2, ACCEPT = -3, ABANDON = -4;
@@ -32,53 +62,53 @@ struct Place {
 };
 
 constexpr std::array<Place, FIELDS> PLACES = {{
-    {14, 6, 2, 0, 0, Kind::Book},     {27, 6, 2, 2, 1, Kind::Chapter}, {35, 6, 2, 2, 1, Kind::Number},
-    {14, 8, 2, 0, 0, Kind::Book},     {27, 8, 2, 2, 1, Kind::Chapter}, {35, 8, 2, 2, 1, Kind::Number},
-    {27, 10, 10, 0, 0, Kind::Name},   {27, 12, 10, 0, 0, Kind::Name},  {15, 14, 3, 3, 0, Kind::Number},
-    {36, 14, 1, 0, 0, Kind::Letter},  {35, 16, 2, 2, 1, Kind::Number}, {35, 18, 2, 2, 1, Kind::Number},
-    {28, 20, 2, 2, 1, Kind::Number},  {35, 20, 2, 2, 1, Kind::Number}, {15, 22, 3, 3, 0, Kind::Number},
-    {36, 22, 1, 0, 0, Kind::Letter},  {72, 6, 3, 3, 1, Kind::Number},  {74, 8, 1, 0, 0, Kind::Letter},
-    {72, 10, 3, 3, 0, Kind::Number},  {64, 14, 2, 2, 0, Kind::Number}, {73, 14, 2, 2, 0, Kind::Number},
-    {64, 15, 2, 2, 0, Kind::Number},  {73, 15, 2, 2, 0, Kind::Number}, {64, 16, 2, 2, 0, Kind::Number},
-    {73, 16, 2, 2, 0, Kind::Number},  {64, 17, 2, 2, 0, Kind::Number}, {73, 17, 2, 2, 0, Kind::Number},
-    {64, 18, 2, 2, 0, Kind::Number},  {73, 18, 2, 2, 0, Kind::Number}, {56, 20, 3, 3, 0, Kind::Number},
-    {74, 20, 1, 0, 0, Kind::Letter},  {74, 22, 1, 0, 0, Kind::Letter},
+    {14, 6, 2, 0, 0, Kind::Book},    {27, 6, 2, 2, 1, Kind::Chapter}, {35, 6, 2, 2, 1, Kind::Number},
+    {14, 8, 2, 0, 0, Kind::Book},    {27, 8, 2, 2, 1, Kind::Chapter}, {35, 8, 2, 2, 1, Kind::Number},
+    {27, 10, 10, 0, 0, Kind::Name},  {27, 12, 10, 0, 0, Kind::Name},  {15, 14, 3, 3, 0, Kind::Number},
+    {36, 14, 1, 0, 0, Kind::Letter}, {35, 16, 2, 2, 1, Kind::Number}, {35, 18, 2, 2, 1, Kind::Number},
+    {28, 20, 2, 2, 1, Kind::Number}, {35, 20, 2, 2, 1, Kind::Number}, {15, 22, 3, 3, 0, Kind::Number},
+    {36, 22, 1, 0, 0, Kind::Letter}, {72, 6, 3, 3, 1, Kind::Number},  {74, 8, 1, 0, 0, Kind::Letter},
+    {72, 10, 3, 3, 0, Kind::Number}, {64, 14, 2, 2, 0, Kind::Number}, {73, 14, 2, 2, 0, Kind::Number},
+    {64, 15, 2, 2, 0, Kind::Number}, {73, 15, 2, 2, 0, Kind::Number}, {64, 16, 2, 2, 0, Kind::Number},
+    {73, 16, 2, 2, 0, Kind::Number}, {64, 17, 2, 2, 0, Kind::Number}, {73, 17, 2, 2, 0, Kind::Number},
+    {64, 18, 2, 2, 0, Kind::Number}, {73, 18, 2, 2, 0, Kind::Number}, {56, 20, 3, 3, 0, Kind::Number},
+    {74, 20, 1, 0, 0, Kind::Letter}, {74, 22, 1, 0, 0, Kind::Letter},
 }};
 
 // Where Up, Down, Left, Right and Return lead from each field.
 constexpr std::array<std::array<int, 5>, FIELDS> MOVES = {{
-    {READY, EBK, NONE, BCHAP, EBK},                 // BBK
-    {READY, ECHAP, BBK, BVER, ECHAP},               // BCHAP
-    {READY, EVER, BCHAP, QNUM, EVER},               // BVER
-    {BBK, NAME1, NONE, ECHAP, NAME1},               // EBK
-    {BCHAP, NAME1, EBK, EVER, NAME1},               // ECHAP
-    {BVER, NAME1, ECHAP, SEC1, NAME1},              // EVER
-    {ECHAP, NAME4, NONE, REPEATPCT, NAME4},         // NAME1
-    {NAME1, OUT, NONE, SPMIN, OUT},                 // NAME4
-    {NAME4, QMAX, LPP, OUT, OUT},                   // LPP
-    {NAME4, QMAX, LPP, SPMIN, QMAX},                // OUT
-    {OUT, AB, NONE, RMIN, AB},                      // QMAX
-    {QMAX, SPLATE, NONE, SMIN, SPLATE},             // AB
-    {AB, IPC, AB, SPLATE, IPC},                     // SPEARLY
-    {AB, INDX, SPEARLY, PRIMPCT, INDX},             // SPLATE
-    {SPEARLY, QNUM, IPC, INDX, INDX},               // IPC
-    {SPLATE, QNUM, IPC, SETSPC, QNUM},              // INDX
-    {READY, SEC1, BVER, NONE, SEC1},                // QNUM
-    {QNUM, REPEATPCT, EVER, NONE, REPEATPCT},       // SEC1
-    {SEC1, SPMAX, NAME1, NONE, FMAX},               // REPEATPCT
-    {REPEATPCT, FMIN, OUT, SPMAX, FMIN},            // SPMIN
-    {REPEATPCT, FMAX, SPMIN, NONE, FMAX},           // SPMAX
-    {SPMIN, RMIN, OUT, FMAX, RMIN},                 // FMIN
-    {SPMAX, RMAX, FMIN, NONE, RMAX},                // FMAX
-    {FMIN, OMIN, QMAX, RMAX, OMIN},                 // RMIN
-    {FMAX, OMAX, RMIN, NONE, OMAX},                 // RMAX
-    {RMIN, SMIN, QMAX, OMAX, SMIN},                 // OMIN
-    {RMAX, SMAX, OMIN, NONE, SMAX},                 // OMAX
-    {OMIN, PRIMPCT, AB, SMAX, PRIMPCT},             // SMIN
-    {OMAX, REGLST, SMIN, NONE, REGLST},             // SMAX
-    {SMIN, SETSPC, SPLATE, REGLST, SETSPC},         // PRIMPCT
-    {SMAX, SETSPC, PRIMPCT, NONE, SETSPC},          // REGLST
-    {REGLST, BCHAP, INDX, NONE, BCHAP},             // SETSPC
+    {READY, EBK, NONE, BCHAP, EBK},            // BBK
+    {READY, ECHAP, BBK, BVER, ECHAP},          // BCHAP
+    {READY, EVER, BCHAP, QNUM, EVER},          // BVER
+    {BBK, NAME1, NONE, ECHAP, NAME1},          // EBK
+    {BCHAP, NAME1, EBK, EVER, NAME1},          // ECHAP
+    {BVER, NAME1, ECHAP, SEC1, NAME1},         // EVER
+    {ECHAP, NAME4, NONE, REPEATPCT, NAME4},    // NAME1
+    {NAME1, OUT, NONE, SPMIN, OUT},            // NAME4
+    {NAME4, QMAX, LPP, OUT, OUT},              // LPP
+    {NAME4, QMAX, LPP, SPMIN, QMAX},           // OUT
+    {OUT, AB, NONE, RMIN, AB},                 // QMAX
+    {QMAX, SPLATE, NONE, SMIN, SPLATE},        // AB
+    {AB, IPC, AB, SPLATE, IPC},                // SPEARLY
+    {AB, INDX, SPEARLY, PRIMPCT, INDX},        // SPLATE
+    {SPEARLY, QNUM, IPC, INDX, INDX},          // IPC
+    {SPLATE, QNUM, IPC, SETSPC, QNUM},         // INDX
+    {READY, SEC1, BVER, NONE, SEC1},           // QNUM
+    {QNUM, REPEATPCT, EVER, NONE, REPEATPCT},  // SEC1
+    {SEC1, SPMAX, NAME1, NONE, FMAX},          // REPEATPCT
+    {REPEATPCT, FMIN, OUT, SPMAX, FMIN},       // SPMIN
+    {REPEATPCT, FMAX, SPMIN, NONE, FMAX},      // SPMAX
+    {SPMIN, RMIN, OUT, FMAX, RMIN},            // FMIN
+    {SPMAX, RMAX, FMIN, NONE, RMAX},           // FMAX
+    {FMIN, OMIN, QMAX, RMAX, OMIN},            // RMIN
+    {FMAX, OMAX, RMIN, NONE, OMAX},            // RMAX
+    {RMIN, SMIN, QMAX, OMAX, SMIN},            // OMIN
+    {RMAX, SMAX, OMIN, NONE, SMAX},            // OMAX
+    {OMIN, PRIMPCT, AB, SMAX, PRIMPCT},        // SMIN
+    {OMAX, REGLST, SMIN, NONE, REGLST},        // SMAX
+    {SMIN, SETSPC, SPLATE, REGLST, SETSPC},    // PRIMPCT
+    {SMAX, SETSPC, PRIMPCT, NONE, SETSPC},     // REGLST
+    {REGLST, BCHAP, INDX, NONE, BCHAP},        // SETSPC
 }};
 
 // The field the cursor is sent to for each compatibility rule 1..9.
@@ -88,12 +118,18 @@ constexpr std::array<int, 10> RULE_FIELD = {BCHAP, SPMIN, SPMAX, SPLATE, SPLATE,
 // second codes), or -1.
 int moveColumn(int k) {
     switch (k) {
-        case key::Up: return 0;
-        case key::Down: return 1;
-        case key::Left: return 2;
-        case key::Right: return 3;
-        case key::Return: return 4;
-        default: return -1;
+        case key::Up:
+            return 0;
+        case key::Down:
+            return 1;
+        case key::Left:
+            return 2;
+        case key::Right:
+            return 3;
+        case key::Return:
+            return 4;
+        default:
+            return -1;
     }
 }
 
@@ -107,39 +143,67 @@ const Place& place(int f) { return PLACES[static_cast<std::size_t>(f)]; }
 int& number(Program& p, int f) {
     Specc9& c = p.cfg;
     switch (f) {
-        case BCHAP: return c.BCHAP;
-        case BVER: return c.BVER;
-        case ECHAP: return c.ECHAP;
-        case EVER: return c.EVER;
-        case LPP: return c.LPP;
-        case QMAX: return c.QMAX;
-        case AB: return c.AB;
-        case SPEARLY: return c.SPEARLY;
-        case SPLATE: return c.SPLATE;
-        case IPC: return c.IPC;
-        case QNUM: return c.QNUM;
-        case REPEATPCT: return c.REPEATPCT;
-        case SPMIN: return c.SPMIN;
-        case SPMAX: return c.SPMAX;
-        case FMIN: return c.FMIN;
-        case FMAX: return c.FMAX;
-        case RMIN: return c.RMIN;
-        case RMAX: return c.RMAX;
-        case OMIN: return c.OMIN;
-        case OMAX: return c.OMAX;
-        case SMIN: return c.SMIN;
-        case SMAX: return c.SMAX;
-        default: return p.shared.PRIMPCT;
+        case BCHAP:
+            return c.BCHAP;
+        case BVER:
+            return c.BVER;
+        case ECHAP:
+            return c.ECHAP;
+        case EVER:
+            return c.EVER;
+        case LPP:
+            return c.LPP;
+        case QMAX:
+            return c.QMAX;
+        case AB:
+            return c.AB;
+        case SPEARLY:
+            return c.SPEARLY;
+        case SPLATE:
+            return c.SPLATE;
+        case IPC:
+            return c.IPC;
+        case QNUM:
+            return c.QNUM;
+        case REPEATPCT:
+            return c.REPEATPCT;
+        case SPMIN:
+            return c.SPMIN;
+        case SPMAX:
+            return c.SPMAX;
+        case FMIN:
+            return c.FMIN;
+        case FMAX:
+            return c.FMAX;
+        case RMIN:
+            return c.RMIN;
+        case RMAX:
+            return c.RMAX;
+        case OMIN:
+            return c.OMIN;
+        case OMAX:
+            return c.OMAX;
+        case SMIN:
+            return c.SMIN;
+        case SMAX:
+            return c.SMAX;
+        default:
+            return p.shared.PRIMPCT;
     }
 }
 
 char& letter(Program& p, int f) {
     switch (f) {
-        case OUT: return p.cfg.OUT;
-        case INDX: return p.cfg.INDX;
-        case SEC1: return p.shared.SEC1;
-        case REGLST: return p.shared.REGLST;
-        default: return p.shared.SETSPC;
+        case OUT:
+            return p.cfg.OUT;
+        case INDX:
+            return p.cfg.INDX;
+        case SEC1:
+            return p.shared.SEC1;
+        case REGLST:
+            return p.shared.REGLST;
+        default:
+            return p.shared.SETSPC;
     }
 }
 
@@ -193,32 +257,73 @@ void applyLimits(Program& p, int f) {
                 drawField(p, BVER);
             }
             break;
-        case BVER: c.BVER = atMost(c.BVER, c.EVS[c.BCHAP]); break;
+        case BVER:
+            c.BVER = atMost(c.BVER, c.EVS[c.BCHAP]);
+            break;
         case ECHAP:
             c.ECHAP = atMost(c.ECHAP, CHMAX);
             c.EVER = c.EVS[c.ECHAP];
             drawField(p, EVER);
             break;
-        case EVER: c.EVER = atMost(c.EVER, c.EVS[c.ECHAP]); break;
-        case LPP: c.LPP = atMost(atLeast(c.LPP, 18), 500); break;
-        case QMAX: c.QMAX = atMost(c.QMAX, SCMAX); break;
-        case SPEARLY: c.SPEARLY = atMost(atMost(c.SPEARLY, 10), c.SPLATE); break;
-        case SPLATE: c.SPLATE = atLeast(atMost(c.SPLATE, SCMAX), c.SPEARLY); break;
-        case IPC: c.IPC = atMost(c.IPC, 100); break;
-        case QNUM: c.QNUM = atMost(c.QNUM, QQZ); break;
-        case REPEATPCT: c.REPEATPCT = atMost(c.REPEATPCT, 100); break;
-        case SPMIN: c.SPMIN = atMost(atMost(c.SPMIN, 20), c.SPMAX); break;
-        case SPMAX: c.SPMAX = atLeast(atMost(c.SPMAX, 20), c.SPMIN); break;
-        case FMIN: c.FMIN = atMost(atMost(c.FMIN, 10), c.FMAX); break;
-        case FMAX: c.FMAX = atLeast(atMost(c.FMAX, 10), c.FMIN); break;
-        case RMIN: c.RMIN = atMost(atMost(c.RMIN, 10), c.RMAX); break;
-        case RMAX: c.RMAX = atLeast(atMost(c.RMAX, 10), c.RMIN); break;
-        case OMIN: c.OMIN = atMost(atMost(c.OMIN, 10), c.OMAX); break;
-        case OMAX: c.OMAX = atLeast(atMost(c.OMAX, 10), c.OMIN); break;
-        case SMIN: c.SMIN = atMost(atMost(c.SMIN, 10), c.SMAX); break;
-        case SMAX: c.SMAX = atLeast(atMost(c.SMAX, 10), c.SMIN); break;
-        case PRIMPCT: PRIM(p); break;
-        default: break;  // AB: any two digits
+        case EVER:
+            c.EVER = atMost(c.EVER, c.EVS[c.ECHAP]);
+            break;
+        case LPP:
+            c.LPP = atMost(atLeast(c.LPP, 18), 500);
+            break;
+        case QMAX:
+            c.QMAX = atMost(c.QMAX, SCMAX);
+            break;
+        case SPEARLY:
+            c.SPEARLY = atMost(atMost(c.SPEARLY, 10), c.SPLATE);
+            break;
+        case SPLATE:
+            c.SPLATE = atLeast(atMost(c.SPLATE, SCMAX), c.SPEARLY);
+            break;
+        case IPC:
+            c.IPC = atMost(c.IPC, 100);
+            break;
+        case QNUM:
+            c.QNUM = atMost(c.QNUM, QQZ);
+            break;
+        case REPEATPCT:
+            c.REPEATPCT = atMost(c.REPEATPCT, 100);
+            break;
+        case SPMIN:
+            c.SPMIN = atMost(atMost(c.SPMIN, 20), c.SPMAX);
+            break;
+        case SPMAX:
+            c.SPMAX = atLeast(atMost(c.SPMAX, 20), c.SPMIN);
+            break;
+        case FMIN:
+            c.FMIN = atMost(atMost(c.FMIN, 10), c.FMAX);
+            break;
+        case FMAX:
+            c.FMAX = atLeast(atMost(c.FMAX, 10), c.FMIN);
+            break;
+        case RMIN:
+            c.RMIN = atMost(atMost(c.RMIN, 10), c.RMAX);
+            break;
+        case RMAX:
+            c.RMAX = atLeast(atMost(c.RMAX, 10), c.RMIN);
+            break;
+        case OMIN:
+            c.OMIN = atMost(atMost(c.OMIN, 10), c.OMAX);
+            break;
+        case OMAX:
+            c.OMAX = atLeast(atMost(c.OMAX, 10), c.OMIN);
+            break;
+        case SMIN:
+            c.SMIN = atMost(atMost(c.SMIN, 10), c.SMAX);
+            break;
+        case SMAX:
+            c.SMAX = atLeast(atMost(c.SMAX, 10), c.SMIN);
+            break;
+        case PRIMPCT:
+            PRIM(p);
+            break;
+        default:
+            break;  // AB: any two digits
     }
 }
 
@@ -275,14 +380,18 @@ char mapLetter(int f, int k) {
         return 0;
     };
     switch (f) {
-        case OUT: return accept("CPT");
-        case INDX: return accept("YN");
-        case SEC1: return accept("CVQ");
+        case OUT:
+            return accept("CPT");
+        case INDX:
+            return accept("YN");
+        case SEC1:
+            return accept("CVQ");
         case REGLST: {
             const int up = CAPS(k);
             return (up >= 'A' && up <= 'D') ? static_cast<char>(up) : 0;
         }
-        default: return accept("YN");
+        default:
+            return accept("YN");
     }
 }
 
@@ -366,10 +475,14 @@ int editBook(Program& p, int f) {
 
 int editField(Program& p, int f) {
     switch (place(f).kind) {
-        case Kind::Book: return editBook(p, f);
-        case Kind::Name: return editName(p, f);
-        case Kind::Letter: return editLetter(p, f);
-        default: return editNumber(p, f);
+        case Kind::Book:
+            return editBook(p, f);
+        case Kind::Name:
+            return editName(p, f);
+        case Kind::Letter:
+            return editLetter(p, f);
+        default:
+            return editNumber(p, f);
     }
 }
 
@@ -396,8 +509,9 @@ int readyLine(Program& p) {
             // name only after the style had been written with it.
             const std::string out = p.shared.NAME4.str();
             if (!isPlainFileName(out)) {
-                tellProblem(p, "The output file name \"" + out +
-                                   "\" is empty or holds a path separator or \"..\"; output is written in this folder.");
+                tellProblem(p,
+                            "The output file name \"" + out +
+                                "\" is empty or holds a path separator or \"..\"; output is written in this folder.");
                 QCON2(p);
                 return NAME4;
             }

@@ -13,8 +13,7 @@ namespace {
 // Each ruler number ends right above the letter of its position.
 constexpr const char* RULER = "            5   10   15   20   25   30            ";
 constexpr const char* RULER_RIGHT = "5   10   15   20   25   30";
-constexpr const char* RULER75 =
-    "        5   10   15   20   25   30   35   40   45   50   55   60   65   70   75";
+constexpr const char* RULER75 = "        5   10   15   20   25   30   35   40   45   50   55   60   65   70   75";
 
 struct Screen {
     bool wide;      // the 75-position screen

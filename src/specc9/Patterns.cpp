@@ -269,8 +269,7 @@ std::string patternConflicts(const Program& p) {
             const char ch = c.TYP.at(static_cast<std::size_t>(x));
             if (std::string_view("nFROS").find(ch) == std::string_view::npos) {
                 addConflict(msg, "Set Specialty Quest nos is Y, but the style's specialty numbers hold \"" +
-                                     std::string(1, ch) + "\" at question " + n(x) +
-                                     "; set them again on the form.");
+                                     std::string(1, ch) + "\" at question " + n(x) + "; set them again on the form.");
                 break;
             }
         }
@@ -279,9 +278,9 @@ std::string patternConflicts(const Program& p) {
             const char* label;
             int v;
         };
-        const Named all[] = {{"Total Min", c.SPMIN},   {"Total Max", c.SPMAX},      {"FTV Type Min", c.FMIN},
-                             {"FTV Type Max", c.FMAX}, {"CV Ref Min", c.RMIN},      {"CV Ref Max", c.RMAX},
-                             {"CO Ref Min", c.OMIN},   {"CO Ref Max", c.OMAX},      {"Situation Min", c.SMIN},
+        const Named all[] = {{"Total Min", c.SPMIN},   {"Total Max", c.SPMAX}, {"FTV Type Min", c.FMIN},
+                             {"FTV Type Max", c.FMAX}, {"CV Ref Min", c.RMIN}, {"CV Ref Max", c.RMAX},
+                             {"CO Ref Min", c.OMIN},   {"CO Ref Max", c.OMAX}, {"Situation Min", c.SMIN},
                              {"Situation Max", c.SMAX}};
         for (const auto& s : all)
             if (s.v < 0) addConflict(msg, std::string(s.label) + " (" + n(s.v) + ") is below 0.");
@@ -297,13 +296,15 @@ std::string patternConflicts(const Program& p) {
                 addConflict(msg, window + " gives " + n(windowSize(c)) + " positions, fewer than Total Min (" +
                                      n(c.SPMIN) + ").");
             if (windowSize(c) < sumMin(c))
-                addConflict(msg, window + " gives " + n(windowSize(c)) + " positions, fewer than the four Mins add up to (" +
-                                     n(sumMin(c)) + ").");
+                addConflict(msg, window + " gives " + n(windowSize(c)) +
+                                     " positions, fewer than the four Mins add up to (" + n(sumMin(c)) + ").");
         }
         if (sumMax(c) < c.SPMIN)
-            addConflict(msg, "The four Max values add up to " + n(sumMax(c)) + ", below Total Min (" + n(c.SPMIN) + ").");
+            addConflict(msg,
+                        "The four Max values add up to " + n(sumMax(c)) + ", below Total Min (" + n(c.SPMIN) + ").");
         if (sumMin(c) > c.SPMAX)
-            addConflict(msg, "The four Min values add up to " + n(sumMin(c)) + ", above Total Max (" + n(c.SPMAX) + ").");
+            addConflict(msg,
+                        "The four Min values add up to " + n(sumMin(c)) + ", above Total Max (" + n(c.SPMAX) + ").");
     }
     if (msg.empty()) return msg;
     return "The quiz style's specialty settings conflict: " + msg + " Correct the style on the form.";

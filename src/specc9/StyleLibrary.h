@@ -15,8 +15,8 @@ namespace tess {
 inline constexpr const char* STYLE_LIST_FILE = "Specs.lst";
 inline constexpr const char* NEW_SPECS_ENTRY = "Enter New Specs";
 inline constexpr const char* NEW_STYLE = "New";
-inline constexpr int LIST_NAMES_MAX = 13;   // the menu table: 13 names, "Enter New Specs", "Exit"
-inline constexpr int STYLE_NAME_MAX = 14;   // "temp2.txt" is read up to 14 characters
+inline constexpr int LIST_NAMES_MAX = 13;  // the menu table: 13 names, "Enter New Specs", "Exit"
+inline constexpr int STYLE_NAME_MAX = 14;  // "temp2.txt" is read up to 14 characters
 
 struct StyleList {
     std::vector<std::string> names;  // every style name in file order; blank lines and "Enter New Specs" left out

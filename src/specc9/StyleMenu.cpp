@@ -53,11 +53,11 @@ void TOPMENU(Program& p, StyleMenu& m) {
         note(p, 22, std::string(STYLE_LIST_FILE) + " is missing: a new style will start it.");
     else if (!m.list.readable)
         note(p, 22, std::string("Cannot read ") + STYLE_LIST_FILE + ": its styles cannot be shown.");
-    else if (m.list.names.size() > shown)
-    {
+    else if (m.list.names.size() > shown) {
         const std::size_t more = m.list.names.size() - shown;
-        note(p, 22, std::to_string(more) + (more == 1 ? " more style" : " more styles") + " in " + STYLE_LIST_FILE +
-                        " than fit here; delete one to see the next.");
+        note(p, 22,
+             std::to_string(more) + (more == 1 ? " more style" : " more styles") + " in " + STYLE_LIST_FILE +
+                 " than fit here; delete one to see the next.");
     }
 }
 
@@ -84,7 +84,8 @@ std::optional<std::string> chooseStyle(Program& p) {
                 std::vector<std::string> names = m.list.names;
                 names.erase(names.begin() + (y - 1));
                 if (auto w = writeStyleList(p, names); !w)
-                    tellProblem(p, std::string("Cannot write ") + STYLE_LIST_FILE + w.where() + "; nothing was deleted.");
+                    tellProblem(p,
+                                std::string("Cannot write ") + STYLE_LIST_FILE + w.where() + "; nothing was deleted.");
                 redraw = true;
             } else if (k == '8' || k == key::Up) {
                 if (--y == 0) y = m.X + 1;

@@ -61,16 +61,26 @@ void PRIM(Program& p) { p.shared.PRIMPCT = primAllowed(p.shared.PRIMPCT); }
 bool breaksRule(const StyleSettings& c, char setspc, int rule) {
     const bool byHand = setspc == 'Y';
     switch (rule) {
-        case 1: return c.FMIN + c.RMIN + c.OMIN + c.SMIN > c.SPMIN;
-        case 2: return c.FMAX + c.RMAX + c.OMAX + c.SMAX < c.SPMAX;
-        case 3: return c.SPLATE > c.QMAX;
-        case 4: return c.SPLATE + 1 - c.SPEARLY < c.SPMAX;
-        case 5: return byHand && c.FMIN != c.FMAX;
-        case 6: return byHand && c.RMIN != c.RMAX;
-        case 7: return byHand && c.OMIN != c.OMAX;
-        case 8: return byHand && c.SMIN != c.SMAX;
-        case 9: return c.BCHAP > c.ECHAP || (c.BCHAP == c.ECHAP && c.BVER > c.EVER);
-        default: return false;
+        case 1:
+            return c.FMIN + c.RMIN + c.OMIN + c.SMIN > c.SPMIN;
+        case 2:
+            return c.FMAX + c.RMAX + c.OMAX + c.SMAX < c.SPMAX;
+        case 3:
+            return c.SPLATE > c.QMAX;
+        case 4:
+            return c.SPLATE + 1 - c.SPEARLY < c.SPMAX;
+        case 5:
+            return byHand && c.FMIN != c.FMAX;
+        case 6:
+            return byHand && c.RMIN != c.RMAX;
+        case 7:
+            return byHand && c.OMIN != c.OMAX;
+        case 8:
+            return byHand && c.SMIN != c.SMAX;
+        case 9:
+            return c.BCHAP > c.ECHAP || (c.BCHAP == c.ECHAP && c.BVER > c.EVER);
+        default:
+            return false;
     }
 }
 
@@ -82,16 +92,26 @@ int firstFailingRule(const Program& p) {
 
 const char* ruleText(int rule) {
     switch (rule) {
-        case 1: return "the specialty minimums add up to more than the total minimum";
-        case 2: return "the specialty maximums add up to less than the total maximum";
-        case 3: return "specialties may appear up to a position beyond the questions per pack";
-        case 4: return "the positions where specialties may appear are fewer than the total maximum";
-        case 5: return "with specialty question numbers set by hand, the FTV minimum must equal its maximum";
-        case 6: return "with specialty question numbers set by hand, the CV Ref minimum must equal its maximum";
-        case 7: return "with specialty question numbers set by hand, the CO Ref minimum must equal its maximum";
-        case 8: return "with specialty question numbers set by hand, the Situation minimum must equal its maximum";
-        case 9: return "the range ends before it begins";
-        default: return "";
+        case 1:
+            return "the specialty minimums add up to more than the total minimum";
+        case 2:
+            return "the specialty maximums add up to less than the total maximum";
+        case 3:
+            return "specialties may appear up to a position beyond the questions per pack";
+        case 4:
+            return "the positions where specialties may appear are fewer than the total maximum";
+        case 5:
+            return "with specialty question numbers set by hand, the FTV minimum must equal its maximum";
+        case 6:
+            return "with specialty question numbers set by hand, the CV Ref minimum must equal its maximum";
+        case 7:
+            return "with specialty question numbers set by hand, the CO Ref minimum must equal its maximum";
+        case 8:
+            return "with specialty question numbers set by hand, the Situation minimum must equal its maximum";
+        case 9:
+            return "the range ends before it begins";
+        default:
+            return "";
     }
 }
 

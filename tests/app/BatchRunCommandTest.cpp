@@ -22,8 +22,8 @@ bool has(const std::string& s, const std::string& part) { return s.find(part) !=
 
 TEST(RunCommand, StdinClosedStdoutAFileKeepGoingPastAStyleThatCannotRunWithPdfs) {
     Folder d;
-    const auto r = runTessarin("-C " + d.path().string() + " run Book20 Nope Ch1to8 --seed 3 --keep-going --pdf", "",
-                               "<&-");
+    const auto r =
+        runTessarin("-C " + d.path().string() + " run Book20 Nope Ch1to8 --seed 3 --keep-going --pdf", "", "<&-");
     EXPECT_EQ(r.status, es::MEND) << r.err;
     EXPECT_TRUE(has(r.out, "saved as book20.inf\n") && has(r.out, "ASCII text file ch1to8.qui\n")) << r.out;
     EXPECT_TRUE(has(r.err, "tessarin: Nope: There is no style file Nope.spe.\n")) << r.err;

@@ -21,8 +21,8 @@ struct CommandResult {
 inline CommandResult runTessarin(const std::string& args, const std::string& env = "",
                                  const std::string& input = "</dev/null") {
     ScratchDir io;
-    const std::string cmd = env + " " + TESS_BINARY + " " + args + " " + input + " >" + io.file("out") + " 2>" +
-                            io.file("err");
+    const std::string cmd =
+        env + " " + TESS_BINARY + " " + args + " " + input + " >" + io.file("out") + " 2>" + io.file("err");
     const int st = std::system(cmd.c_str());
     return {WIFEXITED(st) ? WEXITSTATUS(st) : -1, io.read("out"), io.read("err")};
 }

@@ -84,20 +84,18 @@ std::vector<std::string> faultyRegular() {
 void writeFaultyBank(const ScratchDir& d) {
     d.verses();
     d.lines("Luke.A", faultyRegular());
-    d.lines("FTV.00", {q(1, 1, "FSN\tForasmuch as many have taken in hand"),
-                       q(1, 2, "FSN Even as they delivered them unto us"),
-                       q(1, 3, "FSNLONG\tIt seemed good to me also"),
-                       q(1, 4, "FS\tThat thou mightest know the certainty"),
-                       q(1, 5, "QPN\tThere was in the days of Herod"),
-                       q(1, 6, "QPVR\tAnd they were both righteous before God"),
-                       q(1, 7, "FSN\tAnd it came to pass")});
+    d.lines("FTV.00",
+            {q(1, 1, "FSN\tForasmuch as many have taken in hand"), q(1, 2, "FSN Even as they delivered them unto us"),
+             q(1, 3, "FSNLONG\tIt seemed good to me also"), q(1, 4, "FS\tThat thou mightest know the certainty"),
+             q(1, 5, "QPN\tThere was in the days of Herod"), q(1, 6, "QPVR\tAnd they were both righteous before God"),
+             q(1, 7, "FSN\tAnd it came to pass")});
     d.lines("cv.b", {q(1, 1, "WH\twho wrote?\tLuke"), q(1, 2, "W\twho delivered them?\tThey"),
                      q(1, 3, "WT\twhat   did he see?\tA vision"), q(1, 4, "WH\twho came?")});
-    d.lines("SIT.TXT", {q(1, 13, "Who said this? \"Fear not.\" *The angel"),
-                        q(1, 18, "Who said this to the angel? *Zacharias"),
-                        q(1, 19, "Who said this? \"I am Gabriel.\" The angel"),
-                        q(1, 20, "Who spoke of Zacharias' silence? \"Behold, thou shalt be dumb.\" *The angel"),
-                        q(1, 21, "Who said this? \"Wait.\" *")});
+    d.lines("SIT.TXT",
+            {q(1, 13, "Who said this? \"Fear not.\" *The angel"), q(1, 18, "Who said this to the angel? *Zacharias"),
+             q(1, 19, "Who said this? \"I am Gabriel.\" The angel"),
+             q(1, 20, "Who spoke of Zacharias' silence? \"Behold, thou shalt be dumb.\" *The angel"),
+             q(1, 21, "Who said this? \"Wait.\" *")});
     d.lines("LLLuke.A", {q(6, 1, "Who went?\tJesus"), q(7, 1, "Who entered?\tJesus")});
 }
 
@@ -130,12 +128,15 @@ TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
                    {4, E, "no type letter in column 9"},
                    {5, E, "a quotation's type field (\"QPN\") has 4 characters"},
                    {7, E, "the verse has fewer than six words"}});
-    expectExactly(r, "cv.b", {{2, E, "columns 7-8 should hold the two-letter type code"},
-                              {3, E, "three blanks in a row at column 14"},
-                              {4, E, "no answer"}});
-    expectExactly(r, "SIT.TXT", {{2, E, "no quotation in the first 254 characters"}, {3, E, "no \"*\" before the answer"},
-                                 {4, W, "the apostrophe in column 29 comes before the quotation's double quote (column 40)"},
-                                 {5, E, "no answer after the \"*\""}});
+    expectExactly(r, "cv.b",
+                  {{2, E, "columns 7-8 should hold the two-letter type code"},
+                   {3, E, "three blanks in a row at column 14"},
+                   {4, E, "no answer"}});
+    expectExactly(r, "SIT.TXT",
+                  {{2, E, "no quotation in the first 254 characters"},
+                   {3, E, "no \"*\" before the answer"},
+                   {4, W, "the apostrophe in column 29 comes before the quotation's double quote (column 40)"},
+                   {5, E, "no answer after the \"*\""}});
     expectExactly(r, "LLLuke.A", {{2, E, "chapter 7 is left out of the L material"}});
 }
 
@@ -163,28 +164,30 @@ TEST(CheckSettingsFiles, VerseTableStyleListAndStyles) {
     d.lines("ThisNameIsTooLong.spe", plainStyle());
 
     auto bad = plainStyle();
-    bad[11] = "x";   // number of quizzes
+    bad[11] = "x";  // number of quizzes
     d.lines("Bad.spe", bad);
     auto rules = plainStyle();
     rules[1] = "2 1";  // chapter 2: Luke.A has no questions there
     rules[2] = "2 52";
-    rules[4] = "10";   // lines per page, brought into range
-    rules[14] = "2";   // total maximum above the kinds' maximums (FTV 1)
+    rules[4] = "10";  // lines per page, brought into range
+    rules[14] = "2";  // total maximum above the kinds' maximums (FTV 1)
     rules[16] = "1";
     rules[24] = "75";  // not a value of the form: no FTV.75
     rules[26] = "20";
     d.lines("Rules.spe", rules);
 
     const Report r = checkBank(d.path(), {"Verses.txt", "Specs.lst", "Bad.spe", "Rules.spe"});
-    expectExactly(r, "Verses.txt", {{3, E, "chapter 3: 40 verses, but Luke 3 has 38: write 38"},
-                                    {5, E, "chapter 5: the verse count is not a number"},
-                                    {0, W, "has 26 lines"}});
-    expectExactly(r, "Specs.lst", {{2, W, "blank line"},
-                                   {3, W, "\"Bad\" is listed twice (also on line 1)"},
-                                   {4, E, "there is no style file NoSuch.spe"},
-                                   {5, E, "longer than 14 characters"},
-                                   {15, E, "more than 13 styles"},
-                                   {0, W, "the last line should be \"Enter New Specs\""}});
+    expectExactly(r, "Verses.txt",
+                  {{3, E, "chapter 3: 40 verses, but Luke 3 has 38: write 38"},
+                   {5, E, "chapter 5: the verse count is not a number"},
+                   {0, W, "has 26 lines"}});
+    expectExactly(r, "Specs.lst",
+                  {{2, W, "blank line"},
+                   {3, W, "\"Bad\" is listed twice (also on line 1)"},
+                   {4, E, "there is no style file NoSuch.spe"},
+                   {5, E, "longer than 14 characters"},
+                   {15, E, "more than 13 styles"},
+                   {0, W, "the last line should be \"Enter New Specs\""}});
     expectExactly(r, "Bad.spe", {{12, E, "number of quizzes is not a number: the run cannot read this style"}});
     expectExactly(r, "Rules.spe",
                   {{5, W, "Lines per page 10 is outside 18-500; 18 is used."},
@@ -203,7 +206,10 @@ TEST(CheckCountFiles, AnOutOfDateCountFileNamesTheVersesThatDiffer) {
     std::vector<std::string> count;
     for (int c = 1; c <= 24; ++c)
         for (int v = 1; v <= 85; ++v)
-            count.push_back(std::to_string(c) + " " + std::to_string(v) + (c == 1 && v == 1 ? " 2" : c == 2 && v == 3 ? " 1" : " 0") +
+            count.push_back(std::to_string(c) + " " + std::to_string(v) +
+                            (c == 1 && v == 1   ? " 2"
+                             : c == 2 && v == 3 ? " 1"
+                                                : " 0") +
                             " 0 0 0 0");
     d.lines("count.00B", count);  // up to date
     count[0] = "1 1 1 0 0 0 0";
@@ -216,13 +222,15 @@ TEST(CheckCountFiles, AnOutOfDateCountFileNamesTheVersesThatDiffer) {
     d.lines("Book.spe", style);
 
     const Report r = checkBank(d.path(), {"Book.spe", "count.00A", "count.00B"});
-    expectExactly(r, "count.00A",
-                  {{1, E, "1:1 differs from the bank: Luke.A holds 2 regular questions there, the count file says 1"},
-                   {100, E, "not the line of verse slot 2:15"},
-                   {175, E, "3:5 differs from the bank: co.b holds 0 CO reference questions there, the count file says 1"},
-                   {0, E, "has 2039 lines of 2040"},
-                   {0, E, "out of date: 2 verses differ from the bank files (1:1, 3:5), so a run that reuses it picks "
-                          "the wrong questions; set \"Reindex\" to Y in the style Book and run it once"}});
+    expectExactly(
+        r, "count.00A",
+        {{1, E, "1:1 differs from the bank: Luke.A holds 2 regular questions there, the count file says 1"},
+         {100, E, "not the line of verse slot 2:15"},
+         {175, E, "3:5 differs from the bank: co.b holds 0 CO reference questions there, the count file says 1"},
+         {0, E, "has 2039 lines of 2040"},
+         {0, E,
+          "out of date: 2 verses differ from the bank files (1:1, 3:5), so a run that reuses it picks "
+          "the wrong questions; set \"Reindex\" to Y in the style Book and run it once"}});
     expectExactly(r, "count.00B", {});
 }
 

@@ -17,9 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void writeRaw(const fs::path& p, const std::string& bytes) {
-    std::ofstream(p, std::ios::binary) << bytes;
-}
+void writeRaw(const fs::path& p, const std::string& bytes) { std::ofstream(p, std::ios::binary) << bytes; }
 
 std::string readRaw(const fs::path& p) {
     std::ifstream in(p, std::ios::binary);

@@ -110,17 +110,17 @@ TEST(StyleFile, MissingLastLineEndReadsTheSameAndShortPatternIsPadded) {
 TEST(StyleFile, ClampsOutOfRangeValuesAndSaysSoForEach) {
     ScratchDir d;
     auto style = plainStyle();
-    style[1] = "40 1";    // chapter 40
-    style[2] = "13 60";   // Luke 13 has 35 verses
-    style[4] = "5";       // LPP below 18
-    style[7] = "/";       // not a list letter
-    style[9] = "150";     // IPC
-    style[11] = "500";    // QNUM
-    style[14] = "-3";     // SPMAX
-    style[16] = "11";     // FMAX
-    style[24] = "101";    // PRIMPCT
-    style[25] = "12";     // SPEARLY above 10
-    style[26] = "5";      // SPLATE below SPEARLY
+    style[1] = "40 1";   // chapter 40
+    style[2] = "13 60";  // Luke 13 has 35 verses
+    style[4] = "5";      // LPP below 18
+    style[7] = "/";      // not a list letter
+    style[9] = "150";    // IPC
+    style[11] = "500";   // QNUM
+    style[14] = "-3";    // SPMAX
+    style[16] = "11";    // FMAX
+    style[24] = "101";   // PRIMPCT
+    style[25] = "12";    // SPEARLY above 10
+    style[26] = "5";     // SPLATE below SPEARLY
     d.lines("T.spe", style);
     Read r = readStyle(d);
     ASSERT_TRUE(r.ok);

@@ -19,9 +19,7 @@ namespace {
 
 bool digit(char c) { return c >= '0' && c <= '9'; }
 
-std::string at(std::size_t lineNo, const std::string& what) {
-    return "line " + std::to_string(lineNo) + ": " + what;
-}
+std::string at(std::size_t lineNo, const std::string& what) { return "line " + std::to_string(lineNo) + ": " + what; }
 
 // Fields after column 6, split at TABs.
 std::vector<std::string> fields(const std::string& line) {
@@ -66,8 +64,7 @@ void checkKind(const std::string& line, Kind kind, std::size_t no, std::vector<s
         }
         case Kind::Reference: {
             if (line.size() > 254) out.push_back(at(no, "reference line over 254 characters"));
-            if (line.size() < 10 || line[6] < 'A' || line[6] > 'Z' || line[7] < 'A' || line[7] > 'Z' ||
-                line[8] != '\t')
+            if (line.size() < 10 || line[6] < 'A' || line[6] > 'Z' || line[7] < 'A' || line[7] > 'Z' || line[8] != '\t')
                 out.push_back(at(no, "a reference line starts with a two-letter type code and a TAB"));
             if (f.size() != 3 || f[1].empty() || f[2].empty())
                 out.push_back(at(no, "a reference line is code TAB question TAB answer"));
@@ -104,8 +101,7 @@ std::vector<std::string> readCrLfLines(const std::string& path, std::vector<std:
         if (cr) line.pop_back();
         if (lineEnds && (!cr || lf == std::string::npos))
             lineEnds->push_back(at(lines.size() + 1, "line end is not CR LF"));
-        if (lineEnds && line.find('\r') != std::string::npos)
-            lineEnds->push_back(at(lines.size() + 1, "stray CR"));
+        if (lineEnds && line.find('\r') != std::string::npos) lineEnds->push_back(at(lines.size() + 1, "stray CR"));
         lines.push_back(line);
         if (lf == std::string::npos) break;
         start = lf + 1;
@@ -158,15 +154,14 @@ std::vector<std::string> checkBankFile(const std::string& path, Kind kind, const
 
 bool isInterrogative(const std::string& question) {
     static const char* const yes[] = {
-        "Is ",       "Are ",      "Can ",       "Did ",      "Was ",       "Who ",       "Who,",
-        "Why ",      "How ",      "What ",      "What,",     "Whom ",      "When ",      "Where ",
-        "Which ",    "Whose ",    "In wh",      "Of wh",     "On wh",      "At wh",      "To wh",
-        "Off wh",    "Before wh", "By wh",      "For wh",    "Do you",     "From wh",    "Into wh",
-        "Over wh",   "Unto wh",   "Upon wh",    "With wh",   "About wh",   "Above wh",   "Along wh",
-        "Among wh",  "Below wh",  "Since wh",   "Under wh",  "Until wh",   "Across wh",  "Around wh",
-        "Beside wh", "Beyond wh", "During wh",  "Toward wh", "Within wh",  "Against wh", "Beneath wh",
-        "Between wh", "Without wh", "Through wh"};
-    static const char* const no[] = {"What I ",  "When I ",   "When a ",  "How true ", "What God ", "When this ",
+        "Is ",        "Are ",       "Can ",       "Did ",      "Was ",      "Who ",      "Who,",      "Why ",
+        "How ",       "What ",      "What,",      "Whom ",     "When ",     "Where ",    "Which ",    "Whose ",
+        "In wh",      "Of wh",      "On wh",      "At wh",     "To wh",     "Off wh",    "Before wh", "By wh",
+        "For wh",     "Do you",     "From wh",    "Into wh",   "Over wh",   "Unto wh",   "Upon wh",   "With wh",
+        "About wh",   "Above wh",   "Along wh",   "Among wh",  "Below wh",  "Since wh",  "Under wh",  "Until wh",
+        "Across wh",  "Around wh",  "Beside wh",  "Beyond wh", "During wh", "Toward wh", "Within wh", "Against wh",
+        "Beneath wh", "Between wh", "Without wh", "Through wh"};
+    static const char* const no[] = {"What I ",  "When I ",   "When a ",  "How true ", "What God ",  "When this ",
                                      "When he ", "When his ", "When God", "When we ",  "When Moses "};
     std::string q = question;
     if (!q.empty() && q[0] == 'w') q[0] = 'W';

@@ -20,8 +20,7 @@ std::vector<std::string> readCrLfLines(const std::string& path, std::vector<std:
 
 // Problems of one bank file of the given kind: each message names the line.
 // `skipped` lists chapters that must hold no questions.
-std::vector<std::string> checkBankFile(const std::string& path, Kind kind,
-                                       const std::vector<int>& skipped = {});
+std::vector<std::string> checkBankFile(const std::string& path, Kind kind, const std::vector<int>& skipped = {});
 
 bool isInterrogative(const std::string& question);
 

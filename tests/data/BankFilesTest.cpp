@@ -17,12 +17,9 @@ namespace {
 
 const std::string DIR = TESS_SOURCE_DIR "/data/luke/";
 const std::vector<int> L_SKIPPED = {7, 9, 10, 11, 14, 15, 16};
-const std::vector<int> PRIM_VALUES = {51, 52, 53, 57, 58, 59, 60, 68, 69, 70,
-                                      78, 79, 80, 88, 89, 90, 97, 98, 99, 100};
+const std::vector<int> PRIM_VALUES = {51, 52, 53, 57, 58, 59, 60, 68, 69, 70, 78, 79, 80, 88, 89, 90, 97, 98, 99, 100};
 
-std::string dd(int pct) {
-    return pct == 100 ? "00" : std::to_string(pct / 10) + std::to_string(pct % 10);
-}
+std::string dd(int pct) { return pct == 100 ? "00" : std::to_string(pct / 10) + std::to_string(pct % 10); }
 
 struct BankFile {
     std::string name;

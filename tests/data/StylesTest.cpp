@@ -26,8 +26,8 @@ struct Style {
     char INDX = ' ';
     int QNUM = 0;
     char SEC1 = ' ';
-    int REPEATPCT = 0, SPMAX = 0, SPMIN = 0, FMAX = 0, FMIN = 0, RMAX = 0, RMIN = 0, OMAX = 0, OMIN = 0,
-        SMAX = 0, SMIN = 0, PRIMPCT = 0, SPEARLY = 0, SPLATE = 0;
+    int REPEATPCT = 0, SPMAX = 0, SPMIN = 0, FMAX = 0, FMIN = 0, RMAX = 0, RMIN = 0, OMAX = 0, OMIN = 0, SMAX = 0,
+        SMIN = 0, PRIMPCT = 0, SPEARLY = 0, SPLATE = 0;
     char SETSPC = ' ';
     std::string TYP;
 };

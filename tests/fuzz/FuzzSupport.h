@@ -30,12 +30,12 @@ inline std::string writeScratch(const std::string& name, std::string_view bytes)
     return path;
 }
 
-#define FUZZ_CHECK(cond)                                                              \
-    do {                                                                              \
-        if (!(cond)) {                                                                \
+#define FUZZ_CHECK(cond)                                                                      \
+    do {                                                                                      \
+        if (!(cond)) {                                                                        \
             std::fprintf(stderr, "%s:%d: invariant broken: %s\n", __FILE__, __LINE__, #cond); \
-            std::abort();                                                             \
-        }                                                                             \
+            std::abort();                                                                     \
+        }                                                                                     \
     } while (0)
 
 // Takes bytes off the front of the input for the harness's own choices.

@@ -15,9 +15,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     run.LG = (mode & 1) ? 'L' : ' ';
     for (int ch = 1; ch <= CHMAX; ++ch) {
         // The book's table, an unset one, or odd counts from the input.
-        if ((mode & 6) == 0) run.EVS[ch] = bookVerses(ch);
-        else if ((mode & 6) == 2) run.EVS[ch] = 0;
-        else run.EVS[ch] = static_cast<signed char>(in.take());
+        if ((mode & 6) == 0)
+            run.EVS[ch] = bookVerses(ch);
+        else if ((mode & 6) == 2)
+            run.EVS[ch] = 0;
+        else
+            run.EVS[ch] = static_cast<signed char>(in.take());
     }
     const std::string_view text = in.rest();
 

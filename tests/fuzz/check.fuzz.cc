@@ -9,7 +9,7 @@ using namespace tess;
 using namespace tess::fuzz;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const char* const names[] = {"Luke.A", "FTV.00", "cv.b",       "co.c",      "SIT.TXT",  "LLLuke.B",
+    static const char* const names[] = {"Luke.A",    "FTV.00",     "cv.b",      "co.c",     "SIT.TXT",  "LLLuke.B",
                                         "llsit.txt", "Verses.txt", "Specs.lst", "Fuzz.spe", "count.00A"};
     if (size == 0) return 0;
     const std::string name = names[data[0] % (sizeof names / sizeof names[0])];

@@ -101,8 +101,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 reg.push_back(r + ((b & 128) ? "\tWhat did he say here, number " : "\tHe said this, number ") +
                               std::to_string(k) + "?\tThe answer is long enough to need a second line of text.");
             if (b & 4)
-                ftv.push_back(r + ((b & 64) ? "\tQPN1\tThe words of the verse" : "\tFN\tfinish this: one two three four five six") +
-                              "\tseven eight nine ten eleven twelve.");
+                ftv.push_back(
+                    r +
+                    ((b & 64) ? "\tQPN1\tThe words of the verse" : "\tFN\tfinish this: one two three four five six") +
+                    "\tseven eight nine ten eleven twelve.");
             if (b & 8) cv.push_back(r + "\tCV\tWho spoke?\tThe angel.");
             if (b & 16) co.push_back(r + "\tCO\tWho came?\tThe shepherds.");
             if (b & 32) sit.push_back(r + "\tWho said this? \"Fear not\" *The angel to Mary");
@@ -119,8 +121,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int keyChoice[] = {key::Return, key::Return, key::Return, 'y', 'n', 'Y', 'x', key::Esc};
     for (int i = 0, n = in.range(0, 60); i < n; ++i) {
         const std::uint8_t k = in.take();
-        if (k >= 248) con.key(0).key(k & 1 ? key::Up : key::Down);
-        else con.key(keyChoice[k % 8]);
+        if (k >= 248)
+            con.key(0).key(k & 1 ? key::Up : key::Down);
+        else
+            con.key(keyChoice[k % 8]);
     }
     con.key(key::Return).key(key::Return).key(key::Return).key(key::Return);
 
@@ -137,8 +141,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const auto& screen : con.snapshots()) std::fprintf(stderr, "%s\n", screen.c_str());
     if (std::getenv("FUZZ_TABLE"))
         for (int s = 1; s <= p.run.SECTORS; ++s)
-            std::fprintf(stderr, "%2d %2d:%2d-%2d:%2d q%d f%d tf%d r%d o%d s%d\n", s, p.run.BC[s], p.run.BV[s], p.run.EC[s],
-                         p.run.EV[s], p.run.QPS[s], p.run.FPS[s], p.run.TFPS[s], p.run.RPS[s], p.run.OPS[s], p.run.SPS[s]);
+            std::fprintf(stderr, "%2d %2d:%2d-%2d:%2d q%d f%d tf%d r%d o%d s%d\n", s, p.run.BC[s], p.run.BV[s],
+                         p.run.EC[s], p.run.EV[s], p.run.QPS[s], p.run.FPS[s], p.run.TFPS[s], p.run.RPS[s],
+                         p.run.OPS[s], p.run.SPS[s]);
     // The index was built by this very run, so the bank can never be
     // reported as out of step with it.
     for (auto screen : con.snapshots()) {

@@ -94,7 +94,9 @@ TEST(ChapterSectoring, ThreeChaptersSevenSectorsDealThreeTwoTwo) {
     for (int s = 1; s <= 7; ++s) smallest = std::min(smallest, t.r.QPS[s]);
     EXPECT_EQ(t.r.MINQZ, smallest);
     EXPECT_EQ(t.m.con.rowText(3).substr(0, 60),
-              ("  Your smallest sector has " + std::to_string(smallest) + " regular questions. ").append(60, ' ').substr(0, 60));
+              ("  Your smallest sector has " + std::to_string(smallest) + " regular questions. ")
+                  .append(60, ' ')
+                  .substr(0, 60));
 }
 
 TEST(ChapterSectoring, MoreChaptersThanQuestionsRaisesTheQuestionsPerPacket) {
@@ -236,7 +238,8 @@ TEST(ChapterSectoring, SectorTotalsAddUpForEveryLayout) {
             r.SECTORS = r.QMAX = pick(1, SCMAX);
             r.CS.fill(0);
             r.CS[listed.back()] = 1;
-            for (int i = 2; i <= r.SECTORS; ++i) ++r.CS[listed[static_cast<std::size_t>(pick(0, static_cast<int>(listed.size()) - 1))]];
+            for (int i = 2; i <= r.SECTORS; ++i)
+                ++r.CS[listed[static_cast<std::size_t>(pick(0, static_cast<int>(listed.size()) - 1))]];
             SCOPED_TRACE(std::string("LG '") + lg + "' range " + std::to_string(bc) + ":" + std::to_string(bv) + "-" +
                          std::to_string(ec) + ":" + std::to_string(ev) + " sectors " + std::to_string(r.SECTORS));
             ASSERT_NO_THROW(buildChapterSectors(m.p));

@@ -12,8 +12,8 @@ namespace {
 
 // One file of each kind; the regular file has " 9" and "09" in the same slot.
 void writeSmallBank(const ScratchDir& d) {
-    d.lines("Luke.A", {bankLine(1, 1), bankLine(1, 1), bankLine(1, 80), " 9: 3\tA?", "09: 3\tB?",
-                                  " 9: 5\tC?", bankLine(24, 53)});
+    d.lines("Luke.A",
+            {bankLine(1, 1), bankLine(1, 1), bankLine(1, 80), " 9: 3\tA?", "09: 3\tB?", " 9: 5\tC?", bankLine(24, 53)});
     d.lines("FTV.00", {bankLine(9, 3, "Then he"), bankLine(12, 1, "And")});
     d.lines("cv.b", {bankLine(2, 4, "ref")});
     d.lines("co.b", {bankLine(2, 4, "co"), bankLine(2, 4, "co")});
@@ -127,8 +127,7 @@ TEST(IndexBuild, CountFileIsFoundAlongPath) {
 TEST(IndexBuild, SkippedLinesAreReportedAndNotCounted) {
     ScratchDir d;
     writeSmallBank(d);
-    d.lines("Luke.A", {bankLine(1, 1), bankLine(25, 1), bankLine(1, 2), bankLine(1, 81), "", "7",
-                                  bankLine(7, 3)});
+    d.lines("Luke.A", {bankLine(1, 1), bankLine(25, 1), bankLine(1, 2), bankLine(1, 81), "", "7", bankLine(7, 3)});
     std::filesystem::remove(d.file("SIT.TXT"));
     MaterialProgram m(d);
     m.p.run.LG = 'L';  // chapter 7 is left out of the L material
@@ -234,7 +233,9 @@ TEST(RangeTotals, SummaryLinesAndSpecialtyCoverage) {
     rangeSummary(m.p);
     EXPECT_EQ(m.con.rowText(3).substr(0, 53), "  A quiz will contain one question from each sector. ");
     EXPECT_EQ(m.con.rowText(4).substr(0, 70),
-              std::string("  Regular Questions: 120   FTV: 33   CV Refs: 7   CO Refs: 0   SIT: 9").append(10, ' ').substr(0, 70));
+              std::string("  Regular Questions: 120   FTV: 33   CV Refs: 7   CO Refs: 0   SIT: 9")
+                  .append(10, ' ')
+                  .substr(0, 70));
     EXPECT_EQ(r.FQUIZ, 13);  // ((4 * 33) div 2) div 5
     EXPECT_EQ(r.RQUIZ, 2);
     EXPECT_EQ(r.SQUIZ, 99);
@@ -249,7 +250,8 @@ TEST(IndexBuild, AVerseWithMoreQuestionsThanACountHoldsIsNamedWithTheLimit) {
     MaterialProgram m(d);
     m.con.enter();
     EXPECT_THROW(prepareCounts(m.p), RestartRun);
-    EXPECT_TRUE(m.con.sawMessage("The question file cv.b has more than 65535 questions for 2:3 (line 65536); a verse "
-                                 "can have at most 65535. The index was not built; the count file is unchanged."));
+    EXPECT_TRUE(
+        m.con.sawMessage("The question file cv.b has more than 65535 questions for 2:3 (line 65536); a verse "
+                         "can have at most 65535. The index was not built; the count file is unchanged."));
     EXPECT_EQ(d.read("count.00A"), "old\r\n");
 }

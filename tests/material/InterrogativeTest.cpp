@@ -38,8 +38,9 @@ TEST(Interrogative, OtherEdgeOpenings) {
 TEST(Interrogative, CountintMarksEachSectorsQuestionsAfterTheLinesBeforeTheRange) {
     Rig rig;
     // Sector 2 question 3 and sector 1 question 1 ask; the rest tell.
-    rig.bank({2, 3}, [](int s, int n) { return (s == 2 && n == 3) || (s == 1 && n == 1) ? askText(s, n) : plainText(s, n); },
-             4);
+    rig.bank(
+        {2, 3}, [](int s, int n) { return (s == 2 && n == 3) || (s == 1 && n == 1) ? askText(s, n) : plainText(s, n); },
+        4);
     COUNTINT(rig.p);
     auto& r = rig.r;
     EXPECT_TRUE(r.INT[1][1]);
@@ -52,7 +53,8 @@ TEST(Interrogative, CountintMarksEachSectorsQuestionsAfterTheLinesBeforeTheRange
 
 TEST(Interrogative, SectorAbove200KeepsEveryMark) {
     Rig rig;
-    rig.bank({250}, [](int s, int n) { return n == 240 ? askText(s, n) : plainText(s, n); }, 0, 4);
+    rig.bank(
+        {250}, [](int s, int n) { return n == 240 ? askText(s, n) : plainText(s, n); }, 0, 4);
     COUNTINT(rig.p);
     ASSERT_EQ(rig.r.INT[1].size(), 251u);
     EXPECT_TRUE(rig.r.INT[1][240]);

@@ -40,7 +40,9 @@ TEST(MaterialPipeline, ChapterSectoredRangeFromBankToTable) {
     CLR(m.p);
     rangeSummary(m.p);
     EXPECT_EQ(m.con.rowText(4).substr(0, 70),
-              std::string("  Regular Questions: 171   FTV: 16   CV Refs: 7   CO Refs: 1   SIT: 1").append(10, ' ').substr(0, 70));
+              std::string("  Regular Questions: 171   FTV: 16   CV Refs: 7   CO Refs: 1   SIT: 1")
+                  .append(10, ' ')
+                  .substr(0, 70));
     CHAPSEC(m.p);
 
     EXPECT_EQ(m.con.rowText(5).substr(0, 77),

@@ -45,8 +45,10 @@ TEST(SectorTable, ThirtySectorsFillFifteenRowsInTwoColumns) {
     EXPECT_EQ(m.con.rowText(5).substr(0, 77),
               "  Nm Verse   Verse Reg FTV Ref ChO Sit   Nm Verse   Verse Reg FTV Ref ChO Sit");
     EXPECT_EQ(m.con.rowText(6).substr(0, 77), HEADER3);
-    EXPECT_EQ(trimmed(m.con.rowText(7)), "   1 L  1: 1  1: 1  11   1   2   1   3   16 L  1:16  1:16  26   1   2   0   3");
-    EXPECT_EQ(trimmed(m.con.rowText(21)), "  15 L  1:15  1:15  25   1   2   1   3   30 L  1:30  1:30  40   1   2   0   3");
+    EXPECT_EQ(trimmed(m.con.rowText(7)),
+              "   1 L  1: 1  1: 1  11   1   2   1   3   16 L  1:16  1:16  26   1   2   0   3");
+    EXPECT_EQ(trimmed(m.con.rowText(21)),
+              "  15 L  1:15  1:15  25   1   2   1   3   30 L  1:30  1:30  40   1   2   0   3");
     EXPECT_EQ(trimmed(m.con.rowText(22)), "");
     EXPECT_EQ(m.con.whereY(), 23);
     EXPECT_EQ(r.FQUEST, 30);

@@ -80,7 +80,7 @@ TEST(SectorWalk, AQuestionFileRemovedAfterTheIndexIsNamedAsMissing) {
     const auto& d = b.dir;
     b.con.enter();
     EXPECT_THROW(SectorWalk(b.p, "FTV.00", 0, "FTV"), RestartRun);
-    EXPECT_TRUE(b.con.sawMessage("The FTV question file FTV.00 cannot be read in " + d.path().string() +
-                                 ": it is missing."));
+    EXPECT_TRUE(
+        b.con.sawMessage("The FTV question file FTV.00 cannot be read in " + d.path().string() + ": it is missing."));
     EXPECT_FALSE(b.con.sawMessage("out of date"));
 }

@@ -22,8 +22,8 @@ TEST_F(LayoutC, CoverBlockAndCvReferenceKeepTheVerseBlank) {
     slot('R', " 3: 5\tCV\tWhat happened? John baptised.");
     const auto l = lines();
     ASSERT_EQ(l.size(), 36u);
-    const std::vector<std::string> cover = {"", "", "    Berean Style Quizzing", "", "    L 1:1 to L 24:53", "",
-                                            "    Quiz Number 3"};
+    const std::vector<std::string> cover = {
+        "", "", "    Berean Style Quizzing", "", "    L 1:1 to L 24:53", "", "    Quiz Number 3"};
     for (std::size_t i = 0; i < 18; ++i) EXPECT_EQ(l[i], i < cover.size() ? cover[i] : "") << "cover line " << i + 1;
     EXPECT_EQ(l[18], "");
     EXPECT_EQ(l[19], "");

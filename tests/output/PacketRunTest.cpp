@@ -18,11 +18,21 @@ protected:
             const std::string ref = (i % 3 ? " " : "1") + std::to_string(i % 10) + ":" + (i % 2 ? " " : "2") +
                                     std::to_string((i + 3) % 10) + "\t";
             switch (kinds[i]) {
-            case 'F': slot('F', ref + (i % 2 ? "Q   \t" : "AB\t") + longText); break;
-            case 'R': slot('R', ref + "CV\t" + longText.substr(0, 120)); break;
-            case 'O': slot('O', ref + "CO\t" + longText.substr(0, 90)); break;
-            case 'S': slot('S', ref + "Jesus said \"" + longText.substr(0, 300) + "\""); break;
-            default: slot('n', ref + "Who said this to them? " + longText.substr(0, 20 + 7 * i)); break;
+                case 'F':
+                    slot('F', ref + (i % 2 ? "Q   \t" : "AB\t") + longText);
+                    break;
+                case 'R':
+                    slot('R', ref + "CV\t" + longText.substr(0, 120));
+                    break;
+                case 'O':
+                    slot('O', ref + "CO\t" + longText.substr(0, 90));
+                    break;
+                case 'S':
+                    slot('S', ref + "Jesus said \"" + longText.substr(0, 300) + "\"");
+                    break;
+                default:
+                    slot('n', ref + "Who said this to them? " + longText.substr(0, 20 + 7 * i));
+                    break;
             }
         }
         p.run.TYP = pattern;

@@ -21,8 +21,8 @@ TEST(TitleScreen, WhiteBandsOnRows1And25BlueBelowAndYellowOnBlueAfter) {
     Screen s;
     WRITEHDG(s.p);
     const Console& c = s.con;
-    EXPECT_EQ(c.rowText(1), "  Tessarin 25.0" + std::string(40, ' ') + std::string(13, ' ') + "Luke" +
-                                std::string(8, ' '));
+    EXPECT_EQ(c.rowText(1),
+              "  Tessarin 25.0" + std::string(40, ' ') + std::string(13, ' ') + "Luke" + std::string(8, ' '));
     EXPECT_EQ(c.rowText(25), "  Orvalle" + std::string(36, ' ') + "orvalle.org/tessarin" + std::string(15, ' '));
     // The first letter and the version in red, the rest of the name in black.
     EXPECT_EQ(c.cell(3, 1).fg, colour::Red);

@@ -117,7 +117,8 @@ TEST(PdfOfPackets, PLayoutIsOnePageForEveryFormFeed) {
     const std::size_t at = qui.find("Question");
     for (const std::string word : {"\x93Ma\xEEtre\x94", "\u201CMa\u00EEtre\u201D"}) {
         b.dir.raw("accents.qui", qui.substr(0, at) + word + qui.substr(at + 8));
-        ASSERT_EQ(pdf::writePdf(b.dir.file("accents.qui"), b.dir.file("out.pdf"), {}).outcome, pdf::PdfOutcome::Written);
+        ASSERT_EQ(pdf::writePdf(b.dir.file("accents.qui"), b.dir.file("out.pdf"), {}).outcome,
+                  pdf::PdfOutcome::Written);
         EXPECT_NE(output("pdftotext -layout '" + b.dir.file("out.pdf") + "' -").find("\u201CMa\u00EEtre\u201D"),
                   std::string::npos);
     }

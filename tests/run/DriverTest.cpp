@@ -22,10 +22,9 @@ struct Session : tess::testing::Fixture {
     // (by default one regular question per verse of chapters 1-3), loaded into the
     // tables too, so the run gets the same counts with or without the index
     // stage.
-    void standard(std::vector<std::string> style = plainStyle(),
-                  std::function<int(int, int)> regular = [](int ch, int v) {
-                      return ch <= 3 && v <= bookVerses(ch) ? 1 : 0;
-                  }) {
+    void standard(
+        std::vector<std::string> style = plainStyle(),
+        std::function<int(int, int)> regular = [](int ch, int v) { return ch <= 3 && v <= bookVerses(ch) ? 1 : 0; }) {
         dir.raw("temp2.txt", "T");
         dir.verses();
         dir.lines("T.spe", style);
@@ -157,8 +156,8 @@ TEST(RunDriver, ClampedSettingsAreToldOnceThenTheRunGoesOn) {
     Session r;
     auto s = plainStyle();
     s[1] = "4 1";
-    s[2] = "4 90";  // a chapter without questions: the run stops at the warning
-    s[6] = "45";  // kept for the pattern review; the run uses 30
+    s[2] = "4 90";          // a chapter without questions: the run stops at the warning
+    s[6] = "45";            // kept for the pattern review; the run uses 30
     s[13] = "98765432109";  // not shown as some other number
     r.standard(s);
     // The notes, the 75-position pattern review, the warning of too few questions.
@@ -166,9 +165,11 @@ TEST(RunDriver, ClampedSettingsAreToldOnceThenTheRunGoesOn) {
     EXPECT_THROW(runOnce(r.p), RestartRun);
     EXPECT_EQ(r.con.keysLeft(), 0u);
     ASSERT_EQ(r.con.snapshots().size(), 3u);
-    EXPECT_NE(r.con.snapshots()[1].find("        5   10   15   20   25   30   35   40   45   50   55   60   65   70   75"),
-              std::string::npos);  // the configuration side's 45 chose the wide review
-    EXPECT_NE(r.con.snapshots()[2].find("  There are not enough regular questions in this material."), std::string::npos);
+    EXPECT_NE(
+        r.con.snapshots()[1].find("        5   10   15   20   25   30   35   40   45   50   55   60   65   70   75"),
+        std::string::npos);  // the configuration side's 45 chose the wide review
+    EXPECT_NE(r.con.snapshots()[2].find("  There are not enough regular questions in this material."),
+              std::string::npos);
     const std::string& notes = r.con.snapshots()[0];
     EXPECT_NE(notes.find("T.spe: End verse 90 is outside 1-44"), std::string::npos) << notes;
     EXPECT_NE(notes.find("45 questions per pack; a run has at most 30"), std::string::npos) << notes;
@@ -251,8 +252,8 @@ TEST(RunDriver, RunLogIsAppendedToTheListFileOneLineEvenWhenEmpty) {
         }
         appendRunLog(r.p);
         r.p.run.listFile.close();
-        EXPECT_EQ(r.dir.read("Q.inf"), empty ? "block\r\n\r\n"
-                                             : "block\r\nSectors or Questions repeated in quiz 3\r\nlast without end\r\n");
+        EXPECT_EQ(r.dir.read("Q.inf"),
+                  empty ? "block\r\n\r\n" : "block\r\nSectors or Questions repeated in quiz 3\r\nlast without end\r\n");
     }
 }
 
@@ -326,7 +327,7 @@ TEST(RunDriver, ResectorOfferEchoesTheAnswer) {
     };
     {
         Session r;
-        r.countedRange(chapters(7, 20));  // one quiz more than the smallest sector
+        r.countedRange(chapters(7, 20));            // one quiz more than the smallest sector
         r.con.enter().keys("x").keys("n").enter();  // the shares, the table, the answer, Return
         sectorRange(r.p);
         EXPECT_EQ(r.p.run.MINQZ, 6);

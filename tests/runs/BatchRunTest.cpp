@@ -62,15 +62,32 @@ const std::vector<SameFiles> SAME = {
     {"chapter sectoring, column layout, IPC 50", "Ch1to8", 1, {}, 2, "\n\n\n\n\n\n"sv},
     {"question sectoring, tab layout, IPC 40", "Quest30", 2, {}, 3, "\n\n\n\n\n"sv},
     {"the L material set", "LSet", 3, {}, 4, "\n\nx\n\n"sv},
-    {"repeats warned and the resector offer declined, column layout", "Book20", 0,
-     {{line::RANGE_BEGIN, "3 1"}, {line::RANGE_END, "4 44"}, {line::QNUM, "20"}, {line::REPEATPCT, "30"},
+    {"repeats warned and the resector offer declined, column layout",
+     "Book20",
+     0,
+     {{line::RANGE_BEGIN, "3 1"},
+      {line::RANGE_END, "4 44"},
+      {line::QNUM, "20"},
+      {line::REPEATPCT, "30"},
       {line::OUT, "C"}},
-     7, "\n\nxn\n\n\n\n"sv},
-    {"interrogatives given up, tab layout", "Book20", 0,
-     {{line::RANGE_END, "1 80"}, {line::IPC, "100"}, {line::QNUM, "8"}, {line::REPEATPCT, "0"}, {line::OUT, "T"},
-      {line::SPMAX, "0"}, {line::SPMIN, "0"}, {line::FMAX, "0"}, {line::RMAX, "0"}, {line::OMAX, "0"},
+     7,
+     "\n\nxn\n\n\n\n"sv},
+    {"interrogatives given up, tab layout",
+     "Book20",
+     0,
+     {{line::RANGE_END, "1 80"},
+      {line::IPC, "100"},
+      {line::QNUM, "8"},
+      {line::REPEATPCT, "0"},
+      {line::OUT, "T"},
+      {line::SPMAX, "0"},
+      {line::SPMIN, "0"},
+      {line::FMAX, "0"},
+      {line::RMAX, "0"},
+      {line::OMAX, "0"},
       {line::SMAX, "0"}},
-     6, "\n\nx\n\n\n\n"sv},
+     6,
+     "\n\nx\n\n\n\n"sv},
 };
 
 class BatchSameFiles : public ::testing::TestWithParam<SameFiles> {};
@@ -121,11 +138,16 @@ struct CannotGoOn {
 };
 
 const std::vector<CannotGoOn> STOPS = {
-    {"too few regular questions", {{line::RANGE_END, "1 2"}, {line::QMAX, "30"}, {line::SPLATE, "25"}}, nullptr,
+    {"too few regular questions",
+     {{line::RANGE_END, "1 2"}, {line::QMAX, "30"}, {line::SPLATE, "25"}},
+     nullptr,
      "not enough regular questions"},
-    {"a specialty with a maximum and no questions", {},
-     [](BankRun& b) { b.dir.raw("SIT.TXT", ""); }, "One specialty has zero questions"},
-    {"a count file out of date", {},
+    {"a specialty with a maximum and no questions",
+     {},
+     [](BankRun& b) { b.dir.raw("SIT.TXT", ""); },
+     "One specialty has zero questions"},
+    {"a count file out of date",
+     {},
      [](BankRun& b) {
          Told t;
          runBatch(b, "Book20", 1, t);
@@ -135,20 +157,37 @@ const std::vector<CannotGoOn> STOPS = {
      },
      "does not match the regular question file Luke.A"},
     {"a missing file", {}, [](BankRun& b) { std::filesystem::remove(b.dir.file("Verses.txt")); }, "Verses.txt"},
-    {"a broken style file", {}, [](BankRun& b) { b.dir.lines("Book20.spe", {"A", "1 1"}); }, "Book20.spe"},
+    {"a broken style file",
+     {},
+     [](BankRun& b) {
+         b.dir.lines("Book20.spe", {"A", "1 1"});
+     },
+     "Book20.spe"},
     {"a style the form refuses", {{line::SPLATE, "25"}}, nullptr, "Incompatible Specs in Book20.spe"},
     {"a prompt Return cannot pass: specialty numbers set by hand that never reach the total",
-     {{line::SPMIN, "4"}, {line::SPMAX, "4"}, {line::FMIN, "1"}, {line::FMAX, "1"}, {line::RMIN, "1"},
-      {line::RMAX, "1"}, {line::OMIN, "1"}, {line::OMAX, "1"}, {line::SMIN, "1"}, {line::SMAX, "1"},
+     {{line::SPMIN, "4"},
+      {line::SPMAX, "4"},
+      {line::FMIN, "1"},
+      {line::FMAX, "1"},
+      {line::RMIN, "1"},
+      {line::RMAX, "1"},
+      {line::OMIN, "1"},
+      {line::OMAX, "1"},
+      {line::SMIN, "1"},
+      {line::SMAX, "1"},
       {line::SETSPC, "Y"}},
-     nullptr, "pressing Return does not get past"},
-    {"a sector without regular questions (the last chapter's)", {},
+     nullptr,
+     "pressing Return does not get past"},
+    {"a sector without regular questions (the last chapter's)",
+     {},
      [](BankRun& b) {
          auto lines = b.fileLines("Luke.B");
          std::erase_if(lines, [](const std::string& l) { return l.rfind(" 8:", 0) == 0; });
          b.dir.lines("Luke.B", lines);
      },
-     "Your smallest sector has 0 regular questions", "Ch1to8", "ch1to8"},
+     "Your smallest sector has 0 regular questions",
+     "Ch1to8",
+     "ch1to8"},
 };
 
 class BatchCannotGoOn : public ::testing::TestWithParam<CannotGoOn> {};

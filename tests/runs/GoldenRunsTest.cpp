@@ -61,27 +61,45 @@ const std::vector<GoldenRun> RUNS = {
      with(NO_SPECIALTIES, {{line::RANGE_END, "1 80"}, {line::IPC, "100"}, {line::QNUM, "8"}, {line::REPEATPCT, "0"}}),
      6, "\n\nx\n\n\n\n"sv},
     // Regular repeats: a small range, many quizzes, REPEATPCT 30; the resector offer declined.
-    {"repeat_cycles", "Book20",
+    {"repeat_cycles",
+     "Book20",
      {{line::RANGE_BEGIN, "3 1"}, {line::RANGE_END, "4 44"}, {line::QNUM, "20"}, {line::REPEATPCT, "30"}},
-     7, "\n\nxn\n\n\n\n"sv},
+     7,
+     "\n\nxn\n\n\n\n"sv},
     // The same offer taken: resectored by questions.
-    {"resector", "Book20", {{line::RANGE_BEGIN, "3 1"}, {line::RANGE_END, "4 44"}, {line::QNUM, "20"}}, 8,
+    {"resector",
+     "Book20",
+     {{line::RANGE_BEGIN, "3 1"}, {line::RANGE_END, "4 44"}, {line::QNUM, "20"}},
+     8,
      "\n\nxY\n\n\n\n\n"sv},
     // Quizzes approved one by one on the tab layout, with question sectoring.
     {"approve_tab_layout", "Quest30", {{line::QNUM, "5"}}, 10, "\n\n\n\0P\nnyny\33yy\n"sv},
     // The review screen's keys (reshuffles, all four arrows) over two screens of patterns; short
     // pages of the page layout.
-    {"review_keys_short_pages", "Book20", {{line::QNUM, "35"}, {line::LPP, "18"}}, 11,
+    {"review_keys_short_pages",
+     "Book20",
+     {{line::QNUM, "35"}, {line::LPP, "18"}},
+     11,
      "  \0P \0M \0K\0H \n\n\nx\n\n\n"sv},
     // Back to the title from the approval menu and from the verse table, then a whole run.
     {"restarts", "Book20", {{line::QNUM, "2"}, {line::OUT, "T"}}, 12, "\n\nx\33\n\33\nx\n\n"sv},
     // The heavy run: the whole book, 30 questions, 135 quizzes, verse sectoring, 5-10 specialties,
     // IPC 40, REPEATPCT 10, automatic approval.
-    {"heavy", "Book20",
-     {{line::QMAX, "30"}, {line::QNUM, "135"}, {line::SPMIN, "5"}, {line::SPMAX, "10"}, {line::FMAX, "4"},
-      {line::RMAX, "3"}, {line::OMAX, "2"}, {line::SMAX, "2"}, {line::SPLATE, "28"}, {line::IPC, "40"},
+    {"heavy",
+     "Book20",
+     {{line::QMAX, "30"},
+      {line::QNUM, "135"},
+      {line::SPMIN, "5"},
+      {line::SPMAX, "10"},
+      {line::FMAX, "4"},
+      {line::RMAX, "3"},
+      {line::OMAX, "2"},
+      {line::SMAX, "2"},
+      {line::SPLATE, "28"},
+      {line::IPC, "40"},
       {line::REPEATPCT, "10"}},
-     9, "\n\n\n\n\n\nx\n\n\n"sv},
+     9,
+     "\n\n\n\n\n\nx\n\n\n"sv},
 };
 
 constexpr std::size_t STORED_IN_FULL = 256 * 1024;
@@ -142,8 +160,8 @@ std::string firstDifference(const std::string& recorded, const std::string& now,
             if (screens && x.rfind("@ ", 0) == 0) head = x.substr(2), headAt = i;
             continue;
         }
-        const std::string where = head.empty() ? "line " + std::to_string(i + 1)
-                                               : head + ", row " + std::to_string(i - headAt);
+        const std::string where =
+            head.empty() ? "line " + std::to_string(i + 1) : head + ", row " + std::to_string(i - headAt);
         return where + "\n  recorded: " + x + "\n  now:      " + y;
     }
     return {};
@@ -212,8 +230,8 @@ TEST_P(GoldenRuns, ScreensAndFilesAsRecorded) {
         for (const auto& [name, bytes] : stored) writeFile(golden / "files" / name, bytes);
         GTEST_SKIP() << "recorded " << golden;
     }
-    ASSERT_TRUE(fs::exists(golden / "screens.txt")) << "no golden data for " << run.name
-                                                   << "; record it with TESS_GOLDEN_RECORD=1";
+    ASSERT_TRUE(fs::exists(golden / "screens.txt"))
+        << "no golden data for " << run.name << "; record it with TESS_GOLDEN_RECORD=1";
     const std::string screenDiff = firstDifference(readFile(golden / "screens.txt"), screens, true);
     EXPECT_TRUE(screenDiff.empty()) << run.name << ": the screen differs at " << screenDiff;
     for (const auto& [name, bytes] : stored) {

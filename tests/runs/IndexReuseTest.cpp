@@ -43,8 +43,8 @@ TEST(IndexRun, NoReindexReadsTheCountFileAndNotTheBank) {
     // and the bank files are never opened.
     int q1 = 0, rest[4];
     ASSERT_EQ(std::sscanf(count[0].c_str(), "1 1 %d %d %d %d %d", &q1, &rest[0], &rest[1], &rest[2], &rest[3]), 5);
-    count[0] = "1 1 " + std::to_string(q1 + 100) + " " + std::to_string(rest[0]) + " " + std::to_string(rest[1]) +
-               " " + std::to_string(rest[2]) + " " + std::to_string(rest[3]);
+    count[0] = "1 1 " + std::to_string(q1 + 100) + " " + std::to_string(rest[0]) + " " + std::to_string(rest[1]) + " " +
+               std::to_string(rest[2]) + " " + std::to_string(rest[3]);
     b.dir.lines("count.79A", count);
     for (const char* f : BANK_FILES) std::filesystem::remove(b.dir.file(f));
     style[line::INDX] = "N";

@@ -42,7 +42,8 @@ std::string runLayout(BankRun& b, char out) {
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> ls;
     std::size_t at = 0;
-    for (std::size_t nl; (nl = text.find("\r\n", at)) != std::string::npos; at = nl + 2) ls.push_back(text.substr(at, nl - at));
+    for (std::size_t nl; (nl = text.find("\r\n", at)) != std::string::npos; at = nl + 2)
+        ls.push_back(text.substr(at, nl - at));
     if (at < text.size()) ls.push_back(text.substr(at));
     return ls;
 }

@@ -31,9 +31,12 @@ TEST(ReadyStyles, SectoredByTheProgramTheyNeedNoRepeats) {
         // the announcement and the key the table waits for (Q), a key at the
         // table (V).
         b.con.enter();
-        if (b.p.shared.SEC1 == 'C') b.con.enter().keys("x");
-        else if (b.p.shared.SEC1 == 'Q') b.con.enter().keys("x");
-        else b.con.keys("x");
+        if (b.p.shared.SEC1 == 'C')
+            b.con.enter().keys("x");
+        else if (b.p.shared.SEC1 == 'Q')
+            b.con.enter().keys("x");
+        else
+            b.con.keys("x");
         prepareCounts(b.p);
         countRange(b.p);
         ASSERT_GE(r.TQUEST, r.SECTORS) << name;
@@ -41,8 +44,7 @@ TEST(ReadyStyles, SectoredByTheProgramTheyNeedNoRepeats) {
         sectorRange(b.p);
         EXPECT_EQ(b.con.keysLeft(), b.p.shared.SEC1 == 'Q' ? 1u : 0u) << name;  // Q leaves its key for the menu
         EXPECT_FALSE(b.con.sawText("Regular question repeats")) << name;
-        EXPECT_FALSE(b.con.sawText("The material will be sectored by individual questions.") &&
-                     b.p.shared.SEC1 != 'Q')
+        EXPECT_FALSE(b.con.sawText("The material will be sectored by individual questions.") && b.p.shared.SEC1 != 'Q')
             << name << ": verse sectoring found no layout";
 
         EXPECT_GE(r.MINQZ, 12) << name;

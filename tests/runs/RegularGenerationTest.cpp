@@ -99,7 +99,8 @@ TEST(RegularRun, ListFileOfAChapterSectoredRun) {
     }
     EXPECT_EQ(logged, cycles);
     for (int q : cycles)
-        EXPECT_TRUE(b.con.sawText("**Out of Regular Questions...Using Repeats beginning quiz " + std::to_string(q) + "**"))
+        EXPECT_TRUE(
+            b.con.sawText("**Out of Regular Questions...Using Repeats beginning quiz " + std::to_string(q) + "**"))
             << q;
     EXPECT_FALSE(b.con.sawText("Using Repeats beginning quiz " + std::to_string(cycles.front() - 1) + "**"));
 }

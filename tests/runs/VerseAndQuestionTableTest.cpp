@@ -17,8 +17,8 @@ Totals summaryOnScreen(const std::string& screen) {
     Totals t;
     const auto at = screen.find("  Regular Questions: ");
     if (at != std::string::npos)
-        std::sscanf(screen.c_str() + at, "  Regular Questions: %d   FTV: %d   CV Refs: %d   CO Refs: %d   SIT: %d", &t.q,
-                    &t.f, &t.r, &t.o, &t.s);
+        std::sscanf(screen.c_str() + at, "  Regular Questions: %d   FTV: %d   CV Refs: %d   CO Refs: %d   SIT: %d",
+                    &t.q, &t.f, &t.r, &t.o, &t.s);
     return t;
 }
 

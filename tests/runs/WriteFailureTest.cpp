@@ -43,8 +43,7 @@ TEST(RunWriteFailure, APacketOrListFileThatCannotBeWrittenKeepsTheLastRunsFiles)
         {"kept.qui", FileOp::Write, ENOSPC, "kept.qui could not be written in "},
         {"kept.inf", FileOp::Close, EFBIG, "kept.inf could not be written in "},
         {"temp.txt", FileOp::Close, EIO, "temp.txt could not be written in "},
-        {"kept.qui", FileOp::Rename, EACCES,
-         "kept.qui could not be put in place in "},
+        {"kept.qui", FileOp::Rename, EACCES, "kept.qui could not be put in place in "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.file);

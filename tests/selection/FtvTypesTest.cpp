@@ -9,7 +9,8 @@ using namespace tess::testing;
 TEST(FtvTypes, TheTableTakesCharacterNineAndVrIsR) {
     SpecialtyRig t({3, 3});
     const std::vector<std::string> parts = {"QPN1\tQuote", "FPVR\tVerse", "FPVX\tVerse", "FSN\tVerse"};
-    t.kind('F', {3, 1}, [&](int s, int n) { return parts[static_cast<std::size_t>((s - 1) * 3 + n - 1)]; }, 2);
+    t.kind(
+        'F', {3, 1}, [&](int s, int n) { return parts[static_cast<std::size_t>((s - 1) * 3 + n - 1)]; }, 2);
     // A line the count skipped (no reference) between the sectors is skipped here too.
     auto lines = *readAllLines(t.p.file("FTV.00"));
     lines.insert(lines.begin() + 5, "   \tno reference");

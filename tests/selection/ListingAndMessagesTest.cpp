@@ -88,8 +88,8 @@ TEST(RepeatSector, FreesEverySectorAndLogsEachCall) {
     for (int s = 1; s <= 3; ++s) EXPECT_EQ(r.FLAG[s], 1);
     EXPECT_EQ(r.FLAG[4], 0);
     REPEATSECTOR(rig.p);
-    EXPECT_EQ(rig.logLines(),
-              (std::vector<std::string>{"Sectors or Questions repeated in quiz 12", "Sectors or Questions repeated in quiz 12"}));
+    EXPECT_EQ(rig.logLines(), (std::vector<std::string>{"Sectors or Questions repeated in quiz 12",
+                                                        "Sectors or Questions repeated in quiz 12"}));
 }
 
 TEST(RunLog, CopiedToTheEndOfTheListFileWithOneLineWhenEmpty) {

@@ -57,8 +57,8 @@ TEST(QuizAssembly, NewRegularCyclesFollowMinqz) {
         Assembly a(3, 1);
         for (int q = 1; q <= 4; ++q) a.quiz(q);
         EXPECT_EQ(cycleLines(a.rig.logLines()), (std::vector<std::string>{"Regular Question Repeats begin quiz 2",
-                                                                         "Regular Question Repeats begin quiz 3",
-                                                                         "Regular Question Repeats begin quiz 4"}));
+                                                                          "Regular Question Repeats begin quiz 3",
+                                                                          "Regular Question Repeats begin quiz 4"}));
     }
 }
 
@@ -146,7 +146,8 @@ TEST(QuizAssembly, GivesUpAfter5000Trades) {
         EXPECT_EQ(a.r.IPC, 50);
         EXPECT_EQ(a.r.ITOT, a.r.INUM);
         const std::string pct = tooMany ? "0" : "100";
-        EXPECT_EQ(a.rig.logLines(), std::vector<std::string>{"Abandoning " + pct + " Percent interrogatives on quiz 3"});
+        EXPECT_EQ(a.rig.logLines(),
+                  std::vector<std::string>{"Abandoning " + pct + " Percent interrogatives on quiz 3"});
         EXPECT_TRUE(a.rig.con.sawText(tooMany ? "  **Some Sectors are out of Noninterrogative questions**"
                                               : "  **Some Sectors are out of Interrogative questions**"));
         EXPECT_TRUE(a.rig.con.sawText("  **Abandoning " + pct + " Percent interrogatives on quiz 3**"));
@@ -253,7 +254,8 @@ TEST(QuizAssembly, SpecialtyOrderFollowsTheSlackWithItsTieRules) {
 TEST(QuizAssembly, FullSizeRunDrawsEverySectorAndKeepsTheInterrogativeShare) {
     Rig rig;
     // 90 questions a sector, two in five of them interrogatives.
-    rig.bank(std::vector<int>(30, 90), [](int s, int n) { return n % 5 < 2 ? askText(s, n) : plainText(s, n); }, 40, 3);
+    rig.bank(
+        std::vector<int>(30, 90), [](int s, int n) { return n % 5 < 2 ? askText(s, n) : plainText(s, n); }, 40, 3);
     rig.pattern(std::string(30, 'n'));
     rig.openOutputs();
     auto& r = rig.r;

@@ -13,7 +13,8 @@ void Rig::bank(const std::vector<int>& perSector, const TextFn& text, int before
             v = 1;
         }
     };
-    for (int i = 1; i <= before; ++i, advance()) lines.push_back(bankLine(ch, v, "Before the range " + std::to_string(i)));
+    for (int i = 1; i <= before; ++i, advance())
+        lines.push_back(bankLine(ch, v, "Before the range " + std::to_string(i)));
     r.BEFORE = before;
     r.QMAX = r.SECTORS = static_cast<int>(perSector.size());
     for (int s = 1; s <= r.SECTORS; ++s) {
@@ -35,10 +36,14 @@ void Rig::bank(const std::vector<int>& perSector, const TextFn& text, int before
 std::string kindText(char kind, int s, int n) {
     const std::string id = std::to_string(s) + "." + std::to_string(n);
     switch (kind) {
-        case 'R': return "WH\tWho asked question " + id + "?\tAnswer " + id;
-        case 'O': return "WY\tWhy was item " + id + " said?\tAnswer " + id;
-        case 'S': return "Who said this? \"Quote " + id + "\" *Speaker " + id;
-        default: return "FP" + std::string(1, static_cast<char>('A' + (s + n) % 7)) + "\tVerse " + id + " goes on here";
+        case 'R':
+            return "WH\tWho asked question " + id + "?\tAnswer " + id;
+        case 'O':
+            return "WY\tWhy was item " + id + " said?\tAnswer " + id;
+        case 'S':
+            return "Who said this? \"Quote " + id + "\" *Speaker " + id;
+        default:
+            return "FP" + std::string(1, static_cast<char>('A' + (s + n) % 7)) + "\tVerse " + id + " goes on here";
     }
 }
 
@@ -85,10 +90,18 @@ void SpecialtyRig::pass(char k, int q, const std::string& pat) {
     r.PAT[q] = pat;
     r.TYP = pat;
     switch (k) {
-        case 'R': FINDREFS(p); break;
-        case 'O': FINDONLYS(p); break;
-        case 'S': FINDSITS(p); break;
-        default: FINDFTVS(p); break;
+        case 'R':
+            FINDREFS(p);
+            break;
+        case 'O':
+            FINDONLYS(p);
+            break;
+        case 'S':
+            FINDSITS(p);
+            break;
+        default:
+            FINDFTVS(p);
+            break;
     }
 }
 

@@ -17,8 +17,12 @@
 namespace tess::testing {
 
 // Question n of sector s: interrogative or not, recognisable in the listing.
-inline std::string plainText(int s, int n) { return "Jesus taught item " + std::to_string(s) + "." + std::to_string(n); }
-inline std::string askText(int s, int n) { return "Who taught item " + std::to_string(s) + "." + std::to_string(n) + "?"; }
+inline std::string plainText(int s, int n) {
+    return "Jesus taught item " + std::to_string(s) + "." + std::to_string(n);
+}
+inline std::string askText(int s, int n) {
+    return "Who taught item " + std::to_string(s) + "." + std::to_string(n) + "?";
+}
 
 struct Rig : Fixture {
     using TextFn = std::function<std::string(int s, int n)>;

@@ -97,11 +97,14 @@ TEST(SpecialtyPickers, AKindUsedUpStartsANewCycleWithItsMessageAndLogLine) {
         const char* warning;
         const char* log;
     };
-    for (const Words& w : {Words{'R', "  Due to sectoring restrictions we must begin CV Ref repeats in quiz 2", "CV Repeats begin quiz 2"},
-                           Words{'O', "  Due to sectoring restrictions we must begin CO Ref repeats in quiz 2", "CO repeats begin quiz 2"},
-                           Words{'S', "  Due to sectoring restrictions we must start situation repeats in quiz 2",
-                                 "Situation Repeats begin quiz 2"},
-                           Words{'F', "  Due to sectoring restrictions FTV repeats begin in quiz 2", "FTV Repeats begin quiz 2"}}) {
+    for (const Words& w :
+         {Words{'R', "  Due to sectoring restrictions we must begin CV Ref repeats in quiz 2",
+                "CV Repeats begin quiz 2"},
+          Words{'O', "  Due to sectoring restrictions we must begin CO Ref repeats in quiz 2",
+                "CO repeats begin quiz 2"},
+          Words{'S', "  Due to sectoring restrictions we must start situation repeats in quiz 2",
+                "Situation Repeats begin quiz 2"},
+          Words{'F', "  Due to sectoring restrictions FTV repeats begin in quiz 2", "FTV Repeats begin quiz 2"}}) {
         SCOPED_TRACE(w.kind);
         SpecialtyRig t({2, 2, 2});
         t.kind(w.kind, {1, 1, 1});
@@ -133,7 +136,8 @@ TEST(SpecialtyPickers, ASecondRefreshInOnePickRepeatsSectors) {
     }
     EXPECT_NE(r.SECTOR[1], r.SECTOR[2]);
     EXPECT_TRUE(t.con.sawText("  Sectors or questions will be repeated in quiz 1"));
-    EXPECT_EQ(t.logLines(), (std::vector<std::string>{"CV Repeats begin quiz 1", "Sectors or Questions repeated in quiz 1"}));
+    EXPECT_EQ(t.logLines(),
+              (std::vector<std::string>{"CV Repeats begin quiz 1", "Sectors or Questions repeated in quiz 1"}));
 }
 
 TEST(SpecialtyPickers, SecondPositionOfAPassPrefersAWellStockedSectorUnlessItWasJustUsed) {
@@ -250,7 +254,8 @@ TEST(SpecialtyPickers, WholeQuizzesWithAllFourKindsFillEveryPosition) {
             SCOPED_TRACE("quiz " + std::to_string(q) + " position " + std::to_string(x));
             sectors.insert(r.SECTOR[x]);
             if (k == 'n') {
-                EXPECT_EQ(r.ALL[x].str(), bankLine(1, r.BV[r.SECTOR[x]] + r.PNUMBER[x] - 1, plainText(r.SECTOR[x], r.PNUMBER[x])));
+                EXPECT_EQ(r.ALL[x].str(),
+                          bankLine(1, r.BV[r.SECTOR[x]] + r.PNUMBER[x] - 1, plainText(r.SECTOR[x], r.PNUMBER[x])));
             } else {
                 EXPECT_EQ(r.ALL[x].str(), t.line(k, r.SECTOR[x], r.PNUMBER[x]));
             }
@@ -263,7 +268,8 @@ TEST(SpecialtyPickers, WholeQuizzesWithAllFourKindsFillEveryPosition) {
     // Every position is listed with its sector and question number.
     const auto list = t.listLines();
     ASSERT_EQ(list.size(), 5u * LIST_BLOCK_LINES);
-    for (int x = 1; x <= 8; ++x) EXPECT_EQ(list[static_cast<std::size_t>(4 * LIST_BLOCK_LINES + 1 + x)], listLine(r, x));
+    for (int x = 1; x <= 8; ++x)
+        EXPECT_EQ(list[static_cast<std::size_t>(4 * LIST_BLOCK_LINES + 1 + x)], listLine(r, x));
 }
 
 TEST(SpecialtyPickers, ARejectedCombinationGivesEveryPickedQuestionBack) {

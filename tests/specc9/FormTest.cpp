@@ -30,19 +30,19 @@ Cursor cursorAfter(const ConfigBench& b, std::size_t keysBefore) { return b.con.
 
 TEST(ConfigForm, ChapterAndVerseEntries) {
     ConfigBench b;
-    b.con.enter();            // Alpha: 1:1 to 24:53
-    b.con.keys("3");          // chapter 3 at once, the cursor stays
-    b.con.keys("25");         // 25 is shown as 24
+    b.con.enter();     // Alpha: 1:1 to 24:53
+    b.con.keys("3");   // chapter 3 at once, the cursor stays
+    b.con.keys("25");  // 25 is shown as 24
     b.con.arrows("R");
-    b.con.keys("53");         // verse 53 of chapter 24
+    b.con.keys("53");  // verse 53 of chapter 24
     b.con.arrows("L");
-    b.con.keys("13");         // Luke 13 has 35 verses: the verse follows
+    b.con.keys("13");  // Luke 13 has 35 verses: the verse follows
     b.con.arrows("D");
-    b.con.keys("14");         // any end chapter sets the end verse to its last
+    b.con.keys("14");  // any end chapter sets the end verse to its last
     b.con.keys("1");
-    b.con.arrows("R");            // "1" then Right: chapter 1, on to the verse
+    b.con.arrows("R");  // "1" then Right: chapter 1, on to the verse
     b.con.keys("4");
-    b.con.arrows("L");            // end verse 4, back to the end chapter
+    b.con.arrows("L");        // end verse 4, back to the end chapter
     b.con.keys("2").enter();  // end 2:52; Return: to the style name
     b.con.esc();              // 13:35 to 2:52 runs backwards
     b.con.enter();            // message read: the begin chapter
@@ -72,32 +72,32 @@ TEST(ConfigForm, ChapterAndVerseEntries) {
 TEST(ConfigForm, NumberFieldsKeepTheirLimits) {
     ConfigBench b;
     b.con.enter();
-    b.con.arrows("DDDDL");        // to Lines/Pg
+    b.con.arrows("DDDDL");  // to Lines/Pg
     b.con.keys("5");
-    b.con.arrows("D");            // 5 then Down: 18, on to Questions per pack
-    b.con.arrows("UL");           // back to Lines/Pg
-    b.con.keys("999");        // gives 500, cursor stays
+    b.con.arrows("D");   // 5 then Down: 18, on to Questions per pack
+    b.con.arrows("UL");  // back to Lines/Pg
+    b.con.keys("999");   // gives 500, cursor stays
     b.con.keys("4");
-    b.con.esc();              // Esc after one digit keeps 500 and goes to the ready line
-    b.con.arrows("D");            // ready line: Down is back to the begin chapter
-    b.con.arrows("RR");           // quizzes in the run
+    b.con.esc();         // Esc after one digit keeps 500 and goes to the ready line
+    b.con.arrows("D");   // ready line: Down is back to the begin chapter
+    b.con.arrows("RR");  // quizzes in the run
     b.con.keys("200");
-    b.con.arrows("LLDDDDDDDL");   // begin verse, ..., to Specialties from
-    b.con.keys("15");         // at most 10
+    b.con.arrows("LLDDDDDDDL");  // begin verse, ..., to Specialties from
+    b.con.keys("15");            // at most 10
     b.con.arrows("R");
     b.con.keys("7");
-    b.con.esc();              // "to" keeps 17
+    b.con.esc();  // "to" keeps 17
     b.con.arrows("D");
-    b.con.arrows("DDDRDDDDD");    // to Pct Prim FTV
-    b.con.keys("75").enter(); // gives 79, on to Set Specialty Quest nos
+    b.con.arrows("DDDRDDDDD");  // to Pct Prim FTV
+    b.con.keys("75").enter();   // gives 79, on to Set Specialty Quest nos
     leave(b);
     SPECS2(b.p);
 
     EXPECT_EQ(b.con.seenAt(14, 15, 14, 3), " 18");
     EXPECT_EQ(cursorAfter(b, 14), (Cursor{35, 16}));
     EXPECT_EQ(b.con.seenAt(21, 15, 14, 3), "500");
-    EXPECT_EQ(b.con.seenAt(22, 15, 14, 3), "4  ");  // the entry as typed
-    EXPECT_EQ(b.con.seenAt(23, 15, 14, 3), "500");  // shown again on Esc
+    EXPECT_EQ(b.con.seenAt(22, 15, 14, 3), "4  ");   // the entry as typed
+    EXPECT_EQ(b.con.seenAt(23, 15, 14, 3), "500");   // shown again on Esc
     EXPECT_EQ(cursorAfter(b, 23), (Cursor{15, 3}));  // on the ready line
 
     EXPECT_EQ(b.p.cfg.LPP, 500);
@@ -110,16 +110,16 @@ TEST(ConfigForm, NumberFieldsKeepTheirLimits) {
 TEST(ConfigForm, SpecialtyLimitsFollowEachOther) {
     ConfigBench b;
     b.con.enter();
-    b.con.arrows("DDDR");          // Total Min (0..3 stored)
-    b.con.keys("9").enter();   // at most the maximum 3; Return: FTV Min
+    b.con.arrows("DDDR");     // Total Min (0..3 stored)
+    b.con.keys("9").enter();  // at most the maximum 3; Return: FTV Min
     b.con.keys("5");
-    b.con.arrows("R");             // FTV Min at most its maximum 1; Right: FTV Max
-    b.con.keys("0").enter();   // a maximum below its minimum is raised to it; to CV Max
-    b.con.keys("12");          // at most 10
-    b.con.arrows("UUU");           // up the column to Percent Eligible
-    b.con.keys("101");         // at most 100
-    b.con.arrows("UL");            // Sector by, then Left: the end verse
-    b.con.keys("3").enter();   // end verse 3
+    b.con.arrows("R");        // FTV Min at most its maximum 1; Right: FTV Max
+    b.con.keys("0").enter();  // a maximum below its minimum is raised to it; to CV Max
+    b.con.keys("12");         // at most 10
+    b.con.arrows("UUU");      // up the column to Percent Eligible
+    b.con.keys("101");        // at most 100
+    b.con.arrows("UL");       // Sector by, then Left: the end verse
+    b.con.keys("3").enter();  // end verse 3
     leave(b);
     SPECS2(b.p);
     EXPECT_EQ(b.p.cfg.SPMIN, 3);
@@ -133,22 +133,22 @@ TEST(ConfigForm, SpecialtyLimitsFollowEachOther) {
 TEST(ConfigForm, LetterFieldsMapSmallLettersAndCapitalArrowsMove) {
     ConfigBench b;
     b.con.enter();
-    b.con.arrows("DDDD");          // Output
-    b.con.keys("xtp");         // x ignored, t, then small p: P
-    b.con.keys("P");           // capital P is Down: Questions per pack
+    b.con.arrows("DDDD");  // Output
+    b.con.keys("xtp");     // x ignored, t, then small p: P
+    b.con.keys("P");       // capital P is Down: Questions per pack
     b.con.keys("19");
-    b.con.arrows("UUU");           // Output, Name of Output File, Style name
-    b.con.arrows("R");             // Percent Eligible
-    b.con.arrows("U");             // Sector by
+    b.con.arrows("UUU");  // Output, Name of Output File, Style name
+    b.con.arrows("R");    // Percent Eligible
+    b.con.arrows("U");    // Sector by
     b.con.keys("q");
-    b.con.keys("M");           // Right is no move here, nor a sectoring
-    b.con.keys("K");           // Left: the end verse
+    b.con.keys("M");  // Right is no move here, nor a sectoring
+    b.con.keys("K");  // Left: the end verse
     b.con.arrows("R");
     b.con.keys("v").esc();
     b.con.arrows("D");
-    b.con.arrows("DDDRDDDDDR");    // to Reg (a/b/c)
-    b.con.keys("ecd");         // e is no list; c, then d
-    b.con.arrows("D");             // Set Specialty Quest nos
+    b.con.arrows("DDDRDDDDDR");  // to Reg (a/b/c)
+    b.con.keys("ecd");           // e is no list; c, then d
+    b.con.arrows("D");           // Set Specialty Quest nos
     b.con.keys("yn");
     leave(b);
     SPECS2(b.p);
@@ -165,16 +165,16 @@ TEST(ConfigForm, LetterFieldsMapSmallLettersAndCapitalArrowsMove) {
 TEST(ConfigForm, NameFieldsTakeLettersAndDigitsAndCapitalArrows) {
     ConfigBench b;
     b.con.enter();
-    b.con.arrows("DD");            // style name
-    b.con.keys("H");           // capital H first: Up, to the end chapter
+    b.con.arrows("DD");  // style name
+    b.con.keys("H");     // capital H first: Up, to the end chapter
     b.con.arrows("D");
-    b.con.keys("aP");          // a, then capital P ends the name: "A", Down
+    b.con.keys("aP");  // a, then capital P ends the name: "A", Down
     b.con.arrows("U");
     b.con.keys("abcdefghij");  // ten characters...
     b.con.keys("x");           // ...swallow the next key: to the output file name
     b.con.arrows("U");
-    b.con.keys("hat0-").enter(); // 0 and - are ignored
-    b.con.arrows("L");             // Left on a name is the letter K
+    b.con.keys("hat0-").enter();  // 0 and - are ignored
+    b.con.arrows("L");            // Left on a name is the letter K
     b.con.keys("9b").enter();
     leave(b);
     SPECS2(b.p);
@@ -189,9 +189,9 @@ TEST(ConfigForm, NameFieldsTakeLettersAndDigitsAndCapitalArrows) {
 TEST(ConfigForm, BookFieldsSetLukeAgain) {
     ConfigBench b;
     b.con.enter();
-    b.con.arrows("L");             // begin book
+    b.con.arrows("L");  // begin book
     b.con.keys("xJ");
-    b.con.arrows("DR");            // end book, end chapter
+    b.con.arrows("DR");  // end book, end chapter
     leave(b);
     SPECS2(b.p);
     EXPECT_EQ(cursorAfter(b, 3), (Cursor{14, 6}));
@@ -208,12 +208,12 @@ TEST(ConfigRules, TheFirstFailingRuleSendsTheCursorToItsField) {
     s[16] = "2", s[17] = "2", s[18] = "2", s[19] = "2", s[20] = "1", s[21] = "1", s[22] = "1", s[23] = "1";
     b.dir.lines("Alpha.spe", s);
     b.con.enter();
-    b.con.esc();               // rule 1 (rule 2 fails too)
-    b.con.enter();             // the message read
-    b.con.keys("6").enter();   // total minimum 6
-    b.con.esc();               // now rule 2
+    b.con.esc();              // rule 1 (rule 2 fails too)
+    b.con.enter();            // the message read
+    b.con.keys("6").enter();  // total minimum 6
+    b.con.esc();              // now rule 2
     b.con.enter();
-    b.con.keys("6").enter();   // total maximum 6
+    b.con.keys("6").enter();  // total maximum 6
     leave(b);
     SPECS2(b.p);
     EXPECT_EQ(b.con.seenAt(2, 15, 3, 50), "Incompatible Specs -- Press Return to go to Error ");
@@ -227,16 +227,16 @@ TEST(ConfigRules, SpecialtyNumbersByHandNeedFixedCounts) {
     ConfigBench b;
     auto s = newStyle();
     s[27] = "Y";
-    s[14] = "2", s[15] = "2";                      // total 2..2
-    s[16] = "1", s[17] = "1";                      // FTV 1..1
-    s[18] = "2", s[19] = "1";                      // CV Ref 1..2: rule 6
+    s[14] = "2", s[15] = "2";  // total 2..2
+    s[16] = "1", s[17] = "1";  // FTV 1..1
+    s[18] = "2", s[19] = "1";  // CV Ref 1..2: rule 6
     s[20] = "0", s[21] = "0", s[22] = "0", s[23] = "0";
     b.dir.lines("Alpha.spe", s);
     b.con.enter();
-    b.con.esc().enter();       // to CV Ref Min
+    b.con.esc().enter();  // to CV Ref Min
     b.con.arrows("R");
-    b.con.keys("1").enter();   // CV Ref 1..1
-    b.con.esc();               // the rules hold: the ready line
+    b.con.keys("1").enter();  // CV Ref 1..1
+    b.con.esc();              // the rules hold: the ready line
     b.con.esc();
     b.con.arrows("U");
     b.con.enter();
@@ -281,7 +281,7 @@ TEST(ConfigRules, EachRuleOnItsOwn) {
 
 TEST(ConfigRules, PrimaryFtvPercentagesAndTheBookClamp) {
     const std::pair<int, int> cases[] = {{75, 79}, {80, 80}, {45, 59}, {52, 52}, {120, 100}, {100, 100}, {96, 99},
-                                         {91, 99}, {90, 90}, {81, 89}, {70, 70}, {61, 69}, {57, 57}, {54, 59}};
+                                         {91, 99}, {90, 90}, {81, 89}, {70, 70}, {61, 69},   {57, 57},   {54, 59}};
     for (auto [typed, stored] : cases) EXPECT_EQ(primAllowed(typed), stored) << typed;
 
     ConfigBench b;

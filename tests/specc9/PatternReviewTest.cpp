@@ -155,12 +155,11 @@ TEST(PatternReview, SeventyFivePositionScreen) {
         WRITESPECS75(b.p);
         EXPECT_FALSE(b.p.shared.BACK);
         const auto& g = b.con.grid(0);
-        EXPECT_EQ(g.text(1, 5, 79),
-                  "        5   10   15   20   25   30   35   40   45   50   55   60   65   70   75");
+        EXPECT_EQ(g.text(1, 5, 79), "        5   10   15   20   25   30   35   40   45   50   55   60   65   70   75");
         EXPECT_EQ(g.text(1, 7, 4), "  2.");
         EXPECT_EQ(g.text(5, 7, 30), ReviewBench::patternOf(2));
         EXPECT_EQ(g.text(35, 7, 45), std::string(45, 'n'));  // positions 31 to 75
-        EXPECT_EQ(g.at(79, 7).fg, colour::White);              // position 75
+        EXPECT_EQ(g.at(79, 7).fg, colour::White);            // position 75
         EXPECT_EQ(g.at(78, 7).fg, colour::Yellow);
         EXPECT_EQ(b.current(b.con.grid(2), true), 1);   // Right did nothing
         EXPECT_EQ(b.current(b.con.grid(4), true), 15);  // Up wrapped to the last

@@ -149,12 +149,12 @@ void place(std::deque<int>& d, int R) { d.insert(d.end(), 6, R); }
 // I carried across attempts each is worse and gives way to the best so far.
 // Only attempt 2 mirrors, after its worse attempt was replaced: "RF".
 TEST(SpecialtyPatterns, WorseAttemptsGiveWayAndTheMirrorFollowsEveryAttempt) {
-    std::deque<int> d = {2,           // SPECS
-                         1,           // FTVS
-                         1,           // REFS (the midpoint: stands)
-                         0,           // ONLYS (the midpoint: stands)
-                         0,           // SITS
-                         1};          // order F, R, O, S: DB = "FR"
+    std::deque<int> d = {2,   // SPECS
+                         1,   // FTVS
+                         1,   // REFS (the midpoint: stands)
+                         0,   // ONLYS (the midpoint: stands)
+                         0,   // SITS
+                         1};  // order F, R, O, S: DB = "FR"
     for (int attempt = 1; attempt <= 15; ++attempt) {
         startAtZero(d);
         const bool fr = attempt % 2 == 1;
@@ -174,16 +174,16 @@ TEST(SpecialtyPatterns, WorseAttemptsGiveWayAndTheMirrorFollowsEveryAttempt) {
 // when no free "n" turns up within the draws.
 TEST(SpecialtyPatterns, ExtraRegularPositions) {
     std::deque<int> d = {1, 1, 0, 0, 0};  // SPECS 1; FTVS 1, REFS 0, ONLYS 0, SITS 0
-    d.push_back(1);                           // order F first: DB = "Fnnnn"
+    d.push_back(1);                       // order F first: DB = "Fnnnn"
     for (int attempt = 1; attempt <= 15; ++attempt) {
         startAtZero(d);
-        place(d, 2);                            // position 1: "n" ...
-        d.push_back(3);                         // ... and an extra "n" at position 2
-        place(d, 4);                            // position 3: "n", no extra straight after one
-        place(d, 1);                            // position 4: "F"
-        place(d, 5);                            // position 5: "n" ...
-        d.insert(d.end(), 100, 0);              // ... the extra finds no free "n"
-        d.push_back(attempt == 1 ? 9 : 0);      // mirror draw
+        place(d, 2);                        // position 1: "n" ...
+        d.push_back(3);                     // ... and an extra "n" at position 2
+        place(d, 4);                        // position 3: "n", no extra straight after one
+        place(d, 1);                        // position 4: "F"
+        place(d, 5);                        // position 5: "n" ...
+        d.insert(d.end(), 100, 0);          // ... the extra finds no free "n"
+        d.push_back(attempt == 1 ? 9 : 0);  // mirror draw
     }
     PatternBench b(std::make_unique<ScriptedRandom>(d));
     apply(b.p.cfg, {"one", 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 1, 5});
@@ -234,7 +234,8 @@ TEST(SpecialtyPatterns, ImpossibleSettingsRestartTheRun) {
         {"kind min above max", [](Specc9& c) { c.OMIN = 3, c.OMAX = 2; }, "CO Ref Min (3) is above CO Ref Max (2)"},
         {"maxima below SPMIN", [](Specc9& c) { c.FMAX = 1, c.RMAX = 1, c.OMAX = 1, c.SMAX = 0; },
          "The four Max values add up to 3, below Total Min (4)"},
-        {"minima above SPMAX", [](Specc9& c) { c.FMIN = 3, c.RMIN = 2, c.OMIN = 2, c.SMIN = 2, c.FMAX = 3, c.OMAX = 2; },
+        {"minima above SPMAX",
+         [](Specc9& c) { c.FMIN = 3, c.RMIN = 2, c.OMIN = 2, c.SMIN = 2, c.FMAX = 3, c.OMAX = 2; },
          "The four Min values add up to 9, above Total Max (8)"},
         {"window below SPMIN", [](Specc9& c) { c.SPEARLY = 5, c.SPLATE = 7; },
          "Specialties may appear 5 to 7 gives 3 positions, fewer than Total Min (4)"},

@@ -28,23 +28,23 @@ TEST(SpecialtyNumbers, LettersWithinTheMaximaUntilTheTotalIsReached) {
     c.FMAX = 2, c.RMAX = 2, c.OMAX = 1, c.SMAX = 1, c.SPMAX = 4;
     // Three F (one too many) and an R outside the window, left by an earlier style.
     c.TYP = "FFFnnnnnnnAnnnnnnnnnnnnnRnnnnn";
-    b.con.arrows("L");          // reads 0, 1: from number 1 to number 20
-    b.con.arrows("R");          // reads 2, 3: back to 1
-    b.con.enter();          // read 4: F F and the R outside make 3 of 4: not yet
-    b.con.arrows("RR");         // number 3
-    b.con.keys("s");        // S at 3: 4 placed
-    b.con.keys("S");        // S again clears it
-    b.con.keys("r");        // R at 3
+    b.con.arrows("L");   // reads 0, 1: from number 1 to number 20
+    b.con.arrows("R");   // reads 2, 3: back to 1
+    b.con.enter();       // read 4: F F and the R outside make 3 of 4: not yet
+    b.con.arrows("RR");  // number 3
+    b.con.keys("s");     // S at 3: 4 placed
+    b.con.keys("S");     // S again clears it
+    b.con.keys("r");     // R at 3
     b.con.arrows("LL");
-    b.con.keys(" ");        // clear the F at 1
+    b.con.keys(" ");  // clear the F at 1
     b.con.arrows("RR");
-    b.con.keys("f");        // F over the R at 3: one CV Ref becomes FTV
-    b.con.keys("o");        // 3 already holds a letter: O replaces F
+    b.con.keys("f");  // F over the R at 3: one CV Ref becomes FTV
+    b.con.keys("o");  // 3 already holds a letter: O replaces F
     b.con.keys("x");
-    b.con.enter();          // F 2, O 3, R 25: three: not yet
+    b.con.enter();  // F 2, O 3, R 25: three: not yet
     b.con.arrows("R");
-    b.con.keys("O");        // the one CO Ref is used
-    b.con.keys("R");        // R at 4
+    b.con.keys("O");  // the one CO Ref is used
+    b.con.keys("R");  // R at 4
     b.con.enter();
     SETSPEC(b.p);
 
@@ -85,9 +85,9 @@ TEST(SpecialtyNumbers, AStyleSetByHandSavesTheScreensPattern) {
     s[20] = "0", s[21] = "0", s[22] = "0", s[23] = "0";
     b.dir.lines("Alpha.spe", s);
     b.con.enter();
-    b.con.esc().enter();        // ready, accept: the screen, window 5 to 17
+    b.con.esc().enter();  // ready, accept: the screen, window 5 to 17
     b.con.keys("f");
-    b.con.arrows("L");              // wraps to 17
+    b.con.arrows("L");  // wraps to 17
     b.con.keys("R").enter();
     SPECS2(b.p);
     EXPECT_EQ(b.fileLines("Alpha.spe").at(28), "nnnnF" + std::string(11, 'n') + "R" + std::string(13, 'n'));

@@ -23,11 +23,11 @@ const std::string LIST = "Alpha\r\nBeta\r\nEnter New Specs\r\n";
 
 TEST(StyleMenu, ListsTheStylesThenExitAndWrapsBothWays) {
     ConfigBench b;
-    b.con.arrows("DDD");     // Beta, Enter New Specs, Exit
-    b.con.arrows("D");       // wraps to Alpha
-    b.con.keys("8");     // Up from Alpha: Exit
-    b.con.keys("2");     // Down from Exit: Alpha
-    b.con.arrows("U");       // Exit again
+    b.con.arrows("DDD");  // Beta, Enter New Specs, Exit
+    b.con.arrows("D");    // wraps to Alpha
+    b.con.keys("8");      // Up from Alpha: Exit
+    b.con.keys("2");      // Down from Exit: Alpha
+    b.con.arrows("U");    // Exit again
     b.con.enter();
     SPECS2(b.p);
 
@@ -52,10 +52,10 @@ TEST(StyleMenu, ListsTheStylesThenExitAndWrapsBothWays) {
 TEST(StyleMenu, ShiftDDeletesAStyleNameButKeepsItsFile) {
     ConfigBench b;
     b.con.arrows("D");
-    b.con.keys("d");   // small d: nothing
-    b.con.keys("D");   // deletes Beta; the menu starts again on Alpha
-    b.con.arrows("D");     // Enter New Specs
-    b.con.keys("D");   // not a style: nothing
+    b.con.keys("d");    // small d: nothing
+    b.con.keys("D");    // deletes Beta; the menu starts again on Alpha
+    b.con.arrows("D");  // Enter New Specs
+    b.con.keys("D");    // not a style: nothing
     b.con.arrows("D");
     b.con.keys("D").enter();  // Exit
     SPECS2(b.p);
@@ -67,10 +67,10 @@ TEST(StyleMenu, ShiftDDeletesAStyleNameButKeepsItsFile) {
 TEST(StyleLibrary, ANewStyleStartsFromNewAndIsAddedBeforeTheLastLine) {
     ConfigBench b;
     b.con.arrows("DD");
-    b.con.enter();                 // Enter New Specs
-    b.con.enter().enter();         // to the style name
-    b.con.line("Gamma");           // Return ends the name
-    b.con.esc().enter();           // ready line, accept
+    b.con.enter();          // Enter New Specs
+    b.con.enter().enter();  // to the style name
+    b.con.line("Gamma");    // Return ends the name
+    b.con.esc().enter();    // ready line, accept
     SPECS2(b.p);
 
     // The form showed New's values under the name New.
@@ -104,8 +104,8 @@ TEST(StyleLibrary, RenamingAddsANewStyleAndAnExistingNameIsOverwritten) {
     {
         ConfigBench b;
         const std::string alpha = b.dir.read("Alpha.spe");
-        b.con.enter();                          // Alpha
-        b.con.enter().enter().line("Delta");    // rename
+        b.con.enter();                        // Alpha
+        b.con.enter().enter().line("Delta");  // rename
         b.con.esc().enter();
         SPECS2(b.p);
         EXPECT_EQ(b.dir.read("Alpha.spe"), alpha);
@@ -116,7 +116,7 @@ TEST(StyleLibrary, RenamingAddsANewStyleAndAnExistingNameIsOverwritten) {
     {
         ConfigBench b;
         b.con.arrows("DD");
-        b.con.enter();                          // Enter New Specs
+        b.con.enter();  // Enter New Specs
         b.con.enter().enter().line("Alpha");
         b.con.esc().enter();
         SPECS2(b.p);
@@ -128,11 +128,11 @@ TEST(StyleLibrary, RenamingAddsANewStyleAndAnExistingNameIsOverwritten) {
 TEST(StyleLibrary, EscOnTheReadyLineGoesBackToTheMenuWritingNothing) {
     ConfigBench b;
     const std::string alpha = b.dir.read("Alpha.spe");
-    b.con.enter();        // Alpha
-    b.con.keys("5");      // begin chapter 5, in memory only
-    b.con.esc().esc();    // ready line, then back to the menu
+    b.con.enter();      // Alpha
+    b.con.keys("5");    // begin chapter 5, in memory only
+    b.con.esc().esc();  // ready line, then back to the menu
     b.con.arrows("U");
-    b.con.enter();        // Exit
+    b.con.enter();  // Exit
     SPECS2(b.p);
     EXPECT_EQ(b.dir.read("Alpha.spe"), alpha);
     EXPECT_EQ(b.dir.read("temp2.txt"), "Exit");
@@ -142,8 +142,35 @@ TEST(StyleLibrary, EscOnTheReadyLineGoesBackToTheMenuWritingNothing) {
 TEST(StyleLibrary, TheWrittenFileHasEveryLineInPlaceAndThePatternLineFromTheWindow) {
     ConfigBench b;
     auto s = newStyle();
-    s = {"L", "2 3", "4 5", "out", "66", "T", "25", "C", "12", "40", "N", "7", "Q", "30", "3",
-         "3", "2", "1", "1", "1",  "1", "1", "0", "0", "89", "3", "5", "N", "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"};
+    s = {"L",
+         "2 3",
+         "4 5",
+         "out",
+         "66",
+         "T",
+         "25",
+         "C",
+         "12",
+         "40",
+         "N",
+         "7",
+         "Q",
+         "30",
+         "3",
+         "3",
+         "2",
+         "1",
+         "1",
+         "1",
+         "1",
+         "1",
+         "0",
+         "0",
+         "89",
+         "3",
+         "5",
+         "N",
+         "FFFFFFFFFFFFFFFFFFFFFFFFFFFFFF"};
     b.dir.lines("Alpha.spe", s);
     b.con.enter().esc().enter();
     SPECS2(b.p);
@@ -185,14 +212,14 @@ TEST(StyleLibrarySafety, ALongListIsShownInPartKeptWholeAndNotOverfilled) {
     lines.push_back("Enter New Specs");
     b.dir.lines("Specs.lst", lines);
 
-    b.con.keys("D");  // delete S1: S14 and S15 stay in the list
-    b.con.arrows("U");    // Exit
-    b.con.arrows("U");    // Enter New Specs
+    b.con.keys("D");    // delete S1: S14 and S15 stay in the list
+    b.con.arrows("U");  // Exit
+    b.con.arrows("U");  // Enter New Specs
     b.con.enter();
     b.con.enter().enter().line("Zed");
-    b.con.esc().enter();    // refused: the list is full
-    b.con.enter();          // message read; back on the style name
-    b.con.esc().esc();      // ready line, back to the menu
+    b.con.esc().enter();  // refused: the list is full
+    b.con.enter();        // message read; back on the style name
+    b.con.esc().esc();    // ready line, back to the menu
     b.con.arrows("U");
     b.con.enter();
     SPECS2(b.p);
@@ -216,11 +243,11 @@ TEST(StyleLibrarySafety, UnusableNamesAndMissingFilesAreToldAndLoseNothing) {
     ConfigBench b;
     b.dir.lines("Specs.lst", {"../Alpha", "Ghost", "Enter New Specs"});
     std::filesystem::remove(b.dir.file("New.spe"));
-    b.con.enter().enter();             // ../Alpha: refused
+    b.con.enter().enter();  // ../Alpha: refused
     b.con.arrows("D");
-    b.con.enter().enter();             // Ghost: no file
+    b.con.enter().enter();  // Ghost: no file
     b.con.arrows("DD");
-    b.con.enter().enter();             // Enter New Specs: no New.spe
+    b.con.enter().enter();  // Enter New Specs: no New.spe
     b.con.arrows("U");
     b.con.enter();
     SPECS2(b.p);
@@ -234,11 +261,11 @@ TEST(StyleLibrarySafety, UnusableNamesAndMissingFilesAreToldAndLoseNothing) {
 TEST(StyleLibrarySafety, TheNameExitIsRefusedAndAMissingListIsStartedAnew) {
     ConfigBench b;
     std::filesystem::remove(b.dir.file("Specs.lst"));
-    b.con.enter();                          // Enter New Specs (the only style entry)
+    b.con.enter();  // Enter New Specs (the only style entry)
     b.con.enter().enter().line("Exit");
-    b.con.esc().enter();                    // refused
-    b.con.enter();                          // message read
-    b.con.line("Solo");                     // on the style name again
+    b.con.esc().enter();  // refused
+    b.con.enter();        // message read
+    b.con.line("Solo");   // on the style name again
     b.con.esc().enter();
     SPECS2(b.p);
     EXPECT_TRUE(b.con.sawText("Specs.lst is missing: a new style will start it."));
@@ -254,12 +281,12 @@ TEST(StyleLibrarySafety, AnOutputNameWithAPathIsRefusedOnTheFormBeforeAnythingIs
     s[3] = "../x";
     b.dir.lines("Alpha.spe", s);
     const std::string before = b.dir.read("Alpha.spe");
-    b.con.enter();                 // Alpha
-    b.con.esc().enter();           // refused
-    b.con.enter();                 // message read: on the output name
-    b.con.esc().esc();             // abandon: nothing saved
+    b.con.enter();        // Alpha
+    b.con.esc().enter();  // refused
+    b.con.enter();        // message read: on the output name
+    b.con.esc().esc();    // abandon: nothing saved
     b.con.arrows("U");
-    b.con.enter();                 // Exit
+    b.con.enter();  // Exit
     SPECS2(b.p);
     EXPECT_TRUE(b.con.sawText("The output file name \"../x\" is empty or holds a path separator"));
     EXPECT_EQ(b.dir.read("Alpha.spe"), before);
@@ -272,9 +299,9 @@ TEST(StyleLibrarySafety, AnOutputNameMendedOnTheFormIsSaved) {
     s[3] = "../x";
     b.dir.lines("Alpha.spe", s);
     b.con.enter();
-    b.con.esc().enter();           // refused
-    b.con.enter();                 // message read
-    b.con.line("quiz");            // typed on the output name
+    b.con.esc().enter();  // refused
+    b.con.enter();        // message read
+    b.con.line("quiz");   // typed on the output name
     b.con.esc().enter();
     SPECS2(b.p);
     EXPECT_EQ(b.con.cursor.at(4).second, 12);  // typing starts on the output name

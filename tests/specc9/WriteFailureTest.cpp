@@ -68,7 +68,7 @@ TEST(ConfigWriteFailure, EachFileKeepsItsOldContentsAndTheUserIsTold) {
             b.con.esc().esc();    // back to the menu
         }
         b.con.arrows("U");
-        b.con.enter();  // Exit
+        b.con.enter();                                          // Exit
         if (std::string(c.file) == "temp2.txt") b.con.enter();  // Exit could not be written either
         InjectedWriteFailure fault(c.op, c.file, c.err);
         try {

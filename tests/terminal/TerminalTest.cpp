@@ -166,7 +166,8 @@ TEST(Terminal, TitleBandsThenCtrlCEndsWithTheTerminalRestored) {
     EXPECT_EQ(rows[24].substr(0, 9), "  Orvalle");
     // White band (bright white, or white on an 8-colour terminal), blue below.
     auto coloured = rowsOf(t.pane(true));
-    const bool whiteBand = coloured[0].find("107m") != std::string::npos || coloured[0].find("47m") != std::string::npos;
+    const bool whiteBand =
+        coloured[0].find("107m") != std::string::npos || coloured[0].find("47m") != std::string::npos;
     EXPECT_TRUE(whiteBand) << coloured[0];
     EXPECT_NE(coloured[1].find("44m"), std::string::npos) << coloured[1];
 
@@ -185,11 +186,11 @@ TEST(Terminal, ExitEndsTheProgramWithTheTerminalRestored) {
     ASSERT_TRUE(t.waitFor("Press Return to Choose a Quiz Style")) << t.pane();
     t.send("Enter");  // Alpha on the form
     ASSERT_TRUE(t.waitFor("Name of Quiz Style  : Alpha")) << t.pane();
-    t.send("Escape");  // the ready line
+    t.send("Escape");                                             // the ready line
     std::this_thread::sleep_for(std::chrono::milliseconds(300));  // two Escapes apart, not one sequence
-    t.send("Escape");  // back to the menu
+    t.send("Escape");                                             // back to the menu
     ASSERT_TRUE(t.waitFor("Press Return to Choose a Quiz Style")) << t.pane();
-    t.send("Up");      // Exit
+    t.send("Up");  // Exit
     t.send("Enter");
     ASSERT_TRUE(t.waitFor("rc=")) << t.pane();
     EXPECT_EQ(dir.read("temp2.txt"), "Exit");
@@ -260,7 +261,8 @@ TEST(Terminal, WithoutColoursHighlightsAreReverseCells) {
         EXPECT_NE(seen[i].find(": \x1b[7mAlpha"), std::string::npos) << seen[i];
         // tmux writes the colour of a cell as ESC [ 30-38, 40-48, 90-97 or 100-107 (39 and 49: none).
         EXPECT_FALSE(std::regex_search(seen[i], std::regex("\x1b\\[(3[0-8]|4[0-8]|9[0-7]|10[0-7])[m;]")))
-            << launch[i] << "\n" << seen[i];
+            << launch[i] << "\n"
+            << seen[i];
         t.send("C-c");
         ASSERT_TRUE(t.waitFor("rc=130")) << t.pane();
     }
