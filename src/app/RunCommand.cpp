@@ -12,6 +12,7 @@
 
 #include "app/Commands.h"
 #include "app/ExitStatus.h"
+#include "console/FolderLock.h"
 #include "console/Random.h"
 #include "pdf/PdfWriter.h"
 #include "run/BatchRun.h"
@@ -138,6 +139,14 @@ void addRunCommand(CLI::App& app, int& status) {
     cmd->add_flag("-k,--keep-going", o->keepGoing, "Run the other styles after one that cannot run");
     cmd->add_flag("--pdf", o->pdf, "Also write NAME.pdf of the packets to print (p and c layouts)");
     cmd->callback([o, &status] {
+        // One run per folder, as for the full-screen program: two runs would
+        // write the same packet and list files.
+        FolderLock lock(".");
+        if (!lock.message().empty()) std::fprintf(stderr, "tessarin: %s\n", lock.message().c_str());
+        if (!lock.held()) {
+            status = exitstatus::REFUSED;
+            return;
+        }
         status = exitstatus::OK;
         for (const std::string& style : o->styles) {
             const int one = runOne(*o, style);

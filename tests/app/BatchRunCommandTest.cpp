@@ -6,6 +6,7 @@
 
 #include "app/ExitStatus.h"
 #include "app/RunCommand.h"
+#include "console/FolderLock.h"
 
 using namespace tess::testing;
 namespace es = tess::exitstatus;
@@ -38,5 +39,12 @@ TEST(RunCommand, StdinClosedStdoutAFileKeepGoingPastAStyleThatCannotRunWithPdfs)
     EXPECT_EQ(q.status, es::MEND);
     EXPECT_EQ(q.out, "");
     EXPECT_EQ(q.err, "tessarin: Nope: There is no style file Nope.spe.\n");
+    EXPECT_FALSE(std::filesystem::exists(e.path() / "book20.qui"));
+
+    // A folder where another program runs is refused, and nothing is written.
+    tess::FolderLock other(e.path());
+    const auto busy = runTessarin("-C " + e.path().string() + " run Book20 --quiet");
+    EXPECT_EQ(busy.status, es::REFUSED);
+    EXPECT_TRUE(has(busy.err, "tessarin: ")) << busy.err;
     EXPECT_FALSE(std::filesystem::exists(e.path() / "book20.qui"));
 }
