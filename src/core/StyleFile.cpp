@@ -196,9 +196,9 @@ bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, Sh
     const StyleSettings startT;
     const SharedSettings startSh;
     auto letter = [&](char& v, std::string_view allowed, char start, int line, const char* what) {
-        const char up = static_cast<char>(std::toupper(static_cast<unsigned char>(v)));
-        if (up != ' ' && allowed.find(up) != std::string_view::npos) {
-            v = up;
+        const char capital = static_cast<char>(std::toupper(static_cast<unsigned char>(v)));
+        if (capital != ' ' && allowed.find(capital) != std::string_view::npos) {
+            v = capital;
             return;
         }
         std::string choices;

@@ -83,7 +83,7 @@ TEST(RunWriteFailure, ThePatternAndCountFilesKeepTheirOldContents) {
     BankRun b;
     completedRun(b, "Y");  // reindex: the count file is written every run
     const std::string count = b.p.run.COUNTFILE;
-    for (const std::string file : {std::string("pat.txt"), count}) {
+    for (const std::string& file : {std::string("pat.txt"), count}) {
         SCOPED_TRACE(file);
         const std::string before = b.dir.read(file);
         ASSERT_FALSE(before.empty());
