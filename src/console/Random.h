@@ -19,9 +19,11 @@ namespace tess {
 // The numbers of std::mt19937_64, seeded lazily. Seeding the library's engine
 // fills all 312 words of its state and the first draw twists all of them,
 // whereas a re-seed here is followed by a few dozen draws: this engine makes
-// word k of the first block when draw k asks for it (which needs the seeding
-// up to word k + 156), and twists whole blocks as the library does after
-// that. Tests hold it to std::mt19937_64 number for number.
+// the words of the first block a few at a time as the draws reach them (word
+// k needs the seeding up to word k + 156), and twists whole blocks as the
+// library does after that. The words are tempered when they are made, so a
+// draw is one test and one load. Tests hold it to std::mt19937_64 number for
+// number.
 class Mt64 {
 public:
     using result_type = std::uint64_t;
@@ -33,50 +35,76 @@ public:
         x_[0] = s;
         seeded_ = 0;
         p_ = 0;
-        firstBlock_ = true;
+        ready_ = 0;
     }
     result_type operator()() {
-        if (p_ >= N) [[unlikely]]
-            twistAll();
-        else if (firstBlock_)
-            makeFirstBlockWord();
-        result_type z = x_[p_++];
+        if (p_ >= ready_) [[unlikely]]
+            makeWords();
+        return out_[p_++];
+    }
+
+private:
+    static constexpr std::size_t N = 312, M = 156;
+    static constexpr result_type UPPER = ~result_type(0) << 31, LOWER = ~UPPER;
+    // Words of the first block made at a time: a re-seed is followed by a
+    // few dozen draws, so a few words made in vain cost less than a call per
+    // draw.
+    static constexpr std::size_t BATCH = 16;
+
+    // The twist of one word. The matrix is taken by a mask, not a branch:
+    // its condition is a random bit, so a branch is mispredicted half the time.
+    static result_type twist(result_type word, result_type next, result_type far) {
+        const result_type y = (word & UPPER) | (next & LOWER);
+        return far ^ (y >> 1) ^ (-(y & 1) & 0xB5026F5AA96619E9ULL);
+    }
+    static result_type temper(result_type z) {
         z ^= (z >> 29) & 0x5555555555555555ULL;
         z ^= (z << 17) & 0x71D67FFFEDA60000ULL;
         z ^= (z << 37) & 0xFFF7EEE000000000ULL;
         return z ^ (z >> 43);
     }
 
-private:
-    static constexpr std::size_t N = 312, M = 156;
-    static constexpr result_type UPPER = ~result_type(0) << 31, LOWER = ~UPPER;
-
-    result_type twisted(std::size_t k) const {
-        const result_type y = (x_[k] & UPPER) | (x_[k + 1 < N ? k + 1 : 0] & LOWER);
-        return x_[k + M < N ? k + M : k + M - N] ^ (y >> 1) ^ ((y & 1) ? 0xB5026F5AA96619E9ULL : 0);
+    // Until a re-seed's first block is whole, its next words; then a twist.
+    [[gnu::noinline]] void makeWords() {
+        if (ready_ < N)
+            makeFirstBlockWords();
+        else
+            twistAll();
     }
-    // Word p_ of the first block: its seeding words first. The words below
-    // p_ + 156 are never twisted before they are read here, so the seeding
-    // can run in place, just ahead of the draws.
-    [[gnu::noinline]] void makeFirstBlockWord() {
-        const std::size_t need = p_ + M < N ? p_ + M : N - 1;
+    // Words p_.. of the first block, with their seeding first. The words
+    // below k + 156 are never twisted before word k reads them, so the
+    // seeding can run in place, just ahead of the twist.
+    void makeFirstBlockWords() {
+        const std::size_t end = p_ + BATCH < N ? p_ + BATCH : N;
+        const std::size_t need = end - 1 + M < N ? end - 1 + M : N - 1;
         while (seeded_ < need) {
             const result_type w = x_[seeded_];
             ++seeded_;
             x_[seeded_] = (w ^ (w >> 62)) * 6364136223846793005ULL + seeded_;
         }
-        x_[p_] = twisted(p_);
-        if (p_ == N - 1) firstBlock_ = false;
+        for (std::size_t k = p_; k < end; ++k) {
+            x_[k] = twist(x_[k], x_[k + 1 < N ? k + 1 : 0], x_[k + M < N ? k + M : k + M - N]);
+            out_[k] = temper(x_[k]);
+        }
+        ready_ = end;
     }
-    [[gnu::noinline]] void twistAll() {
-        for (std::size_t k = 0; k < N; ++k) x_[k] = twisted(k);
+    // In three runs, as the library does, so that no word asks where its
+    // neighbours wrap around (and the runs can be vectorized).
+    void twistAll() {
+        std::size_t k = 0;
+        for (; k < N - M; ++k) x_[k] = twist(x_[k], x_[k + 1], x_[k + M]);
+        for (; k < N - 1; ++k) x_[k] = twist(x_[k], x_[k + 1], x_[k + M - N]);
+        x_[N - 1] = twist(x_[N - 1], x_[0], x_[M - 1]);
+        for (k = 0; k < N; ++k) out_[k] = temper(x_[k]);
         p_ = 0;
+        ready_ = N;
     }
 
-    result_type x_[N];
+    result_type x_[N];        // the state
+    result_type out_[N];      // its words tempered: the numbers
     std::size_t seeded_ = 0;  // words of the seeding made so far (0..seeded_)
-    std::size_t p_ = 0;       // the next word to hand out
-    bool firstBlock_ = true;
+    std::size_t p_ = 0;       // the next number to hand out
+    std::size_t ready_ = 0;   // numbers made: out_[p_..ready_ - 1]
 };
 
 // A uniform number in 0..n-1 (n >= 1) from a 64-bit engine, exactly as
