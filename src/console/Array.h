@@ -4,6 +4,7 @@
 // a table is a bug we want to hear about, never a silent write.
 #include <array>
 #include <cstddef>
+#include <span>
 #include <stdexcept>
 #include <string>
 
@@ -29,7 +30,19 @@ public:
     void fill(const T& x) { v_.fill(x); }
     static constexpr bool inRange(int i) { return i >= LO && i <= HI; }
 
+    // Entries from..to (none when to < from), checked once as a whole, for
+    // loops that copy or scan a stretch without checking every index.
+    std::span<T> span(int from, int to) { return {v_.data() + offset(from, to), count(from, to)}; }
+    std::span<const T> span(int from, int to) const { return {v_.data() + offset(from, to), count(from, to)}; }
+
 private:
+    static std::size_t offset(int from, int to) {
+        if (to < from) return 0;
+        if (from < LO) indexError("Arr", from, LO, HI);
+        if (to > HI) indexError("Arr", to, LO, HI);
+        return static_cast<std::size_t>(from - LO);
+    }
+    static std::size_t count(int from, int to) { return to < from ? 0 : static_cast<std::size_t>(to - from + 1); }
     std::array<T, static_cast<std::size_t>(HI - LO + 1)> v_{};
 };
 

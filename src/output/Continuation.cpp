@@ -1,5 +1,6 @@
 #include "output/Continuation.h"
 
+#include <algorithm>
 #include <string>
 
 namespace tess {
@@ -17,7 +18,8 @@ struct Window {
 
 void printRest(Program& p, const Window& w) {
     auto& r = p.run;
-    int MARK2 = 0;  // where the line being cut ends
+    int MARK2 = 0;     // where the line being cut ends
+    std::string line;  // one buffer for all the lines of the text
     for (;;) {
         ++r.X5;
         if (r.MARK1 < 0 || r.MARK1 >= A2LEN) return;
@@ -44,8 +46,10 @@ void printRest(Program& p, const Window& w) {
             }
         }
 
-        std::string line(static_cast<std::size_t>(w.indent), ' ');
-        for (int i = r.MARK1 + 1; i <= MARK2; ++i) line += r.A2[i] == '^' ? '*' : r.A2[i];
+        line.assign(static_cast<std::size_t>(w.indent), ' ');
+        const auto text = r.A2.span(r.MARK1 + 1, MARK2);
+        line.append(text.begin(), text.end());
+        std::replace(line.begin() + w.indent, line.end(), '^', '*');
         r.packetFile.writeln(line);
         ++r.LINES;
         if (w.questionBreak && MARK2 > 1 && r.A2[MARK2 - 1] == '?') {

@@ -1,6 +1,8 @@
 #include "output/Slot.h"
 
 #include <algorithm>
+#include <span>
+#include <string_view>
 
 #include "output/Continuation.h"
 
@@ -12,6 +14,17 @@ std::string Slot::text(int from, int to) const {
     return t;
 }
 
+namespace {
+
+// `to` holds `from` and blanks after it.
+void copyPadded(std::span<char> to, std::string_view from) {
+    const std::size_t n = std::min(to.size(), from.size());
+    std::copy_n(from.begin(), n, to.begin());
+    std::fill(to.begin() + static_cast<std::ptrdiff_t>(n), to.end(), ' ');
+}
+
+}  // namespace
+
 Slot loadSlot(Program& p, int x) {
     auto& r = p.run;
     Slot s;
@@ -19,16 +32,9 @@ Slot loadSlot(Program& p, int x) {
     s.kind = r.TYP.at(static_cast<std::size_t>(x));
     const std::string& first = r.ALL[x].str();
     const bool secondString = s.kind == 'S' || s.kind == 'F';
-    const std::string& second = r.ALL2[x].str();
-    for (int i = 1; i <= LMAX; ++i) {
-        const char c = static_cast<std::size_t>(i) <= first.size() ? first[static_cast<std::size_t>(i - 1)] : ' ';
-        s.ALLTEMP[i] = c;
-        r.A2[i] = c;
-        const char d = secondString && static_cast<std::size_t>(i) <= second.size()
-                           ? second[static_cast<std::size_t>(i - 1)]
-                           : ' ';
-        r.A2[LMAX + i] = d;
-    }
+    copyPadded(s.ALLTEMP.span(1, LMAX), first);
+    copyPadded(r.A2.span(1, LMAX), first);
+    copyPadded(r.A2.span(LMAX + 1, 2 * LMAX), secondString ? std::string_view(r.ALL2[x].str()) : std::string_view());
     r.A2[A2LEN] = ' ';
     return s;
 }
