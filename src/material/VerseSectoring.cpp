@@ -1,5 +1,6 @@
 #include "material/VerseSectoring.h"
 
+#include "console/Array.h"
 #include "material/Counts.h"
 
 namespace tess {
@@ -13,15 +14,28 @@ struct Pos {
 
 bool insideRange(const RunState& r, Pos at) { return at.x < r.ECHAP || (at.x == r.ECHAP && at.y <= r.EVER); }
 
+// The search for a layout needs only the regular counts; the specialty
+// counts are added on the one layout kept. On a large bank the search lays
+// out the range thousands of times.
+enum class Specialties { Skip, Count };
+
+// Where a walk step of the search leads from each verse slot: a step takes
+// the regular questions of its first verse only and goes where the counts
+// alone say, so each is worked out once per sectoring. {0, 0}: not yet.
+using StepTable = Arr2<Pos, 1, CHMAX, 1, VMAX>;
+
 // One walk step of sector s: take the verse at `at`, then absorb up to four
 // following verses without regular questions (with their specialty
 // questions); a fifth empty verse in a row means the chapter is over, which
 // is how chapter ends are found from the counts. `stopAtRangeEnd` keeps the
 // absorption inside the range.
-void walkStep(Program& p, int s, Pos& at, bool stopAtRangeEnd) {
+void walkStep(Program& p, int s, Pos& at, bool stopAtRangeEnd, Specialties sp) {
     auto& r = p.run;
+    const auto specount = [&](int x, int y) {
+        if (sp == Specialties::Count) SPECOUNT(p, x, y, s);
+    };
     r.QPS[s] += r.QCOUNT(at.x, at.y);
-    SPECOUNT(p, at.x, at.y, s);
+    specount(at.x, at.y);
     r.EC[s] = at.x;
     r.EV[s] = at.y;
     ++at.y;
@@ -32,7 +46,7 @@ void walkStep(Program& p, int s, Pos& at, bool stopAtRangeEnd) {
     }
     for (int i = 0; i < 4 && at.y < VMAX && r.QCOUNT(at.x, at.y) == 0; ++i) {
         if (stopAtRangeEnd && !insideRange(r, at)) break;
-        SPECOUNT(p, at.x, at.y, s);
+        specount(at.x, at.y);
         ++at.y;
     }
     if (r.QCOUNT(at.x, at.y) != 0) return;
@@ -46,7 +60,7 @@ void walkStep(Program& p, int s, Pos& at, bool stopAtRangeEnd) {
     const int last = next <= VMAX ? next - 1 : VMAX;
     for (; at.y <= last; ++at.y) {
         if (stopAtRangeEnd && !insideRange(r, at)) break;
-        SPECOUNT(p, at.x, at.y, s);
+        specount(at.x, at.y);
     }
     if (next > VMAX) {
         ++at.x;
@@ -64,7 +78,7 @@ void clearSectors(RunState& r) {
 // Lays out n sectors: those before the switch sector take at least `low` + 1
 // regular questions, the others at least `low`. Leaves `at` after the layout;
 // true when that is still inside the range.
-bool layOut(Program& p, int n, int low, int switchSector, Pos& at) {
+bool layOut(Program& p, int n, int low, int switchSector, Pos& at, Specialties sp, StepTable& steps) {
     auto& r = p.run;
     clearSectors(r);
     at = {r.BCHAP, r.BVER};
@@ -80,8 +94,18 @@ bool layOut(Program& p, int n, int low, int switchSector, Pos& at) {
         }
         r.BC[s] = at.x;
         r.BV[s] = at.y;
-        do walkStep(p, s, at, false);
-        while (at.x <= CHMAX && r.QPS[s] < target);
+        do {
+            Pos& next = steps(at.x, at.y);
+            if (sp == Specialties::Skip && next.x != 0) {  // the step walkStep would take
+                r.QPS[s] += r.QCOUNT(at.x, at.y);
+                r.EC[s] = at.x;
+                r.EV[s] = at.y;
+                at = next;
+            } else {
+                walkStep(p, s, at, false, sp);
+                next = at;
+            }
+        } while (at.x <= CHMAX && r.QPS[s] < target);
         r.TQPS[s] = r.QPS[s];
         r.TFPS[s] = r.FPS[s];
         r.TRPS[s] = r.RPS[s];
@@ -103,12 +127,15 @@ bool VERSESEC(Program& p) {
 
     const int q = r.TQUEST / n;
     Pos at;
+    StepTable steps;
+    steps.fill({0, 0});
     for (int low = q; low >= 0; --low) {
         for (int switchSector = n > 1 ? n - 1 : 1; switchSector >= 1; --switchSector) {
-            if (!layOut(p, n, low, switchSector, at)) continue;
+            if (!layOut(p, n, low, switchSector, at, Specialties::Skip, steps)) continue;
+            layOut(p, n, low, switchSector, at, Specialties::Count, steps);
             // What is left of the range goes to the last sector; its copies
             // keep what the layout gave it.
-            while (at.x <= CHMAX && insideRange(r, at)) walkStep(p, n, at, true);
+            while (at.x <= CHMAX && insideRange(r, at)) walkStep(p, n, at, true, Specialties::Count);
             r.MINQZ = low;
             return true;
         }
