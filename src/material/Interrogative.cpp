@@ -25,21 +25,18 @@ constexpr std::array<std::string_view, 12> NOT_QUESTIONS = {"What I ",   "When I
                                                             "What God ", "When this ", "When he ", "When his ",
                                                             "When God",  "When he ",   "When we ", "When Moses "};
 
-// A lower-case "w" at the start reads as "W".
-bool opensWith(std::string_view text, std::string_view opening) {
-    if (text.size() < opening.size()) return false;
-    const char first = text[0] == 'w' ? 'W' : text[0];
-    return first == opening[0] && text.substr(1, opening.size() - 1) == opening.substr(1);
-}
-
 }  // namespace
 
+// The index is built over every regular line of the range: an opening is
+// compared only when its first letter fits, and the exclusions only for a
+// line that opens like a question.
 bool isInterrogative(std::string_view bankLine) {
     const std::string_view text = bankLine.size() > 6 ? bankLine.substr(6, LMAX - 6) : std::string_view{};
-    const bool question = std::any_of(OPENINGS.begin(), OPENINGS.end(), [&](auto o) { return opensWith(text, o); });
-    const bool excluded =
-        std::any_of(NOT_QUESTIONS.begin(), NOT_QUESTIONS.end(), [&](auto o) { return opensWith(text, o); });
-    return question && !excluded;
+    if (text.empty()) return false;
+    const char first = text[0] == 'w' ? 'W' : text[0];  // a lower-case "w" at the start reads as "W"
+    const auto opens = [&](std::string_view o) { return o[0] == first && text.substr(1).starts_with(o.substr(1)); };
+    return std::any_of(OPENINGS.begin(), OPENINGS.end(), opens) &&
+           std::none_of(NOT_QUESTIONS.begin(), NOT_QUESTIONS.end(), opens);
 }
 
 void COUNTINT(Program& p) {
