@@ -43,7 +43,7 @@ std::string SectorWalk::next(int s) {
     if (!inSector(p_.run, s, ref))
         outOfDate("line " + std::to_string(in_.fileLine()) + " (" + std::to_string(ref.chapter) + ":" +
                   std::to_string(ref.verse) + ") falls outside sector " + std::to_string(s));
-    return *line;
+    return std::move(*line);
 }
 
 void SectorWalk::outOfDate(const std::string& why) {
