@@ -1,6 +1,5 @@
 #include "support/Fixture.h"
 
-
 #include <cstdio>
 #include <fstream>
 
