@@ -60,8 +60,11 @@ void printRest(Program& p, const Window& w) {
         // The text goes on while a non-blank follows. Two blanks inside a
         // text (after a full stop, say) that meet the window's end do not end
         // it: the blanks are passed over, so no answer text is lost.
-        int next = MARK2 + 1;
-        while (next <= A2LEN && (r.A2[next] == ' ' || r.A2[next] == '\t')) ++next;
+        // (At a text's end this passes over the blank padding of the buffer,
+        // hundreds of characters, so it runs over the stretch checked once.)
+        const auto after = r.A2.span(MARK2 + 1, A2LEN);
+        const auto nonBlank = std::find_if(after.begin(), after.end(), [](char c) { return c != ' ' && c != '\t'; });
+        const int next = MARK2 + 1 + static_cast<int>(nonBlank - after.begin());
         if (next > A2LEN || MARK2 >= w.limit || r.X5 >= MAXDEPTH) return;
         r.MARK1 = next - 1;
     }
