@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "console/Array.h"
 #include "console/ScreenConsole.h"
 
 using namespace tess;
@@ -39,4 +40,18 @@ TEST(ScreenConsole, ControlCharactersFromFilesShowAsAMarkAndKeepTheRowWhole) {
     EXPECT_EQ(c.rowText(3).substr(0, 20), "    Be?ta??[2J? x?  ");
     EXPECT_EQ(c.whereY(), 3);
     EXPECT_EQ(c.rowText(4), std::string(80, ' '));
+}
+
+// A stretch taken whole is checked whole: it must lie inside the table, and
+// one that ends before it begins is empty wherever it lies.
+TEST(CheckedTable, AStretchLiesInsideItsTable) {
+    Arr<char, 1, 10> a;
+    a.fill('x');
+    a[3] = 'y';
+    const auto s = a.span(3, 5);
+    ASSERT_EQ(s.size(), 3U);
+    EXPECT_EQ(s[0], 'y');
+    EXPECT_TRUE(a.span(11, 10).empty());
+    EXPECT_THROW(a.span(0, 4), std::out_of_range);
+    EXPECT_THROW(a.span(9, 11), std::out_of_range);
 }
