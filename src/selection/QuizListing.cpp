@@ -10,109 +10,130 @@ namespace {
 
 constexpr const char* COLUMNS = "  Que Sec Num    Verse  Type  Question";
 
-std::string rightAligned(int n, int width) {
-    std::string s = std::to_string(n);
-    return std::string(s.size() < static_cast<std::size_t>(width) ? static_cast<std::size_t>(width) - s.size() : 0,
-                       ' ') +
-           s;
+// Every piece of a line is appended to the one line being built: the list
+// file has a line for every position of every quiz.
+
+void appendRightAligned(std::string& out, int n, int width) {
+    const std::string s = std::to_string(n);
+    if (s.size() < static_cast<std::size_t>(width)) out.append(static_cast<std::size_t>(width) - s.size(), ' ');
+    out += s;
 }
 
 // Characters from..to (1-based) of a text, blank past its end (fixed fields).
-std::string chars(const std::string& t, std::size_t from, std::size_t to) {
-    std::string out;
+void appendChars(std::string& out, const std::string& t, std::size_t from, std::size_t to) {
     for (std::size_t i = from; i <= to; ++i) out += i <= t.size() ? t[i - 1] : ' ';
-    return out;
 }
 
 // A field from character i up to the next tab or the end of the text, with
 // at most `last` as its last character. Leaves i on the character after the
-// field; `cut` tells whether the field was stopped at `last`.
-std::string field(const std::string& t, std::size_t& i, std::size_t last, bool& cut) {
-    std::string out;
-    cut = false;
+// field; returns whether the field was stopped at `last`, and its length.
+struct Field {
+    bool cut = false;
+    std::size_t length = 0;
+};
+Field appendField(std::string& out, const std::string& t, std::size_t& i, std::size_t last) {
+    Field f;
+    const std::size_t start = out.size();
     while (i <= t.size() && t[i - 1] != '\t') {
         if (i > last) {
-            cut = true;
+            f.cut = true;
             break;
         }
         out += t[i - 1];
         if (i == last) {
-            cut = true;
+            f.cut = true;
             ++i;
             break;
         }
         ++i;
     }
-    return out;
+    f.length = out.size() - start;
+    return f;
 }
 
-std::string referenceRest(const std::string& t) {
+void referenceRest(std::string& out, const std::string& t) {
+    appendChars(out, t, 1, 5);
+    out += "  ";
+    appendChars(out, t, 7, 8);
+    out += "    ";
     std::size_t i = 10;
-    bool cut = false;
-    std::string f = field(t, i, 49, cut);
-    return chars(t, 1, 5) + "  " + chars(t, 7, 8) + "    " + f + (cut ? "..." : "");
+    if (appendField(out, t, i, 49).cut) out += "...";
 }
 
-std::string situationRest(const std::string& t) {
-    std::string out = chars(t, 1, 2) + ":" + chars(t, 4, 5) + "  SIT   ";
+void situationRest(std::string& out, const std::string& t) {
+    appendChars(out, t, 1, 2);
+    out += ':';
+    appendChars(out, t, 4, 5);
+    out += "  SIT   ";
     std::size_t i = 7;
-    bool cut = false;
-    out += field(t, i, 46, cut);
-    if (cut) return out + "...";
+    if (appendField(out, t, i, 46).cut) {
+        out += "...";
+        return;
+    }
     ++i;  // the tab that ended the first field
-    out += " " + field(t, i, 46, cut);
-    return cut ? out + "..." : out;
+    out += ' ';
+    if (appendField(out, t, i, 46).cut) out += "...";
 }
 
-std::string ftvRest(const std::string& t) {
-    std::string out = chars(t, 1, 5);
+void ftvRest(std::string& out, const std::string& t) {
+    appendChars(out, t, 1, 5);
     std::size_t i = 6;
     while (i <= t.size() && t[i - 1] != '\t') ++i;
     ++i;  // the first tab
-    bool cut = false;
-    const std::string type = field(t, i, std::string::npos, cut);
+    out += "  ";
+    const Field type = appendField(out, t, i, std::string::npos);
     ++i;  // the tab after the type
-    out += "  " + type;
-    if (type.size() < 6) out += std::string(6 - type.size(), ' ');
-    std::string third;
-    while (i <= t.size() && t[i - 1] != '\t' && third.size() < 40) third += t[i++ - 1];
-    return out + third + (third.size() == 40 ? "..." : "");
+    if (type.length < 6) out.append(6 - type.length, ' ');
+    std::size_t third = 0;
+    while (i <= t.size() && t[i - 1] != '\t' && third < 40) {
+        out += t[i++ - 1];
+        ++third;
+    }
+    if (third == 40) out += "...";
 }
 
-std::string regularRest(const std::string& t) {
+void regularRest(std::string& out, const std::string& t) {
+    appendChars(out, t, 1, 5);
+    out.append(8, ' ');
     std::size_t i = 7;
-    bool cut = false;
-    std::string f = field(t, i, 46, cut);
-    f = cut ? f + "..." : f + std::string(43 - f.size(), ' ');
-    return chars(t, 1, 5) + std::string(8, ' ') + f;
+    const Field f = appendField(out, t, i, 46);
+    if (f.cut)
+        out += "...";
+    else
+        out.append(43 - f.length, ' ');
 }
 
 }  // namespace
 
 std::string listLine(const RunState& r, int X) {
-    const char letter = r.TYP.at(static_cast<std::size_t>(X));
+    std::string line;
+    line.reserve(100);
+    appendRightAligned(line, X, 4);
+    line += '.';
+    appendRightAligned(line, r.SECTOR[X], 4);
+    appendRightAligned(line, r.PNUMBER[X], 4);
+    line += "  ";
+    line += r.RLBK[X] ? r.RLBK[X] : ' ';
+    line += ' ';
     const std::string& t = r.ALL[X].str();
-    std::string rest;
-    switch (letter) {
+    switch (r.TYP.at(static_cast<std::size_t>(X))) {
         case 'R':
         case 'O':
-            rest = referenceRest(t);
+            referenceRest(line, t);
             break;
         case 'S':
-            rest = situationRest(t);
+            situationRest(line, t);
             break;
         case 'F':
-            rest = ftvRest(t);
+            ftvRest(line, t);
             break;
         case 'n':
-            rest = regularRest(t);
+            regularRest(line, t);
             break;
         default:
-            rest.clear();
+            break;
     }
-    const char book = r.RLBK[X] ? r.RLBK[X] : ' ';
-    return rightAligned(X, 4) + "." + rightAligned(r.SECTOR[X], 4) + rightAligned(r.PNUMBER[X], 4) + "  " + book + " " +
-           rest;
+    return line;
 }
 
 std::string listHeader(int q) {
