@@ -111,18 +111,25 @@ int drawNumber(Program& p, int total) {
     return p.rnd(total) + 1;
 }
 
-// An available question of sector s, or 0 when it has none.
+// An available question of sector s, or 0 when it has none. Called for
+// every specialty pick, so it only looks for one available question before
+// drawing; the available ones are counted only for the fallback.
 int drawAvailable(Program& p, const Kind& k, int s) {
     auto& r = p.run;
     auto& avail = r.*k.t.avail;
     const int total = (r.*k.t.total)[s];
-    std::vector<int> free;
-    for (int n = 1; n <= total; ++n)
-        if (flagRef(avail, s, n)) free.push_back(n);
-    if (free.empty()) return 0;
+    const auto available = [&](int n) { return flagRef(avail, s, n) != 0; };
+    int n = 1;
+    while (n <= total && !available(n)) ++n;
+    if (n > total) return 0;
     for (int i = 0; i < NUMBER_DRAWS; ++i)
-        if (const int n = drawNumber(p, total); flagRef(avail, s, n)) return n;
-    return free[static_cast<std::size_t>(p.rnd(static_cast<int>(free.size())))];
+        if (const int d = drawNumber(p, total); available(d)) return d;
+    int free = 0;
+    for (n = 1; n <= total; ++n) free += available(n);
+    int pick = p.rnd(free);
+    for (n = 1; n <= total; ++n)
+        if (available(n) && pick-- == 0) break;
+    return n;
 }
 
 // After a second refresh every sector is free and every question available,
