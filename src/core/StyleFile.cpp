@@ -253,8 +253,8 @@ bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, Sh
         return false;
     }
 
-    // The notes come in the order users have always seen them: the numbers,
-    // then the list letter, then the other letters.
+    // The notes keep the order users have always seen: the output name's
+    // (read above), the numbers', the list letter's, the other letters'.
     for (const StyleField& f : STYLE_FIELDS) keepNumber(f, numbers[f.line - 1], t, sh, told);
     for (const StyleField& f : STYLE_FIELDS)
         if (f.kind == FieldKind::ListLetter) keepListLetter(f, t, sh, told);
