@@ -2,13 +2,10 @@
 // A copy of the sample bank in a scratch working directory, with the styles
 // the benchmarks run, and a program context on the in-memory screen that has
 // read its settings the way a run does (configuration, then the run files).
-#include <atomic>
 #include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
-
-#include <unistd.h>
 
 #include "console/Random.h"
 #include "console/ScreenConsole.h"
@@ -16,6 +13,7 @@
 #include "run/Driver.h"
 #include "core/Program.h"
 #include "specc9/Config.h"
+#include "support/ScratchDir.h"
 
 namespace tess::bench {
 
@@ -71,32 +69,14 @@ inline std::vector<std::string> benchStyle(char sectoring, char indx, int specia
     };
 }
 
-class Workspace {
+// A scratch copy of the sample bank, removed afterwards.
+class Workspace : public tess::testing::ScratchDir {
 public:
-    Workspace() {
-        static std::atomic<int> seq{0};
-        dir_ =
-            fs::temp_directory_path() / ("tessarin-bench-" + std::to_string(::getpid()) + "-" + std::to_string(seq++));
-        fs::remove_all(dir_);
-        fs::create_directories(dir_);
-        for (const auto& e : fs::directory_iterator(fs::path(TESS_SOURCE_DIR) / "data" / "luke"))
-            if (e.is_regular_file()) fs::copy_file(e.path(), dir_ / e.path().filename());
-    }
-    ~Workspace() {
-        std::error_code ec;
-        fs::remove_all(dir_, ec);
-    }
-    Workspace(const Workspace&) = delete;
-    Workspace& operator=(const Workspace&) = delete;
-
-    const fs::path& dir() const { return dir_; }
-    std::string file(const std::string& name) const { return (dir_ / name).string(); }
+    Workspace() { copySampleBank(); }
+    const fs::path& dir() const { return path(); }
     void style(const std::string& name, const std::vector<std::string>& lines) const {
         writeFileAtomic(file(name + ".spe"), lines);
     }
-
-private:
-    fs::path dir_;
 };
 
 // A run context after the run files are read: the style named in "temp2.txt" loaded on

@@ -16,7 +16,7 @@ namespace tess {
 
 int runFullScreen() {
     if (auto why = TerminalConsole::unusableReason()) {
-        std::fprintf(stderr, "%s\n", why->c_str());
+        std::fprintf(stderr, "tessarin: %s\n", why->c_str());
         return exitstatus::REFUSED;
     }
     FolderLock lock(".");
@@ -31,7 +31,7 @@ int runFullScreen() {
         if (isEmptyWorkingFolder(p.dir)) offerFirstStart(p, findSample(sampleCandidates()));
         code = runProgram(p);
     } catch (const TerminalUnusable& e) {
-        std::fprintf(stderr, "%s\n", e.what());
+        std::fprintf(stderr, "tessarin: %s\n", e.what());
         return exitstatus::REFUSED;
     } catch (const std::exception& e) {
         fatal = e.what();  // the console is gone by now: the message lands on a sane terminal

@@ -208,21 +208,21 @@ void translateKey(int ch, std::deque<int>& out) {
 
 std::optional<std::string> TerminalConsole::unusableReason() {
     if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO))
-        return std::string("tessarin needs an interactive terminal: standard input and output must both be one.");
+        return std::string("standard input and output must both be an interactive terminal.");
     struct winsize ws {};
     if (ioctl(STDOUT_FILENO, TIOCGWINSZ, &ws) == 0 && ws.ws_col > 0 && ws.ws_row > 0 &&
         (ws.ws_col < Cols || ws.ws_row < Rows))
-        return "tessarin needs a terminal of at least 80x25; this one is " + std::to_string(ws.ws_col) + "x" +
+        return "the terminal must be at least 80x25; this one is " + std::to_string(ws.ws_col) + "x" +
                std::to_string(ws.ws_row) + ".";
     // Looked up before anything is sent: a terminal that cannot place the
     // cursor would get the screen as one long smear of text.
     const char* term = std::getenv("TERM");
     const std::string type = std::string("\"") + (term ? term : "") + "\"";
     int err = 0;
-    if (setupterm(nullptr, STDOUT_FILENO, &err) != OK) return "tessarin cannot use the terminal type " + type + ".";
+    if (setupterm(nullptr, STDOUT_FILENO, &err) != OK) return "cannot use the terminal type " + type + ".";
     const bool placesCursor = capability("cup") != nullptr && tigetflag(const_cast<char*>("hc")) <= 0;
     del_curterm(cur_term);
-    if (!placesCursor) return "tessarin cannot use the terminal type " + type + ": it cannot move the cursor.";
+    if (!placesCursor) return "cannot use the terminal type " + type + ": it cannot move the cursor.";
     return std::nullopt;
 }
 
@@ -232,7 +232,7 @@ TerminalConsole::TerminalConsole() {
     g_screen = newterm(nullptr, stdout, stdin);
     if (g_screen == nullptr) {
         const char* term = std::getenv("TERM");
-        throw TerminalUnusable(std::string("tessarin cannot use the terminal type \"") + (term ? term : "") + "\".");
+        throw TerminalUnusable(std::string("cannot use the terminal type \"") + (term ? term : "") + "\".");
     }
     set_term(g_screen);
     if (COLS < Cols || LINES < Rows) {
@@ -240,7 +240,7 @@ TerminalConsole::TerminalConsole() {
         endwin();
         delscreen(g_screen);
         g_screen = nullptr;
-        throw TerminalUnusable("tessarin needs a terminal of at least 80x25; this one is " + size + ".");
+        throw TerminalUnusable("the terminal must be at least 80x25; this one is " + size + ".");
     }
 
     g_resetLen = 0;

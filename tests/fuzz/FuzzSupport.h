@@ -10,17 +10,14 @@
 #include <string>
 #include <string_view>
 
-#include <unistd.h>
+#include "support/ScratchDir.h"
 
 namespace tess::fuzz {
 
-inline std::filesystem::path scratchDir() {
-    static const std::filesystem::path d = [] {
-        auto p = std::filesystem::temp_directory_path() / ("tess_fuzz_" + std::to_string(::getpid()));
-        std::filesystem::create_directories(p);
-        return p;
-    }();
-    return d;
+// One scratch folder per fuzzing process, removed when it exits.
+inline const std::filesystem::path& scratchDir() {
+    static const tess::testing::ScratchDir d;
+    return d.path();
 }
 
 inline std::string writeScratch(const std::string& name, std::string_view bytes) {

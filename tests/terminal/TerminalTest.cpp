@@ -224,7 +224,8 @@ TEST(Terminal, RefusesATerminalNarrowerThan80Columns) {
     ASSERT_TRUE(t.started());
     ASSERT_TRUE(t.waitFor("rc=")) << t.pane();
     const std::string pane = t.pane();
-    EXPECT_NE(pane.find("needs a terminal of at least 80x25; this one is 79x25."), std::string::npos) << pane;
+    EXPECT_NE(pane.find("tessarin: the terminal must be at least 80x25; this one is 79x25."), std::string::npos)
+        << pane;
     EXPECT_NE(pane.find("rc=1"), std::string::npos) << pane;
 }
 
@@ -235,7 +236,8 @@ TEST(Terminal, RefusesWhenInputIsNotATerminal) {
     const std::string out =
         output("cd " + quoted(dir.path().string()) + " && " + quoted(TESS_BINARY) + " </dev/null 2>&1", &status);
     EXPECT_EQ(status, 1);
-    EXPECT_NE(out.find("needs an interactive terminal"), std::string::npos) << out;
+    EXPECT_NE(out.find("tessarin: standard input and output must both be an interactive terminal."), std::string::npos)
+        << out;
     EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1);
 }
 
@@ -277,7 +279,7 @@ TEST(Terminal, RefusesATerminalThatCannotMoveItsCursor) {
     ASSERT_TRUE(t.started());
     ASSERT_TRUE(t.waitFor("rc=")) << t.pane();
     const auto rows = rowsOf(t.pane());
-    EXPECT_EQ(rows[0], "tessarin cannot use the terminal type \"dumb\": it cannot move the cursor.");
+    EXPECT_EQ(rows[0], "tessarin: cannot use the terminal type \"dumb\": it cannot move the cursor.");
     EXPECT_EQ(rows[1], "rc=1");
 }
 
