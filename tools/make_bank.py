@@ -650,6 +650,8 @@ def sit_lines(text, speeches):
     return lines
 
 
+# The order of a style file's lines is the field table's, in
+# src/core/StyleFields.h; keep these arguments in that order.
 def style(lg, bchap, bver, echap, ever, name4, lpp, out, qmax, reg, ab, ipc, indx,
           qnum, sec, rep, spmax, spmin, fmax, fmin, rmax, rmin, omax, omin, smax, smin,
           prim, early, late):

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <type_traits>
 
 #include "console/TextFile.h"
 #include "core/Book.h"
@@ -86,6 +87,134 @@ int clampNoted(long v, int lo, int hi, int line, const std::string& what, std::v
     return kept;
 }
 
+// An over-long text is cut, with a note that shows the whole line.
+void readText(const StyleField& f, StyleLines& in, SharedSettings& sh, std::vector<StyleNote>& told) {
+    if (!in.has(f.line)) {
+        (void)in.character(f.line, f.what);  // says the line is missing
+        return;
+    }
+    const std::string text = in.line(f.line);
+    auto& kept = sh.*f.text;
+    const auto width = std::remove_reference_t<decltype(kept)>::max;
+    if (text.size() > width)
+        told.push_back({f.line, false,
+                        "the " + std::string(f.what) + " \"" + text + "\" is longer than " + std::to_string(width) +
+                            " characters; \"" + text.substr(0, width) + "\" is used."});
+    kept = text;
+}
+
+// Reads one line into the settings copies. A number is only kept in range
+// once the whole file reads, so its value as written is returned.
+std::vector<long> readField(const StyleField& f, StyleLines& in, StyleSettings& t, SharedSettings& sh,
+                            std::vector<StyleNote>& told) {
+    switch (f.kind) {
+        case FieldKind::Letter:
+        case FieldKind::ListLetter:
+            f.letter.in(t, sh) = in.character(f.line, f.what);
+            break;
+        case FieldKind::Number:
+            return in.numbers(f.line, 1, f.what);
+        case FieldKind::Place:
+            return in.numbers(f.line, 2, f.what);
+        case FieldKind::Text:
+            readText(f, in, sh, told);
+            break;
+        case FieldKind::Pattern:  // may be missing: read once the specialty range is known
+            break;
+    }
+    return {};
+}
+
+// Numbers and places; the other lines are left as read.
+void keepNumber(const StyleField& f, const std::vector<long>& v, StyleSettings& t, SharedSettings& sh,
+                std::vector<StyleNote>& told) {
+    if (f.kind == FieldKind::Number) {
+        const int lo = f.atLeast ? t.*f.atLeast : f.min;
+        f.number.in(t, sh) = clampNoted(v[0], lo, f.max, f.line, f.valueName, told);
+    } else if (f.kind == FieldKind::Place) {
+        const std::string name = f.valueName;
+        const int chapter = clampNoted(v[0], f.min, f.max, f.line, name + " chapter", told);
+        f.number.in(t, sh) = chapter;
+        t.*f.verse = clampNoted(
+            v[1], 1, bookVerses(chapter), f.line, name + " verse", told,
+            " (Luke " + std::to_string(chapter) + " has " + std::to_string(bookVerses(chapter)) + " verses)");
+    }
+}
+
+std::string oneLetter(char c) { return std::string(1, c); }
+
+// Taken in capitals; outside its range, the first letter of the range.
+void keepListLetter(const StyleField& f, StyleSettings& t, SharedSettings& sh, std::vector<StyleNote>& told) {
+    char& v = f.letter.in(t, sh);
+    const char capital = static_cast<char>(std::toupper(static_cast<unsigned char>(v)));
+    if (capital >= f.min && capital <= f.max) {
+        v = capital;
+        return;
+    }
+    const char first = static_cast<char>(f.min);
+    told.push_back({f.line, false,
+                    std::string(f.what) + " \"" + oneLetter(v) + "\" is not " + oneLetter(first) + "-" +
+                        oneLetter(static_cast<char>(f.max)) + "; " + oneLetter(first) + " is used."});
+    v = first;
+}
+
+// A letter the program has no meaning for (a hand-edited file) gets the
+// form's starting value, with a note; small letters are taken as capitals.
+void keepLetter(const StyleField& f, StyleSettings& t, SharedSettings& sh, std::vector<StyleNote>& told) {
+    if (f.letters.empty()) return;
+    char& v = f.letter.in(t, sh);
+    const char capital = static_cast<char>(std::toupper(static_cast<unsigned char>(v)));
+    if (capital != ' ' && f.letters.find(capital) != std::string_view::npos) {
+        v = capital;
+        return;
+    }
+    const StyleSettings startT;
+    const SharedSettings startSh;
+    const char start = f.letter.in(startT, startSh);
+    std::string choices;
+    for (char a : f.letters) choices += (choices.empty() ? "" : ", ") + oneLetter(a);
+    told.push_back({f.line, false,
+                    std::string(f.what) + " \"" + oneLetter(v) + "\" is not one of " + choices + "; " +
+                        oneLetter(start) + " is used."});
+    v = start;
+}
+
+// Without a pattern line, the one the writer stores when no number was set
+// by hand.
+void readPattern(const StyleField& f, const StyleLines& in, StyleSettings& t, std::vector<StyleNote>& told) {
+    auto& kept = t.*f.pattern;
+    const auto width = std::remove_reference_t<decltype(kept)>::max;
+    std::string typ;
+    if (in.has(f.line)) {
+        typ = in.line(f.line).substr(0, width);
+    } else {
+        for (int i = 1; i <= static_cast<int>(width); ++i) typ.push_back(i >= t.SPEARLY && i <= t.SPLATE ? 'A' : 'n');
+        told.push_back({f.line, false,
+                        "the " + std::string(f.what) + " (line " + std::to_string(f.line) +
+                            ") is missing; one is made from the specialty range."});
+    }
+    typ.resize(width, 'n');
+    kept = typ;
+}
+
+// A setting as its line holds it.
+std::string writeField(const StyleField& f, const StyleSettings& s, const SharedSettings& shared) {
+    switch (f.kind) {
+        case FieldKind::Letter:
+        case FieldKind::ListLetter:
+            return oneLetter(f.letter.in(s, shared));
+        case FieldKind::Number:
+            return std::to_string(f.number.in(s, shared));
+        case FieldKind::Place:
+            return std::to_string(f.number.in(s, shared)) + " " + std::to_string(s.*f.verse);
+        case FieldKind::Text:
+            return (shared.*f.text).str();
+        case FieldKind::Pattern:
+            return (s.*f.pattern).str();
+    }
+    return {};
+}
+
 }  // namespace
 
 bool readStyleFile(const std::string& path, StyleSettings& s, SharedSettings& shared, std::vector<std::string>& notes) {
@@ -117,118 +246,33 @@ bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, Sh
     StyleSettings t = s;
     SharedSettings sh = shared;
     std::vector<StyleNote> told;
-    auto clamp = [&](long v, int lo, int hi, int line, const char* what) {
-        return clampNoted(v, lo, hi, line, what, told);
-    };
-    auto clampVerse = [&](long v, int chapter, int line, const char* what) {
-        return clampNoted(
-            v, 1, bookVerses(chapter), line, what, told,
-            " (Luke " + std::to_string(chapter) + " has " + std::to_string(bookVerses(chapter)) + " verses)");
-    };
-    t.LG = in.character(1, "material set");
-    auto b = in.numbers(2, 2, "begin chapter and verse");
-    auto e = in.numbers(3, 2, "end chapter and verse");
-    if (in.has(4)) {
-        const std::string out = in.line(4);
-        if (out.size() > static_cast<std::size_t>(decltype(sh.NAME4)::max))
-            told.push_back({4, false,
-                            "the output file name \"" + out + "\" is longer than " +
-                                std::to_string(decltype(sh.NAME4)::max) + " characters; \"" +
-                                out.substr(0, decltype(sh.NAME4)::max) + "\" is used."});
-        sh.NAME4 = out;
-    } else {
-        (void)in.character(4, "output file name");
-    }
-    const long lpp = in.number(5, "lines per page");
-    t.OUT = in.character(6, "output layout");
-    const long qmax = in.number(7, "questions per pack");
-    const char reglst = in.character(8, "regular list letter");
-    const long ab = in.number(9, "A and B questions begin");
-    const long ipc = in.number(10, "percent interrogatives");
-    t.INDX = in.character(11, "reindex");
-    const long qnum = in.number(12, "number of quizzes");
-    sh.SEC1 = in.character(13, "sectoring");
-    const long repeat = in.number(14, "percent eligible for repeats");
-    long lim[10];
-    const char* limName[10] = {"total maximum",     "total minimum",    "FTV maximum",    "FTV minimum",
-                               "CV Ref maximum",    "CV Ref minimum",   "CO Ref maximum", "CO Ref minimum",
-                               "Situation maximum", "Situation minimum"};
-    for (int i = 0; i < 10; ++i) lim[i] = in.number(15 + i, limName[i]);
-    const long prim = in.number(25, "percent primary FTV");
-    const long early = in.number(26, "first specialty question");
-    const long late = in.number(27, "last specialty question");
-    sh.SETSPC = in.character(28, "set specialty numbers");
-
+    std::vector<long> numbers[STYLE_LINES];
+    for (const StyleField& f : STYLE_FIELDS) numbers[f.line - 1] = readField(f, in, t, sh, told);
     if (in.damaged()) {
         found.insert(found.end(), faults.begin(), faults.end());
         return false;
     }
 
-    t.BCHAP = clamp(b[0], 1, CHMAX, 2, "Begin chapter");
-    t.BVER = clampVerse(b[1], t.BCHAP, 2, "Begin verse");
-    t.ECHAP = clamp(e[0], 1, CHMAX, 3, "End chapter");
-    t.EVER = clampVerse(e[1], t.ECHAP, 3, "End verse");
-    t.LPP = clamp(lpp, 18, 500, 5, "Lines per page");
-    t.QMAX = clamp(qmax, 1, QMAX_STORED_MAX, 7, "Questions per pack");
-    t.AB = clamp(ab, 1, 99, 9, "A and B questions begin on");
-    t.IPC = clamp(ipc, 0, 100, 10, "Percent interrogatives");
-    t.QNUM = clamp(qnum, 1, QQZ, 12, "Number of quizzes");
-    t.REPEATPCT = clamp(repeat, 0, 100, 14, "Percent eligible for repeats");
-    t.SPMAX = clamp(lim[0], 0, 20, 15, limName[0]);
-    t.SPMIN = clamp(lim[1], 0, 20, 16, limName[1]);
-    int* kinds[8] = {&t.FMAX, &t.FMIN, &t.RMAX, &t.RMIN, &t.OMAX, &t.OMIN, &t.SMAX, &t.SMIN};
-    for (int i = 0; i < 8; ++i) *kinds[i] = clamp(lim[i + 2], 0, 10, 17 + i, limName[i + 2]);
-    sh.PRIMPCT = clamp(prim, 0, 100, 25, "Percent primary FTV");
-    t.SPEARLY = clamp(early, 1, 10, 26, "First specialty question");
-    t.SPLATE = clamp(late, t.SPEARLY, SCMAX, 27, "Last specialty question");
-
-    // The list letter becomes part of file names: only A to D may.
-    const char up = static_cast<char>(std::toupper(static_cast<unsigned char>(reglst)));
-    if (up >= 'A' && up <= 'D') {
-        sh.REGLST = up;
-    } else {
-        sh.REGLST = 'A';
-        told.push_back({8, false, "regular list letter \"" + std::string(1, reglst) + "\" is not A-D; A is used."});
-    }
-
-    // Letters the program has no meaning for (a hand-edited file) get the
-    // form's starting value, with a note; small letters are taken as capitals.
-    const StyleSettings startT;
-    const SharedSettings startSh;
-    auto letter = [&](char& v, std::string_view allowed, char start, int line, const char* what) {
-        const char capital = static_cast<char>(std::toupper(static_cast<unsigned char>(v)));
-        if (capital != ' ' && allowed.find(capital) != std::string_view::npos) {
-            v = capital;
-            return;
-        }
-        std::string choices;
-        for (char a : allowed) choices += std::string(choices.empty() ? "" : ", ") + a;
-        told.push_back({line, false,
-                        std::string(what) + " \"" + std::string(1, v) + "\" is not one of " + choices + "; " +
-                            std::string(1, start) + " is used."});
-        v = start;
-    };
-    letter(t.OUT, "CPT", startT.OUT, 6, "output layout");
-    letter(t.INDX, "YN", startT.INDX, 11, "reindex");
-    letter(sh.SEC1, "CVQ", startSh.SEC1, 13, "sectoring");
-    letter(sh.SETSPC, "YN", startSh.SETSPC, 28, "set specialty numbers");
-
-    std::string typ;
-    if (in.has(STYLE_LINES)) {
-        typ = in.line(STYLE_LINES).substr(0, 30);
-    } else {
-        // What the writer stores when no number was set by hand.
-        for (int i = 1; i <= 30; ++i) typ.push_back(i >= t.SPEARLY && i <= t.SPLATE ? 'A' : 'n');
-        told.push_back(
-            {STYLE_LINES, false, "the pattern line (line 29) is missing; one is made from the specialty range."});
-    }
-    typ.resize(30, 'n');
-    t.TYP = typ;
+    // The notes keep the order users have always seen: the output name's
+    // (read above), the numbers', the list letter's, the other letters'.
+    for (const StyleField& f : STYLE_FIELDS) keepNumber(f, numbers[f.line - 1], t, sh, told);
+    for (const StyleField& f : STYLE_FIELDS)
+        if (f.kind == FieldKind::ListLetter) keepListLetter(f, t, sh, told);
+    for (const StyleField& f : STYLE_FIELDS)
+        if (f.kind == FieldKind::Letter) keepLetter(f, t, sh, told);
+    for (const StyleField& f : STYLE_FIELDS)
+        if (f.kind == FieldKind::Pattern) readPattern(f, in, t, told);
 
     s = t;
     shared = sh;
     found.insert(found.end(), told.begin(), told.end());
     return true;
+}
+
+std::vector<std::string> styleFileLines(const StyleSettings& s, const SharedSettings& shared) {
+    std::vector<std::string> lines;
+    for (const StyleField& f : STYLE_FIELDS) lines.push_back(writeField(f, s, shared));
+    return lines;
 }
 
 std::string primDigits(int primpct) {

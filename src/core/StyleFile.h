@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/Program.h"
+#include "core/StyleFields.h"
 
 namespace tess {
 
@@ -14,7 +15,6 @@ inline constexpr const char* RUN_SETTINGS_FILE = "temp2.txt";
 inline constexpr const char* VERSE_FILE = "Verses.txt";
 inline constexpr const char* PATTERN_FILE = "pat.txt";
 inline constexpr const char* RUN_LOG_FILE = "temp.txt";
-inline constexpr int QMAX_STORED_MAX = 75;  // the largest pattern review screen
 
 // Reads the 29 lines of a style file into a settings copy and the shared
 // settings. Values outside their ranges are clamped; each clamp is described
@@ -32,13 +32,14 @@ struct StyleNote {
     std::string what;
 };
 
-inline constexpr int STYLE_LINES = 29;
-
 // The style reader's work on lines already read: every fault and every value
 // brought into range is added to `found` with its line. Returns false, with
 // the settings untouched, when a line is damaged.
 bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, SharedSettings& shared,
                      std::vector<StyleNote>& found);
+
+// The lines of a style file for these settings, as the reader reads them.
+std::vector<std::string> styleFileLines(const StyleSettings& s, const SharedSettings& shared);
 
 // Builds RunState's bank file names from LG, PRIMPCT and REGLST.
 void buildBankNames(RunState& run, const SharedSettings& shared);

@@ -91,41 +91,7 @@ bool READIN(Program& p, const std::string& name, std::vector<std::string>& notes
     return true;
 }
 
-std::vector<std::string> styleLines(const Program& p) {
-    const Specc9& c = p.cfg;
-    const SharedSettings& s = p.shared;
-    auto n = [](int v) { return std::to_string(v); };
-    auto ch = [](char v) { return std::string(1, v); };
-    return {ch(c.LG),
-            n(c.BCHAP) + " " + n(c.BVER),
-            n(c.ECHAP) + " " + n(c.EVER),
-            s.NAME4.str(),
-            n(c.LPP),
-            ch(c.OUT),
-            n(c.QMAX),
-            ch(s.REGLST),
-            n(c.AB),
-            n(c.IPC),
-            ch(c.INDX),
-            n(c.QNUM),
-            ch(s.SEC1),
-            n(c.REPEATPCT),
-            n(c.SPMAX),
-            n(c.SPMIN),
-            n(c.FMAX),
-            n(c.FMIN),
-            n(c.RMAX),
-            n(c.RMIN),
-            n(c.OMAX),
-            n(c.OMIN),
-            n(c.SMAX),
-            n(c.SMIN),
-            n(s.PRIMPCT),
-            n(c.SPEARLY),
-            n(c.SPLATE),
-            ch(s.SETSPC),
-            c.TYP.str()};
-}
+std::vector<std::string> styleLines(const Program& p) { return styleFileLines(p.cfg, p.shared); }
 
 std::string OUTFILE(Program& p) {
     Specc9& c = p.cfg;

@@ -30,7 +30,7 @@ bool anyNoteHas(const std::vector<std::string>& notes, const std::string& text) 
 
 }  // namespace
 
-TEST(StyleFile, ReadsAll29LinesInOrderWithEitherLineEnd) {
+TEST(StyleFile, ReadsAndWritesAll29LinesInOrderWithEitherLineEnd) {
     auto style = plainStyle();
     style[0] = "L";
     style[1] = "5 10";
@@ -90,6 +90,8 @@ TEST(StyleFile, ReadsAll29LinesInOrderWithEitherLineEnd) {
         EXPECT_EQ(r.s.SPLATE, 11);
         EXPECT_EQ(r.sh.SETSPC, 'Y');
         EXPECT_EQ(r.s.TYP.str(), "nnFRnnnnnnnnnnnnnnnnnnnnnnnnnS");
+        // The writer gives back, line for line, what the reader took.
+        EXPECT_EQ(styleFileLines(r.s, r.sh), style);
     }
 }
 

@@ -12,6 +12,7 @@
 
 using namespace tess;
 using tess::testing::plainStyle;
+namespace line = tess::testing::line;
 
 namespace {
 
@@ -112,22 +113,22 @@ TEST(RunDriver, MissingOrBadFilesAreNamedAndTheRunRestartsAfterReturn) {
         {"an output name with ..",
          [](Session& r) {
              auto s = plainStyle();
-             s[3] = "..QUIZ";
+             s[line::NAME4] = "..QUIZ";
              r.standard(s);
          },
          "The output file name \"..QUIZ\" in T.spe"},
         {"a damaged style file",
          [](Session& r) {
              auto s = plainStyle();
-             s[11] = "many";
+             s[line::QNUM] = "many";
              r.standard(s);
          },
          "The style file T.spe is damaged: line 12"},
         {"a backwards range",
          [](Session& r) {
              auto s = plainStyle();
-             s[1] = "5 10";
-             s[2] = "5 9";
+             s[line::RANGE_BEGIN] = "5 10";
+             s[line::RANGE_END] = "5 9";
              r.standard(s);
          },
          "The range of T.spe runs backwards (5:10 to 5:9)."},
@@ -155,10 +156,10 @@ TEST(RunDriver, ARestartGoesBackToTheTitleAndRunsAgain) {
 TEST(RunDriver, ClampedSettingsAreToldOnceThenTheRunGoesOn) {
     Session r;
     auto s = plainStyle();
-    s[1] = "4 1";
-    s[2] = "4 90";          // a chapter without questions: the run stops at the warning
-    s[6] = "45";            // kept for the pattern review; the run uses 30
-    s[13] = "98765432109";  // not shown as some other number
+    s[line::RANGE_BEGIN] = "4 1";
+    s[line::RANGE_END] = "4 90";         // a chapter without questions: the run stops at the warning
+    s[line::QMAX] = "45";                // kept for the pattern review; the run uses 30
+    s[line::REPEATPCT] = "98765432109";  // not shown as some other number
     r.standard(s);
     // The notes, the 75-position pattern review, the warning of too few questions.
     r.con.enter().enter().enter();
@@ -183,8 +184,8 @@ TEST(RunDriver, ClampedSettingsAreToldOnceThenTheRunGoesOn) {
 TEST(RunDriver, TooFewRegularQuestionsWarnsAndRestarts) {
     Session r;
     auto s = plainStyle();
-    s[1] = "1 1";
-    s[2] = "1 10";  // ten questions for 20 sectors
+    s[line::RANGE_BEGIN] = "1 1";
+    s[line::RANGE_END] = "1 10";  // ten questions for 20 sectors
     r.standard(s);
     r.con.enter().enter();  // the pattern review, then the warning
     EXPECT_THROW(runOnce(r.p), RestartRun);
@@ -263,7 +264,7 @@ TEST(RunDriver, RunLogIsAppendedToTheListFileOneLineEvenWhenEmpty) {
 // last one ends the chapter, and so the range), but one with 0 does.
 TEST(RunDriver, VerseSectoringAcceptedAtShareZeroSaysTheSmallestSectorIsEmptyOrEscRestarts) {
     auto style = plainStyle();
-    style[2] = "1 80";
+    style[line::RANGE_END] = "1 80";
     const auto twentyVerses = [](int ch, int v) { return ch == 1 && v >= 2 && v <= 21 ? 1 : 0; };
     {
         Session r;
@@ -298,7 +299,7 @@ TEST(RunDriver, VerseSectoringAcceptedAtShareZeroSaysTheSmallestSectorIsEmptyOrE
 TEST(RunDriver, RepeatNoticeAfterSectoringByQuestionsStaysUntilReturn) {
     Session r;
     auto style = plainStyle();
-    style[12] = "Q";
+    style[line::SEC1] = "Q";
     r.countedRange(style);
     // Return at the announcement, Return at the table, Return at the notice.
     r.con.enter().keys("\n").enter();
@@ -320,9 +321,9 @@ TEST(RunDriver, RepeatNoticeAfterSectoringByQuestionsStaysUntilReturn) {
 TEST(RunDriver, ResectorOfferEchoesTheAnswer) {
     auto chapters = [](int quizzes, int sectors) {
         auto style = plainStyle();
-        style[6] = std::to_string(sectors);
-        style[11] = std::to_string(quizzes);
-        style[12] = "C";
+        style[line::QMAX] = std::to_string(sectors);
+        style[line::QNUM] = std::to_string(quizzes);
+        style[line::SEC1] = "C";
         return style;
     };
     {

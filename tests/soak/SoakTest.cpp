@@ -43,8 +43,8 @@ std::vector<std::string> randomStyle(std::mt19937& g) {
         s[k + 1] = std::to_string(pick(0, mx));
     }
     const int early = pick(1, std::min(10, qmax));
-    s[25] = std::to_string(early);
-    s[26] = std::to_string(pick(early, qmax));
+    s[line::SPEARLY] = std::to_string(early);
+    s[line::SPLATE] = std::to_string(pick(early, qmax));
     return s;
 }
 

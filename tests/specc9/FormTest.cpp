@@ -11,6 +11,7 @@
 using namespace tess;
 using tess::testing::ConfigBench;
 using tess::testing::newStyle;
+namespace line = tess::testing::line;
 
 namespace {
 
@@ -204,8 +205,9 @@ TEST(ConfigRules, TheFirstFailingRuleSendsTheCursorToItsField) {
     ConfigBench b;
     auto s = newStyle();
     // minimums 2, 2, 1, 1 against a total minimum of 5; maximums below the total
-    s[14] = "8", s[15] = "5";
-    s[16] = "2", s[17] = "2", s[18] = "2", s[19] = "2", s[20] = "1", s[21] = "1", s[22] = "1", s[23] = "1";
+    s[line::SPMAX] = "8", s[line::SPMIN] = "5";
+    s[line::FMAX] = "2", s[line::FMIN] = "2", s[line::RMAX] = "2", s[line::RMIN] = "2", s[line::OMAX] = "1",
+    s[line::OMIN] = "1", s[line::SMAX] = "1", s[line::SMIN] = "1";
     b.dir.lines("Alpha.spe", s);
     b.con.enter();
     b.con.esc();              // rule 1 (rule 2 fails too)
@@ -226,11 +228,11 @@ TEST(ConfigRules, TheFirstFailingRuleSendsTheCursorToItsField) {
 TEST(ConfigRules, SpecialtyNumbersByHandNeedFixedCounts) {
     ConfigBench b;
     auto s = newStyle();
-    s[27] = "Y";
-    s[14] = "2", s[15] = "2";  // total 2..2
-    s[16] = "1", s[17] = "1";  // FTV 1..1
-    s[18] = "2", s[19] = "1";  // CV Ref 1..2: rule 6
-    s[20] = "0", s[21] = "0", s[22] = "0", s[23] = "0";
+    s[line::SETSPC] = "Y";
+    s[line::SPMAX] = "2", s[line::SPMIN] = "2";  // total 2..2
+    s[line::FMAX] = "1", s[line::FMIN] = "1";    // FTV 1..1
+    s[line::RMAX] = "2", s[line::RMIN] = "1";    // CV Ref 1..2: rule 6
+    s[line::OMAX] = "0", s[line::OMIN] = "0", s[line::SMAX] = "0", s[line::SMIN] = "0";
     b.dir.lines("Alpha.spe", s);
     b.con.enter();
     b.con.esc().enter();  // to CV Ref Min

@@ -9,6 +9,7 @@
 using namespace tess;
 using tess::testing::ConfigBench;
 using tess::testing::newStyle;
+namespace line = tess::testing::line;
 
 namespace {
 
@@ -80,9 +81,10 @@ TEST(SpecialtyNumbers, AScreenThatCannotReachItsTotalStillLetsGo) {
 TEST(SpecialtyNumbers, AStyleSetByHandSavesTheScreensPattern) {
     ConfigBench b;
     auto s = newStyle();
-    s[27] = "Y";
-    s[14] = "2", s[15] = "2", s[16] = "1", s[17] = "1", s[18] = "1", s[19] = "1";
-    s[20] = "0", s[21] = "0", s[22] = "0", s[23] = "0";
+    s[line::SETSPC] = "Y";
+    s[line::SPMAX] = "2", s[line::SPMIN] = "2", s[line::FMAX] = "1", s[line::FMIN] = "1", s[line::RMAX] = "1",
+    s[line::RMIN] = "1";
+    s[line::OMAX] = "0", s[line::OMIN] = "0", s[line::SMAX] = "0", s[line::SMIN] = "0";
     b.dir.lines("Alpha.spe", s);
     b.con.enter();
     b.con.esc().enter();  // ready, accept: the screen, window 5 to 17

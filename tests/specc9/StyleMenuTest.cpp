@@ -12,6 +12,7 @@ using namespace tess;
 using tess::testing::ConfigBench;
 using tess::testing::crlf;
 using tess::testing::newStyle;
+namespace line = tess::testing::line;
 
 namespace {
 
@@ -188,8 +189,8 @@ TEST(StyleLibrary, TheWrittenFileHasEveryLineInPlaceAndThePatternLineFromTheWind
 TEST(StyleLibrary, ClampedValuesOfAStoredStyleAreToldOnceAndSavedClamped) {
     ConfigBench b;
     auto s = newStyle();
-    s[4] = "900";  // lines per page
-    s[15] = "5";   // total minimum above its maximum 3
+    s[line::LPP] = "900";
+    s[line::SPMIN] = "5";  // total minimum above its maximum 3
     b.dir.lines("Alpha.spe", s);
     b.con.enter();
     b.con.enter();  // the notes screen
@@ -278,7 +279,7 @@ TEST(StyleLibrarySafety, TheNameExitIsRefusedAndAMissingListIsStartedAnew) {
 TEST(StyleLibrarySafety, AnOutputNameWithAPathIsRefusedOnTheFormBeforeAnythingIsSaved) {
     ConfigBench b;
     auto s = newStyle();
-    s[3] = "../x";
+    s[line::NAME4] = "../x";
     b.dir.lines("Alpha.spe", s);
     const std::string before = b.dir.read("Alpha.spe");
     b.con.enter();        // Alpha
@@ -296,7 +297,7 @@ TEST(StyleLibrarySafety, AnOutputNameWithAPathIsRefusedOnTheFormBeforeAnythingIs
 TEST(StyleLibrarySafety, AnOutputNameMendedOnTheFormIsSaved) {
     ConfigBench b;
     auto s = newStyle();
-    s[3] = "../x";
+    s[line::NAME4] = "../x";
     b.dir.lines("Alpha.spe", s);
     b.con.enter();
     b.con.esc().enter();  // refused

@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -17,6 +18,7 @@
 #include "console/ScreenConsole.h"
 #include "core/Book.h"
 #include "core/Program.h"
+#include "core/StyleFields.h"
 #include "support/ScratchDir.h"
 
 namespace tess::testing {
@@ -136,13 +138,17 @@ std::vector<std::string> newStyle();
 // The 29 lines of a style of the sample bank.
 std::vector<std::string> bankStyle(const std::string& name);
 
-// Style file lines, 0-based: the index of each setting in a style's 29 lines.
+// Style file lines, 0-based: the index of each setting in a style's lines,
+// found in the program's own field table.
 namespace line {
-constexpr std::size_t RANGE_BEGIN = 1, RANGE_END = 2, NAME4 = 3, LPP = 4, OUT = 5, QMAX = 6, REGLST = 7, IPC = 9,
-                      INDX = 10, QNUM = 11, SEC1 = 12, REPEATPCT = 13, SPMAX = 14, SPMIN = 15, FMAX = 16, FMIN = 17,
-                      RMAX = 18, RMIN = 19, OMAX = 20, OMIN = 21, SMAX = 22, SMIN = 23, SPEARLY = 25, SPLATE = 26,
-                      SETSPC = 27;
-}
+constexpr std::size_t at(std::string_view item) { return static_cast<std::size_t>(styleLine(item) - 1); }
+constexpr std::size_t RANGE_BEGIN = at("BCHAP"), RANGE_END = at("ECHAP"), NAME4 = at("NAME4"), LPP = at("LPP"),
+                      OUT = at("OUT"), QMAX = at("QMAX"), REGLST = at("REGLST"), IPC = at("IPC"), INDX = at("INDX"),
+                      QNUM = at("QNUM"), SEC1 = at("SEC1"), REPEATPCT = at("REPEATPCT"), SPMAX = at("SPMAX"),
+                      SPMIN = at("SPMIN"), FMAX = at("FMAX"), FMIN = at("FMIN"), RMAX = at("RMAX"), RMIN = at("RMIN"),
+                      OMAX = at("OMAX"), OMIN = at("OMIN"), SMAX = at("SMAX"), SMIN = at("SMIN"),
+                      SPEARLY = at("SPEARLY"), SPLATE = at("SPLATE"), SETSPC = at("SETSPC");
+}  // namespace line
 
 // No specialty of any kind: every position regular.
 inline std::vector<std::string> allRegular(std::vector<std::string> s) {

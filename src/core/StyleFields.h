@@ -1,0 +1,151 @@
+#pragma once
+// The one description of a style file: each of its lines, the setting it
+// holds, how it is read and the range its value is kept in. The style reader
+// and the style writer walk this table and the tests find lines in it, so a
+// new setting is one entry here (and its member in Settings.h).
+#include <iterator>
+#include <stdexcept>
+#include <string_view>
+
+#include "core/Limits.h"
+#include "core/Settings.h"
+
+namespace tess {
+
+inline constexpr int QMAX_STORED_MAX = 75;  // the largest pattern review screen
+
+enum class FieldKind {
+    Letter,      // the first character; a blank line reads as a blank
+    ListLetter,  // a letter in min..max, taken in capitals: it becomes part of bank file names
+    Number,      // kept in min..max
+    Place,       // chapter and verse: the chapter kept in min..max, the verse inside its chapter
+    Text,        // the line as it stands, cut to the setting's width
+    Pattern,     // the position letters; made from the specialty range when the line is missing
+};
+
+// Where a setting lives: the style's own copy or the settings both sides share.
+template <class T>
+struct FieldSlot {
+    T StyleSettings::*style = nullptr;
+    T SharedSettings::*shared = nullptr;
+
+    constexpr FieldSlot() = default;
+    constexpr FieldSlot(T StyleSettings::*m) : style(m) {}    // NOLINT: either kind of member names a slot
+    constexpr FieldSlot(T SharedSettings::*m) : shared(m) {}  // NOLINT
+
+    T& in(StyleSettings& s, SharedSettings& sh) const { return style ? s.*style : sh.*shared; }
+    const T& in(const StyleSettings& s, const SharedSettings& sh) const { return style ? s.*style : sh.*shared; }
+};
+
+struct StyleField {
+    int line = 0;             // 1-based line of the style file
+    std::string_view item{};  // the setting's name (a Place goes by its chapter)
+    FieldKind kind = FieldKind::Letter;
+    const char* what = "";       // names the line in notes: "lines per page"
+    const char* valueName = "";  // names a value brought into range; a Place's "Begin" gives "Begin chapter"
+    int min = 0, max = 0;        // Number, Place (the chapter), ListLetter: the range kept
+    std::string_view letters{};  // Letter: the letters it may be; any, when empty
+    FieldSlot<char> letter{};
+    FieldSlot<int> number{};                // a Place's chapter
+    int StyleSettings::*verse = nullptr;    // a Place's verse
+    int StyleSettings::*atLeast = nullptr;  // Number: an earlier line's setting that raises min
+    FixedText<14> SharedSettings::*text = nullptr;
+    FixedText<30> StyleSettings::*pattern = nullptr;
+};
+
+namespace field {
+constexpr StyleField letter(int line, std::string_view item, const char* what, FieldSlot<char> m,
+                            std::string_view letters = {}) {
+    return {.line = line, .item = item, .kind = FieldKind::Letter, .what = what, .letters = letters, .letter = m};
+}
+constexpr StyleField listLetter(int line, std::string_view item, const char* what, FieldSlot<char> m, char lo,
+                                char hi) {
+    return {.line = line, .item = item, .kind = FieldKind::ListLetter, .what = what, .min = lo, .max = hi, .letter = m};
+}
+constexpr StyleField number(int line, std::string_view item, const char* what, const char* valueName, int lo, int hi,
+                            FieldSlot<int> m, int StyleSettings::*atLeast = nullptr) {
+    return {.line = line,
+            .item = item,
+            .kind = FieldKind::Number,
+            .what = what,
+            .valueName = valueName,
+            .min = lo,
+            .max = hi,
+            .number = m,
+            .atLeast = atLeast};
+}
+// A specialty limit: the same words name its line and its value.
+constexpr StyleField limit(int line, std::string_view item, const char* what, int hi, int StyleSettings::*m) {
+    return number(line, item, what, what, 0, hi, m);
+}
+constexpr StyleField place(int line, std::string_view item, const char* what, const char* valueName,
+                           int StyleSettings::*chapter, int StyleSettings::*verse) {
+    return {.line = line,
+            .item = item,
+            .kind = FieldKind::Place,
+            .what = what,
+            .valueName = valueName,
+            .min = 1,
+            .max = CHMAX,
+            .number = chapter,
+            .verse = verse};
+}
+}  // namespace field
+
+// In file order, one entry a line.
+inline constexpr StyleField STYLE_FIELDS[] = {
+    field::letter(1, "LG", "material set", &StyleSettings::LG),
+    field::place(2, "BCHAP", "begin chapter and verse", "Begin", &StyleSettings::BCHAP, &StyleSettings::BVER),
+    field::place(3, "ECHAP", "end chapter and verse", "End", &StyleSettings::ECHAP, &StyleSettings::EVER),
+    {.line = 4, .item = "NAME4", .kind = FieldKind::Text, .what = "output file name", .text = &SharedSettings::NAME4},
+    field::number(5, "LPP", "lines per page", "Lines per page", 18, 500, &StyleSettings::LPP),
+    field::letter(6, "OUT", "output layout", &StyleSettings::OUT, "CPT"),
+    field::number(7, "QMAX", "questions per pack", "Questions per pack", 1, QMAX_STORED_MAX, &StyleSettings::QMAX),
+    field::listLetter(8, "REGLST", "regular list letter", &SharedSettings::REGLST, 'A', 'D'),
+    field::number(9, "AB", "A and B questions begin", "A and B questions begin on", 1, 99, &StyleSettings::AB),
+    field::number(10, "IPC", "percent interrogatives", "Percent interrogatives", 0, 100, &StyleSettings::IPC),
+    field::letter(11, "INDX", "reindex", &StyleSettings::INDX, "YN"),
+    field::number(12, "QNUM", "number of quizzes", "Number of quizzes", 1, QQZ, &StyleSettings::QNUM),
+    field::letter(13, "SEC1", "sectoring", &SharedSettings::SEC1, "CVQ"),
+    field::number(14, "REPEATPCT", "percent eligible for repeats", "Percent eligible for repeats", 0, 100,
+                  &StyleSettings::REPEATPCT),
+    field::limit(15, "SPMAX", "total maximum", 20, &StyleSettings::SPMAX),
+    field::limit(16, "SPMIN", "total minimum", 20, &StyleSettings::SPMIN),
+    field::limit(17, "FMAX", "FTV maximum", 10, &StyleSettings::FMAX),
+    field::limit(18, "FMIN", "FTV minimum", 10, &StyleSettings::FMIN),
+    field::limit(19, "RMAX", "CV Ref maximum", 10, &StyleSettings::RMAX),
+    field::limit(20, "RMIN", "CV Ref minimum", 10, &StyleSettings::RMIN),
+    field::limit(21, "OMAX", "CO Ref maximum", 10, &StyleSettings::OMAX),
+    field::limit(22, "OMIN", "CO Ref minimum", 10, &StyleSettings::OMIN),
+    field::limit(23, "SMAX", "Situation maximum", 10, &StyleSettings::SMAX),
+    field::limit(24, "SMIN", "Situation minimum", 10, &StyleSettings::SMIN),
+    field::number(25, "PRIMPCT", "percent primary FTV", "Percent primary FTV", 0, 100, &SharedSettings::PRIMPCT),
+    field::number(26, "SPEARLY", "first specialty question", "First specialty question", 1, 10,
+                  &StyleSettings::SPEARLY),
+    // The last specialty position is never before the first.
+    field::number(27, "SPLATE", "last specialty question", "Last specialty question", 1, SCMAX, &StyleSettings::SPLATE,
+                  &StyleSettings::SPEARLY),
+    field::letter(28, "SETSPC", "set specialty numbers", &SharedSettings::SETSPC, "YN"),
+    {.line = 29, .item = "TYP", .kind = FieldKind::Pattern, .what = "pattern line", .pattern = &StyleSettings::TYP},
+};
+
+inline constexpr int STYLE_LINES = static_cast<int>(std::size(STYLE_FIELDS));
+
+// The line that holds a setting; an unknown name does not compile where a
+// constant is needed.
+constexpr int styleLine(std::string_view item) {
+    for (const StyleField& f : STYLE_FIELDS)
+        if (f.item == item) return f.line;
+    throw std::logic_error("no such style setting");
+}
+
+namespace field {
+constexpr bool inFileOrder() {
+    for (int i = 0; i < STYLE_LINES; ++i)
+        if (STYLE_FIELDS[i].line != i + 1) return false;
+    return true;
+}
+static_assert(inFileOrder(), "one entry for each line of a style file, in order");
+}  // namespace field
+
+}  // namespace tess
