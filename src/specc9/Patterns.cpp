@@ -127,24 +127,20 @@ bool extraRuleFires(Program& p, int SPECS, int Z, int K, bool LU) {
     return fires && !LU;
 }
 
-// One random pattern into TYP; returns SPECS.
-int drawPattern(Program& p, Line& TYP) {
-    const Specc9& c = p.cfg;
-    Random& rnd = p.rnd;
+// How many specialties: a draw inside what the limits can reach, or one
+// forced inside it when the tries run out.
+int drawSpecialtyCount(const Specc9& c, Random& rnd) {
     const Reach reach = reachable(c);
-
-    // How many specialties.
-    int SPECS = -1;
-    for (long n = 0; n < DRAW_TRIES && SPECS < 0; ++n) {
+    for (long n = 0; n < DRAW_TRIES; ++n) {
         const int d = rnd(c.SPMAX + 1);
-        if (d >= reach.lo && d <= reach.hi) SPECS = d;
+        if (d >= reach.lo && d <= reach.hi) return d;
     }
-    if (SPECS < 0) SPECS = reach.lo + rnd(reach.hi - reach.lo + 1);
+    return reach.lo + rnd(reach.hi - reach.lo + 1);
+}
 
-    // How many of each kind.
-    const Split split = drawSplit(p, SPECS);
-
-    // The pool: the kinds in blocks, situation always last.
+// The pool: the kinds in blocks in one of three orders, situation always
+// last, the rest regular.
+Line makePool(Random& rnd, const Split& split) {
     Line DB = blankLine();
     std::vector<std::pair<char, int>> blocks;
     if (rnd(2) == 1)
@@ -157,70 +153,87 @@ int drawPattern(Program& p, Line& TYP) {
     int at = 1;
     for (const auto& [letter, size] : blocks)
         for (int k = 0; k < size; ++k) DB[at++] = letter;
+    return DB;
+}
 
-    // The window is the pool's size.
-    const int Z = windowSize(c);
+// One attempt at the window: each position takes, of six free pool entries,
+// the one farthest from the last taken, so the kinds spread out; the extra
+// rule may slip in a regular position after a specialty. Past the window all
+// stays regular.
+void placeWindow(Program& p, const Line& DB, int Z, int SPECS, Line& TYP) {
+    Random& rnd = p.rnd;
+    int K = 0;
+    bool LU = false;
+    int T = p.cfg.SPEARLY;
+    Arr<bool, 1, POSITIONS + 1> FLAG;
+    FLAG.fill(false);
+    TYP = blankLine();
+    int LAST = rnd(5);
+    if (rnd(2) == 1) LAST = rnd(20);
+    if (rnd(3) == 1) LAST = rnd(10);
+    if (rnd(3) == 1) LAST = 0;
+
+    for (int j = 1; j <= Z; ++j) {
+        int R = drawFree(rnd, FLAG, Z);
+        for (int k = 0; k < 5; ++k) {
+            const int cand = drawFree(rnd, FLAG, Z);
+            if (std::abs(LAST - R) < std::abs(LAST - cand)) R = cand;
+        }
+        LAST = R;
+        FLAG[R] = true;
+        const char placed = DB[R];
+        TYP[T++] = placed;
+        if (placed != 'n') LU = false;
+
+        if (placed != 'n' || SPECS == 0 || !extraRuleFires(p, SPECS, Z, K, LU)) continue;
+        // An extra regular position, taken from the pool's free "n"
+        // entries; a qualifying draw counts only within 99 draws.
+        int found = 0;
+        for (int d = 1; d <= 100; ++d) {
+            const int cand = rnd(Z + 1);
+            if (cand != 0 && DB[cand] == 'n' && !FLAG[cand]) {
+                if (d <= 99) found = cand;
+                break;
+            }
+        }
+        if (found == 0) continue;
+        ++j;
+        LU = true;
+        LAST = found;
+        FLAG[found] = true;
+        TYP[T++] = 'n';
+        ++K;
+    }
+}
+
+// Same-kind neighbours in the window; `I`, the kind last seen, runs on from
+// the previous attempt.
+int sameKindNeighbours(const Specc9& c, const Line& TYP, char& I) {
+    int W = 0;
+    for (int x = c.SPEARLY; x <= c.SPLATE; ++x) {
+        const char ch = TYP[x];
+        if (ch == 'n') continue;
+        if (ch == I) ++W;
+        I = ch;
+    }
+    return W;
+}
+
+// One random pattern into TYP; returns SPECS.
+int drawPattern(Program& p, Line& TYP) {
+    const Specc9& c = p.cfg;
+    Random& rnd = p.rnd;
+    const int SPECS = drawSpecialtyCount(c, rnd);
+    const Line DB = makePool(rnd, drawSplit(p, SPECS));
+    const int Z = windowSize(c);  // the window is the pool's size
 
     // Fifteen attempts; the best so far is kept in TYP2.
     Line TYP2 = blankLine();
     int WLAST = 90;
     char I = 'X';
     for (int attempt = 1; attempt <= 15; ++attempt) {
-        // A fresh attempt and its starting point.
-        int K = 0;
-        bool LU = false;
-        int T = c.SPEARLY;
-        Arr<bool, 1, POSITIONS + 1> FLAG;
-        FLAG.fill(false);
-        TYP = blankLine();
-        int LAST = rnd(5);
-        if (rnd(2) == 1) LAST = rnd(20);
-        if (rnd(3) == 1) LAST = rnd(10);
-        if (rnd(3) == 1) LAST = 0;
-
-        // Placement: of six free entries, the one farthest from the last.
-        for (int j = 1; j <= Z; ++j) {
-            int R = drawFree(rnd, FLAG, Z);
-            for (int k = 0; k < 5; ++k) {
-                const int cand = drawFree(rnd, FLAG, Z);
-                if (std::abs(LAST - R) < std::abs(LAST - cand)) R = cand;
-            }
-            LAST = R;
-            FLAG[R] = true;
-            const char placed = DB[R];
-            TYP[T++] = placed;
-            if (placed != 'n') LU = false;
-
-            if (placed != 'n' || SPECS == 0 || !extraRuleFires(p, SPECS, Z, K, LU)) continue;
-            // An extra regular position, taken from the pool's free "n"
-            // entries; a qualifying draw counts only within 99 draws.
-            int found = 0;
-            for (int d = 1; d <= 100; ++d) {
-                const int cand = rnd(Z + 1);
-                if (cand != 0 && DB[cand] == 'n' && !FLAG[cand]) {
-                    if (d <= 99) found = cand;
-                    break;
-                }
-            }
-            if (found == 0) continue;
-            ++j;
-            LU = true;
-            LAST = found;
-            FLAG[found] = true;
-            TYP[T++] = 'n';
-            ++K;
-        }
-
-        // Past the window all stays regular (TYP started all "n").
-
-        // Same-kind neighbours; I runs on from the previous attempt.
-        int W = 0;
-        for (int x = c.SPEARLY; x <= c.SPLATE; ++x) {
-            const char ch = TYP[x];
-            if (ch == 'n') continue;
-            if (ch == I) ++W;
-            I = ch;
-        }
+        placeWindow(p, DB, Z, SPECS, TYP);
+        int W = sameKindNeighbours(c, TYP, I);
 
         // A worse attempt gives way to the best so far; either may be mirrored.
         if (W > WLAST) {
