@@ -133,7 +133,7 @@ public:
     explicit Random(std::uint64_t fixedSeed);  // deterministic
     virtual ~Random() = default;
 
-    int operator()(int n) {  // 0..n-1; n <= 1 gives 0
+    int operator()(int n) {  // a number in 0..n-1; n <= 1 gives 0
         if (standIn_) [[unlikely]]
             return standInDraw(n);
         return draw(n);
