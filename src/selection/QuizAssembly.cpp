@@ -95,25 +95,6 @@ void specialtyOrder(Program& p) {
     r.PRIORITY2 = smallest(second).first;
 }
 
-void runPass(Program& p, char kind) {
-    switch (kind) {
-        case 'F':
-            FINDFTVS(p);
-            break;
-        case 'S':
-            FINDSITS(p);
-            break;
-        case 'R':
-            FINDREFS(p);
-            break;
-        case 'O':
-            FINDONLYS(p);
-            break;
-        default:
-            break;
-    }
-}
-
 void specialtyAttempt(Program& p) {
     auto& r = p.run;
     r.SECOND = 0;
@@ -125,10 +106,10 @@ void specialtyAttempt(Program& p) {
     r.TYP = r.PAT[r.Q2];
     r.LAST = NONE;
     r.LASTO = NONE;
-    runPass(p, r.PRIORITY1);
-    runPass(p, r.PRIORITY2);
+    runSpecialtyPass(p, r.PRIORITY1);
+    runSpecialtyPass(p, r.PRIORITY2);
     for (char k : {'S', 'F', 'R', 'O'})
-        if (k != r.PRIORITY1 && k != r.PRIORITY2) runPass(p, k);
+        if (k != r.PRIORITY1 && k != r.PRIORITY2) runSpecialtyPass(p, k);
 }
 
 enum class Answer { Accept, Reject, Abandon };

@@ -32,4 +32,23 @@ void FINDONLYS(Program& p) { pass(p, 'O', CHOOSEONLY); }
 void FINDSITS(Program& p) { pass(p, 'S', CHOOSESIT); }
 void FINDFTVS(Program& p) { pass(p, 'F', CHOOSEFIN); }
 
+void runSpecialtyPass(Program& p, char kind) {
+    switch (kind) {
+        case 'F':
+            FINDFTVS(p);
+            break;
+        case 'S':
+            FINDSITS(p);
+            break;
+        case 'R':
+            FINDREFS(p);
+            break;
+        case 'O':
+            FINDONLYS(p);
+            break;
+        default:
+            break;
+    }
+}
+
 }  // namespace tess

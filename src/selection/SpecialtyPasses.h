@@ -16,6 +16,8 @@ void FINDONLYS(Program& p);  // "O" positions
 void FINDSITS(Program& p);   // "S" positions
 void FINDFTVS(Program& p);   // "F" positions
 void FINDSET(Program& p);    // reset after a pass
+// The pass of a kind letter (F, R, O or S); any other letter is no pass.
+void runSpecialtyPass(Program& p, char kind);
 
 void CHOOSEREF(Program& p);
 void CHOOSEONLY(Program& p);

@@ -89,20 +89,7 @@ void SpecialtyRig::pass(char k, int q, const std::string& pat) {
     r.Q2 = q;
     r.PAT[q] = pat;
     r.TYP = pat;
-    switch (k) {
-        case 'R':
-            FINDREFS(p);
-            break;
-        case 'O':
-            FINDONLYS(p);
-            break;
-        case 'S':
-            FINDSITS(p);
-            break;
-        default:
-            FINDFTVS(p);
-            break;
-    }
+    runSpecialtyPass(p, k);
 }
 
 }  // namespace tess::testing
