@@ -87,13 +87,17 @@ fuzz:
 	    $(FUZZ_BUILD)/corpus/$$n || exit 1; \
 	done
 
-# Installs the program, its sample bank, man page and documents under PREFIX
-# (the program looks there for the sample that `tessarin init` copies).
+# Installs what `make` built (the program, its sample bank, man page,
+# documents and completions) under PREFIX; the program looks there for the
+# sample that `tessarin init` copies. It never builds: `sudo make install`
+# would otherwise leave root's files in the build folder. CMake's list of
+# what it installed is given back to the build folder's owner.
 PREFIX ?= /usr/local
-install: deps
-	cmake -S . -B $(BUILD) -DCMAKE_INSTALL_PREFIX=$(PREFIX)
-	cmake --build $(BUILD) -j $(JOBS) --target tessarin
-	cmake --install $(BUILD) --strip
+install:
+	@[ -x $(BUILD)/tessarin ] && [ -f $(BUILD)/cmake_install.cmake ] || \
+	  { echo "make install: nothing is built in $(BUILD)/ yet: run make first (as yourself), then make install" >&2; exit 1; }
+	cmake --install $(BUILD) --prefix $(PREFIX) --strip
+	@chown --reference=$(BUILD) $(BUILD)/install_manifest.txt 2>/dev/null || true
 
 # A Debian package of the same files (installed under /usr), in $(BUILD)/.
 package: program

@@ -14,6 +14,7 @@ namespace tess {
 void addCheckCommand(CLI::App& app, int& status) {
     struct Options {
         std::optional<int> max;
+        bool verbose = false;
         std::vector<std::string> files;
     };
     auto opt = std::make_shared<Options>();
@@ -23,7 +24,8 @@ void addCheckCommand(CLI::App& app, int& status) {
         "With no FILE: every bank file in the folder, Verses.txt, Specs.lst,\n"
         "every style it lists and New.spe, and every count file against its\n"
         "bank files. Each finding is a line FILE:LINE: error: WHAT (or\n"
-        "warning: WHAT), then a summary per file and the total.\n"
+        "warning: WHAT), then a summary of each file with findings and the\n"
+        "total; a clean bank is one line. --verbose sums up every file.\n"
         "Exit status: 0 no errors (warnings allowed), 3 errors found.");
     cmd->add_option("--max", opt->max, "List at most N findings (the summaries count them all)")
         ->type_name("N")
@@ -34,13 +36,14 @@ void addCheckCommand(CLI::App& app, int& status) {
                            : "N is a number of findings, 0 or more, not '" + v + "'";
             },
             ""));
+    cmd->add_flag("-v,--verbose", opt->verbose, "A summary line for every file read, with or without findings");
     cmd->add_option("FILE", opt->files, "Check only these files; the kind of each is known from its name")
         ->type_name("");
     cmd->callback([opt, &status] {
         const check::Report report = check::checkBank(".", opt->files);
         std::optional<std::size_t> max;
         if (opt->max) max = static_cast<std::size_t>(*opt->max);
-        check::writeReport(std::cout, report, max);
+        check::writeReport(std::cout, report, max, opt->verbose);
         std::cout.flush();
         status = report.errors() > 0 ? exitstatus::FINDINGS : exitstatus::OK;
     });

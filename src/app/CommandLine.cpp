@@ -3,7 +3,9 @@
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <iostream>
 
@@ -29,6 +31,7 @@ void setUpCommandLine(CLI::App& app) {
     fmt->label("SUBCOMMAND", "COMMAND");
     app.formatter(fmt);
     app.require_subcommand(0, 1);
+    addHelpCommand(app);
     // Moving into DIR as soon as the option is read means every command, and
     // the full-screen program, works there with plain relative names.
     app.add_option("-C,--dir", "Work in DIR (for every command)")
@@ -42,11 +45,32 @@ void setUpCommandLine(CLI::App& app) {
 
 namespace {
 
+// The results of a command are only delivered when standard output took
+// them: a full disk or a closed pipe behind it is a file error, not a
+// success (as GNU's close_stdout has it).
+int deliverStandardOutput(int status) {
+    errno = 0;
+    std::cout.flush();
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout.good()) return status;
+    // A write that failed earlier (a flush mid-output) left the stream marked
+    // but its reason long gone; one more byte on the broken stream finds the
+    // reason again, and the output is incomplete whatever it does.
+    if (errno == 0) {
+        std::clearerr(stdout);
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+    }
+    const int err = errno;
+    commandMessage(std::string("cannot write to standard output: ") + (err != 0 ? std::strerror(err) : "write error"));
+    return std::max(status, static_cast<int>(exitstatus::FILE_ERROR));
+}
+
 // The usage error, worded for the user: what was not understood, and where
 // to look. The subcommand given, if any, decides whose --help is named.
 int usageError(CLI::App& app, const std::string& message) {
     const auto given = app.get_subcommands();
-    const std::string help = given.empty() ? "tessarin --help" : "tessarin " + given.front()->get_name() + " --help";
+    const bool ownHelp = !given.empty() && given.front()->get_name() != "help";
+    const std::string help = ownHelp ? "tessarin " + given.front()->get_name() + " --help" : "tessarin --help";
     commandMessage(message);
     std::cerr << "Try '" << help << "' for more information.\n";
     return exitstatus::USAGE;
@@ -54,7 +78,30 @@ int usageError(CLI::App& app, const std::string& message) {
 
 }  // namespace
 
-int runCommandLine(CLI::App& app, int argc, char** argv, const int& status) {
+void addHelpCommand(CLI::App& app) {
+    CLI::App* cmd = app.add_subcommand("help", "Show the help of tessarin or of one COMMAND");
+    auto name = std::make_shared<std::string>();
+    cmd->add_option("COMMAND", *name, "The command whose help to show")->type_name("");
+    // The same text as COMMAND --help, so the two can never differ.
+    cmd->callback([&app, name] {
+        if (name->empty()) {
+            // app.help() would show the help of `help`, the command given.
+            std::cout << app.get_formatter()->make_help(&app, app.get_name(), CLI::AppFormatMode::Normal);
+            return;
+        }
+        CLI::App* sub = nullptr;
+        try {
+            sub = app.get_subcommand(*name);
+        } catch (const CLI::OptionNotFound&) {
+        }
+        if (sub == nullptr) throw CLI::ValidationError("unknown command '" + *name + "'");
+        std::cout << sub->help(app.get_name());
+    });
+}
+
+namespace {
+
+int parseAndRun(CLI::App& app, int argc, char** argv, const int& status) {
     // Listed under one heading however each command was added.
     for (CLI::App* cmd : app.get_subcommands([](CLI::App*) { return true; })) cmd->group("Commands");
     try {
@@ -76,6 +123,12 @@ int runCommandLine(CLI::App& app, int argc, char** argv, const int& status) {
     }
     if (app.get_subcommands().empty()) return runFullScreen();
     return status;
+}
+
+}  // namespace
+
+int runCommandLine(CLI::App& app, int argc, char** argv, const int& status) {
+    return deliverStandardOutput(parseAndRun(app, argc, argv, status));
 }
 
 }  // namespace tess

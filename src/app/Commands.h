@@ -23,9 +23,15 @@ namespace tess {
 // statuses); called by main before the commands are added.
 void setUpCommandLine(CLI::App& app);
 
+// `tessarin help [COMMAND]`: the help of the program or of COMMAND, as
+// --help shows it (CommandLine.cpp).
+void addHelpCommand(CLI::App& app);
+
 // Parses the arguments, runs the command's callback (or, with no command, the
 // full-screen program in the current directory) and returns the exit status.
 // Usage errors are one line naming the culprit, then the help hint, status 2.
+// What the command wrote on standard output must have reached it: a write
+// error there is told and gives FILE_ERROR.
 int runCommandLine(CLI::App& app, int argc, char** argv, const int& status);
 
 // Writes "tessarin: <text>" on stderr.

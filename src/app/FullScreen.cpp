@@ -15,6 +15,10 @@
 namespace tess {
 
 int runFullScreen() {
+    if (auto bad = badSeedInEnvironment()) {
+        std::fprintf(stderr, "tessarin: %s\n", bad->c_str());
+        return exitstatus::USAGE;
+    }
     if (auto why = TerminalConsole::unusableReason()) {
         std::fprintf(stderr, "tessarin: %s\n", why->c_str());
         return exitstatus::REFUSED;

@@ -24,7 +24,7 @@ namespace {
 // The run's report on standard error, each line "tessarin: STYLE: ...". On a
 // terminal the stage line is rewritten in place (carriage return, then blanks
 // over what is left of the longer line before); elsewhere each stage is a
-// line of its own. Results (the closing screen's lines) go to standard output.
+// line of its own.
 class StderrReport : public RunReport {
 public:
     StderrReport(std::string style, bool quiet) : style_(std::move(style)), quiet_(quiet), tty_(::isatty(2) == 1) {
@@ -49,10 +49,12 @@ public:
     }
     void warning(const std::string& text) override { say(text); }
     void stopped(const std::string& text) override { say(text); }
+    // The closing screen's lines are progress too; the results are the names
+    // of the files, which the command prints when the run is done.
     void result(const std::string& text) override {
         if (quiet_) return;
-        endStageLine();
-        std::cout << text << '\n' << std::flush;
+        endStageLine();  // the last stage stays on the screen above the closing lines
+        say(text);
     }
 
 private:
@@ -86,10 +88,15 @@ private:
 struct RunOptions {
     std::vector<std::string> styles;
     std::optional<std::uint64_t> seed;
+    std::string seedText;
     bool quiet = false;
     bool keepGoing = false;
     bool pdf = false;
 };
+
+// A file the run wrote, named on standard output for the script that runs
+// it (`for f in $(tessarin run X)`), --quiet or not.
+void written(const std::string& name) { std::cout << name << '\n' << std::flush; }
 
 // The packet file just written, as <name>.pdf beside it. A packet of the t
 // layout (for spreadsheets) has no printed form: said, and not a failure.
@@ -98,6 +105,7 @@ int printPacket(Program& p, RunReport& report) {
     const pdf::PdfResult r = pdf::writePdf(p.file(name + ".qui"), p.file(name + ".pdf"), pdf::PdfOptions{});
     if (r.outcome == pdf::PdfOutcome::Written) {
         report.result("The packets to print have been saved as " + name + ".pdf");
+        written(name + ".pdf");
         return exitstatus::OK;
     }
     report.warning(r.message);
@@ -113,6 +121,9 @@ int runOne(const RunOptions& o, const std::string& style) {
     StderrReport report(style, o.quiet);
     p.reporter = &report;
     if (runStoredStyle(p, style) != BatchEnd::Done) return exitstatus::MEND;
+    const std::string name = p.shared.NAME4;
+    written(name + ".qui");
+    written(name + ".inf");
     return o.pdf ? printPacket(p, report) : exitstatus::OK;
 }
 
@@ -127,18 +138,33 @@ void addRunCommand(CLI::App& app, int& status) {
         "the patterns as drawn, the sector tables accepted, no resectoring, the\n"
         "specialty combinations run automatically. Writes the same files:\n"
         "NAME.qui, NAME.inf, temp.txt, pat.txt, temp2.txt and the count file.\n"
-        "Progress and warnings go to standard error, the names of the files\n"
-        "written to standard output. A style that cannot run (the message says\n"
+        "Progress and warnings go to standard error; the names of the packet,\n"
+        "list and PDF files written go to standard output, one a line, also\n"
+        "with --quiet. A style that cannot run (the message says\n"
         "why) replaces no packet or list file and gives exit status 4.\n"
         "--pdf prints the packets as tessarin pdf NAME.qui does (Letter, a\n"
         "card a page); a t-layout packet is not printed.");
     auto o = std::make_shared<RunOptions>();
     cmd->add_option("STYLE", o->styles, "The styles to run, in order")->required()->type_name("");
-    cmd->add_option("--seed", o->seed, "Seed the draws (as TESSARIN_SEED does) for files that repeat")->type_name("N");
+    cmd->add_option("--seed", o->seedText, "Seed the draws (as TESSARIN_SEED does) for files that repeat")
+        ->type_name("N")
+        ->check(CLI::Validator(
+            [](const std::string& v) {
+                return parseSeed(v) ? std::string()
+                                    : "N is a number from 0 to 18446744073709551615, not '" + v + "'";
+            },
+            ""));
     cmd->add_flag("-q,--quiet", o->quiet, "Only warnings and errors");
     cmd->add_flag("-k,--keep-going", o->keepGoing, "Run the other styles after one that cannot run");
     cmd->add_flag("--pdf", o->pdf, "Also write NAME.pdf of the packets to print (p and c layouts)");
     cmd->callback([o, &status] {
+        if (!o->seedText.empty()) {
+            o->seed = parseSeed(o->seedText);
+        } else if (auto bad = badSeedInEnvironment()) {
+            commandMessage(*bad);
+            status = exitstatus::USAGE;
+            return;
+        }
         // One run per folder, as for the full-screen program: two runs would
         // write the same packet and list files.
         FolderLock lock(".");

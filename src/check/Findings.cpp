@@ -42,7 +42,7 @@ std::size_t Report::warnings() const {
     return n;
 }
 
-void writeReport(std::ostream& out, const Report& report, std::optional<std::size_t> max) {
+void writeReport(std::ostream& out, const Report& report, std::optional<std::size_t> max, bool verbose) {
     std::size_t written = 0, left = 0;
     for (const auto& f : report.files)
         for (const auto& x : f.findings) {
@@ -58,6 +58,7 @@ void writeReport(std::ostream& out, const Report& report, std::optional<std::siz
     if (left > 0) out << "... " << plural(left, "more finding") << " not listed (--max " << *max << ").\n";
     if (written > 0) out << '\n';
     for (const auto& f : report.files) {
+        if (!verbose && f.findings.empty()) continue;
         out << f.file << ": ";
         if (f.read) out << plural(f.lines, "line") << ", ";
         out << tally(f.errors(), f.warnings()) << '\n';

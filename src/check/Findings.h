@@ -39,8 +39,10 @@ struct Report {
 };
 
 // Writes every finding (at most `max` of them, then how many were left out),
-// a summary line per file and the total.
-void writeReport(std::ostream& out, const Report& report, std::optional<std::size_t> max = std::nullopt);
+// a summary line for each file with findings (every file when `verbose`)
+// and the total, so a clean bank is one line.
+void writeReport(std::ostream& out, const Report& report, std::optional<std::size_t> max = std::nullopt,
+                 bool verbose = false);
 
 // `text` fit for a message: characters outside printable ASCII shown as "?".
 std::string shown(std::string_view text, std::size_t most = 40);

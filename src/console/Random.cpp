@@ -18,10 +18,28 @@ std::uint64_t clockNow() {
 }
 }  // namespace
 
+std::optional<std::uint64_t> parseSeed(std::string_view text) {
+    if (text.empty() || text.size() > 20) return std::nullopt;
+    std::uint64_t v = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        const auto d = static_cast<std::uint64_t>(c - '0');
+        if (v > (UINT64_MAX - d) / 10) return std::nullopt;
+        v = v * 10 + d;
+    }
+    return v;
+}
+
+std::optional<std::string> badSeedInEnvironment() {
+    const char* s = std::getenv("TESSARIN_SEED");
+    if (s == nullptr || *s == '\0' || parseSeed(s)) return std::nullopt;
+    return std::string("TESSARIN_SEED='") + s + "' is not a seed (a number from 0 to 18446744073709551615)";
+}
+
 Random::Random() {
-    if (const char* s = std::getenv("TESSARIN_SEED"); s && *s) {
+    if (const char* s = std::getenv("TESSARIN_SEED"); s && *s && parseSeed(s)) {
         fixed_ = true;
-        base_ = std::strtoull(s, nullptr, 10);
+        base_ = *parseSeed(s);
     } else {
         base_ = clockNow();
     }

@@ -10,6 +10,9 @@
 // re-seed computes only the state its draws reach (Mt64). The numbers are
 // those of std::uniform_int_distribution over std::mt19937_64.
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 #include <deque>
 #include <random>
 #include <stdexcept>
@@ -126,6 +129,13 @@ inline int uniformBelow(Engine& g, int n) {
     }
     return static_cast<int>(product >> 64);
 }
+
+// A seed as a user writes it (TESSARIN_SEED, --seed): decimal digits only,
+// 0 to 2^64-1. Nothing else, not even a sign or a blank, is a seed.
+std::optional<std::uint64_t> parseSeed(std::string_view text);
+// Why TESSARIN_SEED cannot seed a run, or nothing when it is unset, empty
+// or a seed; the command line refuses to start with it.
+std::optional<std::string> badSeedInEnvironment();
 
 class Random {
 public:

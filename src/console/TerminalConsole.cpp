@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -24,6 +25,8 @@ struct termios g_saved;
 bool g_haveSaved = false;
 char g_reset[512];
 std::size_t g_resetLen = 0;
+char g_clear[64];  // clears the screen where the terminal has no alternate one
+std::size_t g_clearLen = 0;
 char g_keypadOn[64];  // the terminal's "send application keys" string
 std::size_t g_keypadOnLen = 0;
 volatile sig_atomic_t g_active = 0;
@@ -247,10 +250,19 @@ TerminalConsole::TerminalConsole() {
     appendCap("sgr0");
     appendCap("cnorm");
     appendCap("rmkx");
-    if (capability("rmcup") == nullptr)
-        append(g_reset, sizeof g_reset, g_resetLen, "\r\n");
-    else
+    // Without an alternate screen (vt100, the Linux console) the program's
+    // last screen would stay under the shell's prompt: it is cleared, so the
+    // prompt starts clean at the top.
+    g_clearLen = 0;
+    if (capability("rmcup") == nullptr) {
+        if (const char* cl = capability("clear")) append(g_clear, sizeof g_clear, g_clearLen, cl);
+        if (g_clearLen > 0)
+            append(g_reset, sizeof g_reset, g_resetLen, g_clear);
+        else
+            append(g_reset, sizeof g_reset, g_resetLen, "\r\n");
+    } else {
         appendCap("rmcup");
+    }
     g_keypadOnLen = 0;
     if (const char* smkx = capability("smkx")) append(g_keypadOn, sizeof g_keypadOn, g_keypadOnLen, smkx);
 
@@ -260,8 +272,10 @@ TerminalConsole::TerminalConsole() {
     intrflush(stdscr, FALSE);
     keypad(stdscr, TRUE);
     set_escdelay(25);
-    // NO_COLOR set to anything, even empty, asks for no colour at all.
-    if (has_colors() && std::getenv("NO_COLOR") == nullptr) {
+    // NO_COLOR asks for no colour at all when it holds anything; set but
+    // empty it counts as unset.
+    const char* noColour = std::getenv("NO_COLOR");
+    if (has_colors() && (noColour == nullptr || *noColour == '\0')) {
         start_color();
         colours_ = true;
         manyColours_ = COLORS >= 16;
@@ -279,6 +293,11 @@ TerminalConsole::~TerminalConsole() {
         endwin();
         delscreen(g_screen);
         g_screen = nullptr;
+        if (g_clearLen > 0) {
+            std::fflush(stdout);
+            ssize_t ignored = ::write(STDOUT_FILENO, g_clear, g_clearLen);
+            (void)ignored;
+        }
     }
 }
 

@@ -57,10 +57,28 @@ TEST(CommandLine, UsageErrorsNameTheCulpritAndPointAtHelp) {
     }
 }
 
+// `help COMMAND` is `COMMAND --help`; what standard output did not take is a
+// file error, for every command and for the help itself.
+TEST(CommandLine, HelpCommandAndWriteErrorsOnStandardOutput) {
+    EXPECT_EQ(runTessarin("help").out, runTessarin("--help").out);
+    for (const char* cmd : {"init", "run", "check", "pdf"})
+        EXPECT_EQ(runTessarin(std::string("help ") + cmd).out, runTessarin(std::string(cmd) + " --help").out) << cmd;
+    const auto unknown = runTessarin("help frob");
+    EXPECT_EQ(unknown.status, es::USAGE);
+    EXPECT_EQ(unknown.err.substr(0, unknown.err.find('\n')), "tessarin: unknown command 'frob'") << unknown.err;
+    tess::testing::ScratchDir io;
+    for (const char* args : {"--help", "--version", "help run", "check -C " TESS_SOURCE_DIR "/data/luke"}) {
+        const int st = std::system((std::string(TESS_BINARY) + " " + args + " >/dev/full 2>" + io.file("err")).c_str());
+        EXPECT_EQ(WEXITSTATUS(st), es::FILE_ERROR) << args;
+        EXPECT_EQ(io.read("err"), "tessarin: cannot write to standard output: No space left on device\n") << args;
+    }
+}
+
 TEST(CommandLine, WithoutACommandTheFullScreenProgramNeedsATerminal) {
     const auto r = runTessarin("");
     EXPECT_EQ(r.status, es::REFUSED);
     EXPECT_NE(r.err.find("terminal"), std::string::npos) << r.err;
+    EXPECT_EQ(runTessarin("", "TESSARIN_SEED=12ab").status, es::USAGE);
 }
 
 // The man page is written by hand; it must not drift from the program.

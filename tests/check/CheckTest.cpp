@@ -2,6 +2,8 @@
 // file and line, and nothing else is; the sample bank has no fault.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "app/ExitStatus.h"
 #include "app/RunCommand.h"
 #include "check/Check.h"
@@ -250,8 +252,13 @@ TEST(CheckCommand, ListsFindingsOnStandardOutputAndSaysWhetherThereAreErrors) {
     EXPECT_EQ(few.out.find("Luke.A:5:"), std::string::npos) << few.out;
     EXPECT_NE(few.out.find("... 17 more findings not listed (--max 2)."), std::string::npos) << few.out;
 
+    // A clean bank is one line; --verbose sums up every file.
     const auto sample = runTessarin("check -C " TESS_SOURCE_DIR "/data/luke");
     EXPECT_EQ(sample.status, exitstatus::OK) << sample.out;
+    EXPECT_EQ(sample.out.rfind("Total: ", 0), 0u) << sample.out;
+    EXPECT_EQ(std::count(sample.out.begin(), sample.out.end(), '\n'), 1) << sample.out;
+    const auto verbose = runTessarin("check --verbose -C " TESS_SOURCE_DIR "/data/luke");
+    EXPECT_NE(verbose.out.find("\nLuke.A: "), std::string::npos) << verbose.out;
 }
 
 TEST(CheckSampleBank, HasNoFaultAtAll) {
