@@ -29,15 +29,15 @@ command -v tmux >/dev/null || { echo "terminal-paint: needs tmux" >&2; exit 1; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/tessarin-paint.XXXXXX")
 sock=tessarin-paint-$$  # one server per session (below): a server that is ending cannot take a new one
-trap 'tmux -L $sock kill-server >/dev/null 2>&1 || true; rm -rf "$work"' EXIT INT TERM
+trap 'tmux -L "$sock" kill-server >/dev/null 2>&1 || true; rm -rf "$work"' EXIT INT TERM
 
 cp "$here"/data/luke/* "$work"/
 printf '%s\r\n' A "1 1" "24 53" heavy 60 P 30 A 20 40 N 135 V 10 \
     10 5 4 1 3 1 3 1 3 1 100 1 30 N AAAAAAAAAAAAAAAAAAAAAAAAAAAAAA >"$work/Heavy.spe"
 printf '%s\r\n' Heavy "Enter New Specs" >"$work/Specs.lst"
 
-pane() { tmux -L $sock capture-pane -p 2>/dev/null || true; }
-key() { tmux -L $sock send-keys "$1"; }
+pane() { tmux -L "$sock" capture-pane -p 2>/dev/null || true; }
+key() { tmux -L "$sock" send-keys "$1"; }
 # Waits (at most 30 s) until the pane shows the text, then lets the screen settle.
 waitfor() {
     i=0
@@ -49,7 +49,7 @@ waitfor() {
     sleep 0.4
     if [ -n "${SCREENS:-}" ]; then
         shot=$((shot + 1))
-        tmux -L $sock capture-pane -p -e >"$SCREENS/$(printf %02d $shot)"
+        tmux -L "$sock" capture-pane -p -e >"$SCREENS/$(printf %02d $shot)"
     fi
 }
 
@@ -62,7 +62,7 @@ session() {
     sock=tessarin-paint-$$-$1
     shot=0
     [ -z "${SCREENS:-}" ] || mkdir -p "$SCREENS"
-    tmux -L $sock -f /dev/null new-session -d -x 80 -y 25 \
+    tmux -L "$sock" -f /dev/null new-session -d -x 80 -y 25 \
         "cd '$work' && TESSARIN_SEED=20261207 script -q -B '$work/io.$1' -T '$work/timing.$1' -m advanced -c 'echo \$\$ >pid.$1; exec $bin'; sleep 60"
     waitfor "Press Return to Choose a Quiz Style"; key Enter          # 1: the style onto the form
     waitfor "Quiz Configuration"; key Escape                          # 2: the ready line
@@ -85,7 +85,7 @@ session() {
         i=$((i + 1)); [ $i -lt 500 ] || { echo "terminal-paint: the program did not end" >&2; exit 1; }
         sleep 0.02
     done
-    tmux -L $sock kill-server >/dev/null 2>&1 || true
+    tmux -L "$sock" kill-server >/dev/null 2>&1 || true
 }
 
 # The figures of one session from its timing log and approval CPU ticks.

@@ -19,6 +19,7 @@ command -v infocmp >/dev/null || need+=(ncurses-bin)
 [ -f /usr/include/hpdf.h ] || need+=(libhpdf-dev)                # tessarin pdf
 command -v pdftotext >/dev/null || need+=(poppler-utils)         # the pdf tests read the pdf back
 command -v dpkg-shlibdeps >/dev/null || need+=(dpkg-dev)         # make package: the Depends line
+command -v shellcheck >/dev/null || need+=(shellcheck)           # the tests check the shell scripts
 if [ ${#need[@]} -gt 0 ]; then
   echo "install-deps: installing ${need[*]}"
   sudo=()

@@ -18,7 +18,10 @@ _tessarin() {
     for ((i = 1; i < COMP_CWORD; i++)); do
         word=${COMP_WORDS[i]}
         case $word in
-            -C|--dir) dir=${COMP_WORDS[i+1]}; ((i++)) ;;
+            -C|--dir)
+                # bash splits --dir=DIR at the '=' (COMP_WORDBREAKS).
+                [ "${COMP_WORDS[i+1]}" = "=" ] && ((i++))
+                dir=${COMP_WORDS[i+1]}; ((i++)) ;;
             --dir=*) dir=${word#--dir=} ;;
             -*) ;;
             *) [ -z "$cmd" ] && cmd=$word ;;
