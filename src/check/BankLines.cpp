@@ -1,10 +1,12 @@
 #include "check/BankLines.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <unordered_map>
 #include <vector>
 
 #include "console/TextFile.h"
+#include "console/Utf8.h"
 #include "material/BankFile.h"
 
 namespace tess::check {
@@ -25,77 +27,69 @@ std::string lineRef(std::size_t line, int key) {
     return "line " + std::to_string(line) + " (" + ref(key / 100, key % 100) + ")";
 }
 
-// The name of a character a word processor leaves in text, and its plain
-// replacement.
-struct OddCharacter {
-    std::size_t length = 1;  // bytes
-    std::string name;
+// The column of the byte at `i`: characters are counted, not bytes.
+std::size_t column(std::string_view l, std::size_t i) { return charCount(l.substr(0, i)) + 1; }
+
+// What a C1 control character (U+0080-U+009F) in a line as read stands for.
+enum class C1 {
+    Control,        // itself: the file is UTF-8
+    UndefinedByte,  // a byte Windows-1252 has no character for
+    OfUtf8,         // part of a UTF-8 line in a file read as Windows-1252 (named as mixing)
 };
 
-OddCharacter nameOf(std::string_view s, std::size_t i) {
-    const auto b = static_cast<unsigned char>(s[i]);
-    char hex[8];
-    if (b < 0x80) {
-        std::snprintf(hex, sizeof hex, "0x%02X", b);
-        return {1, std::string("the control character ") + hex};
-    }
-    std::size_t n = b >= 0xF5 ? 0 : b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC2 ? 2 : 0;  // the bytes UTF-8 uses
-    unsigned cp = n == 4 ? b & 0x07u : n == 3 ? b & 0x0Fu : b & 0x1Fu;
-    for (std::size_t k = 1; k < n; ++k) {
-        const auto c = i + k < s.size() ? static_cast<unsigned char>(s[i + k]) : 0u;
-        if ((c & 0xC0u) != 0x80u) n = 0;
-        cp = (cp << 6) | (c & 0x3Fu);
-    }
-    if (n == 0) {
-        std::snprintf(hex, sizeof hex, "0x%02X", b);
-        // Windows text keeps its curly quotes and dashes in 0x91-0x97.
-        const bool windows = b >= 0x91 && b <= 0x97;
-        return {1, std::string("the byte ") + hex + (windows ? " (a curly quote or dash in Windows text)" : "")};
-    }
-    struct Known {
-        unsigned cp;
-        const char* name;
-    };
-    static const Known known[] = {{0x2018, "the curly apostrophe \u2018"},
-                                  {0x2019, "the curly apostrophe \u2019"},
-                                  {0x201C, "the curly quote \u201C"},
-                                  {0x201D, "the curly quote \u201D"},
-                                  {0x2013, "the en dash \u2013"},
-                                  {0x2014, "the em dash \u2014"},
-                                  {0x2026, "the ellipsis \u2026"},
-                                  {0x00A0, "a no-break space"},
-                                  {0xFEFF, "a byte order mark"}};
-    char code[16];
-    std::snprintf(code, sizeof code, "U+%04X", cp);
-    for (const auto& k : known)
-        if (k.cp == cp) return {n, std::string(k.name) + " (" + code + ")"};
-    return {n, std::string("the character ") + code};
-}
-
-// Bytes outside printable ASCII (a TAB is fine), named, first one first.
-void checkCharacters(std::string_view l, std::size_t no, FileReport& out) {
+// Characters that do not print: control characters (a TAB is fine), their C1
+// forms and the byte order mark; in a file read as Windows-1252, the bytes
+// that code page has no character for. The first one is named.
+void checkCharacters(std::string_view l, std::size_t no, C1 c1As, FileReport& out) {
     std::string first;
-    std::size_t column = 0, more = 0;
+    std::size_t col = 0, more = 0;
+    bool undefinedByte = false;
     for (std::size_t i = 0; i < l.size();) {
-        const auto b = static_cast<unsigned char>(l[i]);
-        if (b == '\t' || (b >= ' ' && b <= '~')) {
-            ++i;
+        const std::size_t n = charBytesAt(l, i);
+        const char32_t cp = decodeUtf8At(l, i, utf8SequenceAt(l, i));
+        i += n;
+        const bool c1 = cp >= 0x80 && cp <= 0x9F && c1As != C1::OfUtf8;
+        if (!((cp < 0x20 && cp != '\t') || cp == 0x7F || c1 || cp == 0xFEFF)) continue;
+        if (!first.empty()) {
+            ++more;
             continue;
         }
-        const OddCharacter odd = nameOf(l, i);
-        if (first.empty()) {
-            first = odd.name;
-            column = i + 1;
-        } else {
-            ++more;
-        }
-        i += odd.length;
+        char code[32];
+        col = column(l, i - n);
+        undefinedByte = c1 && c1As == C1::UndefinedByte;
+        if (undefinedByte)
+            std::snprintf(code, sizeof code, "the byte 0x%02X", static_cast<unsigned>(cp));
+        else if (cp == 0xFEFF)
+            std::snprintf(code, sizeof code, "a byte order mark (U+FEFF)");
+        else
+            std::snprintf(code, sizeof code, "the control character %s%02X", cp < 0x80 ? "0x" : "U+00",
+                          static_cast<unsigned>(cp));
+        first = code;
     }
     if (first.empty()) return;
-    out.error(no, first + " in column " + std::to_string(column) +
-                      (more ? " (and " + std::to_string(more) + " more on the line)" : "") +
-                      " is not plain ASCII: curly quotes and dashes from a word processor should be plain ones "
-                      "(' \" -); other such characters print wrong");
+    const std::string where = " in column " + std::to_string(col) +
+                              (more ? " (and " + std::to_string(more) + " more on the line)" : "");
+    if (undefinedByte)
+        out.error(no, first + where +
+                          " is neither UTF-8 nor a Windows-1252 character: the file is not valid UTF-8, so it is "
+                          "read as Windows-1252, which has no character there; delete it, or save the file as UTF-8");
+    else
+        out.error(no, first + where + " does not print: the screen shows it as \"?\"; delete it");
+}
+
+// A file is read in one encoding: one that is not valid UTF-8 is read as
+// Windows-1252, so lines that are UTF-8 in it would print wrong.
+void checkMixed(const std::vector<std::size_t>& utf8Lines, const std::vector<std::size_t>& otherLines,
+                FileReport& out) {
+    if (utf8Lines.empty() || otherLines.empty()) return;
+    const auto some = [](const std::vector<std::size_t>& v) {
+        std::string s;
+        for (std::size_t i = 0; i < v.size() && i < 3; ++i) s += (i ? ", " : "") + std::to_string(v[i]);
+        return (v.size() == 1 ? "line " : "lines ") + s + (v.size() > 3 ? ", ..." : "");
+    };
+    out.error(0, "mixes UTF-8 (" + some(utf8Lines) + ") and Windows-1252 (" + some(otherLines) +
+                     "): a file is read in one encoding, here Windows-1252 as it is not valid UTF-8, so the UTF-8 "
+                     "lines print wrong (\u00e9 as \u00c3\u00a9); save the whole file as UTF-8");
 }
 
 // Columns 1-6 as every reader and the packet writer take them. Returns the
@@ -151,7 +145,7 @@ std::optional<BankRef> checkColumns(std::string_view l, std::size_t no, const Ve
 void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& out) {
     const std::size_t tab = l.find('\t', 6);
     if (const std::size_t run = l.find("   ", 6); run != std::string_view::npos)
-        out.error(no, "three blanks in a row at column " + std::to_string(run + 1) +
+        out.error(no, "three blanks in a row at column " + std::to_string(column(l, run)) +
                           ": the tab layout ends the text there; leave one blank");
     switch (kind) {
         case BankKind::Regular: {
@@ -183,7 +177,7 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
                     no, "the type field (such as FSN) is not ended by a TAB: the packet cannot tell it from the verse");
                 break;
             }
-            const std::size_t len = tab - 6;
+            const std::size_t len = charCount(l.substr(6, tab - 6));
             if (len > 6)
                 out.error(no, "the type field " + quoted(l.substr(6, len)) + " has " + std::to_string(len) +
                                   " characters; the packet's type column holds 6: shorten it");
@@ -202,7 +196,7 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
             break;
         }
         case BankKind::Situation: {
-            const std::string_view first = l.substr(0, LMAX);
+            const std::string_view first = firstChars(l, LMAX);
             const std::size_t quote = first.find_first_of("\"'", 6);
             if (quote == std::string_view::npos) {
                 out.error(no,
@@ -211,8 +205,9 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
                 break;
             }
             if (const std::size_t dq = first.find('"', quote); l[quote] == '\'' && dq != std::string_view::npos)
-                out.warning(no, "the apostrophe in column " + std::to_string(quote + 1) +
-                                    " comes before the quotation's double quote (column " + std::to_string(dq + 1) +
+                out.warning(no, "the apostrophe in column " + std::to_string(column(l, quote)) +
+                                    " comes before the quotation's double quote (column " +
+                                    std::to_string(column(l, dq)) +
                                     "): the packet breaks the first line at whichever comes first");
             if (const std::size_t star = l.find('*', quote); star == std::string_view::npos)
                 out.error(no,
@@ -292,19 +287,27 @@ BankCounts checkBankFile(const std::string& path, BankKind kind, bool lSet, cons
     std::vector<std::pair<int, std::size_t>> refs;  // chapter * 100 + verse, line of every counted line
     std::unordered_map<std::string, std::size_t> seen;
     const std::size_t kept = keptLength(kind);
+    const TextEncoding encoding = fileEncoding(path);
+    std::vector<std::size_t> utf8Lines, otherLines;  // in a file read as Windows-1252
     bool longer = false;
     while (auto line = in.readLine(READ_BOUND, &longer)) {
         const std::size_t no = in.lineNumber();
+        C1 c1As = C1::Control;
+        if (encoding == TextEncoding::Windows1252 && !isAscii(*line)) {
+            c1As = isValidUtf8(*line) ? C1::OfUtf8 : C1::UndefinedByte;
+            (c1As == C1::OfUtf8 ? utf8Lines : otherLines).push_back(no);
+            *line = windows1252ToUtf8(*line);  // as the program reads it
+        }
         const std::string& l = *line;
         if (isBlank(l)) {
             out.warning(no, "blank line: the program passes over it; delete it");
             continue;
         }
-        if (longer || l.size() > kept)
-            out.error(no, (longer ? "more than " + std::to_string(READ_BOUND) : std::to_string(l.size())) +
+        if (const std::size_t chars = charCount(l); longer || chars > kept)
+            out.error(no, (longer ? "more than " + std::to_string(READ_BOUND) : std::to_string(chars)) +
                               " characters, but the program keeps " + std::to_string(kept) + " of a " + kindName(kind) +
                               " line: the rest is never printed; shorten it");
-        checkCharacters(l, no, out);
+        checkCharacters(l, no, c1As, out);
         if (auto strict = checkColumns(l, no, evs, out)) {
             if (lSet && skippedInL(strict->chapter))
                 out.error(no, "chapter " + std::to_string(strict->chapter) +
@@ -321,6 +324,7 @@ BankCounts checkBankFile(const std::string& path, BankKind kind, bool lSet, cons
         refs.push_back({r.chapter * 100 + r.verse, no});
     }
     out.lines = in.lineNumber();
+    checkMixed(utf8Lines, otherLines, out);
     checkOrder(refs, out);
     out.sortByLine();
     return counts;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "console/Utf8.h"
+
 namespace tess {
 
 void Console::clearScreen() {
@@ -35,27 +37,37 @@ void Console::newline() {
         ++row_;
 }
 
-void Console::put(char ch) {
+void Console::put(char32_t ch) {
     if (col_ > Cols) newline();
-    // Only printable ASCII reaches the grid. Text read from files may hold
-    // control characters (a stray CR, an Esc): they show as a visible mark and
-    // never move the cursor, so the row stays whole. A TAB (bank lines) and
-    // bytes past ASCII show as a blank.
-    const auto u = static_cast<unsigned char>(ch);
-    const char shown = (u >= 32 && u < 127) ? ch : (u < 32 && u != '\t') || u == 127 ? CONTROL_MARK : ' ';
+    // Only printable characters reach the grid. Text read from files may hold
+    // control characters (a stray CR, an Esc, their C1 forms): they show as a
+    // visible mark and never move the cursor, so the row stays whole. A TAB
+    // (bank lines) shows as a blank.
+    const bool control = ch < 32 || (ch >= 127 && ch < 0xA0);
+    const char32_t shown = ch == '\t' ? U' ' : control ? static_cast<char32_t>(CONTROL_MARK) : ch;
     at(col_, row_) = Cell{shown, fg_, bg_};
     ++col_;
 }
 
+// One cell a character; a byte that is not UTF-8 (a file name in another
+// encoding) is a character of its own, shown as the mark.
+void Console::putText(std::string_view s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const std::size_t n = utf8SequenceAt(s, i);
+        put(n == 0 ? static_cast<char32_t>(CONTROL_MARK) : decodeUtf8At(s, i, n));
+        i += n == 0 ? 1 : n;
+    }
+}
+
 void Console::write(std::string_view s) {
-    for (char ch : s) put(ch);
+    putText(s);
     // The cursor never rests past the last column: a full row moves on.
     if (col_ > Cols) newline();
     present();
 }
 
 void Console::writeln(std::string_view s) {
-    for (char ch : s) put(ch);
+    putText(s);
     newline();  // a pending wrap of an exactly filled row is this line end
     present();
 }
@@ -103,7 +115,7 @@ std::string Console::readLine() {
 
 std::string Console::rowText(int row) const {
     std::string s;
-    for (int c = 1; c <= Cols; ++c) s.push_back(cell(c, row).ch);
+    for (int c = 1; c <= Cols; ++c) appendUtf8(s, cell(c, row).ch);
     return s;
 }
 

@@ -6,6 +6,7 @@
 //  - a line end on row 25 (or wrapping off it) scrolls the screen up one row;
 //  - clearing to the end of a line uses the current background colour;
 //  - readLine echoes what is typed and ends at Return.
+//  - text is UTF-8 and a cell holds one character (see console/Utf8.h).
 // Keys: Return 13, Esc 27, Space 32, Backspace 8; a cursor key is two reads,
 // 0 then 72 'H' (Up), 80 'P' (Down), 75 'K' (Left) or 77 'M' (Right).
 #include <array>
@@ -31,7 +32,7 @@ constexpr int Black = 0, Blue = 1, Green = 2, Cyan = 3, Red = 4, Magenta = 5, Br
 }
 
 struct Cell {
-    char ch = ' ';
+    char32_t ch = ' ';  // a printable character; the terminal shows what it cannot as CONTROL_MARK
     int fg = colour::LightGray;
     int bg = colour::Black;
 };
@@ -64,7 +65,7 @@ public:
     std::string readLine();         // echoed, ends at Return (not included)
 
     const Cell& cell(int col, int row) const { return grid_[static_cast<size_t>((row - 1) * Cols + (col - 1))]; }
-    std::string rowText(int row) const;  // the 80 characters of a row
+    std::string rowText(int row) const;  // the 80 characters of a row, in UTF-8
     std::string screenText() const;      // all 25 rows, each ended by '\n'
 
 protected:
@@ -73,7 +74,8 @@ protected:
     virtual void onKeyRead() {}  // hook: the screen as the user saw it at a read
 
 private:
-    void put(char ch);
+    void put(char32_t ch);
+    void putText(std::string_view s);
     void newline();
     void scrollUp();
     Cell& at(int col, int row) { return grid_[static_cast<size_t>((row - 1) * Cols + (col - 1))]; }

@@ -2,6 +2,9 @@
 
 #include "console/TextFile.h"  // before curses, whose macros take common names
 
+#ifndef NCURSES_WIDECHAR
+#define NCURSES_WIDECHAR 1  // the wide-character calls of ncursesw
+#endif
 #include <curses.h>
 #include <signal.h>
 #include <sys/ioctl.h>
@@ -11,9 +14,12 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <cwchar>
 #include <string_view>
 
 namespace tess {
@@ -176,6 +182,17 @@ constexpr int MAX_BLOCKING_ERRORS = 1000;  // a terminal that only answers with 
 
 constexpr std::string_view SIZE_NOTICE = "Make the terminal at least 80x25";
 
+// A character the locale can write and that takes one column: anything else
+// (a terminal that is not UTF-8, a wide or a combining character) would
+// blank or shift the row, and shows as the control mark instead.
+bool canShow(char32_t ch) {
+    const auto wc = static_cast<wchar_t>(ch);
+    if (::wcwidth(wc) != 1) return false;
+    char buf[MB_LEN_MAX];
+    std::mbstate_t state{};
+    return std::wcrtomb(buf, wc, &state) != static_cast<std::size_t>(-1);
+}
+
 }  // namespace
 
 void translateKey(int ch, std::deque<int>& out) {
@@ -231,6 +248,10 @@ std::optional<std::string> TerminalConsole::unusableReason() {
 
 TerminalConsole::TerminalConsole() {
     if (auto why = unusableReason()) throw TerminalUnusable(*why);
+    // The characters of the user's locale (a UTF-8 terminal shows accented
+    // letters and curly quotes). Only the character type: numbers and
+    // everything else the program formats stay as in the C locale.
+    std::setlocale(LC_CTYPE, "");
     g_haveSaved = tcgetattr(STDIN_FILENO, &g_saved) == 0;
     g_screen = newterm(nullptr, stdout, stdin);
     if (g_screen == nullptr) {
@@ -372,10 +393,20 @@ void TerminalConsole::paint() {
     for (int row = 1; row <= Rows; ++row)
         for (int col = 1; col <= Cols; ++col) {
             const Cell& x = cell(col, row);
-            const unsigned long v = static_cast<unsigned char>(x.ch) | attrFor(x.fg, x.bg, groundFg, groundBg);
-            unsigned long& shown = shown_[static_cast<std::size_t>((row - 1) * Cols + (col - 1))];
+            const unsigned long attr = attrFor(x.fg, x.bg, groundFg, groundBg);
+            const std::uint64_t v = (static_cast<std::uint64_t>(x.ch) << 32) | attr;
+            std::uint64_t& shown = shown_[static_cast<std::size_t>((row - 1) * Cols + (col - 1))];
             if (v == shown) continue;
-            mvaddch(row - 1, col - 1, static_cast<chtype>(v));
+            if (x.ch < 0x80 || !canShow(x.ch)) {
+                const chtype ch = x.ch < 0x80 ? static_cast<chtype>(x.ch) : static_cast<chtype>(CONTROL_MARK);
+                mvaddch(row - 1, col - 1, ch | static_cast<chtype>(attr));
+            } else {
+                const wchar_t wc[2] = {static_cast<wchar_t>(x.ch), L'\0'};
+                cchar_t cc{};
+                setcchar(&cc, wc, static_cast<attr_t>(attr & ~A_COLOR), static_cast<short>(PAIR_NUMBER(attr)),
+                         nullptr);
+                mvadd_wch(row - 1, col - 1, &cc);
+            }
             shown = v;
         }
     move(whereY() - 1, std::min(whereX(), static_cast<int>(Cols)) - 1);

@@ -11,6 +11,7 @@
 // paint sends only the cells that differ from the last one.
 #include <array>
 #include <chrono>
+#include <cstdint>
 #include <deque>
 #include <optional>
 #include <stdexcept>
@@ -60,7 +61,8 @@ private:
     std::deque<int> pending_;
     // What the terminal shows of each grid cell (character and attributes);
     // 0 matches no cell, so after a resize every cell is sent again.
-    std::array<unsigned long, Cols * Rows> shown_{};
+    // (the character above the attributes)
+    std::array<std::uint64_t, Cols * Rows> shown_{};
     bool dirty_ = true;
     bool tooSmall_ = false;  // the terminal shrank below 80 x 25: the notice is up
     std::chrono::steady_clock::time_point lastPaint_{};

@@ -1,9 +1,12 @@
 #pragma once
 // Texts with a fixed maximum length (file names 14, pattern lines 30,
-// question texts 254). A longer value is cut on assignment, here and only here.
+// question texts 254). A longer value is cut on assignment, here and only
+// here, after its N-th character (never inside one).
 #include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "console/Utf8.h"
 
 namespace tess {
 
@@ -38,7 +41,7 @@ public:
     bool operator==(std::string_view o) const { return s_ == o; }
 
 private:
-    void assign(std::string_view s) { s_.assign(s.substr(0, N)); }
+    void assign(std::string_view s) { s_.assign(s.size() <= N ? s : firstChars(s, N)); }
     std::string s_;
 };
 

@@ -192,13 +192,19 @@ void TextWriter::flushBuffer() {
 
 void TextWriter::write(std::string_view s) {
     if (fd_ < 0 || err_) return;
-    buf_ += s;
+    if (windows1252_ && !isAscii(s))
+        buf_ += utf8ToWindows1252(s);
+    else
+        buf_ += s;
     if (buf_.size() >= 65536) flushBuffer();
 }
 
 void TextWriter::writeln(std::string_view s) {
     if (fd_ < 0 || err_) return;
-    buf_ += s;
+    if (windows1252_ && !isAscii(s))
+        buf_ += utf8ToWindows1252(s);
+    else
+        buf_ += s;
     buf_ += "\r\n";
     if (buf_.size() >= 65536) flushBuffer();
 }
@@ -235,6 +241,7 @@ void TextWriter::abandon() noexcept {
     buf_.clear();
     if (staged_) removeTemp(temp_);
     staged_ = false;
+    windows1252_ = false;  // every file begins in the program's own UTF-8
 }
 
 std::optional<std::vector<std::string>> readAllLines(const std::string& path, std::size_t bound) {

@@ -17,6 +17,8 @@
 #include <utility>
 #include <vector>
 
+#include "console/Utf8.h"
+
 namespace tess {
 
 class TextReader {
@@ -82,6 +84,9 @@ public:
     bool append(const std::string& path);
 
     bool isOpen() const { return fd_ >= 0; }
+    // The program's text is UTF-8; a file for a bank in Windows-1252 is
+    // written in it (a character it lacks as "?").
+    void setEncoding(TextEncoding e) { windows1252_ = e == TextEncoding::Windows1252; }
     void write(std::string_view s);
     void writeln(std::string_view s = {});
     // Writes out what is buffered and closes; throws FileError if any of it
@@ -102,6 +107,7 @@ private:
         fd_ = std::exchange(o.fd_, -1);
         err_ = o.err_;
         staged_ = std::exchange(o.staged_, false);
+        windows1252_ = o.windows1252_;
         path_ = std::move(o.path_);
         temp_ = std::move(o.temp_);
         buf_ = std::move(o.buf_);
@@ -110,6 +116,7 @@ private:
     int fd_ = -1;
     int err_ = 0;
     bool staged_ = false;
+    bool windows1252_ = false;
     std::string path_, temp_;
     std::string buf_;
 };

@@ -18,10 +18,10 @@ void writeWrapped(Console& c, int indent, std::string_view text) {
         const std::size_t blank = text.find(' ', at);
         const std::size_t end = blank == std::string_view::npos ? text.size() : blank;
         const auto word = text.substr(at, end - at);
+        const int width = static_cast<int>(charCount(word));
         if (c.whereX() < indent) c.gotoXY(indent, c.whereY());  // the grid wrapped the line
         const int room = Console::Cols + 1 - c.whereX();
-        if (static_cast<int>(word.size()) > room && c.whereX() > indent &&
-            static_cast<int>(word.size()) <= Console::Cols + 1 - indent) {
+        if (width > room && c.whereX() > indent && width <= Console::Cols + 1 - indent) {
             c.writeln();
             c.gotoXY(indent, c.whereY());
         }
@@ -82,17 +82,17 @@ std::vector<std::string> wrapRows(std::string_view text, std::size_t width) {
         std::size_t end = text.find(' ', at);
         if (end == std::string_view::npos) end = text.size();
         std::string_view word = text.substr(at, end - at);
-        if (!row.empty() && row.size() + 1 + word.size() > width) {
+        if (!row.empty() && charCount(row) + 1 + charCount(word) > width) {
             rows.push_back(row);
             row.clear();
         } else if (at > 0) {
             row += ' ';
         }
-        while (row.size() + word.size() > width) {
-            const std::size_t room = width - row.size();
-            rows.push_back(row + std::string(word.substr(0, room)));
+        while (charCount(row) + charCount(word) > width) {
+            const std::size_t room = width - charCount(row);
+            rows.push_back(row + std::string(firstChars(word, room)));
             row.clear();
-            word.remove_prefix(room);
+            word = afterChars(word, room);
         }
         row += word;
         at = end + 1;
@@ -117,7 +117,7 @@ void tellProblem(Program& p, const std::string& message) {
     for (std::string shorter = message; rows.size() > 2;) {
         const std::size_t cut = shorter.find_last_of(' ');
         if (cut == std::string::npos || cut == 0)
-            shorter.pop_back();
+            popChar(shorter);
         else
             shorter.erase(cut);
         rows = wrapRows(shorter + "..." + tail, ROW);

@@ -111,11 +111,12 @@ struct QuizDraft {
 };
 
 // The packet writer's cursor: the page position, and the slot being written
-// (line buffer: first string in 1..254, second string in 255..508, a blank at
-// 509), where its continuation resumes and how deep it is.
+// (line buffer, one character to a position: first string in 1..254, second
+// string in 255..508, a blank at 509), where its continuation resumes and
+// how deep it is.
 struct PacketCursor {
     int LINES = 0, PAGE = 0;
-    Arr<char, 1, 2 * LMAX + 1> A2{};
+    Arr<Glyph, 1, 2 * LMAX + 1> A2{};
     int MARK1 = 0, X5 = 0;
     bool ST1 = false;  // c layout: the first line of a regular question ended at "?"
     char TB = '\t';
@@ -126,6 +127,9 @@ struct RunFiles {
     TextWriter packetFile;  // NAME4.qui
     TextWriter listFile;    // NAME4.inf
     TextWriter runLog;      // temp.txt
+    // What the packet and list files are written in: the bank's own encoding
+    // (material/BankFile.h, runTextEncoding).
+    TextEncoding textEncoding = TextEncoding::Ascii;
 };
 
 // The run state: the style copy a run works on and the parts above. Owned by

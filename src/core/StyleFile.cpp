@@ -296,8 +296,8 @@ void buildBankNames(RunState& run, const SharedSettings& shared) {
 std::optional<std::string> readRunSettings(const std::string& path) {
     TextReader in;
     if (!in.open(path)) return std::nullopt;
-    auto line = in.readLine(14);
-    return line ? *line : std::string();
+    auto line = in.readLine(4 * 14);  // 14 characters of up to four bytes
+    return line ? std::string(firstChars(*line, 14)) : std::string();
 }
 
 bool isPlainFileName(std::string_view name) {

@@ -41,15 +41,37 @@ std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1,
     return std::nullopt;
 }
 
-BankReader::BankReader(const std::string& path, const RunState& run) : run_(run) { in_.open(path); }
+BankLineReader::BankLineReader(const std::string& path) {
+    if (in_.open(path)) encoding_ = fileEncoding(path);
+}
+
+std::optional<std::string> BankLineReader::next() {
+    // Four bytes hold any character: the bound keeps 508 of them.
+    auto line = in_.readLine(4 * BANK_LINE_MAX);
+    if (!line) return line;
+    if (encoding_ == TextEncoding::Windows1252 && !isAscii(*line)) *line = windows1252ToUtf8(*line);
+    if (line->size() > BANK_LINE_MAX) line->resize(charOffset(*line, BANK_LINE_MAX));
+    return line;
+}
+
+BankReader::BankReader(const std::string& path, const RunState& run) : in_(path), run_(run) {}
 
 std::optional<std::string> BankReader::next(BankRef* ref) {
-    while (auto line = in_.readLine(BANK_LINE_MAX)) {
+    while (auto line = in_.next()) {
         if (rejectReason(*line, run_)) continue;
         if (ref) *ref = *parseBankRef(*line);
         return line;
     }
     return std::nullopt;
+}
+
+TextEncoding runTextEncoding(const std::vector<TextEncoding>& files) {
+    TextEncoding e = TextEncoding::Ascii;
+    for (const TextEncoding f : files) {
+        if (f == TextEncoding::Utf8) return f;
+        if (f == TextEncoding::Windows1252) e = f;
+    }
+    return e;
 }
 
 }  // namespace tess

@@ -7,13 +7,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "console/TextFile.h"
 #include "core/RunState.h"
 
 namespace tess {
 
-constexpr std::size_t BANK_LINE_MAX = 2 * LMAX;  // 508: a line is read as two texts at most
+constexpr std::size_t BANK_LINE_MAX = 2 * LMAX;  // 508 characters: a line is read as two texts at most
 
 struct BankRef {
     int chapter = 0;
@@ -36,19 +37,41 @@ inline std::optional<std::string> rejectReason(std::string_view line, const RunS
     return rejectReason(line, run.EVS, run.LG == 'L');
 }
 
+// A bank file's lines in the program's UTF-8: the file is decided once, as
+// a whole (console/Utf8.h: valid UTF-8 is UTF-8, anything else
+// Windows-1252), and each line is cut after its 508th character.
+class BankLineReader {
+public:
+    explicit BankLineReader(const std::string& path);
+    bool isOpen() const { return in_.isOpen(); }
+    TextEncoding encoding() const { return encoding_; }
+    std::optional<std::string> next();
+    std::size_t fileLine() const { return in_.lineNumber(); }
+
+private:
+    TextReader in_;
+    TextEncoding encoding_ = TextEncoding::Ascii;
+};
+
 class BankReader {
 public:
     BankReader(const std::string& path, const RunState& run);
     bool isOpen() const { return in_.isOpen(); }
+    TextEncoding encoding() const { return in_.encoding(); }
 
     // The next counted line (at most 508 characters), with its reference.
     // Lines that are not counted are passed over.
     std::optional<std::string> next(BankRef* ref = nullptr);
-    std::size_t fileLine() const { return in_.lineNumber(); }  // line number in the file of the last read
+    std::size_t fileLine() const { return in_.fileLine(); }  // line number in the file of the last read
 
 private:
-    TextReader in_;
+    BankLineReader in_;
     const RunState& run_;
 };
+
+// The encoding a run writes its packet and list files in: Windows-1252 when
+// the bank files it reads are in it, otherwise UTF-8 (so a bank whose files
+// differ loses no character).
+TextEncoding runTextEncoding(const std::vector<TextEncoding>& files);
 
 }  // namespace tess

@@ -47,9 +47,7 @@ void printRest(Program& p, const Window& w) {
         }
 
         line.assign(static_cast<std::size_t>(w.indent), ' ');
-        const auto text = r.A2.span(r.MARK1 + 1, MARK2);
-        line.append(text.begin(), text.end());
-        std::replace(line.begin() + w.indent, line.end(), '^', '*');
+        for (const Glyph c : r.A2.span(r.MARK1 + 1, MARK2)) line += c == '^' ? Glyph('*') : c;
         r.packetFile.writeln(line);
         ++r.LINES;
         if (w.questionBreak && MARK2 > 1 && r.A2[MARK2 - 1] == '?') {
@@ -63,7 +61,7 @@ void printRest(Program& p, const Window& w) {
         // (At a text's end this passes over the blank padding of the buffer,
         // hundreds of characters, so it runs over the stretch checked once.)
         const auto after = r.A2.span(MARK2 + 1, A2LEN);
-        const auto nonBlank = std::find_if(after.begin(), after.end(), [](char c) { return c != ' ' && c != '\t'; });
+        const auto nonBlank = std::find_if(after.begin(), after.end(), [](Glyph c) { return c != ' ' && c != '\t'; });
         const int next = MARK2 + 1 + static_cast<int>(nonBlank - after.begin());
         if (next > A2LEN || MARK2 >= w.limit || r.X5 >= MAXDEPTH) return;
         r.MARK1 = next - 1;

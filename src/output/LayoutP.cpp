@@ -24,7 +24,7 @@ void heading(Program& p) {
     std::string h;
     for (int n : {r.BCHAP, r.BVER, r.ECHAP, r.EVER})
         if (n < 10) h += ' ';
-    const int len = static_cast<int>(r.NAME.size());
+    const int len = static_cast<int>(charCount(r.NAME.str()));
     const int half = len / 2;
     h += blanks(13 - half) + r.NAME.str() + " Style Quizzing ";
     if (r.Q2 < 100) h += ' ';
@@ -65,7 +65,7 @@ void firstLine(Program& p, const Slot& s, const std::string& type, const std::st
 
 void slot(Program& p, Slot& s) {
     auto& r = p.run;
-    const std::string type78 = std::string{s.at(7), s.at(8)} + "    ";
+    const std::string type78 = std::string() + s.at(7) + s.at(8) + "    ";
     switch (s.kind) {
         case 'R': {
             const int k = !s.blank(1) + !s.blank(4);
@@ -100,7 +100,7 @@ void slot(Program& p, Slot& s) {
                 std::string text;
                 int k = 0;
                 for (int i = t.textStart; i <= end; ++i) {
-                    const char c = s.at(i);
+                    const Glyph c = s.at(i);
                     if (c == ' ') {
                         text += "...";
                     } else if (c != '.' && c != ',') {

@@ -51,7 +51,7 @@ std::string row(Program& p, const Slot& s) {
     int blanksSeen = 0;
     bool starSeen = false;
     for (int i = textStart; i <= end; ++i) {
-        const char c = a2(i);
+        const Glyph c = a2(i);
         if (s.kind == 'F' && !quoteFtv && c == ' ' && blanksSeen < 5) {
             // The first five words are the question; the rest of the verse
             // falls in the Answer column.

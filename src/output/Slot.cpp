@@ -16,11 +16,11 @@ std::string Slot::text(int from, int to) const {
 
 namespace {
 
-// `to` holds `from` and blanks after it.
-void copyPadded(std::span<char> to, std::string_view from) {
-    const std::size_t n = std::min(to.size(), from.size());
-    std::copy_n(from.begin(), n, to.begin());
-    std::fill(to.begin() + static_cast<std::ptrdiff_t>(n), to.end(), ' ');
+// `to` holds the characters of `from` and blanks after them.
+void copyPadded(std::span<Glyph> to, std::string_view from) {
+    std::size_t n = 0;
+    for (std::size_t i = 0; i < from.size() && n < to.size(); i += charBytesAt(from, i)) to[n++] = Glyph::at(from, i);
+    std::fill(to.begin() + static_cast<std::ptrdiff_t>(n), to.end(), Glyph(' '));
 }
 
 }  // namespace
@@ -70,7 +70,7 @@ std::string verseDigits(const Slot& s) {
 }
 
 std::string verseColumn(const Program& p, const Slot& s) {
-    return std::string{bookLetter(p, s.x), ' ', s.at(1), s.at(2), ':', s.at(4), s.at(5)};
+    return std::string{bookLetter(p, s.x), ' '} + s.at(1) + s.at(2) + ":" + s.at(4) + s.at(5);
 }
 
 TypeField typeField(const Slot& s, int start) {
@@ -98,7 +98,7 @@ int breakScan(Program& p, Slot& s, int from, Stop stop) {
     bool blankSeen = false;
     while (pos < LMAX) {
         ++pos;
-        char& c = s.ALLTEMP[pos];
+        Glyph& c = s.ALLTEMP[pos];
         const bool wasBlank = c == ' ';
         if (c == '\t') c = ' ';
         if (c == ' ') {
@@ -111,14 +111,14 @@ int breakScan(Program& p, Slot& s, int from, Stop stop) {
         // Cut where the scan stopped; a blank right after the cut is skipped
         // the way the break blank is.
         const int next = pos + 1;
-        const char c = next <= LMAX ? s.ALLTEMP[next] : p.run.A2[next];
+        const Glyph c = next <= LMAX ? s.ALLTEMP[next] : p.run.A2[next];
         p.run.MARK1 = c == ' ' || c == '\t' ? next : pos;
         return pos;
     }
     return p.run.MARK1 - 1;
 }
 
-bool isQuote(char c) { return c == '"' || c == '\''; }
+bool isQuote(Glyph c) { return c == '"' || c == '\''; }
 
 }  // namespace
 

@@ -12,11 +12,11 @@ namespace tess {
 struct Slot {
     int x = 0;        // slot number
     char kind = ' ';  // its letter in TYP
-    // Working copy of the first string, padded with blanks; the first-line
-    // scans turn the TABs they pass into blanks here.
-    Arr<char, 1, LMAX> ALLTEMP{};
+    // Working copy of the first string, one character to a position, padded
+    // with blanks; the first-line scans turn the TABs they pass into blanks here.
+    Arr<Glyph, 1, LMAX> ALLTEMP{};
 
-    char at(int i) const { return i >= 1 && i <= LMAX ? ALLTEMP[i] : ' '; }
+    Glyph at(int i) const { return i >= 1 && i <= LMAX ? ALLTEMP[i] : Glyph(' '); }
     bool blank(int i) const { return at(i) == ' '; }
     std::string text(int from, int to) const;        // ALLTEMP from..to, empty when to < from
     bool quotation() const { return at(7) == 'Q'; }  // an FTV that quotes the verse

@@ -3,8 +3,8 @@
 #include "pdf/PrintText.h"
 
 #include <algorithm>
-#include <array>
-#include <cstdint>
+
+#include "console/Utf8.h"
 
 namespace tess::pdf {
 
@@ -39,62 +39,6 @@ bool endsWithQuizNumber(std::string_view s, std::string_view label = "Quiz Numbe
     return digits > 0 && endsWith(s.substr(0, s.size() - digits), label);
 }
 
-// Windows-1252 bytes 0x80..0x9F as Unicode; 0 where the code page has none.
-constexpr std::array<std::uint16_t, 32> CP1252_HIGH = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
-char toCp1252(std::uint32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
-    for (std::size_t i = 0; i < CP1252_HIGH.size(); ++i)
-        if (CP1252_HIGH[i] != 0 && CP1252_HIGH[i] == cp) return static_cast<char>(0x80 + i);
-    return '?';
-}
-
-// The text as Windows-1252 when it is valid UTF-8 with something beyond
-// ASCII; otherwise nothing (the bytes are taken as they are).
-bool decodeUtf8(std::string_view in, std::string& out) {
-    bool beyondAscii = false;
-    std::string s;
-    s.reserve(in.size());
-    for (std::size_t i = 0; i < in.size();) {
-        const auto b = static_cast<unsigned char>(in[i]);
-        if (b < 0x80) {
-            s += static_cast<char>(b);
-            ++i;
-            continue;
-        }
-        int more = 0;
-        std::uint32_t cp = 0;
-        if (b >= 0xC2 && b <= 0xDF)
-            more = 1, cp = b & 0x1Fu;
-        else if (b >= 0xE0 && b <= 0xEF)
-            more = 2, cp = b & 0x0Fu;
-        else if (b >= 0xF0 && b <= 0xF4)
-            more = 3, cp = b & 0x07u;
-        else
-            return false;
-        if (i + static_cast<std::size_t>(more) >= in.size()) return false;
-        for (int k = 1; k <= more; ++k) {
-            const auto c = static_cast<unsigned char>(in[i + static_cast<std::size_t>(k)]);
-            if ((c & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (c & 0x3Fu);
-        }
-        // Over-long forms, surrogates and values past Unicode are not UTF-8.
-        if ((more == 2 && cp < 0x800) || (more == 3 && (cp < 0x10000 || cp > 0x10FFFF)) ||
-            (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        s += toCp1252(cp);
-        beyondAscii = true;
-        i += static_cast<std::size_t>(more) + 1;
-    }
-    if (!beyondAscii) return false;
-    out = std::move(s);
-    return true;
-}
-
 // A line as the font draws it: tabs to the next multiple of 8 columns, as a
 // text printer sets them, other control characters and bytes the code page
 // leaves undefined shown as blanks and "?", trailing blanks dropped.
@@ -107,7 +51,7 @@ std::string printable(std::string_view line) {
             s.append(8 - s.size() % 8, ' ');
         else if (b < 0x20 || b == 0x7F)
             s += ' ';
-        else if (b >= 0x80 && b <= 0x9F && CP1252_HIGH[b - 0x80] == 0)
+        else if (!definedInWindows1252(b))
             s += '?';
         else
             s += ch;
@@ -143,8 +87,11 @@ TextKind recogniseText(std::string_view bytes) {
 }
 
 std::vector<PrintPage> printPages(std::string_view bytes, TextKind kind) {
+    // The file's one encoding, as a bank file's is decided: valid UTF-8 is
+    // drawn in the font's Windows-1252, a character it lacks as "?"; anything
+    // else is Windows-1252 already.
     std::string decoded;
-    if (decodeUtf8(bytes, decoded)) bytes = decoded;
+    if (encodingOf(bytes) == TextEncoding::Utf8) bytes = decoded = utf8ToWindows1252(bytes);
     std::vector<PrintPage> pages;
     if (kind == TextKind::Pages) {
         // Every form feed ends a page; the one that ends the file leaves no page after it.

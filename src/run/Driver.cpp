@@ -6,7 +6,9 @@
 #include <system_error>
 #include <vector>
 
+#include "core/Kinds.h"
 #include "core/Messages.h"
+#include "material/BankFile.h"
 #include "material/ChapterSectoring.h"
 #include "material/Counts.h"
 #include "material/Interrogative.h"
@@ -327,6 +329,14 @@ void countMaterial(Program& p) {
     rangeSummary(p);
 }
 
+// The encoding of the bank files the run draws questions from.
+TextEncoding bankEncoding(const Program& p) {
+    std::vector<TextEncoding> files;
+    for (const auto* k : kinds::ALL)
+        if (p.run.*k->quest > 0) files.push_back(fileEncoding(p.file(p.run.*k->file)));
+    return runTextEncoding(files);
+}
+
 // Availability and the packet file; a specialty the style asks for that the
 // range lacks goes back to the title.
 void openPacket(Program& p, RunOutputs& outputs) {
@@ -334,6 +344,8 @@ void openPacket(Program& p, RunOutputs& outputs) {
     CLR(p);
     markAllAvailable(p);
     outputs.create(r.packetFile, std::string(p.shared.NAME4) + ".qui", "packet file");
+    r.textEncoding = bankEncoding(p);
+    r.packetFile.setEncoding(r.textEncoding);
     if ((r.FQUEST == 0 && r.FMAX > 0) || (r.OQUEST == 0 && r.OMAX > 0) || (r.RQUEST == 0 && r.RMAX > 0) ||
         (r.SQUEST == 0 && r.SMAX > 0)) {
         SPECWARN(p);
@@ -355,6 +367,7 @@ void prepareGeneration(Program& p, RunOutputs& outputs) {
     if (r.IPC != 50) COUNTINT(p);
     createOrRestart(p, r.runLog, RUN_LOG_FILE, "run log");
     outputs.create(r.listFile, std::string(p.shared.NAME4) + ".inf", "list file");
+    r.listFile.setEncoding(r.textEncoding);
     r.MINQZ1 = r.MINQZ;
     r.RQUIZ1 = r.RQUIZ;
     r.FQUIZ1 = r.FQUIZ;

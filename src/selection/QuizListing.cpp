@@ -3,6 +3,7 @@
 #include "core/Messages.h"
 
 #include <cstdio>
+#include <vector>
 
 namespace tess {
 
@@ -19,9 +20,12 @@ void appendRightAligned(std::string& out, int n, int width) {
     out += s;
 }
 
+// A question's text one character to a position: fields and widths count characters.
+using Text = std::vector<Glyph>;
+
 // Characters from..to (1-based) of a text, blank past its end (fixed fields).
-void appendChars(std::string& out, const std::string& t, std::size_t from, std::size_t to) {
-    for (std::size_t i = from; i <= to; ++i) out += i <= t.size() ? t[i - 1] : ' ';
+void appendChars(std::string& out, const Text& t, std::size_t from, std::size_t to) {
+    for (std::size_t i = from; i <= to; ++i) out += i <= t.size() ? t[i - 1] : Glyph(' ');
 }
 
 // A field from character i up to the next tab or the end of the text, with
@@ -31,15 +35,15 @@ struct Field {
     bool cut = false;
     std::size_t length = 0;
 };
-Field appendField(std::string& out, const std::string& t, std::size_t& i, std::size_t last) {
+Field appendField(std::string& out, const Text& t, std::size_t& i, std::size_t last) {
     Field f;
-    const std::size_t start = out.size();
     while (i <= t.size() && t[i - 1] != '\t') {
         if (i > last) {
             f.cut = true;
             break;
         }
         out += t[i - 1];
+        ++f.length;
         if (i == last) {
             f.cut = true;
             ++i;
@@ -47,11 +51,10 @@ Field appendField(std::string& out, const std::string& t, std::size_t& i, std::s
         }
         ++i;
     }
-    f.length = out.size() - start;
     return f;
 }
 
-void referenceRest(std::string& out, const std::string& t) {
+void referenceRest(std::string& out, const Text& t) {
     appendChars(out, t, 1, 5);
     out += "  ";
     appendChars(out, t, 7, 8);
@@ -60,7 +63,7 @@ void referenceRest(std::string& out, const std::string& t) {
     if (appendField(out, t, i, 49).cut) out += "...";
 }
 
-void situationRest(std::string& out, const std::string& t) {
+void situationRest(std::string& out, const Text& t) {
     appendChars(out, t, 1, 2);
     out += ':';
     appendChars(out, t, 4, 5);
@@ -75,7 +78,7 @@ void situationRest(std::string& out, const std::string& t) {
     if (appendField(out, t, i, 46).cut) out += "...";
 }
 
-void ftvRest(std::string& out, const std::string& t) {
+void ftvRest(std::string& out, const Text& t) {
     appendChars(out, t, 1, 5);
     std::size_t i = 6;
     while (i <= t.size() && t[i - 1] != '\t') ++i;
@@ -92,7 +95,7 @@ void ftvRest(std::string& out, const std::string& t) {
     if (third == 40) out += "...";
 }
 
-void regularRest(std::string& out, const std::string& t) {
+void regularRest(std::string& out, const Text& t) {
     appendChars(out, t, 1, 5);
     out.append(8, ' ');
     std::size_t i = 7;
@@ -115,7 +118,7 @@ std::string listLine(const RunState& r, int X) {
     line += "  ";
     line += r.RLBK[X] ? r.RLBK[X] : ' ';
     line += ' ';
-    const std::string& t = r.ALL[X].str();
+    const Text t = glyphs(r.ALL[X].str());
     switch (r.TYP.at(static_cast<std::size_t>(X))) {
         case 'R':
         case 'O':

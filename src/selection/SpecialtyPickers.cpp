@@ -233,8 +233,8 @@ void readText(Program& p, const Kind& k, const Pick& pick) {
         rangeLines(p, k.bank, r.*k.t.file, r.*k.t.before, r.*k.t.total, k.name).line(pick.s, pick.num);
     CONVERT2(p);
     r.ALL[r.C1] = line;
-    r.ALL2[r.C1] =
-        k.twoTexts && line.size() > static_cast<std::size_t>(LMAX) ? line.substr(LMAX) : std::string_view(" ");
+    const std::string_view second = k.twoTexts ? afterChars(line, LMAX) : std::string_view();
+    r.ALL2[r.C1] = second.empty() ? std::string_view(" ") : second;
 }
 
 void choose(Program& p, const Kind& k) {

@@ -227,7 +227,7 @@ void drawField(Program& p, int f) {
             // A stored name may be longer than the ten typed ones (up to 14).
             const std::string name = nameText(p, f);
             c.gotoXY(s.col, s.row);
-            c.write(std::string(std::max<std::size_t>(10, name.size()), ' '));
+            c.write(std::string(std::max<std::size_t>(10, charCount(name)), ' '));
             c.gotoXY(s.col, s.row);
             c.write(name);
             break;
@@ -427,7 +427,7 @@ int editName(Program& p, int f) {
         if (!nameChar(k)) continue;
 
         std::string name(1, static_cast<char>(k >= 'a' && k <= 'z' ? k - 'a' + 'A' : k));
-        const std::size_t clearWidth = std::max<std::size_t>(10, nameText(p, f).size());
+        const std::size_t clearWidth = std::max<std::size_t>(10, charCount(nameText(p, f)));
         valueColours(c);
         c.gotoXY(s.col, s.row);
         c.write(std::string(clearWidth, ' '));

@@ -48,7 +48,7 @@ std::string styleNameProblem(const std::string& name) {
     if (name.empty()) return "A style needs a name.";
     if (!isPlainFileName(name))
         return "The style name \"" + name + "\" holds a path separator or \"..\"; styles are kept in this folder.";
-    if (name.size() > static_cast<std::size_t>(STYLE_NAME_MAX))
+    if (charCount(name) > static_cast<std::size_t>(STYLE_NAME_MAX))
         return "The style name \"" + name + "\" is longer than " + std::to_string(STYLE_NAME_MAX) + " characters.";
     if (isExitRequest(name)) return "\"Exit\" ends the program; a style cannot have that name.";
     return {};

@@ -14,8 +14,9 @@ constexpr int ENTRY_WIDTH = 15;
 
 void drawEntry(Program& p, const StyleMenu& m, int y) {
     p.con.gotoXY(ENTRY_COL, y + 5);
-    std::string text = m.FIL[static_cast<std::size_t>(y - 1)].substr(0, 16);
-    if (text.size() < static_cast<std::size_t>(ENTRY_WIDTH)) text.resize(ENTRY_WIDTH, ' ');
+    std::string text(firstChars(m.FIL[static_cast<std::size_t>(y - 1)], 16));
+    if (const std::size_t n = charCount(text); n < static_cast<std::size_t>(ENTRY_WIDTH))
+        text.append(ENTRY_WIDTH - n, ' ');
     p.con.write(text);
 }
 

@@ -72,7 +72,7 @@ std::vector<std::string> faultyRegular() {
         q(1, 5, "   "),
         "",
         q(1, 6, "Who " + std::string(300, 'o') + "?\tX"),
-        q(1, 7, "Who said \u201CFear not\u201D?\tThe angel"),
+        q(1, 7, "Who said \u201CFear not\u201D\x1b?\tThe angel"),
         q(1, 3, "Who was late?\tX"),
         q(1, 8, "Name the priest\tZacharias"),
         q(1, 9, "Who?\tX"),
@@ -118,7 +118,7 @@ TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
                    {10, E, "nothing after the TAB"},
                    {11, W, "blank line"},
                    {12, E, "313 characters, but the program keeps 254 of a regular line"},
-                   {13, E, "the curly quote \u201C (U+201C) in column 16 (and 1 more on the line) is not plain ASCII"},
+                   {13, E, "the control character 0x1B in column 26 does not print"},
                    {14, E, "1:3 is out of book order: it belongs after line 5 (1:3); move it there"},
                    {15, E, "the question does not end with a question mark"},
                    {17, W, "the same line as line 16"},
@@ -140,6 +140,27 @@ TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
                    {4, W, "the apostrophe in column 29 comes before the quotation's double quote (column 40)"},
                    {5, E, "no answer after the \"*\""}});
     expectExactly(r, "LLLuke.A", {{2, E, "chapter 7 is left out of the L material"}});
+}
+
+// One encoding a file: valid UTF-8, else Windows-1252. Either is clean with
+// curly quotes, dashes and accents; a file with lines of both is named, and
+// a byte Windows-1252 has no character for is neither.
+TEST(CheckBankLines, AFileMixingUtf8AndWindows1252AndALineInNeitherAreNamed) {
+    ScratchDir d;
+    d.verses();
+    const std::string accented = "Who said \u201CJ\u00e9sus\u2014Zacch\u00e6us\u201D?\tPeter";
+    d.lines("Luke.A", {q(1, 1, accented), q(1, 2, "Who came?\tX")});
+    d.lines("Luke.B", {q(1, 1, utf8ToWindows1252(accented)), q(1, 2, "Who came?\tX")});
+    d.lines("Luke.C", {q(1, 1, accented), q(1, 2, utf8ToWindows1252(accented)), q(1, 3, "Who \x81" "came?\tX"),
+                       q(1, 4, utf8ToWindows1252(accented) + "   x")});
+    const Report r = checkBank(d.path(), {"Luke.A", "Luke.B", "Luke.C"});
+    expectExactly(r, "Luke.A", {});
+    expectExactly(r, "Luke.B", {});
+    expectExactly(r, "Luke.C",
+                  {{0, E, "mixes UTF-8 (line 1) and Windows-1252 (lines 2, 3, 4)"},
+                   {3, E, "the byte 0x81 in column 11 is neither UTF-8 nor a Windows-1252 character"},
+                   // Columns count characters, in the encoding the file is read in.
+                   {4, E, "three blanks in a row at column 39"}});
 }
 
 TEST(CheckBankLines, AnUnknownNameIsSaidAndAMissingFileNamed) {

@@ -40,6 +40,12 @@ TEST(ScreenConsole, ControlCharactersFromFilesShowAsAMarkAndKeepTheRowWhole) {
     EXPECT_EQ(c.rowText(3).substr(0, 20), "    Be?ta??[2J? x?  ");
     EXPECT_EQ(c.whereY(), 3);
     EXPECT_EQ(c.rowText(4), std::string(80, ' '));
+    // A UTF-8 character takes one cell; a byte that is no UTF-8 (a file name
+    // in another encoding) is a mark of its own.
+    c.gotoXY(1, 5);
+    c.write("J\u00e9sus \u201C\xe9tudes\u201D|");
+    EXPECT_EQ(c.rowText(5).substr(0, 21), "J\u00e9sus \u201C?tudes\u201D| ");
+    EXPECT_EQ(c.whereX(), 16);
 }
 
 // A stretch taken whole is checked whole: it must lie inside the table, and

@@ -29,8 +29,9 @@ protected:
     void slot(char kind, const std::string& line) {
         const int x = ++r.SECTORS;
         pattern += kind;
-        r.ALL[x] = line.substr(0, LMAX);
-        r.ALL2[x] = line.size() > LMAX ? line.substr(LMAX) : std::string(" ");
+        r.ALL[x] = line;  // cut after its 254th character
+        const std::string_view second = afterChars(line, LMAX);
+        r.ALL2[x] = second.empty() ? std::string_view(" ") : second;
         r.RLBK[x] = 'L';
     }
 
@@ -43,10 +44,12 @@ protected:
     }
     std::vector<std::string> lines() { return splitLines(write()); }
 
-    // The line buffer of a slot, set by hand for the continuation printers.
+    // The line buffer of a slot, set by hand for the continuation printers,
+    // one character to a position.
     void setBuffer(const std::string& text) {
+        const auto g = glyphs(text);
         for (int i = 1; i <= A2LEN; ++i)
-            p.run.A2[i] = static_cast<std::size_t>(i) <= text.size() ? text[static_cast<std::size_t>(i - 1)] : ' ';
+            p.run.A2[i] = static_cast<std::size_t>(i) <= g.size() ? g[static_cast<std::size_t>(i - 1)] : Glyph(' ');
     }
     // Runs a continuation printer from `mark` into the packet file.
     std::vector<std::string> printRest(void (*printer)(Program&), int mark) {

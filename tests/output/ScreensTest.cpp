@@ -11,7 +11,7 @@ using Screen = tess::testing::Fixture;
 
 std::string cells(const Console& c, int col, int row, int n) {
     std::string s;
-    for (int i = 0; i < n; ++i) s.push_back(c.cell(col + i, row).ch);
+    for (int i = 0; i < n; ++i) appendUtf8(s, c.cell(col + i, row).ch);
     return s;
 }
 

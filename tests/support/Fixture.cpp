@@ -29,7 +29,9 @@ std::string bankLine(int ch, int v, const std::string& text) {
 
 Cell TestConsole::Grid::at(int col, int row) const {
     const auto colour = static_cast<unsigned char>(colours.at(static_cast<std::size_t>((row - 1) * Cols + col - 1)));
-    return {chars.at(static_cast<std::size_t>((row - 1) * (Cols + 1) + col - 1)), colour / 16, colour % 16};
+    // The snapshots the tests read are ASCII: a byte a cell.
+    const auto ch = static_cast<unsigned char>(chars.at(static_cast<std::size_t>((row - 1) * (Cols + 1) + col - 1)));
+    return {ch, colour / 16, colour % 16};
 }
 
 std::string TestConsole::Grid::text(int col, int row, int len) const {

@@ -459,3 +459,25 @@ TEST(Terminal, ASignalDuringARunLeavesNoUnfinishedFile) {
     EXPECT_FALSE(std::filesystem::exists(dir.file("tessarin.lock")));
     EXPECT_EQ(dir.read("book20.qui"), "last run");
 }
+
+// A name beyond ASCII shows as itself in a UTF-8 terminal, and as the
+// control mark where the locale cannot show it, never as a blank: each in
+// its own folder, one program a folder.
+TEST(Terminal, AccentedNamesShowInAUtf8LocaleAndAsAMarkInC) {
+    NEED_TMUX();
+    for (const auto& [locale, shown] : {std::pair{"C.UTF-8", "J\u00e9sus"}, std::pair{"C", "J?sus"}}) {
+        ScratchDir dir;
+        dir.lines("Specs.lst", {"J\u00e9sus", "Enter New Specs"});
+        Tmux t(dir, 80, 25, std::string("LC_ALL=") + locale + " \"$TESS\"");
+        ASSERT_TRUE(t.started());
+        ASSERT_TRUE(t.waitFor(MENU)) << t.pane();
+        const auto rows = rowsOf(t.pane());
+        const auto row = std::find_if(rows.begin(), rows.end(), [&](const std::string& r) {
+            return r.find(shown) != std::string::npos;
+        });
+        ASSERT_NE(row, rows.end()) << locale << "\n" << t.pane();
+        EXPECT_EQ(row->find(shown), 32u) << *row;  // in the menu's column, one cell a character
+        t.send("C-c");
+        ASSERT_TRUE(t.waitFor("rc=130")) << t.pane();
+    }
+}
