@@ -18,7 +18,8 @@ command -v infocmp >/dev/null || need+=(ncurses-bin)
 [ -f /usr/include/CLI/CLI.hpp ] || need+=(libcli11-dev)          # the command line
 [ -f /usr/include/hpdf.h ] || need+=(libhpdf-dev)                # tessarin pdf
 command -v pdftotext >/dev/null || need+=(poppler-utils)         # the pdf tests read the pdf back
-command -v dpkg-shlibdeps >/dev/null || need+=(dpkg-dev)         # make package: the Depends line
+command -v dpkg-shlibdeps >/dev/null || need+=(dpkg-dev)         # make package: the Depends line,
+command -v file >/dev/null || need+=(file)                       # which CPack finds the binaries for with file
 command -v shellcheck >/dev/null || need+=(shellcheck)           # the tests check the shell scripts
 if [ ${#need[@]} -gt 0 ]; then
   echo "install-deps: installing ${need[*]}"

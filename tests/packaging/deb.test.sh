@@ -7,7 +7,7 @@ set -u
 build=$1
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-for tool in cpack dpkg-deb dpkg-shlibdeps readelf; do
+for tool in cpack dpkg-deb dpkg-shlibdeps file readelf; do
     command -v "$tool" >/dev/null || { echo "deb: $tool is missing (tools/install-deps.sh installs it)"; exit 1; }
 done
 work=$(mktemp -d)

@@ -13,7 +13,7 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 bin=$work/bin
 mkdir -p "$bin"
 for c in bash env cat; do ln -s "$(command -v "$c")" "$bin/$c"; done
-for c in cmake g++ infocmp pdftotext dpkg-shlibdeps shellcheck; do printf '#!/bin/sh\n' > "$bin/$c"; done
+for c in cmake g++ infocmp pdftotext dpkg-shlibdeps file shellcheck; do printf '#!/bin/sh\n' > "$bin/$c"; done
 cat > "$bin/apt-get" <<'STUB'
 #!/bin/sh
 echo "apt-get $* [DEBIAN_FRONTEND=${DEBIAN_FRONTEND:-}]" >> "$LOG"
