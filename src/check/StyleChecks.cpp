@@ -203,6 +203,14 @@ CheckedStyle checkStyle(const std::string& path, const std::string& name,
     }
     cs.readable = true;
 
+    // The names a run refuses before it starts (specc9/Config.cpp).
+    if (std::string why = styleNameProblem(name); !why.empty() && name != NEW_STYLE)
+        out.error(0, why + " The run refuses it; rename it on the form.");
+    if (const std::string outName = sh.NAME4.str(); !isPlainFileName(outName))
+        out.error(4, "the output file name \"" + shown(outName) +
+                         "\" is empty or holds a path separator, \"..\" or a control character: the run refuses it; "
+                         "output is written in this folder");
+
     if (const int allowed = primAllowed(sh.PRIMPCT); allowed != sh.PRIMPCT)
         out.error(25, "Pct Prim FTV " + num(sh.PRIMPCT) +
                           " is not a value the form allows, and the bank has an FTV "
