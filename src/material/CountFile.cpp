@@ -64,7 +64,7 @@ void countBankFile(Program& p, const BankSource& src, std::vector<std::string>& 
         // Only a missing file counts as empty: one that is there but cannot be
         // read would count as empty and be blamed on the style.
         if (const std::string why = whyUnreadable(path); why != "it is missing")
-            failRestart(p, "The question file " + src.name + " cannot be read in " + folderOf(path) + ": " + why +
+            failRestart(p, "Cannot count the question file " + src.name + " in " + folderOf(path) + ": " + why +
                                ". The index was not built; the count file is unchanged.");
         if (src.regular)
             failRestart(p, "The question file " + src.name + " was not found in the working directory (" +
