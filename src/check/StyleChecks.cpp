@@ -71,7 +71,7 @@ VerseTable checkVerses(const std::string& path, FileReport& out) {
     for (int c = 1; c <= CHMAX; ++c) evs[c] = bookVerses(c);
     auto lines = readAllLines(path, LINE_BOUND);
     if (!lines) {
-        out.error(0, "not found or not readable: a run needs the verse count of each of the 24 chapters");
+        out.error(0, unreadable(path) + ": a run needs the verse count of each of the 24 chapters");
         return evs;
     }
     out.read = true;
@@ -106,7 +106,7 @@ std::vector<std::string> checkStyleList(const std::string& path, const std::stri
     std::vector<std::string> names;
     auto lines = readAllLines(path, LINE_BOUND);
     if (!lines) {
-        out.error(0, "not found or not readable: the style menu lists the styles named here");
+        out.error(0, unreadable(path) + ": the style menu lists the styles named here");
         return names;
     }
     out.read = true;
@@ -162,7 +162,7 @@ CheckedStyle checkStyle(const std::string& path, const std::string& name,
     cs.name = name;
     TextReader in;
     if (!in.open(path)) {
-        out.error(0, "not found or not readable");
+        out.error(0, unreadable(path));
         return cs;
     }
     out.read = true;
