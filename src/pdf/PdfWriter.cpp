@@ -103,6 +103,7 @@ public:
     Document& operator=(const Document&) = delete;
 
     bool failed() const { return !doc_ || !font_ || error_.code != HPDF_OK; }
+    bool started() const { return doc_ && font_; }  // libharu itself could start (memory, the font)
     std::string failure() const {
         char buf[64];
         std::snprintf(buf, sizeof buf, "libharu error 0x%04X/%u", static_cast<unsigned>(error_.code),
@@ -276,8 +277,12 @@ PdfResult writePdfFromText(std::string_view bytes, const std::string& name, cons
     else
         drawPages(d, pages, options, kind == TextKind::List ? LIST_PAGE_LINES : longestPage(pages));
     const std::string pdf = d.failed() ? std::string() : d.bytes();
+    // Beyond the limits above libharu refuses nothing a packet can hold
+    // (the print_text fuzz target holds it to that); should it, the file is
+    // refused as one that cannot be laid out, never half drawn.
     if (d.failed() || pdf.empty())
-        return failure(PdfOutcome::WriteFailed, "cannot make the PDF of " + name + ": " + d.failure());
+        return failure(d.started() ? PdfOutcome::NotPrintable : PdfOutcome::WriteFailed,
+                       "cannot lay out " + name + " as a PDF: " + d.failure());
     std::string why;
     if (!writeAtomically(out, pdf, why)) return failure(PdfOutcome::WriteFailed, why);
     return {PdfOutcome::Written, {}, d.pages()};
