@@ -2,6 +2,7 @@
 // (the program-wide -C/--dir chooses it), on standard output; exit status
 // FINDINGS when any of them is an error.
 #include <CLI/CLI.hpp>
+#include <filesystem>
 #include <iostream>
 #include <optional>
 
@@ -40,7 +41,15 @@ void addCheckCommand(CLI::App& app, int& status) {
     cmd->add_option("FILE", opt->files, "Check only these files; the kind of each is known from its name")
         ->type_name("");
     cmd->callback([opt, &status] {
-        const check::Report report = check::checkBank(".", opt->files);
+        check::Report report;
+        try {
+            report = check::checkBank(".", opt->files);
+        } catch (const std::filesystem::filesystem_error& e) {
+            // The checker names every file it cannot read; one it cannot even look at ends the check.
+            commandMessage(e.what());
+            status = exitstatus::FILE_ERROR;
+            return;
+        }
         std::optional<std::size_t> max;
         if (opt->max) max = static_cast<std::size_t>(*opt->max);
         check::writeReport(std::cout, report, max, opt->verbose);

@@ -120,7 +120,8 @@ int runOne(const RunOptions& o, const std::string& style) {
     Program p(con, *rnd);
     StderrReport report(style, o.quiet);
     p.reporter = &report;
-    if (runStoredStyle(p, style) != BatchEnd::Done) return exitstatus::MEND;
+    if (const BatchEnd end = runStoredStyle(p, style); end != BatchEnd::Done)
+        return end == BatchEnd::FileFailed ? exitstatus::FILE_ERROR : exitstatus::MEND;
     const std::string name = p.shared.NAME4;
     written(name + ".qui");
     written(name + ".inf");

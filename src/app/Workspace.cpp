@@ -6,8 +6,12 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <system_error>
+
+#include "console/TextFile.h"
 
 namespace fs = std::filesystem;
 
@@ -59,40 +63,37 @@ std::optional<fs::path> findSample(const SampleCandidates& c) {
 CopyReport copySample(const fs::path& sample, const fs::path& dir) {
     std::error_code ec;
     fs::create_directories(dir, ec);
-    if (!fs::is_directory(dir)) throw std::runtime_error("cannot make the folder " + dir.string());
+    if (std::error_code isDir; !fs::is_directory(dir, isDir))
+        throw std::runtime_error("cannot make the folder " + dir.string() + " (" +
+                                 (ec ? ec : isDir ? isDir : std::make_error_code(std::errc::not_a_directory)).message() +
+                                 ")");
     std::vector<fs::path> files;
     for (const auto& e : fs::directory_iterator(sample, ec))
-        if (e.is_regular_file()) files.push_back(e.path());
+        if (std::error_code regular; e.is_regular_file(regular)) files.push_back(e.path());
     if (ec) throw std::runtime_error("cannot read " + sample.string() + ": " + ec.message());
     std::sort(files.begin(), files.end());
 
     CopyReport r;
-    const fs::path tmp = dir / ".tessarin-init.part";
     for (const fs::path& from : files) {
         const std::string name = from.filename().string();
         const fs::path to = dir / name;
-        if (fs::exists(fs::symlink_status(to))) {
+        if (fs::exists(fs::symlink_status(to, ec))) {
             r.kept.push_back(name);
             continue;
         }
-        fs::remove(tmp, ec);
-        if (!fs::copy_file(from, tmp, ec))
-            throw std::runtime_error("cannot copy " + name + " into " + dir.string() + ": " + ec.message());
-        // link() fails rather than replace a file that appeared meanwhile; a
-        // file system without hard links gets a rename after a last look.
-        int linked = ::link(tmp.c_str(), to.c_str());
-        int why = errno;
-        if (linked != 0 && why != EEXIST && !fs::exists(fs::symlink_status(to))) {
-            linked = ::rename(tmp.c_str(), to.c_str());
-            why = errno;
-        }
-        fs::remove(tmp, ec);
-        if (linked != 0 && why == EEXIST) {
-            r.kept.push_back(name);
-            continue;
-        }
-        if (linked != 0) throw std::runtime_error("cannot write " + to.string() + ": " + std::strerror(why));
-        r.copied.push_back(name);
+        std::ifstream in(from, std::ios::binary);
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (!in.is_open() || in.bad()) throw std::runtime_error("cannot read " + from.string() + ": " + std::strerror(errno));
+        // Written as every file of the program is (console/TextFile.h): a
+        // full disk or a file-size limit is told with its reason, and the
+        // unfinished copy goes with a signal too.
+        TextWriter w;
+        if (!w.createStaged(to.string())) throw FileError(to.string(), "created", errno);
+        w.write(bytes);
+        if (w.commitIfAbsent())
+            r.copied.push_back(name);
+        else
+            r.kept.push_back(name);  // appeared meanwhile
     }
     return r;
 }

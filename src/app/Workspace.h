@@ -32,7 +32,8 @@ struct CopyReport {
 // Copies every file of `sample` into `dir` (made if missing) that `dir` does
 // not have yet. A file is copied under a temporary name and linked into
 // place, so a failed copy leaves no half file and an existing one is never
-// replaced. Throws std::runtime_error naming the file on failure.
+// replaced. Throws std::runtime_error naming the file on failure (a
+// FileError, with its folder and reason, when a copy cannot be written).
 CopyReport copySample(const std::filesystem::path& sample, const std::filesystem::path& dir);
 
 // True when `dir` has neither a style list nor a starting style: a folder

@@ -5,10 +5,14 @@
 
 #include "app/Commands.h"
 #include "app/ExitStatus.h"
+#include "console/SignalGuard.h"
 #include "console/TerminalConsole.h"
 #include "console/TextFile.h"
 
 int main(int argc, char** argv) {
+    // Before anything is written: every command's temporary files and lock
+    // go with a signal, and a file-size limit fails the write instead.
+    tess::guardFatalSignals();
     // Whatever way the program dies, the terminal is given back first.
     std::set_terminate([] {
         tess::TerminalConsole::emergencyRestore();

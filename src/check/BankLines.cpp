@@ -280,7 +280,7 @@ BankCounts checkBankFile(const std::string& path, BankKind kind, bool lSet, cons
     BankCounts counts;
     TextReader in;
     if (!in.open(path)) {
-        out.error(0, "not found or not readable");
+        out.error(0, unreadable(path));
         return counts;
     }
     counts.present = out.read = true;

@@ -117,8 +117,10 @@ public:
                 if (std::none_of(styles.begin(), styles.end(), [&](const Target& t) { return t.shownAs == file; }))
                     styles.push_back({file, dir_ / file, fileOf(FileKind::Style)});
             };
+            // A name too long for the file system is no file there, as the style list's check says.
+            std::error_code ec;
             for (const auto& name : listed)
-                if (isPlainFileName(name) && fs::is_regular_file(dir_ / (name + ".spe"))) add(name + ".spe");
+                if (isPlainFileName(name) && fs::is_regular_file(dir_ / (name + ".spe"), ec)) add(name + ".spe");
             add(std::string(NEW_STYLE) + ".spe");
         }
         std::map<std::string, std::vector<std::string>> users;  // count file -> styles that use it

@@ -19,7 +19,7 @@ void checkCountFile(const std::string& path, const std::array<CountSource, 5>& s
                     const std::vector<std::string>& styles, FileReport& out) {
     TextReader in;
     if (!in.open(path)) {
-        out.error(0, "not found or not readable");
+        out.error(0, unreadable(path));
         return;
     }
     out.read = true;

@@ -2,7 +2,14 @@
 
 #include <algorithm>
 
+#include "console/TextFile.h"
+
 namespace tess::check {
+
+std::string unreadable(const std::string& path) {
+    const std::string why = whyUnreadable(path);
+    return why == "it is missing" ? "not found" : why;
+}
 
 namespace {
 

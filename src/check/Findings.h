@@ -44,6 +44,10 @@ struct Report {
 void writeReport(std::ostream& out, const Report& report, std::optional<std::size_t> max = std::nullopt,
                  bool verbose = false);
 
+// Why a file could not be opened, as a finding: "not found", or the
+// system's reason ("it cannot be read: Permission denied", a folder, a pipe).
+std::string unreadable(const std::string& path);
+
 // `text` fit for a message: characters outside printable ASCII shown as "?".
 std::string shown(std::string_view text, std::size_t most = 40);
 

@@ -71,7 +71,7 @@ VerseTable checkVerses(const std::string& path, FileReport& out) {
     for (int c = 1; c <= CHMAX; ++c) evs[c] = bookVerses(c);
     auto lines = readAllLines(path, LINE_BOUND);
     if (!lines) {
-        out.error(0, "not found or not readable: a run needs the verse count of each of the 24 chapters");
+        out.error(0, unreadable(path) + ": a run needs the verse count of each of the 24 chapters");
         return evs;
     }
     out.read = true;
@@ -106,7 +106,7 @@ std::vector<std::string> checkStyleList(const std::string& path, const std::stri
     std::vector<std::string> names;
     auto lines = readAllLines(path, LINE_BOUND);
     if (!lines) {
-        out.error(0, "not found or not readable: the style menu lists the styles named here");
+        out.error(0, unreadable(path) + ": the style menu lists the styles named here");
         return names;
     }
     out.read = true;
@@ -162,7 +162,7 @@ CheckedStyle checkStyle(const std::string& path, const std::string& name,
     cs.name = name;
     TextReader in;
     if (!in.open(path)) {
-        out.error(0, "not found or not readable");
+        out.error(0, unreadable(path));
         return cs;
     }
     out.read = true;
@@ -202,6 +202,14 @@ CheckedStyle checkStyle(const std::string& path, const std::string& name,
         return cs;
     }
     cs.readable = true;
+
+    // The names a run refuses before it starts (specc9/Config.cpp).
+    if (std::string why = styleNameProblem(name); !why.empty() && name != NEW_STYLE)
+        out.error(0, why + " The run refuses it; rename it on the form.");
+    if (const std::string outName = sh.NAME4.str(); !isPlainFileName(outName))
+        out.error(4, "the output file name \"" + shown(outName) +
+                         "\" is empty or holds a path separator, \"..\" or a control character: the run refuses it; "
+                         "output is written in this folder");
 
     if (const int allowed = primAllowed(sh.PRIMPCT); allowed != sh.PRIMPCT)
         out.error(25, "Pct Prim FTV " + num(sh.PRIMPCT) +

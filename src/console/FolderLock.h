@@ -5,7 +5,8 @@
 // The lock is a file in the folder holding the owner's process id, kept
 // locked (flock) while the program runs: a program that died without
 // removing it leaves the file but not the lock, so its file is taken over
-// with a note instead of blocking the folder for ever.
+// with a note instead of blocking the folder for ever. The file is never
+// opened through a link, and never written when it has other names.
 #include <filesystem>
 #include <string>
 
@@ -20,7 +21,10 @@ public:
     FolderLock(const FolderLock&) = delete;
     FolderLock& operator=(const FolderLock&) = delete;
 
-    // False when another program holds the folder; message() says which.
+    // False when another program holds the folder, or something that is not
+    // a lock file of its own (a link, a folder, a file with other names)
+    // stands at its name; message() says which. A read-only folder, where
+    // nothing can be saved, is not refused.
     bool held() const { return fd_ >= 0 || !busy_; }
     // Why the folder is refused, or a note to give (a stale lock taken over,
     // a folder where no lock can be made); empty when there is nothing to say.

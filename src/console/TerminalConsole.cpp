@@ -1,6 +1,6 @@
 #include "console/TerminalConsole.h"
 
-#include "console/TextFile.h"  // before curses, whose macros take common names
+#include "console/SignalGuard.h"  // before curses, whose macros take common names
 
 #ifndef NCURSES_WIDECHAR
 #define NCURSES_WIDECHAR 1  // the wide-character calls of ncursesw
@@ -37,28 +37,8 @@ char g_keypadOn[64];  // the terminal's "send application keys" string
 std::size_t g_keypadOnLen = 0;
 volatile sig_atomic_t g_active = 0;
 
-// Every signal whose default action ends the process (SIGKILL cannot be
-// caught); the real-time ones are added at run time.
-constexpr int FATAL[] = {
-    SIGHUP,    SIGINT,  SIGQUIT, SIGILL,  SIGTRAP, SIGABRT, SIGBUS,    SIGFPE,  SIGUSR1, SIGSEGV,
-    SIGUSR2,   SIGPIPE, SIGALRM, SIGTERM, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF, SIGSYS,
-#ifdef SIGSTKFLT
-    SIGSTKFLT,
-#endif
-#ifdef SIGIO
-    SIGIO,
-#endif
-#ifdef SIGPWR
-    SIGPWR,
-#endif
-};
-constexpr int MAX_SIGNAL = 65;
-struct sigaction g_oldActions[MAX_SIGNAL];
-bool g_caught[MAX_SIGNAL];
 struct sigaction g_oldStop;
 bool g_stopWrapped = false;
-// A fault from running out of stack still needs a stack to restore on.
-alignas(16) char g_altStack[64 * 1024];
 
 SCREEN* g_screen = nullptr;
 
@@ -82,32 +62,6 @@ void appendCap(const char* name) {
     if (const char* s = capability(name)) append(g_reset, sizeof g_reset, g_resetLen, s);
 }
 
-// Puts the terminal back, then dies of the same signal with its default
-// action, so a calling shell sees 128 + the signal's number.
-extern "C" void onFatalSignal(int sig) {
-    TerminalConsole::emergencyRestore();
-    TempFileRegistry::removeAll();  // the run's unfinished files and the folder lock
-    struct sigaction dfl {};
-    dfl.sa_handler = SIG_DFL;
-    sigemptyset(&dfl.sa_mask);
-    sigaction(sig, &dfl, nullptr);
-    sigset_t set;
-    sigemptyset(&set);
-    sigaddset(&set, sig);
-    raise(sig);
-    sigprocmask(SIG_UNBLOCK, &set, nullptr);
-    _exit(128 + sig);
-}
-
-// A file-size limit reached by the program's own write (the kernel sends
-// SIGXFSZ as from the process itself) is passed over: the write then fails
-// with EFBIG, and the run reports it like a full disk. Sent by anyone else it
-// is fatal like the others.
-extern "C" void onFileSizeSignal(int sig, siginfo_t* info, void*) {
-    if (info != nullptr && info->si_code == SI_USER && info->si_pid == ::getpid()) return;
-    onFatalSignal(sig);
-}
-
 // Ctrl-Z: ncurses' own handler gives the terminal back, stops, and after the
 // resume puts the screen back, but leaves the keypad in the terminal's normal
 // mode until the next key read begins. The read already waiting would then
@@ -126,31 +80,9 @@ extern "C" void onStop(int sig, siginfo_t* info, void* context) {
     errno = savedErrno;
 }
 
-void catchFatalSignals() {
-    stack_t ss{};
-    ss.ss_sp = g_altStack;
-    ss.ss_size = sizeof g_altStack;
-    sigaltstack(&ss, nullptr);
-    struct sigaction sa {};
-    sa.sa_handler = onFatalSignal;
-    sigfillset(&sa.sa_mask);  // one restore at a time
-    sa.sa_flags = SA_ONSTACK;
-    auto take = [&](int sig) {
-        if (sig <= 0 || sig >= MAX_SIGNAL) return;
-        struct sigaction old {};
-        if (sigaction(sig, nullptr, &old) != 0) return;
-        if (!(old.sa_flags & SA_SIGINFO) && old.sa_handler == SIG_IGN) return;  // ignored by choice (nohup)
-        if (sigaction(sig, &sa, &g_oldActions[sig]) == 0) g_caught[sig] = true;
-    };
-    for (int sig : FATAL) take(sig);
-    for (int sig = SIGRTMIN; sig <= SIGRTMAX; ++sig) take(sig);
-    if (g_caught[SIGXFSZ]) {
-        struct sigaction limit = sa;
-        limit.sa_flags = SA_ONSTACK | SA_SIGINFO;
-        limit.sa_sigaction = onFileSizeSignal;
-        sigaction(SIGXFSZ, &limit, nullptr);
-    }
-
+// The fatal signals are the process's guard's (console/SignalGuard.h); the
+// terminal only wraps ncurses' Ctrl-Z handler.
+void wrapStopSignal() {
     // ncurses has put its Ctrl-Z handler in place when the shell has job control.
     struct sigaction old {};
     if (sigaction(SIGTSTP, nullptr, &old) == 0 &&
@@ -163,14 +95,9 @@ void catchFatalSignals() {
     }
 }
 
-void releaseSignals() {
+void releaseStopSignal() {
     if (g_stopWrapped) sigaction(SIGTSTP, &g_oldStop, nullptr);
     g_stopWrapped = false;
-    for (int sig = 1; sig < MAX_SIGNAL; ++sig)
-        if (g_caught[sig]) {
-            sigaction(sig, &g_oldActions[sig], nullptr);
-            g_caught[sig] = false;
-        }
 }
 
 // DOS palette order (black, blue, green, cyan, red, magenta, brown, grey)
@@ -302,14 +229,15 @@ TerminalConsole::TerminalConsole() {
         manyColours_ = COLORS >= 16;
     }
 
-    catchFatalSignals();
+    guardFatalSignals();  // installed by main already; a console made elsewhere gets it too
+    wrapStopSignal();
     g_active = 1;
     paint();
 }
 
 TerminalConsole::~TerminalConsole() {
     g_active = 0;
-    releaseSignals();
+    releaseStopSignal();
     if (g_screen) {
         endwin();
         delscreen(g_screen);

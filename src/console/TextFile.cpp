@@ -1,6 +1,8 @@
 #include "console/TextFile.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -18,8 +20,14 @@ bool TextReader::open(const std::string& path) {
     in_.close();
     in_.clear();
     line_ = 0;
+    // A folder would read as an empty file, and a pipe or a device would
+    // hold the program until something is written to it.
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return false;  // it would read as an empty file
+    const auto st = std::filesystem::status(path, ec);
+    if (!ec && !std::filesystem::is_regular_file(st)) {
+        errno = std::filesystem::is_directory(st) ? EISDIR : EINVAL;
+        return false;
+    }
     in_.open(path, std::ios::binary);
     return in_.is_open();
 }
@@ -92,6 +100,7 @@ int createBeside(const std::string& target, std::string& temp) {
     }
     for (int attempt = 0; attempt < 100; ++attempt) {
         temp = target + "." + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".part";
+        const TempFileRegistry::SignalsHeld held;
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0) {
             TempFileRegistry::add(temp);
@@ -103,15 +112,20 @@ int createBeside(const std::string& target, std::string& temp) {
     return -1;
 }
 
-// Renames the temporary file over its target; the error, or 0.
+// Renames the temporary file over its target and unlists it; returns the
+// error, or zero. It stays listed until then, so a signal in between removes it.
 int renameOver(const std::string& temp, const std::string& target) {
     if (int e = injected(FileOp::Rename, target, 0)) return e;
-    return ::rename(temp.c_str(), target.c_str()) == 0 ? 0 : errno;
+    const TempFileRegistry::SignalsHeld held;
+    if (::rename(temp.c_str(), target.c_str()) != 0) return errno;
+    TempFileRegistry::drop(temp);
+    return 0;
 }
 
 void removeTemp(const std::string& temp) {
-    TempFileRegistry::drop(temp);
+    const TempFileRegistry::SignalsHeld held;
     ::unlink(temp.c_str());
+    TempFileRegistry::drop(temp);
 }
 
 }  // namespace
@@ -138,7 +152,6 @@ bool TextWriter::create(const std::string& path) {
         errno = e;
         return false;
     }
-    TempFileRegistry::drop(temp_);
     staged_ = false;
     return true;
 }
@@ -231,8 +244,28 @@ void TextWriter::commit() {
         abandon();
         throw FileError(path_, "put in place", e);
     }
-    TempFileRegistry::drop(temp_);
     staged_ = false;
+}
+
+bool TextWriter::commitIfAbsent() {
+    close();
+    if (!staged_) return true;
+    int e = injected(FileOp::Rename, path_, 0);
+    if (e == 0 && ::link(temp_.c_str(), path_.c_str()) != 0) {
+        // link() fails rather than replace a file; a file system without
+        // hard links gets a rename after a last look.
+        e = errno;
+        std::error_code ec;
+        if (e != EEXIST && !std::filesystem::exists(std::filesystem::symlink_status(path_, ec)) &&
+            (e = renameOver(temp_, path_)) == 0) {
+            staged_ = false;
+            return true;
+        }
+    }
+    abandon();  // the staged name goes; a link made is the file now
+    if (e == EEXIST) return false;
+    if (e != 0) throw FileError(path_, "put in place", e);
+    return true;
 }
 
 void TextWriter::abandon() noexcept {
@@ -300,6 +333,14 @@ void drop(const std::string& path) {
         }
 }
 
+SignalsHeld::SignalsHeld() noexcept {
+    sigset_t all;
+    sigfillset(&all);
+    pthread_sigmask(SIG_BLOCK, &all, &saved_);
+}
+
+SignalsHeld::~SignalsHeld() { pthread_sigmask(SIG_SETMASK, &saved_, nullptr); }
+
 void removeAll() noexcept {
     for (int i = 0; i < SLOTS; ++i)
         if (g_state[i].load() == 2) {
@@ -320,6 +361,7 @@ std::string whyUnreadable(const std::string& path) {
     const auto st = std::filesystem::status(path, ec);
     if (std::filesystem::is_directory(st)) return "it is a folder, not a file";
     if (!std::filesystem::exists(st)) return "it is missing";
+    if (!std::filesystem::is_regular_file(st)) return "it is not a plain file (a pipe or a device)";
     std::ifstream in(path, std::ios::binary);
     if (in) return "it can be read now";
     return std::string("it cannot be read: ") + std::generic_category().message(errno);

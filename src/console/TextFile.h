@@ -8,6 +8,8 @@
 // and close is checked; only a file written whole is renamed over its target.
 // So a full disk, a read-only folder or a link planted in the folder never
 // costs the user the last good file.
+#include <signal.h>
+
 #include <cstddef>
 #include <fstream>
 #include <optional>
@@ -95,10 +97,15 @@ public:
     // A staged file, closed, renamed over its target; throws FileError (the
     // staged file is then removed).
     void commit();
+    // The same, but only where no file has the name yet: false (the staged
+    // file removed) when one has; a file appearing meanwhile is never replaced.
+    bool commitIfAbsent();
     // Closes without checking and removes a staged file not yet committed.
     void abandon() noexcept;
     bool good() const { return err_ == 0; }
     const std::string& path() const { return path_; }  // the target
+    // Where the bytes are until commit(): the staged file, else the target.
+    const std::string& writtenAt() const { return staged_ ? temp_ : path_; }
 
 private:
     void flushBuffer();
@@ -150,6 +157,20 @@ namespace TempFileRegistry {
 void add(const std::string& path);
 void drop(const std::string& path);
 void removeAll() noexcept;  // async-signal-safe
+
+// Holds the signals off while a file is made and listed, or unlisted and
+// removed, so a signal in between can neither leave the file behind nor
+// remove a name that is no longer this process's.
+class SignalsHeld {
+public:
+    SignalsHeld() noexcept;
+    ~SignalsHeld();
+    SignalsHeld(const SignalsHeld&) = delete;
+    SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+private:
+    sigset_t saved_;
+};
 }  // namespace TempFileRegistry
 
 // The write-failure seam: while one of these lives, the given operation on

@@ -61,6 +61,11 @@ void countBankFile(Program& p, const BankSource& src, std::vector<std::string>& 
     const std::string path = p.file(src.name);
     BankReader in(path, p.run);
     if (!in.isOpen()) {
+        // Only a missing file counts as empty: one that is there but cannot be
+        // read would count as empty and be blamed on the style.
+        if (const std::string why = whyUnreadable(path); why != "it is missing")
+            failRestart(p, "Cannot count the question file " + src.name + " in " + folderOf(path) + ": " + why +
+                               ". The index was not built; the count file is unchanged.");
         if (src.regular)
             failRestart(p, "The question file " + src.name + " was not found in the working directory (" +
                                std::filesystem::absolute(p.dir).lexically_normal().string() +

@@ -11,8 +11,8 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
-#include <unistd.h>
 
+#include "console/TextFile.h"
 #include "core/Version.h"
 #include "pdf/PrintText.h"
 
@@ -28,6 +28,11 @@ constexpr double BASELINE = 0.236;  // from the middle of that height down to th
 constexpr double CARD_WIDTH = 5 * INCH, CARD_HEIGHT = 3 * INCH;
 constexpr int CARDS_PER_SHEET = 3;
 constexpr std::size_t MOST_BYTES = 64u << 20;  // far beyond 135 packets of 30 questions
+// What can be laid out: libharu keeps every page in one page-tree node of at
+// most 32,767 entries, and a line of 1,000 columns is printed at under one
+// point already (a packet's lines are under 80).
+constexpr std::size_t MOST_PAGES = 30000;
+constexpr std::size_t MOST_COLUMNS = 1000;
 
 struct Box {
     double left, bottom, width, height;
@@ -98,6 +103,7 @@ public:
     Document& operator=(const Document&) = delete;
 
     bool failed() const { return !doc_ || !font_ || error_.code != HPDF_OK; }
+    bool started() const { return doc_ && font_; }  // libharu itself could start (memory, the font)
     std::string failure() const {
         char buf[64];
         std::snprintf(buf, sizeof buf, "libharu error 0x%04X/%u", static_cast<unsigned>(error_.code),
@@ -105,18 +111,21 @@ public:
         return doc_ ? buf : "libharu could not start";
     }
 
+    // A new page, or null once libharu has failed (nothing more is drawn).
     HPDF_Page page(double width, double height) {
+        if (failed()) return nullptr;
         HPDF_Page pg = HPDF_AddPage(doc_);
-        HPDF_Page_SetWidth(pg, static_cast<HPDF_REAL>(width));
-        HPDF_Page_SetHeight(pg, static_cast<HPDF_REAL>(height));
+        if (!pg || HPDF_Page_SetWidth(pg, static_cast<HPDF_REAL>(width)) != HPDF_OK ||
+            HPDF_Page_SetHeight(pg, static_cast<HPDF_REAL>(height)) != HPDF_OK)
+            return nullptr;
         ++pages_;
         return pg;
     }
     int pages() const { return pages_; }
 
     void lines(HPDF_Page pg, const PrintPage& lines, const TextFit& f) {
-        HPDF_Page_BeginText(pg);
-        HPDF_Page_SetFontAndSize(pg, font_, static_cast<HPDF_REAL>(f.size));
+        if (!pg || HPDF_Page_BeginText(pg) != HPDF_OK) return;
+        if (HPDF_Page_SetFontAndSize(pg, font_, static_cast<HPDF_REAL>(f.size)) != HPDF_OK) return;
         for (std::size_t i = 0; i < lines.size(); ++i) {
             const std::string& l = lines[i];
             if (l.empty()) continue;
@@ -125,7 +134,8 @@ public:
             const std::size_t lead = l.find_first_not_of(' ');
             const double x = f.left + static_cast<double>(lead) * ADVANCE * f.size;
             const double y = f.top - (static_cast<double>(i) + 0.5) * f.lead - BASELINE * f.size;
-            HPDF_Page_TextOut(pg, static_cast<HPDF_REAL>(x), static_cast<HPDF_REAL>(y), l.c_str() + lead);
+            if (HPDF_Page_TextOut(pg, static_cast<HPDF_REAL>(x), static_cast<HPDF_REAL>(y), l.c_str() + lead) != HPDF_OK)
+                return;
         }
         HPDF_Page_EndText(pg);
     }
@@ -133,6 +143,7 @@ public:
     // Light ticks outside the corners of cards stacked without a gap: one
     // across each edge between two cards and at the top and bottom.
     void cutMarks(HPDF_Page pg, double left, double top, int cards) {
+        if (!pg) return;
         constexpr double GAP = 0.1 * INCH, TICK = 0.3 * INCH;
         HPDF_Page_SetGrayStroke(pg, 0.6f);
         HPDF_Page_SetLineWidth(pg, 0.4f);
@@ -155,7 +166,7 @@ public:
 
     std::string bytes() {
         std::string out;
-        if (HPDF_SaveToStream(doc_) != HPDF_OK) return out;
+        if (failed() || HPDF_SaveToStream(doc_) != HPDF_OK) return out;
         HPDF_UINT32 size = HPDF_GetStreamSize(doc_);
         out.resize(size);
         if (HPDF_ReadFromStream(doc_, reinterpret_cast<HPDF_BYTE*>(out.data()), &size) != HPDF_OK) out.clear();
@@ -175,7 +186,11 @@ void drawPages(Document& d, const std::vector<PrintPage>& pages, const PdfOption
     const std::size_t cols = std::max<std::size_t>(PAGE_COLUMNS, widestLine(pages));
     // Half an inch above and below at the least: 60 lines at 6 to the inch fill a Letter page.
     const TextFit f = fit({0, 0, paper.width, paper.height}, rows, cols, INCH / 4, INCH / 2);
-    for (const auto& p : pages) d.lines(d.page(paper.width, paper.height), p, f);
+    for (const auto& p : pages)
+        if (HPDF_Page pg = d.page(paper.width, paper.height))
+            d.lines(pg, p, f);
+        else
+            return;
 }
 
 void drawCards(Document& d, const std::vector<PrintPage>& cards, const PdfOptions& o) {
@@ -183,7 +198,11 @@ void drawCards(Document& d, const std::vector<PrintPage>& cards, const PdfOption
     const std::size_t rows = std::max<std::size_t>(CARD_LINES, longestPage(cards));
     if (o.cards == CardPages::Single) {
         const TextFit f = fit({0, 0, CARD_WIDTH, CARD_HEIGHT}, rows, cols, 0, 0);
-        for (const auto& c : cards) d.lines(d.page(CARD_WIDTH, CARD_HEIGHT), c, f);
+        for (const auto& c : cards)
+            if (HPDF_Page pg = d.page(CARD_WIDTH, CARD_HEIGHT))
+                d.lines(pg, c, f);
+            else
+                return;
         return;
     }
     const PaperSize paper = paperSize(o.paper);
@@ -191,6 +210,7 @@ void drawCards(Document& d, const std::vector<PrintPage>& cards, const PdfOption
     const double top = paper.height - (paper.height - CARDS_PER_SHEET * CARD_HEIGHT) / 2;
     for (std::size_t first = 0; first < cards.size(); first += CARDS_PER_SHEET) {
         HPDF_Page pg = d.page(paper.width, paper.height);
+        if (!pg) return;
         const int here = static_cast<int>(std::min<std::size_t>(CARDS_PER_SHEET, cards.size() - first));
         d.cutMarks(pg, left, top, here);
         for (int k = 0; k < here; ++k) {
@@ -200,33 +220,39 @@ void drawCards(Document& d, const std::vector<PrintPage>& cards, const PdfOption
     }
 }
 
+// Why the pages cannot be laid out, as the end of a sentence naming the
+// file; empty when they can.
+std::string layoutProblem(const std::vector<PrintPage>& pages, TextKind kind, const PdfOptions& o) {
+    const std::size_t sheets = kind == TextKind::Cards && o.cards == CardPages::Sheet
+                                   ? (pages.size() + CARDS_PER_SHEET - 1) / CARDS_PER_SHEET
+                                   : pages.size();
+    if (sheets > MOST_PAGES)
+        return "would make " + std::to_string(sheets) + " pages; a PDF of it can have at most " +
+               std::to_string(MOST_PAGES) + " (is it a packet or list file?)";
+    if (const std::size_t w = widestLine(pages); w > MOST_COLUMNS)
+        return "has a line of " + std::to_string(w) + " characters; a PDF of it can print lines of at most " +
+               std::to_string(MOST_COLUMNS) + " (is it a packet or list file?)";
+    return {};
+}
+
 PdfResult failure(PdfOutcome o, std::string message) { return {o, std::move(message), 0}; }
 
 std::string errnoText(int e) { return std::strerror(e); }
 
-// Writes under a temporary name beside `out` and renames it into place.
+// Written as every file of the program is: into a file made anew beside
+// `out` (exclusively, never through a link, listed for the signal guard),
+// checked, and renamed into place.
 bool writeAtomically(const std::filesystem::path& out, const std::string& bytes, std::string& why) {
-    const std::filesystem::path tmp = out.string() + "." + std::to_string(::getpid()) + ".part";
-    std::FILE* f = std::fopen(tmp.c_str(), "wb");
-    if (!f) {
-        why = errnoText(errno);
+    try {
+        TextWriter w;
+        if (!w.createStaged(out.string())) throw FileError(out.string(), "created", errno);
+        w.write(bytes);
+        w.commit();
+        return true;
+    } catch (const FileError& e) {
+        why = e.what();
         return false;
     }
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    int e = errno;
-    if (std::fclose(f) != 0 && ok) {
-        ok = false;
-        e = errno;
-    }
-    if (ok && std::rename(tmp.c_str(), out.c_str()) != 0) {
-        ok = false;
-        e = errno;
-    }
-    if (!ok) {
-        why = errnoText(e);
-        std::remove(tmp.c_str());
-    }
-    return ok;
 }
 
 }  // namespace
@@ -243,17 +269,22 @@ PdfResult writePdfFromText(std::string_view bytes, const std::string& name, cons
                        name + " is neither a packet file of the p or c layout nor a list file");
 
     const auto pages = printPages(bytes, kind);
+    if (std::string why = layoutProblem(pages, kind, options); !why.empty())
+        return failure(PdfOutcome::NotPrintable, name + " " + why);
     Document d;
     if (kind == TextKind::Cards)
         drawCards(d, pages, options);
     else
         drawPages(d, pages, options, kind == TextKind::List ? LIST_PAGE_LINES : longestPage(pages));
     const std::string pdf = d.failed() ? std::string() : d.bytes();
+    // Beyond the limits above libharu refuses nothing a packet can hold
+    // (the print_text fuzz target holds it to that); should it, the file is
+    // refused as one that cannot be laid out, never half drawn.
     if (d.failed() || pdf.empty())
-        return failure(PdfOutcome::WriteFailed, "cannot make the PDF of " + name + ": " + d.failure());
+        return failure(d.started() ? PdfOutcome::NotPrintable : PdfOutcome::WriteFailed,
+                       "cannot lay out " + name + " as a PDF: " + d.failure());
     std::string why;
-    if (!writeAtomically(out, pdf, why))
-        return failure(PdfOutcome::WriteFailed, "cannot write " + out.string() + ": " + why);
+    if (!writeAtomically(out, pdf, why)) return failure(PdfOutcome::WriteFailed, why);
     return {PdfOutcome::Written, {}, d.pages()};
 }
 

@@ -22,7 +22,7 @@ struct PdfOptions {
 
 enum class PdfOutcome {
     Written,
-    NotPrintable,  // the t layout or not a packet or list file: nothing written
+    NotPrintable,  // the t layout, not a packet or list file, or too many pages or too long a line: nothing written
     ReadFailed,
     WriteFailed,  // nothing left behind, an older PDF of that name untouched
 };

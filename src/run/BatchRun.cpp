@@ -39,17 +39,18 @@ BatchEnd runStoredStyle(Program& p, const std::string& name) {
         ~Restore() { p.reporter = was; }
     } restore{p, was};
 
-    auto stop = [&](const std::string& why) {
+    auto stop = [&](const std::string& why, BatchEnd end = BatchEnd::CannotGoOn) {
         if (!watch.told()) watch.stopped(why);
-        return BatchEnd::CannotGoOn;
+        return end;
     };
     // "Exit" in "temp2.txt" ends the program instead of running a style.
     if (isExitRequest(name)) return stop("\"Exit\" is the style menu's way out, not a style.");
     if (!isPlainFileName(name))
         return stop("The style name \"" + name +
                     "\" holds a path separator or \"..\"; styles are kept in this folder.");
-    if (!writeFileAtomic(p.file(RUN_SETTINGS_FILE), {name}))
-        return stop(std::string("Cannot write the run settings file ") + RUN_SETTINGS_FILE + ".");
+    if (const WriteOutcome w = writeFileAtomic(p.file(RUN_SETTINGS_FILE), {name}); !w)
+        return stop(std::string("Cannot write the run settings file ") + RUN_SETTINGS_FILE + w.where() + ".",
+                    BatchEnd::FileFailed);
 
     p.configure = acceptStoredStyle;
     try {
@@ -60,6 +61,10 @@ BatchEnd runStoredStyle(Program& p, const std::string& name) {
         return stop("The run settings file " + std::string(RUN_SETTINGS_FILE) + " asked to leave the program.");
     } catch (const PromptLoops& e) {
         return stop(e.what());
+    } catch (const FileError& e) {
+        // The run's unfinished files are gone by now, as in the full-screen program.
+        return stop(std::string(e.what()) + " The run stopped; the packet and list files of the last run are kept.",
+                    BatchEnd::FileFailed);
     }
     return BatchEnd::Done;
 }

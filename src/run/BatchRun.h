@@ -46,13 +46,19 @@ private:
     std::size_t reads_ = 0;
 };
 
-enum class BatchEnd { Done, CannotGoOn };
+enum class BatchEnd {
+    Done,
+    CannotGoOn,  // went back to the title: the style or the bank is to mend
+    FileFailed,  // a file could not be written (a full disk, a file-size limit)
+};
 
 // Runs the stored style `name` once on `p` (over a PressOnConsole): names it
 // in "temp2.txt" as the style menu does, accepts it as the form does on
 // Esc and Return (acceptStoredStyle), and runs it. When the run goes back to
 // the title, the report has been told why (RunReport::stopped), no packet or
-// list file is replaced, and CannotGoOn is returned.
+// list file is replaced, and CannotGoOn is returned; when a file could not
+// be written (FileError, which the full-screen program tells and goes back
+// to the title on), the same with FileFailed.
 BatchEnd runStoredStyle(Program& p, const std::string& name);
 
 }  // namespace tess

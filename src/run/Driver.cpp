@@ -75,9 +75,13 @@ public:
                     if (j > i) files_[j]->abandon();
                     if (j >= i) msg += " The new " + name + " was removed; the last run's " + name + " is kept.";
                 }
+                p_.run.runLog.abandon();
                 failRestart(p_, msg);
             }
         }
+        // The run log is read back from its staged file (appendRunLog) and put
+        // in place only with the run's files, so a run that fails keeps the last log.
+        p_.run.runLog.commit();
     }
 
 private:
@@ -365,7 +369,7 @@ void chooseApprovalMode(Program& p) {
 void prepareGeneration(Program& p, RunOutputs& outputs) {
     RunState& r = p.run;
     if (r.IPC != 50) COUNTINT(p);
-    createOrRestart(p, r.runLog, RUN_LOG_FILE, "run log");
+    createOrRestart(p, r.runLog, RUN_LOG_FILE, "run log", true);
     outputs.create(r.listFile, std::string(p.shared.NAME4) + ".inf", "list file");
     r.listFile.setEncoding(r.textEncoding);
     r.MINQZ1 = r.MINQZ;

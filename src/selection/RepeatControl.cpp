@@ -19,7 +19,7 @@ void REPEATSECTOR(Program& p) {
 void appendRunLog(Program& p) {
     auto& r = p.run;
     r.runLog.close();
-    auto lines = readAllLines(p.file("temp.txt"));
+    auto lines = readAllLines(r.runLog.writtenAt());
     if (!lines || lines->empty()) {
         r.listFile.writeln();
         return;

@@ -2,7 +2,13 @@
 // the exit status of the worst.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <vector>
 
 #include "app/ExitStatus.h"
 #include "app/RunCommand.h"
@@ -65,4 +71,77 @@ TEST(RunCommand, StdinClosedStdoutAFileKeepGoingPastAStyleThatCannotRunWithPdfs)
     EXPECT_EQ(busy.status, es::REFUSED);
     EXPECT_TRUE(has(busy.err, "tessarin: ")) << busy.err;
     EXPECT_FALSE(std::filesystem::exists(e.path() / "book20.qui"));
+}
+
+namespace {
+
+int partFiles(const std::filesystem::path& dir) {
+    int n = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir)) n += e.path().extension() == ".part";
+    return n;
+}
+
+}  // namespace
+
+// A signal at any moment of `tessarin run` (several styles in a row, so it
+// falls in the middle of one) ends it with the signal's status and takes its
+// unfinished files and the folder lock with it.
+TEST(RunCommand, EachCatchableSignalLeavesNoTemporaryFileAndNoLock) {
+    Folder d;
+    const std::string dir = d.path().string();
+    int delay = 0;
+    for (int sig : {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGUSR1, SIGUSR2, SIGALRM, SIGPIPE}) {
+        SCOPED_TRACE(sig);
+        const pid_t child = ::fork();
+        if (child == 0) {
+            ::signal(sig, SIG_DFL);  // as a shell would give it, whatever the test runner ignores
+            const int null = ::open("/dev/null", O_WRONLY);
+            ::dup2(null, 1);
+            ::dup2(null, 2);
+            std::vector<const char*> argv = {TESS_BINARY, "-C", dir.c_str(), "run", "--quiet"};
+            for (int i = 0; i < 12; ++i) argv.push_back(i % 2 ? "Ch1to8" : "Book20");
+            argv.push_back(nullptr);
+            ::execv(TESS_BINARY, const_cast<char* const*>(argv.data()));
+            ::_exit(127);
+        }
+        for (int i = 0; i < 2000 && !std::filesystem::exists(d.file(tess::LOCK_FILE)); ++i) ::usleep(1000);
+        ::usleep(static_cast<useconds_t>(20000 + (delay += 13000) % 60000));  // a different moment each time
+        ::kill(child, sig);
+        int st = 0;
+        ::waitpid(child, &st, 0);
+        ASSERT_TRUE(WIFSIGNALED(st)) << "the run ended before the signal: status " << st;
+        EXPECT_EQ(WTERMSIG(st), sig);
+        EXPECT_EQ(partFiles(d.path()), 0);
+        EXPECT_FALSE(std::filesystem::exists(d.file(tess::LOCK_FILE)));
+    }
+}
+
+// Under a file-size limit each command's write fails with "File too large"
+// (the signal the limit raises is passed over), told with the file and its
+// folder; nothing half-written is left and the last good files stay.
+TEST(RunCommand, RunPdfAndInitUnderAFileSizeLimitSayFileTooLargeAndLeaveNothing) {
+    const auto limited = [](int kb) { return "sh -c 'ulimit -f " + std::to_string(kb) + "; exec \"$0\" \"$@\"'"; };
+    Folder d;
+    ASSERT_EQ(runTessarin("-C " + d.path().string() + " run Book20 --quiet").status, es::OK);
+    const std::string qui = d.read("book20.qui"), inf = d.read("book20.inf");
+    ASSERT_GT(qui.size(), 40u * 1024);  // the packet is the file over the limit
+    const auto run = runTessarin("-C " + d.path().string() + " run Book20 --quiet --seed 9", limited(40));
+    EXPECT_EQ(run.status, es::FILE_ERROR);
+    EXPECT_EQ(run.err, "tessarin: Book20: book20.qui could not be written in " + d.path().string() +
+                           " (File too large). The run stopped; the packet and list files of the last run are kept.\n");
+    EXPECT_EQ(d.read("book20.qui"), qui);
+    EXPECT_EQ(d.read("book20.inf"), inf);
+    EXPECT_FALSE(std::filesystem::exists(d.file(tess::LOCK_FILE)));
+
+    const auto pdf = runTessarin("pdf " + d.file("book20.qui"), limited(4));
+    EXPECT_EQ(pdf.status, es::FILE_ERROR);
+    EXPECT_EQ(pdf.err, "tessarin: book20.pdf could not be written in " + d.path().string() + " (File too large).\n");
+    EXPECT_FALSE(std::filesystem::exists(d.file("book20.pdf")));
+    EXPECT_EQ(partFiles(d.path()), 0);
+
+    ScratchDir e;
+    const auto init = runTessarin("init " + e.path().string(), "TESSARIN_DATA=" + BANK + " " + limited(40));
+    EXPECT_EQ(init.status, es::FILE_ERROR);
+    EXPECT_TRUE(has(init.err, " could not be written in " + e.path().string() + " (File too large).")) << init.err;
+    EXPECT_EQ(partFiles(e.path()), 0);
 }

@@ -11,6 +11,7 @@
 using namespace tess;
 using namespace tess::check;
 using tess::testing::plainStyle;
+namespace line = tess::testing::line;
 using tess::testing::runTessarin;
 using tess::testing::ScratchDir;
 
@@ -198,8 +199,16 @@ TEST(CheckSettingsFiles, VerseTableStyleListAndStyles) {
     rules[24] = "75";  // not a value of the form: no FTV.75
     rules[26] = "20";
     d.lines("Rules.spe", rules);
+    // Output names a run refuses before it starts.
+    auto up = plainStyle();
+    up[line::SPLATE] = "20";
+    up[line::NAME4] = "../x";
+    d.lines("Up.spe", up);
+    auto esc = up;
+    esc[line::NAME4] = "a\x1b[2Jb";
+    d.lines("Esc.spe", esc);
 
-    const Report r = checkBank(d.path(), {"Verses.txt", "Specs.lst", "Bad.spe", "Rules.spe"});
+    const Report r = checkBank(d.path(), {"Verses.txt", "Specs.lst", "Bad.spe", "Rules.spe", "Up.spe", "Esc.spe"});
     expectExactly(r, "Verses.txt",
                   {{3, E, "chapter 3: 40 verses, but Luke 3 has 38: write 38"},
                    {5, E, "chapter 5: the verse count is not a number"},
@@ -218,6 +227,8 @@ TEST(CheckSettingsFiles, VerseTableStyleListAndStyles) {
                    {15, E, "the maximums of the four kinds add up to 1, less than the total maximum 2"},
                    {25, E, "Pct Prim FTV 75 is not a value the form allows"},
                    {25, E, "reads its FTV questions from FTV.75, which is not in the folder"}});
+    expectExactly(r, "Up.spe", {{4, E, "the output file name \"../x\" is empty or holds a path separator"}});
+    expectExactly(r, "Esc.spe", {{4, E, "the output file name \"a?[2Jb\" is empty or holds a path separator"}});
 }
 
 TEST(CheckCountFiles, AnOutOfDateCountFileNamesTheVersesThatDiffer) {
@@ -280,6 +291,13 @@ TEST(CheckCommand, ListsFindingsOnStandardOutputAndSaysWhetherThereAreErrors) {
     EXPECT_EQ(std::count(sample.out.begin(), sample.out.end(), '\n'), 1) << sample.out;
     const auto verbose = runTessarin("check --verbose -C " TESS_SOURCE_DIR "/data/luke");
     EXPECT_NE(verbose.out.find("\nLuke.A: "), std::string::npos) << verbose.out;
+
+    // A style name too long for the file system is a style that is not there, not a fault.
+    ScratchDir n;
+    n.lines("Specs.lst", {std::string(252, 'x'), "Enter New Specs"});
+    const auto tooLong = runTessarin("-C " + n.path().string() + " check");
+    EXPECT_EQ(tooLong.status, exitstatus::FINDINGS) << tooLong.err;
+    EXPECT_NE(tooLong.out.find("Specs.lst:1: error: The style name"), std::string::npos) << tooLong.out;
 }
 
 TEST(CheckSampleBank, HasNoFaultAtAll) {

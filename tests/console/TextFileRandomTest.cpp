@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
@@ -118,6 +120,17 @@ TEST(TextFile, NeverWritesThroughALinkAndLeavesNoTemporaryFile) {
     for (const auto& e : fs::directory_iterator(dir)) names.push_back(e.path().filename().string());
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"style.spe", "temp.txt"}));
+}
+
+// A pipe at a file's name would hold the reader until something writes to
+// it: it is refused at once, and said to be no plain file.
+TEST(TextFile, APipeAtAFilesNameIsRefusedNeverWaitedOn) {
+    const tess::testing::ScratchDir d;
+    ASSERT_EQ(::mkfifo(d.file("cv.b").c_str(), 0644), 0);
+    TextReader r;
+    EXPECT_FALSE(r.open(d.file("cv.b")));
+    EXPECT_FALSE(readAllLines(d.file("cv.b")));
+    EXPECT_EQ(whyUnreadable(d.file("cv.b")), "it is not a plain file (a pipe or a device)");
 }
 
 TEST(TextFile, TheFirstFailedWriteStopsTheWriterAndNamesFileFolderAndReason) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdio>
 #include <regex>
+#include <tuple>
 
 #include "app/ExitStatus.h"
 #include "app/RunCommand.h"
@@ -121,19 +122,27 @@ TEST(PdfOfPackets, TLayoutAndOtherFilesAreRefusedAndNothingIsWritten) {
     EXPECT_NE(t.message.find("p or c layout"), std::string::npos) << t.message;
     EXPECT_EQ(t.message.find('\n'), std::string::npos);
     b.dir.raw("notes.txt", "Quiz Number 1\r\nsome notes\f\r\n");
+    // Packets of the p layout that cannot be laid out: a line far too long,
+    // more pages than a PDF holds.
+    const std::string head = "L 1:1 to L 24:53      x Style Quizzing      Quiz Number 1\r\n" + std::string(78, '_') + "\r\n\f";
+    b.dir.raw("long.qui", head + std::string(65500, 'x') + "\r\n");
+    b.dir.raw("pages.qui", head + std::string(32770, '\f'));
     const std::string out = " -o " + b.dir.file("out.pdf");
     // What is refused, and files that cannot be read or written: one line
     // on stderr each.
-    const std::vector<std::pair<std::string, int>> cases = {
-        {b.dir.file("lay.qui") + out, exitstatus::USAGE},
-        {b.dir.file("notes.txt") + out, exitstatus::USAGE},
-        {b.dir.file("missing.qui") + out, exitstatus::FILE_ERROR},
-        {b.dir.file("lay.inf") + " -o " + b.dir.file("no/out.pdf"), exitstatus::FILE_ERROR},
-        {b.dir.file("lay.inf") + " -o " + b.dir.file("lay.inf"), exitstatus::USAGE},
+    const std::vector<std::tuple<std::string, int, std::string>> cases = {
+        {b.dir.file("lay.qui") + out, exitstatus::USAGE, ""},
+        {b.dir.file("notes.txt") + out, exitstatus::USAGE, ""},
+        {b.dir.file("missing.qui") + out, exitstatus::FILE_ERROR, ""},
+        {b.dir.file("lay.inf") + " -o " + b.dir.file("no/out.pdf"), exitstatus::FILE_ERROR, "(No such file or directory)"},
+        {b.dir.file("lay.inf") + " -o " + b.dir.file("lay.inf"), exitstatus::USAGE, ""},
+        {b.dir.file("long.qui") + out, exitstatus::USAGE, "has a line of 65500 characters"},
+        {b.dir.file("pages.qui") + out, exitstatus::USAGE, "would make 32771 pages"},
     };
-    for (const auto& [args, status] : cases) {
+    for (const auto& [args, status, told] : cases) {
         const CommandResult r = runTessarin("pdf " + args);
         EXPECT_EQ(r.status, status) << args;
+        EXPECT_NE(r.err.find(told), std::string::npos) << r.err;
         EXPECT_EQ(r.err.rfind("tessarin: ", 0), 0u) << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
         EXPECT_EQ(r.out, "");
@@ -141,4 +150,27 @@ TEST(PdfOfPackets, TLayoutAndOtherFilesAreRefusedAndNothingIsWritten) {
     for (const auto& e : std::filesystem::directory_iterator(b.dir.path()))
         EXPECT_TRUE(e.path().extension() != ".pdf" && e.path().extension() != ".part") << e.path();
     EXPECT_EQ(b.dir.read("lay.inf").substr(0, 6), "  Que ");
+}
+
+// The PDF's temporary file is made anew beside it, never through a link: the
+// shell plants links at every name the first files of the program could take
+// (it becomes the program, so $$ is its process id), for `pdf` and `run --pdf`.
+TEST(PdfOfPackets, ALinkAtThePdfsTemporaryNameIsNotFollowed) {
+    ScratchDir d, outside;
+    d.copySampleBank();
+    outside.raw("precious", "keep me");
+    auto planting = [&](const std::string& pdf) {
+        const std::string at = d.file(pdf);
+        return "sh -c 'for n in $(seq 1 64); do ln -s " + outside.file("precious") + " " + at +
+               ".$$-$n.part; done; ln -s " + outside.file("precious") + " " + at + ".$$.part; exec \"$0\" \"$@\"'";
+    };
+    const CommandResult run = runTessarin("-C " + d.path().string() + " run Book20 --pdf --quiet", planting("book20.pdf"));
+    EXPECT_EQ(run.status, exitstatus::OK) << run.err;
+    const CommandResult pdf = runTessarin("pdf " + d.file("book20.qui") + " -o " + d.file("again.pdf"), planting("again.pdf"));
+    EXPECT_EQ(pdf.status, exitstatus::OK) << pdf.err;
+    EXPECT_EQ(outside.read("precious"), "keep me");
+    for (const char* name : {"book20.pdf", "again.pdf"}) {
+        EXPECT_FALSE(std::filesystem::is_symlink(d.file(name))) << name;
+        EXPECT_EQ(d.read(name).rfind("%PDF-", 0), 0u) << name;
+    }
 }

@@ -3,10 +3,12 @@
 // why and keeps the last run's files.
 #include "run/BatchRun.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <map>
 #include <string_view>
 
+#include "console/TextFile.h"
 #include "runs/BankRun.h"
 
 using namespace tess;
@@ -211,5 +213,27 @@ TEST_P(BatchCannotGoOn, SaysWhyAndKeepsTheLastFiles) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, BatchCannotGoOn, ::testing::ValuesIn(STOPS));
+
+// A full disk while the packet is written: the file, its folder and the
+// reason, a file error (tessarin run exits 5), and the last run's files.
+TEST(BatchFileError, AFullDiskStopsTheRunAndKeepsTheLastFiles) {
+    BankRun b;
+    b.dir.raw("book20.qui", "last packets");
+    b.dir.raw("book20.inf", "last list");
+    b.dir.raw("temp.txt", "last log");
+    Told told;
+    {
+        InjectedWriteFailure full(FileOp::Write, "book20.qui", ENOSPC);
+        EXPECT_EQ(runBatch(b, "Book20", 5, told), BatchEnd::FileFailed);
+    }
+    ASSERT_EQ(told.stops.size(), 1u);
+    EXPECT_EQ(told.stops[0], "book20.qui could not be written in " + b.dir.path().string() +
+                                 " (No space left on device). The run stopped; the packet and list files of the last "
+                                 "run are kept.");
+    EXPECT_EQ(b.dir.read("book20.qui"), "last packets");
+    EXPECT_EQ(b.dir.read("book20.inf"), "last list");
+    EXPECT_EQ(b.dir.read("temp.txt"), "last log");
+    for (const auto& [name, bytes] : files(b)) EXPECT_EQ(name.find(".part"), std::string::npos) << name;
+}
 
 }  // namespace

@@ -50,6 +50,7 @@ TEST(RunWriteFailure, APacketOrListFileThatCannotBeWrittenKeepsTheLastRunsFiles)
         BankRun b;
         completedRun(b);
         const std::string qui = b.dir.read("kept.qui"), inf = b.dir.read("kept.inf");
+        b.dir.raw("temp.txt", "last log");  // the run log too is only replaced by a run that completes
         b.con.enter().keys("x").enter().enter();  // as before, then Return on the message
         {
             InjectedWriteFailure fault(c.op, c.file, c.err);
@@ -59,6 +60,7 @@ TEST(RunWriteFailure, APacketOrListFileThatCannotBeWrittenKeepsTheLastRunsFiles)
         EXPECT_TRUE(b.con.sawMessage(std::generic_category().message(c.err)));
         EXPECT_EQ(b.dir.read("kept.qui"), qui);
         EXPECT_EQ(b.dir.read("kept.inf"), inf);
+        EXPECT_EQ(b.dir.read("temp.txt"), "last log");
         EXPECT_FALSE(anyTemporaryLeft(b.dir.path()));
     }
 }
