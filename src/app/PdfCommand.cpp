@@ -1,8 +1,11 @@
 // `tessarin pdf FILE`: a packet file of the p or c layout, or a list file,
 // as a PDF beside it for printing.
+#include <unistd.h>
+
 #include <CLI/CLI.hpp>
 
 #include <filesystem>
+#include <iostream>
 #include <memory>
 #include <string>
 #include <system_error>
@@ -22,8 +25,33 @@ struct PdfArgs {
     std::string cards = "single";
 };
 
+// `-o -`: the PDF on standard output, for a pipe (`| lp`). A terminal would
+// show it as noise, so it is refused there.
+int pdfToStandardOutput(const PdfArgs& a, const pdf::PdfOptions& o) {
+    if (::isatty(STDOUT_FILENO) == 1) {
+        commandMessage("will not write a PDF to a terminal: redirect standard output, or name a file with -o");
+        return exitstatus::USAGE;
+    }
+    std::string bytes;
+    const pdf::PdfResult r = pdf::renderPdf(a.in, o, bytes);
+    if (r.outcome != pdf::PdfOutcome::Written) {
+        commandMessage(r.message);
+        return r.outcome == pdf::PdfOutcome::NotPrintable ? exitstatus::USAGE : exitstatus::FILE_ERROR;
+    }
+    std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return exitstatus::OK;  // a write that failed is told as the command line ends
+}
+
+pdf::PdfOptions optionsOf(const PdfArgs& a) {
+    pdf::PdfOptions o;
+    o.paper = a.paper == "a4" ? pdf::Paper::A4 : pdf::Paper::Letter;
+    o.cards = a.cards == "sheet" ? pdf::CardPages::Sheet : pdf::CardPages::Single;
+    return o;
+}
+
 int runPdf(const PdfArgs& a) {
     namespace fs = std::filesystem;
+    if (a.out == "-") return pdfToStandardOutput(a, optionsOf(a));
     fs::path out = a.out;
     if (out.empty()) {
         // A run's packet and list files share a name: the list's PDF must not
@@ -38,10 +66,7 @@ int runPdf(const PdfArgs& a) {
         commandMessage("the PDF would overwrite " + a.in + ": name another with -o");
         return exitstatus::USAGE;
     }
-    pdf::PdfOptions o;
-    o.paper = a.paper == "a4" ? pdf::Paper::A4 : pdf::Paper::Letter;
-    o.cards = a.cards == "sheet" ? pdf::CardPages::Sheet : pdf::CardPages::Single;
-    const pdf::PdfResult r = pdf::writePdf(a.in, out, o);
+    const pdf::PdfResult r = pdf::writePdf(a.in, out, optionsOf(a));
     if (r.outcome == pdf::PdfOutcome::Written) return exitstatus::OK;
     commandMessage(r.message);
     return r.outcome == pdf::PdfOutcome::NotPrintable ? exitstatus::USAGE : exitstatus::FILE_ERROR;
@@ -62,7 +87,7 @@ void addPdfCommand(CLI::App& app, int& status) {
     cmd->add_option("FILE", args->in, "The packet file (.qui) or list file (.inf)")->required()->type_name("");
     cmd->add_option(
            "-o,--output", args->out,
-           "The PDF to write (default: FILE with the extension\n.pdf; for a list file NAME.inf, NAME-list.pdf)")
+           "The PDF to write (default: FILE with the extension\n.pdf; for a list file NAME.inf, NAME-list.pdf;\n- for standard output)")
         ->type_name("OUT.pdf");
     cmd->add_option("--paper", args->paper, "letter (default) or a4: the paper of pages and card sheets")
         ->type_name("PAPER")

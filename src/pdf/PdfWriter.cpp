@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 
 #include "console/TextFile.h"
 #include "core/Version.h"
@@ -257,8 +258,8 @@ bool writeAtomically(const std::filesystem::path& out, const std::string& bytes,
 
 }  // namespace
 
-PdfResult writePdfFromText(std::string_view bytes, const std::string& name, const std::filesystem::path& out,
-                           const PdfOptions& options) {
+PdfResult renderPdfFromText(std::string_view bytes, const std::string& name, const PdfOptions& options,
+                            std::string& pdf) {
     const TextKind kind = recogniseText(bytes);
     if (kind == TextKind::Rows)
         return failure(
@@ -276,23 +277,31 @@ PdfResult writePdfFromText(std::string_view bytes, const std::string& name, cons
         drawCards(d, pages, options);
     else
         drawPages(d, pages, options, kind == TextKind::List ? LIST_PAGE_LINES : longestPage(pages));
-    const std::string pdf = d.failed() ? std::string() : d.bytes();
+    pdf = d.failed() ? std::string() : d.bytes();
     // Beyond the limits above libharu refuses nothing a packet can hold
     // (the print_text fuzz target holds it to that); should it, the file is
     // refused as one that cannot be laid out, never half drawn.
     if (d.failed() || pdf.empty())
         return failure(d.started() ? PdfOutcome::NotPrintable : PdfOutcome::WriteFailed,
                        "cannot lay out " + name + " as a PDF: " + d.failure());
-    std::string why;
-    if (!writeAtomically(out, pdf, why)) return failure(PdfOutcome::WriteFailed, why);
     return {PdfOutcome::Written, {}, d.pages()};
 }
 
-PdfResult writePdf(const std::filesystem::path& in, const std::filesystem::path& out, const PdfOptions& options) {
-    const std::string name = in.string();
+PdfResult writePdfFromText(std::string_view bytes, const std::string& name, const std::filesystem::path& out,
+                           const PdfOptions& options) {
+    std::string pdf;
+    PdfResult r = renderPdfFromText(bytes, name, options, pdf);
+    if (r.outcome != PdfOutcome::Written) return r;
+    if (std::string why; !writeAtomically(out, pdf, why)) return failure(PdfOutcome::WriteFailed, why);
+    return r;
+}
+
+namespace {
+
+// The packet or list file whole, within the size any of them can have.
+std::optional<PdfResult> readInput(const std::string& name, std::string& bytes) {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(name.c_str(), "rb"), std::fclose);
     if (!f) return failure(PdfOutcome::ReadFailed, "cannot read " + name + ": " + errnoText(errno));
-    std::string bytes;
     char buf[1 << 16];
     for (std::size_t n; (n = std::fread(buf, 1, sizeof buf, f.get())) > 0;) {
         bytes.append(buf, n);
@@ -300,7 +309,21 @@ PdfResult writePdf(const std::filesystem::path& in, const std::filesystem::path&
             return failure(PdfOutcome::NotPrintable, name + " is too large for a packet or list file");
     }
     if (std::ferror(f.get())) return failure(PdfOutcome::ReadFailed, "cannot read " + name + ": " + errnoText(errno));
-    return writePdfFromText(bytes, name, out, options);
+    return std::nullopt;
+}
+
+}  // namespace
+
+PdfResult writePdf(const std::filesystem::path& in, const std::filesystem::path& out, const PdfOptions& options) {
+    std::string bytes;
+    if (auto failed = readInput(in.string(), bytes)) return *failed;
+    return writePdfFromText(bytes, in.string(), out, options);
+}
+
+PdfResult renderPdf(const std::filesystem::path& in, const PdfOptions& options, std::string& pdf) {
+    std::string bytes;
+    if (auto failed = readInput(in.string(), bytes)) return *failed;
+    return renderPdfFromText(bytes, in.string(), options, pdf);
 }
 
 }  // namespace tess::pdf

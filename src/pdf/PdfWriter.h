@@ -42,4 +42,10 @@ PdfResult writePdf(const std::filesystem::path& in, const std::filesystem::path&
 PdfResult writePdfFromText(std::string_view bytes, const std::string& name, const std::filesystem::path& out,
                            const PdfOptions& options);
 
+// The PDF of `in` made in memory, for a caller that sends it elsewhere
+// (tessarin pdf -o - to standard output); `pdf` is set when Written.
+PdfResult renderPdf(const std::filesystem::path& in, const PdfOptions& options, std::string& pdf);
+PdfResult renderPdfFromText(std::string_view bytes, const std::string& name, const PdfOptions& options,
+                            std::string& pdf);
+
 }  // namespace tess::pdf

@@ -112,6 +112,12 @@ TEST(PdfOfPackets, ListFileIsPagesOf66Lines) {
     ASSERT_EQ(runTessarin("pdf " + b.dir.file("lay.inf")).status, exitstatus::OK);
     EXPECT_TRUE(std::filesystem::exists(b.dir.file("lay-list.pdf")));
     EXPECT_FALSE(std::filesystem::exists(b.dir.file("lay.pdf")));
+    // -o - sends the same document down a pipe and writes no file.
+    const CommandResult piped = runTessarin("pdf " + b.dir.file("lay.inf") + " -o -");
+    ASSERT_EQ(piped.status, exitstatus::OK) << piped.err;
+    b.dir.raw("piped.pdf", piped.out);
+    EXPECT_EQ(info(b.dir.file("piped.pdf")).pages, info(b.dir.file("lay-list.pdf")).pages);
+    EXPECT_FALSE(std::filesystem::exists(b.dir.file("-")));
 }
 
 TEST(PdfOfPackets, TLayoutAndOtherFilesAreRefusedAndNothingIsWritten) {
