@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "core/Limits.h"
 #include "core/RunState.h"
@@ -14,12 +15,13 @@
 namespace tess {
 
 struct Kind {
-    char letter = 0;           // its letter in a quiz's pattern ('n': a regular position)
-    const char* name = "";     // in messages: "CV reference"
-    const char* label = "";    // in the range summary: "CV Refs"
-    bool specialty = false;    // drawn by a specialty pass into the positions of its letter
-    const char* namedBy = "";  // the style setting its file name follows besides the material set
-    int tableSize = 0;         // the classic size of its per-sector flag table (a larger sector grows it)
+    char letter = 0;             // its letter in a quiz's pattern ('n': a regular position)
+    const char* name = "";       // in messages: "CV reference"
+    const char* label = "";      // in the range summary: "CV Refs"
+    const char* shortName = "";  // on the specialty numbers screen: "CV Ref"
+    bool specialty = false;      // drawn by a specialty pass into the positions of its letter
+    const char* namedBy = "";    // the style setting its file name follows besides the material set
+    int tableSize = 0;           // the classic size of its per-sector flag table (a larger sector grows it)
 
     // Its items of the run state.
     std::string RunSetup::*file = nullptr;          // its bank file (REGFILE, FTVFILE ...)
@@ -60,6 +62,7 @@ inline constexpr std::array<Kind, KIND_COUNT> KINDS{{
     {.letter = 'F',
      .name = "FTV",
      .label = "FTV",
+     .shortName = "FTV",
      .specialty = true,
      .namedBy = "PRIMPCT",
      .tableSize = SPXX,
@@ -81,6 +84,7 @@ inline constexpr std::array<Kind, KIND_COUNT> KINDS{{
     {.letter = 'R',
      .name = "CV reference",
      .label = "CV Refs",
+     .shortName = "CV Ref",
      .specialty = true,
      .namedBy = "REGLST",
      .tableSize = SPXX,
@@ -99,6 +103,7 @@ inline constexpr std::array<Kind, KIND_COUNT> KINDS{{
     {.letter = 'O',
      .name = "CO reference",
      .label = "CO Refs",
+     .shortName = "CO Ref",
      .specialty = true,
      .namedBy = "REGLST",
      .tableSize = SPXX,
@@ -117,6 +122,7 @@ inline constexpr std::array<Kind, KIND_COUNT> KINDS{{
     {.letter = 'S',
      .name = "situation",
      .label = "SIT",
+     .shortName = "SIT",
      .specialty = true,
      .namedBy = "LG",
      .tableSize = SPXX,
@@ -142,12 +148,26 @@ inline constexpr std::size_t SPECIALTY_COUNT = KIND_COUNT - 1;
 inline constexpr std::span<const Kind, SPECIALTY_COUNT> SPECIALTIES{KINDS.data() + 1, SPECIALTY_COUNT};
 static_assert(!REGULAR.specialty && KINDS[KIND_COUNT - 1].specialty, "every entry of KINDS is filled in");
 
+// The order of a quiz's specialty passes after the two whose material is
+// tightest, and the orders in which a tie for the tightest and for the next
+// goes to the first. Each names every specialty once.
+inline constexpr std::string_view PASS_ORDER = "SFRO";
+inline constexpr std::string_view FIRST_TIES = "FSRO";
+inline constexpr std::string_view SECOND_TIES = "FSOR";
+
 // The kind of a pattern letter; null for a letter no kind has.
 constexpr const Kind* kindOf(char letter) {
     for (const Kind& k : KINDS)
         if (k.letter == letter) return &k;
     return nullptr;
 }
+
+constexpr bool namesEverySpecialty(std::string_view order) {
+    for (const Kind& k : SPECIALTIES)
+        if (order.find(k.letter) == std::string_view::npos) return false;
+    return order.size() == SPECIALTY_COUNT;
+}
+static_assert(namesEverySpecialty(PASS_ORDER) && namesEverySpecialty(FIRST_TIES) && namesEverySpecialty(SECOND_TIES));
 
 // Its place in KINDS (the count file's column, its RunState::banks entry).
 inline std::size_t slotOf(const Kind& k) { return static_cast<std::size_t>(&k - KINDS.data()); }

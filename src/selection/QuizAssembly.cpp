@@ -54,8 +54,7 @@ void newRegularCycle(Program& p) {
 }
 
 // The kind whose material is tightest is served first, the next one second:
-// by the sectors holding it less the positions asking for it, ties going to
-// the first in the order given.
+// by the sectors holding it less the positions asking for it.
 void specialtyOrder(Program& p) {
     auto& r = p.run;
     r.TYP = r.PAT[r.Q2];
@@ -71,9 +70,9 @@ void specialtyOrder(Program& p) {
             if (spareOf(k) < spareOf(best)) best = k;
         return best;
     };
-    r.PRIORITY1 = smallest("FSRO");
+    r.PRIORITY1 = smallest(FIRST_TIES);
     spareOf(r.PRIORITY1) = 200;
-    r.PRIORITY2 = smallest("FSOR");
+    r.PRIORITY2 = smallest(SECOND_TIES);
 }
 
 void specialtyAttempt(Program& p) {
@@ -89,7 +88,7 @@ void specialtyAttempt(Program& p) {
     r.LASTO = NONE;
     runSpecialtyPass(p, r.PRIORITY1);
     runSpecialtyPass(p, r.PRIORITY2);
-    for (char k : {'S', 'F', 'R', 'O'})
+    for (char k : PASS_ORDER)
         if (k != r.PRIORITY1 && k != r.PRIORITY2) runSpecialtyPass(p, k);
 }
 

@@ -34,8 +34,13 @@ int drawSpecialtyNumbers(Program& p, const std::string& typ, int early, int late
     c.write("    " + std::string(70, '_'));
     c.clearEol();
     c.gotoXY(1, 6);
-    c.write("    Choose:  " + std::to_string(s.FMAX) + " FTV (F)   " + std::to_string(s.RMAX) + " CV Ref (R)   " +
-            std::to_string(s.OMAX) + " CO Ref (O)   and " + std::to_string(s.SMAX) + " SIT (S).");
+    std::string choose = "    Choose:  ";
+    for (const Kind& k : SPECIALTIES) {
+        const bool last = &k == &SPECIALTIES.back();
+        choose += std::string(last ? "and " : "") + std::to_string(s.*k.max) + " " + k.shortName + " (" + k.letter +
+                  (last ? ")." : ")   ");
+    }
+    c.write(choose);
     c.clearEol();
     c.gotoXY(1, 8);
     c.write("    Press Enter when Finished");
