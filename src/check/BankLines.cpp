@@ -142,13 +142,13 @@ std::optional<BankRef> checkColumns(std::string_view l, std::size_t no, const Ve
 }
 
 // What the packet writer relies on in the question part of each kind.
-void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& out) {
+void checkKind(std::string_view l, std::size_t no, const Kind& kind, FileReport& out) {
     const std::size_t tab = l.find('\t', 6);
     if (const std::size_t run = l.find("   ", 6); run != std::string_view::npos)
         out.error(no, "three blanks in a row at column " + std::to_string(column(l, run)) +
                           ": the tab layout ends the text there; leave one blank");
-    switch (kind) {
-        case BankKind::Regular: {
+    switch (kind.letter) {
+        case 'n': {
             std::string_view q = l.substr(6, tab == std::string_view::npos ? std::string_view::npos : tab - 6);
             while (!q.empty() && q.back() == ' ') q.remove_suffix(1);
             if (q.empty() || q.back() != '?')
@@ -159,8 +159,8 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
                 out.error(no, NO_ANSWER);
             break;
         }
-        case BankKind::ChapterVerse:
-        case BankKind::ChapterOnly: {
+        case 'R':
+        case 'O': {
             if (l.size() < 10 || l[6] == ' ' || l[6] == '\t' || l[7] == ' ' || l[7] == '\t' || l[8] != '\t') {
                 out.error(no,
                           "columns 7-8 should hold the two-letter type code (such as WH or WT) and column 9 a "
@@ -171,7 +171,7 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
             if (answer == std::string_view::npos || isBlank(l.substr(answer + 1))) out.error(no, NO_ANSWER);
             break;
         }
-        case BankKind::Ftv: {
+        case 'F': {
             if (tab == std::string_view::npos) {
                 out.error(
                     no, "the type field (such as FSN) is not ended by a TAB: the packet cannot tell it from the verse");
@@ -195,7 +195,7 @@ void checkKind(std::string_view l, std::size_t no, BankKind kind, FileReport& ou
                           "as the answer; give the whole verse");
             break;
         }
-        case BankKind::Situation: {
+        case 'S': {
             const std::string_view first = firstChars(l, LMAX);
             const std::size_t quote = first.find_first_of("\"'", 6);
             if (quote == std::string_view::npos) {
@@ -256,27 +256,7 @@ void checkOrder(const std::vector<std::pair<int, std::size_t>>& refs, FileReport
 
 }  // namespace
 
-std::size_t keptLength(BankKind kind) {
-    return kind == BankKind::Ftv || kind == BankKind::Situation ? BANK_LINE_MAX : LMAX;
-}
-
-const char* kindName(BankKind kind) {
-    switch (kind) {
-        case BankKind::Regular:
-            return "regular";
-        case BankKind::Ftv:
-            return "FTV";
-        case BankKind::ChapterVerse:
-            return "CV reference";
-        case BankKind::ChapterOnly:
-            return "CO reference";
-        case BankKind::Situation:
-            return "situation";
-    }
-    return "";
-}
-
-BankCounts checkBankFile(const std::string& path, BankKind kind, bool lSet, const VerseTable& evs, FileReport& out) {
+BankCounts checkBankFile(const std::string& path, const Kind& kind, bool lSet, const VerseTable& evs, FileReport& out) {
     BankCounts counts;
     TextReader in;
     if (!in.open(path)) {
@@ -286,7 +266,7 @@ BankCounts checkBankFile(const std::string& path, BankKind kind, bool lSet, cons
     counts.present = out.read = true;
     std::vector<std::pair<int, std::size_t>> refs;  // chapter * 100 + verse, line of every counted line
     std::unordered_map<std::string, std::size_t> seen;
-    const std::size_t kept = keptLength(kind);
+    const std::size_t kept = kind.twoTexts ? BANK_LINE_MAX : LMAX;  // the longest line the program keeps
     const TextEncoding encoding = fileEncoding(path);
     std::vector<std::size_t> utf8Lines, otherLines;  // in a file read as Windows-1252
     bool longer = false;
@@ -305,7 +285,7 @@ BankCounts checkBankFile(const std::string& path, BankKind kind, bool lSet, cons
         }
         if (const std::size_t chars = charCount(l); longer || chars > kept)
             out.error(no, (longer ? "more than " + std::to_string(READ_BOUND) : std::to_string(chars)) +
-                              " characters, but the program keeps " + std::to_string(kept) + " of a " + kindName(kind) +
+                              " characters, but the program keeps " + std::to_string(kept) + " of a " + kind.name +
                               " line: the rest is never printed; shorten it");
         checkCharacters(l, no, c1As, out);
         if (auto strict = checkColumns(l, no, evs, out)) {
@@ -319,7 +299,7 @@ BankCounts checkBankFile(const std::string& path, BankKind kind, bool lSet, cons
         if (rejectReason(l, evs, lSet)) continue;  // not counted: the checks above said why
         const BankRef r = *parseBankRef(l);
         if (++counts.n(r.chapter, r.verse) == VERSE_KIND_MAX + 1)
-            out.error(no, "more than 255 " + std::string(kindName(kind)) + " questions in " + ref(r.chapter, r.verse) +
+            out.error(no, "more than 255 " + std::string(kind.name) + " questions in " + ref(r.chapter, r.verse) +
                               ": the count file holds at most 255 per verse; move some to another verse or file");
         refs.push_back({r.chapter * 100 + r.verse, no});
     }

@@ -8,11 +8,10 @@
 
 #include "check/Findings.h"
 #include "console/Array.h"
+#include "core/Kinds.h"
 #include "core/Limits.h"
 
 namespace tess::check {
-
-enum class BankKind { Regular, Ftv, ChapterVerse, ChapterOnly, Situation };
 
 using VerseCounts = Arr2<int, 1, CHMAX, 1, VMAX>;
 using VerseTable = Arr<int, 1, CHMAX>;
@@ -23,14 +22,10 @@ struct BankCounts {
     VerseCounts n{};
 };
 
-// The longest line the program keeps of a file of this kind.
-std::size_t keptLength(BankKind kind);
-const char* kindName(BankKind kind);
-
 // Checks every line of the bank file at `path` into `out` and returns its
 // counts. `evs` is the verse table; `lSet` says the file is read for the "L"
 // material set.
-BankCounts checkBankFile(const std::string& path, BankKind kind, bool lSet, const VerseTable& evs, FileReport& out);
+BankCounts checkBankFile(const std::string& path, const Kind& kind, bool lSet, const VerseTable& evs, FileReport& out);
 
 // Only the counts, without checking (for a file named by a style or a count
 // file but not itself asked for).

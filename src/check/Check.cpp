@@ -20,15 +20,15 @@ enum class FileKind { Bank, Count, Verses, StyleList, Style };
 
 struct KnownFile {
     FileKind kind = FileKind::Bank;
-    BankKind bank = BankKind::Regular;
+    const Kind* bank = &REGULAR;
     bool lSet = false;
     BankNames from;  // a count file: the bank files it is made from
 };
 
-KnownFile fileOf(FileKind kind, BankKind bank = BankKind::Regular, bool lSet = false, BankNames from = {}) {
+KnownFile fileOf(FileKind kind, const Kind& bank = REGULAR, bool lSet = false, BankNames from = {}) {
     KnownFile f;
     f.kind = kind;
-    f.bank = bank;
+    f.bank = &bank;
     f.lSet = lSet;
     f.from = std::move(from);
     return f;
@@ -44,12 +44,8 @@ const std::map<std::string, KnownFile>& knownNames() {
                 for (const char x : {'A', 'B', 'C', 'D'}) {
                     const BankNames n = bankNamesFor(lg, prim, x);
                     const bool l = lg == 'L';
-                    m.emplace(n.regular, fileOf(FileKind::Bank, BankKind::Regular, l));
-                    m.emplace(n.ftv, fileOf(FileKind::Bank, BankKind::Ftv, l));
-                    m.emplace(n.cv, fileOf(FileKind::Bank, BankKind::ChapterVerse, l));
-                    m.emplace(n.co, fileOf(FileKind::Bank, BankKind::ChapterOnly, l));
-                    m.emplace(n.sit, fileOf(FileKind::Bank, BankKind::Situation, l));
-                    m.emplace(n.count, fileOf(FileKind::Count, BankKind::Regular, l, n));
+                    for (const Kind& k : KINDS) m.emplace(n.bank[slotOf(k)], fileOf(FileKind::Bank, k, l));
+                    m.emplace(n.count, fileOf(FileKind::Count, REGULAR, l, n));
                 }
         return m;
     }();
@@ -105,7 +101,7 @@ public:
         for (const auto* t : verses) evs_ = checkVerses(t->path.string(), open(*t));
         for (const auto* t : of(FileKind::Bank))
             counts_[t->path.filename().string()] =
-                checkBankFile(t->path.string(), t->kind.bank, t->kind.lSet, evs_, open(*t));
+                checkBankFile(t->path.string(), *t->kind.bank, t->kind.lSet, evs_, open(*t));
         std::vector<std::string> listed;
         for (const auto* t : of(FileKind::StyleList))
             listed = checkStyleList(t->path.string(), dir_.string(), open(*t));
@@ -132,10 +128,8 @@ public:
         }
         for (const auto* t : of(FileKind::Count)) {
             const BankNames& n = t->kind.from;
-            const std::array<CountSource, 5> sources = {
-                CountSource{n.regular, &countsOf(n.regular)}, CountSource{n.ftv, &countsOf(n.ftv)},
-                CountSource{n.cv, &countsOf(n.cv)}, CountSource{n.co, &countsOf(n.co)},
-                CountSource{n.sit, &countsOf(n.sit)}};
+            std::array<CountSource, KIND_COUNT> sources;
+            for (std::size_t k = 0; k < KIND_COUNT; ++k) sources[k] = {n.bank[k], &countsOf(n.bank[k])};
             checkCountFile(t->path.string(), sources, users[n.count], open(*t));
         }
         for (auto& u : unknown) report_.files.push_back(std::move(u));

@@ -9,13 +9,12 @@ namespace {
 
 constexpr std::size_t LINE_BOUND = 200;
 constexpr std::size_t VERSES_NAMED = 8;  // in the out-of-date summary; each verse has its own line too
-const char* const KIND[5] = {"regular", "FTV", "CV reference", "CO reference", "situation"};
 
 std::string ref(int c, int v) { return std::to_string(c) + ":" + std::to_string(v); }
 
 }  // namespace
 
-void checkCountFile(const std::string& path, const std::array<CountSource, 5>& sources,
+void checkCountFile(const std::string& path, const std::array<CountSource, KIND_COUNT>& sources,
                     const std::vector<std::string>& styles, FileReport& out) {
     TextReader in;
     if (!in.open(path)) {
@@ -43,12 +42,12 @@ void checkCountFile(const std::string& path, const std::array<CountSource, 5>& s
             continue;
         }
         std::string what;
-        for (std::size_t k = 0; k < 5; ++k) {
+        for (std::size_t k = 0; k < KIND_COUNT; ++k) {
             const BankCounts* b = sources[k].counts;
             const int holds = b && b->present ? b->n(c, v) : 0;
             if (holds == (*n)[k]) continue;
             what += std::string(what.empty() ? "" : "; ") + sources[k].file + " holds " + std::to_string(holds) + " " +
-                    KIND[k] + (holds == 1 ? " question" : " questions") + " there, the count file says " +
+                    KINDS[k].name + (holds == 1 ? " question" : " questions") + " there, the count file says " +
                     std::to_string((*n)[k]);
         }
         if (!what.empty()) {

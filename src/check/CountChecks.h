@@ -11,15 +11,15 @@
 
 namespace tess::check {
 
-// One bank file a count file is made from, in the order of the count fields
-// (regular, FTV, CV, CO, situation).
+// One bank file a count file is made from; a count file's are in the order
+// of its count fields, which is the order of KINDS.
 struct CountSource {
     std::string file;
     const BankCounts* counts = nullptr;
 };
 
 // `styles` names the checked styles that use this count file.
-void checkCountFile(const std::string& path, const std::array<CountSource, 5>& sources,
+void checkCountFile(const std::string& path, const std::array<CountSource, KIND_COUNT>& sources,
                     const std::vector<std::string>& styles, FileReport& out);
 
 }  // namespace tess::check

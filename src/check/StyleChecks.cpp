@@ -6,6 +6,7 @@
 
 #include "console/TextFile.h"
 #include "core/Book.h"
+#include "core/StyleFields.h"
 #include "core/StyleFile.h"
 #include "specc9/StyleLibrary.h"
 #include "specc9/Validation.h"
@@ -153,7 +154,10 @@ BankNames bankNamesFor(char lg, int primpct, char reglst) {
     sh.PRIMPCT = primpct;
     sh.REGLST = reglst;
     buildBankNames(*run, sh);
-    return {run->REGFILE, run->FTVFILE, run->CVFILE, run->COFILE, run->SITFILE, run->COUNTFILE};
+    BankNames n;
+    for (const Kind& k : KINDS) n.bank[slotOf(k)] = run.get()->*k.file;
+    n.count = run->COUNTFILE;
+    return n;
 }
 
 CheckedStyle checkStyle(const std::string& path, const std::string& name,
@@ -225,30 +229,22 @@ CheckedStyle checkStyle(const std::string& path, const std::string& name,
 
     cs.files = bankNamesFor(s.LG, sh.PRIMPCT, sh.REGLST);
     if (!breaksRule(s, setspc, 9)) {
-        struct Need {
-            const std::string& file;
-            BankKind kind;
-            int max;  // a quiz's most of the kind; the regular list is always needed
-            std::size_t line;
-        };
-        const Need needs[] = {{cs.files.regular, BankKind::Regular, 1, 8},
-                              {cs.files.ftv, BankKind::Ftv, s.FMAX, 25},
-                              {cs.files.cv, BankKind::ChapterVerse, s.RMAX, 8},
-                              {cs.files.co, BankKind::ChapterOnly, s.OMAX, 8},
-                              {cs.files.sit, BankKind::Situation, s.SMAX, 1}};
         const std::string range = ref(s.BCHAP, s.BVER) + "-" + ref(s.ECHAP, s.EVER);
-        for (const auto& n : needs) {
-            if (n.max <= 0) continue;
-            const BankCounts& c = counts(n.file);
-            const std::string kind = kindName(n.kind);
-            const std::string asked =
-                n.kind == BankKind::Regular ? "" : " (the style asks for up to " + num(n.max) + " a quiz)";
+        for (const Kind& k : KINDS) {
+            // A quiz's most of the kind; the regular list is always needed.
+            const int max = k.specialty ? s.*k.max : 1;
+            if (max <= 0) continue;
+            const std::string& file = cs.files.bank[slotOf(k)];
+            const auto line = static_cast<std::size_t>(styleLine(k.namedBy));
+            const BankCounts& c = counts(file);
+            const std::string kind = k.name;
+            const std::string asked = k.specialty ? " (the style asks for up to " + num(max) + " a quiz)" : "";
             if (!c.present)
-                out.error(n.line, "the style reads its " + kind + " questions from " + n.file +
-                                      ", which is not in the folder" + asked + ": add the file or change the style");
+                out.error(line, "the style reads its " + kind + " questions from " + file +
+                                    ", which is not in the folder" + asked + ": add the file or change the style");
             else if (inRange(c.n, s) == 0)
-                out.error(n.line, n.file + " holds no " + kind + " questions in the style's range " + range + asked +
-                                      ": change the range or the bank");
+                out.error(line, file + " holds no " + kind + " questions in the style's range " + range + asked +
+                                    ": change the range or the bank");
         }
     }
     out.sortByLine();

@@ -2,6 +2,7 @@
 // The checks of the files around the bank: the verse table "Verses.txt", the
 // style list "Specs.lst" and the style files, each against the same rules the
 // program's own readers and the configuration form apply.
+#include <array>
 #include <functional>
 #include <string>
 #include <vector>
@@ -23,9 +24,11 @@ VerseTable readVerses(const std::string& path);
 // Checks "Specs.lst"; returns the style names listed (blank lines left out).
 std::vector<std::string> checkStyleList(const std::string& path, const std::string& dir, FileReport& out);
 
-// The bank files a style reads and the count file made from them.
+// The bank files a style reads (each kind's, in the order of KINDS) and the
+// count file made from them.
 struct BankNames {
-    std::string regular, ftv, cv, co, sit, count;
+    std::array<std::string, KIND_COUNT> bank;
+    std::string count;
 };
 BankNames bankNamesFor(char lg, int primpct, char reglst);
 

@@ -1,6 +1,6 @@
 #pragma once
 // One bank file's counted lines in a run's range, held in memory: each file a
-// run uses is read once (material/SectorLines.h reads it, through the one
+// run uses is read once (material/SectorWalk.h reads it, through the one
 // bank-line reader, and checks it against the count file), and every reader
 // takes its lines from here by sector and question number.
 #include <cstddef>
@@ -11,9 +11,6 @@
 #include "console/Array.h"
 
 namespace tess {
-
-// The kinds' places in RunState::banks.
-enum BankSlot { BANK_REGULAR, BANK_FTV, BANK_CV, BANK_CO, BANK_SIT, BANK_SLOTS };
 
 struct RangeLines {
     // What the lines were read for: the file, its counted lines before the

@@ -70,10 +70,13 @@ struct Availability {
     BySector<std::vector<char>> FTYPE;  // FTV type letter of each FTV question
 };
 
-// Each bank file's lines of the range (BankSlot order), read once per run on
-// first use after sectoring, so no reader walks a file per quiz.
+// The kinds of question (KINDS, core/Kinds.h, holds one entry for each).
+inline constexpr std::size_t KIND_COUNT = 5;
+
+// Each kind's bank file's lines of the range (by its place in KINDS), read
+// once per run on first use after sectoring, so no reader walks a file per quiz.
 struct LoadedBanks {
-    std::array<RangeLines, BANK_SLOTS> banks;
+    std::array<RangeLines, KIND_COUNT> banks;
 };
 
 // How the user takes each quiz's specialty combination (the approval menu).

@@ -3,8 +3,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/Kinds.h"
 #include "core/Messages.h"
-#include "material/CountFile.h"
+#include "material/Counts.h"
 #include "material/SectorTable.h"
 
 namespace tess {
@@ -227,7 +228,7 @@ void walkSector(Program& p, int s) {
     for (int ch = std::max(r.BC[s], 1); ch <= std::min(r.EC[s], CHMAX); ++ch) {
         const int from = std::max(ch == r.BC[s] ? r.BV[s] : 1, 1);
         const int to = std::min(ch == r.EC[s] ? r.EV[s] : VMAX, VMAX);
-        for (int v = from; v <= to; ++v) READ11(p, ch, v, s);
+        for (int v = from; v <= to; ++v) countSlot(p.run, KINDS, ch, v, s);
     }
 }
 
@@ -264,17 +265,13 @@ void buildChapterSectors(Program& p) {
 
 void countChapterSectors(Program& p) {
     auto& r = p.run;
-    for (int s = 1; s <= r.SECTORS; ++s) r.QPS[s] = r.FPS[s] = r.RPS[s] = r.OPS[s] = r.SPS[s] = 0;
+    for (int s = 1; s <= r.SECTORS; ++s)
+        for (const Kind& k : KINDS) (r.*k.undrawn)[s] = 0;
     // Each sector is read from the slot of its own first verse, so a sector
     // never depends on where the previous one stopped.
     for (int s = 1; s <= r.SECTORS; ++s) walkSector(p, s);
-    for (int s = 1; s <= r.SECTORS; ++s) {
-        r.TQPS[s] = r.QPS[s];
-        r.TFPS[s] = r.FPS[s];
-        r.TRPS[s] = r.RPS[s];
-        r.TOPS[s] = r.OPS[s];
-        r.TSPS[s] = r.SPS[s];
-    }
+    for (int s = 1; s <= r.SECTORS; ++s)
+        for (const Kind& k : KINDS) (r.*k.total)[s] = (r.*k.undrawn)[s];
 }
 
 void CHAPSEC(Program& p) {

@@ -18,17 +18,20 @@ constexpr std::size_t SKIPPED_SHOWN = 5;  // line numbers named in a skipped-lin
 constexpr const char* FULL_LIST = "Run tessarin check for the full list.";
 
 void zeroCounts(RunState& r) {
-    for (const auto* k : kinds::ALL) (r.*k->count).fill(0);
+    for (const Kind& k : KINDS) (r.*k.count).fill(0);
 }
 
-// Seven unsigned numbers separated by blanks, nothing else on the line.
-bool parseCountLine(const std::string& line, Arr<long, 1, 7>& out) {
+// The chapter, the verse slot and a count of each kind.
+constexpr int COUNT_FIELDS = 2 + static_cast<int>(KIND_COUNT);
+
+// COUNT_FIELDS unsigned numbers separated by blanks, nothing else on the line.
+bool parseCountLine(const std::string& line, Arr<long, 1, COUNT_FIELDS>& out) {
     std::size_t i = 0;
     int n = 0;
     for (;;) {
         while (i < line.size() && (line[i] == ' ' || line[i] == '\t')) ++i;
         if (i >= line.size()) break;
-        if (n == 7) return false;
+        if (n == COUNT_FIELDS) return false;
         long v = 0;
         std::size_t digits = 0;
         while (i < line.size() && line[i] >= '0' && line[i] <= '9') {
@@ -38,7 +41,7 @@ bool parseCountLine(const std::string& line, Arr<long, 1, 7>& out) {
         if (digits == 0 || (i < line.size() && line[i] != ' ' && line[i] != '\t')) return false;
         out[++n] = v;
     }
-    return n == 7;
+    return n == COUNT_FIELDS;
 }
 
 bool isBlank(const std::string& s) { return s.find_first_not_of(" \t") == std::string::npos; }
@@ -140,21 +143,23 @@ std::vector<std::string> countFileLines(const RunState& r) {
     std::vector<std::string> lines;
     lines.reserve(COUNT_LINES);
     for (int ch = 1; ch <= CHMAX; ++ch)
-        for (int v = 1; v <= VMAX; ++v)
-            lines.push_back(std::to_string(ch) + " " + std::to_string(v) + " " + std::to_string(r.QCOUNT(ch, v)) + " " +
-                            std::to_string(r.FCOUNT(ch, v)) + " " + std::to_string(r.RCOUNT(ch, v)) + " " +
-                            std::to_string(r.OCOUNT(ch, v)) + " " + std::to_string(r.SCOUNT(ch, v)));
+        for (int v = 1; v <= VMAX; ++v) {
+            std::string line = std::to_string(ch) + " " + std::to_string(v);
+            for (const Kind& k : KINDS) line += " " + std::to_string((r.*k.count)(ch, v));
+            lines.push_back(std::move(line));
+        }
     return lines;
 }
 
-std::optional<std::array<int, 5>> parseCountFileLine(const std::string& line, int i) {
-    Arr<long, 1, 7> f{};
+std::optional<KindCounts> parseCountFileLine(const std::string& line, int i) {
+    Arr<long, 1, COUNT_FIELDS> f{};
     const int ch = (i - 1) / VMAX + 1, v = (i - 1) % VMAX + 1;
     if (!parseCountLine(line, f) || f[1] != ch || f[2] != v) return std::nullopt;
-    std::array<int, 5> n{};
-    for (int k = 3; k <= 7; ++k) {
-        if (f[k] > COUNT_FIELD_MAX) return std::nullopt;
-        n[static_cast<std::size_t>(k - 3)] = static_cast<int>(f[k]);
+    KindCounts n{};
+    for (std::size_t k = 0; k < KIND_COUNT; ++k) {
+        const long count = f[static_cast<int>(k) + 3];
+        if (count > COUNT_FIELD_MAX) return std::nullopt;
+        n[k] = static_cast<int>(count);
     }
     return n;
 }
@@ -173,11 +178,7 @@ std::optional<std::string> loadCountFile(RunState& r, const std::string& path) {
         const auto n = parseCountFileLine(*line, i);
         if (!n) return fail("has a bad line " + std::to_string(i));
         const int ch = (i - 1) / VMAX + 1, v = (i - 1) % VMAX + 1;
-        r.QCOUNT(ch, v) = (*n)[0];
-        r.FCOUNT(ch, v) = (*n)[1];
-        r.RCOUNT(ch, v) = (*n)[2];
-        r.OCOUNT(ch, v) = (*n)[3];
-        r.SCOUNT(ch, v) = (*n)[4];
+        for (const Kind& k : KINDS) (r.*k.count)(ch, v) = (*n)[slotOf(k)];
     }
     while (auto extra = in.readLine(200))
         if (!isBlank(*extra)) return fail("has more than " + std::to_string(COUNT_LINES) + " lines");
@@ -187,17 +188,7 @@ std::optional<std::string> loadCountFile(RunState& r, const std::string& path) {
 void buildIndex(Program& p, std::vector<std::string>& notices) {
     auto& r = p.run;
     zeroCounts(r);
-    const BankSource sources[] = {{r.REGFILE, r.QCOUNT, true},
-                                  {r.FTVFILE, r.FCOUNT, false},
-                                  {r.CVFILE, r.RCOUNT, false},
-                                  {r.COFILE, r.OCOUNT, false},
-                                  {r.SITFILE, r.SCOUNT, false}};
-    for (const auto& src : sources) countBankFile(p, src, notices);
-}
-
-void READ11(Program& p, int X, int Y, int S) {
-    auto& r = p.run;
-    for (const auto* k : kinds::ALL) (r.*k->undrawn)[S] += (r.*k->count)(X, Y);
+    for (const Kind& k : KINDS) countBankFile(p, {r.*k.file, r.*k.count, !k.specialty}, notices);
 }
 
 }  // namespace tess

@@ -1,12 +1,14 @@
 #pragma once
 // The count file: one line per verse slot (2040 lines, chapter-major), each
-// "chapter verse regular ftv cv co sit". Sectoring reads only these counts,
-// never the bank files themselves.
+// "chapter verse" and a count of each kind in the order of KINDS ("regular
+// ftv cv co sit"). Sectoring reads only these counts, never the bank files
+// themselves.
 #include <array>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "core/Kinds.h"
 #include "core/Program.h"
 
 namespace tess {
@@ -18,22 +20,21 @@ std::string findCountFile(const Program& p);
 // The 2040 lines for the current count tables.
 std::vector<std::string> countFileLines(const RunState& run);
 
-// The five counts (regular, FTV, CV, CO, situation) of count-file line `i`
-// (1..2040), or nothing when the line is not the one the format puts there.
-std::optional<std::array<int, 5>> parseCountFileLine(const std::string& line, int i);
+// A count of each kind, in the order of KINDS.
+using KindCounts = std::array<int, KIND_COUNT>;
 
-// Loads the five count tables from `path`. On a missing, short or malformed
+// The counts of count-file line `i` (1..2040), or nothing when the line is
+// not the one the format puts there.
+std::optional<KindCounts> parseCountFileLine(const std::string& line, int i);
+
+// Loads every kind's count table from `path`. On a missing, short or malformed
 // file the tables are left zeroed and the reason is returned.
 std::optional<std::string> loadCountFile(RunState& run, const std::string& path);
 
-// Counts the five bank files of the run into the count tables (zeroed
+// Counts every kind's bank file of the run into the count tables (zeroed
 // first). A missing regular file or lines out of order go back to the title
 // (failRestart) before anything is written. Notices for the user (skipped
 // lines, missing specialty files) are appended to `notices`.
 void buildIndex(Program& p, std::vector<std::string>& notices);
-
-// Adds the five counts of slot (X, Y) to sector S: the count-file line of
-// that slot, read from the tables, which equal the file once it is loaded.
-void READ11(Program& p, int X, int Y, int S);
 
 }  // namespace tess

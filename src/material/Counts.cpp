@@ -1,35 +1,33 @@
 #include "material/Counts.h"
 
-#include "core/Messages.h"
 #include "core/Kinds.h"
+#include "core/Messages.h"
 #include "material/CountFile.h"
 
 namespace tess {
 
-void BCOUNT(Program& p, int ch, int v) {
-    auto& r = p.run;
-    for (const auto* k : kinds::ALL) r.*k->before += (r.*k->count)(ch, v);
+namespace {
+
+// Adds slot (ch, v) of every kind to the totals `into` names: before the
+// range or inside it.
+void addToTotals(RunState& r, int BookCounts::*Kind::*into, int ch, int v) {
+    for (const Kind& k : KINDS) r.*(k.*into) += (r.*k.count)(ch, v);
 }
 
-void TCOUNT(Program& p, int ch, int v) {
-    auto& r = p.run;
-    for (const auto* k : kinds::ALL) r.*k->quest += (r.*k->count)(ch, v);
-}
+}  // namespace
 
-void SPECOUNT(Program& p, int X, int Y, int S) {
-    auto& r = p.run;
-    for (const auto* k : kinds::SPECIALTIES) (r.*k->undrawn)[S] += (r.*k->count)(X, Y);
+void countSlot(RunState& r, std::span<const Kind> kinds, int X, int Y, int S) {
+    for (const Kind& k : kinds) (r.*k.undrawn)[S] += (r.*k.count)(X, Y);
 }
 
 void countRange(Program& p) {
     auto& r = p.run;
-    r.SQUEST = r.SBEFORE = r.BEFORE = r.FBEFORE = r.RBEFORE = r.OBEFORE = 0;
-    r.TQUEST = r.FQUEST = r.RQUEST = r.OQUEST = 0;
+    for (const Kind& k : KINDS) r.*k.before = r.*k.quest = 0;
     for (int ch = 1; ch < r.BCHAP; ++ch)
-        for (int v = 1; v <= VMAX; ++v) BCOUNT(p, ch, v);
-    for (int v = 1; v < r.BVER; ++v) BCOUNT(p, r.BCHAP, v);
+        for (int v = 1; v <= VMAX; ++v) addToTotals(r, &Kind::before, ch, v);
+    for (int v = 1; v < r.BVER; ++v) addToTotals(r, &Kind::before, r.BCHAP, v);
     auto range = [&](int ch, int from, int to) {
-        for (int v = from; v <= to; ++v) TCOUNT(p, ch, v);
+        for (int v = from; v <= to; ++v) addToTotals(r, &Kind::quest, ch, v);
     };
     if (r.BCHAP == r.ECHAP) {
         range(r.BCHAP, r.BVER, r.EVER);
@@ -45,9 +43,10 @@ void rangeSummary(Program& p) {
     Console& c = p.con;
     c.gotoXY(1, c.whereY());
     c.writeln("  A quiz will contain one question from each sector.");
-    c.writeln("  Regular Questions: " + std::to_string(r.TQUEST) + "   FTV: " + std::to_string(r.FQUEST) +
-              "   CV Refs: " + std::to_string(r.RQUEST) + "   CO Refs: " + std::to_string(r.OQUEST) +
-              "   SIT: " + std::to_string(r.SQUEST));
+    std::string kinds = "  ";
+    for (const Kind& k : KINDS)
+        kinds += (&k == &REGULAR ? "" : "   ") + std::string(k.label) + ": " + std::to_string(r.*k.quest);
+    c.writeln(kinds);
     if (r.FMAX > 0) r.FQUIZ = ((4 * r.FQUEST) / r.FMAX) / 5;
     if (r.SMAX > 0) r.SQUIZ = r.SQUEST / r.SMAX;
     if (r.OMAX > 0) r.OQUIZ = r.OQUEST / r.OMAX;

@@ -43,7 +43,7 @@ void COUNTINT(Program& p) {
     auto& r = p.run;
     p.con.gotoXY(3, 3);
     p.con.write("Creating index of interrogatives...");
-    const RangeLines& lines = rangeLines(p, BANK_REGULAR, r.REGFILE, r.BEFORE, r.QPS, "regular");
+    const RangeLines& lines = rangeLines(p, REGULAR, r.QPS);
     for (int s = 1; s <= r.SECTORS; ++s) {
         auto& marks = r.INT[s];
         marks.resize(std::max<std::size_t>(marks.size(), static_cast<std::size_t>(std::max(REGXX, r.QPS[s]) + 1)), 0);

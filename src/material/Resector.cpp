@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/Kinds.h"
 #include "material/Counts.h"
 
 namespace tess {
@@ -74,7 +75,8 @@ void RESECTOR(Program& p) {
     r.MINQZ = r.TQUEST / n;
     announce(p);
 
-    for (int s = 1; s <= SCMAX; ++s) r.QPS[s] = r.FPS[s] = r.RPS[s] = r.OPS[s] = r.SPS[s] = 0;
+    for (int s = 1; s <= SCMAX; ++s)
+        for (const Kind& k : KINDS) (r.*k.undrawn)[s] = 0;
     shares(r, n);
 
     const int first = lineOf(r.BCHAP, r.BVER);
@@ -87,7 +89,7 @@ void RESECTOR(Program& p) {
     // questions by counting lines, so no line of the range may be left out.
     auto nextRegular = [&](int from, int s) {
         for (int line = from; line <= last; ++line) {
-            SPECOUNT(p, chapterOf(line), verseOf(line), s);
+            countSlot(r, SPECIALTIES, chapterOf(line), verseOf(line), s);
             done = line;
             if (r.QCOUNT(chapterOf(line), verseOf(line)) > 0) return line;
         }
@@ -147,7 +149,7 @@ void RESECTOR(Program& p) {
     setBegin(r, n, begin);
     r.EC[n] = r.ECHAP;
     r.EV[n] = r.EVER;
-    for (int line = done + 1; line <= last; ++line) SPECOUNT(p, chapterOf(line), verseOf(line), n);
+    for (int line = done + 1; line <= last; ++line) countSlot(r, SPECIALTIES, chapterOf(line), verseOf(line), n);
 }
 
 }  // namespace tess

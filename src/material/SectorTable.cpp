@@ -1,5 +1,7 @@
 #include "material/SectorTable.h"
 
+#include "core/Kinds.h"
+
 namespace tess {
 
 namespace {
@@ -15,7 +17,7 @@ void writeEntry(Program& p, int s, int numberWidth) {
     c.write(r.EC[s], 3);
     c.write(":");
     c.write(r.EV[s], 2);
-    for (int n : {r.QPS[s], r.FPS[s], r.RPS[s], r.OPS[s], r.SPS[s]}) c.write(n, 4);
+    for (const Kind& k : KINDS) c.write((r.*k.undrawn)[s], 4);
 }
 
 }  // namespace
@@ -37,12 +39,9 @@ void DISPLAY(Program& p) {
         c.writeln();
     }
     c.writeln();
-    r.RQUEST = r.FQUEST = r.OQUEST = r.SQUEST = 0;
-    for (int s = 1; s <= r.SECTORS; ++s) {
-        r.RQUEST += r.RPS[s];
-        r.FQUEST += r.FPS[s];
-        r.OQUEST += r.OPS[s];
-        r.SQUEST += r.SPS[s];
+    for (const Kind& k : SPECIALTIES) {
+        r.*k.quest = 0;
+        for (int s = 1; s <= r.SECTORS; ++s) r.*k.quest += (r.*k.undrawn)[s];
     }
 }
 

@@ -3,6 +3,6 @@
 
 namespace tess {
 
-void DISPLAY(Program& p);  // the sector table; recomputes FQUEST, RQUEST, OQUEST, SQUEST
+void DISPLAY(Program& p);  // the sector table; recomputes each specialty's range total (FQUEST ...)
 
 }  // namespace tess

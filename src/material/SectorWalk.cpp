@@ -66,13 +66,14 @@ bool loadedFor(const RangeLines& l, const std::string& file, int before, const B
 
 }  // namespace
 
-const RangeLines& rangeLines(Program& p, BankSlot slot, const std::string& file, int before,
-                             const BySector<int>& counts, const std::string& kind) {
-    RangeLines& l = p.run.banks[static_cast<std::size_t>(slot)];
+const RangeLines& rangeLines(Program& p, const Kind& kind, const BySector<int>& counts) {
+    const std::string& file = p.run.*kind.file;
+    const int before = p.run.*kind.before;
+    RangeLines& l = p.run.banks[slotOf(kind)];
     const int sectors = std::clamp(p.run.SECTORS, 0, SCMAX);
     if (loadedFor(l, file, before, counts, sectors)) return l;
     l = RangeLines{};  // unloaded until the walk has passed every check
-    SectorWalk walk(p, file, before, kind);
+    SectorWalk walk(p, file, before, kind.name);
     std::error_code ec;
     const auto size = std::filesystem::file_size(p.file(file), ec);
     if (!ec) l.text.reserve(static_cast<std::size_t>(size));  // the kept lines never exceed the file

@@ -6,9 +6,9 @@
 // count file must be rebuilt.
 #include <string>
 
-#include "core/RangeLines.h"
-#include "material/BankFile.h"
+#include "core/Kinds.h"
 #include "core/Program.h"
+#include "material/BankFile.h"
 
 namespace tess {
 
@@ -26,13 +26,13 @@ private:
     BankReader in_;
 };
 
-// A kind's lines of the range from RunState::banks[slot]: on the first call
-// of a run (or when the file, `before` or the sector counts changed) the file
-// is walked sector by sector with every check of a SectorWalk, and every
-// later call takes the lines from memory. `counts` gives each sector's
-// questions (the same table the walk would have counted through).
-const RangeLines& rangeLines(Program& p, BankSlot slot, const std::string& file, int before,
-                             const BySector<int>& counts, const std::string& kind);
+// A kind's lines of the range from its RunState::banks entry: on the first
+// call of a run (or when its file, its count before the range or the sector
+// counts changed) the file is walked sector by sector with every check of a
+// SectorWalk, and every later call takes the lines from memory. `counts`
+// gives each sector's questions (the same table the walk would have counted
+// through).
+const RangeLines& rangeLines(Program& p, const Kind& kind, const BySector<int>& counts);
 
 // Lets the next run read its files again (they may have changed between runs).
 void forgetRangeLines(RunState& r);

@@ -1,6 +1,7 @@
 #include "material/VerseSectoring.h"
 
 #include "console/Array.h"
+#include "core/Kinds.h"
 #include "material/Counts.h"
 
 namespace tess {
@@ -32,7 +33,7 @@ using StepTable = Arr2<Pos, 1, CHMAX, 1, VMAX>;
 void walkStep(Program& p, int s, Pos& at, bool stopAtRangeEnd, Specialties sp) {
     auto& r = p.run;
     const auto specount = [&](int x, int y) {
-        if (sp == Specialties::Count) SPECOUNT(p, x, y, s);
+        if (sp == Specialties::Count) countSlot(p.run, SPECIALTIES, x, y, s);
     };
     r.QPS[s] += r.QCOUNT(at.x, at.y);
     specount(at.x, at.y);
@@ -69,10 +70,8 @@ void walkStep(Program& p, int s, Pos& at, bool stopAtRangeEnd, Specialties sp) {
 }
 
 void clearSectors(RunState& r) {
-    for (int s = 1; s <= SCMAX; ++s) {
-        r.QPS[s] = r.FPS[s] = r.RPS[s] = r.OPS[s] = r.SPS[s] = 0;
-        r.TQPS[s] = r.TFPS[s] = r.TRPS[s] = r.TOPS[s] = r.TSPS[s] = 0;
-    }
+    for (int s = 1; s <= SCMAX; ++s)
+        for (const Kind& k : KINDS) (r.*k.undrawn)[s] = (r.*k.total)[s] = 0;
 }
 
 // Lays out n sectors: those before the switch sector take at least `low` + 1
@@ -106,11 +105,7 @@ bool layOut(Program& p, int n, int low, int switchSector, Pos& at, Specialties s
                 next = at;
             }
         } while (at.x <= CHMAX && r.QPS[s] < target);
-        r.TQPS[s] = r.QPS[s];
-        r.TFPS[s] = r.FPS[s];
-        r.TRPS[s] = r.RPS[s];
-        r.TOPS[s] = r.OPS[s];
-        r.TSPS[s] = r.SPS[s];
+        for (const Kind& k : KINDS) (r.*k.total)[s] = (r.*k.undrawn)[s];
         if (at.x > CHMAX) return false;
     }
     return insideRange(r, at);

@@ -350,8 +350,8 @@ void openPacket(Program& p, RunOutputs& outputs) {
     outputs.create(r.packetFile, std::string(p.shared.NAME4) + ".qui", "packet file");
     r.textEncoding = bankEncoding(p);
     r.packetFile.setEncoding(r.textEncoding);
-    if ((r.FQUEST == 0 && r.FMAX > 0) || (r.OQUEST == 0 && r.OMAX > 0) || (r.RQUEST == 0 && r.RMAX > 0) ||
-        (r.SQUEST == 0 && r.SMAX > 0)) {
+    if (std::any_of(SPECIALTIES.begin(), SPECIALTIES.end(),
+                    [&](const Kind& k) { return r.*k.quest == 0 && r.*k.max > 0; })) {
         SPECWARN(p);
         throw RestartRun{};
     }

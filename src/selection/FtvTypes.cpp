@@ -25,7 +25,7 @@ void FINTYPES(Program& p) {
         if (s <= r.SECTORS) total += r.TFPS[s];
     }
     if (total == 0) return;  // no FTV in the range: the file need not exist
-    const RangeLines& lines = rangeLines(p, BANK_FTV, r.FTVFILE, r.FBEFORE, r.TFPS, "FTV");
+    const RangeLines& lines = rangeLines(p, *kindOf('F'), r.TFPS);
     for (int s = 1; s <= r.SECTORS; ++s)
         for (int n = 1; n <= r.TFPS[s]; ++n) r.FTYPE[s][static_cast<std::size_t>(n)] = ftvTypeOf(lines.line(s, n));
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -52,47 +53,26 @@ void newRegularCycle(Program& p) {
     logLine(p, "Regular Question Repeats begin quiz " + to_string(r.Q2));
 }
 
-// The kind whose material is tightest is served first, the next one second.
+// The kind whose material is tightest is served first, the next one second:
+// by the sectors holding it less the positions asking for it.
 void specialtyOrder(Program& p) {
     auto& r = p.run;
     r.TYP = r.PAT[r.Q2];
-    int rdif = 0, fdif = 0, sdif = 0, odif = 0;
-    for (int s = 1; s <= r.SECTORS; ++s) {
-        rdif += r.RPS[s] > 0;
-        sdif += r.SPS[s] > 0;
-        fdif += r.FPS[s] > 0;
-        odif += r.OPS[s] > 0;
-    }
-    for (int x = 1; x <= r.SECTORS; ++x) {
-        switch (letterAt(r, x)) {
-            case 'R':
-                --rdif;
-                break;
-            case 'O':
-                --odif;
-                break;
-            case 'S':
-                --sdif;
-                break;
-            case 'F':
-                --fdif;
-                break;
-            default:
-                break;
-        }
-    }
-    std::array<std::pair<char, int*>, 4> first{{{'F', &fdif}, {'S', &sdif}, {'R', &rdif}, {'O', &odif}}};
-    auto smallest = [](const auto& kinds) {
-        auto best = kinds[0];
-        for (const auto& k : kinds)
-            if (*k.second < *best.second) best = k;
+    std::array<int, KIND_COUNT> spare{};
+    for (const Kind& k : SPECIALTIES)
+        for (int s = 1; s <= r.SECTORS; ++s) spare[slotOf(k)] += (r.*k.undrawn)[s] > 0;
+    for (int x = 1; x <= r.SECTORS; ++x)
+        if (const Kind* k = kindOf(letterAt(r, x)); k && k->specialty) --spare[slotOf(*k)];
+    auto spareOf = [&](char letter) -> int& { return spare[slotOf(*kindOf(letter))]; };
+    auto smallest = [&](std::string_view order) {
+        char best = order[0];
+        for (char k : order)
+            if (spareOf(k) < spareOf(best)) best = k;
         return best;
     };
-    auto p1 = smallest(first);
-    r.PRIORITY1 = p1.first;
-    *p1.second = 200;
-    std::array<std::pair<char, int*>, 4> second{{{'F', &fdif}, {'S', &sdif}, {'O', &odif}, {'R', &rdif}}};
-    r.PRIORITY2 = smallest(second).first;
+    r.PRIORITY1 = smallest(FIRST_TIES);
+    spareOf(r.PRIORITY1) = 200;
+    r.PRIORITY2 = smallest(SECOND_TIES);
 }
 
 void specialtyAttempt(Program& p) {
@@ -108,7 +88,7 @@ void specialtyAttempt(Program& p) {
     r.LASTO = NONE;
     runSpecialtyPass(p, r.PRIORITY1);
     runSpecialtyPass(p, r.PRIORITY2);
-    for (char k : {'S', 'F', 'R', 'O'})
+    for (char k : PASS_ORDER)
         if (k != r.PRIORITY1 && k != r.PRIORITY2) runSpecialtyPass(p, k);
 }
 
@@ -210,29 +190,11 @@ void giveBackSpecialties(Program& p) {
     for (int a = 1; a <= r.SECTORS; ++a) {
         const int s = r.SECTOR[a], b = r.PNUMBER[a];
         if (s < 1 || s > SCMAX || b < 1) continue;  // nothing was placed there
-        Flags* table = nullptr;
-        switch (letterAt(r, a)) {
-            case 'R':
-                ++r.RPS[s];
-                table = &r.REFERENCE;
-                break;
-            case 'O':
-                ++r.OPS[s];
-                table = &r.ONLY;
-                break;
-            case 'F':
-                ++r.FPS[s];
-                table = &r.FINISH;
-                break;
-            case 'S':
-                ++r.SPS[s];
-                table = &r.SITUATION;
-                break;
-            default:
-                continue;
-        }
+        const Kind* k = kindOf(letterAt(r, a));
+        if (!k || !k->specialty) continue;
+        ++(r.*k->undrawn)[s];
         r.FLAG[s] = 1;
-        flagRef(*table, s, b) = 1;
+        flagRef(r.*k->avail, s, b) = 1;
     }
 }
 
@@ -248,7 +210,7 @@ void readRegularTexts(Program& p) {
         if (letterAt(r, x) == 'n' && n > 0 && s >= 1 && s <= r.SECTORS && n <= r.TQPS[s]) positions.push_back(x);
     }
     if (positions.empty()) return;
-    const RangeLines& lines = rangeLines(p, BANK_REGULAR, r.REGFILE, r.BEFORE, r.TQPS, "regular");
+    const RangeLines& lines = rangeLines(p, REGULAR, r.TQPS);
     std::stable_sort(positions.begin(), positions.end(), [&](int a, int b) {
         return std::pair(r.RSECTOR[a], r.PNUMBER[a]) < std::pair(r.RSECTOR[b], r.PNUMBER[b]);
     });
@@ -264,9 +226,9 @@ void readRegularTexts(Program& p) {
 void markAllAvailable(Program& p) {
     auto& r = p.run;
     for (int s = 1; s <= SCMAX; ++s) {
-        for (const auto* k : kinds::ALL) {
-            (r.*k->total)[s] = (r.*k->undrawn)[s];
-            (r.*k->avail)[s].assign(flagTableSize(k == &kinds::REGULAR ? REGXX : SPXX, (r.*k->total)[s]), 1);
+        for (const Kind& k : KINDS) {
+            (r.*k.total)[s] = (r.*k.undrawn)[s];
+            (r.*k.avail)[s].assign(flagTableSize(k.tableSize, (r.*k.total)[s]), 1);
         }
         // The interrogative marks keep what COUNTINT set; they grow with the table.
         const auto regSize = flagTableSize(REGXX, r.TQPS[s]);

@@ -1,15 +1,16 @@
-// The four specialty pickers. They are one family: a free sector that still
-// holds an undrawn question of the kind in this cycle, an available question
-// of it, its text from the kind's bank file. A kind whose pool yields nothing
-// within a pick starts a new cycle (its questions repeat); a second refresh
-// within one pick gives up one-question-per-sector for the quiz.
+// The specialty pickers, one for every specialty kind, told apart only by
+// its entry in KINDS: a free sector that still holds an undrawn question of
+// the kind in this cycle, an available question of it, its text from the
+// kind's bank file. A kind whose pool yields nothing within a pick starts a
+// new cycle (its questions repeat); a second refresh within one pick gives up
+// one-question-per-sector for the quiz.
+#include "selection/SpecialtyPickers.h"
+
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "core/Kinds.h"
 #include "core/Messages.h"
-#include "material/Counts.h"
 #include "material/SectorWalk.h"
 #include "selection/Availability.h"
 #include "selection/FtvTypes.h"
@@ -27,60 +28,6 @@ constexpr int NUMBER_DRAWS = 1000;
 // FTV tries before a question is taken whatever its type.
 constexpr int FTV_TYPE_TRIES = 29;
 
-struct Kind {
-    const char* name;  // in messages
-    const KindTables& t;
-    BankSlot bank;
-    int RunState::*last;  // LAST for CV references, LASTO for the others
-    bool preferred;       // the second position of a pass prefers a well-stocked sector
-    bool endLineFirst;    // ends the screen line before the refresh's message row
-    bool twoTexts;        // the line may run on into ALL2
-    bool warnEveryRefresh;
-    const char* warning;
-    const char* logText;
-};
-
-const Kind CV{"CV reference",
-              kinds::CV,
-              BANK_CV,
-              &RunState::LAST,
-              true,
-              false,
-              false,
-              false,
-              "  Due to sectoring restrictions we must begin CV Ref repeats in quiz ",
-              "CV Repeats begin quiz "};
-const Kind CO{"CO reference",
-              kinds::CO,
-              BANK_CO,
-              &RunState::LASTO,
-              true,
-              false,
-              false,
-              false,
-              "  Due to sectoring restrictions we must begin CO Ref repeats in quiz ",
-              "CO repeats begin quiz "};
-const Kind SIT{"situation",
-               kinds::SIT,
-               BANK_SIT,
-               &RunState::LASTO,
-               true,
-               true,
-               true,
-               false,
-               "  Due to sectoring restrictions we must start situation repeats in quiz ",
-               "Situation Repeats begin quiz "};
-const Kind FTV{"FTV",
-               kinds::FTV,
-               BANK_FTV,
-               &RunState::LASTO,
-               false,
-               true,
-               true,
-               true,
-               "  Due to sectoring restrictions FTV repeats begin in quiz ",
-               "FTV Repeats begin quiz "};
-
 struct Pick {
     int s = 0;
     int num = 0;
@@ -88,7 +35,7 @@ struct Pick {
 
 int materialOf(const RunState& r, const Kind& k) {
     int n = 0;
-    for (int s = 1; s <= r.SECTORS; ++s) n += (r.*k.t.total)[s];
+    for (int s = 1; s <= r.SECTORS; ++s) n += (r.*k.total)[s];
     return n;
 }
 
@@ -116,8 +63,8 @@ int drawNumber(Program& p, int total) {
 // drawing; the available ones are counted only for the fallback.
 int drawAvailable(Program& p, const Kind& k, int s) {
     auto& r = p.run;
-    auto& avail = r.*k.t.avail;
-    const int total = (r.*k.t.total)[s];
+    auto& avail = r.*k.avail;
+    const int total = (r.*k.total)[s];
     const auto available = [&](int n) { return flagRef(avail, s, n) != 0; };
     int n = 1;
     while (n <= total && !available(n)) ++n;
@@ -139,13 +86,13 @@ Pick directChoice(Program& p, const Kind& k) {
     auto& r = p.run;
     std::vector<Pick> choices;
     for (int s = 1; s <= r.SECTORS; ++s) {
-        if (r.FLAG[s] != 1 || (r.*k.t.undrawn)[s] <= 0) continue;
-        for (int n = 1; n <= (r.*k.t.total)[s]; ++n)
-            if (flagRef(r.*k.t.avail, s, n)) choices.push_back({s, n});
+        if (r.FLAG[s] != 1 || (r.*k.undrawn)[s] <= 0) continue;
+        for (int n = 1; n <= (r.*k.total)[s]; ++n)
+            if (flagRef(r.*k.avail, s, n)) choices.push_back({s, n});
     }
     if (choices.empty()) {  // not reached: the kind has material and all of it is free
         for (int s = 1; s <= r.SECTORS; ++s)
-            if ((r.*k.t.total)[s] > 0) return {s, 1};
+            if ((r.*k.total)[s] > 0) return {s, 1};
     }
     return choices[static_cast<std::size_t>(p.rnd(static_cast<int>(choices.size())))];
 }
@@ -156,18 +103,18 @@ void refresh(Program& p, const Kind& k, int& refreshes) {
     if (k.endLineFirst) p.con.writeln();
     nextMessageRow(p);
     if (refreshes == 0 || k.warnEveryRefresh) {
-        p.report().warning(k.warning + to_string(r.Q2));
-        p.con.write(k.warning + to_string(r.Q2));
+        p.report().warning(k.repeatWarning + to_string(r.Q2));
+        p.con.write(k.repeatWarning + to_string(r.Q2));
     }
-    if (refreshes == 0) logLine(p, k.logText + to_string(r.Q2));
+    if (refreshes == 0) logLine(p, k.repeatLog + to_string(r.Q2));
     if (++refreshes > 1) REPEATSECTOR(p);
     p.con.gotoXY(3, 3);
     p.con.clearEol();
     p.con.writeln("Choosing Quiz " + to_string(r.Q2));
     p.con.writeln();
-    for (int s = 1; s <= SCMAX; ++s) setAll((r.*k.t.avail)[s], true);
-    for (int s = 1; s <= r.SECTORS; ++s) (r.*k.t.undrawn)[s] = (r.*k.t.total)[s];
-    if (&k == &FTV) r.FQUIZ = r.FQUIZ1 + r.Q2;
+    for (int s = 1; s <= SCMAX; ++s) setAll((r.*k.avail)[s], true);
+    for (int s = 1; s <= r.SECTORS; ++s) (r.*k.undrawn)[s] = (r.*k.total)[s];
+    if (k.typed) r.FQUIZ = r.FQUIZ1 + r.Q2;
 }
 
 // Chooses and marks the question of position C1 (its text is read apart).
@@ -175,9 +122,9 @@ void refresh(Program& p, const Kind& k, int& refreshes) {
 // refreshes the kind.
 Pick pickAttempt(Program& p, const Kind& k, int draws) {
     auto& r = p.run;
-    auto& undrawn = r.*k.t.undrawn;
-    const auto& total = r.*k.t.total;
-    auto& avail = r.*k.t.avail;
+    auto& undrawn = r.*k.undrawn;
+    const auto& total = r.*k.total;
+    auto& avail = r.*k.avail;
 
     int preferred = 0;
     if (k.preferred && r.SECOND == 2) {
@@ -229,45 +176,34 @@ Pick pickAttempt(Program& p, const Kind& k, int draws) {
 // Reads the question's line into position C1.
 void readText(Program& p, const Kind& k, const Pick& pick) {
     auto& r = p.run;
-    const std::string_view line =
-        rangeLines(p, k.bank, r.*k.t.file, r.*k.t.before, r.*k.t.total, k.name).line(pick.s, pick.num);
+    const std::string_view line = rangeLines(p, k, r.*k.total).line(pick.s, pick.num);
     CONVERT2(p);
     r.ALL[r.C1] = line;
     const std::string_view second = k.twoTexts ? afterChars(line, LMAX) : std::string_view();
     r.ALL2[r.C1] = second.empty() ? std::string_view(" ") : second;
 }
 
-void choose(Program& p, const Kind& k) {
-    if (noMaterial(p, k)) return;
-    readText(p, k, pickAttempt(p, k, 0));
-}
-
-}  // namespace
-
-void CHOOSEREF(Program& p) { choose(p, CV); }
-void CHOOSEONLY(Program& p) { choose(p, CO); }
-void CHOOSESIT(Program& p) { choose(p, SIT); }
-
-void CHOOSEFIN(Program& p) {
+// The typed kind's pick (FTV): successive questions of the run should
+// differ in type.
+void chooseTyped(Program& p, const Kind& k) {
     auto& r = p.run;
-    if (noMaterial(p, FTV)) return;
-    r.FBEFORE = r.TEMPF;
-    // Successive FTV questions of the run should differ in type: a try that
-    // repeats a recent type is undone, less strictly the more tries it took.
+    r.*k.before = r.TEMPF;
+    // A try that repeats a recent type is undone, less strictly the more
+    // tries it took.
     int tries = 0;
     Pick pick;
     for (;;) {
-        const int lasto = r.LASTO;
+        const int last = r.*k.last;
         const bool forced = r.Q2 > r.FQUIZ && r.Q2 > 3;
-        pick = pickAttempt(p, FTV, forced ? SPECIALTY_DRAWS : 0);
+        pick = pickAttempt(p, k, forced ? SPECIALTY_DRAWS : 0);
         r.FTCC = ftvType(r, pick.s, pick.num);
         const bool repeats = r.FTCC == r.FTC2 || (r.FTCC == r.FTC3 && tries < 14) || (r.FTCC == r.FTC4 && tries < 4);
         if (tries < FTV_TYPE_TRIES && repeats) {
-            r.LASTO = lasto;
+            r.*k.last = last;
             ++tries;
             r.FLAG[pick.s] = 1;
-            flagRef(r.FINISH, pick.s, pick.num) = 1;
-            ++r.FPS[pick.s];
+            flagRef(r.*k.avail, pick.s, pick.num) = 1;
+            ++(r.*k.undrawn)[pick.s];
             continue;
         }
         break;
@@ -275,7 +211,17 @@ void CHOOSEFIN(Program& p) {
     r.FTC4 = r.FTC3;
     r.FTC3 = r.FTC2;
     r.FTC2 = r.FTCC;
-    readText(p, FTV, pick);
+    readText(p, k, pick);
+}
+
+}  // namespace
+
+void chooseSpecialty(Program& p, const Kind& k) {
+    if (noMaterial(p, k)) return;
+    if (k.typed)
+        chooseTyped(p, k);
+    else
+        readText(p, k, pickAttempt(p, k, 0));
 }
 
 }  // namespace tess

@@ -1,21 +1,24 @@
 #include "specc9/SpecialtyNumbers.h"
 
-#include "core/Messages.h"
-
 #include <algorithm>
 #include <array>
+#include <numeric>
 #include <string>
+
+#include "core/Kinds.h"
+#include "core/Messages.h"
 
 namespace tess {
 
 namespace {
 
-constexpr std::array<char, 4> KINDS = {'F', 'R', 'O', 'S'};
+// A count for each specialty, in the order of SPECIALTIES.
+using PerSpecialty = std::array<int, SPECIALTY_COUNT>;
 
-int kindOf(char letter) {
-    for (std::size_t k = 0; k < KINDS.size(); ++k)
-        if (KINDS[k] == letter) return static_cast<int>(k);
-    return -1;
+// The place among SPECIALTIES of a specialty's letter; -1 for any other.
+int specialtyOf(int letter) {
+    const Kind* k = letter >= 0 && letter < 128 ? kindOf(static_cast<char>(letter)) : nullptr;
+    return k && k->specialty ? static_cast<int>(k - SPECIALTIES.data()) : -1;
 }
 
 // The title, the kinds' maxima, the question numbers of the window
@@ -31,8 +34,13 @@ int drawSpecialtyNumbers(Program& p, const std::string& typ, int early, int late
     c.write("    " + std::string(70, '_'));
     c.clearEol();
     c.gotoXY(1, 6);
-    c.write("    Choose:  " + std::to_string(s.FMAX) + " FTV (F)   " + std::to_string(s.RMAX) + " CV Ref (R)   " +
-            std::to_string(s.OMAX) + " CO Ref (O)   and " + std::to_string(s.SMAX) + " SIT (S).");
+    std::string choose = "    Choose:  ";
+    for (const Kind& k : SPECIALTIES) {
+        const bool last = &k == &SPECIALTIES.back();
+        choose += std::string(last ? "and " : "") + std::to_string(s.*k.max) + " " + k.shortName + " (" + k.letter +
+                  (last ? ")." : ")   ");
+    }
+    c.write(choose);
     c.clearEol();
     c.gotoXY(1, 8);
     c.write("    Press Enter when Finished");
@@ -65,12 +73,12 @@ int drawSpecialtyNumbers(Program& p, const std::string& typ, int early, int late
 // The stored pattern line cleaned up: each kind keeps its first letters up
 // to its maximum; "A" (any) means nothing once numbers are set by hand.
 // Counts what each kind keeps.
-std::string cleanTypes(const Specc9& s, const std::array<int, 4>& maxOf, std::array<int, 4>& count) {
+std::string cleanTypes(const Specc9& s, const PerSpecialty& maxOf, PerSpecialty& count) {
     count = {};
     std::string typ = s.TYP.str();
     typ.resize(30, 'n');
     for (char& t : typ) {
-        const int k = kindOf(t);
+        const int k = specialtyOf(t);
         if (k >= 0 && count[static_cast<std::size_t>(k)] < maxOf[static_cast<std::size_t>(k)])
             ++count[static_cast<std::size_t>(k)];
         else
@@ -86,21 +94,23 @@ void SETSPEC(Program& p) {
     Specc9& s = p.cfg;
     // The form keeps 1 <= SPEARLY <= SPLATE <= 30; the window never leaves the line.
     const int early = std::clamp(s.SPEARLY, 1, 30), late = std::clamp(s.SPLATE, early, 30);
-    const std::array<int, 4> maxOf = {s.FMAX, s.RMAX, s.OMAX, s.SMAX};
-    s.SPECS = s.FMAX + s.RMAX + s.OMAX + s.SMAX;
+    PerSpecialty maxOf{};
+    for (std::size_t k = 0; k < SPECIALTY_COUNT; ++k) maxOf[k] = s.*SPECIALTIES[k].max;
+    const auto sum = [](const PerSpecialty& n) { return std::accumulate(n.begin(), n.end(), 0); };
+    s.SPECS = sum(maxOf);
 
-    std::array<int, 4> count{};
+    PerSpecialty count{};
     std::string typ = cleanTypes(s, maxOf, count);
     const int m = drawSpecialtyNumbers(p, typ, early, late);
     auto at = [&](int x) -> char& { return typ[static_cast<std::size_t>(x - 1)]; };
-    auto total = [&] { return count[0] + count[1] + count[2] + count[3]; };
+    auto total = [&] { return sum(count); };
     // Letters outside the window cannot be changed here. Should they alone
     // exceed SPMAX, or the window be too small, Return could never be taken:
     // the screen is then left whatever the total.
     int outside = 0;
     for (int x = 1; x <= 30; ++x)
         if ((x < early || x > late) && at(x) != 'n') ++outside;
-    const int reachableMax = std::min(outside + (late - early + 1), maxOf[0] + maxOf[1] + maxOf[2] + maxOf[3]);
+    const int reachableMax = std::min(outside + (late - early + 1), sum(maxOf));
     const bool reachable = outside <= s.SPMAX && s.SPMAX <= reachableMax;
 
     // The key loop. A cursor key arrives as 0 and its code; the 0 does nothing.
@@ -125,19 +135,19 @@ void SETSPEC(Program& p) {
                 col = m + 2;
             }
         }
-        if (k == 'f' || k == 'r' || k == 'o' || k == 's') k = k - 'a' + 'A';
+        if (k >= 'a' && k <= 'z' && specialtyOf(k - 'a' + 'A') >= 0) k = k - 'a' + 'A';
         bool applied = false;
-        const int kind = k >= 0 && k < 128 ? kindOf(static_cast<char>(k)) : -1;
+        const int kind = specialtyOf(k);
         if (kind >= 0 && count[static_cast<std::size_t>(kind)] < maxOf[static_cast<std::size_t>(kind)] &&
-            at(n) != KINDS[static_cast<std::size_t>(kind)]) {
-            if (const int held = kindOf(at(n)); held >= 0) --count[static_cast<std::size_t>(held)];
+            at(n) != SPECIALTIES[static_cast<std::size_t>(kind)].letter) {
+            if (const int held = specialtyOf(at(n)); held >= 0) --count[static_cast<std::size_t>(held)];
             ++count[static_cast<std::size_t>(kind)];
-            at(n) = KINDS[static_cast<std::size_t>(kind)];
+            at(n) = SPECIALTIES[static_cast<std::size_t>(kind)].letter;
             c.write(std::string(1, at(n)));
             applied = true;
         }
         if (k == key::Space || (k == 'S' && !applied)) {
-            if (const int held = kindOf(at(n)); held >= 0) --count[static_cast<std::size_t>(held)];
+            if (const int held = specialtyOf(at(n)); held >= 0) --count[static_cast<std::size_t>(held)];
             at(n) = 'n';
             c.write(" ");
         }

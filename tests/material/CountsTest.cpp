@@ -199,7 +199,7 @@ TEST(RangeTotals, BeforeAndInsideTheRange) {
     EXPECT_EQ(r.OQUEST, 0);
 }
 
-TEST(SectorCounts, Read11AddsAllFiveKindsSpecountOnlySpecialties) {
+TEST(SectorCounts, SlotAddsTheKindsAskedFor) {
     MaterialProgram m;
     auto& r = m.p.run;
     r.QCOUNT(4, 2) = 3;
@@ -207,10 +207,10 @@ TEST(SectorCounts, Read11AddsAllFiveKindsSpecountOnlySpecialties) {
     r.RCOUNT(4, 2) = 2;
     r.OCOUNT(4, 2) = 4;
     r.SCOUNT(4, 2) = 5;
-    SPECOUNT(m.p, 4, 2, 6);
+    countSlot(r, SPECIALTIES, 4, 2, 6);
     EXPECT_EQ(r.QPS[6], 0);
     EXPECT_EQ(r.FPS[6] + r.RPS[6] + r.OPS[6] + r.SPS[6], 12);
-    READ11(m.p, 4, 2, 7);
+    countSlot(r, KINDS, 4, 2, 7);
     EXPECT_EQ(r.QPS[7], 3);
     EXPECT_EQ(r.SPS[7], 5);
     EXPECT_EQ(r.OPS[7], 4);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "core/Kinds.h"
 #include "selection/FtvTypes.h"
 #include "selection/QuizAssembly.h"
 #include "selection/SpecialtyPasses.h"
@@ -64,11 +65,10 @@ struct SpecialtyRig : Rig {
     // The bank line of question n of sector s of kind k.
     std::string line(char k, int s, int n) { return expected[k][{s, n}]; }
 
-    BySector<int>& pools(char k) { return k == 'R' ? r.RPS : k == 'O' ? r.OPS : k == 'S' ? r.SPS : r.FPS; }
-    BySector<int>& totals(char k) { return k == 'R' ? r.TRPS : k == 'O' ? r.TOPS : k == 'S' ? r.TSPS : r.TFPS; }
-    Flags& avail(char k) { return k == 'R' ? r.REFERENCE : k == 'O' ? r.ONLY : k == 'S' ? r.SITUATION : r.FINISH; }
-    std::string& fileOf(char k) { return k == 'R' ? r.CVFILE : k == 'O' ? r.COFILE : k == 'S' ? r.SITFILE : r.FTVFILE; }
-    int& beforeOf(char k) { return k == 'R' ? r.RBEFORE : k == 'O' ? r.OBEFORE : k == 'S' ? r.SBEFORE : r.FBEFORE; }
+    BySector<int>& pools(char k) { return r.*kindOf(k)->undrawn; }
+    Flags& avail(char k) { return r.*kindOf(k)->avail; }
+    std::string& fileOf(char k) { return r.*kindOf(k)->file; }
+    int& beforeOf(char k) { return r.*kindOf(k)->before; }
 
     // A new quiz's specialty attempt: every sector free, no previous sector.
     void freeAll();
