@@ -336,8 +336,8 @@ void countMaterial(Program& p) {
 // The encoding of the bank files the run draws questions from.
 TextEncoding bankEncoding(const Program& p) {
     std::vector<TextEncoding> files;
-    for (const auto* k : kinds::ALL)
-        if (p.run.*k->quest > 0) files.push_back(fileEncoding(p.file(p.run.*k->file)));
+    for (const Kind& k : KINDS)
+        if (p.run.*k.quest > 0) files.push_back(fileEncoding(p.file(p.run.*k.file)));
     return runTextEncoding(files);
 }
 
