@@ -7,7 +7,7 @@ set -u
 build=$1
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-for tool in cpack dpkg-deb dpkg-shlibdeps file readelf; do
+for tool in cpack dpkg-deb dpkg-shlibdeps file readelf ldd; do
     command -v "$tool" >/dev/null || { echo "deb: $tool is missing (tools/install-deps.sh installs it)"; exit 1; }
 done
 work=$(mktemp -d)
@@ -21,8 +21,9 @@ dpkg-deb -x "$deb" "$work/root"
 depends=$(dpkg-deb -f "$deb" Depends)
 packages=" $(echo "$depends" | sed -E 's/\([^)]*\)//g; s/[,|]/ /g') "
 while read -r lib; do
-    path=$(ldconfig -p | awk -v l="$lib" '$1 == l && /x86-64|x32|AArch64|\(libc6\)/ { print $NF; exit }')
-    [ -n "$path" ] || { fail "$lib: not found by ldconfig"; continue; }
+    # ldd resolves as the dynamic loader will (ldconfig is not on a user's PATH).
+    path=$(ldd "$work/root/usr/bin/tessarin" | awk -v l="$lib" '$1 == l && $2 == "=>" { print $3; exit }')
+    [ -n "$path" ] || { fail "$lib: the loader does not find it"; continue; }
     owner=$(dpkg -S "$(readlink -f "$path")" 2>/dev/null | head -1 | cut -d: -f1)
     [ -n "$owner" ] || owner=$(dpkg -S "$path" 2>/dev/null | head -1 | cut -d: -f1)
     [ -n "$owner" ] || { fail "$lib ($path): no package owns it"; continue; }
