@@ -73,21 +73,31 @@ std::optional<std::string> TextReader::readLine(std::size_t bound, bool* wasLong
 
 namespace {
 
-// The seam: one injected failure at a time is all a test needs.
+std::string baseName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
+
+#ifdef TESS_WRITE_SEAM
+// One injected failure at a time is all a test needs.
 struct Injected {
     bool active = false;
     FileOp op = FileOp::Create;
-    std::string name;
+    std::string name;  // empty: the nth operation of any kind fails
+    long left = 0;     // operations still to pass before the nth
     int err = 0;
+    std::string failed;
 } g_injected;
-
-std::string baseName(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 // The error a real operation on `target` gave (`realErr`), or the injected one.
 int injected(FileOp op, const std::string& target, int realErr) {
-    if (g_injected.active && g_injected.op == op && baseName(target) == g_injected.name) return g_injected.err;
-    return realErr;
+    Injected& i = g_injected;
+    if (!i.active) return realErr;
+    const bool hit = i.name.empty() ? --i.left == 0 : i.op == op && baseName(target) == i.name;
+    if (!hit) return realErr;
+    i.failed = baseName(target);
+    return i.err;
 }
+#else
+int injected(FileOp, const std::string&, int realErr) { return realErr; }
+#endif
 
 // A file made anew beside `target`: a unique name, created exclusively and
 // never through a link. Returns the descriptor (its name in `temp`) or -1
@@ -350,11 +360,17 @@ void removeAll() noexcept {
 }
 }  // namespace TempFileRegistry
 
+#ifdef TESS_WRITE_SEAM
 InjectedWriteFailure::InjectedWriteFailure(FileOp op, std::string name, int err) {
-    g_injected = Injected{true, op, std::move(name), err};
+    g_injected = Injected{true, op, std::move(name), 0, err, {}};
 }
 
+InjectedWriteFailure::InjectedWriteFailure(long nth, int err) { g_injected = Injected{true, {}, {}, nth, err, {}}; }
+
 InjectedWriteFailure::~InjectedWriteFailure() { g_injected = Injected{}; }
+
+const std::string& InjectedWriteFailure::failed() const { return g_injected.failed; }
+#endif
 
 std::string whyUnreadable(const std::string& path) {
     std::error_code ec;

@@ -173,17 +173,25 @@ private:
 };
 }  // namespace TempFileRegistry
 
-// The write-failure seam: while one of these lives, the given operation on
-// files whose target has the given name (in any folder) fails with `err`, as
-// a full disk, a file-size limit or a read-only folder would make it fail.
+// The write-failure seam, compiled into the test build alone (TESS_WRITE_SEAM):
+// while one of these lives, a file operation fails with `err`, as a full disk,
+// a file-size limit or a read-only folder would make it fail. Either the given
+// operation on files whose target has the given name (in any folder), or the
+// nth operation of any kind on any file from now on, counting from 1, as
+// SQLite's tests fail the nth I/O call of a statement.
 enum class FileOp { Create, Write, Close, Rename };
+#ifdef TESS_WRITE_SEAM
 class InjectedWriteFailure {
 public:
     InjectedWriteFailure(FileOp op, std::string name, int err);
+    InjectedWriteFailure(long nth, int err);
     ~InjectedWriteFailure();
     InjectedWriteFailure(const InjectedWriteFailure&) = delete;
     InjectedWriteFailure& operator=(const InjectedWriteFailure&) = delete;
+    // The name of the file whose operation was failed; empty while none was.
+    const std::string& failed() const;
 };
+#endif
 
 // Free-format numbers: leading blanks skipped, the number ends at the first
 // blank, TAB or line end. Returns the numbers read from the start of `s`.

@@ -43,6 +43,12 @@ std::string ScratchDir::read(const std::string& name) const {
 
 std::vector<std::string> ScratchDir::readLines(const std::string& name) const { return splitLines(read(name)); }
 
+std::map<std::string, std::string> ScratchDir::files() const {
+    std::map<std::string, std::string> all;
+    for (const auto& e : fs::directory_iterator(path_)) all[e.path().filename().string()] = read(e.path().filename().string());
+    return all;
+}
+
 void ScratchDir::verses(int lineCount) const {
     std::vector<std::string> ls;
     for (int ch = 1; ch <= lineCount; ++ch) ls.push_back(std::to_string(ch <= CHMAX ? bookVerses(ch) : 0));

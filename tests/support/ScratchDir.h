@@ -3,6 +3,7 @@
 // down files in it. It needs no test framework, so the benchmarks and the
 // fuzz harnesses make their folders with it too.
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,8 @@ public:
     // The lines of a file split at CR LF (a piece after the last line end
     // kept); none when the file is missing.
     std::vector<std::string> readLines(const std::string& name) const;
+    // Every file of the folder, by name.
+    std::map<std::string, std::string> files() const;
     // The book's verse table, as the sample bank ships it (28 lines).
     void verses(int lineCount = 28) const;
     // Every file of the sample bank.
