@@ -33,6 +33,12 @@ void writeWrapped(Console& c, int indent, std::string_view text) {
 
 void failRestart(Program& p, const std::string& message) {
     p.report().stopped(message);
+    throw RestartRun{message};
+}
+
+void showRestart(Program& p, const RestartRun& restart) {
+    const std::string& message = restart.message;
+    if (message.empty()) return;
     Console& c = p.con;
     const int fg = c.textColorNow(), bg = c.textBackgroundNow();
     CLR(p);
@@ -48,7 +54,6 @@ void failRestart(Program& p, const std::string& message) {
     c.readLine();
     c.textColor(fg);
     c.textBackground(bg);
-    throw RestartRun{};
 }
 
 void tellNotes(Program& p, const std::vector<std::string>& notes) {

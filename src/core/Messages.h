@@ -18,9 +18,13 @@ void CLR(Program& p);
 // longer than a line is cut where the line ends.
 void writeWrapped(Console& c, int indent, std::string_view text);
 
-// Shows a message at the current message area in white on red, waits for
-// Return, and restarts the run. For conditions the user can mend.
+// Restarts the run with a message for the user (reported as the reason the
+// run stopped). For conditions the user can mend.
 [[noreturn]] void failRestart(Program& p, const std::string& message);
+
+// The one place a restart's message is shown: white on red on a cleared
+// screen, then a wait for Return. Shows nothing when it has no message.
+void showRestart(Program& p, const RestartRun& restart);
 
 // Shows lines the user should know about (for example clamped settings) on a
 // cleared screen and waits for Return. Does nothing when there are none.

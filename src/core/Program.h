@@ -49,8 +49,12 @@ struct Program {
 };
 
 // Thrown by a stage to go back to the start of the run (the title screen).
-// Whatever the user must be told has been shown before it is thrown.
-struct RestartRun {};
+// A stage does not show the message itself: whoever runs the stages catches
+// it and tells the user (showRestart), so no stage waits for a key to leave.
+// Without a message the stage has already said what there was to say.
+struct RestartRun {
+    std::string message;
+};
 
 // Thrown to end the program with an exit code (the "Exit" style).
 struct ExitProgram {

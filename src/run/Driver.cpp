@@ -454,16 +454,16 @@ int runProgram(Program& p) {
     for (;;) {
         try {
             runOnce(p);
-        } catch (const RestartRun&) {
+        } catch (const RestartRun& e) {
+            showRestart(p, e);
         } catch (const ExitProgram& e) {
             return e.code;
         } catch (const FileError& e) {
             // The run's files are gone by now; the last run's outputs stay.
-            try {
-                failRestart(
-                    p, std::string(e.what()) + " The run stopped; the packet and list files of the last run are kept.");
-            } catch (const RestartRun&) {
-            }
+            const std::string why =
+                std::string(e.what()) + " The run stopped; the packet and list files of the last run are kept.";
+            p.report().stopped(why);
+            showRestart(p, RestartRun{why});
         }
     }
 }

@@ -68,7 +68,7 @@ TEST(Interrogative, RegularFileOutOfStepWithTheCountsGoesBackToTheTitle) {
         rig.bank({2, 3});
         rig.r.QPS[2] = 4;
         rig.con.enter();
-        EXPECT_THROW(COUNTINT(rig.p), RestartRun);
+        EXPECT_TRUE(restarts(rig.p, [&] { COUNTINT(rig.p); }));
         EXPECT_TRUE(rig.con.sawText("count.00A"));
         EXPECT_TRUE(rig.con.sawText("out of date"));
     }
@@ -80,7 +80,7 @@ TEST(Interrogative, RegularFileOutOfStepWithTheCountsGoesBackToTheTitle) {
         lines.insert(lines.begin() + 3, bankLine(1, 3, "An added question"));
         writeFileAtomic(rig.p.file("Luke.A"), lines);
         rig.con.enter();
-        EXPECT_THROW(COUNTINT(rig.p), RestartRun);
+        EXPECT_TRUE(restarts(rig.p, [&] { COUNTINT(rig.p); }));
         EXPECT_TRUE(rig.con.sawText("Luke.A"));
         EXPECT_TRUE(rig.con.sawText("falls outside sector 2"));
     }

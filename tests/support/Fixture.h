@@ -17,6 +17,7 @@
 #include "console/Random.h"
 #include "console/ScreenConsole.h"
 #include "core/Book.h"
+#include "core/Messages.h"
 #include "core/Program.h"
 #include "core/StyleFields.h"
 #include "support/ScratchDir.h"
@@ -31,6 +32,19 @@ std::string crlf(const std::vector<std::string>& lines);
 std::vector<std::string> screenRows(const std::string& screen);
 // A bank line "cc:vv<TAB>text" with the chapter and verse right-aligned.
 std::string bankLine(int ch, int v, const std::string& text = "Who spoke?");
+
+// Whether `stage` went back to the title; its message is shown as the run's
+// catcher shows it, so the screen and the keys left are what a user meets.
+template <class Stage>
+bool restarts(Program& p, Stage&& stage) {
+    try {
+        stage();
+    } catch (const RestartRun& e) {
+        showRestart(p, e);
+        return true;
+    }
+    return false;
+}
 
 // The in-memory screen as the tests watch it: besides the snapshots it keeps
 // the cursor at each key read, and whether a watched text was shown, even one
