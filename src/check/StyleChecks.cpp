@@ -21,42 +21,7 @@ constexpr int VERSE_TABLE_LINES = 28;
 bool isBlank(std::string_view l) { return l.find_first_not_of(" \t") == std::string_view::npos; }
 std::string num(long n) { return std::to_string(n); }
 std::string ref(int c, int v) { return num(c) + ":" + num(v); }
-
-// What rule `rule` of the form asks, where it shows in the style file, and
-// what to do about it.
-std::pair<int, std::string> ruleMessage(int rule, const StyleSettings& s) {
-    switch (rule) {
-        case 1:
-            return {16, "the minimums of the four kinds (FTV " + num(s.FMIN) + ", CV " + num(s.RMIN) + ", CO " +
-                            num(s.OMIN) + ", Situation " + num(s.SMIN) + ") add up to more than the total minimum " +
-                            num(s.SPMIN) + ": raise the total minimum or lower a kind's"};
-        case 2:
-            return {15, "the maximums of the four kinds add up to " + num(s.FMAX + s.RMAX + s.OMAX + s.SMAX) +
-                            ", less than the total maximum " + num(s.SPMAX) +
-                            ": lower the total maximum or raise a kind's"};
-        case 3:
-            return {27, "specialties may appear up to question " + num(s.SPLATE) + ", but a quiz has " + num(s.QMAX) +
-                            " questions: lower the last specialty question"};
-        case 4:
-            return {26, "specialties may appear on questions " + num(s.SPEARLY) + " to " + num(s.SPLATE) +
-                            ", fewer than the total maximum " + num(s.SPMAX) +
-                            ": widen that range or lower the total maximum"};
-        case 5:
-        case 6:
-        case 7:
-        case 8: {
-            static const char* kinds[] = {"FTV", "CV Ref", "CO Ref", "Situation"};
-            const int mins[] = {s.FMIN, s.RMIN, s.OMIN, s.SMIN}, maxs[] = {s.FMAX, s.RMAX, s.OMAX, s.SMAX};
-            const auto k = static_cast<std::size_t>(rule - 5);
-            return {17 + 2 * (rule - 5), "with \"Set Specialty Quest nos\" Y the " + std::string(kinds[k]) +
-                                             " minimum and maximum must be equal (they are " + num(mins[k]) + " and " +
-                                             num(maxs[k]) + ")"};
-        }
-        default:
-            return {2, "the range runs backwards: it begins at " + ref(s.BCHAP, s.BVER) + ", after its end " +
-                           ref(s.ECHAP, s.EVER)};
-    }
-}
+std::size_t lineOf(std::string_view item) { return static_cast<std::size_t>(styleLine(item)); }
 
 int inRange(const VerseCounts& n, const StyleSettings& s) {
     int total = 0;
@@ -177,7 +142,8 @@ CheckedStyle checkStyle(const std::string& path, const std::string& name,
             lines.push_back(std::move(*l));
         else if (!extra && !isBlank(*l)) {
             extra = true;
-            out.warning(in.lineNumber(), "a style file has 29 lines; the lines from here on are never read");
+            out.warning(in.lineNumber(),
+                        "a style file has " + num(STYLE_LINES) + " lines; the lines from here on are never read");
         }
     }
     out.lines = in.lineNumber();
@@ -191,8 +157,8 @@ CheckedStyle checkStyle(const std::string& path, const std::string& name,
         if (f.damaged && at > lines.size()) {
             // One finding for the missing end, named by its first setting.
             if (!toldShort)
-                out.error(0, "ends at line " + num(static_cast<long>(lines.size())) + " of 29: from line " +
-                                 num(f.line) + " on the settings are missing (" + f.what +
+                out.error(0, "ends at line " + num(static_cast<long>(lines.size())) + " of " + num(STYLE_LINES) +
+                                 ": from line " + num(f.line) + " on the settings are missing (" + f.what +
                                  "); the run cannot read this style");
             toldShort = true;
         } else if (f.damaged) {
@@ -211,31 +177,30 @@ CheckedStyle checkStyle(const std::string& path, const std::string& name,
     if (std::string why = styleNameProblem(name); !why.empty() && name != NEW_STYLE)
         out.error(0, why + " The run refuses it; rename it on the form.");
     if (const std::string outName = sh.NAME4.str(); !isPlainFileName(outName))
-        out.error(4, "the output file name \"" + shown(outName) +
-                         "\" is empty or holds a path separator, \"..\" or a control character: the run refuses it; "
-                         "output is written in this folder");
+        out.error(lineOf("NAME4"),
+                  "the output file name \"" + shown(outName) +
+                      "\" is empty or holds a path separator, \"..\" or a control character: the run refuses it; "
+                      "output is written in this folder");
 
     if (const int allowed = primAllowed(sh.PRIMPCT); allowed != sh.PRIMPCT)
-        out.error(25, "Pct Prim FTV " + num(sh.PRIMPCT) +
-                          " is not a value the form allows, and the bank has an FTV "
-                          "file only for those: use " +
-                          num(allowed) + ", the value the form makes of it");
+        out.error(lineOf("PRIMPCT"), "Pct Prim FTV " + num(sh.PRIMPCT) +
+                                         " is not a value the form allows, and the bank has an FTV "
+                                         "file only for those: use " +
+                                         num(allowed) + ", the value the form makes of it");
     const char setspc = static_cast<char>(std::toupper(static_cast<unsigned char>(sh.SETSPC)));
-    for (int rule = 1; rule <= COMPATIBILITY_RULES; ++rule)
-        if (breaksRule(s, setspc, rule)) {
-            auto [line, what] = ruleMessage(rule, s);
-            out.error(static_cast<std::size_t>(line), what + " (the form refuses the style: \"Incompatible Specs\")");
-        }
+    for (const CompatibilityRule& rule : COMPATIBILITY_RULES)
+        if (rule.breaks(s, byHand(setspc)))
+            out.error(lineOf(rule.field), rule.explain(s) + " (the form refuses the style: \"Incompatible Specs\")");
 
     cs.files = bankNamesFor(s.LG, sh.PRIMPCT, sh.REGLST);
-    if (!breaksRule(s, setspc, 9)) {
+    if (!rangeRunsBackwards(s)) {
         const std::string range = ref(s.BCHAP, s.BVER) + "-" + ref(s.ECHAP, s.EVER);
         for (const Kind& k : KINDS) {
             // A quiz's most of the kind; the regular list is always needed.
             const int max = k.specialty ? s.*k.max : 1;
             if (max <= 0) continue;
             const std::string& file = cs.files.bank[slotOf(k)];
-            const auto line = static_cast<std::size_t>(styleLine(k.namedBy));
+            const auto line = lineOf(k.namedBy);
             const BankCounts& c = counts(file);
             const std::string kind = k.name;
             const std::string asked = k.specialty ? " (the style asks for up to " + num(max) + " a quiz)" : "";

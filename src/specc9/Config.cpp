@@ -30,8 +30,8 @@ void acceptStoredStyle(Program& p) {
     std::vector<std::string> notes;
     if (!READIN(p, *name, notes)) failRestart(p, notes.back());
     tellNotes(p, notes);
-    if (const int rule = firstFailingRule(p))
-        failRestart(p, "Incompatible Specs in " + *name + ".spe: " + ruleText(rule) + ".");
+    if (const CompatibilityRule* rule = firstFailingRule(p))
+        failRestart(p, "Incompatible Specs in " + *name + ".spe: " + rule->text + ".");
     const std::string out = p.shared.NAME4.str();
     if (!isPlainFileName(out))
         failRestart(p, "The output file name \"" + out +

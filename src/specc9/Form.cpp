@@ -59,20 +59,42 @@ enum class Kind { Book, Chapter, Number, Name, Letter };
 struct Place {
     int col, row, width, digits, first;  // first: lowest digit that starts an entry
     Kind kind;
+    std::string_view item;  // the style setting it edits (a Place by its chapter); empty: none of its own
 };
 
 constexpr std::array<Place, FIELDS> PLACES = {{
-    {14, 6, 2, 0, 0, Kind::Book},    {27, 6, 2, 2, 1, Kind::Chapter}, {35, 6, 2, 2, 1, Kind::Number},
-    {14, 8, 2, 0, 0, Kind::Book},    {27, 8, 2, 2, 1, Kind::Chapter}, {35, 8, 2, 2, 1, Kind::Number},
-    {27, 10, 10, 0, 0, Kind::Name},  {27, 12, 10, 0, 0, Kind::Name},  {15, 14, 3, 3, 0, Kind::Number},
-    {36, 14, 1, 0, 0, Kind::Letter}, {35, 16, 2, 2, 1, Kind::Number}, {35, 18, 2, 2, 1, Kind::Number},
-    {28, 20, 2, 2, 1, Kind::Number}, {35, 20, 2, 2, 1, Kind::Number}, {15, 22, 3, 3, 0, Kind::Number},
-    {36, 22, 1, 0, 0, Kind::Letter}, {72, 6, 3, 3, 1, Kind::Number},  {74, 8, 1, 0, 0, Kind::Letter},
-    {72, 10, 3, 3, 0, Kind::Number}, {64, 14, 2, 2, 0, Kind::Number}, {73, 14, 2, 2, 0, Kind::Number},
-    {64, 15, 2, 2, 0, Kind::Number}, {73, 15, 2, 2, 0, Kind::Number}, {64, 16, 2, 2, 0, Kind::Number},
-    {73, 16, 2, 2, 0, Kind::Number}, {64, 17, 2, 2, 0, Kind::Number}, {73, 17, 2, 2, 0, Kind::Number},
-    {64, 18, 2, 2, 0, Kind::Number}, {73, 18, 2, 2, 0, Kind::Number}, {56, 20, 3, 3, 0, Kind::Number},
-    {74, 20, 1, 0, 0, Kind::Letter}, {74, 22, 1, 0, 0, Kind::Letter},
+    {14, 6, 2, 0, 0, Kind::Book, ""},
+    {27, 6, 2, 2, 1, Kind::Chapter, "BCHAP"},
+    {35, 6, 2, 2, 1, Kind::Number, ""},
+    {14, 8, 2, 0, 0, Kind::Book, ""},
+    {27, 8, 2, 2, 1, Kind::Chapter, "ECHAP"},
+    {35, 8, 2, 2, 1, Kind::Number, ""},
+    {27, 10, 10, 0, 0, Kind::Name, ""},
+    {27, 12, 10, 0, 0, Kind::Name, "NAME4"},
+    {15, 14, 3, 3, 0, Kind::Number, "LPP"},
+    {36, 14, 1, 0, 0, Kind::Letter, "OUT"},
+    {35, 16, 2, 2, 1, Kind::Number, "QMAX"},
+    {35, 18, 2, 2, 1, Kind::Number, "AB"},
+    {28, 20, 2, 2, 1, Kind::Number, "SPEARLY"},
+    {35, 20, 2, 2, 1, Kind::Number, "SPLATE"},
+    {15, 22, 3, 3, 0, Kind::Number, "IPC"},
+    {36, 22, 1, 0, 0, Kind::Letter, "INDX"},
+    {72, 6, 3, 3, 1, Kind::Number, "QNUM"},
+    {74, 8, 1, 0, 0, Kind::Letter, "SEC1"},
+    {72, 10, 3, 3, 0, Kind::Number, "REPEATPCT"},
+    {64, 14, 2, 2, 0, Kind::Number, "SPMIN"},
+    {73, 14, 2, 2, 0, Kind::Number, "SPMAX"},
+    {64, 15, 2, 2, 0, Kind::Number, "FMIN"},
+    {73, 15, 2, 2, 0, Kind::Number, "FMAX"},
+    {64, 16, 2, 2, 0, Kind::Number, "RMIN"},
+    {73, 16, 2, 2, 0, Kind::Number, "RMAX"},
+    {64, 17, 2, 2, 0, Kind::Number, "OMIN"},
+    {73, 17, 2, 2, 0, Kind::Number, "OMAX"},
+    {64, 18, 2, 2, 0, Kind::Number, "SMIN"},
+    {73, 18, 2, 2, 0, Kind::Number, "SMAX"},
+    {56, 20, 3, 3, 0, Kind::Number, "PRIMPCT"},
+    {74, 20, 1, 0, 0, Kind::Letter, "REGLST"},
+    {74, 22, 1, 0, 0, Kind::Letter, "SETSPC"},
 }};
 
 // Where Up, Down, Left, Right and Return lead from each field.
@@ -111,9 +133,6 @@ constexpr std::array<std::array<int, 5>, FIELDS> MOVES = {{
     {REGLST, BCHAP, INDX, NONE, BCHAP},        // SETSPC
 }};
 
-// The field the cursor is sent to for each compatibility rule 1..9.
-constexpr std::array<int, 10> RULE_FIELD = {BCHAP, SPMIN, SPMAX, SPLATE, SPLATE, FMIN, RMIN, OMIN, SMIN, BCHAP};
-
 // The column of MOVES a key selects (the capitals H, P, K, M are the arrows'
 // second codes), or -1.
 int moveColumn(int k) {
@@ -139,6 +158,13 @@ int moveFrom(int f, int k) {
 }
 
 const Place& place(int f) { return PLACES[static_cast<std::size_t>(f)]; }
+
+// The field that edits a style setting.
+int fieldOf(std::string_view item) {
+    for (int f = 0; f < FIELDS; ++f)
+        if (place(f).item == item) return f;
+    return BCHAP;
+}
 
 int& number(Program& p, int f) {
     Specc9& c = p.cfg;
@@ -498,7 +524,7 @@ void drawTitle(Program& p, int fg, int bg) {
 // to editing.
 int readyLine(Program& p) {
     Console& c = p.con;
-    if (const int rule = ERRMESS(p)) return RULE_FIELD[static_cast<std::size_t>(rule)];
+    if (const CompatibilityRule* rule = ERRMESS(p)) return fieldOf(rule->field);
     c.gotoXY(15, 3);
     QCON(p);
     for (;;) {

@@ -1,5 +1,7 @@
 #include "specc9/Validation.h"
 
+#include <string>
+
 #include "core/Book.h"
 #include "specc9/Form.h"
 
@@ -58,66 +60,84 @@ int primAllowed(int v) {
 
 void PRIM(Program& p) { p.shared.PRIMPCT = primAllowed(p.shared.PRIMPCT); }
 
-bool breaksRule(const StyleSettings& c, char setspc, int rule) {
-    const bool byHand = setspc == 'Y';
-    switch (rule) {
-        case 1:
-            return c.FMIN + c.RMIN + c.OMIN + c.SMIN > c.SPMIN;
-        case 2:
-            return c.FMAX + c.RMAX + c.OMAX + c.SMAX < c.SPMAX;
-        case 3:
-            return c.SPLATE > c.QMAX;
-        case 4:
-            return c.SPLATE + 1 - c.SPEARLY < c.SPMAX;
-        case 5:
-            return byHand && c.FMIN != c.FMAX;
-        case 6:
-            return byHand && c.RMIN != c.RMAX;
-        case 7:
-            return byHand && c.OMIN != c.OMAX;
-        case 8:
-            return byHand && c.SMIN != c.SMAX;
-        case 9:
-            return c.BCHAP > c.ECHAP || (c.BCHAP == c.ECHAP && c.BVER > c.EVER);
-        default:
-            return false;
-    }
+namespace {
+
+std::string num(int n) { return std::to_string(n); }
+std::string ref(int c, int v) { return num(c) + ":" + num(v); }
+
+// Rules 5 to 8: a kind whose question numbers are set by hand has one count.
+template <int StyleSettings::*Min, int StyleSettings::*Max>
+bool unequalByHand(const StyleSettings& s, bool hand) {
+    return hand && s.*Min != s.*Max;
+}
+template <int StyleSettings::*Min, int StyleSettings::*Max>
+std::string unequalWhy(const char* kind, const StyleSettings& s) {
+    return "with \"Set Specialty Quest nos\" Y the " + std::string(kind) +
+           " minimum and maximum must be equal (they are " + num(s.*Min) + " and " + num(s.*Max) + ")";
 }
 
-int firstFailingRule(const Program& p) {
-    for (int rule = 1; rule <= COMPATIBILITY_RULES; ++rule)
-        if (breaksRule(p.cfg, p.shared.SETSPC, rule)) return rule;
-    return 0;
+}  // namespace
+
+bool rangeRunsBackwards(const StyleSettings& s) { return s.BCHAP > s.ECHAP || (s.BCHAP == s.ECHAP && s.BVER > s.EVER); }
+
+const std::array<CompatibilityRule, 9> COMPATIBILITY_RULES = {{
+    {1, [](const StyleSettings& s, bool) { return s.FMIN + s.RMIN + s.OMIN + s.SMIN > s.SPMIN; },
+     "the specialty minimums add up to more than the total minimum", "SPMIN",
+     [](const StyleSettings& s) {
+         return "the minimums of the four kinds (FTV " + num(s.FMIN) + ", CV " + num(s.RMIN) + ", CO " + num(s.OMIN) +
+                ", Situation " + num(s.SMIN) + ") add up to more than the total minimum " + num(s.SPMIN) +
+                ": raise the total minimum or lower a kind's";
+     }},
+    {2, [](const StyleSettings& s, bool) { return s.FMAX + s.RMAX + s.OMAX + s.SMAX < s.SPMAX; },
+     "the specialty maximums add up to less than the total maximum", "SPMAX",
+     [](const StyleSettings& s) {
+         return "the maximums of the four kinds add up to " + num(s.FMAX + s.RMAX + s.OMAX + s.SMAX) +
+                ", less than the total maximum " + num(s.SPMAX) + ": lower the total maximum or raise a kind's";
+     }},
+    {3, [](const StyleSettings& s, bool) { return s.SPLATE > s.QMAX; },
+     "specialties may appear up to a position beyond the questions per pack", "SPLATE",
+     [](const StyleSettings& s) {
+         return "specialties may appear up to question " + num(s.SPLATE) + ", but a quiz has " + num(s.QMAX) +
+                " questions: lower the last specialty question";
+     }},
+    {4, [](const StyleSettings& s, bool) { return s.SPLATE + 1 - s.SPEARLY < s.SPMAX; },
+     "the positions where specialties may appear are fewer than the total maximum", "SPLATE",
+     [](const StyleSettings& s) {
+         return "specialties may appear on questions " + num(s.SPEARLY) + " to " + num(s.SPLATE) +
+                ", fewer than the total maximum " + num(s.SPMAX) + ": widen that range or lower the total maximum";
+     }},
+    {5, unequalByHand<&StyleSettings::FMIN, &StyleSettings::FMAX>,
+     "with specialty question numbers set by hand, the FTV minimum must equal its maximum", "FMIN",
+     [](const StyleSettings& s) { return unequalWhy<&StyleSettings::FMIN, &StyleSettings::FMAX>("FTV", s); }},
+    {6, unequalByHand<&StyleSettings::RMIN, &StyleSettings::RMAX>,
+     "with specialty question numbers set by hand, the CV Ref minimum must equal its maximum", "RMIN",
+     [](const StyleSettings& s) { return unequalWhy<&StyleSettings::RMIN, &StyleSettings::RMAX>("CV Ref", s); }},
+    {7, unequalByHand<&StyleSettings::OMIN, &StyleSettings::OMAX>,
+     "with specialty question numbers set by hand, the CO Ref minimum must equal its maximum", "OMIN",
+     [](const StyleSettings& s) { return unequalWhy<&StyleSettings::OMIN, &StyleSettings::OMAX>("CO Ref", s); }},
+    {8, unequalByHand<&StyleSettings::SMIN, &StyleSettings::SMAX>,
+     "with specialty question numbers set by hand, the Situation minimum must equal its maximum", "SMIN",
+     [](const StyleSettings& s) { return unequalWhy<&StyleSettings::SMIN, &StyleSettings::SMAX>("Situation", s); }},
+    {9, [](const StyleSettings& s, bool) { return rangeRunsBackwards(s); }, "the range ends before it begins", "BCHAP",
+     [](const StyleSettings& s) {
+         return "the range runs backwards: it begins at " + ref(s.BCHAP, s.BVER) + ", after its end " +
+                ref(s.ECHAP, s.EVER);
+     }},
+}};
+
+bool byHand(char setspc) { return setspc == 'Y'; }
+
+const CompatibilityRule* firstFailingRule(const StyleSettings& s, char setspc) {
+    for (const CompatibilityRule& r : COMPATIBILITY_RULES)
+        if (r.breaks(s, byHand(setspc))) return &r;
+    return nullptr;
 }
 
-const char* ruleText(int rule) {
-    switch (rule) {
-        case 1:
-            return "the specialty minimums add up to more than the total minimum";
-        case 2:
-            return "the specialty maximums add up to less than the total maximum";
-        case 3:
-            return "specialties may appear up to a position beyond the questions per pack";
-        case 4:
-            return "the positions where specialties may appear are fewer than the total maximum";
-        case 5:
-            return "with specialty question numbers set by hand, the FTV minimum must equal its maximum";
-        case 6:
-            return "with specialty question numbers set by hand, the CV Ref minimum must equal its maximum";
-        case 7:
-            return "with specialty question numbers set by hand, the CO Ref minimum must equal its maximum";
-        case 8:
-            return "with specialty question numbers set by hand, the Situation minimum must equal its maximum";
-        case 9:
-            return "the range ends before it begins";
-        default:
-            return "";
-    }
-}
+const CompatibilityRule* firstFailingRule(const Program& p) { return firstFailingRule(p.cfg, p.shared.SETSPC); }
 
-int ERRMESS(Program& p) {
-    const int rule = firstFailingRule(p);
-    if (rule == 0) return 0;
+const CompatibilityRule* ERRMESS(Program& p) {
+    const CompatibilityRule* rule = firstFailingRule(p);
+    if (!rule) return nullptr;
     Console& c = p.con;
     c.gotoXY(15, 3);
     c.textColor(colour::White);

@@ -2,6 +2,10 @@
 // What keeps a quiz style consistent: the book's verse table, the clamps that
 // keep the range inside the book, the allowed primary-FTV percentages and the
 // compatibility rules a style must pass before it can be accepted.
+#include <array>
+#include <string>
+#include <string_view>
+
 #include "core/Program.h"
 
 namespace tess {
@@ -23,19 +27,30 @@ int primAllowed(int typed);
 // Replaces PRIMPCT by its allowed value.
 void PRIM(Program& p);
 
-inline constexpr int COMPATIBILITY_RULES = 9;
-// Whether settings `s` break compatibility rule `rule` (1..9); `setspc` is
-// "Set Specialty Quest nos".
-bool breaksRule(const StyleSettings& s, char setspc, int rule);
-// The first compatibility rule (1..9) the settings break, 0 when none.
-int firstFailingRule(const Program& p);
+// A rule a style must pass before it can be accepted. The form sends the
+// cursor to `field`'s setting, the checker reports at its line, and a run with
+// nobody at the keyboard quotes `text`.
+struct CompatibilityRule {
+    int id;                                               // the rules are checked in this order
+    bool (*breaks)(const StyleSettings& s, bool byHand);  // byHand: "Set Specialty Quest nos" is Y
+    const char* text;                                     // what it asks, for a message without the form
+    std::string_view field;                               // the style setting that mends it
+    std::string (*explain)(const StyleSettings& s);       // the checker's words, with the values
+};
 
-// What a compatibility rule (1..9) asks, for a message without the form.
-const char* ruleText(int rule);
+extern const std::array<CompatibilityRule, 9> COMPATIBILITY_RULES;
+
+// The last rule: the range's begin after its end.
+bool rangeRunsBackwards(const StyleSettings& s);
+// Whether `setspc` ("Set Specialty Quest nos", as stored) sets the numbers by hand.
+bool byHand(char setspc);
+// The first rule the settings break, null when none.
+const CompatibilityRule* firstFailingRule(const StyleSettings& s, char setspc);
+const CompatibilityRule* firstFailingRule(const Program& p);
 
 // The compatibility check: when a rule fails, says so on the title line,
-// waits for Return and draws the title again. Returns the failing rule (0:
+// waits for Return and draws the title again. Returns the failing rule (null:
 // compatible, nothing shown).
-int ERRMESS(Program& p);
+const CompatibilityRule* ERRMESS(Program& p);
 
 }  // namespace tess

@@ -260,25 +260,29 @@ TEST(ConfigRules, EachRuleOnItsOwn) {
         p.cfg.OMIN = 0, p.cfg.OMAX = 1, p.cfg.SMIN = 0, p.cfg.SMAX = 1;
         p.shared.SETSPC = 'N';
     };
+    auto firstRule = [&] {
+        const CompatibilityRule* r = firstFailingRule(p);
+        return r ? r->id : 0;
+    };
     base();
-    EXPECT_EQ(firstFailingRule(p), 0);
+    EXPECT_EQ(firstRule(), 0);
     p.cfg.SPLATE = 25;
-    EXPECT_EQ(firstFailingRule(p), 3);  // 20 per pack, specialties to 25
+    EXPECT_EQ(firstRule(), 3);  // 20 per pack, specialties to 25
     base();
     p.cfg.SPEARLY = 5, p.cfg.SPLATE = 8, p.cfg.SPMAX = 6, p.cfg.FMAX = 3;
-    EXPECT_EQ(firstFailingRule(p), 4);  // four numbers for six specialties
+    EXPECT_EQ(firstRule(), 4);  // four numbers for six specialties
     base();
     p.shared.SETSPC = 'Y';
-    EXPECT_EQ(firstFailingRule(p), 7);  // CO Ref 0..1
+    EXPECT_EQ(firstRule(), 7);  // CO Ref 0..1
     p.cfg.OMAX = 0, p.cfg.SPMAX = 3;
-    EXPECT_EQ(firstFailingRule(p), 8);
+    EXPECT_EQ(firstRule(), 8);
     p.cfg.SMAX = 0, p.cfg.SPMAX = 2;
-    EXPECT_EQ(firstFailingRule(p), 0);
+    EXPECT_EQ(firstRule(), 0);
     base();
     p.cfg.ECHAP = 5, p.cfg.EVER = 9;
-    EXPECT_EQ(firstFailingRule(p), 9);  // 5:10 to 5:9
+    EXPECT_EQ(firstRule(), 9);  // 5:10 to 5:9
     p.cfg.EVER = 10;
-    EXPECT_EQ(firstFailingRule(p), 0);  // a single verse
+    EXPECT_EQ(firstRule(), 0);  // a single verse
 }
 
 TEST(ConfigRules, PrimaryFtvPercentagesAndTheBookClamp) {
