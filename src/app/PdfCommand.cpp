@@ -25,6 +25,12 @@ struct PdfArgs {
     std::string cards = "single";
 };
 
+// What a PDF that was not written says, and its exit status.
+int refused(const pdf::PdfResult& r) {
+    commandMessage(r.message);
+    return r.outcome == pdf::PdfOutcome::NotPrintable ? exitstatus::USAGE : exitstatus::FILE_ERROR;
+}
+
 // `-o -`: the PDF on standard output, for a pipe (`| lp`). A terminal would
 // show it as noise, so it is refused there.
 int pdfToStandardOutput(const PdfArgs& a, const pdf::PdfOptions& o) {
@@ -34,10 +40,7 @@ int pdfToStandardOutput(const PdfArgs& a, const pdf::PdfOptions& o) {
     }
     std::string bytes;
     const pdf::PdfResult r = pdf::renderPdf(a.in, o, bytes);
-    if (r.outcome != pdf::PdfOutcome::Written) {
-        commandMessage(r.message);
-        return r.outcome == pdf::PdfOutcome::NotPrintable ? exitstatus::USAGE : exitstatus::FILE_ERROR;
-    }
+    if (r.outcome != pdf::PdfOutcome::Written) return refused(r);
     std::cout.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return exitstatus::OK;  // a write that failed is told as the command line ends
 }
@@ -67,9 +70,7 @@ int runPdf(const PdfArgs& a) {
         return exitstatus::USAGE;
     }
     const pdf::PdfResult r = pdf::writePdf(a.in, out, optionsOf(a));
-    if (r.outcome == pdf::PdfOutcome::Written) return exitstatus::OK;
-    commandMessage(r.message);
-    return r.outcome == pdf::PdfOutcome::NotPrintable ? exitstatus::USAGE : exitstatus::FILE_ERROR;
+    return r.outcome == pdf::PdfOutcome::Written ? exitstatus::OK : refused(r);
 }
 
 }  // namespace

@@ -152,7 +152,7 @@ void addRunCommand(CLI::App& app, int& status) {
         ->check(CLI::Validator(
             [](const std::string& v) {
                 return parseSeed(v) ? std::string()
-                                    : "N is a number from 0 to 18446744073709551615, not '" + v + "'";
+                                    : std::string("N is ") + SEED_RANGE + ", not '" + v + "'";
             },
             ""));
     cmd->add_flag("-q,--quiet", o->quiet, "Only warnings and errors");

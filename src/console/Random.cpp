@@ -33,7 +33,7 @@ std::optional<std::uint64_t> parseSeed(std::string_view text) {
 std::optional<std::string> badSeedInEnvironment() {
     const char* s = std::getenv("TESSARIN_SEED");
     if (s == nullptr || *s == '\0' || parseSeed(s)) return std::nullopt;
-    return std::string("TESSARIN_SEED='") + s + "' is not a seed (a number from 0 to 18446744073709551615)";
+    return std::string("TESSARIN_SEED='") + s + "' is not a seed (" + SEED_RANGE + ")";
 }
 
 Random::Random() {

@@ -133,6 +133,8 @@ inline int uniformBelow(Engine& g, int n) {
 // A seed as a user writes it (TESSARIN_SEED, --seed): decimal digits only,
 // 0 to 2^64-1. Nothing else, not even a sign or a blank, is a seed.
 std::optional<std::uint64_t> parseSeed(std::string_view text);
+// What a seed is, for the messages that refuse one.
+inline constexpr const char* SEED_RANGE = "a number from 0 to 18446744073709551615";
 // Why TESSARIN_SEED cannot seed a run, or nothing when it is unset, empty
 // or a seed; the command line refuses to start with it.
 std::optional<std::string> badSeedInEnvironment();
