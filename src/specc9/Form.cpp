@@ -231,32 +231,51 @@ void drawField(Program& p, int f) {
 int atMost(int v, int hi) { return v > hi ? hi : v; }
 int atLeast(int v, int lo) { return v < lo ? lo : v; }
 
+std::string luke(int chapter) { return "Luke " + std::to_string(chapter); }
+
 // The field's limits, in their order, after an entry; a verse that depends
-// on a chapter is drawn again with it.
-void applyLimits(Program& p, int f) {
+// on a chapter is drawn again with it. Returns what the form replaced, in
+// words for the message rows; empty when the entry stands.
+std::string applyLimits(Program& p, int f, int typed) {
     Specc9& c = p.cfg;
+    const std::string was = std::to_string(typed);
+    auto chapters = [&](int now) {
+        return "Luke has " + std::to_string(CHMAX) + " chapters: " + was + " became " + std::to_string(now) + ".";
+    };
+    auto verseKept = [&](int chapter, int verse) {
+        return luke(chapter) + " has " + std::to_string(c.EVS[chapter]) + " verses: verse " + std::to_string(verse) +
+               " became " + std::to_string(c.EVS[chapter]) + ".";
+    };
     switch (f) {
-        case BCHAP:
+        case BCHAP: {
             SETBBK2(p);
+            std::string why = c.BCHAP == typed ? "" : chapters(c.BCHAP);
             if (c.BVER > c.EVS[c.BCHAP]) {
+                if (why.empty()) why = verseKept(c.BCHAP, c.BVER);
                 c.BVER = c.EVS[c.BCHAP];
                 drawField(p, BVER);
             }
-            break;
-        case BVER:
-            c.BVER = atMost(c.BVER, c.EVS[c.BCHAP]);
-            break;
+            return why;
+        }
         case ECHAP:
             c.ECHAP = atMost(c.ECHAP, CHMAX);
             c.EVER = c.EVS[c.ECHAP];
             drawField(p, EVER);
-            break;
-        case EVER:
-            c.EVER = atMost(c.EVER, c.EVS[c.ECHAP]);
-            break;
+            return c.ECHAP == typed ? "" : chapters(c.ECHAP);
+        case BVER:
+        case EVER: {
+            const int chapter = f == BVER ? c.BCHAP : c.ECHAP;
+            int& verse = number(p, f);
+            if (verse <= c.EVS[chapter]) return {};
+            const std::string why = verseKept(chapter, verse);
+            verse = c.EVS[chapter];
+            return why;
+        }
         case PRIMPCT:
             PRIM(p);
-            break;
+            if (p.shared.PRIMPCT == typed) return {};
+            return "The bank has no FTV file for " + was + " percent primary: " + std::to_string(p.shared.PRIMPCT) +
+                   " is used.";
         default: {
             // The file's range, then the other end of a minimum and maximum.
             const StyleField& s = settingOf(f);
@@ -265,6 +284,9 @@ void applyLimits(Program& p, int f) {
             if (s.formAtMost) v = atMost(v, c.*s.formAtMost);
             if (s.atLeast) v = atLeast(v, c.*s.atLeast);
             if (s.formAtLeast) v = atLeast(v, c.*s.formAtLeast);
+            if (v == typed) return {};
+            return std::string(s.valueName) + " " + was + " is out of its range here: it became " + std::to_string(v) +
+                   ".";
         }
     }
 }
@@ -305,8 +327,9 @@ int editNumber(Program& p, int f) {
             }
         }
         number(p, f) = typed;
-        applyLimits(p, f);
+        const std::string replaced = applyLimits(p, f, typed);
         drawField(p, f);
+        if (!replaced.empty()) showNote(p, replaced);
         if (ender != 0)
             if (const int to = moveFrom(f, ender); to != NONE) return to;
     }
@@ -423,7 +446,13 @@ void drawTitle(Program& p, int fg, int bg) {
 // to editing.
 int readyLine(Program& p) {
     Console& c = p.con;
-    if (const CompatibilityRule* rule = ERRMESS(p)) return fieldOf(rule->field);
+    if (const CompatibilityRule* rule = ERRMESS(p)) {
+        // Said on the message rows while the cursor waits in the field that mends it.
+        std::string why = rule->explain(p.cfg);
+        if (!why.empty() && why[0] >= 'a' && why[0] <= 'z') why[0] = static_cast<char>(why[0] - 'a' + 'A');
+        showNote(p, why + ".");
+        return fieldOf(rule->field);
+    }
     c.gotoXY(15, 3);
     QCON(p);
     for (;;) {
@@ -504,7 +533,14 @@ FormEnd editForm(Program& p) {
         if (at == READY) at = readyLine(p);
         if (at == ACCEPT) return FormEnd::Accepted;
         if (at == ABANDON) return FormEnd::Abandoned;
-        if (at >= 0) at = editField(p, at);
+        if (at < 0) continue;
+        // A note on the message rows stays until the user leaves the field
+        // after the one it was told in (an entry that ends with Return moves on).
+        const std::string noteBefore = noteText(p);
+        p.con.setHelpTopic(at == NAME1 ? "NAME1" : std::string(FORM[static_cast<std::size_t>(at)].item));
+        at = editField(p, at);
+        p.con.setHelpTopic("");
+        if (!noteBefore.empty() && noteText(p) == noteBefore) clearNote(p);
     }
 }
 
