@@ -6,6 +6,7 @@
 
 #include "app/ExitStatus.h"
 #include "app/FirstStart.h"
+#include "app/Help.h"
 #include "app/Workspace.h"
 #include "console/FolderLock.h"
 #include "console/Random.h"
@@ -32,6 +33,7 @@ int runFullScreen() {
         TerminalConsole con;
         Random rnd;
         Program p(con, rnd);
+        installHelp(p);
         if (isEmptyWorkingFolder(p.dir)) offerFirstStart(p, findSample(sampleCandidates()));
         code = runProgram(p);
     } catch (const TerminalUnusable& e) {

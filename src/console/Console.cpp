@@ -79,12 +79,50 @@ void Console::write(long n, int width) {
 }
 
 int Console::readKey() {
+    for (;;) {
+        present();
+        onKeyRead();
+        if (const int k = fetchKey(); !tookForHelp(k)) return k;
+    }
+}
+
+bool Console::tookForHelp(int k) {
+    const bool question = k == '?' && !inLine_;
+    if (k != key::F1 && !question) return false;
+    const std::vector<std::string> rows = help_ ? help_(question) : std::vector<std::string>{};
+    if (rows.empty()) return k == key::F1;  // F1 means nothing else
+    showHelp(rows);
+    return true;
+}
+
+// Over the whole screen; then the screen, cursor and colours as they were.
+void Console::showHelp(const std::vector<std::string>& rows) {
+    const auto grid = grid_;
+    const int col = col_, row = row_, fg = fg_, bg = bg_;
+    fg_ = colour::White;
+    bg_ = colour::Blue;
+    clearScreen();
+    for (int r = 1; r <= Rows && r <= static_cast<int>(rows.size()); ++r) {
+        gotoXY(1, r);
+        putText(firstChars(rows[static_cast<std::size_t>(r - 1)], Cols - 1));
+    }
     present();
     onKeyRead();
-    return fetchKey();
+    if (fetchKey() == 0) fetchKey();  // a cursor key is two reads, both of them the answer
+    grid_ = grid;
+    col_ = col;
+    row_ = row;
+    fg_ = fg;
+    bg_ = bg;
+    present();
 }
 
 std::string Console::readLine() {
+    struct InLine {
+        bool& on;
+        explicit InLine(bool& b) : on(b) { on = true; }
+        ~InLine() { on = false; }
+    } typing(inLine_);
     std::string line;
     for (;;) {
         int k = readKey();

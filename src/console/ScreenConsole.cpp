@@ -13,7 +13,15 @@ ScreenConsole& ScreenConsole::key(int k) {
 }
 
 void ScreenConsole::waitKey() {
-    if (queue_.empty()) throw ScriptExhausted();
+    for (;;) {
+        if (queue_.empty()) throw ScriptExhausted();
+        const int k = queue_.front();
+        queue_.pop_front();
+        if (!tookForHelp(k)) {
+            queue_.push_front(k);
+            return;
+        }
+    }
 }
 
 int ScreenConsole::fetchKey() {

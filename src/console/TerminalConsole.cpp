@@ -146,6 +146,9 @@ void translateKey(int ch, std::deque<int>& out) {
         case KEY_RIGHT:
             out.insert(out.end(), {0, key::Right});
             return;
+        case KEY_F(1):
+            out.push_back(key::F1);
+            return;
         default:
             break;
     }
@@ -396,8 +399,16 @@ bool TerminalConsole::keyPressed() {
 }
 
 void TerminalConsole::waitKey() {
-    if (dirty_) paint();
-    while (pending_.empty() || tooSmall_) readRaw(true);
+    for (;;) {
+        if (dirty_) paint();
+        while (pending_.empty() || tooSmall_) readRaw(true);
+        const int k = pending_.front();
+        pending_.pop_front();
+        if (!tookForHelp(k)) {
+            pending_.push_front(k);
+            return;
+        }
+    }
 }
 
 }  // namespace tess

@@ -75,8 +75,6 @@ void tellNotes(Program& p, const std::vector<std::string>& notes) {
     CLR(p);
 }
 
-namespace {
-
 // The text broken between words into rows of at most `width` characters; a
 // word longer than a row is cut where the row ends.
 std::vector<std::string> wrapRows(std::string_view text, std::size_t width) {
@@ -106,18 +104,19 @@ std::vector<std::string> wrapRows(std::string_view text, std::size_t width) {
     return rows;
 }
 
-}  // namespace
+namespace {
 
-void tellProblem(Program& p, const std::string& message) {
+constexpr int NOTE_ROW = 23;  // the form's message rows: 23 and 24; row 25 is the title band's
+
+// Two rows at most, broken between words, ended by `tail`, in white on red:
+// a row is kept short of column 80 so that the cursor stays on it, and a
+// longer message loses words at its end.
+void writeNote(Program& p, const std::string& message, const std::string& tail) {
     Console& c = p.con;
     const int fg = c.textColorNow(), bg = c.textBackgroundNow();
     c.textColor(colour::White);
     c.textBackground(colour::Red);
-    // Two rows at most, broken between words: row 25 is the title band's, and
-    // a row is kept short of column 80 so that the cursor stays on it. A
-    // longer message loses words at its end.
     constexpr std::size_t ROW = 79;
-    const std::string tail = " -- Press Return";
     auto rows = wrapRows(message + tail, ROW);
     for (std::string shorter = message; rows.size() > 2;) {
         const std::size_t cut = shorter.find_last_of(' ');
@@ -128,14 +127,39 @@ void tellProblem(Program& p, const std::string& message) {
         rows = wrapRows(shorter + "..." + tail, ROW);
     }
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        c.gotoXY(1, 23 + static_cast<int>(i));
+        c.gotoXY(1, NOTE_ROW + static_cast<int>(i));
         c.write(rows[i]);
     }
-    while (c.readKey() != key::Return) {
+    c.textColor(fg);
+    c.textBackground(bg);
+}
+
+}  // namespace
+
+void tellProblem(Program& p, const std::string& message) {
+    writeNote(p, message, " -- Press Return");
+    while (p.con.readKey() != key::Return) {
     }
+    clearNote(p);
+}
+
+void showNote(Program& p, const std::string& message) {
+    if (!noteText(p).empty()) clearNote(p);
+    writeNote(p, message, "");
+}
+
+std::string noteText(const Program& p) {
+    if (p.con.cell(1, NOTE_ROW).bg != colour::Red) return {};
+    return p.con.rowText(NOTE_ROW) + p.con.rowText(NOTE_ROW + 1);
+}
+
+void clearNote(Program& p) {
+    Console& c = p.con;
+    const int fg = c.textColorNow(), bg = c.textBackgroundNow();
+    c.textColor(colour::White);
     c.textBackground(colour::Blue);
-    for (int row : {23, 24}) {
-        c.gotoXY(1, row);
+    for (int r : {NOTE_ROW, NOTE_ROW + 1}) {
+        c.gotoXY(1, r);
         c.clearEol();
     }
     c.textColor(fg);

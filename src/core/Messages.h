@@ -34,6 +34,16 @@ void tellNotes(Program& p, const std::vector<std::string>& notes);
 // the rows again in blue. The form's way: the form stays on screen.
 void tellProblem(Program& p, const std::string& message);
 
+// The same rows without a wait: a note that stays while the user goes on
+// (the rule a style breaks, a value the form replaced) until clearNote.
+void showNote(Program& p, const std::string& message);
+std::string noteText(const Program& p);  // the rows as shown; empty without a note
+void clearNote(Program& p);  // the rows blue again, the colours kept
+
+// The text broken between words into rows of at most `width` characters; a
+// word longer than a row is cut where the row ends.
+std::vector<std::string> wrapRows(std::string_view text, std::size_t width);
+
 // The message rows of generation: advance RSET (rows 5..23, wrapping to a
 // cleared screen), clear that row from column 3 and write the warning there.
 // Each warning has its own run-log line (logLine), worded for the log.

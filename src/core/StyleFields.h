@@ -1,8 +1,9 @@
 #pragma once
 // The one description of a style file: each of its lines, the setting it
-// holds, how it is read and the range its value is kept in. The style reader
-// and the style writer walk this table and the tests find lines in it, so a
-// new setting is one entry here (and its member in Settings.h).
+// holds, how it is read, the range its value is kept in and where the form
+// shows it. The style reader, the style writer and the form walk this table
+// and the tests find lines in it, so a new setting is one entry here (and its
+// member in Settings.h; on the form, its moves and its label).
 #include <iterator>
 #include <stdexcept>
 #include <string_view>
@@ -37,6 +38,13 @@ struct FieldSlot {
     const T& in(const StyleSettings& s, const SharedSettings& sh) const { return style ? s.*style : sh.*shared; }
 };
 
+// Where the form shows a value: the column and row of its first character,
+// the width it is drawn in, the digits an entry takes and the lowest digit
+// that starts one. No width: not on the form.
+struct FormSpot {
+    int col = 0, row = 0, width = 0, digits = 0, first = 0;
+};
+
 struct StyleField {
     int line = 0;             // 1-based line of the style file
     std::string_view item{};  // the setting's name (a Place goes by its chapter)
@@ -51,6 +59,45 @@ struct StyleField {
     int StyleSettings::*atLeast = nullptr;  // Number: an earlier line's setting that raises min
     FixedText<14> SharedSettings::*text = nullptr;
     FixedText<30> StyleSettings::*pattern = nullptr;
+    const char* help = "";  // on the form: what the setting means, for its F1 help
+    FormSpot form{};        // the value (a Place's chapter)
+    FormSpot formVerse{};   // a Place's verse and book
+    FormSpot formBook{};
+    // The form keeps an entry tighter than a file: at most formMax (when set)
+    // and inside the other end of its minimum and maximum.
+    int formMax = 0;
+    int StyleSettings::*formAtMost = nullptr;
+    int StyleSettings::*formAtLeast = nullptr;
+
+    // Its place on the form and what it means there, added to an entry
+    // where the table lists it.
+    constexpr StyleField on(FormSpot at, const char* means) const {
+        StyleField f = *this;
+        f.form = at;
+        f.help = means;
+        return f;
+    }
+    constexpr StyleField withVerseOn(FormSpot verseAt, FormSpot bookAt) const {
+        StyleField f = *this;
+        f.formVerse = verseAt;
+        f.formBook = bookAt;
+        return f;
+    }
+    constexpr StyleField formUpTo(int hi) const {
+        StyleField f = *this;
+        f.formMax = hi;
+        return f;
+    }
+    constexpr StyleField atMostOf(int StyleSettings::*m) const {
+        StyleField f = *this;
+        f.formAtMost = m;
+        return f;
+    }
+    constexpr StyleField atLeastOf(int StyleSettings::*m) const {
+        StyleField f = *this;
+        f.formAtLeast = m;
+        return f;
+    }
 };
 
 namespace field {
@@ -95,37 +142,83 @@ constexpr StyleField place(int line, std::string_view item, const char* what, co
 // In file order, one entry a line.
 inline constexpr StyleField STYLE_FIELDS[] = {
     field::letter(1, "LG", "material set", &StyleSettings::LG),
-    field::place(2, "BCHAP", "begin chapter and verse", "Begin", &StyleSettings::BCHAP, &StyleSettings::BVER),
-    field::place(3, "ECHAP", "end chapter and verse", "End", &StyleSettings::ECHAP, &StyleSettings::EVER),
-    {.line = 4, .item = "NAME4", .kind = FieldKind::Text, .what = "output file name", .text = &SharedSettings::NAME4},
-    field::number(5, "LPP", "lines per page", "Lines per page", 18, 500, &StyleSettings::LPP),
-    field::letter(6, "OUT", "output layout", &StyleSettings::OUT, "CPT"),
-    field::number(7, "QMAX", "questions per pack", "Questions per pack", 1, QMAX_STORED_MAX, &StyleSettings::QMAX),
-    field::listLetter(8, "REGLST", "regular list letter", &SharedSettings::REGLST, 'A', 'D'),
-    field::number(9, "AB", "A and B questions begin", "A and B questions begin on", 1, 99, &StyleSettings::AB),
-    field::number(10, "IPC", "percent interrogatives", "Percent interrogatives", 0, 100, &StyleSettings::IPC),
-    field::letter(11, "INDX", "reindex", &StyleSettings::INDX, "YN"),
-    field::number(12, "QNUM", "number of quizzes", "Number of quizzes", 1, QQZ, &StyleSettings::QNUM),
-    field::letter(13, "SEC1", "sectoring", &SharedSettings::SEC1, "CVQ"),
+    field::place(2, "BCHAP", "begin chapter and verse", "Begin", &StyleSettings::BCHAP, &StyleSettings::BVER)
+        .on({27, 6, 2, 2, 1}, "The first verse the questions may come from: book, chapter and verse.")
+        .withVerseOn({35, 6, 2, 2, 1}, {14, 6, 2}),
+    field::place(3, "ECHAP", "end chapter and verse", "End", &StyleSettings::ECHAP, &StyleSettings::EVER)
+        .on({27, 8, 2, 2, 1}, "The last verse the questions may come from; a chapter typed here takes its last verse.")
+        .withVerseOn({35, 8, 2, 2, 1}, {14, 8, 2}),
+    StyleField{
+        .line = 4, .item = "NAME4", .kind = FieldKind::Text, .what = "output file name", .text = &SharedSettings::NAME4}
+        .on({27, 12, 10}, "The packet file <name>.qui and the list file <name>.inf."),
+    field::number(5, "LPP", "lines per page", "Lines per page", 18, 500, &StyleSettings::LPP)
+        .on({15, 14, 3, 3, 0}, "The page length of the p layout."),
+    field::letter(6, "OUT", "output layout", &StyleSettings::OUT, "CPT")
+        .on({36, 14, 1}, "The packet layout: C cards, P pages for a printer, T tab-separated lines (docs/styles.md)."),
+    // A stored style may hold more than the form lets a user type.
+    field::number(7, "QMAX", "questions per pack", "Questions per pack", 1, QMAX_STORED_MAX, &StyleSettings::QMAX)
+        .on({35, 16, 2, 2, 1}, "Questions in each quiz; also the number of sectors the range is divided into.")
+        .formUpTo(SCMAX),
+    field::listLetter(8, "REGLST", "regular list letter", &SharedSettings::REGLST, 'A', 'D')
+        .on({74, 20, 1}, "Which list of regular questions the run draws from: the bank's file Luke.<letter>."),
+    field::number(9, "AB", "A and B questions begin", "A and B questions begin on", 1, 99, &StyleSettings::AB)
+        .on({35, 18, 2, 2, 1},
+            "The last numbered question: those after it are printed without a number, as the spare A and B questions."),
+    field::number(10, "IPC", "percent interrogatives", "Percent interrogatives", 0, 100, &StyleSettings::IPC)
+        .on({15, 22, 3, 3, 0},
+            "The share of regular questions that are interrogatives (who, what, where ...); 50 leaves the mix as the "
+            "bank gives it."),
+    field::letter(11, "INDX", "reindex", &StyleSettings::INDX, "YN")
+        .on({36, 22, 1}, "Y rebuilds the question count file every run; N reuses it (use Y after changing the bank)."),
+    field::number(12, "QNUM", "number of quizzes", "Number of quizzes", 1, QQZ, &StyleSettings::QNUM)
+        .on({72, 6, 3, 3, 1}, "How many quizzes the run makes."),
+    field::letter(13, "SEC1", "sectoring", &SharedSettings::SEC1, "CVQ")
+        .on({74, 8, 1}, "How the range is divided into sectors: by chapters (C), verses (V) or single questions (Q)."),
     field::number(14, "REPEATPCT", "percent eligible for repeats", "Percent eligible for repeats", 0, 100,
-                  &StyleSettings::REPEATPCT),
-    field::limit(15, "SPMAX", "total maximum", 20, &StyleSettings::SPMAX),
-    field::limit(16, "SPMIN", "total minimum", 20, &StyleSettings::SPMIN),
-    field::limit(17, "FMAX", "FTV maximum", 10, &StyleSettings::FMAX),
-    field::limit(18, "FMIN", "FTV minimum", 10, &StyleSettings::FMIN),
-    field::limit(19, "RMAX", "CV Ref maximum", 10, &StyleSettings::RMAX),
-    field::limit(20, "RMIN", "CV Ref minimum", 10, &StyleSettings::RMIN),
-    field::limit(21, "OMAX", "CO Ref maximum", 10, &StyleSettings::OMAX),
-    field::limit(22, "OMIN", "CO Ref minimum", 10, &StyleSettings::OMIN),
-    field::limit(23, "SMAX", "Situation maximum", 10, &StyleSettings::SMAX),
-    field::limit(24, "SMIN", "Situation minimum", 10, &StyleSettings::SMIN),
-    field::number(25, "PRIMPCT", "percent primary FTV", "Percent primary FTV", 0, 100, &SharedSettings::PRIMPCT),
-    field::number(26, "SPEARLY", "first specialty question", "First specialty question", 1, 10,
-                  &StyleSettings::SPEARLY),
+                  &StyleSettings::REPEATPCT)
+        .on({72, 10, 3, 3, 0}, "The chance that a question already used may be drawn again in a later quiz."),
+    field::limit(15, "SPMAX", "total maximum", 20, &StyleSettings::SPMAX)
+        .on({73, 14, 2, 2, 0}, "The most specialty questions a quiz has, of all kinds.")
+        .atLeastOf(&StyleSettings::SPMIN),
+    field::limit(16, "SPMIN", "total minimum", 20, &StyleSettings::SPMIN)
+        .on({64, 14, 2, 2, 0}, "The fewest specialty questions a quiz has, of all kinds; at most the total maximum.")
+        .atMostOf(&StyleSettings::SPMAX),
+    field::limit(17, "FMAX", "FTV maximum", 10, &StyleSettings::FMAX)
+        .on({73, 15, 2, 2, 0}, "The most finish-the-verse questions a quiz has.")
+        .atLeastOf(&StyleSettings::FMIN),
+    field::limit(18, "FMIN", "FTV minimum", 10, &StyleSettings::FMIN)
+        .on({64, 15, 2, 2, 0}, "The fewest finish-the-verse questions a quiz has; at most their maximum.")
+        .atMostOf(&StyleSettings::FMAX),
+    field::limit(19, "RMAX", "CV Ref maximum", 10, &StyleSettings::RMAX)
+        .on({73, 16, 2, 2, 0}, "The most chapter-verse reference questions a quiz has.")
+        .atLeastOf(&StyleSettings::RMIN),
+    field::limit(20, "RMIN", "CV Ref minimum", 10, &StyleSettings::RMIN)
+        .on({64, 16, 2, 2, 0}, "The fewest chapter-verse reference questions a quiz has; at most their maximum.")
+        .atMostOf(&StyleSettings::RMAX),
+    field::limit(21, "OMAX", "CO Ref maximum", 10, &StyleSettings::OMAX)
+        .on({73, 17, 2, 2, 0}, "The most chapter-only reference questions a quiz has.")
+        .atLeastOf(&StyleSettings::OMIN),
+    field::limit(22, "OMIN", "CO Ref minimum", 10, &StyleSettings::OMIN)
+        .on({64, 17, 2, 2, 0}, "The fewest chapter-only reference questions a quiz has; at most their maximum.")
+        .atMostOf(&StyleSettings::OMAX),
+    field::limit(23, "SMAX", "Situation maximum", 10, &StyleSettings::SMAX)
+        .on({73, 18, 2, 2, 0}, "The most situation questions a quiz has.")
+        .atLeastOf(&StyleSettings::SMIN),
+    field::limit(24, "SMIN", "Situation minimum", 10, &StyleSettings::SMIN)
+        .on({64, 18, 2, 2, 0}, "The fewest situation questions a quiz has; at most their maximum.")
+        .atMostOf(&StyleSettings::SMAX),
+    field::number(25, "PRIMPCT", "percent primary FTV", "Percent primary FTV", 0, 100, &SharedSettings::PRIMPCT)
+        .on({56, 20, 3, 3, 0}, "The share of finish-the-verse questions drawn from the primary verses."),
+    field::number(26, "SPEARLY", "first specialty question", "First specialty question", 1, 10, &StyleSettings::SPEARLY)
+        .on({28, 20, 2, 2, 1}, "The first question number where a specialty question may stand; at most the last.")
+        .atMostOf(&StyleSettings::SPLATE),
     // The last specialty position is never before the first.
     field::number(27, "SPLATE", "last specialty question", "Last specialty question", 1, SCMAX, &StyleSettings::SPLATE,
-                  &StyleSettings::SPEARLY),
-    field::letter(28, "SETSPC", "set specialty numbers", &SharedSettings::SETSPC, "YN"),
+                  &StyleSettings::SPEARLY)
+        .on({35, 20, 2, 2, 1}, "The last question number where a specialty question may stand; at least the first."),
+    field::letter(28, "SETSPC", "set specialty numbers", &SharedSettings::SETSPC, "YN")
+        .on({74, 22, 1},
+            "Y: you set by hand which question numbers hold which kind of specialty, on a screen after the form."),
     {.line = 29, .item = "TYP", .kind = FieldKind::Pattern, .what = "pattern line", .pattern = &StyleSettings::TYP},
 };
 
@@ -133,11 +226,12 @@ inline constexpr int STYLE_LINES = static_cast<int>(std::size(STYLE_FIELDS));
 
 // The line that holds a setting; an unknown name does not compile where a
 // constant is needed.
-constexpr int styleLine(std::string_view item) {
+constexpr const StyleField& styleField(std::string_view item) {
     for (const StyleField& f : STYLE_FIELDS)
-        if (f.item == item) return f.line;
+        if (f.item == item) return f;
     throw std::logic_error("no such style setting");
 }
+constexpr int styleLine(std::string_view item) { return styleField(item).line; }
 
 namespace field {
 constexpr bool inFileOrder() {

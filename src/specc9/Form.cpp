@@ -6,6 +6,7 @@
 
 #include "core/Messages.h"
 #include "specc9/StyleLibrary.h"
+#include "core/StyleFields.h"
 #include "core/StyleFile.h"
 #include "specc9/Validation.h"
 
@@ -59,81 +60,98 @@ enum class Kind { Book, Chapter, Number, Name, Letter };
 struct Place {
     int col, row, width, digits, first;  // first: lowest digit that starts an entry
     Kind kind;
-    std::string_view item;  // the style setting it edits (a Place by its chapter); empty: none of its own
 };
 
-constexpr std::array<Place, FIELDS> PLACES = {{
-    {14, 6, 2, 0, 0, Kind::Book, ""},
-    {27, 6, 2, 2, 1, Kind::Chapter, "BCHAP"},
-    {35, 6, 2, 2, 1, Kind::Number, ""},
-    {14, 8, 2, 0, 0, Kind::Book, ""},
-    {27, 8, 2, 2, 1, Kind::Chapter, "ECHAP"},
-    {35, 8, 2, 2, 1, Kind::Number, ""},
-    {27, 10, 10, 0, 0, Kind::Name, ""},
-    {27, 12, 10, 0, 0, Kind::Name, "NAME4"},
-    {15, 14, 3, 3, 0, Kind::Number, "LPP"},
-    {36, 14, 1, 0, 0, Kind::Letter, "OUT"},
-    {35, 16, 2, 2, 1, Kind::Number, "QMAX"},
-    {35, 18, 2, 2, 1, Kind::Number, "AB"},
-    {28, 20, 2, 2, 1, Kind::Number, "SPEARLY"},
-    {35, 20, 2, 2, 1, Kind::Number, "SPLATE"},
-    {15, 22, 3, 3, 0, Kind::Number, "IPC"},
-    {36, 22, 1, 0, 0, Kind::Letter, "INDX"},
-    {72, 6, 3, 3, 1, Kind::Number, "QNUM"},
-    {74, 8, 1, 0, 0, Kind::Letter, "SEC1"},
-    {72, 10, 3, 3, 0, Kind::Number, "REPEATPCT"},
-    {64, 14, 2, 2, 0, Kind::Number, "SPMIN"},
-    {73, 14, 2, 2, 0, Kind::Number, "SPMAX"},
-    {64, 15, 2, 2, 0, Kind::Number, "FMIN"},
-    {73, 15, 2, 2, 0, Kind::Number, "FMAX"},
-    {64, 16, 2, 2, 0, Kind::Number, "RMIN"},
-    {73, 16, 2, 2, 0, Kind::Number, "RMAX"},
-    {64, 17, 2, 2, 0, Kind::Number, "OMIN"},
-    {73, 17, 2, 2, 0, Kind::Number, "OMAX"},
-    {64, 18, 2, 2, 0, Kind::Number, "SMIN"},
-    {73, 18, 2, 2, 0, Kind::Number, "SMAX"},
-    {56, 20, 3, 3, 0, Kind::Number, "PRIMPCT"},
-    {74, 20, 1, 0, 0, Kind::Letter, "REGLST"},
-    {74, 22, 1, 0, 0, Kind::Letter, "SETSPC"},
+// Which part of a style setting a field edits: a Place line is three fields.
+enum class Part { Value, Verse, Book, StyleName };
+struct FormField {
+    std::string_view item;  // the style setting (a Place by its chapter); none for the style's name
+    Part part;
+    std::array<int, 5> moves;
+};
+
+// The fields in screen order (as Field): the setting each edits and where
+// Up, Down, Left, Right and Return lead from it.
+constexpr std::array<FormField, FIELDS> FORM = {{
+    {"BCHAP", Part::Book, {READY, EBK, NONE, BCHAP, EBK}},             // BBK
+    {"BCHAP", Part::Value, {READY, ECHAP, BBK, BVER, ECHAP}},          // BCHAP
+    {"BCHAP", Part::Verse, {READY, EVER, BCHAP, QNUM, EVER}},          // BVER
+    {"ECHAP", Part::Book, {BBK, NAME1, NONE, ECHAP, NAME1}},           // EBK
+    {"ECHAP", Part::Value, {BCHAP, NAME1, EBK, EVER, NAME1}},          // ECHAP
+    {"ECHAP", Part::Verse, {BVER, NAME1, ECHAP, SEC1, NAME1}},         // EVER
+    {"", Part::StyleName, {ECHAP, NAME4, NONE, REPEATPCT, NAME4}},     // NAME1
+    {"NAME4", Part::Value, {NAME1, OUT, NONE, SPMIN, OUT}},            // NAME4
+    {"LPP", Part::Value, {NAME4, QMAX, LPP, OUT, OUT}},                // LPP
+    {"OUT", Part::Value, {NAME4, QMAX, LPP, SPMIN, QMAX}},             // OUT
+    {"QMAX", Part::Value, {OUT, AB, NONE, RMIN, AB}},                  // QMAX
+    {"AB", Part::Value, {QMAX, SPLATE, NONE, SMIN, SPLATE}},           // AB
+    {"SPEARLY", Part::Value, {AB, IPC, AB, SPLATE, IPC}},              // SPEARLY
+    {"SPLATE", Part::Value, {AB, INDX, SPEARLY, PRIMPCT, INDX}},       // SPLATE
+    {"IPC", Part::Value, {SPEARLY, QNUM, IPC, INDX, INDX}},            // IPC
+    {"INDX", Part::Value, {SPLATE, QNUM, IPC, SETSPC, QNUM}},          // INDX
+    {"QNUM", Part::Value, {READY, SEC1, BVER, NONE, SEC1}},            // QNUM
+    {"SEC1", Part::Value, {QNUM, REPEATPCT, EVER, NONE, REPEATPCT}},   // SEC1
+    {"REPEATPCT", Part::Value, {SEC1, SPMAX, NAME1, NONE, FMAX}},      // REPEATPCT
+    {"SPMIN", Part::Value, {REPEATPCT, FMIN, OUT, SPMAX, FMIN}},       // SPMIN
+    {"SPMAX", Part::Value, {REPEATPCT, FMAX, SPMIN, NONE, FMAX}},      // SPMAX
+    {"FMIN", Part::Value, {SPMIN, RMIN, OUT, FMAX, RMIN}},             // FMIN
+    {"FMAX", Part::Value, {SPMAX, RMAX, FMIN, NONE, RMAX}},            // FMAX
+    {"RMIN", Part::Value, {FMIN, OMIN, QMAX, RMAX, OMIN}},             // RMIN
+    {"RMAX", Part::Value, {FMAX, OMAX, RMIN, NONE, OMAX}},             // RMAX
+    {"OMIN", Part::Value, {RMIN, SMIN, QMAX, OMAX, SMIN}},             // OMIN
+    {"OMAX", Part::Value, {RMAX, SMAX, OMIN, NONE, SMAX}},             // OMAX
+    {"SMIN", Part::Value, {OMIN, PRIMPCT, AB, SMAX, PRIMPCT}},         // SMIN
+    {"SMAX", Part::Value, {OMAX, REGLST, SMIN, NONE, REGLST}},         // SMAX
+    {"PRIMPCT", Part::Value, {SMIN, SETSPC, SPLATE, REGLST, SETSPC}},  // PRIMPCT
+    {"REGLST", Part::Value, {SMAX, SETSPC, PRIMPCT, NONE, SETSPC}},    // REGLST
+    {"SETSPC", Part::Value, {REGLST, BCHAP, INDX, NONE, BCHAP}},       // SETSPC
 }};
 
-// Where Up, Down, Left, Right and Return lead from each field.
-constexpr std::array<std::array<int, 5>, FIELDS> MOVES = {{
-    {READY, EBK, NONE, BCHAP, EBK},            // BBK
-    {READY, ECHAP, BBK, BVER, ECHAP},          // BCHAP
-    {READY, EVER, BCHAP, QNUM, EVER},          // BVER
-    {BBK, NAME1, NONE, ECHAP, NAME1},          // EBK
-    {BCHAP, NAME1, EBK, EVER, NAME1},          // ECHAP
-    {BVER, NAME1, ECHAP, SEC1, NAME1},         // EVER
-    {ECHAP, NAME4, NONE, REPEATPCT, NAME4},    // NAME1
-    {NAME1, OUT, NONE, SPMIN, OUT},            // NAME4
-    {NAME4, QMAX, LPP, OUT, OUT},              // LPP
-    {NAME4, QMAX, LPP, SPMIN, QMAX},           // OUT
-    {OUT, AB, NONE, RMIN, AB},                 // QMAX
-    {QMAX, SPLATE, NONE, SMIN, SPLATE},        // AB
-    {AB, IPC, AB, SPLATE, IPC},                // SPEARLY
-    {AB, INDX, SPEARLY, PRIMPCT, INDX},        // SPLATE
-    {SPEARLY, QNUM, IPC, INDX, INDX},          // IPC
-    {SPLATE, QNUM, IPC, SETSPC, QNUM},         // INDX
-    {READY, SEC1, BVER, NONE, SEC1},           // QNUM
-    {QNUM, REPEATPCT, EVER, NONE, REPEATPCT},  // SEC1
-    {SEC1, SPMAX, NAME1, NONE, FMAX},          // REPEATPCT
-    {REPEATPCT, FMIN, OUT, SPMAX, FMIN},       // SPMIN
-    {REPEATPCT, FMAX, SPMIN, NONE, FMAX},      // SPMAX
-    {SPMIN, RMIN, OUT, FMAX, RMIN},            // FMIN
-    {SPMAX, RMAX, FMIN, NONE, RMAX},           // FMAX
-    {FMIN, OMIN, QMAX, RMAX, OMIN},            // RMIN
-    {FMAX, OMAX, RMIN, NONE, OMAX},            // RMAX
-    {RMIN, SMIN, QMAX, OMAX, SMIN},            // OMIN
-    {RMAX, SMAX, OMIN, NONE, SMAX},            // OMAX
-    {OMIN, PRIMPCT, AB, SMAX, PRIMPCT},        // SMIN
-    {OMAX, REGLST, SMIN, NONE, REGLST},        // SMAX
-    {SMIN, SETSPC, SPLATE, REGLST, SETSPC},    // PRIMPCT
-    {SMAX, SETSPC, PRIMPCT, NONE, SETSPC},     // REGLST
-    {REGLST, BCHAP, INDX, NONE, BCHAP},        // SETSPC
-}};
+constexpr const StyleField& settingOf(int f) { return styleField(FORM[static_cast<std::size_t>(f)].item); }
 
-// The column of MOVES a key selects (the capitals H, P, K, M are the arrows'
+// The name the style is saved under is no line of its file.
+constexpr Place STYLE_NAME_PLACE = {27, 10, 10, 0, 0, Kind::Name};
+
+constexpr Place placeOf(int f) {
+    const FormField& at = FORM[static_cast<std::size_t>(f)];
+    if (at.part == Part::StyleName) return STYLE_NAME_PLACE;
+    const StyleField& s = settingOf(f);
+    auto from = [](const FormSpot& o, Kind k) { return Place{o.col, o.row, o.width, o.digits, o.first, k}; };
+    switch (at.part) {
+        case Part::Book:
+            return from(s.formBook, Kind::Book);
+        case Part::Verse:
+            return from(s.formVerse, Kind::Number);
+        default:
+            break;
+    }
+    switch (s.kind) {
+        case FieldKind::Place:
+            return from(s.form, Kind::Chapter);
+        case FieldKind::Text:
+            return from(s.form, Kind::Name);
+        case FieldKind::Letter:
+        case FieldKind::ListLetter:
+            return from(s.form, Kind::Letter);
+        default:
+            return from(s.form, Kind::Number);
+    }
+}
+
+constexpr std::array<Place, FIELDS> PLACES = [] {
+    std::array<Place, FIELDS> all{};
+    for (int f = 0; f < FIELDS; ++f) all[static_cast<std::size_t>(f)] = placeOf(f);
+    return all;
+}();
+
+constexpr bool everyFieldPlaced() {
+    for (const Place& at : PLACES)
+        if (at.width == 0) return false;
+    return true;
+}
+static_assert(everyFieldPlaced(), "each field of the form has its place in STYLE_FIELDS");
+
+// The move a key selects (the capitals H, P, K, M are the arrows'
 // second codes), or -1.
 int moveColumn(int k) {
     switch (k) {
@@ -154,7 +172,7 @@ int moveColumn(int k) {
 
 int moveFrom(int f, int k) {
     const int c = moveColumn(k);
-    return c < 0 ? NONE : MOVES[static_cast<std::size_t>(f)][static_cast<std::size_t>(c)];
+    return c < 0 ? NONE : FORM[static_cast<std::size_t>(f)].moves[static_cast<std::size_t>(c)];
 }
 
 const Place& place(int f) { return PLACES[static_cast<std::size_t>(f)]; }
@@ -162,78 +180,20 @@ const Place& place(int f) { return PLACES[static_cast<std::size_t>(f)]; }
 // The field that edits a style setting.
 int fieldOf(std::string_view item) {
     for (int f = 0; f < FIELDS; ++f)
-        if (place(f).item == item) return f;
+        if (FORM[static_cast<std::size_t>(f)].item == item && FORM[static_cast<std::size_t>(f)].part == Part::Value)
+            return f;
     return BCHAP;
 }
 
 int& number(Program& p, int f) {
-    Specc9& c = p.cfg;
-    switch (f) {
-        case BCHAP:
-            return c.BCHAP;
-        case BVER:
-            return c.BVER;
-        case ECHAP:
-            return c.ECHAP;
-        case EVER:
-            return c.EVER;
-        case LPP:
-            return c.LPP;
-        case QMAX:
-            return c.QMAX;
-        case AB:
-            return c.AB;
-        case SPEARLY:
-            return c.SPEARLY;
-        case SPLATE:
-            return c.SPLATE;
-        case IPC:
-            return c.IPC;
-        case QNUM:
-            return c.QNUM;
-        case REPEATPCT:
-            return c.REPEATPCT;
-        case SPMIN:
-            return c.SPMIN;
-        case SPMAX:
-            return c.SPMAX;
-        case FMIN:
-            return c.FMIN;
-        case FMAX:
-            return c.FMAX;
-        case RMIN:
-            return c.RMIN;
-        case RMAX:
-            return c.RMAX;
-        case OMIN:
-            return c.OMIN;
-        case OMAX:
-            return c.OMAX;
-        case SMIN:
-            return c.SMIN;
-        case SMAX:
-            return c.SMAX;
-        default:
-            return p.shared.PRIMPCT;
-    }
+    const StyleField& s = settingOf(f);
+    if (FORM[static_cast<std::size_t>(f)].part == Part::Verse) return p.cfg.*s.verse;
+    return s.number.in(p.cfg, p.shared);
 }
 
-char& letter(Program& p, int f) {
-    switch (f) {
-        case OUT:
-            return p.cfg.OUT;
-        case INDX:
-            return p.cfg.INDX;
-        case SEC1:
-            return p.shared.SEC1;
-        case REGLST:
-            return p.shared.REGLST;
-        default:
-            return p.shared.SETSPC;
-    }
-}
+char& letter(Program& p, int f) { return settingOf(f).letter.in(p.cfg, p.shared); }
 
-std::string nameText(Program& p, int f) { return f == NAME1 ? p.cfg.NAME1.str() : p.shared.NAME4.str(); }
+std::string nameText(Program& p, int f) { return f == NAME1 ? p.cfg.NAME1.str() : (p.shared.*settingOf(f).text).str(); }
 
 void valueColours(Console& c) {
     c.textColor(colour::LightRed);
@@ -271,85 +231,63 @@ void drawField(Program& p, int f) {
 int atMost(int v, int hi) { return v > hi ? hi : v; }
 int atLeast(int v, int lo) { return v < lo ? lo : v; }
 
+std::string luke(int chapter) { return "Luke " + std::to_string(chapter); }
+
 // The field's limits, in their order, after an entry; a verse that depends
-// on a chapter is drawn again with it.
-void applyLimits(Program& p, int f) {
+// on a chapter is drawn again with it. Returns what the form replaced, in
+// words for the message rows; empty when the entry stands.
+std::string applyLimits(Program& p, int f, int typed) {
     Specc9& c = p.cfg;
+    const std::string was = std::to_string(typed);
+    auto chapters = [&](int now) {
+        return "Luke has " + std::to_string(CHMAX) + " chapters: " + was + " became " + std::to_string(now) + ".";
+    };
+    auto verseKept = [&](int chapter, int verse) {
+        return luke(chapter) + " has " + std::to_string(c.EVS[chapter]) + " verses: verse " + std::to_string(verse) +
+               " became " + std::to_string(c.EVS[chapter]) + ".";
+    };
     switch (f) {
-        case BCHAP:
+        case BCHAP: {
             SETBBK2(p);
+            std::string why = c.BCHAP == typed ? "" : chapters(c.BCHAP);
             if (c.BVER > c.EVS[c.BCHAP]) {
+                if (why.empty()) why = verseKept(c.BCHAP, c.BVER);
                 c.BVER = c.EVS[c.BCHAP];
                 drawField(p, BVER);
             }
-            break;
-        case BVER:
-            c.BVER = atMost(c.BVER, c.EVS[c.BCHAP]);
-            break;
+            return why;
+        }
         case ECHAP:
             c.ECHAP = atMost(c.ECHAP, CHMAX);
             c.EVER = c.EVS[c.ECHAP];
             drawField(p, EVER);
-            break;
-        case EVER:
-            c.EVER = atMost(c.EVER, c.EVS[c.ECHAP]);
-            break;
-        case LPP:
-            c.LPP = atMost(atLeast(c.LPP, 18), 500);
-            break;
-        case QMAX:
-            c.QMAX = atMost(c.QMAX, SCMAX);
-            break;
-        case SPEARLY:
-            c.SPEARLY = atMost(atMost(c.SPEARLY, 10), c.SPLATE);
-            break;
-        case SPLATE:
-            c.SPLATE = atLeast(atMost(c.SPLATE, SCMAX), c.SPEARLY);
-            break;
-        case IPC:
-            c.IPC = atMost(c.IPC, 100);
-            break;
-        case QNUM:
-            c.QNUM = atMost(c.QNUM, QQZ);
-            break;
-        case REPEATPCT:
-            c.REPEATPCT = atMost(c.REPEATPCT, 100);
-            break;
-        case SPMIN:
-            c.SPMIN = atMost(atMost(c.SPMIN, 20), c.SPMAX);
-            break;
-        case SPMAX:
-            c.SPMAX = atLeast(atMost(c.SPMAX, 20), c.SPMIN);
-            break;
-        case FMIN:
-            c.FMIN = atMost(atMost(c.FMIN, 10), c.FMAX);
-            break;
-        case FMAX:
-            c.FMAX = atLeast(atMost(c.FMAX, 10), c.FMIN);
-            break;
-        case RMIN:
-            c.RMIN = atMost(atMost(c.RMIN, 10), c.RMAX);
-            break;
-        case RMAX:
-            c.RMAX = atLeast(atMost(c.RMAX, 10), c.RMIN);
-            break;
-        case OMIN:
-            c.OMIN = atMost(atMost(c.OMIN, 10), c.OMAX);
-            break;
-        case OMAX:
-            c.OMAX = atLeast(atMost(c.OMAX, 10), c.OMIN);
-            break;
-        case SMIN:
-            c.SMIN = atMost(atMost(c.SMIN, 10), c.SMAX);
-            break;
-        case SMAX:
-            c.SMAX = atLeast(atMost(c.SMAX, 10), c.SMIN);
-            break;
+            return c.ECHAP == typed ? "" : chapters(c.ECHAP);
+        case BVER:
+        case EVER: {
+            const int chapter = f == BVER ? c.BCHAP : c.ECHAP;
+            int& verse = number(p, f);
+            if (verse <= c.EVS[chapter]) return {};
+            const std::string why = verseKept(chapter, verse);
+            verse = c.EVS[chapter];
+            return why;
+        }
         case PRIMPCT:
             PRIM(p);
-            break;
-        default:
-            break;  // AB: any two digits
+            if (p.shared.PRIMPCT == typed) return {};
+            return "The bank has no FTV file for " + was + " percent primary: " + std::to_string(p.shared.PRIMPCT) +
+                   " is used.";
+        default: {
+            // The file's range, then the other end of a minimum and maximum.
+            const StyleField& s = settingOf(f);
+            int& v = number(p, f);
+            v = atMost(atLeast(v, s.min), s.formMax ? s.formMax : s.max);
+            if (s.formAtMost) v = atMost(v, c.*s.formAtMost);
+            if (s.atLeast) v = atLeast(v, c.*s.atLeast);
+            if (s.formAtLeast) v = atLeast(v, c.*s.formAtLeast);
+            if (v == typed) return {};
+            return std::string(s.valueName) + " " + was + " is out of its range here: it became " + std::to_string(v) +
+                   ".";
+        }
     }
 }
 
@@ -389,8 +327,9 @@ int editNumber(Program& p, int f) {
             }
         }
         number(p, f) = typed;
-        applyLimits(p, f);
+        const std::string replaced = applyLimits(p, f, typed);
         drawField(p, f);
+        if (!replaced.empty()) showNote(p, replaced);
         if (ender != 0)
             if (const int to = moveFrom(f, ender); to != NONE) return to;
     }
@@ -398,27 +337,10 @@ int editNumber(Program& p, int f) {
 
 char mapLetter(int f, int k) {
     if (k < 0 || k > 127) return 0;
-    const char ch = static_cast<char>(k);
-    auto accept = [&](const char* allowed) -> char {
-        const char up = (ch >= 'a' && ch <= 'z') ? static_cast<char>(ch - 'a' + 'A') : ch;
-        for (const char* a = allowed; *a; ++a)
-            if (*a == up) return up;
-        return 0;
-    };
-    switch (f) {
-        case OUT:
-            return accept("CPT");
-        case INDX:
-            return accept("YN");
-        case SEC1:
-            return accept("CVQ");
-        case REGLST: {
-            const int up = CAPS(k);
-            return (up >= 'A' && up <= 'D') ? static_cast<char>(up) : 0;
-        }
-        default:
-            return accept("YN");
-    }
+    const char up = (k >= 'a' && k <= 'z') ? static_cast<char>(k - 'a' + 'A') : static_cast<char>(k);
+    const StyleField& s = settingOf(f);
+    if (s.kind == FieldKind::ListLetter) return (up >= s.min && up <= s.max) ? up : 0;
+    return s.letters.find(up) != std::string_view::npos ? up : 0;
 }
 
 int editLetter(Program& p, int f) {
@@ -524,7 +446,13 @@ void drawTitle(Program& p, int fg, int bg) {
 // to editing.
 int readyLine(Program& p) {
     Console& c = p.con;
-    if (const CompatibilityRule* rule = ERRMESS(p)) return fieldOf(rule->field);
+    if (const CompatibilityRule* rule = ERRMESS(p)) {
+        // Said on the message rows while the cursor waits in the field that mends it.
+        std::string why = rule->explain(p.cfg);
+        if (!why.empty() && why[0] >= 'a' && why[0] <= 'z') why[0] = static_cast<char>(why[0] - 'a' + 'A');
+        showNote(p, why + ".");
+        return fieldOf(rule->field);
+    }
     c.gotoXY(15, 3);
     QCON(p);
     for (;;) {
@@ -605,7 +533,14 @@ FormEnd editForm(Program& p) {
         if (at == READY) at = readyLine(p);
         if (at == ACCEPT) return FormEnd::Accepted;
         if (at == ABANDON) return FormEnd::Abandoned;
-        if (at >= 0) at = editField(p, at);
+        if (at < 0) continue;
+        // A note on the message rows stays until the user leaves the field
+        // after the one it was told in (an entry that ends with Return moves on).
+        const std::string noteBefore = noteText(p);
+        p.con.setHelpTopic(at == NAME1 ? "NAME1" : std::string(FORM[static_cast<std::size_t>(at)].item));
+        at = editField(p, at);
+        p.con.setHelpTopic("");
+        if (!noteBefore.empty() && noteText(p) == noteBefore) clearNote(p);
     }
 }
 

@@ -95,7 +95,8 @@ TEST(ConfigForm, NumberFieldsKeepTheirLimits) {
     SPECS2(b.p);
 
     EXPECT_EQ(b.con.seenAt(14, 15, 14, 3), " 18");
-    EXPECT_EQ(cursorAfter(b, 14), (Cursor{35, 16}));
+    EXPECT_EQ(cursorAfter(b, 14), (Cursor{35, 16}));  // the replaced value said there, under the form
+    EXPECT_EQ(b.con.seenAt(14, 1, 23, 56), "Lines per page 5 is out of its range here: it became 18.");
     EXPECT_EQ(b.con.seenAt(21, 15, 14, 3), "500");
     EXPECT_EQ(b.con.seenAt(22, 15, 14, 3), "4  ");   // the entry as typed
     EXPECT_EQ(b.con.seenAt(23, 15, 14, 3), "500");   // shown again on Esc
@@ -106,6 +107,7 @@ TEST(ConfigForm, NumberFieldsKeepTheirLimits) {
     EXPECT_EQ(b.p.cfg.SPEARLY, 10);
     EXPECT_EQ(b.p.cfg.SPLATE, 17);
     EXPECT_EQ(b.p.shared.PRIMPCT, 79);
+    EXPECT_TRUE(b.con.sawMessage("The bank has no FTV file for 75 percent primary: 79 is used."));
 }
 
 TEST(ConfigForm, SpecialtyLimitsFollowEachOther) {
@@ -219,7 +221,10 @@ TEST(ConfigRules, TheFirstFailingRuleSendsTheCursorToItsField) {
     leave(b);
     SPECS2(b.p);
     EXPECT_EQ(b.con.seenAt(2, 15, 3, 50), "Incompatible Specs -- Press Return to go to Error ");
-    EXPECT_EQ(cursorAfter(b, 3), (Cursor{64, 14}));
+    EXPECT_EQ(cursorAfter(b, 3), (Cursor{64, 14}));  // the rule said under the form until the field is left
+    EXPECT_EQ(b.con.seenAt(3, 1, 23, 40), "The minimums of the four kinds (FTV 2, C");
+    EXPECT_EQ(b.con.seenAt(5, 1, 23, 80), std::string(80, ' '));
+    EXPECT_EQ(b.con.seenAt(7, 1, 23, 32), "The maximums of the four kinds a");
     EXPECT_EQ(cursorAfter(b, 7), (Cursor{73, 14}));
     EXPECT_EQ(b.con.seenAt(7, 15, 3, 50), "Quiz Configuration -- Press Return Here When Ready");
     EXPECT_EQ(b.p.cfg.SPMAX, 6);

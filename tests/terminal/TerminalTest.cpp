@@ -460,6 +460,59 @@ TEST(Terminal, ASignalDuringARunLeavesNoUnfinishedFile) {
     EXPECT_EQ(dir.read("book20.qui"), "last run");
 }
 
+// F1 shows the help of the screen it is pressed on (? too where it is no
+// value), and any key, a cursor key's two codes included, gives the screen
+// back cell for cell with the cursor where it was: the form, with the field
+// under the cursor explained, and the sector table. A style the form cannot
+// accept names the rule it breaks while the cursor waits in the field.
+TEST(Terminal, HelpOnTheFormAndSectorTableAndARefusalNamesItsRule) {
+    NEED_TMUX();
+    ScratchDir dir;
+    dir.copySampleBank();
+    Tmux t(dir, 80, 25);
+    ASSERT_TRUE(t.started());
+    auto cursor = [&] {
+        std::string at = t.format("cursor_x") + "," + t.format("cursor_y");
+        at.erase(std::remove(at.begin(), at.end(), '\n'), at.end());
+        return at;
+    };
+    auto helpAndBack = [&](const std::string& key, const std::string& help) {
+        const std::string screen = t.settled(), at = cursor();
+        t.send(key);
+        ASSERT_TRUE(t.waitFor(help)) << t.pane();
+        t.send("Down");
+        for (int i = 0; i < 100 && t.pane().find(help) != std::string::npos; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_EQ(t.settled(), screen) << key;
+        EXPECT_EQ(cursor(), at) << key;
+    };
+    ASSERT_TRUE(t.waitFor(MENU)) << t.pane();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("Name of Quiz Style  : Book20")) << t.pane();
+    helpAndBack("F1", " This field: begin chapter and verse");
+
+    t.send("Down Down Down Down Down Down Down 2 5 Escape");  // the last specialty question: 25 of 20
+    ASSERT_TRUE(t.waitFor("Incompatible Specs")) << t.pane();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("Specialties may appear up to question 25, but a quiz has 20 questions")) << t.pane();
+    EXPECT_EQ(cursor(), "34,19");  // in its field (tmux counts from 0)
+    t.send("1 8 Escape");  // mended, and the field left: the rule's words go
+    EXPECT_EQ(t.settled(false).find("Specialties may appear up"), std::string::npos) << t.pane();
+
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("Press Enter to accept all patterns")) << t.pane();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("it is built anew")) << t.pane();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor(" 20 L ")) << t.pane();
+    helpAndBack("F1", "Sc Nm        the sector's number");
+    helpAndBack("?", "ChO Sit      chapter-verse reference");
+    t.send("x");
+    ASSERT_TRUE(t.waitFor("Run specialty combinations automatically")) << t.pane();
+    t.send("C-c");
+    EXPECT_TRUE(t.waitFor("rc=130")) << t.pane();
+}
+
 // A name beyond ASCII shows as itself in a UTF-8 terminal, and as the
 // control mark where the locale cannot show it, never as a blank: each in
 // its own folder, one program a folder.
