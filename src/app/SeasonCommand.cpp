@@ -33,7 +33,7 @@ std::pair<Season, int> readSeason() {
     }
     SeasonRead read = parseSeason(*lines);
     if (read.fault) {
-        commandMessage(read.fault->message(SEASON_FILE) + " Mend it; nothing was changed");
+        commandMessage(read.fault->message(SEASON_FILE) + " Mend it; nothing was changed.");
         return {{}, exitstatus::MEND};
     }
     return {std::move(read.season), exitstatus::OK};
@@ -172,7 +172,13 @@ void addSeasonCommand(CLI::App& app, int& status) {
     CLI::App* f = cmd->add_subcommand("forget", "Remove meet N (default the last), e.g. a packet never used");
     f->add_option("N", *n, "The meet's number as tessarin season list shows it")
         ->type_name("")
-        ->check(CLI::PositiveNumber);
+        ->check(CLI::Validator(
+            [](const std::string& v) {
+                return v.find_first_not_of("0123456789") == std::string::npos && v.size() < 6 && std::stoi(v) > 0
+                           ? std::string()
+                           : "'" + v + "' is not a meet's number (1, 2, ...)";
+            },
+            ""));
     f->callback([n, &status] { status = underLock([n] { return forget(*n); }); });
 }
 

@@ -26,7 +26,8 @@ bool isDate(std::string_view d) {
     if (d.size() != 10 || d[4] != '-' || d[7] != '-') return false;
     for (std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9})
         if (d[i] < '0' || d[i] > '9') return false;
-    return true;
+    const int month = (d[5] - '0') * 10 + (d[6] - '0'), day = (d[8] - '0') * 10 + (d[9] - '0');
+    return month >= 1 && month <= 12 && day >= 1 && day <= 31;
 }
 
 std::optional<std::uint64_t> hex64(std::string_view h) {
