@@ -12,7 +12,7 @@ _tessarin_styles() {
 }
 
 _tessarin() {
-    local cur prev word cmd="" dir=. i
+    local cur prev word cmd="" sub="" dir=. i
     cur=${COMP_WORDS[COMP_CWORD]}
     prev=${COMP_WORDS[COMP_CWORD-1]}
     for ((i = 1; i < COMP_CWORD; i++)); do
@@ -24,7 +24,7 @@ _tessarin() {
                 dir=${COMP_WORDS[i+1]}; ((i++)) ;;
             --dir=*) dir=${word#--dir=} ;;
             -*) ;;
-            *) [ -z "$cmd" ] && cmd=$word ;;
+            *) if [ -z "$cmd" ]; then cmd=$word; elif [ -z "$sub" ]; then sub=$word; fi ;;
         esac
     done
     dir=${dir/#\~/$HOME}
@@ -39,12 +39,13 @@ _tessarin() {
 
     local opts
     case $cmd in
-        "") opts="-h --help --version -C --dir init run check pdf help" ;;
+        "") opts="-h --help --version -C --dir init run check pdf season help" ;;
         init) opts="-h --help" ;;
-        run) opts="-h --help --seed -q --quiet -k --keep-going --pdf" ;;
+        run) opts="-h --help --seed -q --quiet -k --keep-going --pdf --no-season" ;;
         check) opts="-h --help --max --verbose" ;;
         pdf) opts="-h --help -o --output --paper --cards" ;;
-        help) opts="init run check pdf" ;;
+        season) opts="-h --help" ;;
+        help) opts="init run check pdf season" ;;
     esac
     if [[ $cur == -* || $cmd == "" || $cmd == help ]]; then
         mapfile -t COMPREPLY < <(compgen -W "$opts" -- "$cur")
@@ -57,6 +58,7 @@ _tessarin() {
             mapfile -t COMPREPLY < <(compgen -W "$(_tessarin_styles "$dir")" -- "$cur") ;;
         check) mapfile -t COMPREPLY < <(compgen -f -- "$cur") ;;
         pdf) mapfile -t COMPREPLY < <(compgen -f -X '!*.@(qui|inf)' -- "$cur"; compgen -d -- "$cur") ;;
+        season) [ -z "$sub" ] && mapfile -t COMPREPLY < <(compgen -W "start list forget" -- "$cur") ;;
     esac
 }
 complete -F _tessarin tessarin

@@ -48,4 +48,7 @@ void addCheckCommand(CLI::App& app, int& status);
 // `tessarin pdf FILE [-o OUT] [--paper letter|a4] [--cards single|sheet]`: PdfCommand.cpp.
 void addPdfCommand(CLI::App& app, int& status);
 
+// `tessarin season start|list|forget [N]`: SeasonCommand.cpp.
+void addSeasonCommand(CLI::App& app, int& status);
+
 }  // namespace tess

@@ -92,6 +92,7 @@ struct RunOptions {
     bool quiet = false;
     bool keepGoing = false;
     bool pdf = false;
+    bool noSeason = false;
 };
 
 // A file the run wrote, named on standard output for the script that runs
@@ -120,6 +121,7 @@ int runOne(const RunOptions& o, const std::string& style) {
     Program p(con, *rnd);
     StderrReport report(style, o.quiet);
     p.reporter = &report;
+    p.season.off = o.noSeason;
     if (const BatchEnd end = runStoredStyle(p, style); end != BatchEnd::Done)
         return end == BatchEnd::FileFailed ? exitstatus::FILE_ERROR : exitstatus::MEND;
     const std::string name = p.shared.NAME4;
@@ -144,20 +146,22 @@ void addRunCommand(CLI::App& app, int& status) {
         "with --quiet. A style that cannot run (the message says\n"
         "why) replaces no packet or list file and gives exit status 4.\n"
         "--pdf prints the packets as tessarin pdf NAME.qui does (Letter, a\n"
-        "card a page); a t-layout packet is not printed.");
+        "card a page); a t-layout packet is not printed. With a season file\n"
+        "(tessarin season) a run leaves aside what earlier meets asked and\n"
+        "adds its own questions as a meet; --no-season leaves it alone.");
     auto o = std::make_shared<RunOptions>();
     cmd->add_option("STYLE", o->styles, "The styles to run, in order")->required()->type_name("");
     cmd->add_option("--seed", o->seedText, "Seed the draws (as TESSARIN_SEED does) for files that repeat")
         ->type_name("N")
         ->check(CLI::Validator(
             [](const std::string& v) {
-                return parseSeed(v) ? std::string()
-                                    : std::string("N is ") + SEED_RANGE + ", not '" + v + "'";
+                return parseSeed(v) ? std::string() : std::string("N is ") + SEED_RANGE + ", not '" + v + "'";
             },
             ""));
     cmd->add_flag("-q,--quiet", o->quiet, "Only warnings and errors");
     cmd->add_flag("-k,--keep-going", o->keepGoing, "Run the other styles after one that cannot run");
     cmd->add_flag("--pdf", o->pdf, "Also write NAME.pdf of the packets to print (p and c layouts)");
+    cmd->add_flag("--no-season", o->noSeason, "Run as if there were no season file (Season.txt)");
     cmd->callback([o, &status] {
         if (!o->seedText.empty()) {
             o->seed = parseSeed(o->seedText);

@@ -28,5 +28,6 @@ int main(int argc, char** argv) {
     tess::addRunCommand(app, status);
     tess::addCheckCommand(app, status);
     tess::addPdfCommand(app, status);
+    tess::addSeasonCommand(app, status);
     return tess::runCommandLine(app, argc, argv, status);
 }

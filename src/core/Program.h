@@ -8,6 +8,7 @@
 #include "console/Console.h"
 #include "console/Random.h"
 #include "core/RunState.h"
+#include "core/Season.h"
 #include "core/Settings.h"
 
 namespace tess {
@@ -36,6 +37,9 @@ struct Program {
     // The configuration step of a run; null means the configuration form.
     // Tests set it to run a stored style without driving the form.
     void (*configure)(Program&) = nullptr;
+
+    // The season of meets this run draws around and adds to (core/Season.h).
+    SeasonRun season;
 
     // Where the stages report; null: nowhere.
     RunReport* reporter = nullptr;

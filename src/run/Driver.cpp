@@ -21,6 +21,7 @@
 #include "selection/FtvTypes.h"
 #include "selection/QuizAssembly.h"
 #include "selection/RepeatControl.h"
+#include "selection/Season.h"
 #include "specc9/Config.h"
 #include "specc9/Patterns.h"
 
@@ -391,6 +392,7 @@ void generateQuizzes(Program& p) {
         p.report().stage("quiz " + std::to_string(r.Q2) + " of " + std::to_string(r.QZ));
         CHOOSESPEC(p);
         OPUT(p);
+        noteSeasonQuiz(p);
     }
 }
 
@@ -400,6 +402,7 @@ void reportGeneration(Program& p) {
     RunState& r = p.run;
     Console& c = p.con;
     appendRunLog(p);
+    writeSeasonNote(p);
     if (r.ABAND3) {
         if (++r.RSET >= 24) {
             CLR(p);
@@ -426,6 +429,12 @@ void reportGeneration(Program& p) {
 
 // The files checked and put in place, and the closing screens.
 void finishRun(Program& p, RunOutputs& outputs) {
+    // The season gains this meet only together with its packet and list files.
+    TextWriter season;
+    if (const auto lines = seasonAfterRun(p); !lines.empty()) {
+        outputs.create(season, SEASON_FILE, "season file");
+        for (const std::string& l : lines) season.writeln(l);
+    }
     outputs.commit();
     THANK(p);
     p.con.write("  Press Enter to continue. ");
@@ -445,6 +454,7 @@ void runOnce(Program& p) {
     openPacket(p, outputs);
     chooseApprovalMode(p);
     prepareGeneration(p, outputs);
+    holdBackSeason(p);
     generateQuizzes(p);
     reportGeneration(p);
     finishRun(p, outputs);
