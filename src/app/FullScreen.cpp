@@ -11,6 +11,7 @@
 #include "console/Random.h"
 #include "console/TerminalConsole.h"
 #include "run/Driver.h"
+#include "run/ScreenAsk.h"
 
 namespace tess {
 
@@ -32,6 +33,7 @@ int runFullScreen() {
         TerminalConsole con;
         Random rnd;
         Program p(con, rnd);
+        p.asker = &screenAsk();
         if (isEmptyWorkingFolder(p.dir)) offerFirstStart(p, findSample(sampleCandidates()));
         code = runProgram(p);
     } catch (const TerminalUnusable& e) {

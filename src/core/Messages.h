@@ -18,8 +18,8 @@ void CLR(Program& p);
 // longer than a line is cut where the line ends.
 void writeWrapped(Console& c, int indent, std::string_view text);
 
-// Restarts the run with a message for the user (reported as the reason the
-// run stopped). For conditions the user can mend.
+// Restarts the run with a message for the user, shown (and told as the
+// reason the run stopped) by whoever catches it. For conditions the user can mend.
 [[noreturn]] void failRestart(Program& p, const std::string& message);
 
 // The one place a restart's message is shown: white on red on a cleared
@@ -33,6 +33,10 @@ void tellNotes(Program& p, const std::vector<std::string>& notes);
 // Shows a problem in white on red on rows 23-24, waits for Return, and clears
 // the rows again in blue. The form's way: the form stays on screen.
 void tellProblem(Program& p, const std::string& message);
+
+// Tells the run's Ask and writes the same words at the cursor (ending the
+// line when asked): a warning, stop or result is said once, whoever listens.
+void say(Program& p, Event::Kind kind, const std::string& text, bool lineEnd = false);
 
 // The message rows of generation: advance RSET (rows 5..23, wrapping to a
 // cleared screen), clear that row from column 3 and write the warning there.
