@@ -73,6 +73,7 @@ bool heavyRun(benchmark::State& state, const Workspace& w, double* cpu) {
     ReturnConsole con;
     Random rnd(SEED);
     Program p(con, rnd, w.dir());
+    p.asker = &screenAsk();
     p.configure = useStoredStyle;
     writeFileAtomic(w.file("temp2.txt"), {"heavy"});
     const double t0 = cpu ? threadCpuSeconds() : 0;

@@ -11,6 +11,7 @@
 #include "console/ScreenConsole.h"
 #include "console/TextFile.h"
 #include "run/Driver.h"
+#include "run/ScreenAsk.h"
 #include "core/Program.h"
 #include "specc9/Config.h"
 #include "support/ScratchDir.h"
@@ -87,6 +88,7 @@ struct Session {
     Program p;
 
     Session(const Workspace& w, const std::string& styleName) : p(con, rnd, w.dir()) {
+        p.asker = &screenAsk();
         writeFileAtomic(w.file("temp2.txt"), {styleName});
         useStoredStyle(p);
         readRunFiles(p);

@@ -8,6 +8,7 @@
 #include <filesystem>
 
 #include "SampleBank.h"
+#include "console/ScreenConsole.h"
 #include "run/BatchRun.h"
 
 int main(int argc, char** argv) {
@@ -23,10 +24,11 @@ int main(int argc, char** argv) {
         auto style = tess::bench::benchStyle('V', 'Y', 20);
         style[5] = std::string(1, layout);  // OUT
         w.style("bench", style);
-        tess::PressOnConsole con;
+        tess::ScreenConsole con;  // drawn on, never read
         tess::Random rnd{tess::bench::SEED};
         tess::Program p(con, rnd, w.dir());
-        if (tess::runStoredStyle(p, "bench") != tess::BatchEnd::Done) {
+        tess::PressOnAsk pressOn;
+        if (tess::runStoredStyle(p, pressOn, "bench") != tess::BatchEnd::Done) {
             std::fprintf(stderr, "tessarin_make_packets: the %c run stopped\n", layout);
             return 1;
         }

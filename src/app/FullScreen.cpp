@@ -12,6 +12,7 @@
 #include "console/Random.h"
 #include "console/TerminalConsole.h"
 #include "run/Driver.h"
+#include "run/ScreenAsk.h"
 
 namespace tess {
 
@@ -34,6 +35,7 @@ int runFullScreen() {
         Random rnd;
         Program p(con, rnd);
         installHelp(p);
+        p.asker = &screenAsk();
         if (isEmptyWorkingFolder(p.dir)) offerFirstStart(p, findSample(sampleCandidates()));
         code = runProgram(p);
     } catch (const TerminalUnusable& e) {

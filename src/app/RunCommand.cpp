@@ -14,6 +14,7 @@
 #include "app/ExitStatus.h"
 #include "console/FolderLock.h"
 #include "console/Random.h"
+#include "console/ScreenConsole.h"
 #include "pdf/PdfWriter.h"
 #include "run/BatchRun.h"
 
@@ -21,11 +22,11 @@ namespace tess {
 
 namespace {
 
-// The run's report on standard error, each line "tessarin: STYLE: ...". On a
-// terminal the stage line is rewritten in place (carriage return, then blanks
-// over what is left of the longer line before); elsewhere each stage is a
-// line of its own.
-class StderrReport : public RunReport {
+// The answers of a user who presses on, and the run's events on standard
+// error, each line "tessarin: STYLE: ...". On a terminal the stage line is
+// rewritten in place (carriage return, then blanks over what is left of the
+// longer line before); elsewhere each stage is a line of its own.
+class StderrReport : public PressOnAsk {
 public:
     StderrReport(std::string style, bool quiet) : style_(std::move(style)), quiet_(quiet), tty_(::isatty(2) == 1) {
         winsize ws{};
@@ -33,7 +34,28 @@ public:
     }
     ~StderrReport() override { endStageLine(); }
 
-    void stage(const std::string& text) override {
+protected:
+    void told(const Event& e) override {
+        switch (e.kind) {
+            case Event::Kind::Stage:
+                stage(e.text);
+                break;
+            case Event::Kind::Warning:
+            case Event::Kind::Stopped:
+                say(e.text);
+                break;
+            case Event::Kind::Result:
+                // The closing screen's lines are progress too; the results are the
+                // names of the files, which the command prints when the run is done.
+                if (quiet_) return;
+                endStageLine();  // the last stage stays on the screen above the closing lines
+                say(e.text);
+                break;
+        }
+    }
+
+private:
+    void stage(const std::string& text) {
         if (quiet_) return;
         std::string line = "tessarin: " + style_ + ": " + text;
         if (!tty_) {
@@ -47,17 +69,6 @@ public:
         std::cerr << std::flush;
         shown_ = line.size();
     }
-    void warning(const std::string& text) override { say(text); }
-    void stopped(const std::string& text) override { say(text); }
-    // The closing screen's lines are progress too; the results are the names
-    // of the files, which the command prints when the run is done.
-    void result(const std::string& text) override {
-        if (quiet_) return;
-        endStageLine();  // the last stage stays on the screen above the closing lines
-        say(text);
-    }
-
-private:
     // A message line takes the place of the stage line on a terminal; the
     // next stage starts its own line below it.
     void say(const std::string& text) {
@@ -101,28 +112,29 @@ void written(const std::string& name) { std::cout << name << '\n' << std::flush;
 
 // The packet file just written, as <name>.pdf beside it. A packet of the t
 // layout (for spreadsheets) has no printed form: said, and not a failure.
-int printPacket(Program& p, RunReport& report) {
+int printPacket(Program& p, StderrReport& report) {
     const std::string name = p.shared.NAME4;
     const pdf::PdfResult r = pdf::writePdf(p.file(name + ".qui"), p.file(name + ".pdf"), pdf::PdfOptions{});
     if (r.outcome == pdf::PdfOutcome::Written) {
-        report.result("The packets to print have been saved as " + name + ".pdf");
+        report.tell({Event::Kind::Result, "The packets to print have been saved as " + name + ".pdf"});
         written(name + ".pdf");
         return exitstatus::OK;
     }
-    report.warning(r.message);
+    report.tell({Event::Kind::Warning, r.message});
     return r.outcome == pdf::PdfOutcome::NotPrintable ? exitstatus::OK : exitstatus::FILE_ERROR;
 }
 
 int runOne(const RunOptions& o, const std::string& style) {
-    PressOnConsole con;
+    // The stages draw their screens as they go; nobody sees this one, and
+    // nothing reads a key from it (it has none to give).
+    ScreenConsole con;
     // Each style starts from the seed, so its files do not depend on the
     // styles run before it.
     std::unique_ptr<Random> rnd = o.seed ? std::make_unique<Random>(*o.seed) : std::make_unique<Random>();
     Program p(con, *rnd);
     StderrReport report(style, o.quiet);
-    p.reporter = &report;
     p.season.off = o.noSeason;
-    if (const BatchEnd end = runStoredStyle(p, style); end != BatchEnd::Done)
+    if (const BatchEnd end = runStoredStyle(p, report, style); end != BatchEnd::Done)
         return end == BatchEnd::FileFailed ? exitstatus::FILE_ERROR : exitstatus::MEND;
     const std::string name = p.shared.NAME4;
     written(name + ".qui");

@@ -31,8 +31,7 @@ void writeWrapped(Console& c, int indent, std::string_view text) {
     }
 }
 
-void failRestart(Program& p, const std::string& message) {
-    p.report().stopped(message);
+void failRestart(Program&, const std::string& message) {
     throw RestartRun{message};
 }
 
@@ -50,15 +49,14 @@ void showRestart(Program& p, const RestartRun& restart) {
     c.textColor(colour::Yellow);
     c.textBackground(colour::Blue);
     c.gotoXY(3, 23);
-    c.write("Press Return to continue. ");
-    c.readLine();
+    p.ask().pressReturn(p, PRESS_RETURN);
     c.textColor(fg);
     c.textBackground(bg);
 }
 
 void tellNotes(Program& p, const std::vector<std::string>& notes) {
     if (notes.empty()) return;
-    for (const auto& n : notes) p.report().warning(n);
+    for (const auto& n : notes) p.tell(Event::Kind::Warning, n);
     Console& c = p.con;
     CLR(p);
     c.gotoXY(1, 3);
@@ -70,8 +68,7 @@ void tellNotes(Program& p, const std::vector<std::string>& notes) {
         row = c.whereY() + (c.whereX() > 1 ? 1 : 0);
     }
     c.gotoXY(3, 23);
-    c.write("Press Return to continue. ");
-    c.readLine();
+    p.ask().pressReturn(p, PRESS_RETURN);
     CLR(p);
 }
 
@@ -189,13 +186,17 @@ void nextMessageRow(Program& p) {
     toMessageRow(p);
 }
 
-void warn(Program& p, const std::string& text, bool lineEnd) {
-    p.report().warning(text);
-    nextMessageRow(p);
+void say(Program& p, Event::Kind kind, const std::string& text, bool lineEnd) {
+    p.tell(kind, text);
     if (lineEnd)
         p.con.writeln(text);
     else
         p.con.write(text);
+}
+
+void warn(Program& p, const std::string& text, bool lineEnd) {
+    nextMessageRow(p);
+    say(p, Event::Kind::Warning, text, lineEnd);
 }
 
 void currentMessageRow(Program& p) {

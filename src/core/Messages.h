@@ -18,8 +18,8 @@ void CLR(Program& p);
 // longer than a line is cut where the line ends.
 void writeWrapped(Console& c, int indent, std::string_view text);
 
-// Restarts the run with a message for the user (reported as the reason the
-// run stopped). For conditions the user can mend.
+// Restarts the run with a message for the user, shown (and told as the
+// reason the run stopped) by whoever catches it. For conditions the user can mend.
 [[noreturn]] void failRestart(Program& p, const std::string& message);
 
 // The one place a restart's message is shown: white on red on a cleared
@@ -43,6 +43,9 @@ void clearNote(Program& p);  // the rows blue again, the colours kept
 // The text broken between words into rows of at most `width` characters; a
 // word longer than a row is cut where the row ends.
 std::vector<std::string> wrapRows(std::string_view text, std::size_t width);
+// Tells the run's Ask and writes the same words at the cursor (ending the
+// line when asked): a warning, stop or result is said once, whoever listens.
+void say(Program& p, Event::Kind kind, const std::string& text, bool lineEnd = false);
 
 // The message rows of generation: advance RSET (rows 5..23, wrapping to a
 // cleared screen), clear that row from column 3 and write the warning there.

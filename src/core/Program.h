@@ -7,22 +7,12 @@
 
 #include "console/Console.h"
 #include "console/Random.h"
+#include "core/Ask.h"
 #include "core/RunState.h"
 #include "core/Season.h"
 #include "core/Settings.h"
 
 namespace tess {
-
-// What a run tells besides its screens, for a run nobody watches (tessarin
-// run prints it on standard error). The full-screen program keeps the silent
-// one, so what it shows and writes does not depend on this.
-struct RunReport {
-    virtual ~RunReport() = default;
-    virtual void stage(const std::string&) {}    // a phase of the run begins ("quiz 17 of 135")
-    virtual void warning(const std::string&) {}  // a warning or notice the screen shows
-    virtual void stopped(const std::string&) {}  // why the run goes back to the title
-    virtual void result(const std::string&) {}   // a line of the closing screen
-};
 
 struct Program {
     Program(Console& c, Random& r, std::filesystem::path workDir = ".") : con(c), rnd(r), dir(std::move(workDir)) {}
@@ -41,12 +31,14 @@ struct Program {
     // The season of meets this run draws around and adds to (core/Season.h).
     SeasonRun season;
 
-    // Where the stages report; null: nowhere.
-    RunReport* reporter = nullptr;
-    RunReport& report() {
-        static RunReport silent;
-        return reporter ? *reporter : silent;
+    // What the run asks of its user and tells them: set by the front end
+    // (or the test) that drives the run.
+    Ask* asker = nullptr;
+    Ask& ask() {
+        if (!asker) throw std::logic_error("a run needs an Ask to answer its questions");
+        return *asker;
     }
+    void tell(Event::Kind kind, const std::string& text) { ask().tell({kind, text}); }
 
     // A file of the working directory.
     std::string file(const std::string& name) const { return (dir / name).string(); }

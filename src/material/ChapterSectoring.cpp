@@ -79,77 +79,73 @@ int moveRow(const RunState& r, int y, int step, int n) {
     return y;
 }
 
-bool isDigitKey(int k) { return k >= '0' && k <= '9'; }
+}  // namespace
 
-// The share total and the last chapter's share; messages when wrong.
-bool sharesAccepted(Program& p) {
-    auto& r = p.run;
-    Console& c = p.con;
-    int sum = 0;
+int firstShareRow(const RunState& r, int n) { return passedOver(r, r.BCHAP) ? moveRow(r, 1, 1, n) : 1; }
+
+int shareRowAfter(const RunState& r, int y, int step, int n) { return moveRow(r, y, step, n); }
+
+void toShareField(Program& p, int y) { p.con.gotoXY(fieldCol(y), listRow(y)); }
+
+int firstShareDigit(Program& p, int y, int digit) {
+    const RunState& r = p.run;
+    if (r.BCHAP + y - 1 == lastChapter(r) && digit == 0) digit = 1;
+    p.con.write("  ");
+    toShareField(p, y);
+    p.con.write(digit, 1);
+    return digit;
+}
+
+void setShare(Program& p, int y, int count) {
+    RunState& r = p.run;
+    if (r.LG == 'L' && count == 0) count = 1;
+    r.CS[r.BCHAP + y - 1] = count;
+    toShareField(p, y);
+    p.con.write(count, 2);
+}
+
+ShareCheck checkShares(const RunState& r) {
+    ShareCheck check;
     for (int ch = r.BCHAP; ch <= r.ECHAP; ++ch)
-        if (!passedOver(r, ch)) sum += r.CS[ch];
+        if (!passedOver(r, ch)) check.total += r.CS[ch];
+    check.wanted = r.SECTORS;
+    // Chapters with 0 join the next chapter with a share; the last has none.
+    if (const int last = lastChapter(r); r.CS[last] == 0) check.emptyLast = last;
+    return check;
+}
+
+std::string ShareCheck::why() const {
+    std::string text;
+    if (total != wanted)
+        text = "Your total is " + std::to_string(total) + " questions; total questions must equal " +
+               std::to_string(wanted) + ".";
+    if (emptyLast != 0)
+        text += std::string(text.empty() ? "" : " ") + "Luke " + std::to_string(emptyLast) +
+                " needs at least 1 question.";
+    return text;
+}
+
+bool sharesAccepted(Program& p) {
+    Console& c = p.con;
+    const ShareCheck check = checkShares(p.run);
     for (int row = 20; row <= 22; ++row) {
         c.gotoXY(40, row);
         c.clearEol();
     }
-    bool ok = true;
-    if (sum != r.SECTORS) {
+    if (check.total != check.wanted) {
         c.gotoXY(40, 20);
-        c.write("Your total is " + std::to_string(sum) + " questions                 ");
+        c.write("Your total is " + std::to_string(check.total) + " questions                 ");
         c.gotoXY(40, 21);
-        c.write("Total questions must equal " + std::to_string(r.SECTORS) + "          ");
-        ok = false;
+        c.write("Total questions must equal " + std::to_string(check.wanted) + "          ");
     }
-    // Chapters with 0 join the next chapter with a share; the last has none.
-    const int last = lastChapter(r);
-    if (r.CS[last] == 0) {
+    if (check.emptyLast != 0) {
         c.gotoXY(40, 22);
-        c.write("Luke " + std::to_string(last) + " needs at least 1 question.");
-        ok = false;
+        c.write("Luke " + std::to_string(check.emptyLast) + " needs at least 1 question.");
     }
-    return ok;
+    return check.ok();
 }
 
-// The share editor; returns when the shares are accepted.
-void editShares(Program& p, int n) {
-    auto& r = p.run;
-    Console& c = p.con;
-    const int last = lastChapter(r);
-    int y = passedOver(r, r.BCHAP) ? moveRow(r, 1, 1, n) : 1;
-    for (;;) {
-        c.gotoXY(fieldCol(y), listRow(y));
-        const int k = c.readKey();
-        if (k == key::Up || k == key::Down) {
-            y = moveRow(r, y, k == key::Up ? -1 : 1, n);
-        } else if (k == key::Return) {
-            if (sharesAccepted(p)) return;
-        } else if (isDigitKey(k)) {
-            const int ch = r.BCHAP + y - 1;
-            int first = k - '0';
-            if (ch == last && first == 0) first = 1;
-            c.write("  ");
-            c.gotoXY(fieldCol(y), listRow(y));
-            c.write(first, 1);
-            int count = first, arrow = 0;
-            for (;;) {
-                const int k2 = c.readKey();
-                if (isDigitKey(k2)) {
-                    count = 10 * first + (k2 - '0');
-                    break;
-                }
-                if (k2 == key::Up || k2 == key::Down || k2 == key::Left || k2 == key::Right) {
-                    arrow = k2;
-                    break;
-                }
-            }
-            if (r.LG == 'L' && count == 0) count = 1;
-            r.CS[ch] = count;
-            c.gotoXY(fieldCol(y), listRow(y));
-            c.write(count, 2);
-            if (arrow == key::Up || arrow == key::Down) y = moveRow(r, y, arrow == key::Up ? -1 : 1, n);
-        }
-    }
-}
+namespace {
 
 struct Place {
     int ch = 0, v = 0;
@@ -288,7 +284,7 @@ void CHAPSEC(Program& p) {
         if (n > r.SECTORS) {
             c.write("  We must reset the questions per packet to sector " + std::to_string(n) + " chapters.");
             r.QMAX = r.SECTORS = n;
-            c.readLine();
+            p.ask().pressReturn(p);
             CLR(p);
         }
         c.write("  Choose questions per chapter.");
@@ -296,7 +292,7 @@ void CHAPSEC(Program& p) {
         c.writeln();
         if (firstPass) dealShares(r);
         listChapters(p, n);
-        editShares(p, n);
+        p.ask().chapterShares(p, n);
 
         buildChapterSectors(p);
         countChapterSectors(p);
@@ -310,7 +306,7 @@ void CHAPSEC(Program& p) {
         c.gotoXY(3, 3);
         c.write("Your smallest sector has " + std::to_string(r.MINQZ) +
                 (r.MINQZ == 1 ? " question. " : " regular questions. "));
-        if (c.readKey() != key::Esc) return;
+        if (p.ask().sectorTable(p, 'C')) return;
     }
 }
 

@@ -83,13 +83,10 @@ void prepareCounts(Program& p) {
         r.countFound = written;
     }
     if (!notices.empty()) {
-        for (const auto& n : notices) {
-            p.report().warning(n);
-            c.writeln(n);
-        }
+        for (const auto& n : notices) say(p, Event::Kind::Warning, n, true);
         c.writeln();
-        c.write("  Press Return to continue. ");
-        c.readLine();
+        c.write("  ");
+        p.ask().pressReturn(p, PRESS_RETURN);
     }
     c.gotoXY(3, 3);
     c.write("Sectoring material...");

@@ -21,7 +21,7 @@ void announce(Program& p) {
     c.writeln();
     c.gotoXY(1, 6);
     c.write("  The material will be sectored by individual questions.");
-    c.readLine();
+    p.ask().pressReturn(p);
     c.gotoXY(1, 6);
     c.clearEol();
     c.gotoXY(1, 5);

@@ -40,25 +40,26 @@ void WRITEHDG(Program& p) {
 
 void QUESTWARN(Program& p) {
     Console& c = p.con;
-    p.report().stopped(
-        "There are not enough regular questions in this material. Reduce the number of questions per packet.");
+    p.tell(Event::Kind::Stopped,
+           "There are not enough regular questions in this material. Reduce the number of questions per packet.");
     c.writeln("  There are not enough regular questions in this material.");
     c.writeln();
     c.writeln("  Reduce the number of questions per packet.");
-    c.readLine();
+    p.ask().pressReturn(p);
 }
 
 void SPECWARN(Program& p) {
     Console& c = p.con;
-    p.report().stopped("One specialty has zero questions. Change the maximum for that specialty to zero.");
+    p.tell(Event::Kind::Stopped, "One specialty has zero questions. Change the maximum for that specialty to zero.");
     c.gotoXY(3, 3);
     c.writeln("One specialty has zero questions.");
     c.writeln();
     c.writeln("  Change the maximum for that specialty to zero.");
     c.writeln();
     c.writeln("  Press return to continue.");
-    c.readLine();
-    c.readLine();
+    // Two lines, as the screen has always taken.
+    p.ask().pressReturn(p);
+    p.ask().pressReturn(p);
 }
 
 void APPROVESPEC(Program& p) {
@@ -75,15 +76,16 @@ void THANK(Program& p) {
     Console& c = p.con;
     CLR(p);
     const std::string name = p.shared.NAME4;
-    auto say = [&](const std::string& s) {
+    auto paragraph = [&](const std::string& s) {
         c.writeln("  " + s);
         c.writeln();
     };
-    say("Thank you for using " + std::string(PRODUCT) + VERSION);
+    paragraph("Thank you for using " + std::string(PRODUCT) + VERSION);
     for (const std::string& saved : {"A list of questions and sectors used has been saved as " + name + ".inf",
                                      "Your output file has been saved in ASCII text file " + name + ".qui"}) {
-        p.report().result(saved);
-        say(saved);
+        c.write("  ");
+        say(p, Event::Kind::Result, saved, true);
+        c.writeln();
     }
 }
 

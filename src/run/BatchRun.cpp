@@ -1,46 +1,33 @@
 #include "run/BatchRun.h"
 
 #include "console/TextFile.h"
+#include "material/ChapterSectoring.h"
 #include "run/Driver.h"
 #include "core/StyleFile.h"
 #include "specc9/Config.h"
+#include "specc9/SpecialtyNumbers.h"
 
 namespace tess {
 
-namespace {
+void PressOnAsk::chapterShares(Program& p, int) {
+    if (const ShareCheck check = checkShares(p.run); !check.ok()) throw RestartRun{check.why()};
+}
 
-// Tells the report once, whichever way the run was left.
-class StopWatch : public RunReport {
-public:
-    explicit StopWatch(RunReport& to) : to_(to) {}
-    void stage(const std::string& s) override { to_.stage(s); }
-    void warning(const std::string& s) override { to_.warning(s); }
-    void stopped(const std::string& s) override {
-        told_ = true;
-        to_.stopped(s);
-    }
-    void result(const std::string& s) override { to_.result(s); }
-    bool told() const { return told_; }
+void PressOnAsk::specialtyNumbers(Program& p) {
+    if (const std::string why = acceptStoredNumbers(p); !why.empty()) throw RestartRun{why};
+}
 
-private:
-    RunReport& to_;
-    bool told_ = false;
-};
-
-}  // namespace
-
-BatchEnd runStoredStyle(Program& p, const std::string& name) {
-    StopWatch watch(p.report());
-    RunReport* const was = p.reporter;
-    p.reporter = &watch;
+BatchEnd runStoredStyle(Program& p, PressOnAsk& ask, const std::string& name) {
+    Ask* const was = p.asker;
+    p.asker = &ask;
     struct Restore {
         Program& p;
-        RunReport* was;
-        ~Restore() { p.reporter = was; }
+        Ask* was;
+        ~Restore() { p.asker = was; }
     } restore{p, was};
 
     auto stop = [&](const std::string& why, BatchEnd end = BatchEnd::CannotGoOn) {
-        if (!watch.told()) watch.stopped(why);
+        if (!ask.stopTold()) ask.tell({Event::Kind::Stopped, why});
         return end;
     };
     // "Exit" in "temp2.txt" ends the program instead of running a style.
@@ -55,12 +42,10 @@ BatchEnd runStoredStyle(Program& p, const std::string& name) {
     p.configure = acceptStoredStyle;
     try {
         runOnce(p);
-    } catch (const RestartRun&) {
-        return stop("The run went back to the title.");
+    } catch (const RestartRun& e) {
+        return stop(e.message.empty() ? "The run went back to the title." : e.message);
     } catch (const ExitProgram&) {
         return stop("The run settings file " + std::string(RUN_SETTINGS_FILE) + " asked to leave the program.");
-    } catch (const PromptLoops& e) {
-        return stop(e.what());
     } catch (const FileError& e) {
         // The run's unfinished files are gone by now, as in the full-screen program.
         return stop(std::string(e.what()) + " The run stopped; the packet and list files of the last run are kept.",

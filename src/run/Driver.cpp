@@ -29,8 +29,6 @@ namespace tess {
 
 namespace {
 
-constexpr int KEY_191 = 191;  // arrives after a verse sector table on some keyboards; passed over
-
 void closeRunFiles(RunState& r) {
     r.packetFile.abandon();
     r.runLog.abandon();
@@ -100,7 +98,6 @@ namespace {
 // close a table of a sectoring by questions is still waiting.
 bool sectorByStyle(Program& p) {
     RunState& r = p.run;
-    Console& c = p.con;
     const char sec = p.shared.SEC1;
     bool tableKeyWaiting = false;
 
@@ -110,8 +107,8 @@ bool sectorByStyle(Program& p) {
         RESECTOR(p);
         r.RES = true;
         DISPLAY(p);
-        c.waitKey();  // the key stays for the next read
         tableKeyWaiting = true;
+        p.ask().sectorTable(p, sec);
     } else {
         if (VERSESEC(p)) {
             r.RES = false;
@@ -122,12 +119,7 @@ bool sectorByStyle(Program& p) {
         DISPLAY(p);
     }
 
-    if (sec == 'V') {
-        int k;
-        do k = c.readKey();
-        while (k == KEY_191);
-        if (k == key::Esc) throw RestartRun{};
-    }
+    if (sec == 'V' && !p.ask().sectorTable(p, sec)) throw RestartRun{};
 
     return tableKeyWaiting;
 }
@@ -136,7 +128,7 @@ bool sectorByStyle(Program& p) {
 [[noreturn]] void noRegularInEverySector(Program& p, bool tableKeyWaiting) {
     RunState& r = p.run;
     Console& c = p.con;
-    p.report().stopped("Your smallest sector has 0 regular questions.");
+    p.tell(Event::Kind::Stopped, "Your smallest sector has 0 regular questions.");
     // Chapter sectoring reports its smallest sector itself; the others
     // would restart without a word after the table was dismissed. A
     // chapter sectoring that built no sector at all has said nothing either.
@@ -144,10 +136,9 @@ bool sectorByStyle(Program& p) {
         CLR(p);
         c.gotoXY(3, 3);
         c.write("Your smallest sector has 0 regular questions.");
-        if (tableKeyWaiting && c.readKey() == 0) c.readKey();
+        if (tableKeyWaiting) p.ask().closeTable(p);
         c.gotoXY(3, 5);
-        c.write("Press Return to continue. ");
-        c.readLine();
+        p.ask().pressReturn(p, PRESS_RETURN);
     }
     throw RestartRun{};
 }
@@ -157,34 +148,19 @@ bool sectorByStyle(Program& p) {
 void offerResector(Program& p, bool tableKeyWaiting) {
     RunState& r = p.run;
     Console& c = p.con;
-    p.report().warning("Regular question repeats will begin after quiz " + std::to_string(r.MINQZ));
     CLR(p);
     c.gotoXY(3, 3);
-    c.write("Regular question repeats will begin after quiz ");
-    c.write(r.MINQZ);
+    say(p, Event::Kind::Warning, "Regular question repeats will begin after quiz " + std::to_string(r.MINQZ));
     if (r.RES) {
         // Kept on screen until Return; the key that closed the table of a
         // sectoring by questions is taken first, so it cannot dismiss it.
-        if (tableKeyWaiting && c.readKey() == 0) c.readKey();
+        if (tableKeyWaiting) p.ask().closeTable(p);
         c.gotoXY(3, 5);
-        c.write("Press Return to continue. ");
-        c.readLine();
-    } else {
-        c.gotoXY(3, 4);
-        c.write("Do you wish to resector? ");
-        int k = c.readKey();
-        if (k == 0)
-            k = c.readKey();  // a cursor key is no answer, and its code no letter
-        else if (k >= 32 && k < 127)
-            c.write(std::string(1, static_cast<char>(k)));
-        if (k == 'Y' || k == 'y') {
-            RESECTOR(p);
-            DISPLAY(p);
-            while (c.readKey() == '8') {
-            }
-        } else {
-            c.readLine();
-        }
+        p.ask().pressReturn(p, PRESS_RETURN);
+    } else if (p.ask().resector(p)) {
+        RESECTOR(p);
+        DISPLAY(p);
+        p.ask().resectoredTable(p);
     }
 }
 
@@ -195,7 +171,7 @@ void sectorRange(Program& p) {
     const RunState& r = p.run;
     if (r.MINQZ == 0) noRegularInEverySector(p, tableKeyWaiting);
     if (r.MINQZ < r.QNUM && r.MINQZ < 12) offerResector(p, tableKeyWaiting);
-    p.report().stage("sectoring: " + std::to_string(r.SECTORS) + " sectors by " +
+    p.tell(Event::Kind::Stage, "sectoring: " + std::to_string(r.SECTORS) + (r.SECTORS == 1 ? " sector by " : " sectors by ") +
                      (r.RES                  ? "question"
                       : p.shared.SEC1 == 'C' ? "chapter"
                                              : "verse") +
@@ -249,29 +225,6 @@ void readRunFiles(Program& p) {
     buildBankNames(r, p.shared);
 }
 
-int approvalMenu(Program& p) {
-    Console& c = p.con;
-    static const char* const choices[] = {"Run specialty combinations automatically    ",
-                                          "Approve specialty combinations for each quiz"};
-    int choice = 1;
-    for (;;) {
-        APPROVESPEC(p);
-        c.gotoXY(16, choice + 2);
-        c.write(choices[choice - 1]);
-        c.textColor(colour::Yellow);
-        c.textBackground(colour::Blue);
-        const int k = c.readKey();
-        if (k == key::Up)
-            choice = choice == 1 ? 2 : 1;
-        else if (k == key::Down)
-            choice = choice == 2 ? 1 : 2;
-        else if (k == key::Esc)
-            throw RestartRun{};
-        else if (k == key::Return)
-            return choice;
-    }
-}
-
 namespace {
 
 // The title screen, over whatever the last run left.
@@ -323,7 +276,7 @@ void clearSectorTable(Program& p) {
 // regular questions for one quiz go back to the title.
 void countMaterial(Program& p) {
     RunState& r = p.run;
-    p.report().stage("counting questions");
+    p.tell(Event::Kind::Stage, "counting questions");
     prepareCounts(p);
     countRange(p);
     CLR(p);
@@ -361,7 +314,7 @@ void openPacket(Program& p, RunOutputs& outputs) {
 // Whether the user approves each quiz's specialty combination.
 void chooseApprovalMode(Program& p) {
     CLR(p);
-    p.run.approval = approvalMenu(p) == 1 ? Approval::Automatic : Approval::EachQuiz;
+    p.run.approval = p.ask().approvalMode(p);
     CLR(p);
 }
 
@@ -389,7 +342,7 @@ void prepareGeneration(Program& p, RunOutputs& outputs) {
 void generateQuizzes(Program& p) {
     RunState& r = p.run;
     for (r.Q2 = 1; r.Q2 <= r.QZ; ++r.Q2) {
-        p.report().stage("quiz " + std::to_string(r.Q2) + " of " + std::to_string(r.QZ));
+        p.tell(Event::Kind::Stage, "quiz " + std::to_string(r.Q2) + " of " + std::to_string(r.QZ));
         CHOOSESPEC(p);
         OPUT(p);
         noteSeasonQuiz(p);
@@ -414,16 +367,14 @@ void reportGeneration(Program& p) {
         c.textBackground(colour::Red);
         const std::string given =
             std::to_string(r.OLDIPC) + " Percent interrogatives abandoned on quiz " + std::to_string(r.ABAND);
-        p.report().warning(given);
-        c.write(given);
+        say(p, Event::Kind::Warning, given);
         c.textColor(colour::Yellow);
         c.textBackground(colour::Blue);
-        c.readLine();
+        p.ask().pressReturn(p);
     }
     if (r.RSET > 4) {
         c.gotoXY(20, 3);
-        c.write(" Quizzes Complete -- Press Return to Continue");
-        c.readLine();
+        p.ask().pressReturn(p, " Quizzes Complete -- Press Return to Continue");
     }
 }
 
@@ -437,8 +388,7 @@ void finishRun(Program& p, RunOutputs& outputs) {
     }
     outputs.commit();
     THANK(p);
-    p.con.write("  Press Enter to continue. ");
-    p.con.readLine();
+    p.ask().pressReturn(p, "  Press Enter to continue. ");
 }
 
 }  // namespace
@@ -465,6 +415,7 @@ int runProgram(Program& p) {
         try {
             runOnce(p);
         } catch (const RestartRun& e) {
+            if (!e.message.empty()) p.tell(Event::Kind::Stopped, e.message);
             showRestart(p, e);
         } catch (const ExitProgram& e) {
             return e.code;
@@ -472,7 +423,7 @@ int runProgram(Program& p) {
             // The run's files are gone by now; the last run's outputs stay.
             const std::string why =
                 std::string(e.what()) + " The run stopped; the packet and list files of the last run are kept.";
-            p.report().stopped(why);
+            p.tell(Event::Kind::Stopped, why);
             showRestart(p, RestartRun{why});
         }
     }

@@ -27,8 +27,4 @@ void readRunFiles(Program& p);
 // smallest sector has no regular question, or on Esc after a verse table.
 void sectorRange(Program& p);
 
-// The approval menu. Returns the choice taken with Return (1: run
-// automatically, 2: approve each quiz); Esc restarts the run.
-int approvalMenu(Program& p);
-
 }  // namespace tess

@@ -92,25 +92,6 @@ void specialtyAttempt(Program& p) {
         if (k != r.PRIORITY1 && k != r.PRIORITY2) runSpecialtyPass(p, k);
 }
 
-enum class Answer { Accept, Reject, Abandon };
-
-Answer askApproval(Program& p) {
-    auto& c = p.con;
-    c.writeln();
-    c.write("  Do you wish to accept this combination (y/n)? ");
-    for (;;) {
-        c.gotoXY(49, c.whereY());
-        c.write("  ");
-        c.gotoXY(49, c.whereY());
-        const int k = c.readKey();
-        if (k == key::Esc) return Answer::Abandon;
-        if (k == 'y' || k == 'Y' || k == 'n' || k == 'N') {
-            CLR(p);
-            return (k == 'y' || k == 'Y') ? Answer::Accept : Answer::Reject;
-        }
-    }
-}
-
 bool holdsInterrogative(const RunState& r, int pos) { return flagIs(r.INT, r.RSECTOR[pos], r.PNUMBER[pos]); }
 
 // A regular position whose question is (or is not) an interrogative, drawn
@@ -252,9 +233,9 @@ void CHOOSESPEC(Program& p) {
             headerWritten = true;
         }
         if (r.approval != Approval::EachQuiz) break;
-        const Answer a = askApproval(p);
-        if (a == Answer::Accept) break;
-        if (a == Answer::Abandon) return;
+        const Combination a = p.ask().combination(p);
+        if (a == Combination::Accept) break;
+        if (a == Combination::Abandon) return;
         giveBackSpecialties(p);
     }
 

@@ -10,8 +10,7 @@ void REPEATSECTOR(Program& p) {
     // The calling picker has already advanced the row; only the wrap applies.
     currentMessageRow(p);
     const std::string text = "  Sectors or questions will be repeated in quiz " + std::to_string(r.Q2);
-    p.report().warning(text);
-    p.con.write(text);
+    say(p, Event::Kind::Warning, text);
     logLine(p, "Sectors or Questions repeated in quiz " + std::to_string(r.Q2));
     for (int s = 1; s <= r.SECTORS; ++s) r.FLAG[s] = 1;
 }

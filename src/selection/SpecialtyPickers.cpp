@@ -102,10 +102,7 @@ void refresh(Program& p, const Kind& k, int& refreshes) {
     auto& r = p.run;
     if (k.endLineFirst) p.con.writeln();
     nextMessageRow(p);
-    if (refreshes == 0 || k.warnEveryRefresh) {
-        p.report().warning(k.repeatWarning + to_string(r.Q2));
-        p.con.write(k.repeatWarning + to_string(r.Q2));
-    }
+    if (refreshes == 0 || k.warnEveryRefresh) say(p, Event::Kind::Warning, k.repeatWarning + to_string(r.Q2));
     if (refreshes == 0) logLine(p, k.repeatLog + to_string(r.Q2));
     if (++refreshes > 1) REPEATSECTOR(p);
     p.con.gotoXY(3, 3);

@@ -359,10 +359,7 @@ void SPEC2(Program& p) {
         SPECPAT(p);
         c.PAT[quiz] = c.TYP;
     }
-    if (c.QMAX <= 30)
-        WRITESPECS(p);
-    else
-        WRITESPECS75(p);
+    p.ask().patternsReviewed(p);
 
     // Written whole however the review was left, Esc included.
     std::vector<std::string> lines;

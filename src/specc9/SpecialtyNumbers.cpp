@@ -87,31 +87,62 @@ std::string cleanTypes(const Specc9& s, const PerSpecialty& maxOf, PerSpecialty&
     return typ;
 }
 
-}  // namespace
+int sum(const PerSpecialty& n) { return std::accumulate(n.begin(), n.end(), 0); }
 
-void SETSPEC(Program& p) {
-    Console& c = p.con;
-    Specc9& s = p.cfg;
+// What the screen starts from: the window of question numbers it may change,
+// each kind's maximum, the cleaned pattern and its counts, and whether the
+// total Return asks for can be reached at all. Sets SPECS.
+struct Start {
+    int early = 1, late = 30;
+    PerSpecialty maxOf{}, count{};
+    std::string typ;
+    bool reachable = true;
+};
+
+Start startOf(Specc9& s) {
+    Start w;
     // The form keeps 1 <= SPEARLY <= SPLATE <= 30; the window never leaves the line.
-    const int early = std::clamp(s.SPEARLY, 1, 30), late = std::clamp(s.SPLATE, early, 30);
-    PerSpecialty maxOf{};
-    for (std::size_t k = 0; k < SPECIALTY_COUNT; ++k) maxOf[k] = s.*SPECIALTIES[k].max;
-    const auto sum = [](const PerSpecialty& n) { return std::accumulate(n.begin(), n.end(), 0); };
-    s.SPECS = sum(maxOf);
-
-    PerSpecialty count{};
-    std::string typ = cleanTypes(s, maxOf, count);
-    const int m = drawSpecialtyNumbers(p, typ, early, late);
-    auto at = [&](int x) -> char& { return typ[static_cast<std::size_t>(x - 1)]; };
-    auto total = [&] { return sum(count); };
+    w.early = std::clamp(s.SPEARLY, 1, 30);
+    w.late = std::clamp(s.SPLATE, w.early, 30);
+    for (std::size_t k = 0; k < SPECIALTY_COUNT; ++k) w.maxOf[k] = s.*SPECIALTIES[k].max;
+    s.SPECS = sum(w.maxOf);
+    w.typ = cleanTypes(s, w.maxOf, w.count);
     // Letters outside the window cannot be changed here. Should they alone
     // exceed SPMAX, or the window be too small, Return could never be taken:
     // the screen is then left whatever the total.
     int outside = 0;
     for (int x = 1; x <= 30; ++x)
-        if ((x < early || x > late) && at(x) != 'n') ++outside;
-    const int reachableMax = std::min(outside + (late - early + 1), sum(maxOf));
-    const bool reachable = outside <= s.SPMAX && s.SPMAX <= reachableMax;
+        if ((x < w.early || x > w.late) && w.typ[static_cast<std::size_t>(x - 1)] != 'n') ++outside;
+    const int reachableMax = std::min(outside + (w.late - w.early + 1), sum(w.maxOf));
+    w.reachable = outside <= s.SPMAX && s.SPMAX <= reachableMax;
+    return w;
+}
+
+}  // namespace
+
+std::string acceptStoredNumbers(Program& p) {
+    Specc9& s = p.cfg;
+    const Start w = startOf(s);
+    if (sum(w.count) != s.SPMAX && w.reachable)
+        return "The specialty numbers set by hand in the style hold " + std::to_string(sum(w.count)) +
+               " letters, not Total Max " + std::to_string(s.SPMAX) +
+               "; set them on the form's specialty numbers screen.";
+    s.TYP = w.typ;
+    return {};
+}
+
+void SETSPEC(Program& p) {
+    Console& c = p.con;
+    Specc9& s = p.cfg;
+    Start w = startOf(s);
+    const int early = w.early, late = w.late;
+    const PerSpecialty& maxOf = w.maxOf;
+    PerSpecialty& count = w.count;
+    std::string& typ = w.typ;
+    const bool reachable = w.reachable;
+    const int m = drawSpecialtyNumbers(p, typ, early, late);
+    auto at = [&](int x) -> char& { return typ[static_cast<std::size_t>(x - 1)]; };
+    auto total = [&] { return sum(count); };
 
     // The key loop. A cursor key arrives as 0 and its code; the 0 does nothing.
     int n = early;

@@ -5,7 +5,6 @@
 
 #include "console/TextFile.h"
 #include "core/StyleFile.h"
-#include "specc9/SpecialtyNumbers.h"
 
 namespace tess {
 
@@ -112,7 +111,7 @@ std::string OUTFILE(Program& p) {
     p.con.textBackground(colour::Blue);
     p.con.textColor(colour::Yellow);
     if (p.shared.SETSPC == 'Y') {
-        SETSPEC(p);
+        p.ask().specialtyNumbers(p);
     } else {
         std::string typ(30, 'n');
         for (int i = c.SPEARLY; i <= c.SPLATE && i <= 30; ++i) typ[static_cast<std::size_t>(i - 1)] = 'A';

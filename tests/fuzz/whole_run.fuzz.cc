@@ -6,6 +6,7 @@
 #include "console/ScreenConsole.h"
 #include "core/Book.h"
 #include "run/Driver.h"
+#include "run/ScreenAsk.h"
 #include "specc9/Config.h"
 
 using namespace tess;
@@ -130,6 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     Random rnd(in.take());
     Program p(con, rnd, dir);
+    p.asker = &screenAsk();
     p.configure = useStoredStyle;
     try {
         runOnce(p);

@@ -22,13 +22,14 @@ struct Edit {
     std::string value;
 };
 
-// Runs the style stored in `b`'s folder the batch way, with the report kept.
-struct Told : RunReport {
+// The answers of a user who presses on, with what the run told kept.
+struct Told : PressOnAsk {
     std::vector<std::string> stages, warnings, stops, results;
-    void stage(const std::string& s) override { stages.push_back(s); }
-    void warning(const std::string& s) override { warnings.push_back(s); }
-    void stopped(const std::string& s) override { stops.push_back(s); }
-    void result(const std::string& s) override { results.push_back(s); }
+    void told(const Event& e) override {
+        using K = Event::Kind;
+        (e.kind == K::Stage ? stages : e.kind == K::Warning ? warnings : e.kind == K::Stopped ? stops : results)
+            .push_back(e.text);
+    }
 };
 
 // Every file of the folder, by name.
@@ -40,11 +41,10 @@ std::map<std::string, std::string> files(const BankRun& b) {
 }
 
 BatchEnd runBatch(BankRun& b, const std::string& style, std::uint64_t seed, Told& told) {
-    PressOnConsole con;
+    ScreenConsole con;  // drawn on, never read: it has no keys to give
     Random rnd(seed);
     Program p(con, rnd, b.dir.path());
-    p.reporter = &told;
-    return runStoredStyle(p, style);
+    return runStoredStyle(p, told, style);
 }
 
 // A sample style (edited in place, so the menu lists it at its place) run on
@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(Styles, BatchSameFiles, ::testing::ValuesIn(SAME));
 // A run that cannot go on: its message, and the last run's files kept.
 struct CannotGoOn {
     const char* what;
-    std::vector<Edit> edits;  // to Book20
+    std::vector<Edit> edits;  // to the style
     void (*spoil)(BankRun&);  // the bank or folder made unusable
     const char* message;      // part of what the report is told
     std::string style = "Book20", out = "book20";
@@ -166,7 +166,7 @@ const std::vector<CannotGoOn> STOPS = {
      },
      "Book20.spe"},
     {"a style the form refuses", {{line::SPLATE, "25"}}, nullptr, "Incompatible Specs in Book20.spe"},
-    {"a prompt Return cannot pass: specialty numbers set by hand that never reach the total",
+    {"specialty numbers set by hand that never reach the total",
      {{line::SPMIN, "4"},
       {line::SPMAX, "4"},
       {line::FMIN, "1"},
@@ -179,7 +179,13 @@ const std::vector<CannotGoOn> STOPS = {
       {line::SMAX, "1"},
       {line::SETSPC, "Y"}},
      nullptr,
-     "pressing Return does not get past"},
+     "hold 0 letters, not Total Max 4"},
+    {"L chapter shares as dealt leaving the last chapter none: the share editor's reason",
+     {{line::RANGE_END, "17 37"}, {line::SEC1, "C"}},
+     nullptr,
+     "Luke 17 needs at least 1 question.",
+     "LSet",
+     "lset"},
     {"a sector without regular questions (the last chapter's)",
      {},
      [](BankRun& b) {
@@ -199,7 +205,7 @@ void PrintTo(const CannotGoOn& c, std::ostream* os) { *os << c.what; }
 TEST_P(BatchCannotGoOn, SaysWhyAndKeepsTheLastFiles) {
     const CannotGoOn& c = GetParam();
     BankRun b;
-    edit(b, "Book20", c.edits);
+    edit(b, c.style, c.edits);
     if (c.spoil) c.spoil(b);
     b.dir.raw(c.out + ".qui", "last packets");
     b.dir.raw(c.out + ".inf", "last list");
@@ -213,6 +219,41 @@ TEST_P(BatchCannotGoOn, SaysWhyAndKeepsTheLastFiles) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, BatchCannotGoOn, ::testing::ValuesIn(STOPS));
+
+// A front end of its own is one Ask: this one moves a chapter share, takes
+// the resector offer, approves each quiz and rejects the first combination.
+struct Scripted : Told {
+    int shares = 0, resectors = 0, combinations = 0;
+    void chapterShares(Program& p, int chapters) override {
+        ++shares;
+        ++p.run.CS[p.run.BCHAP];
+        --p.run.CS[p.run.ECHAP];
+        PressOnAsk::chapterShares(p, chapters);
+    }
+    bool resector(Program&) override { return ++resectors > 0; }
+    Approval approvalMode(Program&) override { return Approval::EachQuiz; }
+    Combination combination(Program&) override {
+        return ++combinations == 1 ? Combination::Reject : Combination::Accept;
+    }
+};
+
+TEST(BatchAsk, AScriptedAskSteersAWholeRun) {
+    const std::vector<Edit> repeatEarly = {{line::RANGE_END, "3 38"}, {line::QMAX, "30"}, {line::QNUM, "30"}};
+    BankRun pressOn, scripted;
+    edit(pressOn, "Ch1to8", repeatEarly);
+    edit(scripted, "Ch1to8", repeatEarly);
+    Told plain;
+    Scripted ask;
+    ASSERT_EQ(runBatch(pressOn, "Ch1to8", 9, plain), BatchEnd::Done);
+    ASSERT_EQ(runBatch(scripted, "Ch1to8", 9, ask), BatchEnd::Done) << (ask.stops.empty() ? "" : ask.stops[0]);
+    EXPECT_EQ(ask.shares, 1);
+    EXPECT_EQ(ask.resectors, 1);
+    EXPECT_EQ(ask.combinations, 31);  // 30 quizzes and the one rejected
+    for (const char* name : {"ch1to8.qui", "ch1to8.inf"}) {
+        EXPECT_FALSE(scripted.dir.read(name).empty()) << name;
+        EXPECT_NE(scripted.dir.read(name), pressOn.dir.read(name)) << name;
+    }
+}
 
 // A full disk while the packet is written: the file, its folder and the
 // reason, a file error (tessarin run exits 5), and the last run's files.

@@ -70,6 +70,7 @@ TEST(Soak, RandomStylesRunWholeAndEveryOutputHasItsShape) {
         ScreenConsole con;
         Random rnd{g()};
         Program p{con, rnd, bank.dir.path()};
+        p.asker = &screenAsk();
         p.configure = useStoredStyle;
         for (int k = 0; k < KEYS_PER_RUN; ++k) con.enter();
         ++runs;

@@ -68,7 +68,9 @@ Fixture::Fixture(std::unique_ptr<Random> random)
       con(*con_),
       rnd(*rnd_),
       p(con, rnd, dir.path()),
-      r(p.run) {}
+      r(p.run) {
+    p.asker = &screenAsk();
+}
 
 Fixture::Fixture(const ScratchDir& shared, std::uint64_t seed)
     : dir_(&shared, [](const ScratchDir*) {}),  // the other test owns the folder
@@ -78,7 +80,9 @@ Fixture::Fixture(const ScratchDir& shared, std::uint64_t seed)
       con(*con_),
       rnd(*rnd_),
       p(con, rnd, dir.path()),
-      r(p.run) {}
+      r(p.run) {
+    p.asker = &screenAsk();
+}
 
 Fixture::Fixture(Fixture&& o) noexcept
     : dir_(std::move(o.dir_)),

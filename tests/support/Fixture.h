@@ -20,6 +20,7 @@
 #include "core/Messages.h"
 #include "core/Program.h"
 #include "core/StyleFields.h"
+#include "run/ScreenAsk.h"
 #include "support/ScratchDir.h"
 
 namespace tess::testing {

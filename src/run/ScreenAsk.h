@@ -1,0 +1,32 @@
+#pragma once
+// The full-screen program's answers: the screens a user meets at the
+// keyboard, read from the run's console. Events need no telling here: the
+// stages' own screens already show them.
+#include "core/Ask.h"
+#include "core/Program.h"
+
+namespace tess {
+
+class ScreenAsk : public Ask {
+public:
+    void tell(const Event&) override {}
+    void pressReturn(Program& p, std::string_view prompt = {}) override;
+    void specialtyNumbers(Program& p) override;
+    void patternsReviewed(Program& p) override;
+    void chapterShares(Program& p, int chapters) override;
+    bool sectorTable(Program& p, char method) override;
+    void closeTable(Program& p) override;
+    bool resector(Program& p) override;
+    void resectoredTable(Program& p) override;
+    Approval approvalMode(Program& p) override;
+    Combination combination(Program& p) override;
+};
+
+// The one ScreenAsk (it keeps nothing between questions).
+Ask& screenAsk();
+
+// The approval menu. Returns the choice taken with Return (1: run
+// automatically, 2: approve each quiz); Esc restarts the run.
+int approvalMenu(Program& p);
+
+}  // namespace tess
