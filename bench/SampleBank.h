@@ -10,8 +10,8 @@
 #include "console/Random.h"
 #include "console/ScreenConsole.h"
 #include "console/TextFile.h"
-#include "run/Driver.h"
 #include "core/Program.h"
+#include "run/Driver.h"
 #include "specc9/Config.h"
 #include "support/ScratchDir.h"
 

@@ -2,9 +2,9 @@
 // quiz listing, on arbitrary bank lines in every slot.
 #include "FuzzSupport.h"
 #include "console/ScreenConsole.h"
+#include "core/Program.h"
 #include "output/Continuation.h"
 #include "output/PacketWriter.h"
-#include "core/Program.h"
 #include "selection/QuizListing.h"
 
 using namespace tess;

@@ -5,8 +5,8 @@
 #include <numeric>
 #include <vector>
 
-#include "material/Counts.h"
 #include "core/Book.h"
+#include "material/Counts.h"
 #include "support/Fixture.h"
 
 namespace tess::testing {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "material/Resector.h"
 #include "material/MaterialRig.h"
+#include "material/Resector.h"
 
 using namespace tess;
 using tess::testing::CountsBench;

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "material/Resector.h"
 #include "material/MaterialRig.h"
+#include "material/Resector.h"
 #include "material/SectorWalk.h"
 #include "material/VerseSectoring.h"
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "material/Resector.h"
-#include "material/MaterialRig.h"
-#include "material/VerseSectoring.h"
 #include "core/Book.h"
+#include "material/MaterialRig.h"
+#include "material/Resector.h"
+#include "material/VerseSectoring.h"
 
 using namespace tess;
 using tess::testing::CountsBench;

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "support/Fixture.h"
 #include "specc9/PatternReview.h"
+#include "support/Fixture.h"
 
 using namespace tess;
 

@@ -4,8 +4,8 @@
 #include <deque>
 #include <string>
 
-#include "specc9/ConfigRig.h"
 #include "console/TextFile.h"
+#include "specc9/ConfigRig.h"
 #include "specc9/Patterns.h"
 
 using namespace tess;
