@@ -14,6 +14,7 @@
 #include "app/ExitStatus.h"
 #include "console/FolderLock.h"
 #include "console/Random.h"
+#include "core/StyleFile.h"
 #include "pdf/PdfWriter.h"
 #include "run/BatchRun.h"
 
@@ -27,7 +28,9 @@ namespace {
 // line of its own.
 class StderrReport : public RunReport {
 public:
-    StderrReport(std::string style, bool quiet) : style_(std::move(style)), quiet_(quiet), tty_(::isatty(2) == 1) {
+    // The name as the user gave it, but a control character in it as "?".
+    StderrReport(const std::string& style, bool quiet)
+        : style_(shownName(style)), quiet_(quiet), tty_(::isatty(2) == 1) {
         winsize ws{};
         if (tty_ && ::ioctl(2, TIOCGWINSZ, &ws) == 0 && ws.ws_col > 1) width_ = ws.ws_col - 1U;
     }
