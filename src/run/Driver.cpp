@@ -300,15 +300,10 @@ void loadPatterns(Program& p) {
 // A fresh sector table; only sectoring fills it.
 void clearSectorTable(Program& p) {
     RunState& r = p.run;
+    r.part<SectorTable>() = {};
     r.SECTORS = r.QMAX;
     r.BEFORE = r.RBEFORE = r.OBEFORE = r.FBEFORE = r.SBEFORE = 0;
     r.TQUEST = 0;
-    r.MINQZ = 0;
-    r.RES = false;
-    r.BC.fill(0);
-    r.BV.fill(0);
-    r.EC.fill(0);
-    r.EV.fill(0);
     CLR(p);
 }
 
