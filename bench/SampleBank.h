@@ -10,9 +10,9 @@
 #include "console/Random.h"
 #include "console/ScreenConsole.h"
 #include "console/TextFile.h"
+#include "core/Program.h"
 #include "run/Driver.h"
 #include "run/ScreenAsk.h"
-#include "core/Program.h"
 #include "specc9/Config.h"
 #include "support/ScratchDir.h"
 

@@ -9,17 +9,17 @@
 #include <functional>
 #include <string>
 
+#include "SampleBank.h"
 #include "core/Messages.h"
+#include "core/StyleFile.h"
 #include "material/ChapterSectoring.h"
 #include "material/Counts.h"
 #include "material/Interrogative.h"
 #include "material/VerseSectoring.h"
 #include "output/PacketWriter.h"
-#include "core/StyleFile.h"
 #include "selection/FtvTypes.h"
 #include "selection/QuizAssembly.h"
 #include "specc9/Patterns.h"
-#include "SampleBank.h"
 
 using namespace tess;
 using namespace tess::bench;

@@ -15,6 +15,7 @@
 #include "console/FolderLock.h"
 #include "console/Random.h"
 #include "console/ScreenConsole.h"
+#include "core/StyleFile.h"
 #include "pdf/PdfWriter.h"
 #include "run/BatchRun.h"
 
@@ -28,7 +29,9 @@ namespace {
 // longer line before); elsewhere each stage is a line of its own.
 class StderrReport : public PressOnAsk {
 public:
-    StderrReport(std::string style, bool quiet) : style_(std::move(style)), quiet_(quiet), tty_(::isatty(2) == 1) {
+    // The name as the user gave it, but a control character in it as "?".
+    StderrReport(const std::string& style, bool quiet)
+        : style_(shownName(style)), quiet_(quiet), tty_(::isatty(2) == 1) {
         winsize ws{};
         if (tty_ && ::ioctl(2, TIOCGWINSZ, &ws) == 0 && ws.ws_col > 1) width_ = ws.ws_col - 1U;
     }

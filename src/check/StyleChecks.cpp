@@ -177,10 +177,8 @@ CheckedStyle checkStyle(const std::string& path, const std::string& name,
     if (std::string why = styleNameProblem(name); !why.empty() && name != NEW_STYLE)
         out.error(0, why + " The run refuses it; rename it on the form.");
     if (const std::string outName = sh.NAME4.str(); !isPlainFileName(outName))
-        out.error(lineOf("NAME4"),
-                  "the output file name \"" + shown(outName) +
-                      "\" is empty or holds a path separator, \"..\" or a control character: the run refuses it; "
-                      "output is written in this folder");
+        out.error(lineOf("NAME4"), "the output file name \"" + shown(outName) + "\" " + fileNameFault(outName) +
+                                       ": the run refuses it; output is written in this folder");
 
     if (const int allowed = primAllowed(sh.PRIMPCT); allowed != sh.PRIMPCT)
         out.error(lineOf("PRIMPCT"), "Pct Prim FTV " + num(sh.PRIMPCT) +

@@ -10,12 +10,12 @@
 // re-seed computes only the state its draws reach (Mt64). The numbers are
 // those of std::uniform_int_distribution over std::mt19937_64.
 #include <cstdint>
-#include <optional>
-#include <string>
-#include <string_view>
 #include <deque>
+#include <optional>
 #include <random>
 #include <stdexcept>
+#include <string>
+#include <string_view>
 
 namespace tess {
 

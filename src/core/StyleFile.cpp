@@ -300,12 +300,44 @@ std::optional<std::string> readRunSettings(const std::string& path) {
     return line ? std::string(firstChars(*line, 14)) : std::string();
 }
 
-bool isPlainFileName(std::string_view name) {
-    if (name.find_first_not_of(' ') == std::string_view::npos) return false;  // empty or blanks only
-    for (char c : name)
-        if (static_cast<unsigned char>(c) < 32 || c == 127) return false;
-    if (name.find('/') != std::string_view::npos || name.find('\\') != std::string_view::npos) return false;
-    return name.find("..") == std::string_view::npos;
+namespace {
+
+bool isControl(char c) { return static_cast<unsigned char>(c) < 32 || c == 127; }
+
+std::string nameProblem(const char* what, std::string_view name, std::string_view where, const char* folder) {
+    const std::string fault = fileNameFault(name);
+    if (fault.empty()) return {};
+    std::string msg = std::string("The ") + what + " \"" + shownName(name) + "\"";
+    if (!where.empty()) msg += " in " + std::string(where);
+    return msg + " " + fault + "; " + folder;
+}
+
+}  // namespace
+
+std::string fileNameFault(std::string_view name) {
+    if (name.empty()) return "is empty";
+    if (name.find_first_not_of(' ') == std::string_view::npos) return "is blank";
+    if (std::any_of(name.begin(), name.end(), isControl)) return "holds a control character (shown as ?)";
+    if (name.find('/') != std::string_view::npos || name.find('\\') != std::string_view::npos)
+        return "holds a path separator";
+    if (name.find("..") != std::string_view::npos) return "holds \"..\"";
+    return {};
+}
+
+bool isPlainFileName(std::string_view name) { return fileNameFault(name).empty(); }
+
+std::string shownName(std::string_view name) {
+    std::string s(name);
+    std::replace_if(s.begin(), s.end(), isControl, '?');
+    return s;
+}
+
+std::string outputNameProblem(std::string_view name, std::string_view where) {
+    return nameProblem("output file name", name, where, "output is written in this folder.");
+}
+
+std::string styleFileNameProblem(std::string_view name, std::string_view where) {
+    return nameProblem("style name", name, where, "styles are kept in this folder.");
 }
 
 std::optional<std::string> verseCountProblem(int chapter, std::string_view line, long* count) {

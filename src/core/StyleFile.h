@@ -57,6 +57,17 @@ inline bool isExitRequest(std::string_view name) { return name == "Exit"; }
 // A name the program may use for a file of its working directory: not blank,
 // no control character, no path separator, no "..".
 bool isPlainFileName(std::string_view name);
+// What keeps `name` from that, worded to follow the name in a message ("is
+// blank", "holds a control character (shown as ?)", "holds a path separator",
+// "holds \"..\""); empty when nothing does.
+std::string fileNameFault(std::string_view name);
+// `name` as a message shows it: each control character as `?`.
+std::string shownName(std::string_view name);
+// The message refusing an output file name (`where`: the file that holds it,
+// if any), or empty when the name is plain.
+std::string outputNameProblem(std::string_view name, std::string_view where = {});
+// The same for a style name.
+std::string styleFileNameProblem(std::string_view name, std::string_view where = {});
 
 // Reads the verse counts of the 24 chapters ("Verses.txt": 24 lines, or 28
 // with four unused). Every count must be 1..85 and agree with the book's

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <array>
 
-#include "material/SectorWalk.h"
 #include "core/Limits.h"
+#include "material/SectorWalk.h"
 
 namespace tess {
 

@@ -8,31 +8,31 @@
 
 namespace tess {
 
+using namespace bankcol;
+
 namespace {
 
 constexpr int BLOCK = 18;
 
-void emptyLines(Program& p, int n) {
+void emptyLines(PacketCursor& c, int n) {
     for (int i = 0; i < n; ++i) {
-        p.run.packetFile.writeln();
-        ++p.run.LINES;
+        c.out.writeln();
+        ++c.LINES;
     }
 }
 
-void line(Program& p, const std::string& s) {
-    p.run.packetFile.writeln(s);
-    ++p.run.LINES;
+void line(PacketCursor& c, const std::string& s) {
+    c.out.writeln(s);
+    ++c.LINES;
 }
 
-void coverBlock(Program& p) {
-    auto& r = p.run;
-    auto& f = r.packetFile;
+void coverBlock(const RunState& r, TextWriter& f) {
     f.writeln();
     f.writeln();
     f.writeln("    " + r.NAME.str() + " Style Quizzing");
     f.writeln();
     f.write("    ");
-    WRITEMAT(p);
+    WRITEMAT(r, f);
     f.writeln();
     f.writeln();
     f.writeln("    Quiz Number " + std::to_string(r.Q2));
@@ -40,108 +40,99 @@ void coverBlock(Program& p) {
 }
 
 // The heading's left part: book letter and stored reference.
-std::string headingRef(const Program& p, const Slot& s) {
-    return "    " + std::string(1, bookLetter(p, s.x)) + " " + storedRef(s);
+std::string headingRef(const RunState& r, const Slot& s) {
+    return "    " + std::string(1, bookLetter(r, s.x)) + " " + storedRef(s);
 }
 
-void continueFrom(Program& p, int mark, void (*printer)(Program&)) {
-    p.run.MARK1 = mark;
-    p.run.X5 = 0;
-    printer(p);
-}
-
-void reference(Program& p, Slot& s) {
-    auto& r = p.run;
+void reference(const RunState& r, PacketCursor& c, const Slot& s) {
     const bool cv = s.kind == 'R';
-    emptyLines(p, 2);
-    line(p, headingRef(p, s) + (cv ? "   CV" : "   CO") + quizRight(27) + std::to_string(r.Q2));
-    emptyLines(p, 2);
+    emptyLines(c, 2);
+    line(c, headingRef(r, s) + (cv ? "   CV" : "   CO") + quizRight(27) + std::to_string(r.Q2));
+    emptyLines(c, 2);
     if (cv)
-        line(p, numberField(p, s.x, 7) + ". Accd. to Luke chapter " + chapterDigits(s) + " verse " + s.at(4) + s.at(5) +
-                    ", ");
+        line(c, numberField(r, s.x, 7) + ". Accd. to Luke chapter " + chapterDigits(s) + " verse " +
+                    s.text(VERSE, VERSE_END) + ", ");
     else
-        line(p, numberField(p, s.x, 6) + ". According to Luke chapter " + chapterDigits(s));
-    emptyLines(p, 1);
-    continueFrom(p, 9, CPRINTREST);  // the text from position 10, always
+        line(c, numberField(r, s.x, 6) + ". According to Luke chapter " + chapterDigits(s));
+    emptyLines(c, 1);
+    continueFrom(c, REF_TEXT - 1, CPRINTREST);  // the text, always
 }
 
-void situation(Program& p, Slot& s) {
-    auto& r = p.run;
-    emptyLines(p, 3);
-    line(p, "    " + std::string(1, bookLetter(p, s.x)) + " " + s.at(1) + s.at(2) + ":" + s.at(4) + s.at(5) + "  SIT" +
-                quizRight(29) + std::to_string(r.Q2));
-    emptyLines(p, 2);
-    const int end = quotationScan(p, s, 42);
-    line(p, "    " + numberField(p, s.x, 2) + ". " + s.text(7, end));
-    emptyLines(p, 1);
-    if (moreAfterMark(p, s)) continueFrom(p, r.MARK1, CPRINTREST);
+void situation(const RunState& r, PacketCursor& c, Slot& s) {
+    emptyLines(c, 3);
+    line(c, "    " + std::string(1, bookLetter(r, s.x)) + " " + s.text(CHAPTER, CHAPTER_END) + ":" +
+                s.text(VERSE, VERSE_END) + "  SIT" + quizRight(29) + std::to_string(r.Q2));
+    emptyLines(c, 2);
+    const FirstLine first = quotationScan(c, s, 42);
+    line(c, "    " + numberField(r, s.x, 2) + ". " + s.text(TEXT, first.end));
+    emptyLines(c, 1);
+    if (moreAfter(c, s, first.resume)) continueFrom(c, first.resume, CPRINTREST);
 }
 
-void finishTheVerse(Program& p, Slot& s) {
-    auto& r = p.run;
+void finishTheVerse(const RunState& r, PacketCursor& c, Slot& s) {
     int firstTab = 0;
     for (int i = 1; i < LMAX && firstTab == 0; ++i)
         if (s.at(i) == '\t') firstTab = i;
-    const TypeField t = typeField(s, firstTab ? firstTab + 1 : 7);
-    emptyLines(p, 2);
-    line(p, headingRef(p, s) + "   " + s.text(t.start, t.start + t.length - 1) + quizRight(29 - t.length) +
+    const TypeField t = typeField(s, firstTab ? firstTab + 1 : TEXT);
+    emptyLines(c, 2);
+    line(c, headingRef(r, s) + "   " + s.text(t.start, t.start + t.length - 1) + quizRight(29 - t.length) +
                 std::to_string(r.Q2));
-    emptyLines(p, 2);
-    std::string first = numberField(p, s.x, 6) + ". ";
+    emptyLines(c, 2);
+    std::string first = numberField(r, s.x, 6) + ". ";
+    int resume = QUOTE_TEXT - 1;
     if (s.quotation()) {
         first += "Quote Luke Chapter " + chapterDigits(s) + " verse " + verseDigits(s);
-        if (s.blank(1)) first += ' ';
-        if (s.blank(4)) first += ' ';
-        r.MARK1 = 11;
-        line(p, first);
-        emptyLines(p, 1);
+        if (s.blank(CHAPTER)) first += ' ';
+        if (s.blank(VERSE)) first += ' ';
+        line(c, first);
+        emptyLines(c, 1);
     } else {
-        const int end = ftvScanC(p, s, t.textStart);
-        line(p, first + s.text(t.textStart, end));
+        const FirstLine f = ftvScanC(c, s, t.textStart);
+        line(c, first + s.text(t.textStart, f.end));
+        resume = f.resume;
     }
-    if (moreAfterMark(p, s)) continueFrom(p, r.MARK1, CPRINTREST);
+    if (moreAfter(c, s, resume)) continueFrom(c, resume, CPRINTREST);
 }
 
-void regular(Program& p, Slot& s) {
-    auto& r = p.run;
-    emptyLines(p, 2);
-    line(p, headingRef(p, s) + "     " + quizRight(29) + std::to_string(r.Q2));
-    emptyLines(p, 2);
-    const int end = regularScan(p, s, 42);
-    line(p, numberField(p, s.x, 6) + ". " + s.text(7, end));
-    if (r.ST1) emptyLines(p, 1);
-    if (moreAfterMark(p, s)) continueFrom(p, r.MARK1, RPRINTREST);
+void regular(const RunState& r, PacketCursor& c, Slot& s) {
+    emptyLines(c, 2);
+    line(c, headingRef(r, s) + "     " + quizRight(29) + std::to_string(r.Q2));
+    emptyLines(c, 2);
+    const FirstLine first = regularScan(c, s, 42);
+    line(c, numberField(r, s.x, 6) + ". " + s.text(TEXT, first.end));
+    if (first.question) emptyLines(c, 1);
+    if (moreAfter(c, s, first.resume)) continueFrom(c, first.resume, RPRINTREST);
 }
 
 }  // namespace
 
-void writePacketC(Program& p) {
-    auto& r = p.run;
-    coverBlock(p);
-    for (int x = 1; x <= slotCount(p); ++x) {
-        r.LINES = 0;
-        Slot s = loadSlot(p, x);
+void writePacketC(const RunState& r, TextWriter& f) {
+    PacketCursor c(f);
+    coverBlock(r, f);
+    for (int x = 1; x <= slotCount(r); ++x) {
+        c.LINES = 0;
+        Slot s = loadSlot(r, c, x);
         switch (s.kind) {
             case 'R':
             case 'O':
-                reference(p, s);
+                reference(r, c, s);
                 break;
             case 'S':
-                situation(p, s);
+                situation(r, c, s);
                 break;
             case 'F':
-                finishTheVerse(p, s);
+                finishTheVerse(r, c, s);
                 break;
             case 'n':
-                regular(p, s);
+                regular(r, c, s);
                 break;
             default:
                 break;
         }
         // At least one empty line, then on to the next multiple of 18 (a
         // long answer may take a block past 36 lines).
-        emptyLines(p, 1);
-        while (r.LINES % BLOCK != 0) emptyLines(p, 1);
+        emptyLines(c, 1);
+        while (c.LINES % BLOCK != 0) emptyLines(c, 1);
     }
 }
 

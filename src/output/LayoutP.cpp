@@ -8,6 +8,8 @@
 
 namespace tess {
 
+using namespace bankcol;
+
 namespace {
 
 constexpr int WIDTH = 78;
@@ -15,10 +17,8 @@ constexpr int TEXTEND = 71;  // the verse column follows
 
 std::string blanks(int n) { return std::string(static_cast<std::size_t>(n > 0 ? n : 0), ' '); }
 
-void heading(Program& p) {
-    auto& r = p.run;
-    auto& f = r.packetFile;
-    WRITEMAT(p);
+void heading(const RunState& r, TextWriter& f) {
+    WRITEMAT(r, f);
     // The range text is 18 characters once its one-digit numbers are padded;
     // then the name is centred and the line comes to 78 characters.
     std::string h;
@@ -40,83 +40,77 @@ void heading(Program& p) {
     f.writeln(rule);
 }
 
-void pageBreak(Program& p) {
-    auto& r = p.run;
-    ++r.PAGE;
-    r.packetFile.write("\f");
-    std::string s = "Page " + std::to_string(r.PAGE);
+void pageBreak(const RunState& r, PacketCursor& c) {
+    ++c.PAGE;
+    c.out.write("\f");
+    std::string s = "Page " + std::to_string(c.PAGE);
     if (r.Q2 < 10) s += ' ';
-    r.packetFile.writeln(s + blanks(65) + "Quiz " + std::to_string(r.Q2));
-    r.packetFile.writeln(std::string(WIDTH, '_'));
-    r.LINES = 4;
-}
-
-void continueFrom(Program& p, int mark, void (*printer)(Program&)) {
-    p.run.MARK1 = mark;
-    p.run.X5 = 0;
-    printer(p);
+    c.out.writeln(s + blanks(65) + "Quiz " + std::to_string(r.Q2));
+    c.out.writeln(std::string(WIDTH, '_'));
+    c.LINES = 4;
 }
 
 // Writes the first line: type column, number field, text, padding, verse column.
-void firstLine(Program& p, const Slot& s, const std::string& type, const std::string& text, int padding) {
-    p.run.packetFile.writeln(type + numberField(p, s.x, 2) + ". " + text + blanks(padding) + verseColumn(p, s));
-    ++p.run.LINES;
+void firstLine(const RunState& r, PacketCursor& c, const Slot& s, const std::string& type, const std::string& text,
+               int padding) {
+    c.out.writeln(type + numberField(r, s.x, 2) + ". " + text + blanks(padding) + verseColumn(r, s));
+    ++c.LINES;
 }
 
-void slot(Program& p, Slot& s) {
-    auto& r = p.run;
-    const std::string type78 = std::string() + s.at(7) + s.at(8) + "    ";
+void slot(const RunState& r, PacketCursor& c, Slot& s) {
+    const std::string type78 = s.text(CODE, CODE_END) + "    ";
     switch (s.kind) {
         case 'R': {
-            const int k = !s.blank(1) + !s.blank(4);
-            firstLine(p, s, type78, "According to Luke chapter " + chapterDigits(s) + " verse " + verseDigits(s) + ", ",
-                      24 - k);
-            continueFrom(p, 9, PRINTREST);
+            const int k = !s.blank(CHAPTER) + !s.blank(VERSE);
+            firstLine(r, c, s, type78,
+                      "According to Luke chapter " + chapterDigits(s) + " verse " + verseDigits(s) + ", ", 24 - k);
+            continueFrom(c, REF_TEXT - 1, PRINTREST);
             break;
         }
         case 'O': {
-            const int k = !s.blank(1);
-            firstLine(p, s, type78, "According to Luke chapter " + chapterDigits(s) + ", ", 32 - k);
-            continueFrom(p, 9, PRINTREST);
+            const int k = !s.blank(CHAPTER);
+            firstLine(r, c, s, type78, "According to Luke chapter " + chapterDigits(s) + ", ", 32 - k);
+            continueFrom(c, REF_TEXT - 1, PRINTREST);
             break;
         }
         case 'S': {
-            const int end = quotationScan(p, s, 66);
-            firstLine(p, s, "SIT   ", s.text(7, end) + ",", 66 - end);
-            if (moreAfterMark(p, s)) continueFrom(p, r.MARK1, FPRINTREST);
+            const FirstLine first = quotationScan(c, s, 66);
+            firstLine(r, c, s, "SIT   ", s.text(TEXT, first.end) + ",", 66 - first.end);
+            if (moreAfter(c, s, first.resume)) continueFrom(c, first.resume, FPRINTREST);
             break;
         }
         case 'F': {
-            const TypeField t = typeField(s, s.at(6) == '\t' ? 7 : 6);
+            const TypeField t = typeField(s, s.at(TAB) == '\t' ? TEXT : TAB);
             const std::string type = s.text(t.start, t.start + t.length - 1) + blanks(6 - t.length);
+            int resume = QUOTE_TEXT - 1;
             if (s.quotation()) {
                 std::string text = "Quote Luke Chapter " + chapterDigits(s) + " verse " + verseDigits(s);
-                if (s.blank(1)) text += ' ';
-                if (s.blank(4)) text += ' ';
-                firstLine(p, s, type, text, 31);
-                r.MARK1 = 11;
+                if (s.blank(CHAPTER)) text += ' ';
+                if (s.blank(VERSE)) text += ' ';
+                firstLine(r, c, s, type, text, 31);
             } else {
-                const int end = fiveWordScan(p, s, t.textStart);
+                const FirstLine first = fiveWordScan(c, s, t.textStart);
                 std::string text;
                 int k = 0;
-                for (int i = t.textStart; i <= end; ++i) {
-                    const Glyph c = s.at(i);
-                    if (c == ' ') {
+                for (int i = t.textStart; i <= first.end; ++i) {
+                    const Glyph g = s.at(i);
+                    if (g == ' ') {
                         text += "...";
-                    } else if (c != '.' && c != ',') {
-                        text += c;
+                    } else if (g != '.' && g != ',') {
+                        text += g;
                         ++k;
                     }
                 }
-                firstLine(p, s, type, text + "...", 46 - k);
+                firstLine(r, c, s, type, text + "...", 46 - k);
+                resume = first.resume;
             }
-            if (moreAfterMark(p, s)) continueFrom(p, r.MARK1, FPRINTREST);
+            if (moreAfter(c, s, resume)) continueFrom(c, resume, FPRINTREST);
             break;
         }
         case 'n': {
-            const int end = regularScan(p, s, 66);
-            firstLine(p, s, "      ", s.text(7, end), TEXTEND - 10 - (end - 6));
-            if (moreAfterMark(p, s)) continueFrom(p, r.MARK1, PRINTREST);
+            const FirstLine first = regularScan(c, s, 66);
+            firstLine(r, c, s, "      ", s.text(TEXT, first.end), TEXTEND - 10 - (first.end - TEXT + 1));
+            if (moreAfter(c, s, first.resume)) continueFrom(c, first.resume, PRINTREST);
             break;
         }
         default:
@@ -127,23 +121,22 @@ void slot(Program& p, Slot& s) {
 
 }  // namespace
 
-void writePacketP(Program& p) {
-    auto& r = p.run;
-    r.PAGE = 1;
-    r.LINES = 0;
-    heading(p);
-    r.LINES = 7;
-    const int n = slotCount(p);
+void writePacketP(const RunState& r, TextWriter& f) {
+    PacketCursor c(f);
+    c.PAGE = 1;
+    heading(r, f);
+    c.LINES = 7;
+    const int n = slotCount(r);
     for (int x = 1; x <= n; ++x) {
-        r.packetFile.writeln();
-        Slot s = loadSlot(p, x);
-        slot(p, s);
-        ++r.LINES;  // the slot's leading empty line
+        f.writeln();
+        Slot s = loadSlot(r, c, x);
+        slot(r, c, s);
+        ++c.LINES;  // the slot's leading empty line
         if (x == n) break;
         const char next = r.TYP.at(static_cast<std::size_t>(x + 1));
-        if (r.LINES > r.LPP - 6 || (r.LINES > r.LPP - 10 && (next == 'F' || next == 'S'))) pageBreak(p);
+        if (c.LINES > r.LPP - 6 || (c.LINES > r.LPP - 10 && (next == 'F' || next == 'S'))) pageBreak(r, c);
     }
-    r.packetFile.write("\f");
+    f.write("\f");
 }
 
 }  // namespace tess

@@ -7,19 +7,22 @@
 
 namespace tess {
 
+using namespace bankcol;
+
 namespace {
 
-std::string row(Program& p, const Slot& s) {
-    auto& r = p.run;
-    const char TB = r.TB;
-    auto a2 = [&](int i) { return r.A2[i]; };
-    std::string out = s.x <= r.AB ? numberField(p, s.x, 2) : std::string();
+constexpr char TB = '\t';  // the column separator
+
+std::string row(const RunState& r, const PacketCursor& c, const Slot& s) {
+    auto a2 = [&](int i) { return c.A2[i]; };
+    std::string out = s.x <= r.AB ? numberField(r, s.x, 2) : std::string();
     out += TB;
 
-    int textStart = 7;
+    int textStart = TEXT;
     if (s.kind == 'R' || s.kind == 'O' || s.kind == 'F') {
-        textStart = 12;
-        for (int i = 7; i <= 11; ++i) {
+        // The code or type field, up to its TAB.
+        textStart = FIELD_LAST + 1;
+        for (int i = TEXT; i <= FIELD_LAST; ++i) {
             if (a2(i) == '\t') {
                 textStart = i + 1;
                 break;
@@ -46,46 +49,44 @@ std::string row(Program& p, const Slot& s) {
     else if (s.kind == 'R')
         out += "According to Luke chapter " + chapterDigits(s) + " verse " + verseDigits(s) + ", ";
     else if (s.kind == 'O')
-        out += std::string("According to Luke Chapter ") + s.at(1) + s.at(2) + ",  ";
+        out += "According to Luke Chapter " + s.text(CHAPTER, CHAPTER_END) + ",  ";
 
     int blanksSeen = 0;
     bool starSeen = false;
     for (int i = textStart; i <= end; ++i) {
-        const Glyph c = a2(i);
-        if (s.kind == 'F' && !quoteFtv && c == ' ' && blanksSeen < 5) {
+        const Glyph g = a2(i);
+        if (s.kind == 'F' && !quoteFtv && g == ' ' && blanksSeen < 5) {
             // The first five words are the question; the rest of the verse
             // falls in the Answer column.
             out += "...";
             if (++blanksSeen == 5) out += TB;
-        } else if (s.kind == 'S' && c == '*' && !starSeen) {
+        } else if (s.kind == 'S' && g == '*' && !starSeen) {
             starSeen = true;
             out += TB;
             out += '*';
-        } else if (s.kind == 'S' && c == '\t') {
+        } else if (s.kind == 'S' && g == '\t') {
             out += "  ";
         } else {
-            out += c;
+            out += g;
         }
     }
     out += TB;
-    out += "(" + std::string(1, bookLetter(p, s.x)) + " " + storedRef(s) + ")";
+    out += "(" + std::string(1, bookLetter(r, s.x)) + " " + storedRef(s) + ")";
     return out;
 }
 
 }  // namespace
 
-void writePacketT(Program& p) {
-    auto& r = p.run;
-    auto& f = r.packetFile;
-    r.TB = '\t';
-    f.write("Quiz " + std::to_string(r.Q2) + r.TB + r.TB + r.NAME.str() + " Style Quizzing" + r.TB);
-    WRITEMAT(p);
+void writePacketT(const RunState& r, TextWriter& f) {
+    PacketCursor c(f);
+    f.write("Quiz " + std::to_string(r.Q2) + TB + TB + r.NAME.str() + " Style Quizzing" + TB);
+    WRITEMAT(r, f);
     f.writeln();
     f.writeln();
-    f.writeln(std::string("Number") + r.TB + "Type" + r.TB + "Question" + r.TB + "Answer" + r.TB + "Verse");
-    for (int x = 1; x <= slotCount(p); ++x) {
-        Slot s = loadSlot(p, x);
-        f.writeln(row(p, s));
+    f.writeln(std::string("Number") + TB + "Type" + TB + "Question" + TB + "Answer" + TB + "Verse");
+    for (int x = 1; x <= slotCount(r); ++x) {
+        const Slot s = loadSlot(r, c, x);
+        f.writeln(row(r, c, s));
     }
     f.writeln("<pb>");
 }

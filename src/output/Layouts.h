@@ -1,17 +1,19 @@
 #pragma once
-// The three packet layouts OPUT chooses from by OUT.
-#include "core/Program.h"
+// The three packet layouts OPUT chooses from by OUT. Each writes quiz Q2 of
+// the run state to the packet file with a cursor of its own.
+#include "console/TextFile.h"
+#include "core/RunState.h"
 
 namespace tess {
 
-void writePacketC(Program& p);  // 18-line blocks: a cover block, one block per slot
-void writePacketP(Program& p);  // pages of LPP lines with headings and form feeds
-void writePacketT(Program& p);  // tab-separated rows
+void writePacketC(const RunState& r, TextWriter& f);  // 18-line blocks: a cover block, one block per slot
+void writePacketP(const RunState& r, TextWriter& f);  // pages of LPP lines with headings and form feeds
+void writePacketT(const RunState& r, TextWriter& f);  // tab-separated rows
 
 // Slots to write: SECTORS, kept inside the position tables.
-int slotCount(const Program& p);
+int slotCount(const RunState& r);
 
 // The range, "L b:v to L e:v", to the packet file, no line end.
-void WRITEMAT(Program& p);
+void WRITEMAT(const RunState& r, TextWriter& f);
 
 }  // namespace tess

@@ -6,26 +6,27 @@
 
 namespace tess {
 
-int slotCount(const Program& p) { return std::clamp(p.run.SECTORS, 0, SCMAX); }
+int slotCount(const RunState& r) { return std::clamp(r.SECTORS, 0, SCMAX); }
 
-void WRITEMAT(Program& p) {
-    auto& r = p.run;
-    r.packetFile.write("L " + std::to_string(r.BCHAP) + ":" + std::to_string(r.BVER) + " to L " +
-                       std::to_string(r.ECHAP) + ":" + std::to_string(r.EVER));
+void WRITEMAT(const RunState& r, TextWriter& f) {
+    f.write("L " + std::to_string(r.BCHAP) + ":" + std::to_string(r.BVER) + " to L " + std::to_string(r.ECHAP) + ":" +
+            std::to_string(r.EVER));
 }
 
 void OPUT(Program& p) {
-    switch (p.run.OUT) {
+    const RunState& r = p.run;
+    TextWriter& f = p.run.packetFile;
+    switch (r.OUT) {
         case 'c':
         case 'C':
-            writePacketC(p);
+            writePacketC(r, f);
             break;
         case 'p':
         case 'P':
-            writePacketP(p);
+            writePacketP(r, f);
             break;
         default:
-            writePacketT(p);
+            writePacketT(r, f);
             break;
     }
 }

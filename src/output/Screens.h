@@ -1,7 +1,7 @@
 #pragma once
 // The title, warning and closing screens.
-#include "core/Version.h"
 #include "core/Program.h"
+#include "core/Version.h"
 
 namespace tess {
 

@@ -8,6 +8,8 @@
 
 namespace tess {
 
+using namespace bankcol;
+
 std::string Slot::text(int from, int to) const {
     std::string t;
     for (int i = std::max(from, 1); i <= to; ++i) t += at(i);
@@ -25,22 +27,21 @@ void copyPadded(std::span<Glyph> to, std::string_view from) {
 
 }  // namespace
 
-Slot loadSlot(Program& p, int x) {
-    auto& r = p.run;
+Slot loadSlot(const RunState& r, PacketCursor& c, int x) {
     Slot s;
     s.x = x;
     s.kind = r.TYP.at(static_cast<std::size_t>(x));
     const std::string& first = r.ALL[x].str();
     const bool secondString = s.kind == 'S' || s.kind == 'F';
     copyPadded(s.ALLTEMP.span(1, LMAX), first);
-    copyPadded(r.A2.span(1, LMAX), first);
-    copyPadded(r.A2.span(LMAX + 1, 2 * LMAX), secondString ? std::string_view(r.ALL2[x].str()) : std::string_view());
-    r.A2[A2LEN] = ' ';
+    copyPadded(c.A2.span(1, LMAX), first);
+    copyPadded(c.A2.span(LMAX + 1, 2 * LMAX), secondString ? std::string_view(r.ALL2[x].str()) : std::string_view());
+    c.A2[A2LEN] = ' ';
     return s;
 }
 
-std::string numberField(const Program& p, int x, int w) {
-    if (x > p.run.AB) return std::string(static_cast<std::size_t>(w), ' ');
+std::string numberField(const RunState& r, int x, int w) {
+    if (x > r.AB) return std::string(static_cast<std::size_t>(w), ' ');
     std::string n = std::to_string(x);
     if (n.size() < static_cast<std::size_t>(w)) n.insert(0, static_cast<std::size_t>(w) - n.size(), ' ');
     return n;
@@ -48,29 +49,31 @@ std::string numberField(const Program& p, int x, int w) {
 
 std::string quizRight(int w) { return std::string(static_cast<std::size_t>(std::max(w - 5, 0)), ' ') + "Quiz "; }
 
-char bookLetter(const Program& p, int x) {
+char bookLetter(const RunState& r, int x) {
     // A position that never received a question (Esc at approval) has no
     // book letter; keep the column and the file plain text.
-    const char c = p.run.RLBK[x];
+    const char c = r.RLBK[x];
     return c > ' ' && c < 127 ? c : ' ';
 }
 
-std::string storedRef(const Slot& s) { return s.text(1, 5); }
+std::string storedRef(const Slot& s) { return s.text(CHAPTER, REF_END); }
 
-std::string chapterDigits(const Slot& s) {
+namespace {
+
+// A right-aligned number of two columns: a blank tens column is left out.
+std::string digits(const Slot& s, int tens) {
     std::string d;
-    if (!s.blank(1)) d += s.at(1);
-    return d + s.at(2);
+    if (!s.blank(tens)) d += s.at(tens);
+    return d + s.at(tens + 1);
 }
 
-std::string verseDigits(const Slot& s) {
-    std::string d;
-    if (!s.blank(4)) d += s.at(4);
-    return d + s.at(5);
-}
+}  // namespace
 
-std::string verseColumn(const Program& p, const Slot& s) {
-    return std::string{bookLetter(p, s.x), ' '} + s.at(1) + s.at(2) + ":" + s.at(4) + s.at(5);
+std::string chapterDigits(const Slot& s) { return digits(s, CHAPTER); }
+std::string verseDigits(const Slot& s) { return digits(s, VERSE); }
+
+std::string verseColumn(const RunState& r, const Slot& s) {
+    return std::string{bookLetter(r, s.x), ' '} + s.text(CHAPTER, CHAPTER_END) + ":" + s.text(VERSE, VERSE_END);
 }
 
 TypeField typeField(const Slot& s, int start) {
@@ -90,70 +93,78 @@ TypeField typeField(const Slot& s, int start) {
 namespace {
 
 // Walks the working copy from after `from`: each step advances one position,
-// turns a TAB into a blank and records a blank as MARK1, then asks `stop`.
-// Never runs past the first string.
+// turns a TAB into a blank and records a blank as where the continuation
+// resumes, then asks `stop`. Never runs past the first string.
 template <class Stop>
-int breakScan(Program& p, Slot& s, int from, Stop stop) {
+FirstLine breakScan(const PacketCursor& c, Slot& s, int from, Stop stop) {
+    FirstLine f;
     int pos = from;
     bool blankSeen = false;
     while (pos < LMAX) {
         ++pos;
-        Glyph& c = s.ALLTEMP[pos];
-        const bool wasBlank = c == ' ';
-        if (c == '\t') c = ' ';
-        if (c == ' ') {
-            p.run.MARK1 = pos;
+        Glyph& g = s.ALLTEMP[pos];
+        const bool wasBlank = g == ' ';
+        if (g == '\t') g = ' ';
+        if (g == ' ') {
+            f.resume = pos;
             blankSeen = true;
         }
-        if (stop(pos, wasBlank)) break;
+        if (stop(pos, wasBlank, f)) break;
     }
     if (!blankSeen) {
         // Cut where the scan stopped; a blank right after the cut is skipped
         // the way the break blank is.
         const int next = pos + 1;
-        const Glyph c = next <= LMAX ? s.ALLTEMP[next] : p.run.A2[next];
-        p.run.MARK1 = c == ' ' || c == '\t' ? next : pos;
-        return pos;
+        const Glyph g = next <= LMAX ? s.ALLTEMP[next] : c.A2[next];
+        f.resume = g == ' ' || g == '\t' ? next : pos;
+        f.end = pos;
+        return f;
     }
-    return p.run.MARK1 - 1;
+    f.end = f.resume - 1;
+    return f;
 }
 
 bool isQuote(Glyph c) { return c == '"' || c == '\''; }
 
 }  // namespace
 
-int quotationScan(Program& p, Slot& s, int limitWithoutQuote) {
+FirstLine quotationScan(const PacketCursor& c, Slot& s, int limitWithoutQuote) {
     bool hasQuote = false;
-    for (int i = 9; i <= LMAX; ++i) hasQuote = hasQuote || isQuote(s.at(i));
+    for (int i = TEXT + 2; i <= LMAX; ++i) hasQuote = hasQuote || isQuote(s.at(i));
     // Without a quotation the line is cut like a regular question's.
-    if (!hasQuote) return breakScan(p, s, 7, [&](int pos, bool) { return pos >= limitWithoutQuote; });
-    return breakScan(p, s, 7, [&](int pos, bool) { return isQuote(s.at(pos + 1)); });
+    if (!hasQuote) return breakScan(c, s, TEXT, [&](int pos, bool, FirstLine&) { return pos >= limitWithoutQuote; });
+    return breakScan(c, s, TEXT, [&](int pos, bool, FirstLine&) { return isQuote(s.at(pos + 1)); });
 }
 
-int regularScan(Program& p, Slot& s, int limit) {
-    p.run.ST1 = false;
-    return breakScan(p, s, 7, [&](int pos, bool) {
-        if (s.at(pos - 1) == '?') return p.run.ST1 = true;
+FirstLine regularScan(const PacketCursor& c, Slot& s, int limit) {
+    return breakScan(c, s, TEXT, [&](int pos, bool, FirstLine& f) {
+        if (s.at(pos - 1) == '?') return f.question = true;
         return pos >= limit;
     });
 }
 
-int ftvScanC(Program& p, Slot& s, int textStart) {
-    return breakScan(p, s, textStart, [](int pos, bool) { return pos >= 46; });
+FirstLine ftvScanC(const PacketCursor& c, Slot& s, int textStart) {
+    return breakScan(c, s, textStart, [](int pos, bool, FirstLine&) { return pos >= 46; });
 }
 
-int fiveWordScan(Program& p, Slot& s, int textStart) {
+FirstLine fiveWordScan(const PacketCursor& c, Slot& s, int textStart) {
     int blanks = 0;
-    return breakScan(p, s, textStart, [&](int, bool wasBlank) {
+    return breakScan(c, s, textStart, [&](int, bool wasBlank, FirstLine&) {
         if (wasBlank) ++blanks;
         return blanks >= 5;
     });
 }
 
-bool moreAfterMark(const Program& p, const Slot& s) {
-    const int i = p.run.MARK1 + 1;
+bool moreAfter(const PacketCursor& c, const Slot& s, int mark) {
+    const int i = mark + 1;
     if (i <= LMAX) return !s.blank(i);
-    return i <= A2LEN && p.run.A2[i] != ' ';
+    return i <= A2LEN && c.A2[i] != ' ';
+}
+
+void continueFrom(PacketCursor& c, int mark, void (*printer)(PacketCursor&)) {
+    c.MARK1 = mark;
+    c.X5 = 0;
+    printer(c);
 }
 
 }  // namespace tess

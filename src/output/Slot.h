@@ -5,7 +5,9 @@
 #include <string>
 
 #include "console/Array.h"
-#include "core/Program.h"
+#include "core/BankColumns.h"
+#include "core/RunState.h"
+#include "output/PacketCursor.h"
 
 namespace tess {
 
@@ -18,22 +20,22 @@ struct Slot {
 
     Glyph at(int i) const { return i >= 1 && i <= LMAX ? ALLTEMP[i] : Glyph(' '); }
     bool blank(int i) const { return at(i) == ' '; }
-    std::string text(int from, int to) const;        // ALLTEMP from..to, empty when to < from
-    bool quotation() const { return at(7) == 'Q'; }  // an FTV that quotes the verse
+    std::string text(int from, int to) const;                        // ALLTEMP from..to, empty when to < from
+    bool quotation() const { return at(bankcol::FTV_MODE) == 'Q'; }  // an FTV that quotes the verse
 };
 
-// Fills A2 and the working copy for slot x.
-Slot loadSlot(Program& p, int x);
+// Fills the cursor's line buffer and the working copy for slot x.
+Slot loadSlot(const RunState& r, PacketCursor& c, int x);
 
 // The slot number right-aligned in w when it is at most AB, else w blanks.
-std::string numberField(const Program& p, int x, int w);
+std::string numberField(const RunState& r, int x, int w);
 // "Quiz " right-aligned in w.
 std::string quizRight(int w);
-char bookLetter(const Program& p, int x);
-std::string storedRef(const Slot& s);      // positions 1 to 5 as stored
+char bookLetter(const RunState& r, int x);
+std::string storedRef(const Slot& s);      // the reference as stored
 std::string chapterDigits(const Slot& s);  // one or two digits
 std::string verseDigits(const Slot& s);
-std::string verseColumn(const Program& p, const Slot& s);  // "L cc:vv"
+std::string verseColumn(const RunState& r, const Slot& s);  // "L cc:vv"
 
 // An FTV's type field: from `start` up to the next TAB; the text follows it.
 struct TypeField {
@@ -41,16 +43,22 @@ struct TypeField {
 };
 TypeField typeField(const Slot& s, int start);
 
-// The first line runs from the text's start to the value returned by a scan;
-// the scan leaves MARK1 on the blank after which the continuation resumes.
-// A stretch without any blank is broken where the scan stopped, so no
-// character is lost or printed twice.
-int quotationScan(Program& p, Slot& s, int limitWithoutQuote);  // SIT, from after 7
-int regularScan(Program& p, Slot& s, int limit);                // regular, from after 7; sets ST1
-int ftvScanC(Program& p, Slot& s, int textStart);               // non-quotation FTV, c layout
-int fiveWordScan(Program& p, Slot& s, int textStart);           // non-quotation FTV, p layout
+// Where a scan cut a question's first line. A stretch without any blank is
+// broken where the scan stopped, so no character is lost or printed twice.
+struct FirstLine {
+    int end = 0;            // the first line runs from the text's start to here
+    int resume = 0;         // the blank after which the continuation goes on
+    bool question = false;  // a regular question's line ended at its "?"
+};
+FirstLine quotationScan(const PacketCursor& c, Slot& s, int limitWithoutQuote);  // SIT
+FirstLine regularScan(const PacketCursor& c, Slot& s, int limit);                // regular
+FirstLine ftvScanC(const PacketCursor& c, Slot& s, int textStart);               // non-quotation FTV, c layout
+FirstLine fiveWordScan(const PacketCursor& c, Slot& s, int textStart);           // non-quotation FTV, p layout
 
-// The continuation starts when the character after MARK1 is not a blank.
-bool moreAfterMark(const Program& p, const Slot& s);
+// The continuation starts when the character after `mark` is not a blank.
+bool moreAfter(const PacketCursor& c, const Slot& s, int mark);
+
+// The continuation from `mark`, fresh: MARK1 set, no line of it written yet.
+void continueFrom(PacketCursor& c, int mark, void (*printer)(PacketCursor&));
 
 }  // namespace tess

@@ -32,9 +32,7 @@ BatchEnd runStoredStyle(Program& p, PressOnAsk& ask, const std::string& name) {
     };
     // "Exit" in "temp2.txt" ends the program instead of running a style.
     if (isExitRequest(name)) return stop("\"Exit\" is the style menu's way out, not a style.");
-    if (!isPlainFileName(name))
-        return stop("The style name \"" + name +
-                    "\" holds a path separator or \"..\"; styles are kept in this folder.");
+    if (const std::string why = styleFileNameProblem(name); !why.empty()) return stop(why);
     if (const WriteOutcome w = writeFileAtomic(p.file(RUN_SETTINGS_FILE), {name}); !w)
         return stop(std::string("Cannot write the run settings file ") + RUN_SETTINGS_FILE + w.where() + ".",
                     BatchEnd::FileFailed);

@@ -200,9 +200,7 @@ void readRunFiles(Program& p) {
     if (!readVerseTable(p.file(VERSE_FILE), r.EVS, error)) failRestart(p, error);
 
     if (name->empty()) failRestart(p, std::string(RUN_SETTINGS_FILE) + " names no quiz style.");
-    if (!isPlainFileName(*name))
-        failRestart(p, "The style name \"" + *name + "\" in " + RUN_SETTINGS_FILE +
-                           " holds a path separator or \"..\"; styles are kept in this folder.");
+    if (const std::string why = styleFileNameProblem(*name, RUN_SETTINGS_FILE); !why.empty()) failRestart(p, why);
     const std::string styleFile = *name + ".spe";
     std::vector<std::string> notes;
     if (!readStyleFile(p.file(styleFile), r, p.shared, notes)) failRestart(p, notes.back());
@@ -216,11 +214,7 @@ void readRunFiles(Program& p) {
         failRestart(p, "The range of " + styleFile + " runs backwards (" + std::to_string(r.BCHAP) + ":" +
                            std::to_string(r.BVER) + " to " + std::to_string(r.ECHAP) + ":" + std::to_string(r.EVER) +
                            ").");
-    const std::string out = p.shared.NAME4;
-    if (!isPlainFileName(out))
-        failRestart(p, "The output file name \"" + out + "\" in " + styleFile +
-                           " is blank or holds a control character, a path separator or \"..\"; output is written in "
-                           "this folder.");
+    if (const std::string why = outputNameProblem(p.shared.NAME4.str(), styleFile); !why.empty()) failRestart(p, why);
 
     buildBankNames(r, p.shared);
 }
@@ -260,15 +254,10 @@ void loadPatterns(Program& p) {
 // A fresh sector table; only sectoring fills it.
 void clearSectorTable(Program& p) {
     RunState& r = p.run;
+    r.part<SectorTable>() = {};
     r.SECTORS = r.QMAX;
     r.BEFORE = r.RBEFORE = r.OBEFORE = r.FBEFORE = r.SBEFORE = 0;
     r.TQUEST = 0;
-    r.MINQZ = 0;
-    r.RES = false;
-    r.BC.fill(0);
-    r.BV.fill(0);
-    r.EC.fill(0);
-    r.EV.fill(0);
     CLR(p);
 }
 

@@ -24,25 +24,14 @@ namespace {
 
 using std::to_string;
 
-constexpr int NONE = 99;
 // Position draws of one trade before it falls back to a direct choice.
 constexpr int POSITION_DRAWS = 20000;
 
 char letterAt(const RunState& r, int pos) { return r.TYP.at(static_cast<std::size_t>(pos)); }
 
-void resetQuiz(RunState& r) {
-    for (int x = 1; x <= SCMAX; ++x) {
-        r.ALL[x] = " ";
-        r.ALL2[x] = " ";
-        r.SECTOR[x] = NONE;
-        r.QN[x] = NONE;
-        r.PNUMBER[x] = 0;
-        // No book marker until a question is placed, so a position left
-        // empty never shows the previous quiz's marker.
-        r.RLBK[x] = 0;
-        r.BKNAME[x] = "";
-    }
-}
+// A position left empty (Esc at approval) keeps no text, sector or book
+// marker of the previous quiz.
+void resetQuiz(RunState& r) { r.part<QuizDraft>() = {}; }
 
 void newRegularCycle(Program& p) {
     auto& r = p.run;
@@ -84,8 +73,8 @@ void specialtyAttempt(Program& p) {
     p.con.writeln("Choosing Quiz " + to_string(r.Q2));
     p.con.writeln();
     r.TYP = r.PAT[r.Q2];
-    r.LAST = NONE;
-    r.LASTO = NONE;
+    r.LAST = NO_SECTOR;
+    r.LASTO = NO_SECTOR;
     runSpecialtyPass(p, r.PRIORITY1);
     runSpecialtyPass(p, r.PRIORITY2);
     for (char k : PASS_ORDER)

@@ -1,11 +1,14 @@
 #include "selection/QuizListing.h"
 
+#include "core/BankColumns.h"
 #include "core/Messages.h"
 
 #include <cstdio>
 #include <vector>
 
 namespace tess {
+
+using namespace bankcol;
 
 namespace {
 
@@ -55,20 +58,20 @@ Field appendField(std::string& out, const Text& t, std::size_t& i, std::size_t l
 }
 
 void referenceRest(std::string& out, const Text& t) {
-    appendChars(out, t, 1, 5);
+    appendChars(out, t, CHAPTER, REF_END);
     out += "  ";
-    appendChars(out, t, 7, 8);
+    appendChars(out, t, CODE, CODE_END);
     out += "    ";
-    std::size_t i = 10;
+    std::size_t i = REF_TEXT;
     if (appendField(out, t, i, 49).cut) out += "...";
 }
 
 void situationRest(std::string& out, const Text& t) {
-    appendChars(out, t, 1, 2);
+    appendChars(out, t, CHAPTER, CHAPTER_END);
     out += ':';
-    appendChars(out, t, 4, 5);
+    appendChars(out, t, VERSE, VERSE_END);
     out += "  SIT   ";
-    std::size_t i = 7;
+    std::size_t i = TEXT;
     if (appendField(out, t, i, 46).cut) {
         out += "...";
         return;
@@ -79,8 +82,8 @@ void situationRest(std::string& out, const Text& t) {
 }
 
 void ftvRest(std::string& out, const Text& t) {
-    appendChars(out, t, 1, 5);
-    std::size_t i = 6;
+    appendChars(out, t, CHAPTER, REF_END);
+    std::size_t i = TAB;
     while (i <= t.size() && t[i - 1] != '\t') ++i;
     ++i;  // the first tab
     out += "  ";
@@ -96,9 +99,9 @@ void ftvRest(std::string& out, const Text& t) {
 }
 
 void regularRest(std::string& out, const Text& t) {
-    appendChars(out, t, 1, 5);
+    appendChars(out, t, CHAPTER, REF_END);
     out.append(8, ' ');
-    std::size_t i = 7;
+    std::size_t i = TEXT;
     const Field f = appendField(out, t, i, 46);
     if (f.cut)
         out += "...";

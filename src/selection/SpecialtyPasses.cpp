@@ -8,8 +8,8 @@ namespace tess {
 void FINDSET(Program& p) {
     auto& r = p.run;
     r.SECOND = 0;
-    r.LAST = 99;
-    r.LASTO = 99;
+    r.LAST = NO_SECTOR;
+    r.LASTO = NO_SECTOR;
     r.TYP = r.PAT[r.Q2];
 }
 

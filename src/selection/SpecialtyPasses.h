@@ -3,8 +3,8 @@
 // picker (SpecialtyPickers.h) fill every position of its letter.
 #include <string>
 
-#include "material/BankFile.h"
 #include "core/Program.h"
+#include "material/BankFile.h"
 
 namespace tess {
 

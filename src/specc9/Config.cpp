@@ -32,10 +32,7 @@ void acceptStoredStyle(Program& p) {
     tellNotes(p, notes);
     if (const CompatibilityRule* rule = firstFailingRule(p))
         failRestart(p, "Incompatible Specs in " + *name + ".spe: " + rule->text + ".");
-    const std::string out = p.shared.NAME4.str();
-    if (!isPlainFileName(out))
-        failRestart(p, "The output file name \"" + out +
-                           "\" is empty or holds a path separator or \"..\"; output is written in this folder.");
+    if (const std::string why = outputNameProblem(p.shared.NAME4.str()); !why.empty()) failRestart(p, why);
     if (const std::string refused = OUTFILE(p); !refused.empty()) failRestart(p, refused);
 }
 

@@ -461,11 +461,8 @@ int readyLine(Program& p) {
         if (k == key::Return) {
             // Checked before anything is saved: the run would refuse the
             // name only after the style had been written with it.
-            const std::string out = p.shared.NAME4.str();
-            if (!isPlainFileName(out)) {
-                tellProblem(p,
-                            "The output file name \"" + out +
-                                "\" is empty or holds a path separator or \"..\"; output is written in this folder.");
+            if (const std::string why = outputNameProblem(p.shared.NAME4.str()); !why.empty()) {
+                tellProblem(p, why);
                 QCON2(p);
                 return NAME4;
             }

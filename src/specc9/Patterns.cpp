@@ -45,7 +45,7 @@ int specialtiesIn(const Line& l) {
     return n;
 }
 
-bool randomMode(const Specc9&, const SharedSettings& s) { return s.SETSPC == 'N' || s.SETSPC == 'n'; }
+bool randomMode(const SharedSettings& s) { return s.SETSPC == 'N' || s.SETSPC == 'n'; }
 
 int sumMin(const Specc9& c) { return c.FMIN + c.RMIN + c.OMIN + c.SMIN; }
 int sumMax(const Specc9& c) { return c.FMAX + c.RMAX + c.OMAX + c.SMAX; }
@@ -276,7 +276,7 @@ std::string patternConflicts(const Program& p) {
     if (c.QNUM < 1 || c.QNUM > QQZ)
         addConflict(msg, "Number of Quizzes in this Run (" + n(c.QNUM) + ") must be 1 to " + n(QQZ) + ".");
 
-    if (!randomMode(c, p.shared)) {
+    if (!randomMode(p.shared)) {
         for (int x = 1; x <= POSITIONS; ++x) {
             if (x > static_cast<int>(c.TYP.size())) break;  // a short line reads as "n" beyond its end
             const char ch = c.TYP.at(static_cast<std::size_t>(x));
@@ -325,7 +325,7 @@ std::string patternConflicts(const Program& p) {
 
 void SPECPAT(Program& p) {
     Specc9& c = p.cfg;
-    if (!randomMode(c, p.shared)) {
+    if (!randomMode(p.shared)) {
         // Every quiz uses the stored pattern. SPECS is the maxima's sum, as the
         // specialty numbers screen sets it; a stored pattern that disagrees
         // (the screen was bypassed) stands as it is, with its own count.

@@ -45,8 +45,7 @@ WriteOutcome writeStyleList(const Program& p, const std::vector<std::string>& na
 
 std::string styleNameProblem(const std::string& name) {
     if (name.empty()) return "A style needs a name.";
-    if (!isPlainFileName(name))
-        return "The style name \"" + name + "\" holds a path separator or \"..\"; styles are kept in this folder.";
+    if (std::string why = styleFileNameProblem(name); !why.empty()) return why;
     if (charCount(name) > static_cast<std::size_t>(STYLE_NAME_MAX))
         return "The style name \"" + name + "\" is longer than " + std::to_string(STYLE_NAME_MAX) + " characters.";
     if (isExitRequest(name)) return "\"Exit\" ends the program; a style cannot have that name.";

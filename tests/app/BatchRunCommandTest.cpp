@@ -47,6 +47,10 @@ TEST(RunCommand, StdinClosedStdoutAFileKeepGoingPastAStyleThatCannotRunWithPdfs)
     EXPECT_EQ(q.out, "");
     EXPECT_EQ(q.err, "tessarin: Nope: There is no style file Nope.spe.\n");
     EXPECT_FALSE(std::filesystem::exists(e.path() / "book20.qui"));
+    // A name holding a control character is told with the byte as "?", never written raw.
+    EXPECT_EQ(runTessarin("-C " + e.path().string() + " run \"$(printf 'a\\001b')\" --quiet").err,
+              "tessarin: a?b: The style name \"a?b\" holds a control character (shown as ?); styles are kept in this "
+              "folder.\n");
     const std::string packet = d.read("book20.qui");
     const auto quiet = runTessarin("-C " + d.path().string() + " run Book20 --quiet --seed 3");
     EXPECT_EQ(quiet.out, "book20.qui\nbook20.inf\n");

@@ -227,8 +227,8 @@ TEST(CheckSettingsFiles, VerseTableStyleListAndStyles) {
                    {15, E, "the maximums of the four kinds add up to 1, less than the total maximum 2"},
                    {25, E, "Pct Prim FTV 75 is not a value the form allows"},
                    {25, E, "reads its FTV questions from FTV.75, which is not in the folder"}});
-    expectExactly(r, "Up.spe", {{4, E, "the output file name \"../x\" is empty or holds a path separator"}});
-    expectExactly(r, "Esc.spe", {{4, E, "the output file name \"a?[2Jb\" is empty or holds a path separator"}});
+    expectExactly(r, "Up.spe", {{4, E, "the output file name \"../x\" holds a path separator: the run refuses it"}});
+    expectExactly(r, "Esc.spe", {{4, E, "the output file name \"a?[2Jb\" holds a control character (shown as ?)"}});
 }
 
 TEST(CheckCountFiles, AnOutOfDateCountFileNamesTheVersesThatDiffer) {

@@ -6,9 +6,9 @@
 #include <fstream>
 #include <set>
 
+#include "core/RunState.h"
 #include "data/BankCheck.h"
 #include "material/BankFile.h"
-#include "core/RunState.h"
 
 using namespace bankcheck;
 namespace fs = std::filesystem;

@@ -1,9 +1,9 @@
 // Bank lines: the reference parser, the skip rule, the bank reader over a
 // whole file, and the interrogative test on each line.
 #include "FuzzSupport.h"
+#include "core/Book.h"
 #include "material/BankFile.h"
 #include "material/Interrogative.h"
-#include "core/Book.h"
 
 using namespace tess;
 using namespace tess::fuzz;

@@ -2,9 +2,10 @@
 // quiz listing, on arbitrary bank lines in every slot.
 #include "FuzzSupport.h"
 #include "console/ScreenConsole.h"
+#include "core/Program.h"
 #include "output/Continuation.h"
 #include "output/PacketWriter.h"
-#include "core/Program.h"
+#include "output/Slot.h"
 #include "selection/QuizListing.h"
 
 using namespace tess;
@@ -61,16 +62,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The printers straight on a buffer, from any mark.
     const int mark = in.range(-3, A2LEN + 3);
     std::string buffer = takeText(in, A2LEN);
-    void (*printers[])(Program&) = {PRINTREST, FPRINTREST, CPRINTREST, RPRINTREST};
+    void (*printers[])(PacketCursor&) = {PRINTREST, FPRINTREST, CPRINTREST, RPRINTREST};
     for (auto* print : printers) {
+        PacketCursor c(r.packetFile);
         for (int i = 1; i <= A2LEN; ++i)
-            r.A2[i] = static_cast<std::size_t>(i) <= buffer.size() ? buffer[static_cast<std::size_t>(i - 1)] : ' ';
+            c.A2[i] = static_cast<std::size_t>(i) <= buffer.size() ? buffer[static_cast<std::size_t>(i - 1)] : ' ';
         r.packetFile.create((scratchDir() / "packet").string());
-        r.MARK1 = mark;
-        r.X5 = 0;
-        r.LINES = 0;
-        print(p);
-        FUZZ_CHECK(r.X5 <= 15 && r.LINES <= 2 * 15);
+        continueFrom(c, mark, print);
+        FUZZ_CHECK(c.X5 <= 15 && c.LINES <= 2 * 15);
         r.packetFile.close();
     }
     return 0;

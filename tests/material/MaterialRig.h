@@ -1,12 +1,12 @@
 #pragma once
 // The material stages on the fixture: small hand-made banks read through the
 // bank file names of set A (MaterialProgram), or count tables filled by hand
-// for the sectorings (CountsBench).
+// for the sectorings (CountsRig).
 #include <numeric>
 #include <vector>
 
-#include "material/Counts.h"
 #include "core/Book.h"
+#include "material/Counts.h"
 #include "support/Fixture.h"
 
 namespace tess::testing {
@@ -17,13 +17,13 @@ struct MaterialProgram : Fixture {
     explicit MaterialProgram(const ScratchDir& shared) : Fixture(shared) { bankFileNames(); }
 };
 
-struct CountsBench : Fixture {
-    CountsBench(int bchap, int bver, int echap, int ever, int sectors) {
+struct CountsRig : Fixture {
+    CountsRig(int bchap, int bver, int echap, int ever, int sectors) {
         range(bchap, bver, echap, ever);
         r.SECTORS = sectors;
     }
     // Regular questions of one verse, and optionally its specialty questions.
-    CountsBench& verse(int ch, int v, int reg, int ftv = 0, int cv = 0, int co = 0, int sit = 0) {
+    CountsRig& verse(int ch, int v, int reg, int ftv = 0, int cv = 0, int co = 0, int sit = 0) {
         r.QCOUNT(ch, v) = reg;
         r.FCOUNT(ch, v) = ftv;
         r.RCOUNT(ch, v) = cv;
@@ -32,11 +32,11 @@ struct CountsBench : Fixture {
         return *this;
     }
     // `reg` regular questions in each of verses from..to of a chapter.
-    CountsBench& verses(int ch, int from, int to, int reg) {
+    CountsRig& verses(int ch, int from, int to, int reg) {
         for (int v = from; v <= to; ++v) r.QCOUNT(ch, v) = reg;
         return *this;
     }
-    CountsBench& totals() {
+    CountsRig& totals() {
         countRange(p);
         return *this;
     }

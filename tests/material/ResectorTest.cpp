@@ -1,24 +1,24 @@
 #include <gtest/gtest.h>
 
-#include "material/Resector.h"
 #include "material/MaterialRig.h"
+#include "material/Resector.h"
 
 using namespace tess;
-using tess::testing::CountsBench;
+using tess::testing::CountsRig;
 using V = std::vector<int>;
 
 namespace {
 
 // `total` regular questions, one per verse, over whole chapters of 80 slots.
-CountsBench oneEach(int total, int sectors) {
+CountsRig oneEach(int total, int sectors) {
     const int chapters = (total + 79) / 80;
-    CountsBench b(1, 1, chapters, 85, sectors);
+    CountsRig b(1, 1, chapters, 85, sectors);
     for (int i = 0; i < total; ++i) b.verse(i / 80 + 1, i % 80 + 1, 1);
     b.totals();
     return b;
 }
 
-void resector(CountsBench& b) {
+void resector(CountsRig& b) {
     b.con.enter();
     RESECTOR(b.p);
 }
@@ -26,7 +26,7 @@ void resector(CountsBench& b) {
 }  // namespace
 
 TEST(Resector, AnnouncesItselfAndWaitsForReturn) {
-    CountsBench b = oneEach(20, 4);
+    CountsRig b = oneEach(20, 4);
     b.con.gotoXY(1, 3);
     resector(b);
     ASSERT_EQ(b.con.snapshots().size(), 1u);
@@ -58,7 +58,7 @@ TEST(Resector, SharesFollowTheFractionTable) {
         {20, 17, {2, 1, 1, 1, 1, 1, 1, 1, 2, 1, 1, 1, 1, 1, 1, 1, 2}},
     };
     for (const Case& c : cases) {
-        CountsBench b = oneEach(c.tquest, c.sectors);
+        CountsRig b = oneEach(c.tquest, c.sectors);
         ASSERT_EQ(b.r.TQUEST, c.tquest);
         resector(b);
         EXPECT_EQ(b.qps(), c.shares) << c.tquest << " in " << c.sectors;
@@ -76,7 +76,7 @@ TEST(Resector, SharesFollowTheFractionTable) {
 }
 
 TEST(Resector, SectorOneBeginsAtTheFirstVerseWithRegularQuestions) {
-    CountsBench b(1, 1, 1, 10, 2);
+    CountsRig b(1, 1, 1, 10, 2);
     b.verse(1, 1, 0, 1).verses(1, 3, 10, 2).totals();  // 1:1 and 1:2 have no regular questions
     resector(b);
     EXPECT_EQ(b.qps(), (V{8, 8}));
@@ -86,7 +86,7 @@ TEST(Resector, SectorOneBeginsAtTheFirstVerseWithRegularQuestions) {
 }
 
 TEST(Resector, AVerseLargerThanAShareSpansSeveralSectors) {
-    CountsBench b(1, 1, 1, 3, 4);
+    CountsRig b(1, 1, 1, 3, 4);
     b.verse(1, 1, 2, 1).verse(1, 2, 20, 3).verse(1, 3, 2, 1).totals();
     resector(b);
     EXPECT_EQ(b.qps(), (V{6, 6, 6, 6}));
@@ -96,7 +96,7 @@ TEST(Resector, AVerseLargerThanAShareSpansSeveralSectors) {
 }
 
 TEST(Resector, ASingleSectorCoversTheWholeRange) {
-    CountsBench b(2, 5, 3, 20, 1);
+    CountsRig b(2, 5, 3, 20, 1);
     b.verse(2, 5, 0, 2).verses(2, 6, 40, 1).verses(3, 1, 20, 2).verse(3, 20, 2, 1).verse(3, 21, 5, 9).totals();
     resector(b);
     EXPECT_EQ(b.qps(), (V{75}));
@@ -109,7 +109,7 @@ TEST(Resector, ASingleSectorCoversTheWholeRange) {
 TEST(Resector, VersesWithoutRegularQuestionsKeepTheirSpecialtyQuestionsInOrder) {
     // 1:2 and 1:4 have specialty questions only; they belong to the sector
     // being filled when the walk passes them.
-    CountsBench b(1, 1, 1, 6, 3);
+    CountsRig b(1, 1, 1, 6, 3);
     b.verse(1, 1, 2).verse(1, 2, 0, 1).verse(1, 3, 2).verse(1, 4, 0, 1, 1).verse(1, 5, 2).verse(1, 6, 0, 0, 0, 0, 1);
     b.totals();
     resector(b);
@@ -123,7 +123,7 @@ TEST(Resector, VersesWithoutRegularQuestionsKeepTheirSpecialtyQuestionsInOrder) 
 TEST(Resector, SpecialtyTotalsOfTheSectorsAreTheRangeTotals) {
     // Several chapters, empty verses holding specialty questions everywhere,
     // and a last chapter without any regular question.
-    CountsBench b(2, 3, 6, 30, 7);
+    CountsRig b(2, 3, 6, 30, 7);
     for (int ch = 1; ch <= 7; ++ch)
         for (int v = 1; v <= 40; ++v) {
             const int k = ch * 37 + v * 11;
@@ -132,11 +132,11 @@ TEST(Resector, SpecialtyTotalsOfTheSectorsAreTheRangeTotals) {
     b.totals();
     resector(b);
     const RunState& r = b.r;
-    EXPECT_EQ(CountsBench::sum(b.qps()), r.TQUEST);
-    EXPECT_EQ(CountsBench::sum(b.fps()), r.FQUEST);
-    EXPECT_EQ(CountsBench::sum(b.column(r.RPS)), r.RQUEST);
-    EXPECT_EQ(CountsBench::sum(b.column(r.OPS)), r.OQUEST);
-    EXPECT_EQ(CountsBench::sum(b.column(r.SPS)), r.SQUEST);
+    EXPECT_EQ(CountsRig::sum(b.qps()), r.TQUEST);
+    EXPECT_EQ(CountsRig::sum(b.fps()), r.FQUEST);
+    EXPECT_EQ(CountsRig::sum(b.column(r.RPS)), r.RQUEST);
+    EXPECT_EQ(CountsRig::sum(b.column(r.OPS)), r.OQUEST);
+    EXPECT_EQ(CountsRig::sum(b.column(r.SPS)), r.SQUEST);
     EXPECT_EQ(b.ends().back(), 630);
     // Consecutive sectors: each begins where the previous ended or after it.
     for (int s = 2; s <= 7; ++s) EXPECT_GE(b.begins()[size_t(s - 1)], b.ends()[size_t(s - 2)]);
@@ -144,29 +144,29 @@ TEST(Resector, SpecialtyTotalsOfTheSectorsAreTheRangeTotals) {
 
 TEST(Resector, OddCountsNeverRunPastTheTables) {
     {  // an empty range
-        CountsBench b(3, 1, 4, 10, 5);
+        CountsRig b(3, 1, 4, 10, 5);
         b.verse(3, 5, 0, 2).totals();
         resector(b);
         EXPECT_EQ(b.qps(), (V{0, 0, 0, 0, 0}));
-        EXPECT_EQ(CountsBench::sum(b.fps()), 2);
+        EXPECT_EQ(CountsRig::sum(b.fps()), 2);
     }
     {  // all questions in one verse, the last slot of the book
-        CountsBench b(24, 1, 24, 85, 30);
+        CountsRig b(24, 1, 24, 85, 30);
         b.verse(24, 85, 200, 1).totals();
         resector(b);
-        EXPECT_EQ(CountsBench::sum(b.qps()), 200);
+        EXPECT_EQ(CountsRig::sum(b.qps()), 200);
         EXPECT_EQ(b.begins().back(), 2485);
         EXPECT_EQ(b.ends().front(), 2485);
     }
     {  // a range ending in a chapter of empty slots
-        CountsBench b(20, 1, 24, 85, 4);
+        CountsRig b(20, 1, 24, 85, 4);
         b.verses(20, 1, 10, 1).totals();
         resector(b);
         EXPECT_EQ(b.qps(), (V{3, 2, 2, 3}));
         EXPECT_EQ(b.ends(), (V{2003, 2005, 2007, 2485}));
     }
     {  // TQUEST claims more than the range holds: the sectors keep what is there
-        CountsBench b(1, 1, 1, 10, 4);
+        CountsRig b(1, 1, 1, 10, 4);
         b.verses(1, 1, 5, 1).totals();
         b.r.TQUEST = 40;
         resector(b);

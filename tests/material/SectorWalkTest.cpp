@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "material/Resector.h"
 #include "material/MaterialRig.h"
+#include "material/Resector.h"
 #include "material/SectorWalk.h"
 #include "material/VerseSectoring.h"
 
 using namespace tess;
-using tess::testing::CountsBench;
+using tess::testing::CountsRig;
 using tess::testing::restarts;
 
 // Sectoring by questions puts the specialty questions of verses without
@@ -15,7 +15,7 @@ using tess::testing::restarts;
 // reading the bank sector by sector must find them there, not call the
 // count file out of date.
 TEST(SectorWalk, FindsSpecialtyQuestionsOfVersesPassedOverByQuestionSectoring) {
-    CountsBench b(1, 1, 1, 7, 3);
+    CountsRig b(1, 1, 1, 7, 3);
     const auto& d = b.dir;
     b.verse(1, 1, 0, 1).verse(1, 2, 2).verse(1, 3, 0, 1).verse(1, 4, 2, 1).verse(1, 5, 0, 1).verse(1, 6, 2);
     b.totals();
@@ -39,7 +39,7 @@ TEST(SectorWalk, FindsSpecialtyQuestionsOfVersesPassedOverByQuestionSectoring) {
 // Verse sectoring ends a sector at its last regular verse and keeps the
 // specialty questions of the empty verses after it (1:2).
 TEST(SectorWalk, FindsSpecialtyQuestionsOfVersesAbsorbedByVerseSectoring) {
-    CountsBench b(1, 1, 1, 5, 2);
+    CountsRig b(1, 1, 1, 5, 2);
     const auto& d = b.dir;
     b.verse(1, 1, 2).verse(1, 2, 0, 1).verse(1, 3, 2, 1).verse(1, 4, 0, 1).verse(1, 5, 2);
     b.totals();
@@ -60,7 +60,7 @@ TEST(SectorWalk, FindsSpecialtyQuestionsOfVersesAbsorbedByVerseSectoring) {
 }
 
 TEST(SectorWalk, AQuestionBeyondItsSectorStillMeansAStaleCountFile) {
-    CountsBench b(1, 1, 1, 7, 3);
+    CountsRig b(1, 1, 1, 7, 3);
     const auto& d = b.dir;
     b.verse(1, 2, 2).verse(1, 4, 2, 1).verse(1, 6, 2);
     b.totals();
@@ -77,7 +77,7 @@ TEST(SectorWalk, AQuestionBeyondItsSectorStillMeansAStaleCountFile) {
 // A question file gone since the index was built is named as missing, not
 // blamed on the count file.
 TEST(SectorWalk, AQuestionFileRemovedAfterTheIndexIsNamedAsMissing) {
-    CountsBench b(1, 1, 1, 7, 3);
+    CountsRig b(1, 1, 1, 7, 3);
     const auto& d = b.dir;
     b.con.enter();
     EXPECT_TRUE(restarts(b.p, [&] { SectorWalk(b.p, "FTV.00", 0, "FTV"); }));

@@ -1,18 +1,18 @@
 #include <gtest/gtest.h>
 
-#include "material/Resector.h"
-#include "material/MaterialRig.h"
-#include "material/VerseSectoring.h"
 #include "core/Book.h"
+#include "material/MaterialRig.h"
+#include "material/Resector.h"
+#include "material/VerseSectoring.h"
 
 using namespace tess;
-using tess::testing::CountsBench;
+using tess::testing::CountsRig;
 using V = std::vector<int>;
 
 TEST(VerseSectoring, OneQuestionPerVerseLeavesTwoToTheLastSector) {
     // 20 = 4 x 5: low 4 fits only exactly (nothing over), so low 3 with the
     // switch at sector 4 is the first layout that fits.
-    CountsBench b(1, 1, 1, 20, 5);
+    CountsRig b(1, 1, 1, 20, 5);
     b.verses(1, 1, 20, 1).verse(1, 20, 1, 2).totals();
     ASSERT_TRUE(VERSESEC(b.p));
     EXPECT_EQ(b.r.MINQZ, 3);
@@ -25,19 +25,19 @@ TEST(VerseSectoring, OneQuestionPerVerseLeavesTwoToTheLastSector) {
 }
 
 TEST(VerseSectoring, AVerseLargerThanAShareIsNeverSplit) {
-    CountsBench b(1, 1, 1, 30, 4);
+    CountsRig b(1, 1, 1, 30, 4);
     b.verses(1, 1, 30, 1).verse(1, 7, 12).totals();  // 41 questions, q = 10
     ASSERT_TRUE(VERSESEC(b.p));
     const V begins = b.begins(), ends = b.ends();
     for (size_t s = 1; s < 4; ++s) EXPECT_EQ(begins[s], ends[s - 1] + 1) << "sector " << s + 1;
-    EXPECT_EQ(CountsBench::sum(b.qps()), 41);
+    EXPECT_EQ(CountsRig::sum(b.qps()), 41);
     EXPECT_EQ(ends[0], 107);  // the large verse ends sector 1, which exceeds its share
     EXPECT_GT(b.r.QPS[1], b.r.MINQZ + 1);
 }
 
 TEST(VerseSectoring, FourEmptyVersesStayInTheChapterAFifthEndsIt) {
     {
-        CountsBench b(1, 1, 2, 10, 2);
+        CountsRig b(1, 1, 2, 10, 2);
         b.verses(1, 1, 10, 1).verses(1, 4, 7, 0).verses(2, 1, 10, 1);
         for (int v = 4; v <= 7; ++v) b.r.FCOUNT(1, v) = 1;
         b.totals();  // 16 questions
@@ -49,7 +49,7 @@ TEST(VerseSectoring, FourEmptyVersesStayInTheChapterAFifthEndsIt) {
         EXPECT_EQ(b.fps(), (V{4, 0}));
     }
     {
-        CountsBench b(1, 1, 2, 10, 2);
+        CountsRig b(1, 1, 2, 10, 2);
         b.verses(1, 1, 10, 1).verses(1, 4, 8, 0).verses(2, 1, 10, 1).totals();  // 15 questions
         ASSERT_TRUE(VERSESEC(b.p));
         EXPECT_EQ(b.r.MINQZ, 7);
@@ -62,17 +62,17 @@ TEST(VerseSectoring, FourEmptyVersesStayInTheChapterAFifthEndsIt) {
     {
         // Specialty questions in a chapter's verses after its last regular
         // question belong to the sector that ends the chapter.
-        CountsBench b(1, 1, 2, 10, 2);
+        CountsRig b(1, 1, 2, 10, 2);
         b.verses(1, 1, 3, 1).verses(2, 1, 10, 1);
         b.r.FCOUNT(1, 20) = 2;
         b.totals();
         ASSERT_TRUE(VERSESEC(b.p));
-        EXPECT_EQ(CountsBench::sum(b.fps()), 2);
+        EXPECT_EQ(CountsRig::sum(b.fps()), 2);
     }
 }
 
 TEST(VerseSectoring, TooFewVerseSlotsFallBackToSingleQuestions) {
-    CountsBench b(1, 1, 1, 3, 3);
+    CountsRig b(1, 1, 1, 3, 3);
     b.verses(1, 1, 3, 10).totals();
     EXPECT_FALSE(VERSESEC(b.p));
     EXPECT_EQ(b.r.MINQZ, -1);
@@ -85,7 +85,7 @@ TEST(VerseSectoring, TooFewVerseSlotsFallBackToSingleQuestions) {
 TEST(VerseSectoring, TheRemainderStopsAtTheRangesLastVerse) {
     // 1:11..1:14 are outside the range, without regular questions but with
     // specialty questions; 1:15 follows with regular questions.
-    CountsBench b(1, 1, 1, 10, 2);
+    CountsRig b(1, 1, 1, 10, 2);
     b.verses(1, 1, 10, 1).verse(1, 10, 1, 1).verse(1, 15, 3);
     for (int v = 11; v <= 14; ++v) b.verse(1, v, 0, 1, 1, 1, 1);
     b.totals();
@@ -100,13 +100,13 @@ TEST(VerseSectoring, TheRemainderStopsAtTheRangesLastVerse) {
 TEST(VerseSectoring, MaterialSetLNeverStartsASectorInASkippedChapter) {
     // Three questions in verses 1..3 of every chapter the set studies.
     auto bench = [](char lg) {
-        CountsBench b(1, 1, 24, 3, 17);
+        CountsRig b(1, 1, 24, 3, 17);
         b.r.LG = lg;
         for (int ch : {1, 2, 3, 4, 5, 6, 8, 12, 13, 17, 18, 19, 20, 21, 22, 23, 24}) b.verses(ch, 1, 3, 1);
         b.totals();
         return b;
     };
-    CountsBench l = bench('L');
+    CountsRig l = bench('L');
     ASSERT_TRUE(VERSESEC(l.p));
     EXPECT_EQ(l.r.MINQZ, 2);
     EXPECT_EQ(l.begins(),
@@ -116,7 +116,7 @@ TEST(VerseSectoring, MaterialSetLNeverStartsASectorInASkippedChapter) {
         EXPECT_NE(l.r.BC[s], 9);
         EXPECT_NE(l.r.BC[s], 14);
     }
-    CountsBench other = bench(' ');  // without the set's rule the walk starts sectors in them
+    CountsRig other = bench(' ');  // without the set's rule the walk starts sectors in them
     ASSERT_TRUE(VERSESEC(other.p));
     EXPECT_EQ(other.qps(), l.qps());
     EXPECT_EQ(other.r.BC[7], 7);
@@ -125,7 +125,7 @@ TEST(VerseSectoring, MaterialSetLNeverStartsASectorInASkippedChapter) {
 }
 
 TEST(VerseSectoring, ASingleSectorTakesTheWholeRange) {
-    CountsBench b(3, 2, 3, 12, 1);
+    CountsRig b(3, 2, 3, 12, 1);
     b.verses(3, 1, 13, 1).verse(3, 12, 1, 2).totals();  // 11 questions
     ASSERT_TRUE(VERSESEC(b.p));
     EXPECT_EQ(b.r.MINQZ, 10);
@@ -137,17 +137,17 @@ TEST(VerseSectoring, ASingleSectorTakesTheWholeRange) {
 
 TEST(VerseSectoring, OddCountsNeverRunPastTheTables) {
     {  // an empty range
-        CountsBench b(2, 1, 3, 10, 4);
+        CountsRig b(2, 1, 3, 10, 4);
         b.totals();
         EXPECT_FALSE(VERSESEC(b.p));
     }
     {  // all questions in one verse
-        CountsBench b(5, 1, 5, 20, 3);
+        CountsRig b(5, 1, 5, 20, 3);
         b.verse(5, 9, 60).totals();
         EXPECT_FALSE(VERSESEC(b.p));
     }
     {  // a range ending in a chapter of empty slots
-        CountsBench b(23, 1, 24, 53, 3);
+        CountsRig b(23, 1, 24, 53, 3);
         b.verses(23, 1, 10, 1).totals();
         ASSERT_TRUE(VERSESEC(b.p));
         EXPECT_EQ(b.r.MINQZ, 3);
@@ -155,7 +155,7 @@ TEST(VerseSectoring, OddCountsNeverRunPastTheTables) {
         EXPECT_EQ(b.ends(), (V{2304, 2307, 2401}));
     }
     {  // questions up to the last slot of the book
-        CountsBench b(23, 1, 24, 85, 3);
+        CountsRig b(23, 1, 24, 85, 3);
         b.verses(23, 1, 6, 1).verses(24, 1, 85, 1).totals();
         ASSERT_TRUE(VERSESEC(b.p));
         EXPECT_EQ(b.r.MINQZ, 30);
@@ -168,8 +168,8 @@ namespace {
 
 // Verse counts of Luke, with two or three regular questions in most verses
 // and some specialty questions.
-CountsBench wholeBook(int sectors) {
-    CountsBench b(1, 1, 24, 53, sectors);
+CountsRig wholeBook(int sectors) {
+    CountsRig b(1, 1, 24, 53, sectors);
     for (int ch = 1; ch <= 24; ++ch)
         for (int v = 1; v <= bookVerses(ch); ++v) {
             const int k = ch * 31 + v * 17;
@@ -182,11 +182,11 @@ CountsBench wholeBook(int sectors) {
 }  // namespace
 
 TEST(VerseSectoring, WholeBookWithThirtySectors) {
-    CountsBench b = wholeBook(30);
+    CountsRig b = wholeBook(30);
     ASSERT_TRUE(VERSESEC(b.p));
     ASSERT_EQ(b.r.MINQZ, 87);
-    EXPECT_EQ(CountsBench::sum(b.qps()), b.r.TQUEST);
-    EXPECT_EQ(CountsBench::sum(b.fps()), b.r.FQUEST);
+    EXPECT_EQ(CountsRig::sum(b.qps()), b.r.TQUEST);
+    EXPECT_EQ(CountsRig::sum(b.fps()), b.r.FQUEST);
     EXPECT_EQ(b.r.BC[1] * 100 + b.r.BV[1], 101);
     EXPECT_EQ(b.r.EC[30] * 100 + b.r.EV[30], 2453);
     for (int s = 1; s <= 30; ++s) EXPECT_GE(b.r.TQPS[s], b.r.MINQZ);

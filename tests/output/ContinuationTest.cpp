@@ -23,15 +23,15 @@ TEST_F(Continuation, OneWindowCaretAndTab) {
     const auto l = printRest(PRINTREST, 9);
     ASSERT_EQ(l.size(), 1u);
     EXPECT_EQ(l[0], blanks(15) + "x*y z end." + blanks(45));
-    EXPECT_EQ(p.run.LINES, 1);
-    EXPECT_EQ(p.run.A2[13], ' ');  // the TAB is turned into a blank in the buffer
+    EXPECT_EQ(cur.LINES, 1);
+    EXPECT_EQ(cur.A2[13], ' ');  // the TAB is turned into a blank in the buffer
 }
 
 TEST_F(Continuation, PrintrestStopsAt253WhileTheOthersGoTo508) {
     setBuffer(wordsToTheEnd());
     auto l = printRest(PRINTREST, 198);
     ASSERT_EQ(l.size(), 1u);
-    EXPECT_EQ(p.run.MARK1, 253);  // where the last line ended
+    EXPECT_EQ(cur.MARK1, 253);  // where the last line ended
     EXPECT_EQ(l[0], blanks(15) + wordsToTheEnd().substr(198, 55));
 
     setBuffer(wordsToTheEnd());
@@ -57,8 +57,8 @@ TEST_F(Continuation, NeverASixteenthLine) {
         EXPECT_EQ(l[i], blanks(8) + "a? ");
         EXPECT_EQ(l[i + 1], "");
     }
-    EXPECT_EQ(p.run.X5, 15);
-    EXPECT_EQ(p.run.LINES, 30);
+    EXPECT_EQ(cur.X5, 15);
+    EXPECT_EQ(cur.LINES, 30);
 
     setBuffer(std::string(2 * LMAX, 'x'));  // no blank at all: 37 per line
     const auto c = printRest(CPRINTREST, 0);
@@ -75,7 +75,7 @@ TEST_F(Continuation, RprintrestBreaksAfterAQuestionMark) {
     EXPECT_EQ(l[0], blanks(8) + "Who went? ");
     EXPECT_EQ(l[1], "");
     EXPECT_EQ(l[2], blanks(8) + "He did." + blanks(30));
-    EXPECT_EQ(p.run.LINES, 3);
+    EXPECT_EQ(cur.LINES, 3);
 
     // A question mark inside a quotation ends the window before the closing
     // quote; the stretch left without a blank is cut there and the text goes on.

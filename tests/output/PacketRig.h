@@ -8,6 +8,7 @@
 
 #include "output/Continuation.h"
 #include "output/PacketWriter.h"
+#include "output/Slot.h"
 #include "support/Fixture.h"
 
 namespace tess::testing {
@@ -49,20 +50,19 @@ protected:
     void setBuffer(const std::string& text) {
         const auto g = glyphs(text);
         for (int i = 1; i <= A2LEN; ++i)
-            p.run.A2[i] = static_cast<std::size_t>(i) <= g.size() ? g[static_cast<std::size_t>(i - 1)] : Glyph(' ');
+            cur.A2[i] = static_cast<std::size_t>(i) <= g.size() ? g[static_cast<std::size_t>(i - 1)] : Glyph(' ');
     }
     // Runs a continuation printer from `mark` into the packet file.
-    std::vector<std::string> printRest(void (*printer)(Program&), int mark) {
+    std::vector<std::string> printRest(void (*printer)(PacketCursor&), int mark) {
         p.run.packetFile.create(p.file("rest.txt"));
-        p.run.MARK1 = mark;
-        p.run.X5 = 0;
-        p.run.LINES = 0;
-        printer(p);
+        cur.LINES = 0;
+        continueFrom(cur, mark, printer);
         p.run.packetFile.close();
         return dir.readLines("rest.txt");
     }
 
     std::string pattern;
+    PacketCursor cur{p.run.packetFile};  // the continuation printers' own
 };
 
 }  // namespace tess::testing

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/Fixture.h"
 #include "output/Screens.h"
+#include "support/Fixture.h"
 
 using namespace tess;
 

@@ -3,11 +3,11 @@
 #include <functional>
 #include <memory>
 
+#include "core/StyleFile.h"
 #include "material/Counts.h"
 #include "run/Driver.h"
-#include "specc9/Config.h"
 #include "selection/RepeatControl.h"
-#include "core/StyleFile.h"
+#include "specc9/Config.h"
 #include "support/Fixture.h"
 
 using namespace tess;

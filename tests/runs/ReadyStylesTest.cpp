@@ -1,7 +1,7 @@
 // The ready styles of the sample bank, sectored by the program itself: each
 // runs without a repeat or refresh warning and within the flag tables.
-#include "material/Counts.h"
 #include "data/BankCheck.h"
+#include "material/Counts.h"
 #include "runs/BankRun.h"
 
 using namespace tess;

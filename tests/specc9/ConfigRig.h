@@ -1,7 +1,7 @@
 #pragma once
 // The configuration unit on the fixture: a working directory seeded with a
-// style list (Alpha, Beta) and the styles New, Alpha and Beta (ConfigBench),
-// and a plain random style for the specialty patterns (PatternBench).
+// style list (Alpha, Beta) and the styles New, Alpha and Beta (ConfigRig),
+// and a plain random style for the specialty patterns (PatternRig).
 #include <memory>
 #include <string>
 
@@ -9,8 +9,8 @@
 
 namespace tess::testing {
 
-struct ConfigBench : Fixture {
-    ConfigBench() : Fixture(7) {
+struct ConfigRig : Fixture {
+    ConfigRig() : Fixture(7) {
         dir.lines("Specs.lst", {"Alpha", "Beta", "Enter New Specs"});
         dir.lines("New.spe", newStyle());
         auto alpha = newStyle();
@@ -24,8 +24,8 @@ struct ConfigBench : Fixture {
     }
 };
 
-struct PatternBench : Fixture {
-    explicit PatternBench(std::unique_ptr<Random> random = std::make_unique<Random>(7)) : Fixture(std::move(random)) {
+struct PatternRig : Fixture {
+    explicit PatternRig(std::unique_ptr<Random> random = std::make_unique<Random>(7)) : Fixture(std::move(random)) {
         // A plain random style: 4..8 specialties anywhere in 1..20.
         Specc9& c = p.cfg;
         c.QMAX = 20;

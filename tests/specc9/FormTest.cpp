@@ -9,7 +9,7 @@
 #include "specc9/Validation.h"
 
 using namespace tess;
-using tess::testing::ConfigBench;
+using tess::testing::ConfigRig;
 using tess::testing::newStyle;
 namespace line = tess::testing::line;
 
@@ -18,19 +18,19 @@ namespace {
 using Cursor = std::pair<int, int>;
 
 // Ready line (rules must pass), back to the menu, Exit.
-void leave(ConfigBench& b) {
+void leave(ConfigRig& b) {
     b.con.esc().esc();
     b.con.arrows("U");
     b.con.enter();
 }
 
 // The cursor at the key read that followed `keysBefore` reads.
-Cursor cursorAfter(const ConfigBench& b, std::size_t keysBefore) { return b.con.cursor.at(keysBefore); }
+Cursor cursorAfter(const ConfigRig& b, std::size_t keysBefore) { return b.con.cursor.at(keysBefore); }
 
 }  // namespace
 
 TEST(ConfigForm, ChapterAndVerseEntries) {
-    ConfigBench b;
+    ConfigRig b;
     b.con.enter();     // Alpha: 1:1 to 24:53
     b.con.keys("3");   // chapter 3 at once, the cursor stays
     b.con.keys("25");  // 25 is shown as 24
@@ -71,7 +71,7 @@ TEST(ConfigForm, ChapterAndVerseEntries) {
 }
 
 TEST(ConfigForm, NumberFieldsKeepTheirLimits) {
-    ConfigBench b;
+    ConfigRig b;
     b.con.enter();
     b.con.arrows("DDDDL");  // to Lines/Pg
     b.con.keys("5");
@@ -111,7 +111,7 @@ TEST(ConfigForm, NumberFieldsKeepTheirLimits) {
 }
 
 TEST(ConfigForm, SpecialtyLimitsFollowEachOther) {
-    ConfigBench b;
+    ConfigRig b;
     b.con.enter();
     b.con.arrows("DDDR");     // Total Min (0..3 stored)
     b.con.keys("9").enter();  // at most the maximum 3; Return: FTV Min
@@ -134,7 +134,7 @@ TEST(ConfigForm, SpecialtyLimitsFollowEachOther) {
 }
 
 TEST(ConfigForm, LetterFieldsMapSmallLettersAndCapitalArrowsMove) {
-    ConfigBench b;
+    ConfigRig b;
     b.con.enter();
     b.con.arrows("DDDD");  // Output
     b.con.keys("xtp");     // x ignored, t, then small p: P
@@ -166,7 +166,7 @@ TEST(ConfigForm, LetterFieldsMapSmallLettersAndCapitalArrowsMove) {
 }
 
 TEST(ConfigForm, NameFieldsTakeLettersAndDigitsAndCapitalArrows) {
-    ConfigBench b;
+    ConfigRig b;
     b.con.enter();
     b.con.arrows("DD");  // style name
     b.con.keys("H");     // capital H first: Up, to the end chapter
@@ -190,7 +190,7 @@ TEST(ConfigForm, NameFieldsTakeLettersAndDigitsAndCapitalArrows) {
 }
 
 TEST(ConfigForm, BookFieldsSetLukeAgain) {
-    ConfigBench b;
+    ConfigRig b;
     b.con.enter();
     b.con.arrows("L");  // begin book
     b.con.keys("xJ");
@@ -204,7 +204,7 @@ TEST(ConfigForm, BookFieldsSetLukeAgain) {
 }
 
 TEST(ConfigRules, TheFirstFailingRuleSendsTheCursorToItsField) {
-    ConfigBench b;
+    ConfigRig b;
     auto s = newStyle();
     // minimums 2, 2, 1, 1 against a total minimum of 5; maximums below the total
     s[line::SPMAX] = "8", s[line::SPMIN] = "5";
@@ -231,7 +231,7 @@ TEST(ConfigRules, TheFirstFailingRuleSendsTheCursorToItsField) {
 }
 
 TEST(ConfigRules, SpecialtyNumbersByHandNeedFixedCounts) {
-    ConfigBench b;
+    ConfigRig b;
     auto s = newStyle();
     s[line::SETSPC] = "Y";
     s[line::SPMAX] = "2", s[line::SPMIN] = "2";  // total 2..2
@@ -254,7 +254,7 @@ TEST(ConfigRules, SpecialtyNumbersByHandNeedFixedCounts) {
 }
 
 TEST(ConfigRules, EachRuleOnItsOwn) {
-    ConfigBench b;
+    ConfigRig b;
     Program& p = b.p;
     SETVS(p);
     auto base = [&] {
@@ -295,7 +295,7 @@ TEST(ConfigRules, PrimaryFtvPercentagesAndTheBookClamp) {
                                          {91, 99}, {90, 90}, {81, 89}, {70, 70}, {61, 69},   {57, 57},   {54, 59}};
     for (auto [typed, stored] : cases) EXPECT_EQ(primAllowed(typed), stored) << typed;
 
-    ConfigBench b;
+    ConfigRig b;
     SETVS(b.p);
     b.p.cfg.BCHAP = 13, b.p.cfg.BVER = 60;
     b.con.gotoXY(14, 6);

@@ -4,15 +4,15 @@
 #include <string>
 #include <vector>
 
-#include "support/Fixture.h"
 #include "specc9/PatternReview.h"
+#include "support/Fixture.h"
 
 using namespace tess;
 
 namespace {
 
-struct ReviewBench : tess::testing::Fixture {
-    explicit ReviewBench(int quizzes, std::uint64_t seed = 5) : Fixture(seed) {
+struct ReviewRig : tess::testing::Fixture {
+    explicit ReviewRig(int quizzes, std::uint64_t seed = 5) : Fixture(seed) {
         Specc9& c = p.cfg;
         c.QZ = quizzes;
         for (int q = 1; q <= quizzes; ++q) c.PAT[q] = patternOf(q);
@@ -41,12 +41,12 @@ struct ReviewBench : tess::testing::Fixture {
 
 TEST(PatternReview, RulersAndColumnsFollowTheNumberOfQuizzes) {
     {
-        ReviewBench b(15);
+        ReviewRig b(15);
         b.con.enter();
         WRITESPECS(b.p);
         const auto& g = b.con.grid(0);
         EXPECT_EQ(g.text(1, 5, 80), "            5   10   15   20   25   30" + std::string(42, ' '));
-        EXPECT_EQ(g.text(4, 6, 35), "  1. " + ReviewBench::patternOf(1));
+        EXPECT_EQ(g.text(4, 6, 35), "  1. " + ReviewRig::patternOf(1));
         EXPECT_EQ(g.text(4, 20, 5), " 15. ");
         EXPECT_EQ(g.text(42, 6, 20), std::string(20, ' '));  // no right column
         EXPECT_EQ(g.text(4, 22, 35), " Press Enter to accept all patterns");
@@ -54,7 +54,7 @@ TEST(PatternReview, RulersAndColumnsFollowTheNumberOfQuizzes) {
         EXPECT_EQ(g.text(2, 3, static_cast<int>(head.size())), head);
     }
     {
-        ReviewBench b(16);
+        ReviewRig b(16);
         b.con.enter();
         WRITESPECS(b.p);
         const auto& g = b.con.grid(0);
@@ -67,14 +67,14 @@ TEST(PatternReview, RulersAndColumnsFollowTheNumberOfQuizzes) {
             EXPECT_EQ(g.at(46 + x, 5).ch, digit) << x;
             EXPECT_EQ(g.at(8 + x, 5).fg, colour::LightRed);
             EXPECT_EQ(g.at(46 + x, 5).fg, colour::LightRed);
-            EXPECT_EQ(g.at(8 + x, 7).ch, ReviewBench::patternOf(2)[x - 1]);
-            EXPECT_EQ(g.at(46 + x, 6).ch, ReviewBench::patternOf(16)[x - 1]);
+            EXPECT_EQ(g.at(8 + x, 7).ch, ReviewRig::patternOf(2)[x - 1]);
+            EXPECT_EQ(g.at(46 + x, 6).ch, ReviewRig::patternOf(16)[x - 1]);
         }
     }
 }
 
 TEST(PatternReview, EntryColours) {
-    ReviewBench b(3);
+    ReviewRig b(3);
     b.con.enter();
     WRITESPECS(b.p);
     const auto& g = b.con.grid(0);
@@ -92,13 +92,13 @@ TEST(PatternReview, EntryColours) {
 
 TEST(PatternReview, MovingAndWrapping) {
     {  // Right from entry 3 needs an entry 18
-        ReviewBench b(17);
+        ReviewRig b(17);
         b.con.down().down().right().enter();
         WRITESPECS(b.p);
         EXPECT_EQ(b.current(b.con.lastGrid()), 3);
     }
     {
-        ReviewBench b(18);
+        ReviewRig b(18);
         b.con.down().down().right().left().right().enter();
         WRITESPECS(b.p);
         EXPECT_EQ(b.current(b.con.grid(6)), 18);
@@ -108,7 +108,7 @@ TEST(PatternReview, MovingAndWrapping) {
         EXPECT_EQ(b.con.lastGrid().at(4, 8).bg, colour::Blue);
     }
     {  // Up on the first entry goes to the last; Down on the last to the first
-        ReviewBench b(20);
+        ReviewRig b(20);
         b.con.up().down().keys("H").enter();  // a typed capital H acts as Up
         WRITESPECS(b.p);
         EXPECT_EQ(b.current(b.con.grid(2)), 20);
@@ -118,7 +118,7 @@ TEST(PatternReview, MovingAndWrapping) {
 }
 
 TEST(PatternReview, ScreensOfThirty) {
-    ReviewBench b(31);
+    ReviewRig b(31);
     b.con.enter().down().esc();  // Esc acts as Return on this screen
     WRITESPECS(b.p);
     EXPECT_EQ(b.con.keysLeft(), 0u);
@@ -133,15 +133,15 @@ TEST(PatternReview, ScreensOfThirty) {
 }
 
 TEST(PatternReview, SpaceReshufflesOnlyThatQuiz) {
-    ReviewBench b(20);
+    ReviewRig b(20);
     b.con.down().down().key(key::Space).enter();
     WRITESPECS(b.p);
     const std::string drawn = b.p.cfg.PAT[3].str();
-    EXPECT_NE(drawn, ReviewBench::patternOf(3));  // 4 to 8 specialties now
+    EXPECT_NE(drawn, ReviewRig::patternOf(3));  // 4 to 8 specialties now
     EXPECT_GE(30 - std::count(drawn.begin(), drawn.end(), 'n'), 4);
     for (int q = 1; q <= 20; ++q) {
         if (q == 3) continue;
-        EXPECT_EQ(b.p.cfg.PAT[q].str(), ReviewBench::patternOf(q)) << q;
+        EXPECT_EQ(b.p.cfg.PAT[q].str(), ReviewRig::patternOf(q)) << q;
     }
     const auto& after = b.con.lastGrid();
     EXPECT_EQ(b.current(after), 3);  // the cursor stays
@@ -150,14 +150,14 @@ TEST(PatternReview, SpaceReshufflesOnlyThatQuiz) {
 
 TEST(PatternReview, SeventyFivePositionScreen) {
     {
-        ReviewBench b(16);
+        ReviewRig b(16);
         b.con.right().up().enter().enter();  // no Right here; two screens of 15
         WRITESPECS75(b.p);
         EXPECT_FALSE(b.p.shared.BACK);
         const auto& g = b.con.grid(0);
         EXPECT_EQ(g.text(1, 5, 79), "        5   10   15   20   25   30   35   40   45   50   55   60   65   70   75");
         EXPECT_EQ(g.text(1, 7, 4), "  2.");
-        EXPECT_EQ(g.text(5, 7, 30), ReviewBench::patternOf(2));
+        EXPECT_EQ(g.text(5, 7, 30), ReviewRig::patternOf(2));
         EXPECT_EQ(g.text(35, 7, 45), std::string(45, 'n'));  // positions 31 to 75
         EXPECT_EQ(g.at(79, 7).fg, colour::White);            // position 75
         EXPECT_EQ(g.at(78, 7).fg, colour::Yellow);
@@ -166,7 +166,7 @@ TEST(PatternReview, SeventyFivePositionScreen) {
         EXPECT_EQ(b.con.grid(5).text(1, 6, 4), " 16.");
     }
     {  // Esc leaves at once, with BACK, and the later screens are not shown
-        ReviewBench b(40);
+        ReviewRig b(40);
         b.con.down().key(key::Space).esc().enter();
         const std::string before = b.p.cfg.PAT[2].str();
         WRITESPECS75(b.p);

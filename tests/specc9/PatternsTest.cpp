@@ -4,12 +4,12 @@
 #include <deque>
 #include <string>
 
-#include "specc9/ConfigRig.h"
 #include "console/TextFile.h"
+#include "specc9/ConfigRig.h"
 #include "specc9/Patterns.h"
 
 using namespace tess;
-using tess::testing::PatternBench;
+using tess::testing::PatternRig;
 using tess::testing::restarts;
 
 namespace {
@@ -66,7 +66,7 @@ TEST(SpecialtyPatterns, ManyDrawsStayWithinEveryBound) {
     };
     for (const Style& s : styles) {
         for (std::uint64_t seed : {1u, 99u}) {
-            PatternBench b(std::make_unique<Random>(seed));
+            PatternRig b(std::make_unique<Random>(seed));
             apply(b.p.cfg, s);
             ASSERT_EQ(patternConflicts(b.p), "") << s.name;
             bool early = false, late = false;
@@ -85,7 +85,7 @@ TEST(SpecialtyPatterns, ManyDrawsStayWithinEveryBound) {
 
 TEST(SpecialtyPatterns, EdgeWindows) {
     {  // no specialties at all
-        PatternBench b(std::make_unique<Random>(3));
+        PatternRig b(std::make_unique<Random>(3));
         apply(b.p.cfg, {"none", 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 20});
         for (int n = 0; n < 300; ++n) {
             SPECPAT(b.p);
@@ -94,7 +94,7 @@ TEST(SpecialtyPatterns, EdgeWindows) {
         }
     }
     {  // as many specialties as window positions
-        PatternBench b(std::make_unique<Random>(4));
+        PatternRig b(std::make_unique<Random>(4));
         apply(b.p.cfg, {"full", 8, 8, 2, 4, 2, 3, 1, 2, 0, 2, 5, 12});
         for (int n = 0; n < 300; ++n) {
             SPECPAT(b.p);
@@ -163,7 +163,7 @@ TEST(SpecialtyPatterns, WorseAttemptsGiveWayAndTheMirrorFollowsEveryAttempt) {
         place(d, fr ? 2 : 1);
         d.push_back(attempt == 2 ? 9 : 0);  // mirror draw
     }
-    PatternBench b(std::make_unique<ScriptedRandom>(d));
+    PatternRig b(std::make_unique<ScriptedRandom>(d));
     apply(b.p.cfg, {"two", 2, 2, 1, 1, 1, 1, 0, 0, 0, 0, 1, 2});
     SPECPAT(b.p);
     EXPECT_EQ(b.p.cfg.TYP.str(), "RF" + std::string(28, 'n'));
@@ -186,7 +186,7 @@ TEST(SpecialtyPatterns, ExtraRegularPositions) {
         d.insert(d.end(), 100, 0);          // ... the extra finds no free "n"
         d.push_back(attempt == 1 ? 9 : 0);  // mirror draw
     }
-    PatternBench b(std::make_unique<ScriptedRandom>(d));
+    PatternRig b(std::make_unique<ScriptedRandom>(d));
     apply(b.p.cfg, {"one", 1, 1, 1, 1, 0, 0, 0, 0, 0, 0, 1, 5});
     SPECPAT(b.p);
     EXPECT_EQ(b.p.cfg.TYP.str(), "nFnnn" + std::string(25, 'n'));  // "nnnFn" mirrored
@@ -194,7 +194,7 @@ TEST(SpecialtyPatterns, ExtraRegularPositions) {
 }
 
 TEST(SpecialtyPatterns, FixedModeUsesTheStoredPattern) {
-    PatternBench b;
+    PatternRig b;
     Specc9& c = b.p.cfg;
     b.p.shared.SETSPC = 'Y';
     apply(c, {"fixed", 4, 4, 2, 2, 1, 1, 1, 1, 0, 0, 1, 20});
@@ -245,7 +245,7 @@ TEST(SpecialtyPatterns, ImpossibleSettingsRestartTheRun) {
         {"too many quizzes", [](Specc9& c) { c.QNUM = 136; }, "Number of Quizzes in this Run (136) must be 1 to 135"},
     };
     for (const Case& k : cases) {
-        PatternBench b;
+        PatternRig b;
         ASSERT_EQ(patternConflicts(b.p), "");
         k.edit(b.p.cfg);
         EXPECT_NE(patternConflicts(b.p).find(k.named), std::string::npos) << k.what << ": " << patternConflicts(b.p);
@@ -259,7 +259,7 @@ TEST(SpecialtyPatterns, ImpossibleSettingsRestartTheRun) {
 // A hand-made style whose kind bounds or window cover only part of
 // SPMIN..SPMAX draws from the part they cover instead of waiting for ever.
 TEST(SpecialtyPatterns, PartlyReachableTotalsDrawWhatCanBeReached) {
-    PatternBench b(std::make_unique<Random>(5));
+    PatternRig b(std::make_unique<Random>(5));
     apply(b.p.cfg, {"partial", 0, 12, 2, 3, 1, 2, 0, 1, 0, 1, 1, 6});
     ASSERT_EQ(patternConflicts(b.p), "");
     for (int n = 0; n < 500; ++n) {
@@ -273,7 +273,7 @@ TEST(SpecialtyPatterns, PartlyReachableTotalsDrawWhatCanBeReached) {
 
 TEST(SpecialtyPatterns, PatFileHoldsEveryQuizHoweverTheReviewEnds) {
     {
-        PatternBench b;
+        PatternRig b;
         b.p.cfg.QNUM = 135;
         for (int screen = 0; screen < 5; ++screen) b.con.enter();  // 135 quizzes: five screens of 30
         SPEC2(b.p);
@@ -288,7 +288,7 @@ TEST(SpecialtyPatterns, PatFileHoldsEveryQuizHoweverTheReviewEnds) {
         EXPECT_FALSE(b.p.shared.BACK);
     }
     {  // Esc on the 75-position screen: BACK, and the file is still whole
-        PatternBench b;
+        PatternRig b;
         b.p.cfg.QMAX = 40;
         b.p.cfg.QNUM = 40;
         b.con.esc();
@@ -301,7 +301,7 @@ TEST(SpecialtyPatterns, PatFileHoldsEveryQuizHoweverTheReviewEnds) {
 }
 
 TEST(SpecialtyPatterns, EvsetFillsTheVersesOfLuke) {
-    PatternBench b;
+    PatternRig b;
     EVSET(b.p);
     int total = 0;
     for (int ch = 1; ch <= 24; ++ch) total += b.p.cfg.EVS[ch];

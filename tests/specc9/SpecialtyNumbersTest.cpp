@@ -7,7 +7,7 @@
 #include "specc9/SpecialtyNumbers.h"
 
 using namespace tess;
-using tess::testing::ConfigBench;
+using tess::testing::ConfigRig;
 using tess::testing::newStyle;
 namespace line = tess::testing::line;
 
@@ -23,7 +23,7 @@ void window(Specc9& c, int early, int late) {
 }  // namespace
 
 TEST(SpecialtyNumbers, LettersWithinTheMaximaUntilTheTotalIsReached) {
-    ConfigBench b;
+    ConfigRig b;
     Specc9& c = b.p.cfg;
     window(c, 1, 20);
     c.FMAX = 2, c.RMAX = 2, c.OMAX = 1, c.SMAX = 1, c.SPMAX = 4;
@@ -68,7 +68,7 @@ TEST(SpecialtyNumbers, LettersWithinTheMaximaUntilTheTotalIsReached) {
 }
 
 TEST(SpecialtyNumbers, AScreenThatCannotReachItsTotalStillLetsGo) {
-    ConfigBench b;
+    ConfigRig b;
     Specc9& c = b.p.cfg;
     window(c, 1, 1);
     c.FMAX = 1, c.RMAX = 1, c.SPMAX = 1;
@@ -79,7 +79,7 @@ TEST(SpecialtyNumbers, AScreenThatCannotReachItsTotalStillLetsGo) {
 }
 
 TEST(SpecialtyNumbers, AStyleSetByHandSavesTheScreensPattern) {
-    ConfigBench b;
+    ConfigRig b;
     auto s = newStyle();
     s[line::SETSPC] = "Y";
     s[line::SPMAX] = "2", s[line::SPMIN] = "2", s[line::FMAX] = "1", s[line::FMIN] = "1", s[line::RMAX] = "1",

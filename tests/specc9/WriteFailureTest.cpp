@@ -19,7 +19,7 @@ namespace {
 
 // The form's two message rows as one text, whether the message was broken
 // between words or inside one.
-bool toldOnTheForm(const ConfigBench& b, const std::string& text) {
+bool toldOnTheForm(const ConfigRig& b, const std::string& text) {
     for (const auto& snap : b.con.snapshots()) {
         const std::string rows = snap.substr(22 * 81, 80) + snap.substr(23 * 81, 80);
         std::string joined;
@@ -40,7 +40,7 @@ TEST(ConfigWriteFailure, EachFileOperationOfAnActionFailedInTurnCostsNoGoodFile)
     for (const char action : {'a', 'd', 'x', 'e'}) {  // save Alpha; save it as Delta; delete Beta; Exit
         SCOPED_TRACE(action);
         const std::size_t failed = failEachFileOperationInTurn([action](long n, int err) {
-            ConfigBench b;
+            ConfigRig b;
             b.dir.raw("temp2.txt", "Beta\r\n");
             FailedTry t{b.dir.files(), {}, {}};
             if (action == 'x') {

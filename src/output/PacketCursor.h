@@ -1,0 +1,27 @@
+#pragma once
+// The packet writer's cursor: where the writer stands in the packet file and
+// in the slot it is writing. Each quiz's writing has its own, passed to the
+// layout, the break scans and the continuation printers.
+#include "console/Array.h"
+#include "console/TextFile.h"
+#include "console/Utf8.h"
+#include "core/Limits.h"
+
+namespace tess {
+
+constexpr int A2LEN = 2 * LMAX + 1;  // the line buffer: two strings and a closing blank
+
+struct PacketCursor {
+    explicit PacketCursor(TextWriter& file) : out(file) {}
+
+    TextWriter& out;  // the packet file
+    int LINES = 0;    // lines written of the block (c layout) or the page (p layout)
+    int PAGE = 0;     // p layout: the page being written
+    // The slot's line buffer, one character to a position: the first string
+    // in 1..254, the second in 255..508, a blank at 509.
+    Arr<Glyph, 1, A2LEN> A2{};
+    int MARK1 = 0;  // the blank after which the continuation goes on
+    int X5 = 0;     // lines the continuation has written of the slot (at most 15)
+};
+
+}  // namespace tess
