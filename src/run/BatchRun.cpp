@@ -1,9 +1,9 @@
 #include "run/BatchRun.h"
 
 #include "console/TextFile.h"
+#include "core/StyleFile.h"
 #include "material/ChapterSectoring.h"
 #include "run/Driver.h"
-#include "core/StyleFile.h"
 #include "specc9/Config.h"
 #include "specc9/SpecialtyNumbers.h"
 

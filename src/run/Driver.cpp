@@ -8,6 +8,7 @@
 
 #include "core/Kinds.h"
 #include "core/Messages.h"
+#include "core/StyleFile.h"
 #include "material/BankFile.h"
 #include "material/ChapterSectoring.h"
 #include "material/Counts.h"
@@ -17,7 +18,6 @@
 #include "material/VerseSectoring.h"
 #include "output/PacketWriter.h"
 #include "output/Screens.h"
-#include "core/StyleFile.h"
 #include "selection/FtvTypes.h"
 #include "selection/QuizAssembly.h"
 #include "selection/RepeatControl.h"

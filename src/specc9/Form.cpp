@@ -5,9 +5,9 @@
 #include <string>
 
 #include "core/Messages.h"
-#include "specc9/StyleLibrary.h"
 #include "core/StyleFields.h"
 #include "core/StyleFile.h"
+#include "specc9/StyleLibrary.h"
 #include "specc9/Validation.h"
 
 namespace tess {
