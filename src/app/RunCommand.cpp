@@ -14,7 +14,6 @@
 #include "app/ExitStatus.h"
 #include "console/FolderLock.h"
 #include "console/Random.h"
-#include "console/ScreenConsole.h"
 #include "core/StyleFile.h"
 #include "pdf/PdfWriter.h"
 #include "run/BatchRun.h"
@@ -128,9 +127,8 @@ int printPacket(Program& p, StderrReport& report) {
 }
 
 int runOne(const RunOptions& o, const std::string& style) {
-    // The stages draw their screens as they go; nobody sees this one, and
-    // nothing reads a key from it (it has none to give).
-    ScreenConsole con;
+    // The stages tell the user through the Ask alone: there is no screen.
+    NoConsole con;
     // Each style starts from the seed, so its files do not depend on the
     // styles run before it.
     std::unique_ptr<Random> rnd = o.seed ? std::make_unique<Random>(*o.seed) : std::make_unique<Random>();

@@ -7,6 +7,7 @@
 // implementation of this interface.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/RunState.h"
 
@@ -29,6 +30,44 @@ struct Event {
     std::string text;
 };
 
+// What the screen shows at a point of the run, drawn from the run state by
+// the full-screen program (run/ScreenAsk.cpp); a front end without a screen
+// has nothing to show. Words the user is told go through `say` instead.
+enum class Screen {
+    Title,                   // the title bands over a cleared screen
+    Leaving,                 // the screen cleared in the terminal's colours: the program ends
+    Cleared,                 // the working rows 2..24 cleared
+    Notice,                  // cleared, the cursor at the first notice row
+    ReturnRow,               // the cursor where "Press Return" goes under a notice
+    Indent,                  // the margin of a line
+    LineEnd,                 // the line ended
+    FormColours,             // the configuration form's yellow on blue
+    Patterns,                // the page the pattern review is drawn on
+    Counting,                // the cursor where counting reports
+    IndexingQuestions,       // the question index is being built
+    Sectoring,               // "Sectoring material..."
+    RangeSummary,            // what one quiz holds and the range's totals
+    TooFewRegular,           // the range cannot fill one quiz with regular questions
+    SharesReset,             // more chapters than questions per packet
+    ShareEditor,             // the chapter shares as dealt, to edit
+    ChapterTable,            // the sector table of a chapter sectoring, with its smallest sector
+    SectorTable,             // the sector table
+    SectoringByQuestions,    // resectoring is announced
+    SectoringByQuestionsRead,
+    NoSpecialtyQuestions,    // a specialty the style asks for has no question in the range
+    IndexingInterrogatives,  // the interrogative index is being built
+    ChoosingQuiz,            // the quiz being chosen
+    ChoosingRegular,         // the regular questions of a quiz being approved
+    TradeCount,              // interrogatives traded so far
+    QuizListing,             // the specialty questions chosen, for approval
+    NextMessageRow,          // the next row of generation's messages
+    CurrentMessageRow,       // the row of generation's messages as it stands
+    AbandonedRow,            // the row for the interrogative share given up
+    MessageColours,          // back to yellow on blue after a message
+    QuizzesComplete,         // the cursor where generation's end is said
+    Thanks,                  // the closing screen's heading
+};
+
 // The user's answer to a specialty combination shown for approval.
 enum class Combination { Accept, Reject, Abandon };
 
@@ -36,6 +75,17 @@ struct Ask {
     virtual ~Ask() = default;
 
     virtual void tell(const Event& e) = 0;
+
+    // Shows `s` (see Screen); a front end without a screen shows nothing.
+    virtual void show(Program&, Screen) {}
+    // Says `e` where the screen's cursor is (the line ended when `lineEnd`);
+    // a front end without a screen is only told it.
+    virtual void say(Program&, const Event& e, bool /*lineEnd*/) { tell(e); }
+    // Lines the user should read before going on (clamped settings): each a
+    // warning; the full-screen program shows them together and waits.
+    virtual void notes(Program&, const std::vector<std::string>& lines) {
+        for (const std::string& l : lines) tell({Event::Kind::Warning, l});
+    }
 
     // The user has read what the screen shows and goes on: `prompt`, when
     // given, is written at the cursor first, then a line is waited for.

@@ -55,8 +55,10 @@ void showRestart(Program& p, const RestartRun& restart) {
 }
 
 void tellNotes(Program& p, const std::vector<std::string>& notes) {
-    if (notes.empty()) return;
-    for (const auto& n : notes) p.tell(Event::Kind::Warning, n);
+    if (!notes.empty()) p.ask().notes(p, notes);
+}
+
+void showNotes(Program& p, const std::vector<std::string>& notes) {
     Console& c = p.con;
     CLR(p);
     c.gotoXY(1, 3);
@@ -187,15 +189,11 @@ void nextMessageRow(Program& p) {
 }
 
 void say(Program& p, Event::Kind kind, const std::string& text, bool lineEnd) {
-    p.tell(kind, text);
-    if (lineEnd)
-        p.con.writeln(text);
-    else
-        p.con.write(text);
+    p.ask().say(p, {kind, text}, lineEnd);
 }
 
 void warn(Program& p, const std::string& text, bool lineEnd) {
-    nextMessageRow(p);
+    p.ask().show(p, Screen::NextMessageRow);
     say(p, Event::Kind::Warning, text, lineEnd);
 }
 

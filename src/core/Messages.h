@@ -26,9 +26,11 @@ void writeWrapped(Console& c, int indent, std::string_view text);
 // screen, then a wait for Return. Shows nothing when it has no message.
 void showRestart(Program& p, const RestartRun& restart);
 
-// Shows lines the user should know about (for example clamped settings) on a
-// cleared screen and waits for Return. Does nothing when there are none.
+// Lines the user should know about (for example clamped settings), given to
+// the run's Ask (Ask::notes). Does nothing when there are none.
 void tellNotes(Program& p, const std::vector<std::string>& notes);
+// The screen's way: on a cleared screen, then a wait for Return.
+void showNotes(Program& p, const std::vector<std::string>& notes);
 
 // Shows a problem in white on red on rows 23-24, waits for Return, and clears
 // the rows again in blue. The form's way: the form stays on screen.
@@ -43,8 +45,9 @@ void clearNote(Program& p);  // the rows blue again, the colours kept
 // The text broken between words into rows of at most `width` characters; a
 // word longer than a row is cut where the row ends.
 std::vector<std::string> wrapRows(std::string_view text, std::size_t width);
-// Tells the run's Ask and writes the same words at the cursor (ending the
-// line when asked): a warning, stop or result is said once, whoever listens.
+// Says the words through the run's Ask (Ask::say): the screen writes them at
+// the cursor (ending the line when asked), a batch is told them; a warning,
+// stop or result is said once, whoever listens.
 void say(Program& p, Event::Kind kind, const std::string& text, bool lineEnd = false);
 
 // The message rows of generation: advance RSET (rows 5..23, wrapping to a

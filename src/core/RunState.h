@@ -128,7 +128,7 @@ struct Cycles {
     bool ABAND3 = false;                      // the interrogative share was given up in this run
     int ABAND = 0;                            // the quiz where it was given up
     int OLDIPC = 0;                           // the share given up (IPC then)
-    int RSET = 4;                             // the message row of generation
+    int RSET = 4;                             // the message row of generation; only its screen moves it
 };
 
 // The quiz being assembled: reset whole at each quiz.

@@ -270,42 +270,62 @@ void countChapterSectors(Program& p) {
         for (const Kind& k : KINDS) (r.*k.total)[s] = (r.*k.undrawn)[s];
 }
 
+namespace {
+int chapterCount(const RunState& r) { return r.ECHAP - r.BCHAP + 1; }
+}  // namespace
+
+void drawSharesReset(Program& p) {
+    p.con.write("  We must reset the questions per packet to sector " + std::to_string(chapterCount(p.run)) +
+                " chapters.");
+}
+
+void drawShareEditor(Program& p) {
+    Console& c = p.con;
+    c.write("  Choose questions per chapter.");
+    if (p.run.LG != 'L') c.write(" Use zeros to group chapters.");
+    c.writeln();
+    listChapters(p, chapterCount(p.run));
+}
+
+void drawChapterTable(Program& p) {
+    Console& c = p.con;
+    const RunState& r = p.run;
+    CLR(p);
+    c.writeln();
+    drawSectorTable(p);
+    c.gotoXY(3, 3);
+    c.write("Your smallest sector has " + std::to_string(r.MINQZ) +
+            (r.MINQZ == 1 ? " question. " : " regular questions. "));
+}
+
 void CHAPSEC(Program& p) {
     auto& r = p.run;
-    Console& c = p.con;
     if (r.LG == 'L' && r.BCHAP == 7 && r.ECHAP == 7)
         failRestart(p, "The L material has no questions in chapter 7. Please choose another range.");
     r.QMAX = std::clamp(r.QMAX, 1, SCMAX);
-    const int n = r.ECHAP - r.BCHAP + 1;
+    const int n = chapterCount(r);
     for (bool firstPass = true;; firstPass = false) {
-        CLR(p);
+        p.ask().show(p, Screen::Cleared);
         if (firstPass) r.CS.fill(0);
         r.SECTORS = r.QMAX;
         if (n > r.SECTORS) {
-            c.write("  We must reset the questions per packet to sector " + std::to_string(n) + " chapters.");
+            p.ask().show(p, Screen::SharesReset);
             r.QMAX = r.SECTORS = n;
             p.ask().pressReturn(p);
-            CLR(p);
+            p.ask().show(p, Screen::Cleared);
         }
-        c.write("  Choose questions per chapter.");
-        if (r.LG != 'L') c.write(" Use zeros to group chapters.");
-        c.writeln();
         if (firstPass) dealShares(r);
-        listChapters(p, n);
+        p.ask().show(p, Screen::ShareEditor);
         p.ask().chapterShares(p, n);
 
         buildChapterSectors(p);
         countChapterSectors(p);
         r.TEMPF = r.FBEFORE;
 
-        CLR(p);
-        c.writeln();
-        DISPLAY(p);
+        finishSectorTable(p);
         r.MINQZ = 200;
         for (int s = 1; s <= r.SECTORS; ++s) r.MINQZ = std::min(r.MINQZ, r.QPS[s]);
-        c.gotoXY(3, 3);
-        c.write("Your smallest sector has " + std::to_string(r.MINQZ) +
-                (r.MINQZ == 1 ? " question. " : " regular questions. "));
+        p.ask().show(p, Screen::ChapterTable);
         if (p.ask().sectorTable(p, 'C')) return;
     }
 }

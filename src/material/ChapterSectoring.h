@@ -35,4 +35,11 @@ ShareCheck checkShares(const RunState& r);
 // The check, its problems shown beside the list (or cleared); true: accepted.
 bool sharesAccepted(Program& p);
 
+// The full-screen program's screens of chapter sectoring: the questions per
+// packet raised to the chapter count, the shares to edit, the sector table
+// with its smallest sector.
+void drawSharesReset(Program& p);
+void drawShareEditor(Program& p);
+void drawChapterTable(Program& p);
+
 }  // namespace tess

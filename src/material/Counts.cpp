@@ -38,8 +38,8 @@ void countRange(Program& p) {
     }
 }
 
-void rangeSummary(Program& p) {
-    auto& r = p.run;
+void drawRangeSummary(Program& p) {
+    const auto& r = p.run;
     Console& c = p.con;
     c.gotoXY(1, c.whereY());
     c.writeln("  A quiz will contain one question from each sector.");
@@ -47,6 +47,11 @@ void rangeSummary(Program& p) {
     for (const Kind& k : KINDS)
         kinds += (&k == &REGULAR ? "" : "   ") + std::string(k.label) + ": " + std::to_string(r.*k.quest);
     c.writeln(kinds);
+}
+
+void rangeSummary(Program& p) {
+    auto& r = p.run;
+    p.ask().show(p, Screen::RangeSummary);
     if (r.FMAX > 0) r.FQUIZ = ((4 * r.FQUEST) / r.FMAX) / 5;
     if (r.SMAX > 0) r.SQUIZ = r.SQUEST / r.SMAX;
     if (r.OMAX > 0) r.OQUIZ = r.OQUEST / r.OMAX;
@@ -56,8 +61,7 @@ void rangeSummary(Program& p) {
 
 void prepareCounts(Program& p) {
     auto& r = p.run;
-    Console& c = p.con;
-    c.gotoXY(3, 3);
+    p.ask().show(p, Screen::Counting);
     const std::string found = findCountFile(p);
     r.countFound = found;
     std::vector<std::string> notices;
@@ -72,9 +76,7 @@ void prepareCounts(Program& p) {
             build = false;
     }
     if (build) {
-        CLR(p);
-        c.writeln("  Creating index of questions...");
-        c.writeln();
+        p.ask().show(p, Screen::IndexingQuestions);
         buildIndex(p, notices);
         const std::string written = p.file(r.COUNTFILE);
         if (auto w = writeFileAtomic(written, countFileLines(r)); !w)
@@ -84,13 +86,11 @@ void prepareCounts(Program& p) {
     }
     if (!notices.empty()) {
         for (const auto& n : notices) say(p, Event::Kind::Warning, n, true);
-        c.writeln();
-        c.write("  ");
+        p.ask().show(p, Screen::LineEnd);
+        p.ask().show(p, Screen::Indent);
         p.ask().pressReturn(p, PRESS_RETURN);
     }
-    c.gotoXY(3, 3);
-    c.write("Sectoring material...");
-    c.clearEol();
+    p.ask().show(p, Screen::Sectoring);
     // The run always works on the tables as the count file holds them.
     if (build)
         if (auto why = loadCountFile(r, r.countFound))

@@ -41,8 +41,7 @@ bool isInterrogative(std::string_view bankLine) {
 
 void COUNTINT(Program& p) {
     auto& r = p.run;
-    p.con.gotoXY(3, 3);
-    p.con.write("Creating index of interrogatives...");
+    p.ask().show(p, Screen::IndexingInterrogatives);
     const RangeLines& lines = rangeLines(p, REGULAR, r.QPS);
     for (int s = 1; s <= r.SECTORS; ++s) {
         auto& marks = r.INT[s];

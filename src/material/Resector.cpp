@@ -17,14 +17,9 @@ int chapterOf(int line) { return (line - 1) / VMAX + 1; }
 int verseOf(int line) { return (line - 1) % VMAX + 1; }
 
 void announce(Program& p) {
-    Console& c = p.con;
-    c.writeln();
-    c.gotoXY(1, 6);
-    c.write("  The material will be sectored by individual questions.");
+    p.ask().show(p, Screen::SectoringByQuestions);
     p.ask().pressReturn(p);
-    c.gotoXY(1, 6);
-    c.clearEol();
-    c.gotoXY(1, 5);
+    p.ask().show(p, Screen::SectoringByQuestionsRead);
 }
 
 // The base share for sectors 1..n-1, evened out by the fraction table. The

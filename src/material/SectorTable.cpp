@@ -22,12 +22,21 @@ void writeEntry(Program& p, int s, int numberWidth) {
 
 }  // namespace
 
-void DISPLAY(Program& p) {
+void finishSectorTable(Program& p) {
     auto& r = p.run;
-    Console& c = p.con;
-    if (r.SECTORS < 1 || r.SECTORS > SCMAX) return;  // no table to show
+    if (r.SECTORS < 1 || r.SECTORS > SCMAX) return;  // no table
     r.EC[r.SECTORS] = r.ECHAP;
     r.EV[r.SECTORS] = r.EVER;
+    for (const Kind& k : SPECIALTIES) {
+        r.*k.quest = 0;
+        for (int s = 1; s <= r.SECTORS; ++s) r.*k.quest += (r.*k.undrawn)[s];
+    }
+}
+
+void drawSectorTable(Program& p) {
+    const auto& r = p.run;
+    Console& c = p.con;
+    if (r.SECTORS < 1 || r.SECTORS > SCMAX) return;  // no table to show
     c.writeln();
     c.writeln("  Sc From    To    --Total Questions--   Sc From    To    --Total Questions--");
     c.writeln("  Nm Verse   Verse Reg FTV Ref ChO Sit   Nm Verse   Verse Reg FTV Ref ChO Sit");
@@ -39,10 +48,6 @@ void DISPLAY(Program& p) {
         c.writeln();
     }
     c.writeln();
-    for (const Kind& k : SPECIALTIES) {
-        r.*k.quest = 0;
-        for (int s = 1; s <= r.SECTORS; ++s) r.*k.quest += (r.*k.undrawn)[s];
-    }
 }
 
 }  // namespace tess

@@ -3,6 +3,10 @@
 
 namespace tess {
 
-void DISPLAY(Program& p);  // the sector table; recomputes each specialty's range total (FQUEST ...)
+// The last sector ends where the range ends; each specialty's range total
+// (FQUEST ...) is what its sectors hold.
+void finishSectorTable(Program& p);
+// The sector table on screen (the full-screen program's Screen::SectorTable).
+void drawSectorTable(Program& p);
 
 }  // namespace tess

@@ -38,28 +38,52 @@ void WRITEHDG(Program& p) {
     c.textColor(colour::Yellow);
 }
 
+namespace {
+
+// Each stop's words, a sentence a line on the screen and one line told.
+const std::string TOO_FEW_REGULAR[] = {"There are not enough regular questions in this material.",
+                                       "Reduce the number of questions per packet."};
+const std::string NO_SPECIALTY_QUESTIONS[] = {"One specialty has zero questions.",
+                                              "Change the maximum for that specialty to zero."};
+
+template <std::size_t N>
+std::string joined(const std::string (&lines)[N]) {
+    std::string text;
+    for (const std::string& l : lines) text += (text.empty() ? "" : " ") + l;
+    return text;
+}
+
+}  // namespace
+
 void QUESTWARN(Program& p) {
-    Console& c = p.con;
-    p.tell(Event::Kind::Stopped,
-           "There are not enough regular questions in this material. Reduce the number of questions per packet.");
-    c.writeln("  There are not enough regular questions in this material.");
-    c.writeln();
-    c.writeln("  Reduce the number of questions per packet.");
+    p.tell(Event::Kind::Stopped, joined(TOO_FEW_REGULAR));
+    p.ask().show(p, Screen::TooFewRegular);
     p.ask().pressReturn(p);
 }
 
-void SPECWARN(Program& p) {
+void drawTooFewRegular(Program& p) {
     Console& c = p.con;
-    p.tell(Event::Kind::Stopped, "One specialty has zero questions. Change the maximum for that specialty to zero.");
-    c.gotoXY(3, 3);
-    c.writeln("One specialty has zero questions.");
+    c.writeln("  " + TOO_FEW_REGULAR[0]);
     c.writeln();
-    c.writeln("  Change the maximum for that specialty to zero.");
-    c.writeln();
-    c.writeln("  Press return to continue.");
+    c.writeln("  " + TOO_FEW_REGULAR[1]);
+}
+
+void SPECWARN(Program& p) {
+    p.tell(Event::Kind::Stopped, joined(NO_SPECIALTY_QUESTIONS));
+    p.ask().show(p, Screen::NoSpecialtyQuestions);
     // Two lines, as the screen has always taken.
     p.ask().pressReturn(p);
     p.ask().pressReturn(p);
+}
+
+void drawNoSpecialtyQuestions(Program& p) {
+    Console& c = p.con;
+    c.gotoXY(3, 3);
+    c.writeln(NO_SPECIALTY_QUESTIONS[0]);
+    c.writeln();
+    c.writeln("  " + NO_SPECIALTY_QUESTIONS[1]);
+    c.writeln();
+    c.writeln("  Press return to continue.");
 }
 
 void APPROVESPEC(Program& p) {
@@ -72,20 +96,20 @@ void APPROVESPEC(Program& p) {
     c.textColor(colour::White);
 }
 
-void THANK(Program& p) {
-    Console& c = p.con;
+void drawThanks(Program& p) {
     CLR(p);
+    p.con.writeln("  Thank you for using " + std::string(PRODUCT) + VERSION);
+    p.con.writeln();
+}
+
+void THANK(Program& p) {
     const std::string name = p.shared.NAME4;
-    auto paragraph = [&](const std::string& s) {
-        c.writeln("  " + s);
-        c.writeln();
-    };
-    paragraph("Thank you for using " + std::string(PRODUCT) + VERSION);
+    p.ask().show(p, Screen::Thanks);
     for (const std::string& saved : {"A list of questions and sectors used has been saved as " + name + ".inf",
                                      "Your output file has been saved in ASCII text file " + name + ".qui"}) {
-        c.write("  ");
+        p.ask().show(p, Screen::Indent);
         say(p, Event::Kind::Result, saved, true);
-        c.writeln();
+        p.ask().show(p, Screen::LineEnd);
     }
 }
 

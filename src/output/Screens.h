@@ -1,5 +1,5 @@
 #pragma once
-// The title, warning and closing screens.
+// The title, stop and closing screens.
 #include "core/Program.h"
 #include "core/Version.h"
 
@@ -10,10 +10,16 @@ inline const std::string VERSION = std::string(" ") + PROGRAM_VERSION;
 inline constexpr const char* ORGANISATION = "Orvalle";
 inline constexpr const char* WEB_ADDRESS = "orvalle.org/tessarin";  // at most 34: the band never reaches (80,25)
 
+// The stops and the closing screen, said through the run's Ask.
+void QUESTWARN(Program& p);  // too few regular questions; waits for Return
+void SPECWARN(Program& p);   // a specialty without questions; waits for two Returns
+void THANK(Program& p);      // closing screen naming the .inf and .qui files
+
+// What the full-screen program draws for them (run/ScreenAsk.cpp).
 void WRITEHDG(Program& p);     // title bands; leaves yellow on blue
-void QUESTWARN(Program& p);    // too few regular questions; waits for Return
-void SPECWARN(Program& p);     // a specialty without questions; waits for two Returns
+void drawTooFewRegular(Program& p);
+void drawNoSpecialtyQuestions(Program& p);
 void APPROVESPEC(Program& p);  // the two approval choices; leaves white on red
-void THANK(Program& p);        // closing screen naming the .inf and .qui files
+void drawThanks(Program& p);   // the closing screen's heading
 
 }  // namespace tess

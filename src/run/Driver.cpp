@@ -106,7 +106,8 @@ bool sectorByStyle(Program& p) {
     } else if (sec == 'Q') {
         RESECTOR(p);
         r.RES = true;
-        DISPLAY(p);
+        finishSectorTable(p);
+        p.ask().show(p, Screen::SectorTable);
         tableKeyWaiting = true;
         p.ask().sectorTable(p, sec);
     } else {
@@ -116,7 +117,8 @@ bool sectorByStyle(Program& p) {
             RESECTOR(p);
             r.RES = true;
         }
-        DISPLAY(p);
+        finishSectorTable(p);
+        p.ask().show(p, Screen::SectorTable);
     }
 
     if (sec == 'V' && !p.ask().sectorTable(p, sec)) throw RestartRun{};
@@ -126,19 +128,19 @@ bool sectorByStyle(Program& p) {
 
 // The smallest sector holds no regular question: said, then back to the title.
 [[noreturn]] void noRegularInEverySector(Program& p, bool tableKeyWaiting) {
-    RunState& r = p.run;
-    Console& c = p.con;
-    p.tell(Event::Kind::Stopped, "Your smallest sector has 0 regular questions.");
+    const RunState& r = p.run;
+    const std::string why = "Your smallest sector has 0 regular questions.";
     // Chapter sectoring reports its smallest sector itself; the others
     // would restart without a word after the table was dismissed. A
     // chapter sectoring that built no sector at all has said nothing either.
     if (p.shared.SEC1 != 'C' || r.BC[1] == 0) {
-        CLR(p);
-        c.gotoXY(3, 3);
-        c.write("Your smallest sector has 0 regular questions.");
+        p.ask().show(p, Screen::Notice);
+        say(p, Event::Kind::Stopped, why);
         if (tableKeyWaiting) p.ask().closeTable(p);
-        c.gotoXY(3, 5);
+        p.ask().show(p, Screen::ReturnRow);
         p.ask().pressReturn(p, PRESS_RETURN);
+    } else {
+        p.tell(Event::Kind::Stopped, why);
     }
     throw RestartRun{};
 }
@@ -147,19 +149,18 @@ bool sectorByStyle(Program& p) {
 // offered unless the table already is by questions.
 void offerResector(Program& p, bool tableKeyWaiting) {
     RunState& r = p.run;
-    Console& c = p.con;
-    CLR(p);
-    c.gotoXY(3, 3);
+    p.ask().show(p, Screen::Notice);
     say(p, Event::Kind::Warning, "Regular question repeats will begin after quiz " + std::to_string(r.MINQZ));
     if (r.RES) {
         // Kept on screen until Return; the key that closed the table of a
         // sectoring by questions is taken first, so it cannot dismiss it.
         if (tableKeyWaiting) p.ask().closeTable(p);
-        c.gotoXY(3, 5);
+        p.ask().show(p, Screen::ReturnRow);
         p.ask().pressReturn(p, PRESS_RETURN);
     } else if (p.ask().resector(p)) {
         RESECTOR(p);
-        DISPLAY(p);
+        finishSectorTable(p);
+        p.ask().show(p, Screen::SectorTable);
         p.ask().resectoredTable(p);
     }
 }
@@ -181,7 +182,6 @@ void sectorRange(Program& p) {
 
 void readRunFiles(Program& p) {
     RunState& r = p.run;
-    Console& c = p.con;
 
     // "Exit" first: leaving must never depend on the other files.
     auto name = readRunSettings(p.file(RUN_SETTINGS_FILE));
@@ -189,9 +189,7 @@ void readRunFiles(Program& p) {
         failRestart(p, std::string("Cannot read the run settings file ") + RUN_SETTINGS_FILE + ": " +
                            whyUnreadable(p.file(RUN_SETTINGS_FILE)) + ".");
     if (isExitRequest(*name)) {
-        c.textColor(colour::White);
-        c.textBackground(colour::Black);
-        c.clearScreen();
+        p.ask().show(p, Screen::Leaving);
         throw ExitProgram{0};
     }
     r.NAME = *name;
@@ -225,11 +223,7 @@ namespace {
 void showTitle(Program& p) {
     closeRunFiles(p.run);
     p.run.ABAND3 = false;
-    p.con.clearScreen();
-    p.run.RSET = 4;
-    WRITEHDG(p);
-    p.con.gotoXY(1, 3);
-    CLR(p);
+    p.ask().show(p, Screen::Title);
 }
 
 // The configuration, then the files it left for the run.
@@ -258,7 +252,7 @@ void clearSectorTable(Program& p) {
     r.SECTORS = r.QMAX;
     r.BEFORE = r.RBEFORE = r.OBEFORE = r.FBEFORE = r.SBEFORE = 0;
     r.TQUEST = 0;
-    CLR(p);
+    p.ask().show(p, Screen::Cleared);
 }
 
 // The count file and index, the range totals, and the summary; too few
@@ -268,7 +262,7 @@ void countMaterial(Program& p) {
     p.tell(Event::Kind::Stage, "counting questions");
     prepareCounts(p);
     countRange(p);
-    CLR(p);
+    p.ask().show(p, Screen::Cleared);
     if (r.TQUEST < r.SECTORS) {
         QUESTWARN(p);
         throw RestartRun{};
@@ -288,7 +282,7 @@ TextEncoding bankEncoding(const Program& p) {
 // range lacks goes back to the title.
 void openPacket(Program& p, RunOutputs& outputs) {
     RunState& r = p.run;
-    CLR(p);
+    p.ask().show(p, Screen::Cleared);
     markAllAvailable(p);
     outputs.create(r.packetFile, std::string(p.shared.NAME4) + ".qui", "packet file");
     r.textEncoding = bankEncoding(p);
@@ -302,9 +296,9 @@ void openPacket(Program& p, RunOutputs& outputs) {
 
 // Whether the user approves each quiz's specialty combination.
 void chooseApprovalMode(Program& p) {
-    CLR(p);
+    p.ask().show(p, Screen::Cleared);
     p.run.approval = p.ask().approvalMode(p);
-    CLR(p);
+    p.ask().show(p, Screen::Cleared);
 }
 
 // The interrogative index, the run log and list file, and the cycle counters
@@ -341,30 +335,18 @@ void generateQuizzes(Program& p) {
 // The run log into the list file, and the end of generation on screen (with
 // the interrogative share given up, if it was).
 void reportGeneration(Program& p) {
-    RunState& r = p.run;
-    Console& c = p.con;
+    const RunState& r = p.run;
     appendRunLog(p);
     writeSeasonNote(p);
     if (r.ABAND3) {
-        if (++r.RSET >= 24) {
-            CLR(p);
-            r.RSET = 5;
-        }
-        c.gotoXY(5, r.RSET);
-        c.clearEol();
-        c.textColor(colour::White);
-        c.textBackground(colour::Red);
+        p.ask().show(p, Screen::AbandonedRow);
         const std::string given =
             std::to_string(r.OLDIPC) + " Percent interrogatives abandoned on quiz " + std::to_string(r.ABAND);
         say(p, Event::Kind::Warning, given);
-        c.textColor(colour::Yellow);
-        c.textBackground(colour::Blue);
+        p.ask().show(p, Screen::MessageColours);
         p.ask().pressReturn(p);
     }
-    if (r.RSET > 4) {
-        c.gotoXY(20, 3);
-        p.ask().pressReturn(p, " Quizzes Complete -- Press Return to Continue");
-    }
+    p.ask().show(p, Screen::QuizzesComplete);
 }
 
 // The files checked and put in place, and the closing screens.

@@ -4,7 +4,10 @@
 
 #include "core/Messages.h"
 #include "material/ChapterSectoring.h"
+#include "material/Counts.h"
+#include "material/SectorTable.h"
 #include "output/Screens.h"
+#include "selection/QuizListing.h"
 #include "specc9/PatternReview.h"
 #include "specc9/SpecialtyNumbers.h"
 
@@ -19,6 +22,163 @@ bool isDigitKey(int k) { return k >= '0' && k <= '9'; }
 bool isArrow(int k) { return k == key::Up || k == key::Down || k == key::Left || k == key::Right; }
 
 }  // namespace
+
+void ScreenAsk::show(Program& p, Screen s) {
+    Console& c = p.con;
+    RunState& r = p.run;
+    switch (s) {
+        case Screen::Title:
+            c.clearScreen();
+            r.RSET = 4;
+            WRITEHDG(p);
+            c.gotoXY(1, 3);
+            CLR(p);
+            break;
+        case Screen::Leaving:
+            c.textColor(colour::White);
+            c.textBackground(colour::Black);
+            c.clearScreen();
+            break;
+        case Screen::Cleared:
+            CLR(p);
+            break;
+        case Screen::Notice:
+            CLR(p);
+            c.gotoXY(3, 3);
+            break;
+        case Screen::ReturnRow:
+            c.gotoXY(3, 5);
+            break;
+        case Screen::Indent:
+            c.write("  ");
+            break;
+        case Screen::LineEnd:
+            c.writeln();
+            break;
+        case Screen::FormColours:
+            c.textBackground(colour::Blue);
+            c.textColor(colour::Yellow);
+            break;
+        case Screen::Patterns:
+            CLR(p);
+            c.gotoXY(1, 2);
+            break;
+        case Screen::Counting:
+            c.gotoXY(3, 3);
+            break;
+        case Screen::IndexingQuestions:
+            CLR(p);
+            c.writeln("  Creating index of questions...");
+            c.writeln();
+            break;
+        case Screen::Sectoring:
+            c.gotoXY(3, 3);
+            c.write("Sectoring material...");
+            c.clearEol();
+            break;
+        case Screen::RangeSummary:
+            drawRangeSummary(p);
+            break;
+        case Screen::TooFewRegular:
+            drawTooFewRegular(p);
+            break;
+        case Screen::SharesReset:
+            drawSharesReset(p);
+            break;
+        case Screen::ShareEditor:
+            drawShareEditor(p);
+            break;
+        case Screen::ChapterTable:
+            drawChapterTable(p);
+            break;
+        case Screen::SectorTable:
+            drawSectorTable(p);
+            break;
+        case Screen::SectoringByQuestions:
+            c.writeln();
+            c.gotoXY(1, 6);
+            c.write("  The material will be sectored by individual questions.");
+            break;
+        case Screen::SectoringByQuestionsRead:
+            c.gotoXY(1, 6);
+            c.clearEol();
+            c.gotoXY(1, 5);
+            break;
+        case Screen::NoSpecialtyQuestions:
+            drawNoSpecialtyQuestions(p);
+            break;
+        case Screen::IndexingInterrogatives:
+            c.gotoXY(3, 3);
+            c.write("Creating index of interrogatives...");
+            break;
+        case Screen::ChoosingQuiz:
+            c.gotoXY(3, 3);
+            c.clearEol();
+            c.writeln("Choosing Quiz " + std::to_string(r.Q2));
+            c.writeln();
+            break;
+        case Screen::ChoosingRegular:
+            c.writeln("  Choosing Regular Questions for Quiz " + std::to_string(r.Q2));
+            break;
+        case Screen::TradeCount: {
+            // In place on row 4 (above the message rows): a new line for each
+            // of up to 5000 trades would scroll the title away and overwrite
+            // the warnings.
+            const int col = c.whereX(), row = c.whereY();
+            c.gotoXY(3, 4);
+            c.clearEol();
+            c.write(std::to_string(r.ITOT) + " " + std::to_string(r.INUM));
+            c.gotoXY(col, row);
+            break;
+        }
+        case Screen::QuizListing:
+            drawQuizListing(p);
+            break;
+        case Screen::NextMessageRow:
+            nextMessageRow(p);
+            break;
+        case Screen::CurrentMessageRow:
+            currentMessageRow(p);
+            break;
+        case Screen::AbandonedRow:
+            if (++r.RSET >= 24) {
+                CLR(p);
+                r.RSET = 5;
+            }
+            c.gotoXY(5, r.RSET);
+            c.clearEol();
+            c.textColor(colour::White);
+            c.textBackground(colour::Red);
+            break;
+        case Screen::MessageColours:
+            c.textColor(colour::Yellow);
+            c.textBackground(colour::Blue);
+            break;
+        case Screen::QuizzesComplete:
+            // Said only where generation wrote messages below the title.
+            if (r.RSET > 4) {
+                c.gotoXY(20, 3);
+                pressReturn(p, " Quizzes Complete -- Press Return to Continue");
+            }
+            break;
+        case Screen::Thanks:
+            drawThanks(p);
+            break;
+    }
+}
+
+void ScreenAsk::say(Program& p, const Event& e, bool lineEnd) {
+    tell(e);
+    if (lineEnd)
+        p.con.writeln(e.text);
+    else
+        p.con.write(e.text);
+}
+
+void ScreenAsk::notes(Program& p, const std::vector<std::string>& lines) {
+    Ask::notes(p, lines);
+    showNotes(p, lines);
+}
 
 Ask& screenAsk() {
     static ScreenAsk screens;

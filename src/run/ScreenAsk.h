@@ -1,7 +1,7 @@
 #pragma once
 // The full-screen program's answers: the screens a user meets at the
-// keyboard, read from the run's console. Events need no telling here: the
-// stages' own screens already show them.
+// keyboard, drawn on and read from the run's console. Events need no telling
+// here: what the run says is written on the screens (say).
 #include "core/Ask.h"
 #include "core/Program.h"
 
@@ -10,6 +10,9 @@ namespace tess {
 class ScreenAsk : public Ask {
 public:
     void tell(const Event&) override {}
+    void show(Program& p, Screen s) override;
+    void say(Program& p, const Event& e, bool lineEnd) override;
+    void notes(Program& p, const std::vector<std::string>& lines) override;
     void pressReturn(Program& p, std::string_view prompt = {}) override;
     void specialtyNumbers(Program& p) override;
     void patternsReviewed(Program& p) override;

@@ -68,10 +68,7 @@ void specialtyAttempt(Program& p) {
     auto& r = p.run;
     r.SECOND = 0;
     for (int s = 1; s <= r.SECTORS; ++s) r.FLAG[s] = 1;
-    p.con.gotoXY(3, 3);
-    p.con.clearEol();
-    p.con.writeln("Choosing Quiz " + to_string(r.Q2));
-    p.con.writeln();
+    p.ask().show(p, Screen::ChoosingQuiz);
     r.TYP = r.PAT[r.Q2];
     r.LAST = NO_SECTOR;
     r.LASTO = NO_SECTOR;
@@ -114,24 +111,12 @@ void abandonInterrogatives(Program& p, bool tooMany) {
     r.ITOT = r.INUM;
 }
 
-// The counts of a trade, shown in place on row 4 (above the message rows):
-// a new line for each of up to 5000 trades would scroll the title away and
-// overwrite the warnings.
-void showTradeCount(Program& p) {
-    auto& c = p.con;
-    const int col = c.whereX(), row = c.whereY();
-    c.gotoXY(3, 4);
-    c.clearEol();
-    c.write(to_string(p.run.ITOT) + " " + to_string(p.run.INUM));
-    c.gotoXY(col, row);
-}
-
 // Trades regular questions until the quiz holds INUM interrogatives.
 void tradeInterrogatives(Program& p, bool tooMany) {
     auto& r = p.run;
     int trades = 0;
     while (r.ITOT != r.INUM) {
-        if (tooMany) showTradeCount(p);
+        if (tooMany) p.ask().show(p, Screen::TradeCount);
         if (trades == TRADE_LIMIT) {
             abandonInterrogatives(p, tooMany);
             return;
@@ -216,7 +201,7 @@ void CHOOSESPEC(Program& p) {
     bool headerWritten = false;
     for (;;) {
         specialtyAttempt(p);
-        if (r.approval == Approval::EachQuiz) screenListing(p);
+        if (r.approval == Approval::EachQuiz) p.ask().show(p, Screen::QuizListing);
         if (!headerWritten) {
             writeListHeader(p);
             headerWritten = true;
@@ -231,7 +216,7 @@ void CHOOSESPEC(Program& p) {
     int regular = 0;
     for (int x = 1; x <= r.SECTORS; ++x) regular += letterAt(r, x) == 'n';
     r.INUM = (regular * r.IPC) / 100;
-    if (r.approval == Approval::EachQuiz) p.con.writeln("  Choosing Regular Questions for Quiz " + to_string(r.Q2));
+    if (r.approval == Approval::EachQuiz) p.ask().show(p, Screen::ChoosingRegular);
 
     r.ITOT = 0;
     r.FIXLAST = r.FIX;

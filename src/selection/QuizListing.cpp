@@ -149,8 +149,8 @@ std::string listHeader(int q) {
     return h + std::string(27, ' ') + "Quiz " + std::to_string(q);
 }
 
-void screenListing(Program& p) {
-    auto& r = p.run;
+void drawQuizListing(Program& p) {
+    const auto& r = p.run;
     CLR(p);
     p.con.writeln(COLUMNS);
     p.con.writeln();

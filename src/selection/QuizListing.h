@@ -16,8 +16,8 @@ std::string listLine(const RunState& r, int X);
 // The 73-character header of the list-file block of quiz q.
 std::string listHeader(int q);
 
-// Clears rows 2..24 and lists the attempt's specialty positions.
-void screenListing(Program& p);
+// The screen of an attempt to approve: rows 2..24 cleared, its specialty positions listed.
+void drawQuizListing(Program& p);
 
 void writeListHeader(Program& p);  // header and one empty line
 void writeListBody(Program& p);    // every position, then empty lines up to 33

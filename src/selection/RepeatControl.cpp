@@ -8,7 +8,7 @@ namespace tess {
 void REPEATSECTOR(Program& p) {
     auto& r = p.run;
     // The calling picker has already advanced the row; only the wrap applies.
-    currentMessageRow(p);
+    p.ask().show(p, Screen::CurrentMessageRow);
     const std::string text = "  Sectors or questions will be repeated in quiz " + std::to_string(r.Q2);
     say(p, Event::Kind::Warning, text);
     logLine(p, "Sectors or Questions repeated in quiz " + std::to_string(r.Q2));

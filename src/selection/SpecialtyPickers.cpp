@@ -100,15 +100,12 @@ Pick directChoice(Program& p, const Kind& k) {
 // A new cycle of the kind: all its questions available again, counts restored.
 void refresh(Program& p, const Kind& k, int& refreshes) {
     auto& r = p.run;
-    if (k.endLineFirst) p.con.writeln();
-    nextMessageRow(p);
+    if (k.endLineFirst) p.ask().show(p, Screen::LineEnd);
+    p.ask().show(p, Screen::NextMessageRow);
     if (refreshes == 0 || k.warnEveryRefresh) say(p, Event::Kind::Warning, k.repeatWarning + to_string(r.Q2));
     if (refreshes == 0) logLine(p, k.repeatLog + to_string(r.Q2));
     if (++refreshes > 1) REPEATSECTOR(p);
-    p.con.gotoXY(3, 3);
-    p.con.clearEol();
-    p.con.writeln("Choosing Quiz " + to_string(r.Q2));
-    p.con.writeln();
+    p.ask().show(p, Screen::ChoosingQuiz);
     for (int s = 1; s <= SCMAX; ++s) setAll((r.*k.avail)[s], true);
     for (int s = 1; s <= r.SECTORS; ++s) (r.*k.undrawn)[s] = (r.*k.total)[s];
     if (k.typed) r.FQUIZ = r.FQUIZ1 + r.Q2;

@@ -15,7 +15,7 @@ constexpr const char* RULER = "            5   10   15   20   25   30           
 constexpr const char* RULER_RIGHT = "5   10   15   20   25   30";
 constexpr const char* RULER75 = "        5   10   15   20   25   30   35   40   45   50   55   60   65   70   75";
 
-struct Screen {
+struct ReviewPage {
     bool wide;      // the 75-position screen
     int perScreen;  // 30 or 15
 };
@@ -26,7 +26,7 @@ void normalColours(Console& con) {
 }
 
 // Entry c of the screen showing quiz `quiz`.
-void drawEntry(Program& p, const Screen& s, int c, int quiz, bool current) {
+void drawEntry(Program& p, const ReviewPage& s, int c, int quiz, bool current) {
     Console& con = p.con;
     const int col = s.wide ? 1 : (c <= 15 ? 4 : 42);
     con.gotoXY(col, (c - 1) % 15 + 6);
@@ -43,7 +43,7 @@ void drawEntry(Program& p, const Screen& s, int c, int quiz, bool current) {
     }
 }
 
-void review(Program& p, const Screen& s) {
+void review(Program& p, const ReviewPage& s) {
     Console& con = p.con;
     Specc9& cfg = p.cfg;
     const int QZ = std::min(cfg.QZ, QQZ);
@@ -116,8 +116,8 @@ void review(Program& p, const Screen& s) {
 
 }  // namespace
 
-void WRITESPECS(Program& p) { review(p, Screen{false, 30}); }
+void WRITESPECS(Program& p) { review(p, ReviewPage{false, 30}); }
 
-void WRITESPECS75(Program& p) { review(p, Screen{true, 15}); }
+void WRITESPECS75(Program& p) { review(p, ReviewPage{true, 15}); }
 
 }  // namespace tess

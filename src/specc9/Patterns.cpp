@@ -352,8 +352,7 @@ void SPEC2(Program& p) {
     Specc9& c = p.cfg;
     if (const std::string conflict = patternConflicts(p); !conflict.empty()) failRestart(p, conflict);
 
-    CLR(p);
-    p.con.gotoXY(1, 2);
+    p.ask().show(p, Screen::Patterns);
     c.QZ = c.QNUM;
     for (int quiz = 1; quiz <= c.QNUM; ++quiz) {
         SPECPAT(p);

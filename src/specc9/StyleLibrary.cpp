@@ -107,8 +107,7 @@ std::string OUTFILE(Program& p) {
         return "The style list is full (" + std::to_string(LIST_NAMES_MAX) + " styles); delete one to add " + name +
                ".";
 
-    p.con.textBackground(colour::Blue);
-    p.con.textColor(colour::Yellow);
+    p.ask().show(p, Screen::FormColours);
     if (p.shared.SETSPC == 'Y') {
         p.ask().specialtyNumbers(p);
     } else {

@@ -7,7 +7,7 @@ using namespace tess;
 
 namespace {
 
-using Screen = tess::testing::Fixture;
+using tess::testing::Fixture;
 
 std::string cells(const Console& c, int col, int row, int n) {
     std::string s;
@@ -18,7 +18,7 @@ std::string cells(const Console& c, int col, int row, int n) {
 }  // namespace
 
 TEST(TitleScreen, WhiteBandsOnRows1And25BlueBelowAndYellowOnBlueAfter) {
-    Screen s;
+    Fixture s;
     WRITEHDG(s.p);
     const Console& c = s.con;
     EXPECT_EQ(c.rowText(1),
@@ -43,7 +43,7 @@ TEST(TitleScreen, WhiteBandsOnRows1And25BlueBelowAndYellowOnBlueAfter) {
 }
 
 TEST(WarningScreens, QuestwarnWaitsForOneReturnSpecwarnForTwo) {
-    Screen s;
+    Fixture s;
     s.con.gotoXY(1, 3);
     s.con.line("ignored");
     QUESTWARN(s.p);
@@ -51,10 +51,10 @@ TEST(WarningScreens, QuestwarnWaitsForOneReturnSpecwarnForTwo) {
     EXPECT_EQ(s.con.rowText(3).substr(0, 60), "  There are not enough regular questions in this material.  ");
     EXPECT_EQ(s.con.rowText(5).substr(0, 44), "  Reduce the number of questions per packet.");
 
-    Screen t;
+    Fixture t;
     t.con.enter();
     EXPECT_THROW(SPECWARN(t.p), ScriptExhausted);  // one Return is not enough
-    Screen u;
+    Fixture u;
     u.con.enter().enter().keys("x");
     SPECWARN(u.p);
     EXPECT_EQ(u.con.keysLeft(), 1u);
@@ -64,7 +64,7 @@ TEST(WarningScreens, QuestwarnWaitsForOneReturnSpecwarnForTwo) {
 }
 
 TEST(ApprovalChoices, DrawnAtColumn16AndLeaveWhiteOnRed) {
-    Screen s;
+    Fixture s;
     s.con.textColor(colour::Yellow);
     s.con.textBackground(colour::Blue);
     APPROVESPEC(s.p);
@@ -76,7 +76,7 @@ TEST(ApprovalChoices, DrawnAtColumn16AndLeaveWhiteOnRed) {
 }
 
 TEST(ClosingScreen, NamesTheListAndPacketFiles) {
-    Screen s;
+    Fixture s;
     s.p.shared.NAME4 = "QUIZ1";
     s.con.gotoXY(1, 10);
     s.con.write("left over");

@@ -41,7 +41,7 @@ std::map<std::string, std::string> files(const BankRun& b) {
 }
 
 BatchEnd runBatch(BankRun& b, const std::string& style, std::uint64_t seed, Told& told) {
-    ScreenConsole con;  // drawn on, never read: it has no keys to give
+    NoConsole con;  // the stages reach the user through the Ask alone: any use of it throws
     Random rnd(seed);
     Program p(con, rnd, b.dir.path());
     return runStoredStyle(p, told, style);
