@@ -8,6 +8,7 @@
 #include "console/Console.h"
 #include "console/Random.h"
 #include "core/Ask.h"
+#include "core/Material.h"
 #include "core/RunState.h"
 #include "core/Season.h"
 #include "core/Settings.h"
@@ -23,6 +24,7 @@ struct Program {
     Console& con;
     Random& rnd;
     std::filesystem::path dir;  // the working directory all files live in
+    Material material;          // the folder's books and left-out chapters
 
     // The configuration step of a run; null means the configuration form.
     // Tests set it to run a stored style without driving the form.
