@@ -836,13 +836,19 @@ def chapter_list(chapters):
     return " ".join(out)
 
 
-def books_file(name, material):
-    lines = ["# The %s sample's material: one book a line, LETTER NAME and the verse" % name,
-             "# count of each chapter, in the order the bank numbers its chapters.",
-             "# Bank lines and styles number chapters through the material."]
+def books_file(material):
+    names = [b.name for b in material.books]
+    first = 1
+    spans = []
+    for b in material.books:
+        last = first + len(b.verses) - 1
+        spans.append("%d-%d" % (first, last) if last > first else str(first))
+        first = last + 1
+    lines = ["# %s: chapters %s of the bank." % (", then ".join(names), ", then ".join(spans)),
+             "# LETTER NAME and the verse count of each chapter, one book a line."]
     lines += ["%s %s %s" % (b.letter, b.name, " ".join(str(n) for n in b.verses))
               for b in material.books]
-    lines += ["# The L set leaves these chapters (through the material) out.",
+    lines += ["# The chapters (through the material) the L set leaves out.",
               "skip L " + chapter_list(material.l_skipped)]
     return lines
 
@@ -887,7 +893,7 @@ def main():
         lname = "llsit.txt" if name == "SIT.TXT" else "LL" + name
         files[lname] = [ln for ln in files[name] if in_l(ln)]
     if args.material != "luke":
-        files["Books.txt"] = books_file(args.material, material)
+        files["Books.txt"] = books_file(material)
     for name, lines in material.styles.items():
         files[name + ".spe"] = lines
     files["New.spe"] = material.new
