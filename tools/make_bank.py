@@ -1,17 +1,24 @@
 #!/usr/bin/env python3
-"""Builds the sample question bank for Luke under data/luke/.
+"""Builds a sample question bank under data/<material>/: Luke, James, or
+1 and 2 Peter.
 
 The verse text is the public-domain 1611 English text of the Debian package
 bible-kjv (`apt-get install bible-kjv`, which provides the `bible` command).
-Run by hand when the bank changes:
+Run by hand when a bank changes:
 
-    python3 tools/make_bank.py            # writes data/luke/
-    python3 tools/make_bank.py --out DIR  # writes elsewhere
+    python3 tools/make_bank.py                     # writes data/luke/
+    python3 tools/make_bank.py --material james    # writes data/james/
+    python3 tools/make_bank.py --material peter --out DIR
 
 The output depends on nothing but the verse text: no clock, no unseeded
 randomness, so two runs give byte-identical files. Questions are made by
 rules from the verse text (who did something, what someone said, to whom,
 whose son, how many, why, where, finish the verse, quote the verse).
+
+A bank numbers its chapters through the material (1 Peter 1-5 are 1-5,
+2 Peter 1 is 6); a question that names a reference names the book's own
+chapter. Every material but Luke gets a Books.txt; Luke's folder has none,
+as a folder without one is Luke.
 """
 
 import argparse
@@ -21,9 +28,9 @@ import subprocess
 import sys
 import zlib
 
-VERSES = [80, 52, 38, 44, 39, 49, 50, 56, 62, 42, 54, 59,
-          35, 35, 32, 31, 37, 43, 48, 47, 38, 71, 56, 53]
-L_SKIPPED = {7, 9, 10, 11, 14, 15, 16}
+LUKE_VERSES = [80, 52, 38, 44, 39, 49, 50, 56, 62, 42, 54, 59,
+               35, 35, 32, 31, 37, 43, 48, 47, 38, 71, 56, 53]
+
 # Every value the style form can store for the primary FTV percentage.
 PRIM_VALUES = [51, 52, 53, 57, 58, 59, 60, 68, 69, 70, 78, 79, 80,
                88, 89, 90, 97, 98, 99, 100]
@@ -134,16 +141,18 @@ def stable(*parts):
 
 # ---------------------------------------------------------------- text
 
-def read_luke():
+def read_text():
+    """The verse text of the material by chapter through the material."""
     text = {}
     for c, n in enumerate(VERSES, 1):
-        out = subprocess.run(["bible", "-f", "Luke%d:1-%d" % (c, n)],
+        book, bc = CHAPTERS[c - 1]
+        out = subprocess.run(["bible", "-f", "%s%d:1-%d" % (book.name, bc, n)],
                              check=True, capture_output=True,
                              text=True).stdout
         for line in out.splitlines():
-            m = re.match(r"^Luke(\d+):(\d+) (.*)$", line)
-            if m:
-                text[(int(m.group(1)), int(m.group(2)))] = m.group(3).strip()
+            m = re.match(r"^\d?[A-Za-z]+(\d+):(\d+) (.*)$", line)
+            if m and int(m.group(1)) == bc:
+                text[(c, int(m.group(2)))] = m.group(3).strip()
             elif line.strip() and text:
                 last = max(text)
                 text[last] += " " + line.strip()
@@ -203,7 +212,7 @@ def clauses(t):
 
 
 LEAD = r"(?:(?:And|But|Then|Now|So|For)(?:,? behold,)? )?"
-NAME_RE = "(?:" + "|".join(TWO_WORD + sorted(PERSONS, key=len, reverse=True)) + ")"
+NAME_RE = CAND = SPEECH = INVERTED = None   # set by name_patterns()
 
 
 def person_of(name):
@@ -212,20 +221,29 @@ def person_of(name):
 
 # ---------------------------------------------------------------- speech
 
-CAND = ("(?:" + NAME_RE + "|" + "|".join(GROUPS) +
-        r"|his mother|the [a-z]+|a certain [a-z]+|certain of the [A-Z][a-z]+|he|she|they)")
 PLURAL = (r"\b(?:the disciples|his disciples|the Pharisees|the scribes|the multitude|"
           r"the people|the apostles|the twelve|the chief priests|the women|the shepherds|"
           r"the soldiers|the publicans|the Sadducees|the elders)\b")
 VERB = (r"\b(?:answered and said|answering said|answereth and saith|said|saith|cried|"
         r"spake|answered)")
-AFTER = (r"(?P<obj> him| her| them)?(?:,? saying)?(?P<lis> (?:unto|to) (?:" + NAME_RE +
-         r"|him|her|them|the [a-z]+(?: of the [a-z]+)?|his [a-z]+))?(?: all)?,"
-         r"(?: saying,)? (?P<quote>[A-Z].*)$")
-SPEECH = re.compile(VERB + AFTER)
-INVERTED = re.compile(r"\b(?:said|saith) (?P<spk>he|" + NAME_RE + r")"
-                      r"(?P<lis> (?:unto|to) (?:" + NAME_RE + r"|him|her|them|the [a-z]+))?"
-                      r"(?: that came [^,]*)?, (?P<quote>[A-Z].*)$")
+
+
+def name_patterns():
+    """The patterns that find persons, made again when a material adds some."""
+    global NAME_RE, CAND, SPEECH, INVERTED
+    NAME_RE = "(?:" + "|".join(TWO_WORD + sorted(PERSONS, key=len, reverse=True)) + ")"
+    CAND = ("(?:" + NAME_RE + "|" + "|".join(GROUPS) +
+            r"|his mother|the [a-z]+|a certain [a-z]+|certain of the [A-Z][a-z]+|he|she|they)")
+    after = (r"(?P<obj> him| her| them)?(?:,? saying)?(?P<lis> (?:unto|to) (?:" + NAME_RE +
+             r"|him|her|them|the [a-z]+(?: of the [a-z]+)?|his [a-z]+))?(?: all)?,"
+             r"(?: saying,)? (?P<quote>[A-Z].*)$")
+    SPEECH = re.compile(VERB + after)
+    INVERTED = re.compile(r"\b(?:said|saith) (?P<spk>he|" + NAME_RE + r")"
+                          r"(?P<lis> (?:unto|to) (?:" + NAME_RE + r"|him|her|them|the [a-z]+))?"
+                          r"(?: that came [^,]*)?, (?P<quote>[A-Z].*)$")
+
+
+name_patterns()
 
 
 class Context:
@@ -291,7 +309,7 @@ def speech(t, ctx):
                  if (n in FEMALE) == (spk == "she")]
         if named:
             spk = named[-1]
-        elif spk == "he" and ctx.cv >= (3, 21) and not re.search(
+        elif spk == "he" and HE_FROM is not None and ctx.cv >= HE_FROM and not re.search(
                 r"(?:unto|to) his (?!disciples)", said_of(m)):
             spk = "Jesus"         # the one "he" of the narrative from here on
         else:
@@ -315,12 +333,35 @@ def speech(t, ctx):
             "pronoun": pronoun, "said": said}
 
 
+ADDRESSED = [("my beloved brethren", "his beloved brethren"), ("my brethren", "his brethren"),
+             ("dearly beloved", "the dearly beloved"), ("brethren", "the brethren"),
+             ("beloved", "the beloved"), ("ye rich men", "the rich men"),
+             ("ye adulterers and adulteresses", "the adulterers and adulteresses"),
+             ("servants", "the servants"), ("ye wives", "the wives"),
+             ("ye husbands", "the husbands"), ("ye younger", "the younger"),
+             ("ye sinners", "the sinners")]
+ADDRESS = re.compile(r"(?:^|, |; )(?P<voc>" + "|".join(a for a, _ in ADDRESSED) + r")\b(?![a-z])",
+                     re.IGNORECASE)
+
+
+def letter_address(c, t):
+    """A verse of a letter that calls its readers by name ("My brethren"), as
+    the situation its writer spoke in; None in a book that is no letter."""
+    author = CHAPTERS[c - 1][0].author
+    m = ADDRESS.search(t) if author else None
+    if not m:
+        return None
+    lis = dict(ADDRESSED)[m.group("voc").lower()]
+    return {"spk": author, "lis": lis, "quote": t, "known": True, "pronoun": False,
+            "said": "", "wrote": True}
+
+
 # ---------------------------------------------------------------- regular questions
 
 def candidates(c, v, t, ctx, nxt):
     """Every regular question the rules find in verse c:v, as
     (rule, question, answer, reference form or None)."""
-    ref = "%d:%d" % (c, v)
+    ref = cite(c, v)
     out = []
     room = TEXT_MAX - 7
 
@@ -348,7 +389,7 @@ def candidates(c, v, t, ctx, nxt):
     fq = "How does this verse end: %s ...?" if asking else "Finish this verse: %s ...?"
     add("finish", fq % head, " ".join(w[k:]) if len(w) > k else t,
         "finish this: %s ...?" % head)
-    qq = ("Quote Luke %s?" if asking else "What does Luke %s say?") % ref
+    qq = ("Quote %s?" if asking else "What does %s say?") % ref
     if len(t) + len(qq) + 1 <= room:
         add("quote", qq, t)
 
@@ -365,16 +406,25 @@ def candidates(c, v, t, ctx, nxt):
                 add("to-whom", 'To whom did %s say, "%s ..."?' % (spk_txt, frag),
                     cap(lis), 'to whom did %s say, "%s ..."?' % (spk_txt, frag))
         if sp["known"] and spk and not sp["pronoun"]:
-            add("what-said", "What did %s say%s in Luke %s?" % (spk_txt, unto, ref),
+            add("what-said", "What did %s say%s in %s?" % (spk_txt, unto, ref),
                 sp["quote"], "what did %s say%s?" % (spk_txt, unto))
         else:
             said = sp["said"].strip()
             said = (" " + said) if said else ""
             if stable("said", c, v) % 2:
-                add("what-said", "According to Luke %s, what was said%s?" % (ref, said),
+                add("what-said", "According to %s, what was said%s?" % (ref, said),
                     sp["quote"])
             else:
-                add("what-said", "What was said%s in Luke %s?" % (said, ref), sp["quote"])
+                add("what-said", "What was said%s in %s?" % (said, ref), sp["quote"])
+
+    # A letter's words to its readers: who they were written to.
+    lt = letter_address(c, t) if sp is None else None
+    if lt:
+        frag = fragment(t)
+        if frag:
+            add("to-whom", 'To whom did %s write, "%s ..."?' % (lt["spk"], frag),
+                cap(lt["lis"]), 'to whom did %s write, "%s ..."?' % (lt["spk"], frag))
+        sp = lt
 
     # Who did it: a named subject at the start of a clause.
     for cl in clauses(t):
@@ -438,7 +488,7 @@ def candidates(c, v, t, ctx, nxt):
     for a, b in zip(chain, chain[1:]):
         if a not in seen:
             seen.add(a)
-            add("whose", "Whose son was %s, according to Luke %s?" % (a, ref), b,
+            add("whose", "Whose son was %s, according to %s?" % (a, ref), b,
                 "whose son was %s?" % a)
     for a, b in pairs:
         if a and a not in seen and a in PERSONS:
@@ -463,7 +513,7 @@ def candidates(c, v, t, ctx, nxt):
                 answer, "how many %s did %s %s%s?" % (noun, sm.group("subj"),
                                                     PAST[sm.group("verb")], mid))
         else:
-            add("how-many", "How many %s are spoken of in Luke %s?" % (noun, ref), answer,
+            add("how-many", "How many %s are spoken of in %s?" % (noun, ref), answer,
                 "how many %s are spoken of?" % noun)
 
     # Why.
@@ -473,7 +523,7 @@ def candidates(c, v, t, ctx, nxt):
         reason = bm.group("why").strip()
         if 3 <= len(words(cl)) <= 18 and not re.search(r"[?,]|\bsaid\b|\bsaying\b", cl) \
                 and "?" not in reason:
-            add("why", "Why does Luke %s say that %s?" % (ref, lower_first(cl)),
+            add("why", "Why does %s say that %s?" % (ref, lower_first(cl)),
                 "Because " + reason,
                 "why is it said that %s?" % lower_first(cl))
 
@@ -492,12 +542,12 @@ def candidates(c, v, t, ctx, nxt):
         if n not in names:
             names.append(n)
     if len(names) >= 2:
-        add("name", "Name the persons mentioned in Luke %s?" % ref, ", ".join(names))
+        add("name", "Name the persons mentioned in %s?" % ref, ", ".join(names))
     places = [p for p in dict.fromkeys(re.findall(r"\b[A-Z][a-z]+\b", t)) if p in PLACES]
     if places:
         kinds = {PLACES[p] for p in places}
         what = PLACES[places[0]] if len(kinds) == 1 else "place"
-        add("name-place", "Name the %s%s mentioned in Luke %s?" %
+        add("name-place", "Name the %s%s mentioned in %s?" %
             (what, "s" if len(places) > 1 else "", ref), ", ".join(places))
     return out, sp
 
@@ -579,7 +629,7 @@ def ref_lists(pool):
 
 
 def ftv_type(c, v, t, primary, quote):
-    if 23 <= v and c == 3:
+    if GENEALOGY and c == GENEALOGY[0] and v >= GENEALOGY[1]:
         letter = "G"              # the genealogy
     elif re.search(r"\bI say unto (?:you|thee)\b|\bVerily\b", t) or \
             re.search(r"Jesus (?:answering )?(?:said|saith|answered)", t):
@@ -641,10 +691,10 @@ def sit_lines(text, speeches):
             quote += " " + nxt
         spk = sp["spk"]
         answer = "*%s to %s" % (cap(spk), sp["lis"]) if sp["lis"] else "*" + cap(spk)
-        line = '%sWho said this, and to whom? "%s" %s' % (ref_prefix(c, v), quote, answer)
+        ask = "Who wrote this, and to whom?" if sp.get("wrote") else "Who said this, and to whom?"
+        line = '%s%s "%s" %s' % (ref_prefix(c, v), ask, quote, answer)
         if len(line) > LINE_MAX:
-            line = '%sWho said this, and to whom? "%s" %s' % (
-                ref_prefix(c, v), sp["quote"], answer)
+            line = '%s%s "%s" %s' % (ref_prefix(c, v), ask, sp["quote"], answer)
         if len(line) <= LINE_MAX:
             lines.append(line)
     return lines
@@ -680,12 +730,139 @@ NEW = style("A", 1, 1, 24, 53, "quiz", 60, "P", 20, "A", 20, 50, "Y", 10, "V", 0
             3, 0, 1, 0, 1, 0, 1, 0, 1, 0, 69, 5, 17)
 
 
+class Book:
+    def __init__(self, letter, name, verses, author=None):
+        self.author = author      # a letter's writer: who its readers hear
+        self.letter = letter      # the book field's letter on the form and in packets
+        self.name = name          # the book name: files, title band, and the `bible` command
+        self.title = re.sub(r"^(\d)", r"\1 ", name)   # as a reference reads: "1 Peter"
+        self.verses = verses
+
+
+class Material:
+    def __init__(self, books, l_skipped, styles, new, he_from=None, genealogy=None,
+                 persons=None, female=(), places=None):
+        self.books = books
+        self.l_skipped = l_skipped    # chapters through the material the L set leaves out
+        self.styles = styles
+        self.new = new
+        self.he_from = he_from        # from here on "he said" is Jesus speaking
+        self.genealogy = genealogy    # where the genealogy's FTV verses begin
+        self.persons = persons or {}
+        self.female = set(female)
+        self.places = places or {}
+
+
+def whole(lg, echap, ever, name4, qnum, reg="A"):
+    """A style over the whole material by verse sectoring, 20 questions."""
+    return style(lg, 1, 1, echap, ever, name4, 60, "P", 20, reg, 20, 60, "N", qnum,
+                 "V", 10, 4, 2, 2, 0, 1, 0, 1, 0, 1, 0, 79, 3, 18)
+
+
+def new_style(echap, ever):
+    return style("A", 1, 1, echap, ever, "quiz", 60, "P", 20, "A", 20, 50, "Y", 10, "V", 0,
+                 3, 0, 1, 0, 1, 0, 1, 0, 1, 0, 69, 5, 17)
+
+
+MATERIALS = {
+    "luke": Material([Book("L", "Luke", LUKE_VERSES)], {7, 9, 10, 11, 14, 15, 16}, STYLES, NEW,
+                     he_from=(3, 21), genealogy=(3, 23)),
+    "james": Material(
+        [Book("J", "James", [20, 26, 18, 17, 20], "James")], {4},
+        {
+            "Book20": whole("A", 5, 20, "book20", 8),
+            # Chapters 1-3 by chapter sectoring, an FTV and a CV reference in every quiz.
+            "Ch1to3": style("A", 1, 1, 3, 18, "ch1to3", 60, "C", 16, "A", 16, 50, "N", 6,
+                            "C", 10, 4, 2, 2, 1, 1, 1, 1, 0, 1, 0, 100, 2, 15),
+            # Question sectoring over the last three chapters.
+            "Ch3to5": style("A", 3, 1, 5, 20, "ch3to5", 60, "T", 16, "A", 16, 40, "N", 6,
+                            "Q", 10, 3, 1, 2, 1, 1, 0, 1, 0, 1, 0, 59, 3, 14),
+            "LSet": whole("L", 5, 20, "lset", 6),
+        },
+        new_style(5, 20),
+        persons={"Rahab": None, "Job": None}, female={"Rahab"}),
+    "peter": Material(
+        [Book("1", "1Peter", [25, 25, 22, 19, 14], "Peter"),
+         Book("2", "2Peter", [21, 22, 18], "Peter")], {4, 7},
+        {
+            "Book20": whole("A", 8, 18, "book20", 10),
+            # 1 Peter by chapter sectoring, an FTV and a CV reference in every quiz.
+            "Peter1": style("A", 1, 1, 5, 14, "peter1", 60, "C", 16, "A", 16, 50, "N", 8,
+                            "C", 10, 4, 2, 2, 1, 1, 1, 1, 0, 1, 0, 100, 2, 15),
+            # 2 Peter by question sectoring.
+            "Peter2": style("A", 6, 1, 8, 18, "peter2", 60, "T", 16, "A", 16, 40, "N", 6,
+                            "Q", 10, 3, 1, 2, 1, 1, 0, 1, 0, 1, 0, 59, 3, 14),
+            "LSet": whole("L", 8, 18, "lset", 8),
+        },
+        new_style(8, 18),
+        persons={"Sara": None, "Noah": None, "Silvanus": "brother", "Marcus": None,
+                 "Paul": "apostle", "Balaam": "prophet", "Bosor": None},
+        female={"Sara"},
+        places={"Pontus": "region", "Galatia": "region", "Cappadocia": "region",
+                "Asia": "region", "Bithynia": "region", "Babylon": "city",
+                "Gomorrha": "city"}),
+}
+
+
+def use(material):
+    """Makes `material` the one the question rules and files work on."""
+    global VERSES, CHAPTERS, HE_FROM, GENEALOGY
+    VERSES = [n for b in material.books for n in b.verses]
+    CHAPTERS = [(b, bc) for b in material.books for bc in range(1, len(b.verses) + 1)]
+    HE_FROM, GENEALOGY = material.he_from, material.genealogy
+    if material.persons or material.female:
+        PERSONS.update(material.persons)
+        FEMALE.update(material.female)
+        name_patterns()
+    PLACES.update(material.places)
+
+
+def cite(c, v):
+    """Verse v of chapter c through the material, as a reader writes it: "1 Peter 5:14"."""
+    book, bc = CHAPTERS[c - 1]
+    return "%s %d:%d" % (book.title, bc, v)
+
+
+def chapter_list(chapters):
+    """Chapters as a skip line writes them: "7 9-11 14-16"."""
+    out, run = [], []
+    for c in sorted(chapters) + [None]:
+        if run and c == run[-1] + 1:
+            run.append(c)
+            continue
+        if run:
+            out.append("%d-%d" % (run[0], run[-1]) if len(run) > 1 else str(run[0]))
+        run = [c]
+    return " ".join(out)
+
+
+def books_file(material):
+    names = [b.name for b in material.books]
+    first = 1
+    spans = []
+    for b in material.books:
+        last = first + len(b.verses) - 1
+        spans.append("%d-%d" % (first, last) if last > first else str(first))
+        first = last + 1
+    lines = ["# %s: chapters %s of the bank." % (", then ".join(names), ", then ".join(spans)),
+             "# LETTER NAME and the verse count of each chapter, one book a line."]
+    lines += ["%s %s %s" % (b.letter, b.name, " ".join(str(n) for n in b.verses))
+              for b in material.books]
+    lines += ["# The chapters (through the material) the L set leaves out.",
+              "skip L " + chapter_list(material.l_skipped)]
+    return lines
+
+
 def main():
     ap = argparse.ArgumentParser()
-    ap.add_argument("--out", default=os.path.join(os.path.dirname(os.path.abspath(__file__)),
-                                                   "..", "data", "luke"))
+    ap.add_argument("--material", default="luke", choices=sorted(MATERIALS))
+    ap.add_argument("--out", help="the folder to write (default data/MATERIAL)")
     args = ap.parse_args()
-    text = read_luke()
+    material = MATERIALS[args.material]
+    out_dir = args.out or os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                       "..", "data", args.material)
+    use(material)
+    text = read_text()
     pool, speeches = {}, {}
     ctx = None
     for c, n in enumerate(VERSES, 1):
@@ -699,29 +876,32 @@ def main():
             ctx.note(t)
 
     files = {}
-    files["Verses.txt"] = [str(n) for n in VERSES] + ["0"] * 4
+    # Luke's count file keeps its four unused lines; a new material has none.
+    files["Verses.txt"] = [str(n) for n in VERSES] + ["0"] * (4 if args.material == "luke" else 0)
     for x, lines in regular_lists(pool, text).items():
-        files["Luke." + x] = lines
+        files[material.books[0].name + "." + x] = lines
     files.update(ftv_files(text))
     files.update(ref_lists(pool))
     files["SIT.TXT"] = sit_lines(text, speeches)
 
     def in_l(line):
-        return int(line[:2]) not in L_SKIPPED
+        return int(line[:2]) not in material.l_skipped
 
     for name in list(files):
         if name == "Verses.txt":
             continue
         lname = "llsit.txt" if name == "SIT.TXT" else "LL" + name
         files[lname] = [ln for ln in files[name] if in_l(ln)]
-    for name, lines in STYLES.items():
+    if args.material != "luke":
+        files["Books.txt"] = books_file(material)
+    for name, lines in material.styles.items():
         files[name + ".spe"] = lines
-    files["New.spe"] = NEW
-    files["Specs.lst"] = list(STYLES) + ["Enter New Specs"]
+    files["New.spe"] = material.new
+    files["Specs.lst"] = list(material.styles) + ["Enter New Specs"]
 
-    os.makedirs(args.out, exist_ok=True)
+    os.makedirs(out_dir, exist_ok=True)
     for name in sorted(files):
-        write(os.path.join(args.out, name), files[name])
+        write(os.path.join(out_dir, name), files[name])
         print("%-12s %5d lines" % (name, len(files[name])))
 
 

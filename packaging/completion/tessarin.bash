@@ -11,6 +11,12 @@ _tessarin_styles() {
     done < "$dir/Specs.lst"
 }
 
+# The sample materials the program itself names (the first word of each
+# line of `init --list`), asked of the program as it was typed.
+_tessarin_materials() {
+    "$1" init --list 2>/dev/null | while read -r name _; do printf '%s\n' "$name"; done
+}
+
 _tessarin() {
     local cur prev word cmd="" sub="" dir=. i
     cur=${COMP_WORDS[COMP_CWORD]}
@@ -32,6 +38,7 @@ _tessarin() {
     case $prev in
         -C|--dir) mapfile -t COMPREPLY < <(compgen -d -- "$cur"); return ;;
         --seed|--max) return ;;
+        --material) mapfile -t COMPREPLY < <(compgen -W "$(_tessarin_materials "${COMP_WORDS[0]}")" -- "$cur"); return ;;
         --paper) mapfile -t COMPREPLY < <(compgen -W "letter a4" -- "$cur"); return ;;
         --cards) mapfile -t COMPREPLY < <(compgen -W "single sheet" -- "$cur"); return ;;
         -o|--output) mapfile -t COMPREPLY < <(compgen -f -X '!*.pdf' -- "$cur"); return ;;
@@ -40,7 +47,7 @@ _tessarin() {
     local opts
     case $cmd in
         "") opts="-h --help --version -C --dir init run check pdf season help" ;;
-        init) opts="-h --help" ;;
+        init) opts="-h --help --material --list" ;;
         run) opts="-h --help --seed -q --quiet -k --keep-going --pdf --no-season" ;;
         check) opts="-h --help --max --verbose" ;;
         pdf) opts="-h --help -o --output --paper --cards" ;;

@@ -1,4 +1,5 @@
-// `tessarin init [DIR]`: makes DIR a working folder from the sample bank.
+// `tessarin init [--material NAME] [DIR]` and `init --list`: makes DIR a
+// working folder from a sample bank, or names the samples.
 #include <CLI/CLI.hpp>
 #include <iostream>
 #include <stdexcept>
@@ -27,26 +28,66 @@ void listNames(std::ostream& out, const std::string& heading, const std::vector<
     out << '\n';
 }
 
+// Where the samples were looked for, for a message that finds none.
+std::string whereLooked(const SampleCandidates& c) {
+    return c.fromEnvironment.empty() ? "no sample bank found (install tessarin, or set TESSARIN_DATA)"
+                                     : "TESSARIN_DATA=" + c.fromEnvironment + " holds no sample bank (no Specs.lst)";
+}
+
+std::string materialNames(const std::vector<Sample>& samples) {
+    std::string names;
+    for (const Sample& s : samples) names += (names.empty() ? "" : ", ") + s.material;
+    return names;
+}
+
 }  // namespace
 
 void addInitCommand(CLI::App& app, int& status) {
     CLI::App* cmd = app.add_subcommand("init", "Set up a working folder from the sample bank and styles");
     cmd->fallthrough();
     cmd->footer(
-        "Copies the sample bank and styles (Specs.lst, New.spe, the styles,\n"
-        "Verses.txt, the bank files) into DIR, default the current folder.\n"
-        "Files already there are kept as they are. The sample is taken from\n"
-        "TESSARIN_DATA when it is set.");
+        "Copies a sample bank and styles (Specs.lst, New.spe, the styles,\n"
+        "Books.txt, Verses.txt, the bank files) into DIR, default the current\n"
+        "folder. Files already there are kept as they are. --list names the\n"
+        "samples (a material and its books, one a line). The samples are\n"
+        "taken from TESSARIN_DATA when it is set.");
     auto dir = std::make_shared<std::string>(".");
+    auto material = std::make_shared<std::string>();
+    auto list = std::make_shared<bool>(false);
     cmd->add_option("DIR", *dir, "The folder to set up (made if missing)")->type_name("");
-    cmd->callback([dir, &status] {
-        const auto sample = findSample(sampleCandidates());
+    CLI::Option* named =
+        cmd->add_option("--material", *material, "The sample to copy: luke (the default), james, peter...")
+            ->type_name("NAME");
+    cmd->add_flag("--list", *list, "Name the samples and their books, and copy nothing")->excludes(named);
+    cmd->callback([dir, material, list, named, &status] {
+        const SampleCandidates c = sampleCandidates();
+        if (*list) {
+            const std::vector<Sample> samples = findSamples(c);
+            if (samples.empty()) {
+                commandMessage(whereLooked(c));
+                status = exitstatus::FILE_ERROR;
+                return;
+            }
+            for (const Sample& s : samples) {
+                std::cout << s.material;
+                for (const std::string& b : sampleBooks(s.dir)) std::cout << ' ' << b;
+                std::cout << '\n';
+            }
+            status = exitstatus::OK;
+            return;
+        }
+        const std::optional<std::string> wanted = named->count() ? std::optional(*material) : std::nullopt;
+        const auto sample = findSample(c, wanted);
         if (!sample) {
-            const SampleCandidates c = sampleCandidates();
-            commandMessage(c.fromEnvironment.empty()
-                               ? "no sample bank found (install tessarin, or set TESSARIN_DATA)"
-                               : "TESSARIN_DATA=" + c.fromEnvironment + " holds no sample bank (no Specs.lst)");
-            status = exitstatus::FILE_ERROR;
+            const std::vector<Sample> samples = findSamples(c);
+            if (!samples.empty()) {
+                commandMessage("no sample material \"" + wanted.value_or(DEFAULT_MATERIAL) + "\" (the samples are " +
+                               materialNames(samples) + "; tessarin init --list names their books)");
+                status = wanted ? exitstatus::USAGE : exitstatus::FILE_ERROR;
+            } else {
+                commandMessage(whereLooked(c));
+                status = exitstatus::FILE_ERROR;
+            }
             return;
         }
         try {

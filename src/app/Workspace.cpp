@@ -8,6 +8,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 #include <stdexcept>
 #include <system_error>
 
@@ -19,11 +20,11 @@ namespace tess {
 
 namespace {
 
-// Where the sample sits below an install prefix.
+// Where the samples sit below an install prefix.
 #ifdef TESS_SAMPLE_BELOW_PREFIX
 const fs::path SAMPLE_BELOW_PREFIX = TESS_SAMPLE_BELOW_PREFIX;
 #else
-const fs::path SAMPLE_BELOW_PREFIX = fs::path("share") / "tessarin" / "luke";
+const fs::path SAMPLE_BELOW_PREFIX = fs::path("share") / "tessarin";
 #endif
 
 fs::path runningExecutable() {
@@ -39,25 +40,67 @@ SampleCandidates sampleCandidates() {
     if (const char* env = std::getenv("TESSARIN_DATA")) c.fromEnvironment = env;
     if (const fs::path exe = runningExecutable(); !exe.empty())
         c.others.push_back(exe.parent_path().parent_path() / SAMPLE_BELOW_PREFIX);
-#ifdef TESS_INSTALL_SAMPLE
-    c.others.push_back(fs::path(TESS_INSTALL_SAMPLE));
+#ifdef TESS_INSTALL_SAMPLES
+    c.others.push_back(fs::path(TESS_INSTALL_SAMPLES));
 #endif
-#ifdef TESS_SOURCE_SAMPLE
-    c.others.push_back(fs::path(TESS_SOURCE_SAMPLE));
+#ifdef TESS_SOURCE_SAMPLES
+    c.others.push_back(fs::path(TESS_SOURCE_SAMPLES));
 #endif
     return c;
 }
 
-std::optional<fs::path> findSample(const SampleCandidates& c) {
+namespace {
+
+bool holdsSample(const fs::path& d) {
     std::error_code ec;
-    auto holdsSample = [&](const fs::path& d) { return fs::is_regular_file(d / "Specs.lst", ec); };
-    if (!c.fromEnvironment.empty()) {
-        const fs::path d(c.fromEnvironment);
-        return holdsSample(d) ? std::optional<fs::path>(d) : std::nullopt;
+    return fs::is_regular_file(d / "Specs.lst", ec);
+}
+
+// The samples one candidate holds: itself, or its subfolders that are samples.
+std::vector<Sample> samplesIn(const fs::path& d) {
+    std::vector<Sample> out;
+    if (holdsSample(d)) {
+        out.push_back({d.filename().empty() ? d.parent_path().filename().string() : d.filename().string(), d});
+        return out;
     }
+    std::error_code ec;
+    for (const auto& e : fs::directory_iterator(d, ec))
+        if (std::error_code isDir; e.is_directory(isDir) && holdsSample(e.path()))
+            out.push_back({e.path().filename().string(), e.path()});
+    std::sort(out.begin(), out.end(), [](const Sample& a, const Sample& b) { return a.material < b.material; });
+    return out;
+}
+
+}  // namespace
+
+std::vector<Sample> findSamples(const SampleCandidates& c) {
+    if (!c.fromEnvironment.empty()) return samplesIn(fs::path(c.fromEnvironment));
     for (const fs::path& d : c.others)
-        if (holdsSample(d)) return d;
+        if (auto s = samplesIn(d); !s.empty()) return s;
+    return {};
+}
+
+std::optional<fs::path> findSample(const SampleCandidates& c, const std::optional<std::string>& material) {
+    const std::vector<Sample> samples = findSamples(c);
+    // A lone sample (TESSARIN_DATA naming one folder) is the default whatever its name.
+    if (!material && samples.size() == 1) return samples.front().dir;
+    const std::string want = material.value_or(DEFAULT_MATERIAL);
+    for (const Sample& s : samples)
+        if (s.material == want) return s.dir;
     return std::nullopt;
+}
+
+std::vector<std::string> sampleBooks(const fs::path& sample) {
+    std::ifstream in(sample / "Books.txt");
+    if (!in) return {"Luke"};
+    std::vector<std::string> books;
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream words(line);
+        std::string letter, name;
+        if (!(words >> letter >> name) || letter[0] == '#' || letter == "skip") continue;
+        books.push_back(name);
+    }
+    return books;
 }
 
 CopyReport copySample(const fs::path& sample, const fs::path& dir) {

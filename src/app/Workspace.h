@@ -8,21 +8,40 @@
 
 namespace tess {
 
-// Where the sample may be, in the order they are tried.
+// Where the samples may be, in the order they are tried. Each is a folder
+// of samples, one subfolder per material (luke/, james/...), or one sample
+// itself (a folder holding a Specs.lst), which goes by its folder's name.
 struct SampleCandidates {
     std::string fromEnvironment;                // TESSARIN_DATA; when set, the only one tried
     std::vector<std::filesystem::path> others;  // beside the program, its install prefix, the source tree
 };
 
-// The candidates of this program: TESSARIN_DATA, then share/tessarin/luke
+// The material `init` copies when none is named.
+inline constexpr const char* DEFAULT_MATERIAL = "luke";
+
+// The candidates of this program: TESSARIN_DATA, then share/tessarin
 // beside the running executable (an install moved with --prefix or a
-// package), the install prefix it was built with, and data/luke of the
-// source tree it was built from.
+// package), the install prefix it was built with, and data/ of the source
+// tree it was built from.
 SampleCandidates sampleCandidates();
 
-// The first candidate folder that holds a style list (Specs.lst). A
-// TESSARIN_DATA that does not is not passed over: the user asked for it.
-std::optional<std::filesystem::path> findSample(const SampleCandidates& c);
+struct Sample {
+    std::string material;  // the folder's name: what `init --material` takes
+    std::filesystem::path dir;
+};
+
+// The samples of the first candidate that holds any, sorted by material. A
+// TESSARIN_DATA that holds none is not passed over: the user asked for it.
+std::vector<Sample> findSamples(const SampleCandidates& c);
+
+// The sample of `material` among those, or nothing. With no material named:
+// Luke's, or the only sample there is.
+std::optional<std::filesystem::path> findSample(const SampleCandidates& c,
+                                                const std::optional<std::string>& material = std::nullopt);
+
+// The book names of a sample, from its book file (Books.txt); a sample
+// without one is Luke.
+std::vector<std::string> sampleBooks(const std::filesystem::path& sample);
 
 struct CopyReport {
     std::vector<std::string> copied;  // file names, sorted

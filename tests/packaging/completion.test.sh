@@ -8,6 +8,9 @@ dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 printf 'Book20\r\nMy Style\r\nQuest30\r\nEnter New Specs\r\n' > "$dir/Specs.lst"
 failures=0
+# The program as the completion asks it for its sample materials.
+# shellcheck disable=SC2317  # called by the completion
+tessarin() { [ "$*" = "init --list" ] && printf 'james James\nluke Luke\npeter 1Peter 2Peter\n'; }
 # expect "WORDS..." "REPLY1|REPLY2|...": completes the last word.
 expect() {
     read -r -a COMP_WORDS <<< "$1"
@@ -24,6 +27,8 @@ expect "tessarin run --k" "--keep-going"
 expect "tessarin -C $dir run " "Book20|My Style|Quest30"
 expect "tessarin --dir = $dir run Bo" "Book20"
 expect "tessarin pdf --paper " "letter|a4"
+expect "tessarin init --material " "james|luke|peter"
+expect "tessarin init --l" "--list"
 expect "tessarin help r" "run"
 expect "tessarin season f" "forget"
 expect "tessarin season list " ""

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The Debian package made from the build folder $1 (cpack, as `make package`
 # does): every library its program needs (NEEDED) belongs to a package its
-# Depends names, the licence and changelog are in it, its description has an
+# Depends names, the licence, changelog and every sample are in it, its description has an
 # extended part, and lintian (where installed) finds no error and no warning.
 set -u
 build=$1
@@ -32,6 +32,9 @@ done < <(readelf -d "$work/root/usr/bin/tessarin" | sed -n 's/.*(NEEDED).*\[\(.*
 
 for f in copyright changelog.gz; do
     [ -s "$work/root/usr/share/doc/tessarin/$f" ] || fail "no usr/share/doc/tessarin/$f"
+done
+for m in luke james peter; do
+    [ -s "$work/root/usr/share/tessarin/$m/Specs.lst" ] || fail "no sample $m in usr/share/tessarin"
 done
 [ "$(dpkg-deb -f "$deb" Description | wc -l)" -gt 2 ] || fail "no extended description"
 case $(dpkg-deb -f "$deb" Maintainer) in *@localhost*|"") fail "maintainer address is not real" ;; esac

@@ -1,0 +1,106 @@
+ 1: 1	How many tribes are spoken of in James 1:1?	Twelve tribes
+ 1: 1	Name the persons mentioned in James 1:1?	James, Jesus
+ 1: 2	To whom did James write, "My brethren, count it all joy when ye ..."?	His brethren
+ 1: 3	Quote James 1:3?	Knowing this, that the trying of your faith worketh patience.
+ 1: 4	What does James 1:4 say?	But let patience have her perfect work, that ye may be perfect and entire, wanting nothing.
+ 1: 5	What does James 1:5 say?	If any of you lack wisdom, let him ask of God, that giveth to all men liberally, and upbraideth not; and it shall be given him.
+ 1: 6	What does James 1:6 say?	But let him ask in faith, nothing wavering. For he that wavereth is like a wave of the sea driven with the wind and tossed.
+ 1: 7	What does James 1:7 say?	For let not that man think that he shall receive any thing of the Lord.
+ 1: 8	Quote James 1:8?	A double minded man is unstable in all his ways.
+ 1: 9	Quote James 1:9?	Let the brother of low degree rejoice in that he is exalted
+ 1:10	What does James 1:10 say?	But the rich, in that he is made low: because as the flower of the grass he shall pass away.
+ 1:11	What does James 1:11 say?	For the sun is no sooner risen with a burning heat, but it withereth the grass, and the flower thereof falleth, and the grace of the fashion of it perisheth: so also shall the rich man fade away in his ways.
+ 1:12	What does James 1:12 say?	Blessed is the man that endureth temptation: for when he is tried, he shall receive the crown of life, which the Lord hath promised to them that love him.
+ 1:13	What does James 1:13 say?	Let no man say when he is tempted, I am tempted of God: for God cannot be tempted with evil, neither tempteth he any man
+ 1:14	Quote James 1:14?	But every man is tempted, when he is drawn away of his own lust, and enticed.
+ 1:15	Quote James 1:15?	Then when lust hath conceived, it bringeth forth sin: and sin, when it is finished, bringeth forth death.
+ 1:16	Quote James 1:16?	Do not err, my beloved brethren.
+ 1:16	To whom did James write, "Do not err, my beloved brethren ..."?	His beloved brethren
+ 1:17	Quote James 1:17?	Every good gift and every perfect gift is from above, and cometh down from the Father of lights, with whom is no variableness, neither shadow of turning.
+ 1:18	What does James 1:18 say?	Of his own will begat he us with the word of truth, that we should be a kind of firstfruits of his creatures.
+ 1:19	To whom did James write, "Wherefore, my beloved brethren ..."?	His beloved brethren
+ 1:20	Quote James 1:20?	For the wrath of man worketh not the righteousness of God.
+ 2: 1	To whom did James write, "My brethren, have not the faith of our ..."?	His brethren
+ 2: 2	What does James 2:2 say?	For if there come unto your assembly a man with a gold ring, in goodly apparel, and there come in also a poor man in vile raiment
+ 2: 3	What does James 2:3 say?	And ye have respect to him that weareth the gay clothing, and say unto him, Sit thou here in a good place; and say to the poor, Stand thou there, or sit here under my footstool
+ 2: 4	Quote James 2:4?	Are ye not then partial in yourselves, and are become judges of evil thoughts?
+ 2: 5	To whom did James write, "Hearken, my beloved brethren ..."?	His beloved brethren
+ 2: 6	Quote James 2:6?	But ye have despised the poor. Do not rich men oppress you, and draw you before the judgment seats?
+ 2: 7	Quote James 2:7?	Do not they blaspheme that worthy name by the which ye are called?
+ 2: 8	What does James 2:8 say?	If ye fulfil the royal law according to the scripture, Thou shalt love thy neighbour as thyself, ye do well
+ 2: 9	What does James 2:9 say?	But if ye have respect to persons, ye commit sin, and are convinced of the law as transgressors.
+ 2:10	What does James 2:10 say?	For whosoever shall keep the whole law, and yet offend in one point, he is guilty of all.
+ 2:11	What does James 2:11 say?	For he that said, Do not commit adultery, said also, Do not kill. Now if thou commit no adultery, yet if thou kill, thou art become a transgressor of the law.
+ 2:12	What does James 2:12 say?	So speak ye, and so do, as they that shall be judged by the law of liberty.
+ 2:13	What does James 2:13 say?	For he shall have judgment without mercy, that hath shewed no mercy; and mercy rejoiceth against judgment.
+ 2:14	To whom did James write, "What doth it profit ..."?	His brethren
+ 2:15	Quote James 2:15?	If a brother or sister be naked, and destitute of daily food
+ 2:16	Quote James 2:16?	And one of you say unto them, Depart in peace, be ye warmed and filled; notwithstanding ye give them not those things which are needful to the body; what doth it profit?
+ 2:17	Quote James 2:17?	Even so faith, if it hath not works, is dead, being alone.
+ 2:18	What does James 2:18 say?	Yea, a man may say, Thou hast faith, and I have works: shew me thy faith without thy works, and I will shew thee my faith by my works.
+ 2:19	What does James 2:19 say?	Thou believest that there is one God; thou doest well: the devils also believe, and tremble.
+ 2:20	Quote James 2:20?	But wilt thou know, O vain man, that faith without works is dead?
+ 2:21	Name the persons mentioned in James 2:21?	Abraham, Isaac
+ 2:22	Quote James 2:22?	Seest thou how faith wrought with his works, and by works was faith made perfect?
+ 2:23	Quote James 2:23?	And the scripture was fulfilled which saith, Abraham believed God, and it was imputed unto him for righteousness: and he was called the Friend of God.
+ 2:24	What does James 2:24 say?	Ye see then how that by works a man is justified, and not by faith only.
+ 2:25	What does James 2:25 say?	Likewise also was not Rahab the harlot justified by works, when she had received the messengers, and had sent them out another way?
+ 2:26	What does James 2:26 say?	For as the body without the spirit is dead, so faith without works is dead also.
+ 3: 1	To whom did James write, "My brethren, be not many masters ..."?	His brethren
+ 3: 2	Quote James 3:2?	For in many things we offend all. If any man offend not in word, the same is a perfect man, and able also to bridle the whole body.
+ 3: 3	Quote James 3:3?	Behold, we put bits in the horses' mouths, that they may obey us; and we turn about their whole body.
+ 3: 4	What does James 3:4 say?	Behold also the ships, which though they be so great, and are driven of fierce winds, yet are they turned about with a very small helm, whithersoever the governor listeth.
+ 3: 5	What does James 3:5 say?	Even so the tongue is a little member, and boasteth great things. Behold, how great a matter a little fire kindleth!
+ 3: 6	What does James 3:6 say?	And the tongue is a fire, a world of iniquity: so is the tongue among our members, that it defileth the whole body, and setteth on fire the course of nature; and it is set on fire of hell.
+ 3: 7	What does James 3:7 say?	For every kind of beasts, and of birds, and of serpents, and of things in the sea, is tamed, and hath been tamed of mankind
+ 3: 8	Quote James 3:8?	But the tongue can no man tame; it is an unruly evil, full of deadly poison.
+ 3: 9	Quote James 3:9?	Therewith bless we God, even the Father; and therewith curse we men, which are made after the similitude of God.
+ 3:10	Quote James 3:10?	Out of the same mouth proceedeth blessing and cursing. My brethren, these things ought not so to be.
+ 3:11	Quote James 3:11?	Doth a fountain send forth at the same place sweet water and bitter?
+ 3:12	To whom did James write, "Can the fig tree ..."?	His brethren
+ 3:13	Quote James 3:13?	Who is a wise man and endued with knowledge among you? let him shew out of a good conversation his works with meekness of wisdom.
+ 3:14	What does James 3:14 say?	But if ye have bitter envying and strife in your hearts, glory not, and lie not against the truth.
+ 3:15	What does James 3:15 say?	This wisdom descendeth not from above, but is earthly, sensual, devilish.
+ 3:16	What does James 3:16 say?	For where envying and strife is, there is confusion and every evil work.
+ 3:17	What does James 3:17 say?	But the wisdom that is from above is first pure, then peaceable, gentle, and easy to be intreated, full of mercy and good fruits, without partiality, and without hypocrisy.
+ 3:18	Quote James 3:18?	And the fruit of righteousness is sown in peace of them that make peace.
+ 4: 1	What does James 4:1 say?	From whence come wars and fightings among you? come they not hence, even of your lusts that war in your members?
+ 4: 2	What does James 4:2 say?	Ye lust, and have not: ye kill, and desire to have, and cannot obtain: ye fight and war, yet ye have not, because ye ask not.
+ 4: 3	What does James 4:3 say?	Ye ask, and receive not, because ye ask amiss, that ye may consume it upon your lusts.
+ 4: 4	To whom did James write, "Ye adulterers and adulteresses ..."?	The adulterers and adulteresses
+ 4: 5	Quote James 4:5?	Do ye think that the scripture saith in vain, The spirit that dwelleth in us lusteth to envy?
+ 4: 6	According to James 4:6, what was said?	God resisteth the proud, but giveth grace unto the humble.
+ 4: 7	Quote James 4:7?	Submit yourselves therefore to God. Resist the devil, and he will flee from you.
+ 4: 8	What does James 4:8 say?	Draw nigh to God, and he will draw nigh to you. Cleanse your hands, ye sinners; and purify your hearts, ye double minded.
+ 4: 8	To whom did James write, "Draw nigh to God ..."?	The sinners
+ 4: 9	What does James 4:9 say?	Be afflicted, and mourn, and weep: let your laughter be turned to mourning, and your joy to heaviness.
+ 4:10	What does James 4:10 say?	Humble yourselves in the sight of the Lord, and he shall lift you up.
+ 4:11	To whom did James write, "Speak not evil one of another ..."?	The brethren
+ 4:12	What does James 4:12 say?	There is one lawgiver, who is able to save and to destroy: who art thou that judgest another?
+ 4:13	What does James 4:13 say?	Go to now, ye that say, To day or to morrow we will go into such a city, and continue there a year, and buy and sell, and get gain
+ 4:14	Quote James 4:14?	Whereas ye know not what shall be on the morrow. For what is your life? It is even a vapour, that appeareth for a little time, and then vanisheth away.
+ 4:15	Quote James 4:15?	For that ye ought to say, If the Lord will, we shall live, and do this, or that.
+ 4:16	Quote James 4:16?	But now ye rejoice in your boastings: all such rejoicing is evil.
+ 4:17	Quote James 4:17?	Therefore to him that knoweth to do good, and doeth it not, to him it is sin.
+ 5: 1	To whom did James write, "Go to now, ye rich men ..."?	The rich men
+ 5: 2	Quote James 5:2?	Your riches are corrupted, and your garments are motheaten.
+ 5: 3	Quote James 5:3?	Your gold and silver is cankered; and the rust of them shall be a witness against you, and shall eat your flesh as it were fire. Ye have heaped treasure together for the last days.
+ 5: 4	What does James 5:4 say?	Behold, the hire of the labourers who have reaped down your fields, which is of you kept back by fraud, crieth: and the cries of them which have reaped are entered into the ears of the Lord of sabaoth.
+ 5: 5	What does James 5:5 say?	Ye have lived in pleasure on the earth, and been wanton; ye have nourished your hearts, as in a day of slaughter.
+ 5: 6	What does James 5:6 say?	Ye have condemned and killed the just; and he doth not resist you.
+ 5: 7	To whom did James write, "Be patient therefore, brethren ..."?	The brethren
+ 5: 8	Quote James 5:8?	Be ye also patient; stablish your hearts: for the coming of the Lord draweth nigh.
+ 5: 9	To whom did James write, "Grudge not one against another ..."?	The brethren
+ 5:10	To whom did James write, "Take, my brethren, the prophets ..."?	His brethren
+ 5:11	Quote James 5:11?	Behold, we count them happy which endure. Ye have heard of the patience of Job, and have seen the end of the Lord; that the Lord is very pitiful, and of tender mercy.
+ 5:12	To whom did James write, "But above all things ..."?	His brethren
+ 5:13	Quote James 5:13?	Is any among you afflicted? let him pray. Is any merry? let him sing psalms.
+ 5:14	What does James 5:14 say?	Is any sick among you? let him call for the elders of the church; and let them pray over him, anointing him with oil in the name of the Lord
+ 5:15	What does James 5:15 say?	And the prayer of faith shall save the sick, and the Lord shall raise him up; and if he have committed sins, they shall be forgiven him.
+ 5:16	What does James 5:16 say?	Confess your faults one to another, and pray one for another, that ye may be healed. The effectual fervent prayer of a righteous man availeth much.
+ 5:17	Who was a man subject to like passions as we are?	Elias
+ 5:17	Which prophet was a man subject to like passions as we are?	Elias
+ 5:17	How many years are spoken of in James 5:17?	Three years
+ 5:18	Quote James 5:18?	And he prayed again, and the heaven gave rain, and the earth brought forth her fruit.
+ 5:19	To whom did James write, "Brethren, if any of you do err from ..."?	The brethren
+ 5:20	What does James 5:20 say?	Let him know, that he which converteth the sinner from the error of his way shall save a soul from death, and shall hide a multitude of sins.
