@@ -256,7 +256,8 @@ void checkOrder(const std::vector<std::pair<int, std::size_t>>& refs, FileReport
 
 }  // namespace
 
-BankCounts checkBankFile(const std::string& path, const Kind& kind, bool lSet, const VerseTable& evs, FileReport& out) {
+BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOut& leftOut, const VerseTable& evs,
+                         FileReport& out) {
     BankCounts counts;
     TextReader in;
     if (!in.open(path)) {
@@ -289,14 +290,14 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, bool lSet, c
                               " line: the rest is never printed; shorten it");
         checkCharacters(l, no, c1As, out);
         if (auto strict = checkColumns(l, no, evs, out)) {
-            if (lSet && skippedInL(strict->chapter))
+            if (leftOut.has(strict->chapter))
                 out.error(no, "chapter " + std::to_string(strict->chapter) +
                                   " is left out of the L material, so the program never uses this line: remove it");
             checkKind(l, no, kind, out);
         }
         if (const auto [at, fresh] = seen.emplace(l, no); !fresh)
             out.warning(no, "the same line as line " + std::to_string(at->second) + ": delete one of them");
-        if (rejectReason(l, evs, lSet)) continue;  // not counted: the checks above said why
+        if (rejectReason(l, evs, leftOut)) continue;  // not counted: the checks above said why
         const BankRef r = *parseBankRef(l);
         if (++counts.n(r.chapter, r.verse) == VERSE_KIND_MAX + 1)
             out.error(no, "more than 255 " + std::string(kind.name) + " questions in " + ref(r.chapter, r.verse) +
@@ -310,13 +311,13 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, bool lSet, c
     return counts;
 }
 
-BankCounts countBankFile(const std::string& path, bool lSet, const VerseTable& evs) {
+BankCounts countBankFile(const std::string& path, const LeftOut& leftOut, const VerseTable& evs) {
     BankCounts counts;
     TextReader in;
     if (!in.open(path)) return counts;
     counts.present = true;
     while (auto line = in.readLine(BANK_LINE_MAX)) {
-        if (rejectReason(*line, evs, lSet)) continue;
+        if (rejectReason(*line, evs, leftOut)) continue;
         const BankRef r = *parseBankRef(*line);
         ++counts.n(r.chapter, r.verse);
     }

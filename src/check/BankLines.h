@@ -10,6 +10,7 @@
 #include "console/Array.h"
 #include "core/Kinds.h"
 #include "core/Limits.h"
+#include "core/Material.h"
 
 namespace tess::check {
 
@@ -23,12 +24,13 @@ struct BankCounts {
 };
 
 // Checks every line of the bank file at `path` into `out` and returns its
-// counts. `evs` is the verse table; `lSet` says the file is read for the "L"
-// material set.
-BankCounts checkBankFile(const std::string& path, const Kind& kind, bool lSet, const VerseTable& evs, FileReport& out);
+// counts. `evs` is the verse table; `leftOut` the chapters of the material set
+// the file is read for that the set has no questions in.
+BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOut& leftOut, const VerseTable& evs,
+                         FileReport& out);
 
 // Only the counts, without checking (for a file named by a style or a count
 // file but not itself asked for).
-BankCounts countBankFile(const std::string& path, bool lSet, const VerseTable& evs);
+BankCounts countBankFile(const std::string& path, const LeftOut& leftOut, const VerseTable& evs);
 
 }  // namespace tess::check

@@ -101,7 +101,7 @@ public:
         for (const auto* t : verses) evs_ = checkVerses(t->path.string(), open(*t));
         for (const auto* t : of(FileKind::Bank))
             counts_[t->path.filename().string()] =
-                checkBankFile(t->path.string(), *t->kind.bank, t->kind.lSet, evs_, open(*t));
+                checkBankFile(t->path.string(), *t->kind.bank, leftOut(t->kind), evs_, open(*t));
         std::vector<std::string> listed;
         for (const auto* t : of(FileKind::StyleList))
             listed = checkStyleList(t->path.string(), dir_.string(), open(*t));
@@ -137,6 +137,8 @@ public:
     }
 
 private:
+    const LeftOut& leftOut(const KnownFile& f) const { return material_.leftOut(f.lSet ? 'L' : ' '); }
+
     FileReport& open(const Target& t) {
         report_.files.push_back({});
         report_.files.back().file = t.shownAs;
@@ -149,7 +151,7 @@ private:
         auto it = counts_.find(name);
         if (it != counts_.end()) return it->second;
         const auto k = kindOf(name);
-        return counts_[name] = countBankFile((dir_ / name).string(), k && k->lSet, evs_);
+        return counts_[name] = countBankFile((dir_ / name).string(), leftOut(k.value_or(KnownFile{})), evs_);
     }
 
     std::vector<Target> folderTargets() const {
@@ -173,6 +175,7 @@ private:
     fs::path dir_;
     Report report_;
     VerseTable evs_{};
+    Material material_;  // the folder's books and the chapters each set leaves out
     std::map<std::string, BankCounts> counts_;
 };
 

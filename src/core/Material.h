@@ -25,6 +25,13 @@ inline LeftOut lukeLeftOut() {
 
 struct Material {
     LeftOut leftOutL = lukeLeftOut();  // what the "L" set leaves out (a book file's `skip L` line)
+
+    // What the material set named by a style's first letter leaves out: the
+    // plain set (any letter but "L") has every chapter.
+    const LeftOut& leftOut(char set) const {
+        static const LeftOut none;
+        return set == 'L' ? leftOutL : none;
+    }
 };
 
 }  // namespace tess

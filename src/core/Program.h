@@ -26,6 +26,9 @@ struct Program {
     std::filesystem::path dir;  // the working directory all files live in
     Material material;          // the folder's books and left-out chapters
 
+    // The chapters this run's material set has no questions in.
+    const LeftOut& leftOut() const { return material.leftOut(run.LG); }
+
     // The configuration step of a run; null means the configuration form.
     // Tests set it to run a stored style without driving the form.
     void (*configure)(Program&) = nullptr;

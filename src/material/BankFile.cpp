@@ -23,11 +23,7 @@ std::optional<BankRef> parseBankRef(std::string_view line) {
     return r;
 }
 
-bool skippedInL(int chapter) {
-    return chapter == 7 || (chapter >= 9 && chapter <= 11) || (chapter >= 14 && chapter <= 16);
-}
-
-std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, CHMAX>& evs, bool lSet) {
+std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, CHMAX>& evs, const LeftOut& leftOut) {
     if (line.find_first_not_of(" \t") == std::string_view::npos) return std::string("blank line");
     auto ref = parseBankRef(line);
     if (!ref) return std::string("no chapter and verse at its start");
@@ -36,8 +32,7 @@ std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1,
     const int verses = evs[ref->chapter] > 0 ? std::min(evs[ref->chapter], VMAX) : VMAX;
     if (ref->verse < 1 || ref->verse > verses)
         return "verse " + std::to_string(ref->verse) + " is not in chapter " + std::to_string(ref->chapter);
-    if (lSet && skippedInL(ref->chapter))
-        return "chapter " + std::to_string(ref->chapter) + " is left out of the L material";
+    if (leftOut.has(ref->chapter)) return "chapter " + std::to_string(ref->chapter) + " is left out of the L material";
     return std::nullopt;
 }
 
@@ -54,11 +49,12 @@ std::optional<std::string> BankLineReader::next() {
     return line;
 }
 
-BankReader::BankReader(const std::string& path, const RunState& run) : in_(path), run_(run) {}
+BankReader::BankReader(const std::string& path, const RunState& run, const LeftOut& leftOut)
+    : in_(path), run_(run), leftOut_(leftOut) {}
 
 std::optional<std::string> BankReader::next(BankRef* ref) {
     while (auto line = in_.next()) {
-        if (rejectReason(*line, run_)) continue;
+        if (rejectReason(*line, run_.EVS, leftOut_)) continue;
         if (ref) *ref = *parseBankRef(*line);
         return line;
     }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "console/TextFile.h"
+#include "core/Material.h"
 #include "core/RunState.h"
 
 namespace tess {
@@ -26,16 +27,11 @@ struct BankRef {
 // cannot hold a reference.
 std::optional<BankRef> parseBankRef(std::string_view line);
 
-// True for the chapters the "L" material set leaves out.
-bool skippedInL(int chapter);
-
 // Why a line is not counted, or nothing when it is: the readers and the bank
 // checker share this decision. `evs` holds the verses of each chapter (0: not
-// known, any slot of the tables); `lSet` is the "L" material set.
-std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, CHMAX>& evs, bool lSet);
-inline std::optional<std::string> rejectReason(std::string_view line, const RunState& run) {
-    return rejectReason(line, run.EVS, run.LG == 'L');
-}
+// known, any slot of the tables); `leftOut` the chapters of the material set
+// read that it has no questions in.
+std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, CHMAX>& evs, const LeftOut& leftOut);
 
 // A bank file's lines in the program's UTF-8: the file is decided once, as
 // a whole (console/Utf8.h: valid UTF-8 is UTF-8, anything else
@@ -55,7 +51,7 @@ private:
 
 class BankReader {
 public:
-    BankReader(const std::string& path, const RunState& run);
+    BankReader(const std::string& path, const RunState& run, const LeftOut& leftOut);
     bool isOpen() const { return in_.isOpen(); }
     TextEncoding encoding() const { return in_.encoding(); }
 
@@ -67,6 +63,7 @@ public:
 private:
     BankLineReader in_;
     const RunState& run_;
+    const LeftOut& leftOut_;
 };
 
 // The encoding a run writes its packet and list files in: Windows-1252 when

@@ -12,12 +12,21 @@ namespace tess {
 
 namespace {
 
-// The "L" material has no chapter 7: it is neither listed nor sectored.
-bool passedOver(const RunState& r, int ch) { return r.LG == 'L' && ch == 7; }
+// A chapter the run's material set leaves out: it holds none of the set's
+// questions, so it is not listed, gets no share and begins no sector.
+bool passedOver(const Program& p, int ch) { return p.leftOut().has(ch); }
 
-int lastChapter(const RunState& r) {
+// The chapters of the range that are listed and take shares.
+int listedChapters(const Program& p) {
+    int n = 0;
+    for (int ch = p.run.BCHAP; ch <= p.run.ECHAP; ++ch) n += !passedOver(p, ch);
+    return n;
+}
+
+int lastChapter(const Program& p) {
+    const RunState& r = p.run;
     int ch = r.ECHAP;
-    while (ch > r.BCHAP && passedOver(r, ch)) --ch;
+    while (ch > r.BCHAP && passedOver(p, ch)) --ch;
     return ch;
 }
 
@@ -25,33 +34,24 @@ int listRow(int y) { return y < 18 ? y + 4 : y - 13; }
 int listCol(int y) { return y < 18 ? 3 : 40; }
 int fieldCol(int y) { return y < 18 ? 13 : 50; }
 
-// The chapter that follows `ch` in the initial deal of the "L" material.
-int nextInLDeal(int ch) {
-    switch (ch) {
-        case 1:
-            return 2;
-        case 3:
-            return 4;
-        case 5:
-            return 6;
-        case 7:
-            return 15;
-        case 16:
-            return 23;
-        default:
-            return ch;
+// The listed chapter after `ch`, wrapping from the range's last to its first.
+int nextListed(const Program& p, int ch) {
+    const RunState& r = p.run;
+    for (int tries = r.ECHAP - r.BCHAP + 1; tries > 0; --tries) {
+        ch = ch < r.ECHAP ? ch + 1 : r.BCHAP;
+        if (!passedOver(p, ch)) break;
     }
+    return ch;
 }
 
-void dealShares(RunState& r) {
-    int ch = r.BCHAP;
-    if (passedOver(r, ch)) ++ch;
-    for (int i = 1; i <= r.SECTORS && ch <= r.ECHAP; ++i) {
+// One sector to each listed chapter in turn, again from the first until all
+// are dealt: the first chapters take the extra ones.
+void dealShares(Program& p) {
+    RunState& r = p.run;
+    int ch = passedOver(p, r.BCHAP) ? nextListed(p, r.BCHAP) : r.BCHAP;
+    for (int i = 1; i <= r.SECTORS; ++i) {
         ++r.CS[ch];
-        ++ch;
-        if (r.LG == 'L') ch = nextInLDeal(ch);
-        if (ch > r.ECHAP) ch = r.BCHAP;
-        if (passedOver(r, ch)) ++ch;
+        ch = nextListed(p, ch);
     }
 }
 
@@ -59,7 +59,7 @@ void listChapters(Program& p, int n) {
     const auto& r = p.run;
     for (int y = 1; y <= n; ++y) {
         const int ch = r.BCHAP + y - 1;
-        if (passedOver(r, ch)) continue;
+        if (passedOver(p, ch)) continue;
         p.con.gotoXY(listCol(y), listRow(y));
         p.con.write("Luke ");
         p.con.write(ch, 2);
@@ -68,28 +68,27 @@ void listChapters(Program& p, int n) {
     }
 }
 
-// Moves the editor's row, wrapping, over the chapter the material leaves out.
-int moveRow(const RunState& r, int y, int step, int n) {
-    for (int tries = 0; tries < 2; ++tries) {
+// Moves the editor's row, wrapping, over the chapters the material set leaves out.
+int moveRow(const Program& p, int y, int step, int n) {
+    for (int tries = 0; tries < n; ++tries) {
         y += step;
         if (y < 1) y = n;
         if (y > n) y = 1;
-        if (!passedOver(r, r.BCHAP + y - 1)) break;
+        if (!passedOver(p, p.run.BCHAP + y - 1)) break;
     }
     return y;
 }
 
 }  // namespace
 
-int firstShareRow(const RunState& r, int n) { return passedOver(r, r.BCHAP) ? moveRow(r, 1, 1, n) : 1; }
+int firstShareRow(const Program& p, int n) { return passedOver(p, p.run.BCHAP) ? moveRow(p, 1, 1, n) : 1; }
 
-int shareRowAfter(const RunState& r, int y, int step, int n) { return moveRow(r, y, step, n); }
+int shareRowAfter(const Program& p, int y, int step, int n) { return moveRow(p, y, step, n); }
 
 void toShareField(Program& p, int y) { p.con.gotoXY(fieldCol(y), listRow(y)); }
 
 int firstShareDigit(Program& p, int y, int digit) {
-    const RunState& r = p.run;
-    if (r.BCHAP + y - 1 == lastChapter(r) && digit == 0) digit = 1;
+    if (p.run.BCHAP + y - 1 == lastChapter(p) && digit == 0) digit = 1;
     p.con.write("  ");
     toShareField(p, y);
     p.con.write(digit, 1);
@@ -98,19 +97,19 @@ int firstShareDigit(Program& p, int y, int digit) {
 
 void setShare(Program& p, int y, int count) {
     RunState& r = p.run;
-    if (r.LG == 'L' && count == 0) count = 1;
     r.CS[r.BCHAP + y - 1] = count;
     toShareField(p, y);
     p.con.write(count, 2);
 }
 
-ShareCheck checkShares(const RunState& r) {
+ShareCheck checkShares(const Program& p) {
+    const RunState& r = p.run;
     ShareCheck check;
     for (int ch = r.BCHAP; ch <= r.ECHAP; ++ch)
-        if (!passedOver(r, ch)) check.total += r.CS[ch];
+        if (!passedOver(p, ch)) check.total += r.CS[ch];
     check.wanted = r.SECTORS;
     // Chapters with 0 join the next chapter with a share; the last has none.
-    if (const int last = lastChapter(r); r.CS[last] == 0) check.emptyLast = last;
+    if (const int last = lastChapter(p); r.CS[last] == 0) check.emptyLast = last;
     return check;
 }
 
@@ -127,7 +126,7 @@ std::string ShareCheck::why() const {
 
 bool sharesAccepted(Program& p) {
     Console& c = p.con;
-    const ShareCheck check = checkShares(p.run);
+    const ShareCheck check = checkShares(p);
     for (int row = 20; row <= 22; ++row) {
         c.gotoXY(40, row);
         c.clearEol();
@@ -235,7 +234,7 @@ void buildChapterSectors(Program& p) {
     int s = 0;
     int ch = r.BCHAP;
     while (ch <= r.ECHAP && s < r.SECTORS) {
-        if (passedOver(r, ch)) {
+        if (passedOver(p, ch)) {
             ++ch;
             continue;
         }
@@ -247,7 +246,7 @@ void buildChapterSectors(Program& p) {
         std::vector<int> group;
         int g = ch;
         for (; g <= r.ECHAP; ++g) {
-            if (passedOver(r, g)) continue;
+            if (passedOver(p, g)) continue;
             group.push_back(g);
             if (r.CS[g] > 0) break;
         }
@@ -275,7 +274,7 @@ int chapterCount(const RunState& r) { return r.ECHAP - r.BCHAP + 1; }
 }  // namespace
 
 void drawSharesReset(Program& p) {
-    p.con.write("  We must reset the questions per packet to sector " + std::to_string(chapterCount(p.run)) +
+    p.con.write("  We must reset the questions per packet to sector " + std::to_string(listedChapters(p)) +
                 " chapters.");
 }
 
@@ -300,21 +299,25 @@ void drawChapterTable(Program& p) {
 
 void CHAPSEC(Program& p) {
     auto& r = p.run;
-    if (r.LG == 'L' && r.BCHAP == 7 && r.ECHAP == 7)
-        failRestart(p, "The L material has no questions in chapter 7. Please choose another range.");
+    const int listed = listedChapters(p);
+    if (listed == 0)
+        failRestart(p, "The L material has no questions in chapter" +
+                           (r.BCHAP == r.ECHAP ? " " + std::to_string(r.BCHAP)
+                                               : "s " + std::to_string(r.BCHAP) + "-" + std::to_string(r.ECHAP)) +
+                           ". Please choose another range.");
     r.QMAX = std::clamp(r.QMAX, 1, SCMAX);
-    const int n = chapterCount(r);
+    const int n = chapterCount(r);  // editor rows: a left-out chapter keeps its row, empty
     for (bool firstPass = true;; firstPass = false) {
         p.ask().show(p, Screen::Cleared);
         if (firstPass) r.CS.fill(0);
         r.SECTORS = r.QMAX;
-        if (n > r.SECTORS) {
+        if (listed > r.SECTORS) {
             p.ask().show(p, Screen::SharesReset);
-            r.QMAX = r.SECTORS = n;
+            r.QMAX = r.SECTORS = listed;
             p.ask().pressReturn(p);
             p.ask().show(p, Screen::Cleared);
         }
-        if (firstPass) dealShares(r);
+        if (firstPass) dealShares(p);
         p.ask().show(p, Screen::ShareEditor);
         p.ask().chapterShares(p, n);
 

@@ -17,21 +17,21 @@ void countChapterSectors(Program& p);
 
 // The share editor's screen, drawn here and driven by the front end's Ask
 // (rows y = 1..n of the listed chapters).
-int firstShareRow(const RunState& r, int n);                // the chapter L leaves out is passed over
-int shareRowAfter(const RunState& r, int y, int step, int n);  // wrapping, over that chapter
+int firstShareRow(const Program& p, int n);                   // left-out chapters are passed over
+int shareRowAfter(const Program& p, int y, int step, int n);  // wrapping, over left-out chapters
 void toShareField(Program& p, int y);                       // the cursor to row y's field
 int firstShareDigit(Program& p, int y, int digit);          // shown; the last chapter's 0 is 1
 void setShare(Program& p, int y, int count);                // the chapter's share, shown
 
 // Whether the shares in CS can be sectored: they add up to SECTORS, and the
-// last chapter has one (chapters with 0 join the next with a share).
+// last listed chapter has one (chapters with 0 join the next with a share).
 struct ShareCheck {
     int total = 0, wanted = 0;
     int emptyLast = 0;  // the last chapter, when it has no share
     bool ok() const { return total == wanted && emptyLast == 0; }
     std::string why() const;  // what the editor says is wrong, in one line
 };
-ShareCheck checkShares(const RunState& r);
+ShareCheck checkShares(const Program& p);
 // The check, its problems shown beside the list (or cleared); true: accepted.
 bool sharesAccepted(Program& p);
 

@@ -62,7 +62,7 @@ struct BankSource {
 // Counts one bank file into its table; skipped lines become a notice.
 void countBankFile(Program& p, const BankSource& src, std::vector<std::string>& notices) {
     const std::string path = p.file(src.name);
-    BankReader in(path, p.run);
+    BankReader in(path, p.run, p.leftOut());
     if (!in.isOpen()) {
         // Only a missing file counts as empty: one that is there but cannot be
         // read would count as empty and be blamed on the style.
@@ -112,7 +112,8 @@ void countBankFile(Program& p, const BankSource& src, std::vector<std::string>& 
         auto line = again.readLine(BANK_LINE_MAX);
         if (!line) break;
         if (k == skippedAt.front())
-            if (auto why = rejectReason(*line, p.run)) notices.push_back("    line " + std::to_string(k) + ": " + *why);
+            if (auto why = rejectReason(*line, p.run.EVS, p.leftOut()))
+                notices.push_back("    line " + std::to_string(k) + ": " + *why);
     }
     notices.push_back(std::string("    ") + FULL_LIST);
 }

@@ -27,7 +27,7 @@ bool inSector(const RunState& r, int s, const BankRef& ref) {
 }  // namespace
 
 SectorWalk::SectorWalk(Program& p, const std::string& file, int before, std::string kind)
-    : p_(p), file_(file), kind_(std::move(kind)), in_(p.file(file), p.run) {
+    : p_(p), file_(file), kind_(std::move(kind)), in_(p.file(file), p.run, p.leftOut()) {
     // A file gone since the index was built is no count file's fault.
     if (!in_.isOpen())
         failRestart(p, "The " + kind_ + " question file " + file + " cannot be read in " + folderOf(p.file(file)) +

@@ -83,14 +83,8 @@ bool layOut(Program& p, int n, int low, int switchSector, Pos& at, Specialties s
     at = {r.BCHAP, r.BVER};
     for (int s = 1; s <= n; ++s) {
         const int target = s < switchSector ? low + 1 : low;
-        if (r.LG == 'L') {  // the "L" material set skips these chapters
-            if (at.x == 7)
-                at = {8, 1};
-            else if (at.x == 9)
-                at = {12, 1};
-            else if (at.x == 14)
-                at = {17, 1};
-        }
+        // No sector begins in a chapter the material set leaves out.
+        while (p.leftOut().has(at.x)) at = {at.x + 1, 1};
         r.BC[s] = at.x;
         r.BV[s] = at.y;
         do {

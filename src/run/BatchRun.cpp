@@ -10,7 +10,7 @@
 namespace tess {
 
 void PressOnAsk::chapterShares(Program& p, int) {
-    if (const ShareCheck check = checkShares(p.run); !check.ok()) throw RestartRun{check.why()};
+    if (const ShareCheck check = checkShares(p); !check.ok()) throw RestartRun{check.why()};
 }
 
 void PressOnAsk::specialtyNumbers(Program& p) {

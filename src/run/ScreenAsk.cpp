@@ -201,12 +201,12 @@ void ScreenAsk::patternsReviewed(Program& p) {
 
 void ScreenAsk::chapterShares(Program& p, int n) {
     Console& c = p.con;
-    int y = firstShareRow(p.run, n);
+    int y = firstShareRow(p, n);
     for (;;) {
         toShareField(p, y);
         const int k = c.readKey();
         if (k == key::Up || k == key::Down) {
-            y = shareRowAfter(p.run, y, k == key::Up ? -1 : 1, n);
+            y = shareRowAfter(p, y, k == key::Up ? -1 : 1, n);
         } else if (k == key::Return) {
             if (sharesAccepted(p)) return;
         } else if (isDigitKey(k)) {
@@ -225,7 +225,7 @@ void ScreenAsk::chapterShares(Program& p, int n) {
                 }
             }
             setShare(p, y, count);
-            if (arrow == key::Up || arrow == key::Down) y = shareRowAfter(p.run, y, arrow == key::Up ? -1 : 1, n);
+            if (arrow == key::Up || arrow == key::Down) y = shareRowAfter(p, y, arrow == key::Up ? -1 : 1, n);
         }
     }
 }

@@ -13,6 +13,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     RunState run;
     const std::uint8_t mode = in.take();
     run.LG = (mode & 1) ? 'L' : ' ';
+    const Material material;
+    const LeftOut& leftOut = material.leftOut(run.LG);
     for (int ch = 1; ch <= CHMAX; ++ch) {
         // The book's table, an unset one, or odd counts from the input.
         if ((mode & 6) == 0)
@@ -31,12 +33,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (e == std::string_view::npos) e = text.size();
         const std::string_view line = text.substr(at, e - at);
         auto ref = parseBankRef(line);
-        const bool counted = !rejectReason(line, run);
+        const bool counted = !rejectReason(line, run.EVS, leftOut);
         if (counted) {
             FUZZ_CHECK(ref.has_value());
             FUZZ_CHECK(ref->chapter >= 1 && ref->chapter <= CHMAX);
             FUZZ_CHECK(ref->verse >= 1 && ref->verse <= VMAX);
-            if (run.LG == 'L') FUZZ_CHECK(!skippedInL(ref->chapter));
+            FUZZ_CHECK(!leftOut.has(ref->chapter));
         }
         (void)isInterrogative(line);
         at = e + 1;
@@ -44,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The whole input as a bank file.
     const std::string path = writeScratch("bank.txt", text);
-    BankReader reader(path, run);
+    BankReader reader(path, run, leftOut);
     FUZZ_CHECK(reader.isOpen());
     BankRef ref;
     std::size_t lines = 0, last = 0;

@@ -3,7 +3,6 @@
 #include <random>
 #include <tuple>
 
-#include "material/BankFile.h"
 #include "material/ChapterSectoring.h"
 #include "material/Counts.h"
 #include "material/MaterialRig.h"
@@ -17,7 +16,7 @@ namespace {
 void fillCounts(RunState& r) {
     for (int ch = 1; ch <= CHMAX; ++ch)
         for (int v = 1; v <= r.EVS[ch]; ++v) {
-            if (r.LG == 'L' && skippedInL(ch)) continue;
+            if (Material{}.leftOut(r.LG).has(ch)) continue;
             r.QCOUNT(ch, v) = 1 + (v + ch) % 3;
             r.FCOUNT(ch, v) = v % 4 == 0;
             r.RCOUNT(ch, v) = v % 5 == 0;
@@ -179,37 +178,38 @@ TEST(ChapterSectoring, EscAtTheTableReturnsToTheEditorWithTheSharesKept) {
     expectTotalsAddUp(t.r);
 }
 
-TEST(ChapterSectoring, LMaterialRefusesAZeroShareOnTheLastChapter) {
-    Layout t(1, 1, 5, 39, 5, 'L');
-    // As dealt, chapters 1, 2 and 4 get questions and chapters 3 and 5 get none.
-    t.m.con.enter();
-    t.m.con.down().down().down().down().keys("1").up().up().up().up().keys("1").down().enter().keys("x");
+// The L set's left-out chapters (7, 9-11, 14-16) are not listed and get no
+// share; a typed 0 stays 0 and groups across them, and no sector begins in one.
+TEST(ChapterSectoring, LMaterialPassesOverItsLeftOutChapters) {
+    Layout t(6, 1, 17, 37, 8, 'L');
+    t.m.con.keys("3").down().keys("0").down().keys("3").up().up().enter().keys("x");
     CHAPSEC(t.m.p);
-    const int refused = firstSnapshotWith(t.m.con, "Luke 5 needs at least 1 question.");
-    ASSERT_GE(refused, 0);
     const std::string& first = t.m.con.snapshots().front();
     EXPECT_EQ(first.find("Use zeros"), std::string::npos);
-    EXPECT_NE(first.find("Luke  3:   0"), std::string::npos);
-    EXPECT_NE(first.find("Luke  5:   0"), std::string::npos);
-    EXPECT_EQ(sector(t.r, 1), Sector(1, 1, 1, 80));
-    EXPECT_EQ(sector(t.r, 4), Sector(3, 1, 4, 44));  // the group of chapters 3 and 4
-    EXPECT_EQ(sector(t.r, 5), Sector(5, 1, 5, 39));
+    EXPECT_NE(first.find("Luke  6:   2"), std::string::npos);
+    EXPECT_NE(first.find("Luke 12:   2"), std::string::npos);
+    EXPECT_NE(first.find("Luke 17:   1"), std::string::npos);
+    for (const char* gone : {"Luke  7:", "Luke  9:", "Luke 11:", "Luke 14:", "Luke 16:"})
+        EXPECT_EQ(first.find(gone), std::string::npos) << gone;
+    EXPECT_EQ(t.r.CS[8], 0);
+    EXPECT_EQ(sector(t.r, 4), Sector(8, 1, 8, 38));  // the group of 8 and 12, over 9-11
+    EXPECT_EQ(sector(t.r, 5), Sector(8, 39, 12, 20));
+    EXPECT_EQ(sector(t.r, 6), Sector(12, 21, 12, 59));
+    EXPECT_EQ(sector(t.r, 8), Sector(17, 1, 17, 37));
     expectTotalsAddUp(t.r);
 }
 
-TEST(ChapterSectoring, LMaterialDealStepsOverChaptersAndHidesChapterSeven) {
+TEST(ChapterSectoring, LMaterialWholeBookDealsOnlyTheListedChapters) {
     Layout t(1, 1, 24, 53, 30, 'L');
     t.m.con.enter().keys("x");
     CHAPSEC(t.m.p);
-    const int dealt[] = {1, 2, 4, 6, 15, 23, 24};
     int sum = 0;
-    for (int ch : dealt) sum += t.r.CS[ch];
+    for (int ch = 1; ch <= 24; ++ch) {
+        EXPECT_EQ(t.r.CS[ch], t.m.p.leftOut().has(ch) ? 0 : ch <= 20 ? 2 : 1) << "chapter " << ch;
+        sum += t.r.CS[ch];
+    }
     EXPECT_EQ(sum, 30);
-    EXPECT_EQ(t.r.CS[1], 5);
-    EXPECT_EQ(t.r.CS[24], 4);
-    const std::string& first = t.m.con.snapshots().front();
-    EXPECT_NE(first.find("Luke  6:   4"), std::string::npos);
-    EXPECT_EQ(first.find("Luke  7:"), std::string::npos);
+    EXPECT_GT(t.r.MINQZ, 0);
     expectTotalsAddUp(t.r);
 }
 
@@ -226,7 +226,6 @@ TEST(ChapterSectoring, SectorTotalsAddUpForEveryLayout) {
             r.LG = lg;
             int bc = pick(1, 24), ec = pick(1, 24);
             if (bc > ec) std::swap(bc, ec);
-            if (lg == 'L' && bc == 7 && ec == 7) continue;
             int bv = pick(1, r.EVS[bc]), ev = pick(1, r.EVS[ec]);
             if (bc == ec && bv > ev) std::swap(bv, ev);
             m.range(bc, bv, ec, ev);
@@ -234,7 +233,8 @@ TEST(ChapterSectoring, SectorTotalsAddUpForEveryLayout) {
             countRange(m.p);
             std::vector<int> listed;
             for (int ch = bc; ch <= ec; ++ch)
-                if (!(lg == 'L' && ch == 7)) listed.push_back(ch);
+                if (!m.p.leftOut().has(ch)) listed.push_back(ch);
+            if (listed.empty()) continue;
             r.SECTORS = r.QMAX = pick(1, SCMAX);
             r.CS.fill(0);
             r.CS[listed.back()] = 1;
@@ -248,6 +248,7 @@ TEST(ChapterSectoring, SectorTotalsAddUpForEveryLayout) {
             for (int s = 1; s <= r.SECTORS; ++s) {
                 const bool empty = std::make_pair(r.EC[s], r.EV[s]) < std::make_pair(r.BC[s], r.BV[s]);
                 if (empty) continue;
+                EXPECT_FALSE(m.p.leftOut().has(r.BC[s])) << "sector " << s << " begins in a left-out chapter";
                 EXPECT_GE(std::make_pair(r.BC[s], r.BV[s]), std::make_pair(bc, bv)) << "sector " << s;
                 EXPECT_LE(std::make_pair(r.EC[s], r.EV[s]), std::make_pair(ec, ev)) << "sector " << s;
             }
@@ -266,16 +267,15 @@ TEST(ChapterSectoring, LMaterialGroupsAroundTheLeftOutChapters) {
     countRange(m.p);
     r.CS.fill(0);
     r.CS[6] = 1;   // group 5-6; chapter 7 is passed over
-    r.CS[11] = 1;  // group 8-11, followed by a sector beginning in 12
-    r.CS[12] = 1;
-    r.CS[13] = 1;
-    r.CS[17] = 1;  // group 14-17
+    r.CS[12] = 1;  // group 8-12, over 9-11
+    r.CS[13] = 2;
+    r.CS[17] = 1;  // 14-16 passed over: the sector begins in 17
     r.SECTORS = r.QMAX = 5;
     buildChapterSectors(m.p);
     countChapterSectors(m.p);
     EXPECT_EQ(sector(r, 1), Sector(5, 1, 6, 49));
-    EXPECT_EQ(sector(r, 2), Sector(8, 1, 11, 54));
-    EXPECT_EQ(sector(r, 3), Sector(12, 1, 12, 59));
-    EXPECT_EQ(sector(r, 5), Sector(14, 1, 17, 37));
+    EXPECT_EQ(sector(r, 2), Sector(8, 1, 12, 59));
+    EXPECT_EQ(sector(r, 3), Sector(13, 1, 13, 17));
+    EXPECT_EQ(sector(r, 5), Sector(17, 1, 17, 37));
     expectTotalsAddUp(r);
 }
