@@ -23,8 +23,17 @@ inline LeftOut lukeLeftOut() {
     return out;
 }
 
+// Luke's "L" set has always dealt chapters 3 and 5 no share of their own:
+// each joins the chapter after it, which keeps the old tables of its ranges.
+inline LeftOut lukeJoinedInDeal() {
+    LeftOut joined;
+    for (int ch : {3, 5}) joined.chapters.set(static_cast<std::size_t>(ch));
+    return joined;
+}
+
 struct Material {
-    LeftOut leftOutL = lukeLeftOut();  // what the "L" set leaves out (a book file's `skip L` line)
+    LeftOut leftOutL = lukeLeftOut();             // what the "L" set leaves out (a book file's `skip L` line)
+    LeftOut joinedInDealL = lukeJoinedInDeal();  // what the "L" set's first deal joins to the next chapter (Luke's only)
 
     // What the material set named by a style's first letter leaves out: the
     // plain set (any letter but "L") has every chapter.

@@ -48,10 +48,16 @@ int nextListed(const Program& p, int ch) {
 // are dealt: the first chapters take the extra ones.
 void dealShares(Program& p) {
     RunState& r = p.run;
+    const LeftOut& joined = r.LG == 'L' ? p.material.joinedInDealL : LeftOut{};
+    const int last = lastChapter(p);
     int ch = passedOver(p, r.BCHAP) ? nextListed(p, r.BCHAP) : r.BCHAP;
     for (int i = 1; i <= r.SECTORS; ++i) {
         ++r.CS[ch];
-        ch = nextListed(p, ch);
+        const int next = nextListed(p, ch);
+        // A joined chapter is dealt over on the way up, but never when it ends
+        // the range: a last chapter without a share leaves the range unable to
+        // complete.
+        ch = (next > ch && next != last && joined.has(next)) ? nextListed(p, next) : next;
     }
 }
 
