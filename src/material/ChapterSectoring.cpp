@@ -55,16 +55,15 @@ void dealShares(RunState& r) {
     }
 }
 
-void listChapters(Program& p, int n) {
-    const auto& r = p.run;
+void listChapters(Console& c, const RunState& r, int n) {
     for (int y = 1; y <= n; ++y) {
         const int ch = r.BCHAP + y - 1;
         if (passedOver(r, ch)) continue;
-        p.con.gotoXY(listCol(y), listRow(y));
-        p.con.write("Luke ");
-        p.con.write(ch, 2);
-        p.con.write(": ");
-        p.con.write(r.CS[ch], 3);
+        c.gotoXY(listCol(y), listRow(y));
+        c.write("Luke ");
+        c.write(ch, 2);
+        c.write(": ");
+        c.write(r.CS[ch], 3);
     }
 }
 
@@ -85,23 +84,21 @@ int firstShareRow(const RunState& r, int n) { return passedOver(r, r.BCHAP) ? mo
 
 int shareRowAfter(const RunState& r, int y, int step, int n) { return moveRow(r, y, step, n); }
 
-void toShareField(Program& p, int y) { p.con.gotoXY(fieldCol(y), listRow(y)); }
+void toShareField(Console& c, int y) { c.gotoXY(fieldCol(y), listRow(y)); }
 
-int firstShareDigit(Program& p, int y, int digit) {
-    const RunState& r = p.run;
+int firstShareDigit(Console& c, const RunState& r, int y, int digit) {
     if (r.BCHAP + y - 1 == lastChapter(r) && digit == 0) digit = 1;
-    p.con.write("  ");
-    toShareField(p, y);
-    p.con.write(digit, 1);
+    c.write("  ");
+    toShareField(c, y);
+    c.write(digit, 1);
     return digit;
 }
 
-void setShare(Program& p, int y, int count) {
-    RunState& r = p.run;
+void setShare(Console& c, RunState& r, int y, int count) {
     if (r.LG == 'L' && count == 0) count = 1;
     r.CS[r.BCHAP + y - 1] = count;
-    toShareField(p, y);
-    p.con.write(count, 2);
+    toShareField(c, y);
+    c.write(count, 2);
 }
 
 ShareCheck checkShares(const RunState& r) {
@@ -125,9 +122,8 @@ std::string ShareCheck::why() const {
     return text;
 }
 
-bool sharesAccepted(Program& p) {
-    Console& c = p.con;
-    const ShareCheck check = checkShares(p.run);
+bool sharesAccepted(Console& c, const RunState& r) {
+    const ShareCheck check = checkShares(r);
     for (int row = 20; row <= 22; ++row) {
         c.gotoXY(40, row);
         c.clearEol();
@@ -274,25 +270,22 @@ namespace {
 int chapterCount(const RunState& r) { return r.ECHAP - r.BCHAP + 1; }
 }  // namespace
 
-void drawSharesReset(Program& p) {
-    p.con.write("  We must reset the questions per packet to sector " + std::to_string(chapterCount(p.run)) +
+void drawSharesReset(Console& c, const RunState& r) {
+    c.write("  We must reset the questions per packet to sector " + std::to_string(chapterCount(r)) +
                 " chapters.");
 }
 
-void drawShareEditor(Program& p) {
-    Console& c = p.con;
+void drawShareEditor(Console& c, const RunState& r) {
     c.write("  Choose questions per chapter.");
-    if (p.run.LG != 'L') c.write(" Use zeros to group chapters.");
+    if (r.LG != 'L') c.write(" Use zeros to group chapters.");
     c.writeln();
-    listChapters(p, chapterCount(p.run));
+    listChapters(c, r, chapterCount(r));
 }
 
-void drawChapterTable(Program& p) {
-    Console& c = p.con;
-    const RunState& r = p.run;
-    CLR(p);
+void drawChapterTable(Console& c, const RunState& r) {
+    CLR(c);
     c.writeln();
-    drawSectorTable(p);
+    drawSectorTable(c, r);
     c.gotoXY(3, 3);
     c.write("Your smallest sector has " + std::to_string(r.MINQZ) +
             (r.MINQZ == 1 ? " question. " : " regular questions. "));
@@ -322,7 +315,7 @@ void CHAPSEC(Program& p) {
         countChapterSectors(p);
         r.TEMPF = r.FBEFORE;
 
-        finishSectorTable(p);
+        finishSectorTable(p.run);
         r.MINQZ = 200;
         for (int s = 1; s <= r.SECTORS; ++s) r.MINQZ = std::min(r.MINQZ, r.QPS[s]);
         p.ask().show(p, Screen::ChapterTable);

@@ -19,9 +19,9 @@ void countChapterSectors(Program& p);
 // (rows y = 1..n of the listed chapters).
 int firstShareRow(const RunState& r, int n);                // the chapter L leaves out is passed over
 int shareRowAfter(const RunState& r, int y, int step, int n);  // wrapping, over that chapter
-void toShareField(Program& p, int y);                       // the cursor to row y's field
-int firstShareDigit(Program& p, int y, int digit);          // shown; the last chapter's 0 is 1
-void setShare(Program& p, int y, int count);                // the chapter's share, shown
+void toShareField(Console& c, int y);                       // the cursor to row y's field
+int firstShareDigit(Console& c, const RunState& r, int y, int digit);          // shown; the last chapter's 0 is 1
+void setShare(Console& c, RunState& r, int y, int count);                // the chapter's share, shown
 
 // Whether the shares in CS can be sectored: they add up to SECTORS, and the
 // last chapter has one (chapters with 0 join the next with a share).
@@ -33,13 +33,13 @@ struct ShareCheck {
 };
 ShareCheck checkShares(const RunState& r);
 // The check, its problems shown beside the list (or cleared); true: accepted.
-bool sharesAccepted(Program& p);
+bool sharesAccepted(Console& c, const RunState& r);
 
 // The full-screen program's screens of chapter sectoring: the questions per
 // packet raised to the chapter count, the shares to edit, the sector table
 // with its smallest sector.
-void drawSharesReset(Program& p);
-void drawShareEditor(Program& p);
-void drawChapterTable(Program& p);
+void drawSharesReset(Console& c, const RunState& r);
+void drawShareEditor(Console& c, const RunState& r);
+void drawChapterTable(Console& c, const RunState& r);
 
 }  // namespace tess

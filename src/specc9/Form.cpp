@@ -201,7 +201,7 @@ void valueColours(Console& c) {
 }
 
 void drawField(Program& p, int f) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     const Place& s = place(f);
     valueColours(c);
     switch (s.kind) {
@@ -294,7 +294,7 @@ std::string applyLimits(Program& p, int f, int typed) {
 bool isDigit(int k) { return k >= '0' && k <= '9'; }
 
 int editNumber(Program& p, int f) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     const Place& s = place(f);
     for (;;) {
         c.gotoXY(s.col, s.row);
@@ -344,7 +344,7 @@ char mapLetter(int f, int k) {
 }
 
 int editLetter(Program& p, int f) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     const Place& s = place(f);
     for (;;) {
         c.gotoXY(s.col, s.row);
@@ -362,7 +362,7 @@ int editLetter(Program& p, int f) {
 bool nameChar(int k) { return (k >= '1' && k <= '9') || (k >= 'A' && k <= 'Z') || (k >= 'a' && k <= 'z'); }
 
 int editName(Program& p, int f) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     const Place& s = place(f);
     drawField(p, f);
     for (;;) {
@@ -404,7 +404,7 @@ int editName(Program& p, int f) {
 }
 
 int editBook(Program& p, int f) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     const Place& s = place(f);
     for (;;) {
         c.gotoXY(s.col, s.row);
@@ -435,7 +435,7 @@ int editField(Program& p, int f) {
 }
 
 void drawTitle(Program& p, int fg, int bg) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     c.textColor(fg);
     c.textBackground(bg);
     c.write(TITLE);
@@ -445,7 +445,7 @@ void drawTitle(Program& p, int fg, int bg) {
 // The ready line: the compatibility check, then accept, abandon or go back
 // to editing.
 int readyLine(Program& p) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     if (const CompatibilityRule* rule = ERRMESS(p)) {
         // Said on the message rows while the cursor waits in the field that mends it.
         std::string why = rule->explain(p.cfg);
@@ -489,14 +489,14 @@ int readyLine(Program& p) {
 void QCON(Program& p) { drawTitle(p, colour::White, colour::Green); }
 
 void QCON2(Program& p) {
-    p.con.gotoXY(15, 3);
+    screenOf(p).gotoXY(15, 3);
     drawTitle(p, colour::Yellow, colour::Blue);
 }
 
 int CAPS(int k) { return (k >= 'a' && k <= 'e') ? k - 'a' + 'A' : k; }
 
 void OVRLAY(Program& p) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     c.textColor(colour::Yellow);
     c.textBackground(colour::Blue);
     c.gotoXY(15, 3);
@@ -534,9 +534,9 @@ FormEnd editForm(Program& p) {
         // A note on the message rows stays until the user leaves the field
         // after the one it was told in (an entry that ends with Return moves on).
         const std::string noteBefore = noteText(p);
-        p.con.setHelpTopic(at == NAME1 ? "NAME1" : std::string(FORM[static_cast<std::size_t>(at)].item));
+        screenOf(p).setHelpTopic(at == NAME1 ? "NAME1" : std::string(FORM[static_cast<std::size_t>(at)].item));
         at = editField(p, at);
-        p.con.setHelpTopic("");
+        screenOf(p).setHelpTopic("");
         if (!noteBefore.empty() && noteText(p) == noteBefore) clearNote(p);
     }
 }

@@ -64,30 +64,33 @@ Fixture::Fixture(std::unique_ptr<Random> random)
     : dir_(std::make_shared<const ScratchDir>()),
       con_(std::make_unique<TestConsole>()),
       rnd_(std::move(random)),
+      screen_(std::make_unique<ScreenAsk>(*con_)),
       dir(*dir_),
       con(*con_),
       rnd(*rnd_),
-      p(con, rnd, dir.path()),
+      p(rnd, dir.path()),
       r(p.run) {
-    p.asker = &screenAsk();
+    p.asker = screen_.get();
 }
 
 Fixture::Fixture(const ScratchDir& shared, std::uint64_t seed)
     : dir_(&shared, [](const ScratchDir*) {}),  // the other test owns the folder
       con_(std::make_unique<TestConsole>()),
       rnd_(std::make_unique<Random>(seed)),
+      screen_(std::make_unique<ScreenAsk>(*con_)),
       dir(*dir_),
       con(*con_),
       rnd(*rnd_),
-      p(con, rnd, dir.path()),
+      p(rnd, dir.path()),
       r(p.run) {
-    p.asker = &screenAsk();
+    p.asker = screen_.get();
 }
 
 Fixture::Fixture(Fixture&& o) noexcept
     : dir_(std::move(o.dir_)),
       con_(std::move(o.con_)),
       rnd_(std::move(o.rnd_)),
+      screen_(std::move(o.screen_)),
       dir(*dir_),
       con(*con_),
       rnd(*rnd_),
