@@ -113,6 +113,8 @@ public:
     virtual ~Fixture() = default;
 
 private:
+    Fixture(std::shared_ptr<const ScratchDir> folder, std::unique_ptr<Random> random);
+
     std::shared_ptr<const ScratchDir> dir_;
     std::unique_ptr<TestConsole> con_;
     std::unique_ptr<Random> rnd_;
