@@ -333,7 +333,10 @@ char mapLetter(int f, int k) {
     return s.letters.find(up) != std::string_view::npos ? up : 0;
 }
 
-int editLetter(Program& p, int f) {
+// The key loop of a field one key sets: Esc goes to the title line, a move
+// leaves the field, and any other key is the field's to take.
+template <class Take>
+int oneKeyField(Program& p, int f, Take take) {
     Console& c = screenOf(p);
     const Place& s = place(f);
     for (;;) {
@@ -341,12 +344,18 @@ int editLetter(Program& p, int f) {
         const int k = c.readKey();
         if (k == key::Esc) return READY;
         if (const int to = moveFrom(f, k); to != NONE) return to;
+        take(c, k);
+    }
+}
+
+int editLetter(Program& p, int f) {
+    return oneKeyField(p, f, [&p, f](Console& c, int k) {
         if (const char ch = mapLetter(f, k)) {
             letter(p, f) = ch;
             valueColours(c);
             c.write(std::string(1, ch));
         }
-    }
+    });
 }
 
 bool nameChar(int k) { return (k >= '1' && k <= '9') || (k >= 'A' && k <= 'Z') || (k >= 'a' && k <= 'z'); }
@@ -394,21 +403,14 @@ int editName(Program& p, int f) {
 }
 
 int editBook(Program& p, int f) {
-    Console& c = screenOf(p);
-    const Place& s = place(f);
-    for (;;) {
-        c.gotoXY(s.col, s.row);
-        const int k = c.readKey();
-        if (k == key::Esc) return READY;
-        if (const int to = moveFrom(f, k); to != NONE) return to;
-        if (k == '1' || k == '2' || k == 'R' || k == 'r' || k == 'J' || k == 'j') {
-            valueColours(c);
-            if (f == BBK)
-                SETBBK(p);
-            else
-                SETEBK(p);
-        }
-    }
+    return oneKeyField(p, f, [&p, f](Console& c, int k) {
+        if (k != '1' && k != '2' && k != 'R' && k != 'r' && k != 'J' && k != 'j') return;
+        valueColours(c);
+        if (f == BBK)
+            SETBBK(p);
+        else
+            SETEBK(p);
+    });
 }
 
 int editField(Program& p, int f) {
