@@ -72,8 +72,9 @@ void scaleBank(const Workspace& w, int times) {
 bool heavyRun(benchmark::State& state, const Workspace& w, double* cpu) {
     ReturnConsole con;
     Random rnd(SEED);
-    Program p(con, rnd, w.dir());
-    p.asker = &screenAsk();
+    ScreenAsk screen(con);
+    Program p(rnd, w.dir());
+    p.asker = &screen;
     p.configure = useStoredStyle;
     writeFileAtomic(w.file("temp2.txt"), {"heavy"});
     const double t0 = cpu ? threadCpuSeconds() : 0;

@@ -84,11 +84,12 @@ public:
 // both sides, the bank file names set, a fresh generator of the fixed seed.
 struct Session {
     ScreenConsole con;
+    ScreenAsk screen{con};
     Random rnd{SEED};
     Program p;
 
-    Session(const Workspace& w, const std::string& styleName) : p(con, rnd, w.dir()) {
-        p.asker = &screenAsk();
+    Session(const Workspace& w, const std::string& styleName) : p(rnd, w.dir()) {
+        p.asker = &screen;
         writeFileAtomic(w.file("temp2.txt"), {styleName});
         useStoredStyle(p);
         readRunFiles(p);

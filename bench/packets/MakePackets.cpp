@@ -8,7 +8,6 @@
 #include <filesystem>
 
 #include "SampleBank.h"
-#include "console/ScreenConsole.h"
 #include "run/BatchRun.h"
 
 int main(int argc, char** argv) {
@@ -24,9 +23,8 @@ int main(int argc, char** argv) {
         auto style = tess::bench::benchStyle('V', 'Y', 20);
         style[5] = std::string(1, layout);  // OUT
         w.style("bench", style);
-        tess::ScreenConsole con;  // drawn on, never read
         tess::Random rnd{tess::bench::SEED};
-        tess::Program p(con, rnd, w.dir());
+        tess::Program p(rnd, w.dir());
         tess::PressOnAsk pressOn;
         if (tess::runStoredStyle(p, pressOn, "bench") != tess::BatchEnd::Done) {
             std::fprintf(stderr, "tessarin_make_packets: the %c run stopped\n", layout);

@@ -25,12 +25,12 @@ void waitForReturn(Console& c, const std::string& prompt) {
 }  // namespace
 
 void offerFirstStart(Program& p, const std::optional<fs::path>& sample) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     std::error_code ec;
     fs::path folder = fs::absolute(p.dir, ec).lexically_normal();
     if (folder.filename().empty()) folder = folder.parent_path();
 
-    WRITEHDG(p);
+    WRITEHDG(c);
     c.gotoXY(3, 4);
     c.write("This folder has no quiz styles yet (no Specs.lst and no New.spe):");
     c.gotoXY(5, 6);

@@ -33,9 +33,10 @@ int runFullScreen() {
     try {
         TerminalConsole con;
         Random rnd;
-        Program p(con, rnd);
+        ScreenAsk screen(con);
+        Program p(rnd);
+        p.asker = &screen;
         installHelp(p);
-        p.asker = &screenAsk();
         if (isEmptyWorkingFolder(p.dir)) offerFirstStart(p, findSample(sampleCandidates()));
         code = runProgram(p);
     } catch (const TerminalUnusable& e) {

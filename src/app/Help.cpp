@@ -147,7 +147,7 @@ std::string rangeOf(const Program& p, const StyleField& f) {
 }
 
 void fieldHelp(const Program& p, std::vector<std::string>& rows) {
-    const std::string& topic = p.con.helpTopic();
+    const std::string& topic = screenOf(p).helpTopic();
     rows.emplace_back();
     if (topic == "NAME1") {
         rows.emplace_back(" This field: the name of the quiz style");
@@ -166,7 +166,7 @@ void fieldHelp(const Program& p, std::vector<std::string>& rows) {
 }  // namespace
 
 std::vector<std::string> helpPage(const Program& p, bool question) {
-    const ScreenHelp& s = screenShown(p.con);
+    const ScreenHelp& s = screenShown(screenOf(p));
     if (question && !s.question) return {};
     std::vector<std::string> rows = {" Help -- " + std::string(s.title), ""};
     addRows(rows, s.keys);
@@ -177,7 +177,7 @@ std::vector<std::string> helpPage(const Program& p, bool question) {
 }
 
 void installHelp(Program& p) {
-    p.con.setHelp([&p](bool question) { return helpPage(p, question); });
+    screenOf(p).setHelp([&p](bool question) { return helpPage(p, question); });
 }
 
 }  // namespace tess

@@ -10,11 +10,11 @@
 
 namespace tess {
 
-// The rows of the help page for what p.con shows now; none when `question`
+// The rows of the help page for what the screen shows now; none when `question`
 // (the key was ?) and ? is a value or an answer on that screen.
 std::vector<std::string> helpPage(const Program& p, bool question);
 
-// Makes p.con answer F1 and ? with helpPage.
+// Makes the screen answer F1 and ? with helpPage.
 void installHelp(Program& p);
 
 }  // namespace tess

@@ -128,11 +128,10 @@ int printPacket(Program& p, StderrReport& report) {
 
 int runOne(const RunOptions& o, const std::string& style) {
     // The stages tell the user through the Ask alone: there is no screen.
-    NoConsole con;
     // Each style starts from the seed, so its files do not depend on the
     // styles run before it.
     std::unique_ptr<Random> rnd = o.seed ? std::make_unique<Random>(*o.seed) : std::make_unique<Random>();
-    Program p(con, *rnd);
+    Program p(*rnd);
     StderrReport report(style, o.quiet);
     p.season.off = o.noSeason;
     if (const BatchEnd end = runStoredStyle(p, report, style); end != BatchEnd::Done)

@@ -13,6 +13,7 @@
 
 namespace tess {
 
+class Console;
 struct Program;
 
 // The words of a wait for Return, where a screen says them.
@@ -75,6 +76,9 @@ struct Ask {
     virtual ~Ask() = default;
 
     virtual void tell(const Event& e) = 0;
+
+    // The screen this front end draws on and reads keys from; none without one.
+    virtual Console* screen() { return nullptr; }
 
     // Shows `s` (see Screen); a front end without a screen shows nothing.
     virtual void show(Program&, Screen) {}

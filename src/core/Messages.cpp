@@ -4,13 +4,15 @@
 
 namespace tess {
 
-void CLR(Program& p) {
+void CLR(Console& c) {
     for (int row = 2; row <= 24; ++row) {
-        p.con.gotoXY(1, row);
-        p.con.clearEol();
+        c.gotoXY(1, row);
+        c.clearEol();
     }
-    p.con.gotoXY(1, 3);
+    c.gotoXY(1, 3);
 }
+
+void CLR(Program& p) { CLR(screenOf(p)); }
 
 void writeWrapped(Console& c, int indent, std::string_view text) {
     std::size_t at = 0;
@@ -38,7 +40,7 @@ void failRestart(Program&, const std::string& message) {
 void showRestart(Program& p, const RestartRun& restart) {
     const std::string& message = restart.message;
     if (message.empty()) return;
-    Console& c = p.con;
+    Console& c = screenOf(p);
     const int fg = c.textColorNow(), bg = c.textBackgroundNow();
     CLR(p);
     c.gotoXY(3, 3);
@@ -59,7 +61,7 @@ void tellNotes(Program& p, const std::vector<std::string>& notes) {
 }
 
 void showNotes(Program& p, const std::vector<std::string>& notes) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     CLR(p);
     c.gotoXY(1, 3);
     int row = 3;
@@ -111,7 +113,7 @@ constexpr int NOTE_ROW = 23;  // the form's message rows: 23 and 24; row 25 is t
 // a row is kept short of column 80 so that the cursor stays on it, and a
 // longer message loses words at its end.
 void writeNote(Program& p, const std::string& message, const std::string& tail) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     const int fg = c.textColorNow(), bg = c.textBackgroundNow();
     c.textColor(colour::White);
     c.textBackground(colour::Red);
@@ -137,7 +139,7 @@ void writeNote(Program& p, const std::string& message, const std::string& tail) 
 
 void tellProblem(Program& p, const std::string& message) {
     writeNote(p, message, " -- Press Return");
-    while (p.con.readKey() != key::Return) {
+    while (screenOf(p).readKey() != key::Return) {
     }
     clearNote(p);
 }
@@ -148,12 +150,13 @@ void showNote(Program& p, const std::string& message) {
 }
 
 std::string noteText(const Program& p) {
-    if (p.con.cell(1, NOTE_ROW).bg != colour::Red) return {};
-    return p.con.rowText(NOTE_ROW) + p.con.rowText(NOTE_ROW + 1);
+    const Console& c = screenOf(p);
+    if (c.cell(1, NOTE_ROW).bg != colour::Red) return {};
+    return c.rowText(NOTE_ROW) + c.rowText(NOTE_ROW + 1);
 }
 
 void clearNote(Program& p) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     const int fg = c.textColorNow(), bg = c.textBackgroundNow();
     c.textColor(colour::White);
     c.textBackground(colour::Blue);
@@ -177,8 +180,8 @@ void wrapIfFull(Program& p) {
 }
 
 void toMessageRow(Program& p) {
-    p.con.gotoXY(3, p.run.RSET);
-    p.con.clearEol();
+    screenOf(p).gotoXY(3, p.run.RSET);
+    screenOf(p).clearEol();
 }
 }  // namespace
 

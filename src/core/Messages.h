@@ -6,12 +6,14 @@
 #include <string_view>
 #include <vector>
 
+#include "console/Console.h"
 #include "core/Program.h"
 
 namespace tess {
 
 // Clears rows 2 to 24 in the current background colour; cursor to (1, 3).
-void CLR(Program& p);
+void CLR(Console& c);
+void CLR(Program& p);  // on the front end's screen (screenOf)
 
 // Writes text from the cursor, breaking lines between words so that no word
 // is cut at column 80; each further line starts at column `indent`. A word

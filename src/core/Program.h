@@ -16,12 +16,11 @@
 namespace tess {
 
 struct Program {
-    Program(Console& c, Random& r, std::filesystem::path workDir = ".") : con(c), rnd(r), dir(std::move(workDir)) {}
+    explicit Program(Random& r, std::filesystem::path workDir = ".") : rnd(r), dir(std::move(workDir)) {}
 
     RunState run;
     Specc9 cfg;
     SharedSettings shared;
-    Console& con;
     Random& rnd;
     std::filesystem::path dir;  // the working directory all files live in
     Material material;          // the folder's books and left-out chapters
@@ -39,7 +38,7 @@ struct Program {
     // What the run asks of its user and tells them: set by the front end
     // (or the test) that drives the run.
     Ask* asker = nullptr;
-    Ask& ask() {
+    Ask& ask() const {
         if (!asker) throw std::logic_error("a run needs an Ask to answer its questions");
         return *asker;
     }
@@ -48,6 +47,14 @@ struct Program {
     // A file of the working directory.
     std::string file(const std::string& name) const { return (dir / name).string(); }
 };
+
+// The screen of the front end that has one (the full-screen program's, held
+// by its Ask): the configuration unit and the screen helpers draw on it. A
+// run with nobody at the keyboard has no screen; asking for it is a fault.
+inline Console& screenOf(const Program& p) {
+    if (Console* c = p.ask().screen()) return *c;
+    throw std::logic_error("a run with nobody at the keyboard has no screen");
+}
 
 // Thrown by a stage to go back to the start of the run (the title screen).
 // A stage does not show the message itself: whoever runs the stages catches

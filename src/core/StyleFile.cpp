@@ -107,6 +107,14 @@ void readText(const StyleField& f, StyleLines& in, SharedSettings& sh, std::vect
 // once the whole file reads, so its value as written is returned.
 std::vector<long> readField(const StyleField& f, StyleLines& in, StyleSettings& t, SharedSettings& sh,
                             std::vector<StyleNote>& told) {
+    if (f.addedLater && !in.has(f.line)) {
+        // A file older than the line: the setting's starting value.
+        const StyleSettings startT;
+        const SharedSettings startSh;
+        if (f.kind == FieldKind::Number) return {f.number.in(startT, startSh)};
+        f.letter.in(t, sh) = f.letter.in(startT, startSh);
+        return {};
+    }
     switch (f.kind) {
         case FieldKind::Letter:
         case FieldKind::ListLetter:
@@ -240,14 +248,14 @@ bool readStyleFile(const std::string& path, StyleSettings& s, SharedSettings& sh
 }
 
 bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, SharedSettings& shared,
-                     std::vector<StyleNote>& found) {
+                     std::vector<StyleNote>& found, std::span<const StyleField> fields) {
     std::vector<StyleNote> faults;
     StyleLines in(lines, faults);
     StyleSettings t = s;
     SharedSettings sh = shared;
     std::vector<StyleNote> told;
-    std::vector<long> numbers[STYLE_LINES];
-    for (const StyleField& f : STYLE_FIELDS) numbers[f.line - 1] = readField(f, in, t, sh, told);
+    std::vector<std::vector<long>> numbers(fields.size());
+    for (const StyleField& f : fields) numbers[static_cast<std::size_t>(f.line - 1)] = readField(f, in, t, sh, told);
     if (in.damaged()) {
         found.insert(found.end(), faults.begin(), faults.end());
         return false;
@@ -255,12 +263,12 @@ bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, Sh
 
     // The notes keep the order users have always seen: the output name's
     // (read above), the numbers', the list letter's, the other letters'.
-    for (const StyleField& f : STYLE_FIELDS) keepNumber(f, numbers[f.line - 1], t, sh, told);
-    for (const StyleField& f : STYLE_FIELDS)
+    for (const StyleField& f : fields) keepNumber(f, numbers[static_cast<std::size_t>(f.line - 1)], t, sh, told);
+    for (const StyleField& f : fields)
         if (f.kind == FieldKind::ListLetter) keepListLetter(f, t, sh, told);
-    for (const StyleField& f : STYLE_FIELDS)
+    for (const StyleField& f : fields)
         if (f.kind == FieldKind::Letter) keepLetter(f, t, sh, told);
-    for (const StyleField& f : STYLE_FIELDS)
+    for (const StyleField& f : fields)
         if (f.kind == FieldKind::Pattern) readPattern(f, in, t, told);
 
     s = t;
@@ -269,9 +277,18 @@ bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, Sh
     return true;
 }
 
-std::vector<std::string> styleFileLines(const StyleSettings& s, const SharedSettings& shared) {
+std::vector<std::string> styleFileLines(const StyleSettings& s, const SharedSettings& shared,
+                                        std::span<const StyleField> fields) {
     std::vector<std::string> lines;
-    for (const StyleField& f : STYLE_FIELDS) lines.push_back(writeField(f, s, shared));
+    for (const StyleField& f : fields) lines.push_back(writeField(f, s, shared));
+    // Lines added later stay off the end while they hold their starting value.
+    const StyleSettings startT;
+    const SharedSettings startSh;
+    for (auto f = fields.rbegin(); f != fields.rend() && f->addedLater; ++f)
+        if (lines.back() == writeField(*f, startT, startSh))
+            lines.pop_back();
+        else
+            break;
     return lines;
 }
 

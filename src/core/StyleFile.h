@@ -2,6 +2,7 @@
 // Readers of the run's settings files: the style file, "temp2.txt",
 // "Verses.txt", "pat.txt", and the bank file names a style selects.
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -35,11 +36,13 @@ struct StyleNote {
 // The style reader's work on lines already read: every fault and every value
 // brought into range is added to `found` with its line. Returns false, with
 // the settings untouched, when a line is damaged.
+// `fields` is the table of lines (tests add a line to it).
 bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, SharedSettings& shared,
-                     std::vector<StyleNote>& found);
+                     std::vector<StyleNote>& found, std::span<const StyleField> fields = STYLE_FIELDS);
 
 // The lines of a style file for these settings, as the reader reads them.
-std::vector<std::string> styleFileLines(const StyleSettings& s, const SharedSettings& shared);
+std::vector<std::string> styleFileLines(const StyleSettings& s, const SharedSettings& shared,
+                                        std::span<const StyleField> fields = STYLE_FIELDS);
 
 // Builds RunState's bank file names from LG, PRIMPCT and REGLST.
 void buildBankNames(RunState& run, const SharedSettings& shared);

@@ -61,16 +61,16 @@ void dealShares(Program& p) {
     }
 }
 
-void listChapters(Program& p, int n) {
-    const auto& r = p.run;
+void listChapters(Console& c, const Program& p, int n) {
+    const RunState& r = p.run;
     for (int y = 1; y <= n; ++y) {
         const int ch = r.BCHAP + y - 1;
         if (passedOver(p, ch)) continue;
-        p.con.gotoXY(listCol(y), listRow(y));
-        p.con.write("Luke ");
-        p.con.write(ch, 2);
-        p.con.write(": ");
-        p.con.write(r.CS[ch], 3);
+        c.gotoXY(listCol(y), listRow(y));
+        c.write("Luke ");
+        c.write(ch, 2);
+        c.write(": ");
+        c.write(r.CS[ch], 3);
     }
 }
 
@@ -91,21 +91,20 @@ int firstShareRow(const Program& p, int n) { return passedOver(p, p.run.BCHAP) ?
 
 int shareRowAfter(const Program& p, int y, int step, int n) { return moveRow(p, y, step, n); }
 
-void toShareField(Program& p, int y) { p.con.gotoXY(fieldCol(y), listRow(y)); }
+void toShareField(Console& c, int y) { c.gotoXY(fieldCol(y), listRow(y)); }
 
-int firstShareDigit(Program& p, int y, int digit) {
+int firstShareDigit(Console& c, const Program& p, int y, int digit) {
     if (p.run.BCHAP + y - 1 == lastChapter(p) && digit == 0) digit = 1;
-    p.con.write("  ");
-    toShareField(p, y);
-    p.con.write(digit, 1);
+    c.write("  ");
+    toShareField(c, y);
+    c.write(digit, 1);
     return digit;
 }
 
-void setShare(Program& p, int y, int count) {
-    RunState& r = p.run;
+void setShare(Console& c, RunState& r, int y, int count) {
     r.CS[r.BCHAP + y - 1] = count;
-    toShareField(p, y);
-    p.con.write(count, 2);
+    toShareField(c, y);
+    c.write(count, 2);
 }
 
 ShareCheck checkShares(const Program& p) {
@@ -130,8 +129,7 @@ std::string ShareCheck::why() const {
     return text;
 }
 
-bool sharesAccepted(Program& p) {
-    Console& c = p.con;
+bool sharesAccepted(Console& c, const Program& p) {
     const ShareCheck check = checkShares(p);
     for (int row = 20; row <= 22; ++row) {
         c.gotoXY(40, row);
@@ -279,25 +277,23 @@ namespace {
 int chapterCount(const RunState& r) { return r.ECHAP - r.BCHAP + 1; }
 }  // namespace
 
-void drawSharesReset(Program& p) {
-    p.con.write("  We must reset the questions per packet to sector " + std::to_string(listedChapters(p)) +
+void drawSharesReset(Console& c, const Program& p) {
+    c.write("  We must reset the questions per packet to sector " + std::to_string(listedChapters(p)) +
                 " chapters.");
 }
 
-void drawShareEditor(Program& p) {
-    Console& c = p.con;
+void drawShareEditor(Console& c, const Program& p) {
+    const RunState& r = p.run;
     c.write("  Choose questions per chapter.");
-    if (p.run.LG != 'L') c.write(" Use zeros to group chapters.");
+    if (r.LG != 'L') c.write(" Use zeros to group chapters.");
     c.writeln();
-    listChapters(p, chapterCount(p.run));
+    listChapters(c, p, chapterCount(r));
 }
 
-void drawChapterTable(Program& p) {
-    Console& c = p.con;
-    const RunState& r = p.run;
-    CLR(p);
+void drawChapterTable(Console& c, const RunState& r) {
+    CLR(c);
     c.writeln();
-    drawSectorTable(p);
+    drawSectorTable(c, r);
     c.gotoXY(3, 3);
     c.write("Your smallest sector has " + std::to_string(r.MINQZ) +
             (r.MINQZ == 1 ? " question. " : " regular questions. "));
@@ -331,7 +327,7 @@ void CHAPSEC(Program& p) {
         countChapterSectors(p);
         r.TEMPF = r.FBEFORE;
 
-        finishSectorTable(p);
+        finishSectorTable(p.run);
         r.MINQZ = 200;
         for (int s = 1; s <= r.SECTORS; ++s) r.MINQZ = std::min(r.MINQZ, r.QPS[s]);
         p.ask().show(p, Screen::ChapterTable);

@@ -17,11 +17,11 @@ void countChapterSectors(Program& p);
 
 // The share editor's screen, drawn here and driven by the front end's Ask
 // (rows y = 1..n of the listed chapters).
-int firstShareRow(const Program& p, int n);                   // left-out chapters are passed over
-int shareRowAfter(const Program& p, int y, int step, int n);  // wrapping, over left-out chapters
-void toShareField(Program& p, int y);                       // the cursor to row y's field
-int firstShareDigit(Program& p, int y, int digit);          // shown; the last chapter's 0 is 1
-void setShare(Program& p, int y, int count);                // the chapter's share, shown
+int firstShareRow(const Program& p, int n);                      // left-out chapters are passed over
+int shareRowAfter(const Program& p, int y, int step, int n);     // wrapping, over left-out chapters
+void toShareField(Console& c, int y);                            // the cursor to row y's field
+int firstShareDigit(Console& c, const Program& p, int y, int digit);  // shown; the last chapter's 0 is 1
+void setShare(Console& c, RunState& r, int y, int count);        // the chapter's share, shown
 
 // Whether the shares in CS can be sectored: they add up to SECTORS, and the
 // last listed chapter has one (chapters with 0 join the next with a share).
@@ -33,13 +33,13 @@ struct ShareCheck {
 };
 ShareCheck checkShares(const Program& p);
 // The check, its problems shown beside the list (or cleared); true: accepted.
-bool sharesAccepted(Program& p);
+bool sharesAccepted(Console& c, const Program& p);
 
 // The full-screen program's screens of chapter sectoring: the questions per
 // packet raised to the chapter count, the shares to edit, the sector table
 // with its smallest sector.
-void drawSharesReset(Program& p);
-void drawShareEditor(Program& p);
-void drawChapterTable(Program& p);
+void drawSharesReset(Console& c, const Program& p);
+void drawShareEditor(Console& c, const Program& p);
+void drawChapterTable(Console& c, const RunState& r);
 
 }  // namespace tess

@@ -38,9 +38,7 @@ void countRange(Program& p) {
     }
 }
 
-void drawRangeSummary(Program& p) {
-    const auto& r = p.run;
-    Console& c = p.con;
+void drawRangeSummary(Console& c, const RunState& r) {
     c.gotoXY(1, c.whereY());
     c.writeln("  A quiz will contain one question from each sector.");
     std::string kinds = "  ";

@@ -20,7 +20,7 @@ void countRange(Program& p);
 // The summary and each specialty's coverage (after the check for too few
 // regular questions): the two summary lines at the cursor, the quizzes each specialty covers, TEMPF.
 void rangeSummary(Program& p);
-void drawRangeSummary(Program& p);  // its screen: what a quiz holds, the totals of the range
+void drawRangeSummary(Console& c, const RunState& r);  // its screen: what a quiz holds, the totals of the range
 
 // Adds the counts of slot (X, Y) of each of `kinds` to sector S (QPS ...):
 // the sectorings take KINDS, or SPECIALTIES where the regular questions are

@@ -6,9 +6,7 @@ namespace tess {
 
 namespace {
 
-void writeEntry(Program& p, int s, int numberWidth) {
-    Console& c = p.con;
-    const auto& r = p.run;
+void writeEntry(Console& c, const RunState& r, int s, int numberWidth) {
     c.write(s, numberWidth);
     c.write(" L ");
     c.write(r.BC[s], 2);
@@ -22,8 +20,7 @@ void writeEntry(Program& p, int s, int numberWidth) {
 
 }  // namespace
 
-void finishSectorTable(Program& p) {
-    auto& r = p.run;
+void finishSectorTable(RunState& r) {
     if (r.SECTORS < 1 || r.SECTORS > SCMAX) return;  // no table
     r.EC[r.SECTORS] = r.ECHAP;
     r.EV[r.SECTORS] = r.EVER;
@@ -33,9 +30,7 @@ void finishSectorTable(Program& p) {
     }
 }
 
-void drawSectorTable(Program& p) {
-    const auto& r = p.run;
-    Console& c = p.con;
+void drawSectorTable(Console& c, const RunState& r) {
     if (r.SECTORS < 1 || r.SECTORS > SCMAX) return;  // no table to show
     c.writeln();
     c.writeln("  Sc From    To    --Total Questions--   Sc From    To    --Total Questions--");
@@ -43,8 +38,8 @@ void drawSectorTable(Program& p) {
     c.writeln("  -- ------- ----- --- --- --- --- ---   -- ------- ----- --- --- --- --- ---");
     const int h = (r.SECTORS + 1) / 2;
     for (int i = 1; i <= h; ++i) {
-        writeEntry(p, i, 4);
-        if (i + h <= r.SECTORS) writeEntry(p, i + h, 5);
+        writeEntry(c, r, i, 4);
+        if (i + h <= r.SECTORS) writeEntry(c, r, i + h, 5);
         c.writeln();
     }
     c.writeln();

@@ -6,8 +6,7 @@
 
 namespace tess {
 
-void WRITEHDG(Program& p) {
-    Console& c = p.con;
+void WRITEHDG(Console& c) {
     c.textBackground(colour::Blue);
     c.textColor(colour::Yellow);
     for (int row = 1; row <= Console::Rows; ++row) {
@@ -61,8 +60,7 @@ void QUESTWARN(Program& p) {
     p.ask().pressReturn(p);
 }
 
-void drawTooFewRegular(Program& p) {
-    Console& c = p.con;
+void drawTooFewRegular(Console& c) {
     c.writeln("  " + TOO_FEW_REGULAR[0]);
     c.writeln();
     c.writeln("  " + TOO_FEW_REGULAR[1]);
@@ -76,8 +74,7 @@ void SPECWARN(Program& p) {
     p.ask().pressReturn(p);
 }
 
-void drawNoSpecialtyQuestions(Program& p) {
-    Console& c = p.con;
+void drawNoSpecialtyQuestions(Console& c) {
     c.gotoXY(3, 3);
     c.writeln(NO_SPECIALTY_QUESTIONS[0]);
     c.writeln();
@@ -86,8 +83,7 @@ void drawNoSpecialtyQuestions(Program& p) {
     c.writeln("  Press return to continue.");
 }
 
-void APPROVESPEC(Program& p) {
-    Console& c = p.con;
+void APPROVESPEC(Console& c) {
     c.gotoXY(16, 4);
     c.write("Approve specialty combinations for each quiz");
     c.gotoXY(16, 3);
@@ -96,10 +92,10 @@ void APPROVESPEC(Program& p) {
     c.textColor(colour::White);
 }
 
-void drawThanks(Program& p) {
-    CLR(p);
-    p.con.writeln("  Thank you for using " + std::string(PRODUCT) + VERSION);
-    p.con.writeln();
+void drawThanks(Console& c) {
+    CLR(c);
+    c.writeln("  Thank you for using " + std::string(PRODUCT) + VERSION);
+    c.writeln();
 }
 
 void THANK(Program& p) {

@@ -1,5 +1,6 @@
 #pragma once
 // The title, stop and closing screens.
+#include "console/Console.h"
 #include "core/Program.h"
 #include "core/Version.h"
 
@@ -16,10 +17,10 @@ void SPECWARN(Program& p);   // a specialty without questions; waits for two Ret
 void THANK(Program& p);      // closing screen naming the .inf and .qui files
 
 // What the full-screen program draws for them (run/ScreenAsk.cpp).
-void WRITEHDG(Program& p);     // title bands; leaves yellow on blue
-void drawTooFewRegular(Program& p);
-void drawNoSpecialtyQuestions(Program& p);
-void APPROVESPEC(Program& p);  // the two approval choices; leaves white on red
-void drawThanks(Program& p);   // the closing screen's heading
+void WRITEHDG(Console& c);     // title bands; leaves yellow on blue
+void drawTooFewRegular(Console& c);
+void drawNoSpecialtyQuestions(Console& c);
+void APPROVESPEC(Console& c);  // the two approval choices; leaves white on red
+void drawThanks(Console& c);   // the closing screen's heading
 
 }  // namespace tess

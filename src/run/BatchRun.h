@@ -2,7 +2,6 @@
 // A run with nobody at the keyboard (tessarin run): the same stages as the
 // full-screen run (runOnce), given the answers of a user who presses on.
 // What the user would read on the screens reaches them as the Ask's events.
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -43,23 +42,6 @@ private:
     bool stopTold_ = false;
 };
 
-// The console of a run with nobody at the keyboard. Program holds a console
-// for the full-screen front end's screens; in a batch the stages reach the
-// user only through the Ask, so drawing on this one or reading a key from it
-// is a fault, thrown as one.
-class NoConsole : public Console {
-public:
-    bool keyPressed() override { fault(); }
-    void waitKey() override { fault(); }
-
-protected:
-    int fetchKey() override { fault(); }
-    void present() override { fault(); }
-
-private:
-    [[noreturn]] static void fault() { throw std::logic_error("a run with nobody at the keyboard used the console"); }
-};
-
 enum class BatchEnd {
     Done,
     CannotGoOn,  // went back to the title: the style or the bank is to mend
@@ -72,8 +54,7 @@ enum class BatchEnd {
 // title, `ask` has been told why (Event::Kind::Stopped), no packet or list
 // file is replaced, and CannotGoOn is returned; when a file could not be
 // written (FileError, which the full-screen program tells and goes back to
-// the title on), the same with FileFailed. `p`'s console is never used: it
-// may be a NoConsole.
+// the title on), the same with FileFailed. There is no screen: `ask` has none.
 BatchEnd runStoredStyle(Program& p, PressOnAsk& ask, const std::string& name);
 
 }  // namespace tess

@@ -106,7 +106,7 @@ bool sectorByStyle(Program& p) {
     } else if (sec == 'Q') {
         RESECTOR(p);
         r.RES = true;
-        finishSectorTable(p);
+        finishSectorTable(p.run);
         p.ask().show(p, Screen::SectorTable);
         tableKeyWaiting = true;
         p.ask().sectorTable(p, sec);
@@ -117,7 +117,7 @@ bool sectorByStyle(Program& p) {
             RESECTOR(p);
             r.RES = true;
         }
-        finishSectorTable(p);
+        finishSectorTable(p.run);
         p.ask().show(p, Screen::SectorTable);
     }
 
@@ -159,7 +159,7 @@ void offerResector(Program& p, bool tableKeyWaiting) {
         p.ask().pressReturn(p, PRESS_RETURN);
     } else if (p.ask().resector(p)) {
         RESECTOR(p);
-        finishSectorTable(p);
+        finishSectorTable(p.run);
         p.ask().show(p, Screen::SectorTable);
         p.ask().resectoredTable(p);
     }

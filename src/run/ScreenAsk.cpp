@@ -24,15 +24,15 @@ bool isArrow(int k) { return k == key::Up || k == key::Down || k == key::Left ||
 }  // namespace
 
 void ScreenAsk::show(Program& p, Screen s) {
-    Console& c = p.con;
+    Console& c = con_;
     RunState& r = p.run;
     switch (s) {
         case Screen::Title:
             c.clearScreen();
             r.RSET = 4;
-            WRITEHDG(p);
+            WRITEHDG(c);
             c.gotoXY(1, 3);
-            CLR(p);
+            CLR(c);
             break;
         case Screen::Leaving:
             c.textColor(colour::White);
@@ -40,10 +40,10 @@ void ScreenAsk::show(Program& p, Screen s) {
             c.clearScreen();
             break;
         case Screen::Cleared:
-            CLR(p);
+            CLR(c);
             break;
         case Screen::Notice:
-            CLR(p);
+            CLR(c);
             c.gotoXY(3, 3);
             break;
         case Screen::ReturnRow:
@@ -60,14 +60,14 @@ void ScreenAsk::show(Program& p, Screen s) {
             c.textColor(colour::Yellow);
             break;
         case Screen::Patterns:
-            CLR(p);
+            CLR(c);
             c.gotoXY(1, 2);
             break;
         case Screen::Counting:
             c.gotoXY(3, 3);
             break;
         case Screen::IndexingQuestions:
-            CLR(p);
+            CLR(c);
             c.writeln("  Creating index of questions...");
             c.writeln();
             break;
@@ -77,22 +77,22 @@ void ScreenAsk::show(Program& p, Screen s) {
             c.clearEol();
             break;
         case Screen::RangeSummary:
-            drawRangeSummary(p);
+            drawRangeSummary(c, r);
             break;
         case Screen::TooFewRegular:
-            drawTooFewRegular(p);
+            drawTooFewRegular(c);
             break;
         case Screen::SharesReset:
-            drawSharesReset(p);
+            drawSharesReset(c, p);
             break;
         case Screen::ShareEditor:
-            drawShareEditor(p);
+            drawShareEditor(c, p);
             break;
         case Screen::ChapterTable:
-            drawChapterTable(p);
+            drawChapterTable(c, r);
             break;
         case Screen::SectorTable:
-            drawSectorTable(p);
+            drawSectorTable(c, r);
             break;
         case Screen::SectoringByQuestions:
             c.writeln();
@@ -105,7 +105,7 @@ void ScreenAsk::show(Program& p, Screen s) {
             c.gotoXY(1, 5);
             break;
         case Screen::NoSpecialtyQuestions:
-            drawNoSpecialtyQuestions(p);
+            drawNoSpecialtyQuestions(c);
             break;
         case Screen::IndexingInterrogatives:
             c.gotoXY(3, 3);
@@ -132,7 +132,7 @@ void ScreenAsk::show(Program& p, Screen s) {
             break;
         }
         case Screen::QuizListing:
-            drawQuizListing(p);
+            drawQuizListing(c, r);
             break;
         case Screen::NextMessageRow:
             nextMessageRow(p);
@@ -142,7 +142,7 @@ void ScreenAsk::show(Program& p, Screen s) {
             break;
         case Screen::AbandonedRow:
             if (++r.RSET >= 24) {
-                CLR(p);
+                CLR(c);
                 r.RSET = 5;
             }
             c.gotoXY(5, r.RSET);
@@ -162,7 +162,7 @@ void ScreenAsk::show(Program& p, Screen s) {
             }
             break;
         case Screen::Thanks:
-            drawThanks(p);
+            drawThanks(c);
             break;
     }
 }
@@ -170,9 +170,9 @@ void ScreenAsk::show(Program& p, Screen s) {
 void ScreenAsk::say(Program& p, const Event& e, bool lineEnd) {
     tell(e);
     if (lineEnd)
-        p.con.writeln(e.text);
+        con_.writeln(e.text);
     else
-        p.con.write(e.text);
+        con_.write(e.text);
 }
 
 void ScreenAsk::notes(Program& p, const std::vector<std::string>& lines) {
@@ -180,14 +180,9 @@ void ScreenAsk::notes(Program& p, const std::vector<std::string>& lines) {
     showNotes(p, lines);
 }
 
-Ask& screenAsk() {
-    static ScreenAsk screens;
-    return screens;
-}
-
 void ScreenAsk::pressReturn(Program& p, std::string_view prompt) {
-    if (!prompt.empty()) p.con.write(prompt);
-    p.con.readLine();
+    if (!prompt.empty()) con_.write(prompt);
+    con_.readLine();
 }
 
 void ScreenAsk::specialtyNumbers(Program& p) { SETSPEC(p); }
@@ -200,17 +195,17 @@ void ScreenAsk::patternsReviewed(Program& p) {
 }
 
 void ScreenAsk::chapterShares(Program& p, int n) {
-    Console& c = p.con;
+    Console& c = con_;
     int y = firstShareRow(p, n);
     for (;;) {
-        toShareField(p, y);
+        toShareField(c, y);
         const int k = c.readKey();
         if (k == key::Up || k == key::Down) {
             y = shareRowAfter(p, y, k == key::Up ? -1 : 1, n);
         } else if (k == key::Return) {
-            if (sharesAccepted(p)) return;
+            if (sharesAccepted(c, p)) return;
         } else if (isDigitKey(k)) {
-            const int first = firstShareDigit(p, y, k - '0');
+            const int first = firstShareDigit(c, p, y, k - '0');
             // A second digit makes a two-digit share; an arrow ends a one-digit one.
             int count = first, arrow = 0;
             for (;;) {
@@ -224,14 +219,14 @@ void ScreenAsk::chapterShares(Program& p, int n) {
                     break;
                 }
             }
-            setShare(p, y, count);
+            setShare(c, p.run, y, count);
             if (arrow == key::Up || arrow == key::Down) y = shareRowAfter(p, y, arrow == key::Up ? -1 : 1, n);
         }
     }
 }
 
 bool ScreenAsk::sectorTable(Program& p, char method) {
-    Console& c = p.con;
+    Console& c = con_;
     if (method == 'Q') {
         c.waitKey();  // the key stays for the next read
         return true;
@@ -243,11 +238,11 @@ bool ScreenAsk::sectorTable(Program& p, char method) {
 }
 
 void ScreenAsk::closeTable(Program& p) {
-    if (p.con.readKey() == 0) p.con.readKey();
+    if (con_.readKey() == 0) con_.readKey();
 }
 
 bool ScreenAsk::resector(Program& p) {
-    Console& c = p.con;
+    Console& c = con_;
     c.gotoXY(3, 4);
     c.write("Do you wish to resector? ");
     int k = c.readKey();
@@ -261,17 +256,17 @@ bool ScreenAsk::resector(Program& p) {
 }
 
 void ScreenAsk::resectoredTable(Program& p) {
-    while (p.con.readKey() == '8') {
+    while (con_.readKey() == '8') {
     }
 }
 
 int approvalMenu(Program& p) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     static const char* const choices[] = {"Run specialty combinations automatically    ",
                                           "Approve specialty combinations for each quiz"};
     int choice = 1;
     for (;;) {
-        APPROVESPEC(p);
+        APPROVESPEC(c);
         c.gotoXY(16, choice + 2);
         c.write(choices[choice - 1]);
         c.textColor(colour::Yellow);
@@ -293,7 +288,7 @@ Approval ScreenAsk::approvalMode(Program& p) {
 }
 
 Combination ScreenAsk::combination(Program& p) {
-    Console& c = p.con;
+    Console& c = con_;
     c.writeln();
     c.write("  Do you wish to accept this combination (y/n)? ");
     for (;;) {
@@ -303,7 +298,7 @@ Combination ScreenAsk::combination(Program& p) {
         const int k = c.readKey();
         if (k == key::Esc) return Combination::Abandon;
         if (k == 'y' || k == 'Y' || k == 'n' || k == 'N') {
-            CLR(p);
+            CLR(c);
             return (k == 'y' || k == 'Y') ? Combination::Accept : Combination::Reject;
         }
     }

@@ -1,7 +1,9 @@
 #pragma once
 // The full-screen program's answers: the screens a user meets at the
-// keyboard, drawn on and read from the run's console. Events need no telling
-// here: what the run says is written on the screens (say).
+// keyboard, drawn on and read from its console, which only this front end
+// (and the configuration unit it runs, through screenOf) holds. Events need
+// no telling here: what the run says is written on the screens (say).
+#include "console/Console.h"
 #include "core/Ask.h"
 #include "core/Program.h"
 
@@ -9,6 +11,8 @@ namespace tess {
 
 class ScreenAsk : public Ask {
 public:
+    explicit ScreenAsk(Console& c) : con_(c) {}
+    Console* screen() override { return &con_; }
     void tell(const Event&) override {}
     void show(Program& p, Screen s) override;
     void say(Program& p, const Event& e, bool lineEnd) override;
@@ -23,10 +27,10 @@ public:
     void resectoredTable(Program& p) override;
     Approval approvalMode(Program& p) override;
     Combination combination(Program& p) override;
-};
 
-// The one ScreenAsk (it keeps nothing between questions).
-Ask& screenAsk();
+private:
+    Console& con_;
+};
 
 // The approval menu. Returns the choice taken with Return (1: run
 // automatically, 2: approve each quiz); Esc restarts the run.

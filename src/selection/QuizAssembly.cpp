@@ -203,7 +203,7 @@ void CHOOSESPEC(Program& p) {
         specialtyAttempt(p);
         if (r.approval == Approval::EachQuiz) p.ask().show(p, Screen::QuizListing);
         if (!headerWritten) {
-            writeListHeader(p);
+            writeListHeader(p.run);
             headerWritten = true;
         }
         if (r.approval != Approval::EachQuiz) break;
@@ -230,7 +230,7 @@ void CHOOSESPEC(Program& p) {
     if (r.IPC != 50 && r.ITOT < r.INUM) tradeInterrogatives(p, false);
 
     readRegularTexts(p);
-    writeListBody(p);
+    writeListBody(p.run);
 }
 
 }  // namespace tess

@@ -149,24 +149,22 @@ std::string listHeader(int q) {
     return h + std::string(27, ' ') + "Quiz " + std::to_string(q);
 }
 
-void drawQuizListing(Program& p) {
-    const auto& r = p.run;
-    CLR(p);
-    p.con.writeln(COLUMNS);
-    p.con.writeln();
+void drawQuizListing(Console& c, const RunState& r) {
+    CLR(c);
+    c.writeln(COLUMNS);
+    c.writeln();
     for (int X = 1; X <= r.SECTORS; ++X) {
         const char letter = r.TYP.at(static_cast<std::size_t>(X));
-        if (letter == 'R' || letter == 'O' || letter == 'S' || letter == 'F') p.con.writeln(listLine(r, X));
+        if (letter == 'R' || letter == 'O' || letter == 'S' || letter == 'F') c.writeln(listLine(r, X));
     }
 }
 
-void writeListHeader(Program& p) {
-    p.run.listFile.writeln(listHeader(p.run.Q2));
-    p.run.listFile.writeln();
+void writeListHeader(RunState& r) {
+    r.listFile.writeln(listHeader(r.Q2));
+    r.listFile.writeln();
 }
 
-void writeListBody(Program& p) {
-    auto& r = p.run;
+void writeListBody(RunState& r) {
     for (int X = 1; X <= r.SECTORS; ++X) {
         // Letters that are not listed still end their line, as every position's line does.
         r.listFile.writeln(listLine(r, X));

@@ -17,9 +17,9 @@ std::string listLine(const RunState& r, int X);
 std::string listHeader(int q);
 
 // The screen of an attempt to approve: rows 2..24 cleared, its specialty positions listed.
-void drawQuizListing(Program& p);
+void drawQuizListing(Console& c, const RunState& r);
 
-void writeListHeader(Program& p);  // header and one empty line
-void writeListBody(Program& p);    // every position, then empty lines up to 33
+void writeListHeader(RunState& r);  // header and one empty line
+void writeListBody(RunState& r);    // every position, then empty lines up to 33
 
 }  // namespace tess

@@ -37,7 +37,7 @@ void acceptStoredStyle(Program& p) {
 }
 
 void SPECS2(Program& p) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     SETVS(p);
     for (;;) {
         auto entry = chooseStyle(p);

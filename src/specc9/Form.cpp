@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
+#include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "core/Messages.h"
 #include "core/StyleFields.h"
@@ -16,44 +19,85 @@ namespace {
 
 const char* const TITLE = "Quiz Configuration -- Press Return Here When Ready";
 
-// The fields in screen order; READY is the title line, NONE a key that does
-// not navigate on that field.
-enum Field : int {
-    BBK,
-    BCHAP,
-    BVER,
-    EBK,
-    ECHAP,
-    EVER,
-    NAME1,
-    NAME4,
-    LPP,
-    OUT,
-    QMAX,
-    AB,
-    SPEARLY,
-    SPLATE,
-    IPC,
-    INDX,
-    QNUM,
-    SEC1,
-    REPEATPCT,
-    SPMIN,
-    SPMAX,
-    FMIN,
-    FMAX,
-    RMIN,
-    RMAX,
-    OMIN,
-    OMAX,
-    SMIN,
-    SMAX,
-    PRIMPCT,
-    REGLST,
-    SETSPC,
-    FIELDS
+// A field of the form: a spot of a style setting (a Place line is three:
+// book, chapter and verse), or the name the style is saved under, which is
+// no line of its file.
+enum class Part { Value, Verse, Book, StyleName };
+struct FormField {
+    std::string_view item;  // the style setting (a Place by its chapter); none for the style's name
+    Part part = Part::Value;
+    FormSpot spot{};
 };
+
+constexpr FormSpot STYLE_NAME = {
+    27, 10, 10, 0, 0, 5, "Name of Quiz Style  :", {"ECHAP", "NAME4", "", "REPEATPCT", "NAME4"}, "NAME1"};
+
+constexpr int countFields() {
+    int n = 1;  // the style's name
+    for (const StyleField& s : STYLE_FIELDS) n += (s.form.width > 0) + (s.formVerse.width > 0) + (s.formBook.width > 0);
+    return n;
+}
+constexpr int FIELDS = countFields();
+
+// The fields in screen order (by row, then column), made from STYLE_FIELDS.
+constexpr std::array<FormField, FIELDS> FORM = [] {
+    std::array<FormField, FIELDS> all{};
+    std::size_t n = 0;
+    for (const StyleField& s : STYLE_FIELDS) {
+        if (s.formBook.width > 0) all[n++] = {s.item, Part::Book, s.formBook};
+        if (s.form.width > 0) all[n++] = {s.item, Part::Value, s.form};
+        if (s.formVerse.width > 0) all[n++] = {s.item, Part::Verse, s.formVerse};
+    }
+    all[n] = {"", Part::StyleName, STYLE_NAME};
+    auto before = [](const FormField& a, const FormField& b) {
+        return a.spot.row != b.spot.row ? a.spot.row < b.spot.row : a.spot.col < b.spot.col;
+    };
+    for (std::size_t i = 1; i < all.size(); ++i)
+        for (std::size_t k = i; k > 0 && before(all[k], all[k - 1]); --k) std::swap(all[k], all[k - 1]);
+    return all;
+}();
+
+constexpr std::string_view nameOf(const FormField& f) { return f.spot.name.empty() ? f.item : f.spot.name; }
+
+// A field by its name; an unknown name does not compile.
+constexpr int fieldNamed(std::string_view name) {
+    for (int f = 0; f < FIELDS; ++f)
+        if (nameOf(FORM[static_cast<std::size_t>(f)]) == name) return f;
+    throw std::logic_error("no such field of the form");
+}
+
+constexpr int BBK = fieldNamed("BBK"), BCHAP = fieldNamed("BCHAP"), BVER = fieldNamed("BVER"),
+              ECHAP = fieldNamed("ECHAP"), EVER = fieldNamed("EVER"), NAME1 = fieldNamed("NAME1"),
+              NAME4 = fieldNamed("NAME4"), OUT = fieldNamed("OUT"), PRIMPCT = fieldNamed("PRIMPCT");
+// READY is the title line, NONE a key that does not navigate on that field.
 constexpr int READY = -1, NONE = -2, ACCEPT = -3, ABANDON = -4;
+
+// Where Up, Down, Left, Right and Return lead from each field.
+constexpr std::array<std::array<int, 5>, FIELDS> MOVES = [] {
+    std::array<std::array<int, 5>, FIELDS> all{};
+    for (std::size_t f = 0; f < all.size(); ++f)
+        for (std::size_t k = 0; k < 5; ++k) {
+            const std::string_view to = FORM[f].spot.moves[k];
+            all[f][k] = to.empty() ? NONE : to == "READY" ? READY : fieldNamed(to);
+        }
+    return all;
+}();
+
+// The form's own words beside the settings' labels: a heading, and the
+// blank row under it that the form has always cleared.
+struct Label {
+    int row, col;
+    std::string_view text;
+};
+constexpr Label HEADINGS[] = {{12, 42, "Specialty Ranges"}, {13, 1, ""}};
+constexpr std::size_t LABEL_ROW = 71;  // a row of labels is written whole, this wide
+
+constexpr bool labelsFit() {
+    for (const FormField& f : FORM)
+        if (f.spot.labelCol < 1 || f.spot.labelCol - 1 + f.spot.label.size() > LABEL_ROW) return false;
+    return true;
+}
+static_assert(labelsFit(), "each field of the form has its label inside the row");
 
 enum class Kind { Book, Chapter, Number, Name, Letter };
 
@@ -62,79 +106,32 @@ struct Place {
     Kind kind;
 };
 
-// Which part of a style setting a field edits: a Place line is three fields.
-enum class Part { Value, Verse, Book, StyleName };
-struct FormField {
-    std::string_view item;  // the style setting (a Place by its chapter); none for the style's name
-    Part part;
-    std::array<int, 5> moves;
-};
-
-// The fields in screen order (as Field): the setting each edits and where
-// Up, Down, Left, Right and Return lead from it.
-constexpr std::array<FormField, FIELDS> FORM = {{
-    {"BCHAP", Part::Book, {READY, EBK, NONE, BCHAP, EBK}},             // BBK
-    {"BCHAP", Part::Value, {READY, ECHAP, BBK, BVER, ECHAP}},          // BCHAP
-    {"BCHAP", Part::Verse, {READY, EVER, BCHAP, QNUM, EVER}},          // BVER
-    {"ECHAP", Part::Book, {BBK, NAME1, NONE, ECHAP, NAME1}},           // EBK
-    {"ECHAP", Part::Value, {BCHAP, NAME1, EBK, EVER, NAME1}},          // ECHAP
-    {"ECHAP", Part::Verse, {BVER, NAME1, ECHAP, SEC1, NAME1}},         // EVER
-    {"", Part::StyleName, {ECHAP, NAME4, NONE, REPEATPCT, NAME4}},     // NAME1
-    {"NAME4", Part::Value, {NAME1, OUT, NONE, SPMIN, OUT}},            // NAME4
-    {"LPP", Part::Value, {NAME4, QMAX, LPP, OUT, OUT}},                // LPP
-    {"OUT", Part::Value, {NAME4, QMAX, LPP, SPMIN, QMAX}},             // OUT
-    {"QMAX", Part::Value, {OUT, AB, NONE, RMIN, AB}},                  // QMAX
-    {"AB", Part::Value, {QMAX, SPLATE, NONE, SMIN, SPLATE}},           // AB
-    {"SPEARLY", Part::Value, {AB, IPC, AB, SPLATE, IPC}},              // SPEARLY
-    {"SPLATE", Part::Value, {AB, INDX, SPEARLY, PRIMPCT, INDX}},       // SPLATE
-    {"IPC", Part::Value, {SPEARLY, QNUM, IPC, INDX, INDX}},            // IPC
-    {"INDX", Part::Value, {SPLATE, QNUM, IPC, SETSPC, QNUM}},          // INDX
-    {"QNUM", Part::Value, {READY, SEC1, BVER, NONE, SEC1}},            // QNUM
-    {"SEC1", Part::Value, {QNUM, REPEATPCT, EVER, NONE, REPEATPCT}},   // SEC1
-    {"REPEATPCT", Part::Value, {SEC1, SPMAX, NAME1, NONE, FMAX}},      // REPEATPCT
-    {"SPMIN", Part::Value, {REPEATPCT, FMIN, OUT, SPMAX, FMIN}},       // SPMIN
-    {"SPMAX", Part::Value, {REPEATPCT, FMAX, SPMIN, NONE, FMAX}},      // SPMAX
-    {"FMIN", Part::Value, {SPMIN, RMIN, OUT, FMAX, RMIN}},             // FMIN
-    {"FMAX", Part::Value, {SPMAX, RMAX, FMIN, NONE, RMAX}},            // FMAX
-    {"RMIN", Part::Value, {FMIN, OMIN, QMAX, RMAX, OMIN}},             // RMIN
-    {"RMAX", Part::Value, {FMAX, OMAX, RMIN, NONE, OMAX}},             // RMAX
-    {"OMIN", Part::Value, {RMIN, SMIN, QMAX, OMAX, SMIN}},             // OMIN
-    {"OMAX", Part::Value, {RMAX, SMAX, OMIN, NONE, SMAX}},             // OMAX
-    {"SMIN", Part::Value, {OMIN, PRIMPCT, AB, SMAX, PRIMPCT}},         // SMIN
-    {"SMAX", Part::Value, {OMAX, REGLST, SMIN, NONE, REGLST}},         // SMAX
-    {"PRIMPCT", Part::Value, {SMIN, SETSPC, SPLATE, REGLST, SETSPC}},  // PRIMPCT
-    {"REGLST", Part::Value, {SMAX, SETSPC, PRIMPCT, NONE, SETSPC}},    // REGLST
-    {"SETSPC", Part::Value, {REGLST, BCHAP, INDX, NONE, BCHAP}},       // SETSPC
-}};
-
 constexpr const StyleField& settingOf(int f) { return styleField(FORM[static_cast<std::size_t>(f)].item); }
-
-// The name the style is saved under is no line of its file.
-constexpr Place STYLE_NAME_PLACE = {27, 10, 10, 0, 0, Kind::Name};
 
 constexpr Place placeOf(int f) {
     const FormField& at = FORM[static_cast<std::size_t>(f)];
-    if (at.part == Part::StyleName) return STYLE_NAME_PLACE;
-    const StyleField& s = settingOf(f);
-    auto from = [](const FormSpot& o, Kind k) { return Place{o.col, o.row, o.width, o.digits, o.first, k}; };
+    const FormSpot& o = at.spot;
+    auto as = [&o](Kind k) { return Place{o.col, o.row, o.width, o.digits, o.first, k}; };
     switch (at.part) {
+        case Part::StyleName:
+            return as(Kind::Name);
         case Part::Book:
-            return from(s.formBook, Kind::Book);
+            return as(Kind::Book);
         case Part::Verse:
-            return from(s.formVerse, Kind::Number);
+            return as(Kind::Number);
         default:
             break;
     }
-    switch (s.kind) {
+    switch (settingOf(f).kind) {
         case FieldKind::Place:
-            return from(s.form, Kind::Chapter);
+            return as(Kind::Chapter);
         case FieldKind::Text:
-            return from(s.form, Kind::Name);
+            return as(Kind::Name);
         case FieldKind::Letter:
         case FieldKind::ListLetter:
-            return from(s.form, Kind::Letter);
+            return as(Kind::Letter);
         default:
-            return from(s.form, Kind::Number);
+            return as(Kind::Number);
     }
 }
 
@@ -143,13 +140,6 @@ constexpr std::array<Place, FIELDS> PLACES = [] {
     for (int f = 0; f < FIELDS; ++f) all[static_cast<std::size_t>(f)] = placeOf(f);
     return all;
 }();
-
-constexpr bool everyFieldPlaced() {
-    for (const Place& at : PLACES)
-        if (at.width == 0) return false;
-    return true;
-}
-static_assert(everyFieldPlaced(), "each field of the form has its place in STYLE_FIELDS");
 
 // The move a key selects (the capitals H, P, K, M are the arrows'
 // second codes), or -1.
@@ -172,7 +162,7 @@ int moveColumn(int k) {
 
 int moveFrom(int f, int k) {
     const int c = moveColumn(k);
-    return c < 0 ? NONE : FORM[static_cast<std::size_t>(f)].moves[static_cast<std::size_t>(c)];
+    return c < 0 ? NONE : MOVES[static_cast<std::size_t>(f)][static_cast<std::size_t>(c)];
 }
 
 const Place& place(int f) { return PLACES[static_cast<std::size_t>(f)]; }
@@ -201,7 +191,7 @@ void valueColours(Console& c) {
 }
 
 void drawField(Program& p, int f) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     const Place& s = place(f);
     valueColours(c);
     switch (s.kind) {
@@ -294,7 +284,7 @@ std::string applyLimits(Program& p, int f, int typed) {
 bool isDigit(int k) { return k >= '0' && k <= '9'; }
 
 int editNumber(Program& p, int f) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     const Place& s = place(f);
     for (;;) {
         c.gotoXY(s.col, s.row);
@@ -343,26 +333,35 @@ char mapLetter(int f, int k) {
     return s.letters.find(up) != std::string_view::npos ? up : 0;
 }
 
-int editLetter(Program& p, int f) {
-    Console& c = p.con;
+// The key loop of a field one key sets: Esc goes to the title line, a move
+// leaves the field, and any other key is the field's to take.
+template <class Take>
+int oneKeyField(Program& p, int f, Take take) {
+    Console& c = screenOf(p);
     const Place& s = place(f);
     for (;;) {
         c.gotoXY(s.col, s.row);
         const int k = c.readKey();
         if (k == key::Esc) return READY;
         if (const int to = moveFrom(f, k); to != NONE) return to;
+        take(c, k);
+    }
+}
+
+int editLetter(Program& p, int f) {
+    return oneKeyField(p, f, [&p, f](Console& c, int k) {
         if (const char ch = mapLetter(f, k)) {
             letter(p, f) = ch;
             valueColours(c);
             c.write(std::string(1, ch));
         }
-    }
+    });
 }
 
 bool nameChar(int k) { return (k >= '1' && k <= '9') || (k >= 'A' && k <= 'Z') || (k >= 'a' && k <= 'z'); }
 
 int editName(Program& p, int f) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     const Place& s = place(f);
     drawField(p, f);
     for (;;) {
@@ -404,21 +403,14 @@ int editName(Program& p, int f) {
 }
 
 int editBook(Program& p, int f) {
-    Console& c = p.con;
-    const Place& s = place(f);
-    for (;;) {
-        c.gotoXY(s.col, s.row);
-        const int k = c.readKey();
-        if (k == key::Esc) return READY;
-        if (const int to = moveFrom(f, k); to != NONE) return to;
-        if (k == '1' || k == '2' || k == 'R' || k == 'r' || k == 'J' || k == 'j') {
-            valueColours(c);
-            if (f == BBK)
-                SETBBK(p);
-            else
-                SETEBK(p);
-        }
-    }
+    return oneKeyField(p, f, [&p, f](Console& c, int k) {
+        if (k != '1' && k != '2' && k != 'R' && k != 'r' && k != 'J' && k != 'j') return;
+        valueColours(c);
+        if (f == BBK)
+            SETBBK(p);
+        else
+            SETEBK(p);
+    });
 }
 
 int editField(Program& p, int f) {
@@ -435,7 +427,7 @@ int editField(Program& p, int f) {
 }
 
 void drawTitle(Program& p, int fg, int bg) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     c.textColor(fg);
     c.textBackground(bg);
     c.write(TITLE);
@@ -445,7 +437,7 @@ void drawTitle(Program& p, int fg, int bg) {
 // The ready line: the compatibility check, then accept, abandon or go back
 // to editing.
 int readyLine(Program& p) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     if (const CompatibilityRule* rule = ERRMESS(p)) {
         // Said on the message rows while the cursor waits in the field that mends it.
         std::string why = rule->explain(p.cfg);
@@ -489,35 +481,27 @@ int readyLine(Program& p) {
 void QCON(Program& p) { drawTitle(p, colour::White, colour::Green); }
 
 void QCON2(Program& p) {
-    p.con.gotoXY(15, 3);
+    screenOf(p).gotoXY(15, 3);
     drawTitle(p, colour::Yellow, colour::Blue);
 }
 
 int CAPS(int k) { return (k >= 'a' && k <= 'e') ? k - 'a' + 'A' : k; }
 
 void OVRLAY(Program& p) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     c.textColor(colour::Yellow);
     c.textBackground(colour::Blue);
     c.gotoXY(15, 3);
     c.write(TITLE);
     c.gotoXY(1, 4);
     c.write("    " + std::string(70, '_'));
-    static const std::array<std::pair<int, const char*>, 12> labels = {{
-        {6, "    Begin:       Chapter:    Ver:        Number of Quizzes in this Run:"},
-        {8, "    End:         Chapter:    Ver:        Sector by Chp/Vrs/Que (c/v/q):"},
-        {10, "    Name of Quiz Style  :                Percent Eligible for Repeats :"},
-        {12, "    Name of Output File :                Specialty Ranges              "},
-        {13, "                                                                       "},
-        {14, "    Lines/Pg:     Output (p/c/t):            Total        Min:     Max:"},
-        {15, "                                             FTV Type     Min:     Max:"},
-        {16, "    Number of Questions per pack:            CV Ref       Min:     Max:"},
-        {17, "                                             CO Ref       Min:     Max:"},
-        {18, "    A and B Questions begin on  :            Situation    Min:     Max:"},
-        {20, "    Specialties may appear    to         Pct Prim FTV:     Reg (a/b/c):"},
-        {22, "    Pct Int :      Reindex (y/n):        Set Specialty Quest nos (y/n):"},
-    }};
-    for (const auto& [row, text] : labels) {
+    std::map<int, std::string> rows;
+    auto put = [&rows](int row, int col, std::string_view text) {
+        rows.try_emplace(row, LABEL_ROW, ' ').first->second.replace(static_cast<std::size_t>(col - 1), text.size(), text);
+    };
+    for (const FormField& f : FORM) put(f.spot.row, f.spot.labelCol, f.spot.label);
+    for (const Label& h : HEADINGS) put(h.row, h.col, h.text);
+    for (const auto& [row, text] : rows) {
         c.gotoXY(1, row);
         c.write(text);
     }
@@ -534,9 +518,9 @@ FormEnd editForm(Program& p) {
         // A note on the message rows stays until the user leaves the field
         // after the one it was told in (an entry that ends with Return moves on).
         const std::string noteBefore = noteText(p);
-        p.con.setHelpTopic(at == NAME1 ? "NAME1" : std::string(FORM[static_cast<std::size_t>(at)].item));
+        screenOf(p).setHelpTopic(at == NAME1 ? "NAME1" : std::string(FORM[static_cast<std::size_t>(at)].item));
         at = editField(p, at);
-        p.con.setHelpTopic("");
+        screenOf(p).setHelpTopic("");
         if (!noteBefore.empty() && noteText(p) == noteBefore) clearNote(p);
     }
 }

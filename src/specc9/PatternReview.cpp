@@ -27,7 +27,7 @@ void normalColours(Console& con) {
 
 // Entry c of the screen showing quiz `quiz`.
 void drawEntry(Program& p, const ReviewPage& s, int c, int quiz, bool current) {
-    Console& con = p.con;
+    Console& con = screenOf(p);
     const int col = s.wide ? 1 : (c <= 15 ? 4 : 42);
     con.gotoXY(col, (c - 1) % 15 + 6);
     con.textBackground(current ? colour::Red : colour::Blue);
@@ -44,7 +44,7 @@ void drawEntry(Program& p, const ReviewPage& s, int c, int quiz, bool current) {
 }
 
 void review(Program& p, const ReviewPage& s) {
-    Console& con = p.con;
+    Console& con = screenOf(p);
     Specc9& cfg = p.cfg;
     const int QZ = std::min(cfg.QZ, QQZ);
 

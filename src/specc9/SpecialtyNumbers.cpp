@@ -25,7 +25,7 @@ int specialtyOf(int letter) {
 // early..late and the letters now under them; leaves the cursor at the first
 // letter's row in white on red. Returns the left margin of the numbers.
 int drawSpecialtyNumbers(Program& p, const std::string& typ, int early, int late) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     const Specc9& s = p.cfg;
     CLR(p);
     c.gotoXY(1, 3);
@@ -132,7 +132,7 @@ std::string acceptStoredNumbers(Program& p) {
 }
 
 void SETSPEC(Program& p) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     Specc9& s = p.cfg;
     Start w = startOf(s);
     const int early = w.early, late = w.late;

@@ -13,15 +13,15 @@ constexpr int ENTRY_COL = 33;
 constexpr int ENTRY_WIDTH = 15;
 
 void drawEntry(Program& p, const StyleMenu& m, int y) {
-    p.con.gotoXY(ENTRY_COL, y + 5);
+    screenOf(p).gotoXY(ENTRY_COL, y + 5);
     std::string text(firstChars(m.FIL[static_cast<std::size_t>(y - 1)], 16));
     if (const std::size_t n = charCount(text); n < static_cast<std::size_t>(ENTRY_WIDTH))
         text.append(ENTRY_WIDTH - n, ' ');
-    p.con.write(text);
+    screenOf(p).write(text);
 }
 
 void note(Program& p, int row, const std::string& text) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     c.gotoXY(3, row);
     c.textColor(colour::White);
     c.textBackground(colour::Red);
@@ -33,7 +33,7 @@ void note(Program& p, int row, const std::string& text) {
 }  // namespace
 
 void TOPMENU(Program& p, StyleMenu& m) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     c.gotoXY(1, 3);
     c.write("            Press Return to Choose a Quiz Style or Shift-D to Delete");
     c.gotoXY(1, 4);
@@ -63,7 +63,7 @@ void TOPMENU(Program& p, StyleMenu& m) {
 }
 
 std::optional<std::string> chooseStyle(Program& p) {
-    Console& c = p.con;
+    Console& c = screenOf(p);
     for (;;) {
         c.textBackground(colour::Blue);
         c.textColor(colour::Yellow);

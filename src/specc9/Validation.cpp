@@ -18,17 +18,17 @@ void keepVerseInChapter(Program& p, int chapter, int& verse, int row) {
     const int last = p.cfg.EVS[chapter];
     if (verse <= last) return;
     verse = last;
-    p.con.textColor(colour::LightRed);
-    p.con.textBackground(colour::Black);
-    p.con.gotoXY(35, row);
-    p.con.write(verse, 2);
+    screenOf(p).textColor(colour::LightRed);
+    screenOf(p).textBackground(colour::Black);
+    screenOf(p).gotoXY(35, row);
+    screenOf(p).write(verse, 2);
 }
 
 }  // namespace
 
 void SETBBK(Program& p) {
     p.cfg.BBK = " L";
-    p.con.write(p.cfg.BBK.str());
+    screenOf(p).write(p.cfg.BBK.str());
     keepVerseInChapter(p, p.cfg.BCHAP, p.cfg.BVER, 6);
 }
 
@@ -38,7 +38,7 @@ void SETBBK2(Program& p) {
 
 void SETEBK(Program& p) {
     p.cfg.EBK = " L";
-    p.con.write(p.cfg.EBK.str());
+    screenOf(p).write(p.cfg.EBK.str());
     keepVerseInChapter(p, p.cfg.ECHAP, p.cfg.EVER, 8);
 }
 
@@ -138,7 +138,7 @@ const CompatibilityRule* firstFailingRule(const Program& p) { return firstFailin
 const CompatibilityRule* ERRMESS(Program& p) {
     const CompatibilityRule* rule = firstFailingRule(p);
     if (!rule) return nullptr;
-    Console& c = p.con;
+    Console& c = screenOf(p);
     c.gotoXY(15, 3);
     c.textColor(colour::White);
     c.textBackground(colour::Red);

@@ -189,7 +189,7 @@ TEST(StyleFile, RefusesAMissingOrDamagedFileAndLeavesTheSettingsAlone) {
     EXPECT_NE(notes.at(0).find("line 21"), std::string::npos);
 }
 
-TEST(StyleFile, AMissingPatternLineIsMadeFromTheSpecialtyRange) {
+TEST(StyleFile, LinesAnOlderFileLacksAreMadeOrReadAsTheirStartingValue) {
     ScratchDir d;
     auto style = plainStyle();
     style[25] = "3";
@@ -200,6 +200,19 @@ TEST(StyleFile, AMissingPatternLineIsMadeFromTheSpecialtyRange) {
     ASSERT_TRUE(r.ok);
     EXPECT_EQ(r.s.TYP.str(), "nnAAA" + std::string(25, 'n'));
     EXPECT_EQ(r.notes.size(), 1u);
+
+    // A line added after styles were stored (line 30, here a second home of
+    // IPC): a 29-line file reads its starting value and is written back with
+    // 29 lines until the setting is used.
+    std::vector<StyleField> later(std::begin(STYLE_FIELDS), std::end(STYLE_FIELDS));
+    later.push_back(field::number(30, "IPC2", "later line", "Later line", 0, 100, &StyleSettings::IPC).lineAddedLater());
+    const auto stored = plainStyle();
+    std::vector<StyleNote> found;
+    ASSERT_TRUE(parseStyleLines(stored, r.s, r.sh, found, later));
+    EXPECT_TRUE(found.empty());
+    EXPECT_EQ(styleFileLines(r.s, r.sh, later), stored);
+    r.s.IPC = 60;
+    EXPECT_EQ(styleFileLines(r.s, r.sh, later).size(), stored.size() + 1);
 }
 
 TEST(BankNames, FollowPrimaryPercentListLetterAndMaterialSet) {

@@ -1,7 +1,6 @@
 // The packet writer in each layout, the continuation printers and the
 // quiz listing, on arbitrary bank lines in every slot.
 #include "FuzzSupport.h"
-#include "console/ScreenConsole.h"
 #include "core/Program.h"
 #include "output/Continuation.h"
 #include "output/PacketWriter.h"
@@ -24,9 +23,8 @@ std::string takeText(Bytes& in, std::size_t maxLen) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     Bytes in(data, size);
-    ScreenConsole con;
     Random rnd(1);
-    Program p(con, rnd, scratchDir());
+    Program p(rnd, scratchDir());
     auto& r = p.run;
     r.SECTORS = in.range(-2, SCMAX + 3);
     r.AB = in.range(-1, 40);

@@ -2,7 +2,6 @@
 // patterns, each read from the same fuzz bytes; and a style loaded on the
 // form, saved and loaded again must come back the same.
 #include "FuzzSupport.h"
-#include "console/ScreenConsole.h"
 #include "core/Book.h"
 #include "core/StyleFile.h"
 #include "specc9/StyleLibrary.h"
@@ -54,15 +53,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     readPatterns(path, pat, qz);
     for (int q = 1; q <= qz && q <= QQZ; ++q) FUZZ_CHECK(pat[q].size() == 30);
 
-    ScreenConsole con;
     Random rnd(1);
-    Program p(con, rnd, scratchDir());
+    Program p(rnd, scratchDir());
     writeScratch("Fz.spe", text);
     std::vector<std::string> told;
     if (READIN(p, "Fz", told)) {
         const auto saved = styleLines(p);
         FUZZ_CHECK(writeFileAtomic(p.file("Fz2.spe"), saved));
-        Program again(con, rnd, scratchDir());
+        Program again(rnd, scratchDir());
         FUZZ_CHECK(READIN(again, "Fz2", told));
         FUZZ_CHECK(styleLines(again) == saved);
     }

@@ -130,8 +130,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     con.key(key::Return).key(key::Return).key(key::Return).key(key::Return);
 
     Random rnd(in.take());
-    Program p(con, rnd, dir);
-    p.asker = &screenAsk();
+    ScreenAsk screen(con);
+    Program p(rnd, dir);
+    p.asker = &screen;
     p.configure = useStoredStyle;
     try {
         runOnce(p);

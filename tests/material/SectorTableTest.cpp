@@ -39,8 +39,8 @@ TEST(SectorTable, ThirtySectorsFillFifteenRowsInTwoColumns) {
     sectorsOf(r, 30);
     r.TQUEST = 999;
     m.con.gotoXY(1, 3);
-    finishSectorTable(m.p);
-    drawSectorTable(m.p);
+    finishSectorTable(m.r);
+    drawSectorTable(m.con, m.r);
     EXPECT_EQ(trimmed(m.con.rowText(3)), "");
     EXPECT_EQ(m.con.rowText(4).substr(0, 77), HEADER1);
     EXPECT_EQ(m.con.rowText(5).substr(0, 77),
@@ -65,8 +65,8 @@ TEST(SectorTable, OddSectorCountLeavesTheLastRowWithALeftEntryOnly) {
     m.range(1, 1, 2, 9);
     sectorsOf(r, 7);
     m.con.gotoXY(1, 3);
-    finishSectorTable(m.p);
-    drawSectorTable(m.p);
+    finishSectorTable(m.r);
+    drawSectorTable(m.con, m.r);
     EXPECT_EQ(m.con.rowText(7).substr(38, 8), "    5 L ");
     EXPECT_EQ(m.con.rowText(9).substr(38, 8), "    7 L ");
     EXPECT_EQ(trimmed(m.con.rowText(10)), "   4 L  1: 4  1: 4  14   1   2   0   3");
@@ -92,7 +92,7 @@ TEST(SectorTable, EntryOfASectorAcrossAChapterEnd) {
     r.OPS[3] = 0;
     r.SPS[3] = 2;
     m.con.gotoXY(1, 3);
-    finishSectorTable(m.p);
-    drawSectorTable(m.p);
+    finishSectorTable(m.r);
+    drawSectorTable(m.con, m.r);
     EXPECT_EQ(m.con.rowText(9).substr(0, 38), "   3 L  1:80  2: 5  12   3   1   0   2");
 }

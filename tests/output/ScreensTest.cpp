@@ -17,31 +17,6 @@ std::string cells(const Console& c, int col, int row, int n) {
 
 }  // namespace
 
-TEST(TitleScreen, WhiteBandsOnRows1And25BlueBelowAndYellowOnBlueAfter) {
-    Fixture s;
-    WRITEHDG(s.p);
-    const Console& c = s.con;
-    EXPECT_EQ(c.rowText(1),
-              "  Tessarin 25.0" + std::string(40, ' ') + std::string(13, ' ') + "Luke" + std::string(8, ' '));
-    EXPECT_EQ(c.rowText(25), "  Orvalle" + std::string(36, ' ') + "orvalle.org/tessarin" + std::string(15, ' '));
-    // The first letter and the version in red, the rest of the name in black.
-    EXPECT_EQ(c.cell(3, 1).fg, colour::Red);
-    EXPECT_EQ(c.cell(4, 1).fg, colour::Black);
-    EXPECT_EQ(c.cell(10, 1).fg, colour::Black);
-    EXPECT_EQ(cells(c, 11, 1, 5), " 25.0");
-    EXPECT_EQ(c.cell(12, 1).fg, colour::Red);
-    EXPECT_EQ(c.cell(69, 1).fg, colour::Black);  // "Luke"
-    EXPECT_EQ(c.cell(3, 25).fg, colour::Black);
-    for (int col = 1; col <= Console::Cols; ++col) {
-        EXPECT_EQ(c.cell(col, 1).bg, colour::White) << col;
-        EXPECT_EQ(c.cell(col, 25).bg, colour::White) << col;
-        for (int row = 2; row <= 24; ++row) ASSERT_EQ(c.cell(col, row).bg, colour::Blue) << col << "," << row;
-    }
-    EXPECT_EQ(c.cell(80, 25).ch, ' ');  // the address never reaches the last cell
-    EXPECT_EQ(c.textColorNow(), colour::Yellow);
-    EXPECT_EQ(c.textBackgroundNow(), colour::Blue);
-}
-
 TEST(WarningScreens, QuestwarnWaitsForOneReturnSpecwarnForTwo) {
     Fixture s;
     s.con.gotoXY(1, 3);
@@ -61,18 +36,6 @@ TEST(WarningScreens, QuestwarnWaitsForOneReturnSpecwarnForTwo) {
     EXPECT_EQ(cells(u.con, 3, 3, 33), "One specialty has zero questions.");
     EXPECT_EQ(cells(u.con, 1, 5, 48), "  Change the maximum for that specialty to zero.");
     EXPECT_EQ(cells(u.con, 1, 7, 27), "  Press return to continue.");
-}
-
-TEST(ApprovalChoices, DrawnAtColumn16AndLeaveWhiteOnRed) {
-    Fixture s;
-    s.con.textColor(colour::Yellow);
-    s.con.textBackground(colour::Blue);
-    APPROVESPEC(s.p);
-    EXPECT_EQ(cells(s.con, 16, 3, 44), "Run specialty combinations automatically    ");
-    EXPECT_EQ(cells(s.con, 16, 4, 44), "Approve specialty combinations for each quiz");
-    EXPECT_EQ(s.con.cell(16, 3).bg, colour::Blue);
-    EXPECT_EQ(s.con.textColorNow(), colour::White);
-    EXPECT_EQ(s.con.textBackgroundNow(), colour::Red);
 }
 
 TEST(ClosingScreen, NamesTheListAndPacketFiles) {

@@ -41,9 +41,8 @@ std::map<std::string, std::string> files(const BankRun& b) {
 }
 
 BatchEnd runBatch(BankRun& b, const std::string& style, std::uint64_t seed, Told& told) {
-    NoConsole con;  // the stages reach the user through the Ask alone: any use of it throws
-    Random rnd(seed);
-    Program p(con, rnd, b.dir.path());
+    Random rnd(seed);  // no screen: the stages reach the user through the Ask alone
+    Program p(rnd, b.dir.path());
     return runStoredStyle(p, told, style);
 }
 

@@ -69,8 +69,9 @@ TEST(Soak, RandomStylesRunWholeAndEveryOutputHasItsShape) {
         std::filesystem::remove(bank.dir.file("soak.qui"));
         ScreenConsole con;
         Random rnd{g()};
-        Program p{con, rnd, bank.dir.path()};
-        p.asker = &screenAsk();
+        ScreenAsk screen(con);
+        Program p{rnd, bank.dir.path()};
+        p.asker = &screen;
         p.configure = useStoredStyle;
         for (int k = 0; k < KEYS_PER_RUN; ++k) con.enter();
         ++runs;

@@ -276,39 +276,34 @@ TEST(StyleLibrarySafety, TheNameExitIsRefusedAndAMissingListIsStartedAnew) {
     EXPECT_EQ(b.dir.read("temp2.txt"), "Solo\r\n");
 }
 
-TEST(StyleLibrarySafety, AnOutputNameWithAPathIsRefusedOnTheFormBeforeAnythingIsSaved) {
-    ConfigRig b;
-    auto s = newStyle();
-    s[line::NAME4] = "../x";
-    b.dir.lines("Alpha.spe", s);
-    const std::string before = b.dir.read("Alpha.spe");
-    b.con.enter();        // Alpha
-    b.con.esc().enter();  // refused
-    b.con.enter();        // message read: on the output name
-    b.con.esc().esc();    // abandon: nothing saved
-    b.con.arrows("U");
-    b.con.enter();  // Exit
-    SPECS2(b.p);
-    EXPECT_TRUE(b.con.sawText("The output file name \"../x\" holds a path separator; output"));
-    EXPECT_EQ(b.dir.read("Alpha.spe"), before);
-    EXPECT_EQ(b.dir.read("temp2.txt"), "Exit");
-}
-
-TEST(StyleLibrarySafety, AnOutputNameMendedOnTheFormIsSaved) {
-    ConfigRig b;
-    auto s = newStyle();
-    s[line::NAME4] = "../x";
-    b.dir.lines("Alpha.spe", s);
-    b.con.enter();
-    b.con.esc().enter();  // refused
-    b.con.enter();        // message read
-    b.con.line("quiz");   // typed on the output name
-    b.con.esc().enter();
-    SPECS2(b.p);
-    EXPECT_EQ(b.con.cursor.at(4).second, 12);  // typing starts on the output name
-    const auto saved = readAllLines(b.dir.file("Alpha.spe"), 256);
-    ASSERT_TRUE(saved);
-    EXPECT_EQ((*saved)[3], "Quiz");  // a name starts with a capital
+TEST(StyleLibrarySafety, AnOutputNameWithAPathIsRefusedOnTheFormBeforeAnythingIsSavedAndMendedThere) {
+    for (const bool mend : {false, true}) {
+        ConfigRig b;
+        auto s = newStyle();
+        s[line::NAME4] = "../x";
+        b.dir.lines("Alpha.spe", s);
+        const std::string before = b.dir.read("Alpha.spe");
+        b.con.enter();        // Alpha
+        b.con.esc().enter();  // refused
+        b.con.enter();        // message read: on the output name
+        if (mend) {
+            b.con.line("quiz");  // typed on the output name
+            b.con.esc().enter();
+        } else {
+            b.con.esc().esc();  // abandon: nothing saved
+            b.con.arrows("U");
+            b.con.enter();  // Exit
+        }
+        SPECS2(b.p);
+        EXPECT_TRUE(b.con.sawText("The output file name \"../x\" holds a path separator; output"));
+        if (!mend) {
+            EXPECT_EQ(b.dir.read("Alpha.spe"), before);
+            EXPECT_EQ(b.dir.read("temp2.txt"), "Exit");
+            continue;
+        }
+        EXPECT_EQ(b.con.cursor.at(4).second, 12);  // typing starts on the output name
+        EXPECT_EQ(b.dir.readLines("Alpha.spe").at(3), "Quiz");  // a name starts with a capital
+    }
 }
 
 TEST(StyleMenu, ControlCharactersInTheListShowAsAMarkOnTheirOwnRow) {

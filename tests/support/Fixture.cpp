@@ -60,34 +60,30 @@ void TestConsole::present() {
     if (!watched_.empty() && !seen_) seen_ = screenText().find(watched_) != std::string::npos;
 }
 
-Fixture::Fixture(std::unique_ptr<Random> random)
-    : dir_(std::make_shared<const ScratchDir>()),
+Fixture::Fixture(std::shared_ptr<const ScratchDir> folder, std::unique_ptr<Random> random)
+    : dir_(std::move(folder)),
       con_(std::make_unique<TestConsole>()),
       rnd_(std::move(random)),
+      screen_(std::make_unique<ScreenAsk>(*con_)),
       dir(*dir_),
       con(*con_),
       rnd(*rnd_),
-      p(con, rnd, dir.path()),
+      p(rnd, dir.path()),
       r(p.run) {
-    p.asker = &screenAsk();
+    p.asker = screen_.get();
 }
 
+Fixture::Fixture(std::unique_ptr<Random> random) : Fixture(std::make_shared<const ScratchDir>(), std::move(random)) {}
+
 Fixture::Fixture(const ScratchDir& shared, std::uint64_t seed)
-    : dir_(&shared, [](const ScratchDir*) {}),  // the other test owns the folder
-      con_(std::make_unique<TestConsole>()),
-      rnd_(std::make_unique<Random>(seed)),
-      dir(*dir_),
-      con(*con_),
-      rnd(*rnd_),
-      p(con, rnd, dir.path()),
-      r(p.run) {
-    p.asker = &screenAsk();
-}
+    // The other test owns the folder.
+    : Fixture(std::shared_ptr<const ScratchDir>(&shared, [](const ScratchDir*) {}), std::make_unique<Random>(seed)) {}
 
 Fixture::Fixture(Fixture&& o) noexcept
     : dir_(std::move(o.dir_)),
       con_(std::move(o.con_)),
       rnd_(std::move(o.rnd_)),
+      screen_(std::move(o.screen_)),
       dir(*dir_),
       con(*con_),
       rnd(*rnd_),

@@ -1,7 +1,7 @@
 #pragma once
-// The one test fixture: a scratch working directory, a Program over the
-// in-memory screen and a fixed-seed (or scripted) Random, and the helpers
-// that lay down bank files and styles. Every test builds its program here;
+// The one test fixture: a scratch working directory, a Program whose Ask
+// draws on the in-memory screen, a fixed-seed (or scripted) Random, and the
+// helpers that lay down bank files and styles. Every test builds its program here;
 // the rigs of the subsystems only add the state their stages expect.
 #include <gtest/gtest.h>
 
@@ -113,9 +113,12 @@ public:
     virtual ~Fixture() = default;
 
 private:
+    Fixture(std::shared_ptr<const ScratchDir> folder, std::unique_ptr<Random> random);
+
     std::shared_ptr<const ScratchDir> dir_;
     std::unique_ptr<TestConsole> con_;
     std::unique_ptr<Random> rnd_;
+    std::unique_ptr<ScreenAsk> screen_;  // the run's Ask: the screens, on con
 
 public:
     const ScratchDir& dir;
