@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <unordered_map>
 #include <vector>
 
+#include "console/FileLines.h"
 #include "console/TextFile.h"
 #include "console/Utf8.h"
 #include "material/BankFile.h"
@@ -41,6 +43,8 @@ enum class C1 {
 // forms and the byte order mark; in a file read as Windows-1252, the bytes
 // that code page has no character for. The first one is named.
 void checkCharacters(std::string_view l, std::size_t no, C1 c1As, FileReport& out) {
+    // Nearly every line is printable ASCII, which needs no decoding.
+    if (std::all_of(l.begin(), l.end(), [](char ch) { return (ch >= ' ' && ch <= '~') || ch == '\t'; })) return;
     std::string first;
     std::size_t col = 0, more = 0;
     bool undefinedByte = false;
@@ -258,32 +262,36 @@ void checkOrder(const std::vector<std::pair<int, std::size_t>>& refs, FileReport
 
 BankCounts checkBankFile(const std::string& path, const Kind& kind, bool lSet, const VerseTable& evs, FileReport& out) {
     BankCounts counts;
-    TextReader in;
+    FileLines in;
     if (!in.open(path)) {
         out.error(0, unreadable(path));
         return counts;
     }
     counts.present = out.read = true;
     std::vector<std::pair<int, std::size_t>> refs;  // chapter * 100 + verse, line of every counted line
-    std::unordered_map<std::string, std::size_t> seen;
+    std::unordered_map<std::string_view, std::size_t> seen;  // lines of the file's bytes or of `converted`
+    std::deque<std::string> converted;                       // Windows-1252 lines in UTF-8
     const std::size_t kept = kind.twoTexts ? BANK_LINE_MAX : LMAX;  // the longest line the program keeps
-    const TextEncoding encoding = fileEncoding(path);
+    EncodingScan scan;
+    scan.feed(in.bytes());
+    const TextEncoding encoding = scan.result();
     std::vector<std::size_t> utf8Lines, otherLines;  // in a file read as Windows-1252
     bool longer = false;
     while (auto line = in.readLine(READ_BOUND, &longer)) {
         const std::size_t no = in.lineNumber();
         C1 c1As = C1::Control;
-        if (encoding == TextEncoding::Windows1252 && !isAscii(*line)) {
-            c1As = isValidUtf8(*line) ? C1::OfUtf8 : C1::UndefinedByte;
+        std::string_view l = *line;
+        if (encoding == TextEncoding::Windows1252 && !isAscii(l)) {
+            c1As = isValidUtf8(l) ? C1::OfUtf8 : C1::UndefinedByte;
             (c1As == C1::OfUtf8 ? utf8Lines : otherLines).push_back(no);
-            *line = windows1252ToUtf8(*line);  // as the program reads it
+            l = converted.emplace_back(windows1252ToUtf8(l));  // as the program reads it
         }
-        const std::string& l = *line;
         if (isBlank(l)) {
             out.warning(no, "blank line: the program passes over it; delete it");
             continue;
         }
-        if (const std::size_t chars = charCount(l); longer || chars > kept)
+        // A character is a byte or more, so a line of `kept` bytes needs no count.
+        if (const std::size_t chars = longer || l.size() > kept ? charCount(l) : l.size(); longer || chars > kept)
             out.error(no, (longer ? "more than " + std::to_string(READ_BOUND) : std::to_string(chars)) +
                               " characters, but the program keeps " + std::to_string(kept) + " of a " + kind.name +
                               " line: the rest is never printed; shorten it");
@@ -312,7 +320,7 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, bool lSet, c
 
 BankCounts countBankFile(const std::string& path, bool lSet, const VerseTable& evs) {
     BankCounts counts;
-    TextReader in;
+    FileLines in;
     if (!in.open(path)) return counts;
     counts.present = true;
     while (auto line = in.readLine(BANK_LINE_MAX)) {

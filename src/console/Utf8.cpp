@@ -212,7 +212,14 @@ Glyph Glyph::at(std::string_view s, std::size_t i) {
 std::vector<Glyph> glyphs(std::string_view s) {
     std::vector<Glyph> g;
     g.reserve(s.size());
-    for (std::size_t i = 0; i < s.size(); i += charBytesAt(s, i)) g.push_back(Glyph::at(s, i));
+    for (std::size_t i = 0; i < s.size();) {
+        if (static_cast<unsigned char>(s[i]) < 0x80) {
+            g.push_back(Glyph(s[i++]));  // a packet's lines are mostly ASCII: no decoding for those
+            continue;
+        }
+        g.push_back(Glyph::at(s, i));
+        i += charBytesAt(s, i);
+    }
     return g;
 }
 
