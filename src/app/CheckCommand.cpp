@@ -41,17 +41,17 @@ void addCheckCommand(CLI::App& app, int& status) {
     cmd->add_option("FILE", opt->files, "Check only these files; the kind of each is known from its name")
         ->type_name("");
     cmd->callback([opt, &status] {
+        std::optional<std::size_t> max;
+        if (opt->max) max = static_cast<std::size_t>(*opt->max);
         check::Report report;
         try {
-            report = check::checkBank(".", opt->files);
+            report = check::checkBank(".", opt->files, check::listsFindings(max));
         } catch (const std::filesystem::filesystem_error& e) {
             // The checker names every file it cannot read; one it cannot even look at ends the check.
             commandMessage(e.what());
             status = exitstatus::FILE_ERROR;
             return;
         }
-        std::optional<std::size_t> max;
-        if (opt->max) max = static_cast<std::size_t>(*opt->max);
         check::writeReport(std::cout, report, max, opt->verbose);
         std::cout.flush();
         status = report.errors() > 0 ? exitstatus::FINDINGS : exitstatus::OK;

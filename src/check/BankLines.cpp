@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <deque>
 #include <unordered_map>
 #include <vector>
 
+#include "console/FileLines.h"
 #include "console/TextFile.h"
 #include "console/Utf8.h"
 #include "material/BankFile.h"
@@ -41,6 +43,8 @@ enum class C1 {
 // forms and the byte order mark; in a file read as Windows-1252, the bytes
 // that code page has no character for. The first one is named.
 void checkCharacters(std::string_view l, std::size_t no, C1 c1As, FileReport& out) {
+    // Nearly every line is printable ASCII, which needs no decoding.
+    if (std::all_of(l.begin(), l.end(), [](char ch) { return (ch >= ' ' && ch <= '~') || ch == '\t'; })) return;
     std::string first;
     std::size_t col = 0, more = 0;
     bool undefinedByte = false;
@@ -141,10 +145,20 @@ std::optional<BankRef> checkColumns(std::string_view l, std::size_t no, const Ve
     return BankRef{c, v};
 }
 
+// Where the first three blanks in a row begin from `from` on, or npos. A
+// walk, not find(): blanks are a line's most common byte, and find stops at each.
+std::size_t threeBlanks(std::string_view l, std::size_t from) {
+    for (std::size_t i = from, run = 0; i < l.size(); ++i) {
+        run = l[i] == ' ' ? run + 1 : 0;
+        if (run == 3) return i - 2;
+    }
+    return std::string_view::npos;
+}
+
 // What the packet writer relies on in the question part of each kind.
 void checkKind(std::string_view l, std::size_t no, const Kind& kind, FileReport& out) {
     const std::size_t tab = l.find('\t', 6);
-    if (const std::size_t run = l.find("   ", 6); run != std::string_view::npos)
+    if (const std::size_t run = threeBlanks(l, 6); run != std::string_view::npos)
         out.error(no, "three blanks in a row at column " + std::to_string(column(l, run)) +
                           ": the tab layout ends the text there; leave one blank");
     switch (kind.letter) {
@@ -259,32 +273,36 @@ void checkOrder(const std::vector<std::pair<int, std::size_t>>& refs, FileReport
 BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOut& leftOut, const VerseTable& evs,
                          FileReport& out) {
     BankCounts counts;
-    TextReader in;
+    FileLines in;
     if (!in.open(path)) {
         out.error(0, unreadable(path));
         return counts;
     }
     counts.present = out.read = true;
     std::vector<std::pair<int, std::size_t>> refs;  // chapter * 100 + verse, line of every counted line
-    std::unordered_map<std::string, std::size_t> seen;
+    std::unordered_map<std::string_view, std::size_t> seen;  // lines of the file's bytes or of `converted`
+    std::deque<std::string> converted;                       // Windows-1252 lines in UTF-8
     const std::size_t kept = kind.twoTexts ? BANK_LINE_MAX : LMAX;  // the longest line the program keeps
-    const TextEncoding encoding = fileEncoding(path);
+    EncodingScan scan;
+    scan.feed(in.bytes());
+    const TextEncoding encoding = scan.result();
     std::vector<std::size_t> utf8Lines, otherLines;  // in a file read as Windows-1252
     bool longer = false;
     while (auto line = in.readLine(READ_BOUND, &longer)) {
         const std::size_t no = in.lineNumber();
         C1 c1As = C1::Control;
-        if (encoding == TextEncoding::Windows1252 && !isAscii(*line)) {
-            c1As = isValidUtf8(*line) ? C1::OfUtf8 : C1::UndefinedByte;
+        std::string_view l = *line;
+        if (encoding == TextEncoding::Windows1252 && !isAscii(l)) {
+            c1As = isValidUtf8(l) ? C1::OfUtf8 : C1::UndefinedByte;
             (c1As == C1::OfUtf8 ? utf8Lines : otherLines).push_back(no);
-            *line = windows1252ToUtf8(*line);  // as the program reads it
+            l = converted.emplace_back(windows1252ToUtf8(l));  // as the program reads it
         }
-        const std::string& l = *line;
         if (isBlank(l)) {
             out.warning(no, "blank line: the program passes over it; delete it");
             continue;
         }
-        if (const std::size_t chars = charCount(l); longer || chars > kept)
+        // A character is a byte or more, so a line of `kept` bytes needs no count.
+        if (const std::size_t chars = longer || l.size() > kept ? charCount(l) : l.size(); longer || chars > kept)
             out.error(no, (longer ? "more than " + std::to_string(READ_BOUND) : std::to_string(chars)) +
                               " characters, but the program keeps " + std::to_string(kept) + " of a " + kind.name +
                               " line: the rest is never printed; shorten it");
@@ -296,7 +314,9 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOu
             checkKind(l, no, kind, out);
         }
         if (const auto [at, fresh] = seen.emplace(l, no); !fresh)
-            out.warning(no, "the same line as line " + std::to_string(at->second) + ": delete one of them");
+            out.warning(no, [&, first = at->second] {
+                return "the same line as line " + std::to_string(first) + ": delete one of them";
+            });
         if (rejectReason(l, evs, leftOut)) continue;  // not counted: the checks above said why
         const BankRef r = *parseBankRef(l);
         if (++counts.n(r.chapter, r.verse) == VERSE_KIND_MAX + 1)
@@ -313,7 +333,7 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOu
 
 BankCounts countBankFile(const std::string& path, const LeftOut& leftOut, const VerseTable& evs) {
     BankCounts counts;
-    TextReader in;
+    FileLines in;
     if (!in.open(path)) return counts;
     counts.present = true;
     while (auto line = in.readLine(BANK_LINE_MAX)) {

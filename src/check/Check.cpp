@@ -69,7 +69,7 @@ struct Target {
 
 class Checker {
 public:
-    explicit Checker(fs::path dir) : dir_(std::move(dir)) {}
+    Checker(fs::path dir, bool keepWords) : dir_(std::move(dir)), keepWords_(keepWords) {}
 
     Report run(const std::vector<std::string>& files) {
         std::vector<Target> targets;
@@ -142,6 +142,7 @@ private:
     FileReport& open(const Target& t) {
         report_.files.push_back({});
         report_.files.back().file = t.shownAs;
+        report_.files.back().keepWords = keepWords_;
         return report_.files.back();
     }
 
@@ -173,6 +174,7 @@ private:
     }
 
     fs::path dir_;
+    bool keepWords_;
     Report report_;
     VerseTable evs_{};
     Material material_;  // the folder's books and the chapters each set leaves out
@@ -181,6 +183,8 @@ private:
 
 }  // namespace
 
-Report checkBank(const fs::path& dir, const std::vector<std::string>& files) { return Checker(dir).run(files); }
+Report checkBank(const fs::path& dir, const std::vector<std::string>& files, bool keepWords) {
+    return Checker(dir, keepWords).run(files);
+}
 
 }  // namespace tess::check

@@ -33,6 +33,7 @@ std::size_t FileReport::errors() const { return count(findings, Severity::Error)
 std::size_t FileReport::warnings() const { return count(findings, Severity::Warning); }
 
 void FileReport::sortByLine() {
+    if (!keepWords) return;
     std::stable_sort(findings.begin(), findings.end(),
                      [](const Finding& a, const Finding& b) { return a.line < b.line; });
 }

@@ -2,6 +2,7 @@
 // What the bank checker found, file by file, and how it is written out: one
 // line per finding in the form editors and CI read ("FILE:LINE: error: WHAT"),
 // then a summary per file and a total.
+#include <concepts>
 #include <cstddef>
 #include <optional>
 #include <ostream>
@@ -24,8 +25,18 @@ struct FileReport {
     bool read = false;      // false: missing or unreadable (a finding says so)
     std::vector<Finding> findings;
 
+    // False when only the count of findings is wanted (check --max 0): a
+    // finding that can come on every line then keeps no words, and the
+    // findings are not sorted.
+    bool keepWords = true;
+
     void error(std::size_t line, std::string what) { findings.push_back({line, Severity::Error, std::move(what)}); }
     void warning(std::size_t line, std::string what) { findings.push_back({line, Severity::Warning, std::move(what)}); }
+    // The same, the words made only when they are kept.
+    template <std::invocable Words>
+    void warning(std::size_t line, Words&& what) {
+        findings.push_back({line, Severity::Warning, keepWords ? std::string(what()) : std::string()});
+    }
     std::size_t errors() const;
     std::size_t warnings() const;
     // Findings in line order (a file's checks may find them out of order).
@@ -43,6 +54,8 @@ struct Report {
 // and the total, so a clean bank is one line.
 void writeReport(std::ostream& out, const Report& report, std::optional<std::size_t> max = std::nullopt,
                  bool verbose = false);
+// Whether writeReport lists any finding with these options.
+inline bool listsFindings(std::optional<std::size_t> max) { return !max || *max > 0; }
 
 // Why a file could not be opened, as a finding: "not found", or the
 // system's reason ("it cannot be read: Permission denied", a folder, a pipe).

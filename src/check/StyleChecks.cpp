@@ -113,7 +113,9 @@ std::vector<std::string> checkStyleList(const std::string& path, const std::stri
 }
 
 BankNames bankNamesFor(char lg, int primpct, char reglst) {
-    auto run = std::make_unique<RunState>();
+    // The checker asks for every name a style could choose: a run state is
+    // too big to make for each, and naming sets every name it reads back.
+    thread_local const auto run = std::make_unique<RunState>();
     run->LG = lg;
     SharedSettings sh;
     sh.PRIMPCT = primpct;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 
 namespace tess {
@@ -78,11 +80,24 @@ void appendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-bool isAscii(std::string_view s) {
-    for (const char c : s)
-        if (static_cast<unsigned char>(c) >= 0x80) return false;
-    return true;
+namespace {
+
+// The first byte from `i` on that is beyond ASCII, or the size. Bank files
+// are nearly all ASCII and are scanned whole, so eight bytes are tested at once.
+std::size_t nextBeyondAscii(std::string_view s, std::size_t i) {
+    constexpr std::uint64_t HIGH_BITS = 0x8080808080808080ULL;
+    for (; i + 8 <= s.size(); i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, s.data() + i, 8);
+        if (word & HIGH_BITS) break;
+    }
+    while (i < s.size() && byteAt(s, i) < 0x80) ++i;
+    return i;
 }
+
+}  // namespace
+
+bool isAscii(std::string_view s) { return nextBeyondAscii(s, 0) == s.size(); }
 
 bool isValidUtf8(std::string_view s) {
     for (std::size_t i = 0; i < s.size();) {
@@ -166,7 +181,7 @@ void EncodingScan::feed(std::string_view bytes) {
     }
     for (std::size_t i = 0; i < bytes.size();) {
         if (byteAt(bytes, i) < 0x80) {
-            ++i;
+            i = nextBeyondAscii(bytes, i);
             continue;
         }
         beyondAscii_ = true;
@@ -212,7 +227,14 @@ Glyph Glyph::at(std::string_view s, std::size_t i) {
 std::vector<Glyph> glyphs(std::string_view s) {
     std::vector<Glyph> g;
     g.reserve(s.size());
-    for (std::size_t i = 0; i < s.size(); i += charBytesAt(s, i)) g.push_back(Glyph::at(s, i));
+    for (std::size_t i = 0; i < s.size();) {
+        if (static_cast<unsigned char>(s[i]) < 0x80) {
+            g.push_back(Glyph(s[i++]));  // a packet's lines are mostly ASCII: no decoding for those
+            continue;
+        }
+        g.push_back(Glyph::at(s, i));
+        i += charBytesAt(s, i);
+    }
     return g;
 }
 

@@ -27,6 +27,8 @@ enum class TextEncoding {
 std::size_t utf8SequenceAt(std::string_view s, std::size_t i);
 // The bytes of the character at s[i]: its sequence, or the one byte.
 inline std::size_t charBytesAt(std::string_view s, std::size_t i) {
+    // ASCII, nearly all of every text, needs no decoding.
+    if (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80) return 1;
     const std::size_t n = utf8SequenceAt(s, i);
     return n == 0 ? 1 : n;
 }

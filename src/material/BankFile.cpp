@@ -37,23 +37,29 @@ std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1,
 }
 
 BankLineReader::BankLineReader(const std::string& path) {
-    if (in_.open(path)) encoding_ = fileEncoding(path);
+    if (!in_.open(path)) return;
+    EncodingScan scan;
+    scan.feed(in_.bytes());
+    encoding_ = scan.result();
 }
 
-std::optional<std::string> BankLineReader::next() {
+std::optional<std::string_view> BankLineReader::nextView() {
     // Four bytes hold any character: the bound keeps 508 of them.
     auto line = in_.readLine(4 * BANK_LINE_MAX);
     if (!line) return line;
-    if (encoding_ == TextEncoding::Windows1252 && !isAscii(*line)) *line = windows1252ToUtf8(*line);
-    if (line->size() > BANK_LINE_MAX) line->resize(charOffset(*line, BANK_LINE_MAX));
+    if (encoding_ == TextEncoding::Windows1252 && !isAscii(*line)) {
+        converted_ = windows1252ToUtf8(*line);
+        line = converted_;
+    }
+    if (line->size() > BANK_LINE_MAX) line = line->substr(0, charOffset(*line, BANK_LINE_MAX));
     return line;
 }
 
 BankReader::BankReader(const std::string& path, const RunState& run, const LeftOut& leftOut)
     : in_(path), run_(run), leftOut_(leftOut) {}
 
-std::optional<std::string> BankReader::next(BankRef* ref) {
-    while (auto line = in_.next()) {
+std::optional<std::string_view> BankReader::nextView(BankRef* ref) {
+    while (auto line = in_.nextView()) {
         if (rejectReason(*line, run_.EVS, leftOut_)) continue;
         if (ref) *ref = *parseBankRef(*line);
         return line;

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "console/FileLines.h"
 #include "console/TextFile.h"
 #include "core/Material.h"
 #include "core/RunState.h"
@@ -33,6 +34,11 @@ std::optional<BankRef> parseBankRef(std::string_view line);
 // read that it has no questions in.
 std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, CHMAX>& evs, const LeftOut& leftOut);
 
+inline std::optional<std::string> copied(std::optional<std::string_view> line) {
+    if (!line) return std::nullopt;
+    return std::string(*line);
+}
+
 // A bank file's lines in the program's UTF-8: the file is decided once, as
 // a whole (console/Utf8.h: valid UTF-8 is UTF-8, anything else
 // Windows-1252), and each line is cut after its 508th character.
@@ -41,12 +47,15 @@ public:
     explicit BankLineReader(const std::string& path);
     bool isOpen() const { return in_.isOpen(); }
     TextEncoding encoding() const { return encoding_; }
-    std::optional<std::string> next();
+    // The next line, valid until the next call (the file is read whole, once).
+    std::optional<std::string_view> nextView();
+    std::optional<std::string> next() { return copied(nextView()); }
     std::size_t fileLine() const { return in_.lineNumber(); }
 
 private:
-    TextReader in_;
+    FileLines in_;
     TextEncoding encoding_ = TextEncoding::Ascii;
+    std::string converted_;  // a Windows-1252 line in UTF-8
 };
 
 class BankReader {
@@ -57,7 +66,8 @@ public:
 
     // The next counted line (at most 508 characters), with its reference.
     // Lines that are not counted are passed over.
-    std::optional<std::string> next(BankRef* ref = nullptr);
+    std::optional<std::string_view> nextView(BankRef* ref = nullptr);
+    std::optional<std::string> next(BankRef* ref = nullptr) { return copied(nextView(ref)); }
     std::size_t fileLine() const { return in_.fileLine(); }  // line number in the file of the last read
 
 private:

@@ -85,7 +85,7 @@ void countBankFile(Program& p, const BankSource& src, std::vector<std::string>& 
             if (skippedAt.size() < SKIPPED_SHOWN) skippedAt.push_back(k);
         }
     };
-    while (in.next(&ref)) {
+    while (in.nextView(&ref)) {
         const std::size_t ln = in.fileLine();
         noteSkipped(ln);
         lastCounted = ln;

@@ -36,14 +36,14 @@ SectorWalk::SectorWalk(Program& p, const std::string& file, int before, std::str
         if (!in_.next()) outOfDate("it ends before the chosen range begins");
 }
 
-std::string SectorWalk::next(int s) {
+std::string_view SectorWalk::next(int s) {
     BankRef ref;
-    auto line = in_.next(&ref);
+    auto line = in_.nextView(&ref);
     if (!line) outOfDate("it ends before the last question of sector " + std::to_string(s));
     if (!inSector(p_.run, s, ref))
         outOfDate("line " + std::to_string(in_.fileLine()) + " (" + std::to_string(ref.chapter) + ":" +
                   std::to_string(ref.verse) + ") falls outside sector " + std::to_string(s));
-    return std::move(*line);
+    return *line;
 }
 
 void SectorWalk::outOfDate(const std::string& why) {

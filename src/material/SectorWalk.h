@@ -5,6 +5,7 @@
 // the counts put it in) is reported and the run goes back to the title: the
 // count file must be rebuilt.
 #include <string>
+#include <string_view>
 
 #include "core/Kinds.h"
 #include "core/Program.h"
@@ -17,7 +18,8 @@ public:
     // `before`: the file's counted lines before the range; `kind` names the
     // questions in messages ("regular", "CV reference").
     SectorWalk(Program& p, const std::string& file, int before, std::string kind);
-    std::string next(int s);  // the next question; it must lie inside sector s
+    // The next question, valid until the next call; it must lie inside sector s.
+    std::string_view next(int s);
 
 private:
     [[noreturn]] void outOfDate(const std::string& why);

@@ -21,7 +21,14 @@ namespace {
 // `to` holds the characters of `from` and blanks after them.
 void copyPadded(std::span<Glyph> to, std::string_view from) {
     std::size_t n = 0;
-    for (std::size_t i = 0; i < from.size() && n < to.size(); i += charBytesAt(from, i)) to[n++] = Glyph::at(from, i);
+    for (std::size_t i = 0; i < from.size() && n < to.size();) {
+        if (static_cast<unsigned char>(from[i]) < 0x80) {
+            to[n++] = Glyph(from[i++]);  // most of a bank line: no decoding
+            continue;
+        }
+        to[n++] = Glyph::at(from, i);
+        i += charBytesAt(from, i);
+    }
     std::fill(to.begin() + static_cast<std::ptrdiff_t>(n), to.end(), Glyph(' '));
 }
 

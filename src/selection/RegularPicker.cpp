@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <span>
 #include <string>
 
 #include "core/Messages.h"
@@ -18,13 +19,26 @@ constexpr int TIER_CALLS = 20;
 // nearly used up; keeps the draw bounded).
 constexpr int QUESTION_DRAWS = 20000;
 
-int availableIn(Program& p, int s) {
+// The flags of sector s's questions, 1 to its total.
+std::span<const char> questionFlags(Program& p, int s) {
     const int total = p.run.TQPS[s];
-    if (total < 1) return 0;
+    if (total < 1) return {};
     const auto& row = p.run.REGQUESTION[s];
     if (static_cast<std::size_t>(total) >= row.size())
         indexError("question flag", total, 1, static_cast<long>(row.size()) - 1);
-    return static_cast<int>(std::count_if(row.begin() + 1, row.begin() + 1 + total, [](char f) { return f != 0; }));
+    return {row.data() + 1, static_cast<std::size_t>(total)};
+}
+
+int availableIn(Program& p, int s) {
+    const auto flags = questionFlags(p, s);
+    return static_cast<int>(std::count_if(flags.begin(), flags.end(), [](char f) { return f != 0; }));
+}
+
+// Whether any is: asked at every pick, so it stops at the first (a big
+// bank's sectors hold thousands of questions).
+bool anyAvailableIn(Program& p, int s) {
+    const auto flags = questionFlags(p, s);
+    return std::any_of(flags.begin(), flags.end(), [](char f) { return f != 0; });
 }
 
 // A sector whose questions are all taken in this cycle gives them all again;
@@ -45,7 +59,7 @@ int drawQuestion(Program& p, int s) {
     if (total < 1)
         failRestart(p, "Sector " + std::to_string(s) +
                            " has no regular questions. Please sector the material again or change the range.");
-    if (availableIn(p, s) == 0) refreshSector(p, s);
+    if (!anyAvailableIn(p, s)) refreshSector(p, s);
     for (int i = 0; i < QUESTION_DRAWS; ++i) {
         const int k = p.rnd(total + 1);
         if (k > 0 && flagRef(r.REGQUESTION, s, k)) return k;

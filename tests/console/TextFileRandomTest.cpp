@@ -10,6 +10,7 @@
 #include <set>
 #include <vector>
 
+#include "console/FileLines.h"
 #include "console/Random.h"
 #include "console/TextFile.h"
 #include "support/Fixture.h"
@@ -74,6 +75,15 @@ TEST(TextFile, ABoundedLineEndingInCrIsCutOnlyWhenItsTextIsLonger) {
     EXPECT_TRUE(longer);
     EXPECT_FALSE(r.readLine());
     EXPECT_EQ(r.lineNumber(), 4u);
+    // The bank readers' whole-file reader ends and cuts the same lines.
+    TextReader again(p.string());
+    FileLines whole(p.string());
+    bool wholeLonger = false;
+    while (const auto line = again.readLine(8, &longer)) {
+        EXPECT_EQ(whole.readLine(8, &wholeLonger), std::string_view(*line));
+        EXPECT_EQ(wholeLonger, longer);
+    }
+    EXPECT_FALSE(whole.readLine(8));
 }
 
 TEST(TextFile, WritesCrLfAndReplacesWholeFilesAtomically) {
@@ -129,6 +139,7 @@ TEST(TextFile, APipeAtAFilesNameIsRefusedNeverWaitedOn) {
     ASSERT_EQ(::mkfifo(d.file("cv.b").c_str(), 0644), 0);
     TextReader r;
     EXPECT_FALSE(r.open(d.file("cv.b")));
+    EXPECT_FALSE(FileLines().open(d.file("cv.b")));
     EXPECT_FALSE(readAllLines(d.file("cv.b")));
     EXPECT_EQ(whyUnreadable(d.file("cv.b")), "it is not a plain file (a pipe or a device)");
 }

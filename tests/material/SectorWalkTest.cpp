@@ -29,7 +29,7 @@ TEST(SectorWalk, FindsSpecialtyQuestionsOfVersesPassedOverByQuestionSectoring) {
     try {
         SectorWalk walk(b.p, "FTV.00", 0, "FTV");
         for (int s = 1; s <= 3; ++s)
-            for (int n = 1; n <= b.r.FPS[s]; ++n) got.push_back(walk.next(s).substr(9));
+            for (int n = 1; n <= b.r.FPS[s]; ++n) got.emplace_back(walk.next(s).substr(9));
     } catch (const RestartRun&) {
         ADD_FAILURE() << b.con.screenText();
     }
@@ -52,7 +52,7 @@ TEST(SectorWalk, FindsSpecialtyQuestionsOfVersesAbsorbedByVerseSectoring) {
     try {
         SectorWalk walk(b.p, "FTV.00", 0, "FTV");
         for (int s = 1; s <= 2; ++s)
-            for (int n = 1; n <= b.r.FPS[s]; ++n) got.push_back(walk.next(s).substr(9));
+            for (int n = 1; n <= b.r.FPS[s]; ++n) got.emplace_back(walk.next(s).substr(9));
     } catch (const RestartRun&) {
         ADD_FAILURE() << b.con.screenText();
     }

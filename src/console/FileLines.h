@@ -1,0 +1,50 @@
+#pragma once
+// A file read whole, at once, and handed out line by line as views into it:
+// the lines TextReader gives (CR LF, LF, no last line end; a bound cuts a
+// line), without a read or an allocation per line. The bank readers and the
+// checker read every line of big files; the rest of the program reads
+// through TextReader.
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tess {
+
+class FileLines {
+public:
+    FileLines() = default;
+    explicit FileLines(const std::string& path) { open(path); }
+    // False, with errno set, when TextReader would refuse the file too (a
+    // folder, a pipe, no right to read it).
+    bool open(const std::string& path);
+    bool isOpen() const { return open_; }
+    const std::string& bytes() const { return bytes_; }
+
+    // The next line without its line end; std::nullopt at the end of the file.
+    // `wasLonger` tells whether the line was cut at `bound`.
+    std::optional<std::string_view> readLine(std::size_t bound = std::string::npos, bool* wasLonger = nullptr) {
+        if (wasLonger) *wasLonger = false;
+        if (at_ >= bytes_.size()) return std::nullopt;
+        ++line_;
+        const std::string_view rest = std::string_view(bytes_).substr(at_);
+        const std::size_t end = rest.find('\n');
+        std::string_view line = rest.substr(0, end);
+        at_ += end == std::string_view::npos ? rest.size() : end + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (line.size() > bound) {
+            line = line.substr(0, bound);
+            if (wasLonger) *wasLonger = true;
+        }
+        return line;
+    }
+    std::size_t lineNumber() const { return line_; }  // lines read so far
+
+private:
+    std::string bytes_;
+    std::size_t at_ = 0;
+    std::size_t line_ = 0;
+    bool open_ = false;
+};
+
+}  // namespace tess
