@@ -27,11 +27,12 @@ bool skippedInL(int chapter) {
     return chapter == 7 || (chapter >= 9 && chapter <= 11) || (chapter >= 14 && chapter <= 16);
 }
 
-std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, CHMAX>& evs, bool lSet) {
+std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, MATERIAL_CHAPTERS_MAX>& evs,
+                                        int chapters, bool lSet) {
     if (line.find_first_not_of(" \t") == std::string_view::npos) return std::string("blank line");
     auto ref = parseBankRef(line);
     if (!ref) return std::string("no chapter and verse at its start");
-    if (ref->chapter < 1 || ref->chapter > CHMAX)
+    if (ref->chapter < 1 || ref->chapter > chapters)
         return "chapter " + std::to_string(ref->chapter) + " is not in the book";
     const int verses = evs[ref->chapter] > 0 ? std::min(evs[ref->chapter], VMAX) : VMAX;
     if (ref->verse < 1 || ref->verse > verses)

@@ -31,10 +31,12 @@ bool skippedInL(int chapter);
 
 // Why a line is not counted, or nothing when it is: the readers and the bank
 // checker share this decision. `evs` holds the verses of each chapter (0: not
-// known, any slot of the tables); `lSet` is the "L" material set.
-std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, CHMAX>& evs, bool lSet);
+// known, any slot of the tables) of the material's `chapters`; `lSet` is the
+// "L" material set.
+std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, MATERIAL_CHAPTERS_MAX>& evs,
+                                        int chapters, bool lSet);
 inline std::optional<std::string> rejectReason(std::string_view line, const RunState& run) {
-    return rejectReason(line, run.EVS, run.LG == 'L');
+    return rejectReason(line, run.EVS, run.MATERIAL.chapters(), run.LG == 'L');
 }
 
 // A bank file's lines in the program's UTF-8: the file is decided once, as

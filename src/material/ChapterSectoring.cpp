@@ -21,9 +21,18 @@ int lastChapter(const RunState& r) {
     return ch;
 }
 
-int listRow(int y) { return y < 18 ? y + 4 : y - 13; }
-int listCol(int y) { return y < 18 ? 3 : 40; }
-int fieldCol(int y) { return y < 18 ? 13 : 50; }
+// Two columns of 17 rows hold 34 chapters; a longer material's list takes three.
+constexpr int LIST_ROWS = 17;
+bool threeColumns(const RunState& r) { return r.ECHAP - r.BCHAP + 1 > 2 * LIST_ROWS; }
+int listRow(const RunState& r, int y) {
+    if (threeColumns(r)) return (y - 1) % LIST_ROWS + 5;
+    return y < 18 ? y + 4 : y - 13;
+}
+int listCol(const RunState& r, int y) {
+    if (threeColumns(r)) return 3 + 26 * ((y - 1) / LIST_ROWS);
+    return y < 18 ? 3 : 40;
+}
+int fieldCol(const RunState& r, int y) { return listCol(r, y) + 10; }
 
 // The chapter that follows `ch` in the initial deal of the "L" material.
 int nextInLDeal(int ch) {
@@ -60,9 +69,13 @@ void listChapters(Program& p, int n) {
     for (int y = 1; y <= n; ++y) {
         const int ch = r.BCHAP + y - 1;
         if (passedOver(r, ch)) continue;
-        p.con.gotoXY(listCol(y), listRow(y));
-        p.con.write("Luke ");
-        p.con.write(ch, 2);
+        p.con.gotoXY(listCol(r, y), listRow(r, y));
+        // "Luke 12", "Jam   1": the book's short name and its own chapter.
+        const auto at = r.MATERIAL.place(ch);
+        std::string name = at ? at->book->shortName() : r.MATERIAL.first().shortName();
+        name.resize(4, ' ');
+        p.con.write(name + " ");
+        p.con.write(at && !r.MATERIAL.asStored() ? at->chapter : ch, 2);
         p.con.write(": ");
         p.con.write(r.CS[ch], 3);
     }
@@ -85,7 +98,7 @@ int firstShareRow(const RunState& r, int n) { return passedOver(r, r.BCHAP) ? mo
 
 int shareRowAfter(const RunState& r, int y, int step, int n) { return moveRow(r, y, step, n); }
 
-void toShareField(Program& p, int y) { p.con.gotoXY(fieldCol(y), listRow(y)); }
+void toShareField(Program& p, int y) { p.con.gotoXY(fieldCol(p.run, y), listRow(p.run, y)); }
 
 int firstShareDigit(Program& p, int y, int digit) {
     const RunState& r = p.run;
@@ -110,7 +123,10 @@ ShareCheck checkShares(const RunState& r) {
         if (!passedOver(r, ch)) check.total += r.CS[ch];
     check.wanted = r.SECTORS;
     // Chapters with 0 join the next chapter with a share; the last has none.
-    if (const int last = lastChapter(r); r.CS[last] == 0) check.emptyLast = last;
+    if (const int last = lastChapter(r); r.CS[last] == 0) {
+        check.emptyLast = last;
+        check.emptyLastName = r.MATERIAL.chapterName(last);
+    }
     return check;
 }
 
@@ -119,9 +135,7 @@ std::string ShareCheck::why() const {
     if (total != wanted)
         text = "Your total is " + std::to_string(total) + " questions; total questions must equal " +
                std::to_string(wanted) + ".";
-    if (emptyLast != 0)
-        text += std::string(text.empty() ? "" : " ") + "Luke " + std::to_string(emptyLast) +
-                " needs at least 1 question.";
+    if (emptyLast != 0) text += std::string(text.empty() ? "" : " ") + emptyLastName + " needs at least 1 question.";
     return text;
 }
 
@@ -140,7 +154,7 @@ bool sharesAccepted(Program& p) {
     }
     if (check.emptyLast != 0) {
         c.gotoXY(40, 22);
-        c.write("Luke " + std::to_string(check.emptyLast) + " needs at least 1 question.");
+        c.write(check.emptyLastName + " needs at least 1 question.");
     }
     return check.ok();
 }
@@ -221,7 +235,7 @@ void sectorGroup(RunState& r, const std::vector<int>& group, int k, int& s) {
 
 void walkSector(Program& p, int s) {
     const auto& r = p.run;
-    for (int ch = std::max(r.BC[s], 1); ch <= std::min(r.EC[s], CHMAX); ++ch) {
+    for (int ch = std::max(r.BC[s], 1); ch <= std::min(r.EC[s], r.MATERIAL.chapters()); ++ch) {
         const int from = std::max(ch == r.BC[s] ? r.BV[s] : 1, 1);
         const int to = std::min(ch == r.EC[s] ? r.EV[s] : VMAX, VMAX);
         for (int v = from; v <= to; ++v) countSlot(p.run, KINDS, ch, v, s);

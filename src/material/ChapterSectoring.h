@@ -17,17 +17,18 @@ void countChapterSectors(Program& p);
 
 // The share editor's screen, drawn here and driven by the front end's Ask
 // (rows y = 1..n of the listed chapters).
-int firstShareRow(const RunState& r, int n);                // the chapter L leaves out is passed over
+int firstShareRow(const RunState& r, int n);                   // the chapter L leaves out is passed over
 int shareRowAfter(const RunState& r, int y, int step, int n);  // wrapping, over that chapter
-void toShareField(Program& p, int y);                       // the cursor to row y's field
-int firstShareDigit(Program& p, int y, int digit);          // shown; the last chapter's 0 is 1
-void setShare(Program& p, int y, int count);                // the chapter's share, shown
+void toShareField(Program& p, int y);                          // the cursor to row y's field
+int firstShareDigit(Program& p, int y, int digit);             // shown; the last chapter's 0 is 1
+void setShare(Program& p, int y, int count);                   // the chapter's share, shown
 
 // Whether the shares in CS can be sectored: they add up to SECTORS, and the
 // last chapter has one (chapters with 0 join the next with a share).
 struct ShareCheck {
     int total = 0, wanted = 0;
-    int emptyLast = 0;  // the last chapter, when it has no share
+    int emptyLast = 0;          // the last chapter, when it has no share
+    std::string emptyLastName;  // it as read: "Luke 24"
     bool ok() const { return total == wanted && emptyLast == 0; }
     std::string why() const;  // what the editor says is wrong, in one line
 };

@@ -141,8 +141,8 @@ std::string findCountFile(const Program& p) {
 
 std::vector<std::string> countFileLines(const RunState& r) {
     std::vector<std::string> lines;
-    lines.reserve(COUNT_LINES);
-    for (int ch = 1; ch <= CHMAX; ++ch)
+    lines.reserve(static_cast<std::size_t>(r.MATERIAL.chapters() * VMAX));
+    for (int ch = 1; ch <= r.MATERIAL.chapters(); ++ch)
         for (int v = 1; v <= VMAX; ++v) {
             std::string line = std::to_string(ch) + " " + std::to_string(v);
             for (const Kind& k : KINDS) line += " " + std::to_string((r.*k.count)(ch, v));
@@ -172,16 +172,17 @@ std::optional<std::string> loadCountFile(RunState& r, const std::string& path) {
         zeroCounts(r);
         return std::optional<std::string>(std::move(why));
     };
-    for (int i = 1; i <= COUNT_LINES; ++i) {
+    const int lines = r.MATERIAL.chapters() * VMAX;
+    for (int i = 1; i <= lines; ++i) {
         auto line = in.readLine(200);
-        if (!line) return fail("is short (" + std::to_string(i - 1) + " of " + std::to_string(COUNT_LINES) + " lines)");
+        if (!line) return fail("is short (" + std::to_string(i - 1) + " of " + std::to_string(lines) + " lines)");
         const auto n = parseCountFileLine(*line, i);
         if (!n) return fail("has a bad line " + std::to_string(i));
         const int ch = (i - 1) / VMAX + 1, v = (i - 1) % VMAX + 1;
         for (const Kind& k : KINDS) (r.*k.count)(ch, v) = (*n)[slotOf(k)];
     }
     while (auto extra = in.readLine(200))
-        if (!isBlank(*extra)) return fail("has more than " + std::to_string(COUNT_LINES) + " lines");
+        if (!isBlank(*extra)) return fail("has more than " + std::to_string(lines) + " lines");
     return std::nullopt;
 }
 

@@ -231,8 +231,6 @@ void drawField(Program& p, int f) {
 int atMost(int v, int hi) { return v > hi ? hi : v; }
 int atLeast(int v, int lo) { return v < lo ? lo : v; }
 
-std::string luke(int chapter) { return "Luke " + std::to_string(chapter); }
-
 // The field's limits, in their order, after an entry; a verse that depends
 // on a chapter is drawn again with it. Returns what the form replaced, in
 // words for the message rows; empty when the entry stands.
@@ -240,11 +238,14 @@ std::string applyLimits(Program& p, int f, int typed) {
     Specc9& c = p.cfg;
     const std::string was = std::to_string(typed);
     auto chapters = [&](int now) {
-        return "Luke has " + std::to_string(CHMAX) + " chapters: " + was + " became " + std::to_string(now) + ".";
+        const Material& m = p.material;
+        const std::string whole = m.books.size() == 1 ? m.first().name : std::string("The material");
+        return whole + " has " + std::to_string(m.chapters()) + " chapters: " + was + " became " + std::to_string(now) +
+               ".";
     };
     auto verseKept = [&](int chapter, int verse) {
-        return luke(chapter) + " has " + std::to_string(c.EVS[chapter]) + " verses: verse " + std::to_string(verse) +
-               " became " + std::to_string(c.EVS[chapter]) + ".";
+        return p.material.chapterName(chapter) + " has " + std::to_string(c.EVS[chapter]) + " verses: verse " +
+               std::to_string(verse) + " became " + std::to_string(c.EVS[chapter]) + ".";
     };
     switch (f) {
         case BCHAP: {
@@ -258,7 +259,7 @@ std::string applyLimits(Program& p, int f, int typed) {
             return why;
         }
         case ECHAP:
-            c.ECHAP = atMost(c.ECHAP, CHMAX);
+            c.ECHAP = atMost(c.ECHAP, p.material.chapters());
             c.EVER = c.EVS[c.ECHAP];
             drawField(p, EVER);
             return c.ECHAP == typed ? "" : chapters(c.ECHAP);
