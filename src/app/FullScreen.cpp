@@ -11,6 +11,7 @@
 #include "console/FolderLock.h"
 #include "console/Random.h"
 #include "console/TerminalConsole.h"
+#include "core/Messages.h"
 #include "run/Driver.h"
 #include "run/ScreenAsk.h"
 
@@ -28,7 +29,7 @@ int runFullScreen() {
     FolderLock lock(".");
     if (!lock.message().empty()) std::fprintf(stderr, "tessarin: %s\n", lock.message().c_str());
     if (!lock.held()) return exitstatus::REFUSED;
-    std::string fatal;
+    std::string fatal, refused;
     int code = exitstatus::OK;
     try {
         TerminalConsole con;
@@ -38,7 +39,14 @@ int runFullScreen() {
         p.asker = &screen;
         installHelp(p);
         if (isEmptyWorkingFolder(p.dir)) offerFirstStart(p, findSample(sampleCandidates()));
-        code = runProgram(p);
+        // A bad book file would stop every run: say so once and leave.
+        if (std::string why; !readMaterial(p.file(BOOK_FILE), p.material, why)) {
+            showRestart(p, RestartRun{why});
+            refused = why;
+            code = exitstatus::MEND;
+        } else {
+            code = runProgram(p);
+        }
     } catch (const TerminalUnusable& e) {
         std::fprintf(stderr, "tessarin: %s\n", e.what());
         return exitstatus::REFUSED;
@@ -49,6 +57,7 @@ int runFullScreen() {
         fatal = "unexpected failure";
         code = exitstatus::FAULT;
     }
+    if (!refused.empty()) std::fprintf(stderr, "tessarin: %s\n", refused.c_str());
     if (!fatal.empty()) std::fprintf(stderr, "tessarin: fatal error: %s\n", fatal.c_str());
     return code;
 }

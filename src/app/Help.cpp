@@ -121,14 +121,14 @@ std::string rangeOf(const Program& p, const StyleField& f) {
         case FieldKind::ListLetter: {
             std::vector<std::string> kept;
             for (char l = static_cast<char>(f.min); l <= static_cast<char>(f.max); ++l)
-                if (bankHas(p, std::string("Luke.") + l)) kept.emplace_back(1, l);
+                if (bankHas(p, p.material.first().name + "." + l)) kept.emplace_back(1, l);
             return "Values: " + std::string(1, static_cast<char>(f.min)) + " to " +
                    std::string(1, static_cast<char>(f.max)) + "; this folder has the lists " + joined(kept) + ".";
         }
         case FieldKind::Place: {
             const int chapter = (p.cfg.*f.number.style);
-            return "Values: chapters " + std::to_string(f.min) + " to " + std::to_string(f.max) +
-                   "; a verse up to its chapter's last (Luke " + std::to_string(chapter) + " has " +
+            return "Values: chapters " + std::to_string(f.min) + " to " + std::to_string(p.material.chapters()) +
+                   "; a verse up to its chapter's last (" + p.material.chapterName(chapter) + " has " +
                    std::to_string(p.cfg.EVS[chapter]) + ").";
         }
         case FieldKind::Text:

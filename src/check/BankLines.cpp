@@ -71,8 +71,8 @@ void checkCharacters(std::string_view l, std::size_t no, C1 c1As, FileReport& ou
         first = code;
     }
     if (first.empty()) return;
-    const std::string where = " in column " + std::to_string(col) +
-                              (more ? " (and " + std::to_string(more) + " more on the line)" : "");
+    const std::string where =
+        " in column " + std::to_string(col) + (more ? " (and " + std::to_string(more) + " more on the line)" : "");
     if (undefinedByte)
         out.error(no, first + where +
                           " is neither UTF-8 nor a Windows-1252 character: the file is not valid UTF-8, so it is "
@@ -105,9 +105,9 @@ std::optional<BankRef> checkColumns(std::string_view l, std::size_t no, const Ve
         return std::nullopt;
     }
     const int c = (l[1] - '0') + (l[0] == ' ' ? 0 : 10 * (l[0] - '0'));
-    if (c < 1 || c > CHMAX) {
-        out.error(no,
-                  "chapter " + std::to_string(c) + " is not in the book (Luke has 24 chapters): correct the chapter");
+    if (c < 1 || c > evs.chapters) {
+        out.error(no, "chapter " + std::to_string(c) + " is not in the book (the material has " +
+                          std::to_string(evs.chapters) + " chapters): correct the chapter");
         return std::nullopt;
     }
     if (l.size() >= 3 && l[2] != ':')
@@ -317,7 +317,7 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOu
             out.warning(no, [&, first = at->second] {
                 return "the same line as line " + std::to_string(first) + ": delete one of them";
             });
-        if (rejectReason(l, evs, leftOut)) continue;  // not counted: the checks above said why
+        if (rejectReason(l, evs.verses, evs.chapters, leftOut)) continue;  // not counted: the checks above said why
         const BankRef r = *parseBankRef(l);
         if (++counts.n(r.chapter, r.verse) == VERSE_KIND_MAX + 1)
             out.error(no, "more than 255 " + std::string(kind.name) + " questions in " + ref(r.chapter, r.verse) +
@@ -337,7 +337,7 @@ BankCounts countBankFile(const std::string& path, const LeftOut& leftOut, const 
     if (!in.open(path)) return counts;
     counts.present = true;
     while (auto line = in.readLine(BANK_LINE_MAX)) {
-        if (rejectReason(*line, evs, leftOut)) continue;
+        if (rejectReason(*line, evs.verses, evs.chapters, leftOut)) continue;
         const BankRef r = *parseBankRef(*line);
         ++counts.n(r.chapter, r.verse);
     }

@@ -14,8 +14,16 @@
 
 namespace tess::check {
 
-using VerseCounts = Arr2<int, 1, CHMAX, 1, VMAX>;
-using VerseTable = Arr<int, 1, CHMAX>;
+using VerseCounts = Arr2<int, 1, MATERIAL_CHAPTERS_MAX, 1, VMAX>;
+
+// The verses of each chapter through the material (0: not known, any slot of
+// the tables), and how many chapters it has.
+struct VerseTable {
+    Arr<int, 1, MATERIAL_CHAPTERS_MAX> verses{};
+    int chapters = 24;
+    int operator[](int c) const { return verses[c]; }
+    int& operator[](int c) { return verses[c]; }
+};
 
 // What one bank file holds, as the index build counts it.
 struct BankCounts {

@@ -7,6 +7,8 @@
 #include "check/BankLines.h"
 #include "check/CountChecks.h"
 #include "check/StyleChecks.h"
+#include "console/TextFile.h"
+#include "core/Material.h"
 #include "core/StyleFile.h"
 #include "specc9/StyleLibrary.h"
 
@@ -16,7 +18,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-enum class FileKind { Bank, Count, Verses, StyleList, Style };
+enum class FileKind { Books, Bank, Count, Verses, StyleList, Style };
 
 struct KnownFile {
     FileKind kind = FileKind::Bank;
@@ -35,30 +37,19 @@ KnownFile fileOf(FileKind kind, const Kind& bank = REGULAR, bool lSet = false, B
 }
 
 // Every bank and count file name a style can select, built by the program's
-// own naming for each material set, primary percentage and list letter.
-const std::map<std::string, KnownFile>& knownNames() {
-    static const std::map<std::string, KnownFile> names = [] {
-        std::map<std::string, KnownFile> m;
-        for (const char lg : {' ', 'L'})
-            for (int prim = 0; prim <= 100; ++prim)
-                for (const char x : {'A', 'B', 'C', 'D'}) {
-                    const BankNames n = bankNamesFor(lg, prim, x);
-                    const bool l = lg == 'L';
-                    for (const Kind& k : KINDS) m.emplace(n.bank[slotOf(k)], fileOf(FileKind::Bank, k, l));
-                    m.emplace(n.count, fileOf(FileKind::Count, REGULAR, l, n));
-                }
-        return m;
-    }();
-    return names;
-}
-
-std::optional<KnownFile> kindOf(const std::string& name) {
-    if (name == VERSE_FILE) return fileOf(FileKind::Verses);
-    if (name == STYLE_LIST_FILE) return fileOf(FileKind::StyleList);
-    if (name.size() > 4 && name.ends_with(".spe")) return fileOf(FileKind::Style);
-    const auto& known = knownNames();
-    if (auto it = known.find(name); it != known.end()) return it->second;
-    return std::nullopt;
+// own naming for each material set, primary percentage and list letter; the
+// regular files are named after the material's first book.
+std::map<std::string, KnownFile> knownNames(const std::string& book) {
+    std::map<std::string, KnownFile> m;
+    for (const char lg : {' ', 'L'})
+        for (int prim = 0; prim <= 100; ++prim)
+            for (const char x : {'A', 'B', 'C', 'D'}) {
+                const BankNames n = bankNamesFor(lg, prim, x, book);
+                const bool l = lg == 'L';
+                for (const Kind& k : KINDS) m.emplace(n.bank[slotOf(k)], fileOf(FileKind::Bank, k, l));
+                m.emplace(n.count, fileOf(FileKind::Count, REGULAR, l, n));
+            }
+    return m;
 }
 
 struct Target {
@@ -72,20 +63,37 @@ public:
     Checker(fs::path dir, bool keepWords) : dir_(std::move(dir)), keepWords_(keepWords) {}
 
     Report run(const std::vector<std::string>& files) {
+        // The book file decides the chapters and the regular files' names, so it comes first.
+        const fs::path books = dir_ / BOOK_FILE;
+        const bool booksAsked = files.empty() ? fileExists(books.string())
+                                              : std::any_of(files.begin(), files.end(), [](const std::string& f) {
+                                                    return fs::path(f).filename() == BOOK_FILE;
+                                                });
+        const auto fault = readMaterialFile(books.string(), material_);
+        if (booksAsked || fault) {
+            FileReport& out = open({BOOK_FILE, books, fileOf(FileKind::Books)});
+            out.read = !fault || fault->line > 0;
+            if (fault)
+                out.error(fault->line, fault->what +
+                                           ": every run is refused until it is mended; the rest is "
+                                           "checked as Luke");
+        }
+        known_ = knownNames(material_.first().name);
         std::vector<Target> targets;
         std::vector<FileReport> unknown;
         if (files.empty()) targets = folderTargets();
         for (const auto& f : files) {
             const fs::path path = dir_ / f;
+            if (path.filename() == BOOK_FILE) continue;
             if (auto k = kindOf(path.filename().string())) {
                 targets.push_back({f, path, *k});
             } else {
                 FileReport r;
                 r.file = f;
-                r.error(0,
-                        "not a file of the bank by its name, so not checked: bank files are Luke.A-D, FTV.nn, "
-                        "cv.b, cv.c, co.b, co.c, SIT.TXT (with the LL prefix, llsit.txt), count.nnx, Verses.txt, "
-                        "Specs.lst and styles *.spe");
+                r.error(0, "not a file of the bank by its name, so not checked: bank files are " +
+                               material_.first().name +
+                               ".A-D, FTV.nn, cv.b, cv.c, co.b, co.c, SIT.TXT (with the LL prefix, llsit.txt), "
+                               "count.nnx, Verses.txt, Books.txt, Specs.lst and styles *.spe");
                 unknown.push_back(std::move(r));
             }
         }
@@ -97,8 +105,8 @@ public:
         };
 
         const auto verses = of(FileKind::Verses);
-        if (verses.empty()) evs_ = readVerses((dir_ / VERSE_FILE).string());
-        for (const auto* t : verses) evs_ = checkVerses(t->path.string(), open(*t));
+        if (verses.empty()) evs_ = readVerses((dir_ / VERSE_FILE).string(), material_);
+        for (const auto* t : verses) evs_ = checkVerses(t->path.string(), material_, open(*t));
         for (const auto* t : of(FileKind::Bank))
             counts_[t->path.filename().string()] =
                 checkBankFile(t->path.string(), *t->kind.bank, leftOut(t->kind), evs_, open(*t));
@@ -123,14 +131,15 @@ public:
         for (const auto& t : styles) {
             const std::string name = t.path.stem().string();
             const CheckedStyle s = checkStyle(
-                t.path.string(), name, [&](const std::string& f) -> const BankCounts& { return countsOf(f); }, open(t));
+                t.path.string(), name, [&](const std::string& f) -> const BankCounts& { return countsOf(f); },
+                material_, open(t));
             if (s.readable) users[s.files.count].push_back(name);
         }
         for (const auto* t : of(FileKind::Count)) {
             const BankNames& n = t->kind.from;
             std::array<CountSource, KIND_COUNT> sources;
             for (std::size_t k = 0; k < KIND_COUNT; ++k) sources[k] = {n.bank[k], &countsOf(n.bank[k])};
-            checkCountFile(t->path.string(), sources, users[n.count], open(*t));
+            checkCountFile(t->path.string(), sources, users[n.count], material_.chapters(), open(*t));
         }
         for (auto& u : unknown) report_.files.push_back(std::move(u));
         return std::move(report_);
@@ -155,6 +164,14 @@ private:
         return counts_[name] = countBankFile((dir_ / name).string(), leftOut(k.value_or(KnownFile{})), evs_);
     }
 
+    std::optional<KnownFile> kindOf(const std::string& name) const {
+        if (name == VERSE_FILE) return fileOf(FileKind::Verses);
+        if (name == STYLE_LIST_FILE) return fileOf(FileKind::StyleList);
+        if (name.size() > 4 && name.ends_with(".spe")) return fileOf(FileKind::Style);
+        if (auto it = known_.find(name); it != known_.end()) return it->second;
+        return std::nullopt;
+    }
+
     std::vector<Target> folderTargets() const {
         std::vector<Target> t;
         std::error_code ec;
@@ -176,6 +193,7 @@ private:
     fs::path dir_;
     bool keepWords_;
     Report report_;
+    std::map<std::string, KnownFile> known_;
     VerseTable evs_{};
     Material material_;  // the folder's books and the chapters each set leaves out
     std::map<std::string, BankCounts> counts_;

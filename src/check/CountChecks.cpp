@@ -15,7 +15,8 @@ std::string ref(int c, int v) { return std::to_string(c) + ":" + std::to_string(
 }  // namespace
 
 void checkCountFile(const std::string& path, const std::array<CountSource, KIND_COUNT>& sources,
-                    const std::vector<std::string>& styles, FileReport& out) {
+                    const std::vector<std::string>& styles, int chapters, FileReport& out) {
+    const auto lines = static_cast<std::size_t>(chapters * VMAX);
     TextReader in;
     if (!in.open(path)) {
         out.error(0, unreadable(path));
@@ -26,9 +27,9 @@ void checkCountFile(const std::string& path, const std::array<CountSource, KIND_
     std::size_t bad = 0;
     while (auto line = in.readLine(LINE_BOUND)) {
         const std::size_t i = in.lineNumber();
-        if (i > static_cast<std::size_t>(COUNT_LINES)) {
+        if (i > lines) {
             if (line->find_first_not_of(" \t") != std::string::npos) {
-                out.error(i, "more than 2040 lines: a count file has one line per verse slot");
+                out.error(i, "more than " + std::to_string(lines) + " lines: a count file has one line per verse slot");
                 break;
             }
             continue;
@@ -56,8 +57,8 @@ void checkCountFile(const std::string& path, const std::array<CountSource, KIND_
         }
     }
     out.lines = in.lineNumber();
-    if (out.lines < static_cast<std::size_t>(COUNT_LINES))
-        out.error(0, "has " + std::to_string(out.lines) + " lines of 2040: it ends early");
+    if (out.lines < lines)
+        out.error(0, "has " + std::to_string(out.lines) + " lines of " + std::to_string(lines) + ": it ends early");
     const std::string reindex = "set \"Reindex\" to Y in " +
                                 (styles.empty() ? std::string("a style that uses it")
                                                 : "the style " +
@@ -74,7 +75,7 @@ void checkCountFile(const std::string& path, const std::array<CountSource, KIND_
         out.error(0, "out of date: " + std::to_string(differ.size()) +
                          (differ.size() == 1 ? " verse differs" : " verses differ") + " from the bank files (" +
                          verses + "), so a run that reuses it picks the wrong questions; " + reindex);
-    } else if (bad > 0 || out.lines < static_cast<std::size_t>(COUNT_LINES)) {
+    } else if (bad > 0 || out.lines < lines) {
         out.error(0, "damaged: the program builds it anew when it reads it; delete it or " + reindex);
     }
     out.sortByLine();

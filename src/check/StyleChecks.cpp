@@ -5,7 +5,6 @@
 #include <memory>
 
 #include "console/TextFile.h"
-#include "core/Book.h"
 #include "core/StyleFields.h"
 #include "core/StyleFile.h"
 #include "specc9/StyleLibrary.h"
@@ -16,7 +15,7 @@ namespace tess::check {
 namespace {
 
 constexpr std::size_t LINE_BOUND = 256;  // longer than any item of these files
-constexpr int VERSE_TABLE_LINES = 28;
+constexpr int VERSE_TABLE_PADDING = 4;
 
 bool isBlank(std::string_view l) { return l.find_first_not_of(" \t") == std::string_view::npos; }
 std::string num(long n) { return std::to_string(n); }
@@ -32,40 +31,46 @@ int inRange(const VerseCounts& n, const StyleSettings& s) {
 
 }  // namespace
 
-VerseTable checkVerses(const std::string& path, FileReport& out) {
+VerseTable checkVerses(const std::string& path, const Material& m, FileReport& out) {
     VerseTable evs;
-    for (int c = 1; c <= CHMAX; ++c) evs[c] = bookVerses(c);
+    const int chapters = m.chapters();
+    evs.chapters = chapters;
+    for (int c = 1; c <= chapters; ++c) evs[c] = m.verses(c);
+    const std::string each = "the verse count of each of the " + num(chapters) + " chapters";
     auto lines = readAllLines(path, LINE_BOUND);
     if (!lines) {
-        out.error(0, unreadable(path) + ": a run needs the verse count of each of the 24 chapters");
+        out.error(0, unreadable(path) + ": a run needs " + each);
         return evs;
     }
     out.read = true;
     out.lines = lines->size();
     const int have = static_cast<int>(lines->size());
-    for (int c = 1; c <= CHMAX && c <= have; ++c) {
+    for (int c = 1; c <= chapters && c <= have; ++c) {
         long n = 0;
         const std::string& l = (*lines)[static_cast<std::size_t>(c - 1)];
-        if (auto why = verseCountProblem(c, l, &n))
-            out.error(static_cast<std::size_t>(c), "chapter " + num(c) + ": " + *why + ": write " + num(bookVerses(c)) +
+        if (auto why = verseCountProblem(m, c, l, &n))
+            out.error(static_cast<std::size_t>(c), "chapter " + num(c) + ": " + *why + ": write " + num(m.verses(c)) +
                                                        ", the book's count, which the form uses");
         if (n >= 1 && n <= VMAX) evs[c] = static_cast<int>(n);
     }
-    if (have < CHMAX)
-        out.error(0, "has " + num(have) + " lines: it needs the verse count of each of the 24 chapters, one a line");
-    else if (have != CHMAX && have != VERSE_TABLE_LINES)
-        out.warning(0, "has " + num(have) +
-                           " lines: a verse table holds the 24 chapters' counts, then four lines 0 "
-                           "(28 lines), or only the 24");
-    for (int i = CHMAX + 1; i <= have && i <= VERSE_TABLE_LINES; ++i)
+    // Luke's table has always had four lines 0 after its chapters.
+    const int padded = chapters + VERSE_TABLE_PADDING;
+    if (have < chapters)
+        out.error(0, "has " + num(have) + " lines: it needs " + each + ", one a line");
+    else if (have != chapters && have != padded)
+        out.warning(0, "has " + num(have) + " lines: a verse table holds the " + num(chapters) +
+                           " chapters' counts, then four lines 0 (" + num(padded) + " lines), or only the " +
+                           num(chapters));
+    for (int i = chapters + 1; i <= have && i <= padded; ++i)
         if (!parseNumber((*lines)[static_cast<std::size_t>(i - 1)]))
-            out.warning(static_cast<std::size_t>(i), "not a number: lines 25-28 hold 0");
+            out.warning(static_cast<std::size_t>(i),
+                        "not a number: lines " + num(chapters + 1) + "-" + num(padded) + " hold 0");
     return evs;
 }
 
-VerseTable readVerses(const std::string& path) {
+VerseTable readVerses(const std::string& path, const Material& m) {
     FileReport scratch;
-    return checkVerses(path, scratch);
+    return checkVerses(path, m, scratch);
 }
 
 std::vector<std::string> checkStyleList(const std::string& path, const std::string& dir, FileReport& out) {
@@ -112,7 +117,7 @@ std::vector<std::string> checkStyleList(const std::string& path, const std::stri
     return names;
 }
 
-BankNames bankNamesFor(char lg, int primpct, char reglst) {
+BankNames bankNamesFor(char lg, int primpct, char reglst, const std::string& book) {
     // The checker asks for every name a style could choose: a run state is
     // too big to make for each, and naming sets every name it reads back.
     thread_local const auto run = std::make_unique<RunState>();
@@ -120,7 +125,7 @@ BankNames bankNamesFor(char lg, int primpct, char reglst) {
     SharedSettings sh;
     sh.PRIMPCT = primpct;
     sh.REGLST = reglst;
-    buildBankNames(*run, sh);
+    buildBankNames(*run, sh, book);
     BankNames n;
     for (const Kind& k : KINDS) n.bank[slotOf(k)] = run.get()->*k.file;
     n.count = run->COUNTFILE;
@@ -128,7 +133,8 @@ BankNames bankNamesFor(char lg, int primpct, char reglst) {
 }
 
 CheckedStyle checkStyle(const std::string& path, const std::string& name,
-                        const std::function<const BankCounts&(const std::string&)>& counts, FileReport& out) {
+                        const std::function<const BankCounts&(const std::string&)>& counts, const Material& m,
+                        FileReport& out) {
     CheckedStyle cs;
     cs.name = name;
     TextReader in;
@@ -152,7 +158,7 @@ CheckedStyle checkStyle(const std::string& path, const std::string& name,
     std::vector<StyleNote> found;
     StyleSettings& s = cs.s;
     SharedSettings& sh = cs.shared;
-    const bool ok = parseStyleLines(lines, s, sh, found);
+    const bool ok = parseStyleLines(lines, s, sh, found, m);
     bool toldShort = false;
     for (const auto& f : found) {
         const auto at = static_cast<std::size_t>(f.line);
@@ -192,7 +198,7 @@ CheckedStyle checkStyle(const std::string& path, const std::string& name,
         if (rule.breaks(s, byHand(setspc)))
             out.error(lineOf(rule.field), rule.explain(s) + " (the form refuses the style: \"Incompatible Specs\")");
 
-    cs.files = bankNamesFor(s.LG, sh.PRIMPCT, sh.REGLST);
+    cs.files = bankNamesFor(s.LG, sh.PRIMPCT, sh.REGLST, m.first().name);
     if (!rangeRunsBackwards(s)) {
         const std::string range = ref(s.BCHAP, s.BVER) + "-" + ref(s.ECHAP, s.EVER);
         for (const Kind& k : KINDS) {

@@ -15,11 +15,11 @@ namespace tess::check {
 
 // Checks "Verses.txt" and returns the verse table to check bank lines by:
 // its own counts where they are usable, the book's elsewhere.
-VerseTable checkVerses(const std::string& path, FileReport& out);
+VerseTable checkVerses(const std::string& path, const Material& material, FileReport& out);
 
 // The verse table of "Verses.txt" without reporting (the book's where it is
 // missing or unusable).
-VerseTable readVerses(const std::string& path);
+VerseTable readVerses(const std::string& path, const Material& material);
 
 // Checks "Specs.lst"; returns the style names listed (blank lines left out).
 std::vector<std::string> checkStyleList(const std::string& path, const std::string& dir, FileReport& out);
@@ -30,7 +30,7 @@ struct BankNames {
     std::array<std::string, KIND_COUNT> bank;
     std::string count;
 };
-BankNames bankNamesFor(char lg, int primpct, char reglst);
+BankNames bankNamesFor(char lg, int primpct, char reglst, const std::string& book = "Luke");
 
 // A style as read, for the count file check.
 struct CheckedStyle {
@@ -44,6 +44,7 @@ struct CheckedStyle {
 // Checks one style file: its 29 lines, the form's rules, and the bank files
 // it names (`counts` gives what a bank file of the folder holds, read once).
 CheckedStyle checkStyle(const std::string& path, const std::string& name,
-                        const std::function<const BankCounts&(const std::string&)>& counts, FileReport& out);
+                        const std::function<const BankCounts&(const std::string&)>& counts, const Material& m,
+                        FileReport& out);
 
 }  // namespace tess::check

@@ -10,12 +10,13 @@
 #include "console/Text.h"
 #include "console/TextFile.h"
 #include "core/Limits.h"
+#include "core/Material.h"
 #include "core/RangeLines.h"
 #include "core/Settings.h"
 
 namespace tess {
 
-using Counts = Arr2<int, 1, CHMAX, 1, VMAX>;  // by chapter and verse slot
+using Counts = Arr2<int, 1, MATERIAL_CHAPTERS_MAX, 1, VMAX>;  // by chapter and verse slot
 template <class T>
 using BySector = Arr<T, 1, SCMAX>;
 template <class T>
@@ -61,12 +62,13 @@ struct RunSetup {
 // The book and the question counts: loaded from the count file, totalled
 // over the range, and kept for the rest of the run.
 struct BookCounts {
-    Arr<int, 1, CHMAX> EVS{};  // verses of each chapter, from the verse table
-    Counts QCOUNT{};           // regular questions by chapter and verse slot
-    Counts FCOUNT{};           // FTV questions, likewise
-    Counts RCOUNT{};           // CV reference questions
-    Counts OCOUNT{};           // CO reference questions
-    Counts SCOUNT{};           // situation questions
+    Arr<int, 1, MATERIAL_CHAPTERS_MAX> EVS{};  // verses of each chapter, from the verse table
+    Material MATERIAL;                         // the folder's books, as the run read them (Luke without a file)
+    Counts QCOUNT{};                           // regular questions by chapter and verse slot
+    Counts FCOUNT{};                           // FTV questions, likewise
+    Counts RCOUNT{};                           // CV reference questions
+    Counts OCOUNT{};                           // CO reference questions
+    Counts SCOUNT{};                           // situation questions
 
     int BEFORE = 0, FBEFORE = 0, RBEFORE = 0, OBEFORE = 0, SBEFORE = 0;  // each kind's lines before the range
     int TQUEST = 0, FQUEST = 0, RQUEST = 0, OQUEST = 0, SQUEST = 0;      // each kind's questions in the range
@@ -80,7 +82,7 @@ struct BookCounts {
 struct SectorTable {
     BySector<int> BC{}, BV{};                              // each sector's first chapter and verse
     BySector<int> EC{}, EV{};                              // each sector's last chapter and verse
-    Arr<int, 1, CHMAX> CS{};                               // questions per chapter chosen for chapter sectoring
+    Arr<int, 1, MATERIAL_CHAPTERS_MAX> CS{};               // questions per chapter chosen for chapter sectoring
     BySector<int> TQPS{}, TFPS{}, TRPS{}, TOPS{}, TSPS{};  // each kind's questions per sector, as sectored
     BySector<int> QPS{}, FPS{}, RPS{}, OPS{}, SPS{};       // each kind's questions per sector left in the cycle
     int MINQZ = 0;     // regular questions of the smallest sector: quizzes before regular repeats
@@ -148,6 +150,7 @@ struct QuizDraft {
     BySector<FixedText<LMAX>> ALL2 = positionsHolding<BySector<FixedText<LMAX>>>(" ");  // its second (FTV, SIT)
     BySector<char> RLBK{};          // each position's book letter; 0 until a question is placed
     BySector<FixedText<7>> BKNAME;  // each position's book name
+    BySector<int> RLCH{};           // each position's chapter within its book; 0: the bank's as stored
     int C1 = 0;                     // the position being filled
     int ITOT = 0;                   // interrogatives among the regular positions
     int INUM = 0;                   // interrogatives the quiz should hold (IPC of its regular positions)
@@ -196,8 +199,8 @@ struct Specc9 : StyleSettings {
     int SPECS = 0;  // specialties of the quiz being drawn
 
     // --- additions of the pattern generator
-    int QZ = 0;             // quizzes of this run, as the review screens show them
-    Arr<int, 1, 28> EVS{};  // the form's verse table, refilled by EVSET
+    int QZ = 0;                                // quizzes of this run, as the review screens show them
+    Arr<int, 1, MATERIAL_CHAPTERS_MAX> EVS{};  // the form's verse table, refilled by EVSET
     // configuration form: the style name being edited and the book codes of
     // the two ends of the range (always " L")
     FixedText<14> NAME1;

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/Limits.h"
+#include "core/Material.h"
 #include "core/Settings.h"
 
 namespace tess {
@@ -155,7 +156,7 @@ constexpr StyleField place(int line, std::string_view item, const char* what, co
             .what = what,
             .valueName = valueName,
             .min = 1,
-            .max = CHMAX,
+            .max = MATERIAL_CHAPTERS_MAX,  // the reader keeps it inside the material
             .number = chapter,
             .verse = verse};
 }

@@ -6,7 +6,7 @@
 #include <type_traits>
 
 #include "console/TextFile.h"
-#include "core/Book.h"
+#include "core/Material.h"
 
 namespace tess {
 
@@ -135,17 +135,17 @@ std::vector<long> readField(const StyleField& f, StyleLines& in, StyleSettings& 
 
 // Numbers and places; the other lines are left as read.
 void keepNumber(const StyleField& f, const std::vector<long>& v, StyleSettings& t, SharedSettings& sh,
-                std::vector<StyleNote>& told) {
+                std::vector<StyleNote>& told, const Material& m) {
     if (f.kind == FieldKind::Number) {
         const int lo = f.atLeast ? t.*f.atLeast : f.min;
         f.number.in(t, sh) = clampNoted(v[0], lo, f.max, f.line, f.valueName, told);
     } else if (f.kind == FieldKind::Place) {
         const std::string name = f.valueName;
-        const int chapter = clampNoted(v[0], f.min, f.max, f.line, name + " chapter", told);
+        const int chapter = clampNoted(v[0], f.min, m.chapters(), f.line, name + " chapter", told);
         f.number.in(t, sh) = chapter;
-        t.*f.verse = clampNoted(
-            v[1], 1, bookVerses(chapter), f.line, name + " verse", told,
-            " (Luke " + std::to_string(chapter) + " has " + std::to_string(bookVerses(chapter)) + " verses)");
+        t.*f.verse =
+            clampNoted(v[1], 1, m.verses(chapter), f.line, name + " verse", told,
+                       " (" + m.chapterName(chapter) + " has " + std::to_string(m.verses(chapter)) + " verses)");
     }
 }
 
@@ -225,7 +225,8 @@ std::string writeField(const StyleField& f, const StyleSettings& s, const Shared
 
 }  // namespace
 
-bool readStyleFile(const std::string& path, StyleSettings& s, SharedSettings& shared, std::vector<std::string>& notes) {
+bool readStyleFile(const std::string& path, StyleSettings& s, SharedSettings& shared, std::vector<std::string>& notes,
+                   const Material& material) {
     const std::string file = baseName(path);
     // Longer lines than any item are cut.
     auto read = firstLines(path, STYLE_LINES, 256);
@@ -234,7 +235,7 @@ bool readStyleFile(const std::string& path, StyleSettings& s, SharedSettings& sh
         return false;
     }
     std::vector<StyleNote> found;
-    if (!parseStyleLines(*read, s, shared, found)) {
+    if (!parseStyleLines(*read, s, shared, found, material)) {
         for (const auto& f : found)
             if (f.damaged) {
                 notes.push_back("The style file " + file + " is damaged: line " + std::to_string(f.line) + " (" +
@@ -248,7 +249,7 @@ bool readStyleFile(const std::string& path, StyleSettings& s, SharedSettings& sh
 }
 
 bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, SharedSettings& shared,
-                     std::vector<StyleNote>& found, std::span<const StyleField> fields) {
+                     std::vector<StyleNote>& found, const Material& material, std::span<const StyleField> fields) {
     std::vector<StyleNote> faults;
     StyleLines in(lines, faults);
     StyleSettings t = s;
@@ -263,7 +264,8 @@ bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, Sh
 
     // The notes keep the order users have always seen: the output name's
     // (read above), the numbers', the list letter's, the other letters'.
-    for (const StyleField& f : fields) keepNumber(f, numbers[static_cast<std::size_t>(f.line - 1)], t, sh, told);
+    for (const StyleField& f : fields)
+        keepNumber(f, numbers[static_cast<std::size_t>(f.line - 1)], t, sh, told, material);
     for (const StyleField& f : fields)
         if (f.kind == FieldKind::ListLetter) keepListLetter(f, t, sh, told);
     for (const StyleField& f : fields)
@@ -297,12 +299,12 @@ std::string primDigits(int primpct) {
     return std::string{static_cast<char>('0' + v / 10), static_cast<char>('0' + v % 10)};
 }
 
-void buildBankNames(RunState& run, const SharedSettings& shared) {
+void buildBankNames(RunState& run, const SharedSettings& shared, const std::string& book) {
     const std::string pre = run.LG == 'L' ? "LL" : "";
     const std::string dd = primDigits(shared.PRIMPCT);
     const char x = static_cast<char>(std::toupper(static_cast<unsigned char>(shared.REGLST)));
     const bool listC = x == 'C';
-    run.REGFILE = pre + "Luke." + x;
+    run.REGFILE = pre + book + "." + x;
     run.FTVFILE = pre + "FTV." + dd;
     run.CVFILE = pre + (listC ? "cv.c" : "cv.b");
     run.COFILE = pre + (listC ? "co.c" : "co.b");
@@ -357,33 +359,35 @@ std::string styleFileNameProblem(std::string_view name, std::string_view where) 
     return nameProblem("style name", name, where, "styles are kept in this folder.");
 }
 
-std::optional<std::string> verseCountProblem(int chapter, std::string_view line, long* count) {
+std::optional<std::string> verseCountProblem(const Material& m, int chapter, std::string_view line, long* count) {
     auto n = parseNumber(line);
     if (!n) return std::string("the verse count is not a number");
     if (count) *count = *n;
     if (*n < 1 || *n > VMAX) return std::to_string(*n) + " verses is outside 1-85";
-    if (*n != bookVerses(chapter))
-        return std::to_string(*n) + " verses, but Luke " + std::to_string(chapter) + " has " +
-               std::to_string(bookVerses(chapter));
+    if (*n != m.verses(chapter))
+        return std::to_string(*n) + " verses, but " + m.chapterName(chapter) + " has " +
+               std::to_string(m.verses(chapter));
     return std::nullopt;
 }
 
-bool readVerseTable(const std::string& path, Arr<int, 1, CHMAX>& evs, std::string& error) {
+bool readVerseTable(const std::string& path, const Material& m, Arr<int, 1, MATERIAL_CHAPTERS_MAX>& evs,
+                    std::string& error) {
     const std::string file = baseName(path);
-    auto lines = firstLines(path, CHMAX, 64);
+    const int chapters = m.chapters();
+    auto lines = firstLines(path, chapters, 64);
     if (!lines) {
         error = "Cannot read the verse table " + file + ": " + whyUnreadable(path) + ".";
         return false;
     }
-    if (lines->size() < static_cast<std::size_t>(CHMAX)) {
+    if (lines->size() < static_cast<std::size_t>(chapters)) {
         error = file + " has " + std::to_string(lines->size()) + (lines->size() == 1 ? " line" : " lines") +
-                "; it needs the verse count of each of the 24 chapters.";
+                "; it needs the verse count of each of the " + std::to_string(chapters) + " chapters.";
         return false;
     }
-    Arr<int, 1, CHMAX> got{};
-    for (int ch = 1; ch <= CHMAX; ++ch) {
+    Arr<int, 1, MATERIAL_CHAPTERS_MAX> got{};
+    for (int ch = 1; ch <= chapters; ++ch) {
         long n = 0;
-        if (auto why = verseCountProblem(ch, (*lines)[static_cast<std::size_t>(ch - 1)], &n)) {
+        if (auto why = verseCountProblem(m, ch, (*lines)[static_cast<std::size_t>(ch - 1)], &n)) {
             error = file + ", chapter " + std::to_string(ch) + ": " + *why + ".";
             return false;
         }

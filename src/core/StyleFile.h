@@ -23,7 +23,9 @@ inline constexpr const char* RUN_LOG_FILE = "temp.txt";
 // pattern review, and the run side caps its own copy.
 // Returns false, with the settings untouched and one line saying why added to
 // `notes`, when the file cannot be read or a line is missing or not a number.
-bool readStyleFile(const std::string& path, StyleSettings& s, SharedSettings& shared, std::vector<std::string>& notes);
+// Chapters and verses are kept inside `material`.
+bool readStyleFile(const std::string& path, StyleSettings& s, SharedSettings& shared, std::vector<std::string>& notes,
+                   const Material& material = Material::luke());
 
 // One thing the style reader met on a line: a fault that stops the style
 // from being read (`damaged`), or a value it had to bring into range.
@@ -38,14 +40,15 @@ struct StyleNote {
 // the settings untouched, when a line is damaged.
 // `fields` is the table of lines (tests add a line to it).
 bool parseStyleLines(const std::vector<std::string>& lines, StyleSettings& s, SharedSettings& shared,
-                     std::vector<StyleNote>& found, std::span<const StyleField> fields = STYLE_FIELDS);
+                     std::vector<StyleNote>& found, const Material& material = Material::luke(),
+                     std::span<const StyleField> fields = STYLE_FIELDS);
 
 // The lines of a style file for these settings, as the reader reads them.
 std::vector<std::string> styleFileLines(const StyleSettings& s, const SharedSettings& shared,
                                         std::span<const StyleField> fields = STYLE_FIELDS);
 
 // Builds RunState's bank file names from LG, PRIMPCT and REGLST.
-void buildBankNames(RunState& run, const SharedSettings& shared);
+void buildBankNames(RunState& run, const SharedSettings& shared, const std::string& book = "Luke");
 
 // The two digits of PRIMPCT as they appear in the FTV and count file names.
 std::string primDigits(int primpct);
@@ -72,15 +75,18 @@ std::string outputNameProblem(std::string_view name, std::string_view where = {}
 // The same for a style name.
 std::string styleFileNameProblem(std::string_view name, std::string_view where = {});
 
-// Reads the verse counts of the 24 chapters ("Verses.txt": 24 lines, or 28
-// with four unused). Every count must be 1..85 and agree with the book's
-// own table; otherwise false with a message naming the file and chapter.
-bool readVerseTable(const std::string& path, Arr<int, 1, CHMAX>& evs, std::string& error);
+// Reads the verse counts of the material's chapters ("Verses.txt": one line a
+// chapter through the material; Luke's has four unused lines after its 24).
+// Every count must be 1..85 and agree with the book file; otherwise false with
+// a message naming the file and chapter.
+bool readVerseTable(const std::string& path, const Material& material, Arr<int, 1, MATERIAL_CHAPTERS_MAX>& evs,
+                    std::string& error);
 
 // What is wrong with the verse count `line` for `chapter` (a number 1-85 that
 // agrees with the book), or nothing. The count is put in `count` when the
 // line holds a number.
-std::optional<std::string> verseCountProblem(int chapter, std::string_view line, long* count = nullptr);
+std::optional<std::string> verseCountProblem(const Material& material, int chapter, std::string_view line,
+                                             long* count = nullptr);
 
 // The pattern of each quiz 1..qz from "pat.txt"; a missing line, or the part
 // of a line short of 30 letters, reads as "n" (a regular question).

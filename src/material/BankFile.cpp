@@ -23,11 +23,12 @@ std::optional<BankRef> parseBankRef(std::string_view line) {
     return r;
 }
 
-std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, CHMAX>& evs, const LeftOut& leftOut) {
+std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, MATERIAL_CHAPTERS_MAX>& evs,
+                                        int chapters, const LeftOut& leftOut) {
     if (line.find_first_not_of(" \t") == std::string_view::npos) return std::string("blank line");
     auto ref = parseBankRef(line);
     if (!ref) return std::string("no chapter and verse at its start");
-    if (ref->chapter < 1 || ref->chapter > CHMAX)
+    if (ref->chapter < 1 || ref->chapter > chapters)
         return "chapter " + std::to_string(ref->chapter) + " is not in the book";
     const int verses = evs[ref->chapter] > 0 ? std::min(evs[ref->chapter], VMAX) : VMAX;
     if (ref->verse < 1 || ref->verse > verses)
@@ -60,7 +61,7 @@ BankReader::BankReader(const std::string& path, const RunState& run, const LeftO
 
 std::optional<std::string_view> BankReader::nextView(BankRef* ref) {
     while (auto line = in_.nextView()) {
-        if (rejectReason(*line, run_.EVS, leftOut_)) continue;
+        if (rejectReason(*line, run_.EVS, run_.MATERIAL.chapters(), leftOut_)) continue;
         if (ref) *ref = *parseBankRef(*line);
         return line;
     }

@@ -30,9 +30,10 @@ std::optional<BankRef> parseBankRef(std::string_view line);
 
 // Why a line is not counted, or nothing when it is: the readers and the bank
 // checker share this decision. `evs` holds the verses of each chapter (0: not
-// known, any slot of the tables); `leftOut` the chapters of the material set
-// read that it has no questions in.
-std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, CHMAX>& evs, const LeftOut& leftOut);
+// known, any slot of the tables) of the material's `chapters`; `leftOut` the
+// chapters of the material set read that it has no questions in.
+std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, MATERIAL_CHAPTERS_MAX>& evs,
+                                        int chapters, const LeftOut& leftOut);
 
 inline std::optional<std::string> copied(std::optional<std::string_view> line) {
     if (!line) return std::nullopt;

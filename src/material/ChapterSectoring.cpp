@@ -30,9 +30,18 @@ int lastChapter(const Program& p) {
     return ch;
 }
 
-int listRow(int y) { return y < 18 ? y + 4 : y - 13; }
-int listCol(int y) { return y < 18 ? 3 : 40; }
-int fieldCol(int y) { return y < 18 ? 13 : 50; }
+// Two columns of 17 rows hold 34 chapters; a longer material's list takes three.
+constexpr int LIST_ROWS = 17;
+bool threeColumns(const RunState& r) { return r.ECHAP - r.BCHAP + 1 > 2 * LIST_ROWS; }
+int listRow(const RunState& r, int y) {
+    if (threeColumns(r)) return (y - 1) % LIST_ROWS + 5;
+    return y < 18 ? y + 4 : y - 13;
+}
+int listCol(const RunState& r, int y) {
+    if (threeColumns(r)) return 3 + 26 * ((y - 1) / LIST_ROWS);
+    return y < 18 ? 3 : 40;
+}
+int fieldCol(const RunState& r, int y) { return listCol(r, y) + 10; }
 
 // The listed chapter after `ch`, wrapping from the range's last to its first.
 int nextListed(const Program& p, int ch) {
@@ -66,9 +75,13 @@ void listChapters(Console& c, const Program& p, int n) {
     for (int y = 1; y <= n; ++y) {
         const int ch = r.BCHAP + y - 1;
         if (passedOver(p, ch)) continue;
-        c.gotoXY(listCol(y), listRow(y));
-        c.write("Luke ");
-        c.write(ch, 2);
+        c.gotoXY(listCol(r, y), listRow(r, y));
+        // "Luke 12", "Jam   1": the book's short name and its own chapter.
+        const auto at = r.MATERIAL.place(ch);
+        std::string name = at ? at->book->shortName() : r.MATERIAL.first().shortName();
+        name.resize(4, ' ');
+        c.write(name + " ");
+        c.write(at && !r.MATERIAL.asStored() ? at->chapter : ch, 2);
         c.write(": ");
         c.write(r.CS[ch], 3);
     }
@@ -91,19 +104,19 @@ int firstShareRow(const Program& p, int n) { return passedOver(p, p.run.BCHAP) ?
 
 int shareRowAfter(const Program& p, int y, int step, int n) { return moveRow(p, y, step, n); }
 
-void toShareField(Console& c, int y) { c.gotoXY(fieldCol(y), listRow(y)); }
+void toShareField(Console& c, const RunState& r, int y) { c.gotoXY(fieldCol(r, y), listRow(r, y)); }
 
 int firstShareDigit(Console& c, const Program& p, int y, int digit) {
     if (p.run.BCHAP + y - 1 == lastChapter(p) && digit == 0) digit = 1;
     c.write("  ");
-    toShareField(c, y);
+    toShareField(c, p.run, y);
     c.write(digit, 1);
     return digit;
 }
 
 void setShare(Console& c, RunState& r, int y, int count) {
     r.CS[r.BCHAP + y - 1] = count;
-    toShareField(c, y);
+    toShareField(c, r, y);
     c.write(count, 2);
 }
 
@@ -114,7 +127,10 @@ ShareCheck checkShares(const Program& p) {
         if (!passedOver(p, ch)) check.total += r.CS[ch];
     check.wanted = r.SECTORS;
     // Chapters with 0 join the next chapter with a share; the last has none.
-    if (const int last = lastChapter(p); r.CS[last] == 0) check.emptyLast = last;
+    if (const int last = lastChapter(p); r.CS[last] == 0) {
+        check.emptyLast = last;
+        check.emptyLastName = r.MATERIAL.chapterName(last);
+    }
     return check;
 }
 
@@ -123,9 +139,7 @@ std::string ShareCheck::why() const {
     if (total != wanted)
         text = "Your total is " + std::to_string(total) + " questions; total questions must equal " +
                std::to_string(wanted) + ".";
-    if (emptyLast != 0)
-        text += std::string(text.empty() ? "" : " ") + "Luke " + std::to_string(emptyLast) +
-                " needs at least 1 question.";
+    if (emptyLast != 0) text += std::string(text.empty() ? "" : " ") + emptyLastName + " needs at least 1 question.";
     return text;
 }
 
@@ -143,7 +157,7 @@ bool sharesAccepted(Console& c, const Program& p) {
     }
     if (check.emptyLast != 0) {
         c.gotoXY(40, 22);
-        c.write("Luke " + std::to_string(check.emptyLast) + " needs at least 1 question.");
+        c.write(check.emptyLastName + " needs at least 1 question.");
     }
     return check.ok();
 }
@@ -224,7 +238,7 @@ void sectorGroup(RunState& r, const std::vector<int>& group, int k, int& s) {
 
 void walkSector(Program& p, int s) {
     const auto& r = p.run;
-    for (int ch = std::max(r.BC[s], 1); ch <= std::min(r.EC[s], CHMAX); ++ch) {
+    for (int ch = std::max(r.BC[s], 1); ch <= std::min(r.EC[s], r.MATERIAL.chapters()); ++ch) {
         const int from = std::max(ch == r.BC[s] ? r.BV[s] : 1, 1);
         const int to = std::min(ch == r.EC[s] ? r.EV[s] : VMAX, VMAX);
         for (int v = from; v <= to; ++v) countSlot(p.run, KINDS, ch, v, s);

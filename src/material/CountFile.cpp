@@ -112,7 +112,7 @@ void countBankFile(Program& p, const BankSource& src, std::vector<std::string>& 
         auto line = again.readLine(BANK_LINE_MAX);
         if (!line) break;
         if (k == skippedAt.front())
-            if (auto why = rejectReason(*line, p.run.EVS, p.leftOut()))
+            if (auto why = rejectReason(*line, p.run.EVS, p.run.MATERIAL.chapters(), p.leftOut()))
                 notices.push_back("    line " + std::to_string(k) + ": " + *why);
     }
     notices.push_back(std::string("    ") + FULL_LIST);
@@ -142,8 +142,8 @@ std::string findCountFile(const Program& p) {
 
 std::vector<std::string> countFileLines(const RunState& r) {
     std::vector<std::string> lines;
-    lines.reserve(COUNT_LINES);
-    for (int ch = 1; ch <= CHMAX; ++ch)
+    lines.reserve(static_cast<std::size_t>(r.MATERIAL.chapters() * VMAX));
+    for (int ch = 1; ch <= r.MATERIAL.chapters(); ++ch)
         for (int v = 1; v <= VMAX; ++v) {
             std::string line = std::to_string(ch) + " " + std::to_string(v);
             for (const Kind& k : KINDS) line += " " + std::to_string((r.*k.count)(ch, v));
@@ -173,16 +173,17 @@ std::optional<std::string> loadCountFile(RunState& r, const std::string& path) {
         zeroCounts(r);
         return std::optional<std::string>(std::move(why));
     };
-    for (int i = 1; i <= COUNT_LINES; ++i) {
+    const int lines = r.MATERIAL.chapters() * VMAX;
+    for (int i = 1; i <= lines; ++i) {
         auto line = in.readLine(200);
-        if (!line) return fail("is short (" + std::to_string(i - 1) + " of " + std::to_string(COUNT_LINES) + " lines)");
+        if (!line) return fail("is short (" + std::to_string(i - 1) + " of " + std::to_string(lines) + " lines)");
         const auto n = parseCountFileLine(*line, i);
         if (!n) return fail("has a bad line " + std::to_string(i));
         const int ch = (i - 1) / VMAX + 1, v = (i - 1) % VMAX + 1;
         for (const Kind& k : KINDS) (r.*k.count)(ch, v) = (*n)[slotOf(k)];
     }
     while (auto extra = in.readLine(200))
-        if (!isBlank(*extra)) return fail("has more than " + std::to_string(COUNT_LINES) + " lines");
+        if (!isBlank(*extra)) return fail("has more than " + std::to_string(lines) + " lines");
     return std::nullopt;
 }
 

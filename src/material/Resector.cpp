@@ -10,9 +10,9 @@ namespace tess {
 namespace {
 
 // The count tables are walked in memory in the count file's line order:
-// line (chapter - 1) * 85 + verse slot, 1..2040. The tables hold exactly what
+// line (chapter - 1) * 85 + verse slot. The tables hold exactly what
 // the count file held after it was loaded, so this is the same walk.
-int lineOf(int ch, int v) { return (std::clamp(ch, 1, CHMAX) - 1) * VMAX + std::clamp(v, 1, VMAX); }
+int lineOf(int ch, int v) { return (std::clamp(ch, 1, MATERIAL_CHAPTERS_MAX) - 1) * VMAX + std::clamp(v, 1, VMAX); }
 int chapterOf(int line) { return (line - 1) / VMAX + 1; }
 int verseOf(int line) { return (line - 1) % VMAX + 1; }
 

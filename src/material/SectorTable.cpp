@@ -7,12 +7,23 @@ namespace tess {
 namespace {
 
 void writeEntry(Console& c, const RunState& r, int s, int numberWidth) {
+    const Material& m = r.MATERIAL;
+    const auto from = m.place(r.BC[s]), to = m.place(r.EC[s]);
+    // Each book's own chapters; the end's letter only where a sector crosses into another book.
+    const auto own = [&](const std::optional<BookChapter>& at, int ch) {
+        return at && !m.asStored() ? at->chapter : ch;
+    };
     c.write(s, numberWidth);
-    c.write(" L ");
-    c.write(r.BC[s], 2);
+    c.write(std::string{' ', from ? from->book->letter : m.first().letter, ' '});
+    c.write(own(from, r.BC[s]), 2);
     c.write(":");
     c.write(r.BV[s], 2);
-    c.write(r.EC[s], 3);
+    if (from && to && from->book != to->book) {
+        c.write(std::string(1, to->book->letter));
+        c.write(own(to, r.EC[s]), 2);
+    } else {
+        c.write(own(to, r.EC[s]), 3);
+    }
     c.write(":");
     c.write(r.EV[s], 2);
     for (const Kind& k : KINDS) c.write((r.*k.undrawn)[s], 4);

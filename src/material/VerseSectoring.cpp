@@ -23,7 +23,7 @@ enum class Specialties { Skip, Count };
 // Where a walk step of the search leads from each verse slot: a step takes
 // the regular questions of its first verse only and goes where the counts
 // alone say, so each is worked out once per sectoring. {0, 0}: not yet.
-using StepTable = Arr2<Pos, 1, CHMAX, 1, VMAX>;
+using StepTable = Arr2<Pos, 1, MATERIAL_CHAPTERS_MAX, 1, VMAX>;
 
 // One walk step of sector s: take the verse at `at`, then absorb up to four
 // following verses without regular questions (with their specialty
@@ -98,9 +98,9 @@ bool layOut(Program& p, int n, int low, int switchSector, Pos& at, Specialties s
                 walkStep(p, s, at, false, sp);
                 next = at;
             }
-        } while (at.x <= CHMAX && r.QPS[s] < target);
+        } while (at.x <= r.MATERIAL.chapters() && r.QPS[s] < target);
         for (const Kind& k : KINDS) (r.*k.total)[s] = (r.*k.undrawn)[s];
-        if (at.x > CHMAX) return false;
+        if (at.x > r.MATERIAL.chapters()) return false;
     }
     return insideRange(r, at);
 }
@@ -124,7 +124,7 @@ bool VERSESEC(Program& p) {
             layOut(p, n, low, switchSector, at, Specialties::Count, steps);
             // What is left of the range goes to the last sector; its copies
             // keep what the layout gave it.
-            while (at.x <= CHMAX && insideRange(r, at)) walkStep(p, n, at, true, Specialties::Count);
+            while (at.x <= r.MATERIAL.chapters() && insideRange(r, at)) walkStep(p, n, at, true, Specialties::Count);
             r.MINQZ = low;
             return true;
         }

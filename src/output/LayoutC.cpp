@@ -50,10 +50,10 @@ void reference(const RunState& r, PacketCursor& c, const Slot& s) {
     line(c, headingRef(r, s) + (cv ? "   CV" : "   CO") + quizRight(27) + std::to_string(r.Q2));
     emptyLines(c, 2);
     if (cv)
-        line(c, numberField(r, s.x, 7) + ". Accd. to Luke chapter " + chapterDigits(s) + " verse " +
+        line(c, numberField(r, s.x, 7) + ". Accd. to " + bookName(r, s.x) + " chapter " + chapterDigits(s) + " verse " +
                     s.text(VERSE, VERSE_END) + ", ");
     else
-        line(c, numberField(r, s.x, 6) + ". According to Luke chapter " + chapterDigits(s));
+        line(c, numberField(r, s.x, 6) + ". According to " + bookName(r, s.x) + " chapter " + chapterDigits(s));
     emptyLines(c, 1);
     continueFrom(c, REF_TEXT - 1, CPRINTREST);  // the text, always
 }
@@ -81,7 +81,7 @@ void finishTheVerse(const RunState& r, PacketCursor& c, Slot& s) {
     std::string first = numberField(r, s.x, 6) + ". ";
     int resume = QUOTE_TEXT - 1;
     if (s.quotation()) {
-        first += "Quote Luke Chapter " + chapterDigits(s) + " verse " + verseDigits(s);
+        first += "Quote " + bookName(r, s.x) + " Chapter " + chapterDigits(s) + " verse " + verseDigits(s);
         if (s.blank(CHAPTER)) first += ' ';
         if (s.blank(VERSE)) first += ' ';
         line(c, first);

@@ -57,19 +57,28 @@ void firstLine(const RunState& r, PacketCursor& c, const Slot& s, const std::str
     ++c.LINES;
 }
 
+// The padding before the verse column once the book's name is in the text:
+// the widths were laid out for "Luke".
+int padded(const RunState& r, const Slot& s, int forLuke) {
+    return std::max(forLuke - (static_cast<int>(bookName(r, s.x).size()) - 4), 0);
+}
+
 void slot(const RunState& r, PacketCursor& c, Slot& s) {
     const std::string type78 = s.text(CODE, CODE_END) + "    ";
     switch (s.kind) {
         case 'R': {
             const int k = !s.blank(CHAPTER) + !s.blank(VERSE);
-            firstLine(r, c, s, type78,
-                      "According to Luke chapter " + chapterDigits(s) + " verse " + verseDigits(s) + ", ", 24 - k);
+            firstLine(
+                r, c, s, type78,
+                "According to " + bookName(r, s.x) + " chapter " + chapterDigits(s) + " verse " + verseDigits(s) + ", ",
+                padded(r, s, 24 - k));
             continueFrom(c, REF_TEXT - 1, PRINTREST);
             break;
         }
         case 'O': {
             const int k = !s.blank(CHAPTER);
-            firstLine(r, c, s, type78, "According to Luke chapter " + chapterDigits(s) + ", ", 32 - k);
+            firstLine(r, c, s, type78, "According to " + bookName(r, s.x) + " chapter " + chapterDigits(s) + ", ",
+                      padded(r, s, 32 - k));
             continueFrom(c, REF_TEXT - 1, PRINTREST);
             break;
         }
@@ -84,10 +93,11 @@ void slot(const RunState& r, PacketCursor& c, Slot& s) {
             const std::string type = s.text(t.start, t.start + t.length - 1) + blanks(6 - t.length);
             int resume = QUOTE_TEXT - 1;
             if (s.quotation()) {
-                std::string text = "Quote Luke Chapter " + chapterDigits(s) + " verse " + verseDigits(s);
+                std::string text =
+                    "Quote " + bookName(r, s.x) + " Chapter " + chapterDigits(s) + " verse " + verseDigits(s);
                 if (s.blank(CHAPTER)) text += ' ';
                 if (s.blank(VERSE)) text += ' ';
-                firstLine(r, c, s, type, text, 31);
+                firstLine(r, c, s, type, text, padded(r, s, 31));
             } else {
                 const FirstLine first = fiveWordScan(c, s, t.textStart);
                 std::string text;

@@ -45,11 +45,11 @@ std::string row(const RunState& r, const PacketCursor& c, const Slot& s) {
 
     const bool quoteFtv = s.kind == 'F' && s.quotation();
     if (quoteFtv)
-        out += "Quote Luke chapter " + chapterDigits(s) + " verse " + verseDigits(s) + "." + TB;
+        out += "Quote " + bookName(r, s.x) + " chapter " + chapterDigits(s) + " verse " + verseDigits(s) + "." + TB;
     else if (s.kind == 'R')
-        out += "According to Luke chapter " + chapterDigits(s) + " verse " + verseDigits(s) + ", ";
+        out += "According to " + bookName(r, s.x) + " chapter " + chapterDigits(s) + " verse " + verseDigits(s) + ", ";
     else if (s.kind == 'O')
-        out += "According to Luke Chapter " + s.text(CHAPTER, CHAPTER_END) + ",  ";
+        out += "According to " + bookName(r, s.x) + " Chapter " + s.text(CHAPTER, CHAPTER_END) + ",  ";
 
     int blanksSeen = 0;
     bool starSeen = false;

@@ -8,9 +8,20 @@ namespace tess {
 
 int slotCount(const RunState& r) { return std::clamp(r.SECTORS, 0, SCMAX); }
 
+namespace {
+
+// "L 1:1": a place of the range as its book reads it.
+std::string bookPlace(const Material& m, int chapter, int verse) {
+    const auto at = m.place(chapter);
+    const char letter = at ? at->book->letter : m.first().letter;
+    const int own = at && !m.asStored() ? at->chapter : chapter;
+    return std::string{letter, ' '} + std::to_string(own) + ":" + std::to_string(verse);
+}
+
+}  // namespace
+
 void WRITEMAT(const RunState& r, TextWriter& f) {
-    f.write("L " + std::to_string(r.BCHAP) + ":" + std::to_string(r.BVER) + " to L " + std::to_string(r.ECHAP) + ":" +
-            std::to_string(r.EVER));
+    f.write(bookPlace(r.MATERIAL, r.BCHAP, r.BVER) + " to " + bookPlace(r.MATERIAL, r.ECHAP, r.EVER));
 }
 
 void OPUT(Program& p) {

@@ -6,7 +6,21 @@
 
 namespace tess {
 
-void WRITEHDG(Console& c) {
+namespace {
+
+// The band's book: the material's books joined when they fit its 17
+// columns, else the first; right-aligned, a blank after it.
+std::string titleBook(const Material& m) {
+    constexpr std::size_t WIDTH = 17;
+    std::string joined;
+    for (const Book& b : m.books) joined += (joined.empty() ? "" : ", ") + b.name;
+    const std::string name = joined.size() <= WIDTH ? joined : m.first().name;
+    return std::string(WIDTH - name.size(), ' ') + name + " ";
+}
+
+}  // namespace
+
+void WRITEHDG(Console& c, const Material& m) {
     c.textBackground(colour::Blue);
     c.textColor(colour::Yellow);
     for (int row = 1; row <= Console::Rows; ++row) {
@@ -25,7 +39,7 @@ void WRITEHDG(Console& c) {
     c.textColor(colour::Red);
     c.write(std::string(VERSION) + std::string(40, ' '));
     c.textColor(colour::Black);
-    c.write(std::string(13, ' ') + "Luke ");
+    c.write(titleBook(m));
     c.textColor(colour::Red);
 
     c.gotoXY(1, Console::Rows);

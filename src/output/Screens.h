@@ -17,7 +17,7 @@ void SPECWARN(Program& p);   // a specialty without questions; waits for two Ret
 void THANK(Program& p);      // closing screen naming the .inf and .qui files
 
 // What the full-screen program draws for them (run/ScreenAsk.cpp).
-void WRITEHDG(Console& c);     // title bands; leaves yellow on blue
+void WRITEHDG(Console& c, const Material& m = Material::luke());  // title bands; leaves yellow on blue
 void drawTooFewRegular(Console& c);
 void drawNoSpecialtyQuestions(Console& c);
 void APPROVESPEC(Console& c);  // the two approval choices; leaves white on red

@@ -41,6 +41,12 @@ Slot loadSlot(const RunState& r, PacketCursor& c, int x) {
     const std::string& first = r.ALL[x].str();
     const bool secondString = s.kind == 'S' || s.kind == 'F';
     copyPadded(s.ALLTEMP.span(1, LMAX), first);
+    // A book after the first reads its own chapter where the bank has the
+    // chapter through the material; every layout then prints it as stored.
+    if (const int own = r.RLCH[x]; own > 0) {
+        s.ALLTEMP[CHAPTER] = own >= 10 ? Glyph(static_cast<char>('0' + own / 10)) : Glyph(' ');
+        s.ALLTEMP[CHAPTER_END] = Glyph(static_cast<char>('0' + own % 10));
+    }
     copyPadded(c.A2.span(1, LMAX), first);
     copyPadded(c.A2.span(LMAX + 1, 2 * LMAX), secondString ? std::string_view(r.ALL2[x].str()) : std::string_view());
     c.A2[A2LEN] = ' ';
@@ -61,6 +67,11 @@ char bookLetter(const RunState& r, int x) {
     // book letter; keep the column and the file plain text.
     const char c = r.RLBK[x];
     return c > ' ' && c < 127 ? c : ' ';
+}
+
+std::string bookName(const RunState& r, int x) {
+    const std::string name = r.BKNAME[x].str();
+    return name.empty() ? r.MATERIAL.first().name : name;
 }
 
 std::string storedRef(const Slot& s) { return s.text(CHAPTER, REF_END); }

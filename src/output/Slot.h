@@ -32,8 +32,9 @@ std::string numberField(const RunState& r, int x, int w);
 // "Quiz " right-aligned in w.
 std::string quizRight(int w);
 char bookLetter(const RunState& r, int x);
-std::string storedRef(const Slot& s);      // the reference as stored
-std::string chapterDigits(const Slot& s);  // one or two digits
+std::string bookName(const RunState& r, int x);  // "Luke": the book of the question at x
+std::string storedRef(const Slot& s);            // the reference as stored (the chapter the book's own)
+std::string chapterDigits(const Slot& s);        // one or two digits
 std::string verseDigits(const Slot& s);
 std::string verseColumn(const RunState& r, const Slot& s);  // "L cc:vv"
 

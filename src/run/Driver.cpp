@@ -172,12 +172,12 @@ void sectorRange(Program& p) {
     const RunState& r = p.run;
     if (r.MINQZ == 0) noRegularInEverySector(p, tableKeyWaiting);
     if (r.MINQZ < r.QNUM && r.MINQZ < 12) offerResector(p, tableKeyWaiting);
-    p.tell(Event::Kind::Stage, "sectoring: " + std::to_string(r.SECTORS) + (r.SECTORS == 1 ? " sector by " : " sectors by ") +
-                     (r.RES                  ? "question"
-                      : p.shared.SEC1 == 'C' ? "chapter"
-                                             : "verse") +
-                     ", smallest " + std::to_string(r.MINQZ) +
-                     (r.MINQZ == 1 ? " regular question" : " regular questions"));
+    p.tell(Event::Kind::Stage,
+           "sectoring: " + std::to_string(r.SECTORS) + (r.SECTORS == 1 ? " sector by " : " sectors by ") +
+               (r.RES                  ? "question"
+                : p.shared.SEC1 == 'C' ? "chapter"
+                                       : "verse") +
+               ", smallest " + std::to_string(r.MINQZ) + (r.MINQZ == 1 ? " regular question" : " regular questions"));
 }
 
 void readRunFiles(Program& p) {
@@ -195,13 +195,14 @@ void readRunFiles(Program& p) {
     r.NAME = *name;
 
     std::string error;
-    if (!readVerseTable(p.file(VERSE_FILE), r.EVS, error)) failRestart(p, error);
+    if (!readVerseTable(p.file(VERSE_FILE), p.material, r.EVS, error)) failRestart(p, error);
+    r.MATERIAL = p.material;
 
     if (name->empty()) failRestart(p, std::string(RUN_SETTINGS_FILE) + " names no quiz style.");
     if (const std::string why = styleFileNameProblem(*name, RUN_SETTINGS_FILE); !why.empty()) failRestart(p, why);
     const std::string styleFile = *name + ".spe";
     std::vector<std::string> notes;
-    if (!readStyleFile(p.file(styleFile), r, p.shared, notes)) failRestart(p, notes.back());
+    if (!readStyleFile(p.file(styleFile), r, p.shared, notes, p.material)) failRestart(p, notes.back());
     if (r.QMAX > SCMAX) {
         notes.push_back(styleFile + ": " + std::to_string(r.QMAX) + " questions per pack; a run has at most " +
                         std::to_string(SCMAX) + ", so " + std::to_string(SCMAX) + " are used.");
@@ -214,7 +215,7 @@ void readRunFiles(Program& p) {
                            ").");
     if (const std::string why = outputNameProblem(p.shared.NAME4.str(), styleFile); !why.empty()) failRestart(p, why);
 
-    buildBankNames(r, p.shared);
+    buildBankNames(r, p.shared, p.material.first().name);
 }
 
 namespace {
@@ -226,8 +227,11 @@ void showTitle(Program& p) {
     p.ask().show(p, Screen::Title);
 }
 
-// The configuration, then the files it left for the run.
+// The configuration, then the files it left for the run. The book file is
+// read first: the form's books and limits follow it.
 void configureRun(Program& p) {
+    std::string error;
+    if (!readMaterial(p.file(BOOK_FILE), p.material, error)) failRestart(p, error);
     if (p.configure)
         p.configure(p);
     else

@@ -30,7 +30,7 @@ void ScreenAsk::show(Program& p, Screen s) {
         case Screen::Title:
             c.clearScreen();
             r.RSET = 4;
-            WRITEHDG(c);
+            WRITEHDG(c, p.material);
             c.gotoXY(1, 3);
             CLR(c);
             break;
@@ -198,7 +198,7 @@ void ScreenAsk::chapterShares(Program& p, int n) {
     Console& c = con_;
     int y = firstShareRow(p, n);
     for (;;) {
-        toShareField(c, y);
+        toShareField(c, p.run, y);
         const int k = c.readKey();
         if (k == key::Up || k == key::Down) {
             y = shareRowAfter(p, y, k == key::Up ? -1 : 1, n);

@@ -173,8 +173,9 @@ void readRegularTexts(Program& p) {
         const int s = r.RSECTOR[x], n = r.PNUMBER[x];
         r.NUMBER[s] = n;
         r.C1 = x;
-        CONVERT2(p);
-        r.ALL[x] = lines.line(s, n);
+        const std::string_view line = lines.line(s, n);
+        CONVERT2(p, line);
+        r.ALL[x] = line;
     }
 }
 

@@ -121,7 +121,12 @@ std::string listLine(const RunState& r, int X) {
     line += "  ";
     line += r.RLBK[X] ? r.RLBK[X] : ' ';
     line += ' ';
-    const Text t = glyphs(r.ALL[X].str());
+    Text t = glyphs(r.ALL[X].str());
+    // The book's own chapter where it is not the bank's (a later book of the material).
+    if (const int own = r.RLCH[X]; own > 0 && t.size() >= CHAPTER_END) {
+        t[CHAPTER - 1] = own >= 10 ? Glyph(static_cast<char>('0' + own / 10)) : Glyph(' ');
+        t[CHAPTER_END - 1] = Glyph(static_cast<char>('0' + own % 10));
+    }
     switch (r.TYP.at(static_cast<std::size_t>(X))) {
         case 'R':
         case 'O':

@@ -1,6 +1,7 @@
 #include "selection/SpecialtyPasses.h"
 
 #include "core/Kinds.h"
+#include "material/BankFile.h"
 #include "selection/SpecialtyPickers.h"
 
 namespace tess {
@@ -13,9 +14,16 @@ void FINDSET(Program& p) {
     r.TYP = r.PAT[r.Q2];
 }
 
-void CONVERT2(Program& p) {
-    p.run.RLBK[p.run.C1] = 'L';
-    p.run.BKNAME[p.run.C1] = "Luke";
+void CONVERT2(Program& p, std::string_view line) {
+    auto& r = p.run;
+    const Material& m = p.material;
+    const auto ref = parseBankRef(line);
+    const auto at = ref ? m.place(ref->chapter) : std::nullopt;
+    const Book& book = at ? *at->book : m.first();
+    r.RLBK[r.C1] = book.letter;
+    r.BKNAME[r.C1] = book.name;
+    // A one-book material's references are printed as the bank stores them.
+    r.RLCH[r.C1] = at && !m.asStored() ? at->chapter : 0;
 }
 
 void runSpecialtyPass(Program& p, char kind) {

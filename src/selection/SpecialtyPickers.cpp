@@ -171,7 +171,7 @@ Pick pickAttempt(Program& p, const Kind& k, int draws) {
 void readText(Program& p, const Kind& k, const Pick& pick) {
     auto& r = p.run;
     const std::string_view line = rangeLines(p, k, r.*k.total).line(pick.s, pick.num);
-    CONVERT2(p);
+    CONVERT2(p, line);
     r.ALL[r.C1] = line;
     const std::string_view second = k.twoTexts ? afterChars(line, LMAX) : std::string_view();
     r.ALL2[r.C1] = second.empty() ? std::string_view(" ") : second;

@@ -19,7 +19,7 @@ void useStoredStyle(Program& p) {
     if (!name || isExitRequest(*name) || !isPlainFileName(*name)) return;
     p.cfg.NAME = *name;
     std::vector<std::string> notes;
-    readStyleFile(p.file(*name + ".spe"), p.cfg, p.shared, notes);
+    readStyleFile(p.file(*name + ".spe"), p.cfg, p.shared, notes, p.material);
 }
 
 void acceptStoredStyle(Program& p) {

@@ -185,6 +185,20 @@ char& letter(Program& p, int f) { return settingOf(f).letter.in(p.cfg, p.shared)
 
 std::string nameText(Program& p, int f) { return f == NAME1 ? p.cfg.NAME1.str() : (p.shared.*settingOf(f).text).str(); }
 
+// A material of several books shows and takes each range end as its book's
+// letter and own chapter; one book's chapters are the stored ones.
+bool ownChapters(const Program& p) { return !p.material.asStored(); }
+char bookLetterAt(const Program& p, int chapter) {
+    const auto at = p.material.place(chapter);
+    return at ? at->book->letter : p.material.first().letter;
+}
+int shownNumber(Program& p, int f) {
+    const int v = number(p, f);
+    if ((f != BCHAP && f != ECHAP) || !ownChapters(p)) return v;
+    const auto at = p.material.place(v);
+    return at ? at->chapter : v;
+}
+
 void valueColours(Console& c) {
     c.textColor(colour::LightRed);
     c.textBackground(colour::Black);
@@ -196,6 +210,9 @@ void drawField(Program& p, int f) {
     valueColours(c);
     switch (s.kind) {
         case Kind::Book:
+            if (ownChapters(p))
+                (f == BBK ? p.cfg.BBK : p.cfg.EBK) =
+                    std::string{' ', bookLetterAt(p, f == BBK ? p.cfg.BCHAP : p.cfg.ECHAP)};
             c.gotoXY(s.col, s.row);
             c.write(f == BBK ? p.cfg.BBK.str() : p.cfg.EBK.str());
             break;
@@ -214,14 +231,12 @@ void drawField(Program& p, int f) {
             break;
         default:
             c.gotoXY(s.col, s.row);
-            c.write(number(p, f), s.width);
+            c.write(shownNumber(p, f), s.width);
     }
 }
 
 int atMost(int v, int hi) { return v > hi ? hi : v; }
 int atLeast(int v, int lo) { return v < lo ? lo : v; }
-
-std::string luke(int chapter) { return "Luke " + std::to_string(chapter); }
 
 // The field's limits, in their order, after an entry; a verse that depends
 // on a chapter is drawn again with it. Returns what the form replaced, in
@@ -230,11 +245,14 @@ std::string applyLimits(Program& p, int f, int typed) {
     Specc9& c = p.cfg;
     const std::string was = std::to_string(typed);
     auto chapters = [&](int now) {
-        return "Luke has " + std::to_string(CHMAX) + " chapters: " + was + " became " + std::to_string(now) + ".";
+        const Material& m = p.material;
+        const std::string whole = m.books.size() == 1 ? m.first().name : std::string("The material");
+        return whole + " has " + std::to_string(m.chapters()) + " chapters: " + was + " became " + std::to_string(now) +
+               ".";
     };
     auto verseKept = [&](int chapter, int verse) {
-        return luke(chapter) + " has " + std::to_string(c.EVS[chapter]) + " verses: verse " + std::to_string(verse) +
-               " became " + std::to_string(c.EVS[chapter]) + ".";
+        return p.material.chapterName(chapter) + " has " + std::to_string(c.EVS[chapter]) + " verses: verse " +
+               std::to_string(verse) + " became " + std::to_string(c.EVS[chapter]) + ".";
     };
     switch (f) {
         case BCHAP: {
@@ -248,7 +266,7 @@ std::string applyLimits(Program& p, int f, int typed) {
             return why;
         }
         case ECHAP:
-            c.ECHAP = atMost(c.ECHAP, CHMAX);
+            c.ECHAP = atMost(c.ECHAP, p.material.chapters());
             c.EVER = c.EVS[c.ECHAP];
             drawField(p, EVER);
             return c.ECHAP == typed ? "" : chapters(c.ECHAP);
@@ -316,8 +334,22 @@ int editNumber(Program& p, int f) {
                 ender = k;
             }
         }
-        number(p, f) = typed;
-        const std::string replaced = applyLimits(p, f, typed);
+        std::string replaced;
+        if ((f == BCHAP || f == ECHAP) && ownChapters(p)) {
+            // The typed chapter is the shown book's own.
+            const char letter = (f == BCHAP ? p.cfg.BBK : p.cfg.EBK).str().back();
+            const Book* book = p.material.book(letter);
+            if (!book) book = &p.material.first();
+            const int own = std::clamp(typed, 1, book->chapters());
+            number(p, f) = p.material.through(book->letter, own);
+            replaced = applyLimits(p, f, number(p, f));
+            if (own != typed)
+                replaced = book->name + " has " + std::to_string(book->chapters()) +
+                           " chapters: " + std::to_string(typed) + " became " + std::to_string(own) + ".";
+        } else {
+            number(p, f) = typed;
+            replaced = applyLimits(p, f, typed);
+        }
         drawField(p, f);
         if (!replaced.empty()) showNote(p, replaced);
         if (ender != 0)
@@ -404,6 +436,21 @@ int editName(Program& p, int f) {
 
 int editBook(Program& p, int f) {
     return oneKeyField(p, f, [&p, f](Console& c, int k) {
+        if (ownChapters(p)) {
+            // Another book keeps the chapter where that book has it.
+            if (k <= ' ' || k >= 127) return;
+            const char up = k >= 'a' && k <= 'z' ? static_cast<char>(k - 'a' + 'A') : static_cast<char>(k);
+            const Book* book = p.material.book(static_cast<char>(k));
+            if (!book) book = p.material.book(up);
+            if (!book) return;
+            const int chapterField = f == BBK ? BCHAP : ECHAP;
+            const auto at = p.material.place(number(p, chapterField));
+            const int own = std::min(at ? at->chapter : 1, book->chapters());
+            number(p, chapterField) = p.material.through(book->letter, own);
+            applyLimits(p, chapterField, number(p, chapterField));
+            for (const int g : {f, chapterField, f == BBK ? BVER : EVER}) drawField(p, g);
+            return;
+        }
         if (k != '1' && k != '2' && k != 'R' && k != 'r' && k != 'J' && k != 'j') return;
         valueColours(c);
         if (f == BBK)

@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "core/Book.h"
 #include "core/Messages.h"
 #include "specc9/PatternReview.h"
 
@@ -368,7 +367,7 @@ void SPEC2(Program& p) {
 }
 
 void EVSET(Program& p) {
-    for (int ch = 1; ch <= CHMAX; ++ch) p.cfg.EVS[ch] = bookVerses(ch);
+    for (int ch = 1; ch <= p.material.chapters(); ++ch) p.cfg.EVS[ch] = p.material.verses(ch);
 }
 
 void CREATESPECS(Program&) {}

@@ -67,7 +67,7 @@ bool READIN(Program& p, const std::string& name, std::vector<std::string>& notes
     Specc9 c = p.cfg;
     SharedSettings sh = p.shared;
     std::vector<std::string> told;
-    if (!readStyleFile(p.file(file), c, sh, told)) {
+    if (!readStyleFile(p.file(file), c, sh, told, p.material)) {
         notes.push_back(told.empty() ? "Cannot read the style file " + file + "." : told.back());
         return false;
     }

@@ -2,13 +2,12 @@
 
 #include <string>
 
-#include "core/Book.h"
 #include "specc9/Form.h"
 
 namespace tess {
 
 void SETVS(Program& p) {
-    for (int ch = 1; ch <= 28; ++ch) p.cfg.EVS[ch] = bookVerses(ch);
+    for (int ch = 1; ch <= MATERIAL_CHAPTERS_MAX; ++ch) p.cfg.EVS[ch] = p.material.verses(ch);
 }
 
 namespace {
@@ -33,7 +32,7 @@ void SETBBK(Program& p) {
 }
 
 void SETBBK2(Program& p) {
-    if (p.cfg.BCHAP > CHMAX) p.cfg.BCHAP = CHMAX;
+    if (p.cfg.BCHAP > p.material.chapters()) p.cfg.BCHAP = p.material.chapters();
 }
 
 void SETEBK(Program& p) {

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <regex>
 #include <vector>
 
 #include "app/ExitStatus.h"
@@ -148,4 +149,43 @@ TEST(RunCommand, RunPdfAndInitUnderAFileSizeLimitSayFileTooLargeAndLeaveNothing)
     EXPECT_EQ(init.status, es::FILE_ERROR);
     EXPECT_TRUE(has(init.err, " could not be written in " + e.path().string() + " (File too large).")) << init.err;
     EXPECT_EQ(partFiles(e.path()), 0);
+}
+
+// Luke cut into two made-up books (Lucas 1-12, Jude 1-12 for Luke 13-24):
+// the same bank, seed and choices, so every reference the Luke packet and
+// list print beyond chapter 12 must come out as Jude's own chapter.
+TEST(RunCommand, AMadeUpMaterialOfTwoBooksPrintsEachBooksOwnChapters) {
+    Folder luke, cut;
+    for (const char* x : {"A", "B", "C", "D"})
+        std::filesystem::rename(cut.path() / (std::string("Luke.") + x), cut.path() / (std::string("Lucas.") + x));
+    cut.lines("Books.txt", {"# Luke in two", "L Lucas 80 52 38 44 39 49 50 56 62 42 54 59",
+                            "J Jude 35 35 32 31 37 43 48 47 38 71 56 53"});
+    for (const Folder* d : {&luke, &cut})
+        ASSERT_EQ(runTessarin("-C " + d->path().string() + " run Book20 --seed 5 --quiet").status, es::OK);
+    int jude = 0;
+    for (const char* file : {"book20.qui", "book20.inf"}) {
+        const auto was = luke.readLines(file), now = cut.readLines(file);
+        ASSERT_EQ(was.size(), now.size()) << file;
+        const std::regex ref("L ([ 1-9][0-9]):([ 0-9][0-9])");
+        for (std::size_t i = 0; i < was.size(); ++i)
+            for (std::sregex_iterator m(was[i].begin(), was[i].end(), ref), end; m != end; ++m) {
+                const int ch = std::stoi((*m)[1].str());
+                const std::string own = ch > 12 ? "J " + std::string(ch - 12 < 10 ? " " : "") +
+                                                      std::to_string(ch - 12) + ":" + (*m)[2].str()
+                                                : m->str();
+                jude += ch > 12;
+                EXPECT_TRUE(has(now[i], own)) << file << " line " << i + 1 << ": " << now[i] << " lacks " << own;
+            }
+    }
+    EXPECT_GT(jude, 20);
+
+    // A bad book file: the run is refused naming the line, and nothing is written.
+    cut.lines("Books.txt", {"L Lucas 80", "J Jude 35 90"});
+    const auto bad = runTessarin("-C " + cut.path().string() + " run Ch1to8 --quiet");
+    EXPECT_EQ(bad.status, es::MEND);
+    EXPECT_TRUE(has(bad.err, "Books.txt, line 2: Jude 2: \"90\" is not a verse count 1-85")) << bad.err;
+    EXPECT_FALSE(std::filesystem::exists(cut.path() / "ch1to8.qui"));
+    const auto check = runTessarin("-C " + cut.path().string() + " check");
+    EXPECT_EQ(check.status, es::FINDINGS);
+    EXPECT_TRUE(has(check.out + check.err, "Books.txt:2:")) << check.out << check.err;
 }

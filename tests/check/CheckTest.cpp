@@ -160,7 +160,10 @@ TEST(CheckBankLines, AFileMixingUtf8AndWindows1252AndALineInNeitherAreNamed) {
     const std::string accented = "Who said \u201CJ\u00e9sus\u2014Zacch\u00e6us\u201D?\tPeter";
     d.lines("Luke.A", {q(1, 1, accented), q(1, 2, "Who came?\tX")});
     d.lines("Luke.B", {q(1, 1, utf8ToWindows1252(accented)), q(1, 2, "Who came?\tX")});
-    d.lines("Luke.C", {q(1, 1, accented), q(1, 2, utf8ToWindows1252(accented)), q(1, 3, "Who \x81" "came?\tX"),
+    d.lines("Luke.C", {q(1, 1, accented), q(1, 2, utf8ToWindows1252(accented)),
+                       q(1, 3,
+                         "Who \x81"
+                         "came?\tX"),
                        q(1, 4, utf8ToWindows1252(accented) + "   x")});
     const Report r = checkBank(d.path(), {"Luke.A", "Luke.B", "Luke.C"});
     expectExactly(r, "Luke.A", {});
@@ -184,7 +187,7 @@ TEST(CheckSettingsFiles, VerseTableStyleListAndStyles) {
     ScratchDir d;
     writeFaultyBank(d);
     std::vector<std::string> verses;
-    for (int c = 1; c <= 26; ++c) verses.push_back(std::to_string(c <= 24 ? bookVerses(c) : 0));
+    for (int c = 1; c <= 26; ++c) verses.push_back(std::to_string(c <= 24 ? lukeVerses(c) : 0));
     verses[2] = "40";
     verses[4] = "x";
     d.lines("Verses.txt", verses);

@@ -208,7 +208,7 @@ TEST(StyleFile, LinesAnOlderFileLacksAreMadeOrReadAsTheirStartingValue) {
     later.push_back(field::number(30, "IPC2", "later line", "Later line", 0, 100, &StyleSettings::IPC).lineAddedLater());
     const auto stored = plainStyle();
     std::vector<StyleNote> found;
-    ASSERT_TRUE(parseStyleLines(stored, r.s, r.sh, found, later));
+    ASSERT_TRUE(parseStyleLines(stored, r.s, r.sh, found, Material::luke(), later));
     EXPECT_TRUE(found.empty());
     EXPECT_EQ(styleFileLines(r.s, r.sh, later), stored);
     r.s.IPC = 60;
@@ -263,22 +263,22 @@ TEST(VerseTable, Reads24Or28LinesAndNamesTheChapterOfABadCount) {
     for (int n : {24, 28}) {
         ScratchDir d;
         d.verses(n);
-        Arr<int, 1, CHMAX> evs{};
+        Arr<int, 1, MATERIAL_CHAPTERS_MAX> evs{};
         std::string error;
-        ASSERT_TRUE(readVerseTable(d.file("Verses.txt"), evs, error)) << error;
+        ASSERT_TRUE(readVerseTable(d.file("Verses.txt"), Material::luke(), evs, error)) << error;
         EXPECT_EQ(evs[1], 80);
         EXPECT_EQ(evs[22], 71);
         EXPECT_EQ(evs[24], 53);
     }
     ScratchDir d;
     std::vector<std::string> ls;
-    for (int ch = 1; ch <= CHMAX; ++ch) ls.push_back(std::to_string(bookVerses(ch)));
+    for (int ch = 1; ch <= LUKE_CHAPTERS; ++ch) ls.push_back(std::to_string(lukeVerses(ch)));
     auto fails = [&](std::vector<std::string> lines, const std::string& expected) {
         d.lines("Verses.txt", lines, "\n", false);
-        Arr<int, 1, CHMAX> evs{};
+        Arr<int, 1, MATERIAL_CHAPTERS_MAX> evs{};
         evs[1] = 7;
         std::string error;
-        EXPECT_FALSE(readVerseTable(d.file("Verses.txt"), evs, error));
+        EXPECT_FALSE(readVerseTable(d.file("Verses.txt"), Material::luke(), evs, error));
         EXPECT_NE(error.find(expected), std::string::npos) << error;
         EXPECT_EQ(evs[1], 7);  // nothing half-read
     };
@@ -292,9 +292,9 @@ TEST(VerseTable, Reads24Or28LinesAndNamesTheChapterOfABadCount) {
     wrong[0] = "x";
     fails(wrong, "chapter 1: the verse count is not a number");
     fails({"80", "52"}, "Verses.txt has 2 lines");
-    Arr<int, 1, CHMAX> evs{};
+    Arr<int, 1, MATERIAL_CHAPTERS_MAX> evs{};
     std::string error;
-    EXPECT_FALSE(readVerseTable(d.file("missing.txt"), evs, error));
+    EXPECT_FALSE(readVerseTable(d.file("missing.txt"), Material::luke(), evs, error));
     EXPECT_NE(error.find("missing.txt"), std::string::npos);
 }
 

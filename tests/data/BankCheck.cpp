@@ -5,13 +5,13 @@
 #include <iterator>
 #include <sstream>
 
-#include "core/Book.h"
+#include "support/Luke.h"
 
 namespace bankcheck {
 
 const std::array<int, 25> LUKE_VERSES = [] {
     std::array<int, 25> v{};
-    for (int c = 1; c <= 24; ++c) v[static_cast<std::size_t>(c)] = tess::bookVerses(c);
+    for (int c = 1; c <= 24; ++c) v[static_cast<std::size_t>(c)] = tess::lukeVerses(c);
     return v;
 }();
 

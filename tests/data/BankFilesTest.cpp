@@ -9,6 +9,7 @@
 #include "core/RunState.h"
 #include "data/BankCheck.h"
 #include "material/BankFile.h"
+#include "support/Luke.h"
 
 using namespace bankcheck;
 namespace fs = std::filesystem;
@@ -75,7 +76,7 @@ TEST(SampleBank, TheSharedBankReaderCountsEveryLine) {
         std::size_t no = 0;
         for (const auto& l : lines(f.name)) {
             ++no;
-            const auto why = tess::rejectReason(l, run.EVS, tess::Material{}.leftOut(f.lSet ? 'L' : 'A'));
+            const auto why = tess::rejectReason(l, run.EVS, tess::LUKE_CHAPTERS, tess::Material{}.leftOut(f.lSet ? 'L' : 'A'));
             EXPECT_FALSE(why.has_value()) << f.name << " line " << no << ": " << why.value_or("");
         }
     }
@@ -183,7 +184,7 @@ TEST(BadFixtures, EachFaultIsCaught) {
     for (const char* file : {"chapter25.A", "verse90.A", "beyond-chapter.A", "blank-line.A"}) {
         int rejected = 0;
         for (const auto& l : readCrLfLines(fx + file, nullptr))
-            rejected += tess::rejectReason(l, run.EVS, {}).has_value();
+            rejected += tess::rejectReason(l, run.EVS, tess::LUKE_CHAPTERS, {}).has_value();
         EXPECT_EQ(rejected, 1) << file;
     }
 }

@@ -1,9 +1,9 @@
 // Bank lines: the reference parser, the skip rule, the bank reader over a
 // whole file, and the interrogative test on each line.
 #include "FuzzSupport.h"
-#include "core/Book.h"
 #include "material/BankFile.h"
 #include "material/Interrogative.h"
+#include "support/Luke.h"
 
 using namespace tess;
 using namespace tess::fuzz;
@@ -15,10 +15,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     run.LG = (mode & 1) ? 'L' : ' ';
     const Material material;
     const LeftOut& leftOut = material.leftOut(run.LG);
-    for (int ch = 1; ch <= CHMAX; ++ch) {
+    for (int ch = 1; ch <= LUKE_CHAPTERS; ++ch) {
         // The book's table, an unset one, or odd counts from the input.
         if ((mode & 6) == 0)
-            run.EVS[ch] = bookVerses(ch);
+            run.EVS[ch] = lukeVerses(ch);
         else if ((mode & 6) == 2)
             run.EVS[ch] = 0;
         else
@@ -33,10 +33,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (e == std::string_view::npos) e = text.size();
         const std::string_view line = text.substr(at, e - at);
         auto ref = parseBankRef(line);
-        const bool counted = !rejectReason(line, run.EVS, leftOut);
+        const bool counted = !rejectReason(line, run.EVS, LUKE_CHAPTERS, leftOut);
         if (counted) {
             FUZZ_CHECK(ref.has_value());
-            FUZZ_CHECK(ref->chapter >= 1 && ref->chapter <= CHMAX);
+            FUZZ_CHECK(ref->chapter >= 1 && ref->chapter <= LUKE_CHAPTERS);
             FUZZ_CHECK(ref->verse >= 1 && ref->verse <= VMAX);
             FUZZ_CHECK(!leftOut.has(ref->chapter));
         }
@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::size_t lines = 0, last = 0;
     while (auto line = reader.next(&ref)) {
         FUZZ_CHECK(line->size() <= BANK_LINE_MAX);
-        FUZZ_CHECK(ref.chapter >= 1 && ref.chapter <= CHMAX && ref.verse >= 1 && ref.verse <= VMAX);
+        FUZZ_CHECK(ref.chapter >= 1 && ref.chapter <= LUKE_CHAPTERS && ref.verse >= 1 && ref.verse <= VMAX);
         FUZZ_CHECK(reader.fileLine() > last);
         last = reader.fileLine();
         FUZZ_CHECK(++lines <= text.size() + 1);

@@ -2,9 +2,9 @@
 // patterns, each read from the same fuzz bytes; and a style loaded on the
 // form, saved and loaded again must come back the same.
 #include "FuzzSupport.h"
-#include "core/Book.h"
 #include "core/StyleFile.h"
 #include "specc9/StyleLibrary.h"
+#include "support/Luke.h"
 
 using namespace tess;
 using namespace tess::fuzz;
@@ -19,9 +19,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     SharedSettings shared;
     std::vector<std::string> notes;
     if (readStyleFile(path, s, shared, notes)) {
-        FUZZ_CHECK(s.BCHAP >= 1 && s.BCHAP <= CHMAX && s.ECHAP >= 1 && s.ECHAP <= CHMAX);
-        FUZZ_CHECK(s.BVER >= 1 && s.BVER <= bookVerses(s.BCHAP));
-        FUZZ_CHECK(s.EVER >= 1 && s.EVER <= bookVerses(s.ECHAP));
+        FUZZ_CHECK(s.BCHAP >= 1 && s.BCHAP <= LUKE_CHAPTERS && s.ECHAP >= 1 && s.ECHAP <= LUKE_CHAPTERS);
+        FUZZ_CHECK(s.BVER >= 1 && s.BVER <= lukeVerses(s.BCHAP));
+        FUZZ_CHECK(s.EVER >= 1 && s.EVER <= lukeVerses(s.ECHAP));
         FUZZ_CHECK(s.LPP >= 18 && s.LPP <= 500);
         FUZZ_CHECK(s.QMAX >= 1 && s.QMAX <= QMAX_STORED_MAX);
         FUZZ_CHECK(s.QNUM >= 1 && s.QNUM <= QQZ);
@@ -40,10 +40,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     (void)isPlainFileName(text);
     (void)primDigits(static_cast<int>(qz * 7 - 20));
 
-    Arr<int, 1, CHMAX> evs{};
+    Arr<int, 1, MATERIAL_CHAPTERS_MAX> evs{};
     std::string error;
-    if (readVerseTable(path, evs, error))
-        for (int ch = 1; ch <= CHMAX; ++ch) FUZZ_CHECK(evs[ch] == bookVerses(ch));
+    if (readVerseTable(path, Material::luke(), evs, error))
+        for (int ch = 1; ch <= LUKE_CHAPTERS; ++ch) FUZZ_CHECK(evs[ch] == lukeVerses(ch));
     else
         FUZZ_CHECK(!error.empty());
 

@@ -4,10 +4,10 @@
 // run out; any other exception or a sanitizer report is a finding.
 #include "FuzzSupport.h"
 #include "console/ScreenConsole.h"
-#include "core/Book.h"
 #include "run/Driver.h"
 #include "run/ScreenAsk.h"
 #include "specc9/Config.h"
+#include "support/Luke.h"
 
 using namespace tess;
 using namespace tess::fuzz;
@@ -37,10 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // The style.
     const bool lset = in.take() & 1;
-    const int bchap = in.range(1, CHMAX);
-    const int echap = std::min(CHMAX, bchap + in.range(0, 1));
-    int bver = in.range(1, bookVerses(bchap));
-    int ever = in.range(1, bookVerses(echap));
+    const int bchap = in.range(1, LUKE_CHAPTERS);
+    const int echap = std::min(LUKE_CHAPTERS, bchap + in.range(0, 1));
+    int bver = in.range(1, lukeVerses(bchap));
+    int ever = in.range(1, lukeVerses(echap));
     if (bchap == echap && bver > ever) std::swap(bver, ever);
     const char out[] = {'C', 'P', 'T', 'c'};
     const char sec[] = {'V', 'C', 'Q', 'v'};
@@ -89,13 +89,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     writeLines(dir, "fz.spe", style);
     writeLines(dir, "temp2.txt", {"fz"});
     std::vector<std::string> verses;
-    for (int ch = 1; ch <= CHMAX; ++ch) verses.push_back(std::to_string(bookVerses(ch)));
+    for (int ch = 1; ch <= LUKE_CHAPTERS; ++ch) verses.push_back(std::to_string(lukeVerses(ch)));
     writeLines(dir, "Verses.txt", verses);
 
     // The bank: each verse near the range gets what one byte says.
     std::vector<std::string> reg, ftv, cv, co, sit;
-    for (int ch = std::max(1, bchap - 1); ch <= std::min(CHMAX, echap + 1); ++ch)
-        for (int v = 1; v <= bookVerses(ch); ++v) {
+    for (int ch = std::max(1, bchap - 1); ch <= std::min(LUKE_CHAPTERS, echap + 1); ++ch)
+        for (int v = 1; v <= lukeVerses(ch); ++v) {
             const std::uint8_t b = in.take();
             const std::string r = ref(ch, v);
             for (int k = 0; k < (b & 3); ++k)

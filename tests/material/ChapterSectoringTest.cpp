@@ -14,7 +14,7 @@ namespace {
 
 // Distinct counts per verse, so a sector read from the wrong slots shows.
 void fillCounts(RunState& r) {
-    for (int ch = 1; ch <= CHMAX; ++ch)
+    for (int ch = 1; ch <= LUKE_CHAPTERS; ++ch)
         for (int v = 1; v <= r.EVS[ch]; ++v) {
             if (Material{}.leftOut(r.LG).has(ch)) continue;
             r.QCOUNT(ch, v) = 1 + (v + ch) % 3;

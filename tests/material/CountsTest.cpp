@@ -68,7 +68,7 @@ TEST(IndexBuild, CountFileRoundTripsAndIndxNSkipsTheBuild) {
     prepareCounts(again.p);
     EXPECT_EQ(again.p.run.QCOUNT(3, 7), 300);
     EXPECT_EQ(again.p.run.OCOUNT(2, 4), 2);
-    for (int ch = 1; ch <= CHMAX; ++ch)
+    for (int ch = 1; ch <= LUKE_CHAPTERS; ++ch)
         for (int v = 1; v <= VMAX; ++v) ASSERT_EQ(again.p.run.QCOUNT(ch, v), built(ch, v));
 }
 

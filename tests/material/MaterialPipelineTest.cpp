@@ -15,7 +15,7 @@ TEST(MaterialPipeline, ChapterSectoredRangeFromBankToTable) {
     ScratchDir d;
     std::vector<std::string> reg{bankLine(1, 1, "Who came first?")}, ftv, cv, co, sit;
     for (int ch = 1; ch <= 4; ++ch)
-        for (int v = 1; v <= bookVerses(ch); ++v) {
+        for (int v = 1; v <= lukeVerses(ch); ++v) {
             reg.push_back(bankLine(ch, v, "What happened?"));
             if (v % 10 == 0) ftv.push_back(bankLine(ch, v, "And he said"));
             if (v % 20 == 0) cv.push_back(bankLine(ch, v, "ref"));

@@ -5,9 +5,9 @@
 #include <numeric>
 #include <vector>
 
-#include "core/Book.h"
 #include "material/Counts.h"
 #include "support/Fixture.h"
+#include "support/Luke.h"
 
 namespace tess::testing {
 

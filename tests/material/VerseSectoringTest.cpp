@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "core/Book.h"
 #include "material/MaterialRig.h"
 #include "material/Resector.h"
 #include "material/VerseSectoring.h"
+#include "support/Luke.h"
 
 using namespace tess;
 using tess::testing::CountsRig;
@@ -170,7 +170,7 @@ namespace {
 CountsRig wholeBook(int sectors) {
     CountsRig b(1, 1, 24, 53, sectors);
     for (int ch = 1; ch <= 24; ++ch)
-        for (int v = 1; v <= bookVerses(ch); ++v) {
+        for (int v = 1; v <= lukeVerses(ch); ++v) {
             const int k = ch * 31 + v * 17;
             b.verse(ch, v, 2 + (k % 5 < 2) - (k % 11 == 0), k % 2, k % 3 == 0, k % 4 == 0, k % 7 == 0);
         }

@@ -26,12 +26,12 @@ struct Session : tess::testing::Fixture {
     // stage.
     void standard(
         std::vector<std::string> style = plainStyle(),
-        std::function<int(int, int)> regular = [](int ch, int v) { return ch <= 3 && v <= bookVerses(ch) ? 1 : 0; }) {
+        std::function<int(int, int)> regular = [](int ch, int v) { return ch <= 3 && v <= lukeVerses(ch) ? 1 : 0; }) {
         dir.raw("temp2.txt", "T");
         dir.verses();
         dir.lines("T.spe", style);
         std::vector<std::string> count;
-        for (int ch = 1; ch <= CHMAX; ++ch)
+        for (int ch = 1; ch <= LUKE_CHAPTERS; ++ch)
             for (int v = 1; v <= VMAX; ++v) {
                 const int q = regular(ch, v);
                 count.push_back(std::to_string(ch) + " " + std::to_string(v) + " " + std::to_string(q) + " 0 0 0 0");
@@ -101,7 +101,7 @@ TEST(RunDriver, MissingOrBadFilesAreNamedAndTheRunRestartsAfterReturn) {
          [](Session& r) {
              r.standard();
              std::vector<std::string> v;
-             for (int ch = 1; ch <= CHMAX; ++ch) v.push_back(std::to_string(ch == 9 ? 61 : bookVerses(ch)));
+             for (int ch = 1; ch <= LUKE_CHAPTERS; ++ch) v.push_back(std::to_string(ch == 9 ? 61 : lukeVerses(ch)));
              r.dir.lines("Verses.txt", v);
          },
          "Verses.txt, chapter 9: 61 verses, but Luke 9 has 62."},

@@ -33,7 +33,7 @@ struct Rig : Fixture {
         r.REGFILE = "Luke.A";
         r.COUNTFILE = "count.00A";
         r.LG = ' ';
-        for (int c = 1; c <= CHMAX; ++c) r.EVS[c] = VMAX;
+        for (int c = 1; c <= LUKE_CHAPTERS; ++c) r.EVS[c] = VMAX;
         r.RSET = 4;
         r.IPC = 50;
         r.approval = Approval::Automatic;

@@ -22,8 +22,8 @@ constexpr int KEYS_PER_RUN = 2000;  // far more than any run reads
 std::vector<std::string> randomStyle(std::mt19937& g) {
     auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(g); };
     auto s = bankStyle("New");
-    const int bc = pick(1, CHMAX), ec = pick(bc, std::min(CHMAX, bc + pick(0, 23)));
-    const int bv = pick(1, bookVerses(bc)), ev = bc == ec ? pick(bv, bookVerses(ec)) : pick(1, bookVerses(ec));
+    const int bc = pick(1, LUKE_CHAPTERS), ec = pick(bc, std::min(LUKE_CHAPTERS, bc + pick(0, 23)));
+    const int bv = pick(1, lukeVerses(bc)), ev = bc == ec ? pick(bv, lukeVerses(ec)) : pick(1, lukeVerses(ec));
     s[line::RANGE_BEGIN] = std::to_string(bc) + " " + std::to_string(bv);
     s[line::RANGE_END] = std::to_string(ec) + " " + std::to_string(ev);
     s[line::NAME4] = "soak";

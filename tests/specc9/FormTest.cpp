@@ -189,7 +189,7 @@ TEST(ConfigForm, NameFieldsTakeLettersAndDigitsAndCapitalArrows) {
     EXPECT_EQ(b.p.shared.NAME4.str(), "K9b");
 }
 
-TEST(ConfigForm, BookFieldsSetLukeAgain) {
+TEST(ConfigForm, BookFieldsTakeTheMaterialsLettersAndEachBooksChapters) {
     ConfigRig b;
     b.con.enter();
     b.con.arrows("L");  // begin book
@@ -201,6 +201,28 @@ TEST(ConfigForm, BookFieldsSetLukeAgain) {
     EXPECT_EQ(b.con.seenAt(3, 14, 6, 2), " L");
     EXPECT_EQ(cursorAfter(b, 7), (Cursor{14, 8}));
     EXPECT_EQ(cursorAfter(b, 9), (Cursor{27, 8}));
+
+    // Two books (Luke's chapters 13-24 as Jude 1-12): each end is shown and
+    // typed as its book's letter and own chapter, and stored through the material.
+    ConfigRig two;
+    Book& jude = two.p.material.books.emplace_back(two.p.material.books[0]);
+    two.p.material.books[0].verses.resize(12);
+    jude.letter = 'J';
+    jude.name = "Jude";
+    jude.verses.erase(jude.verses.begin(), jude.verses.begin() + 12);
+    jude.first = 13;
+    two.con.enter();
+    two.con.arrows("L");
+    two.con.keys("j");  // begin Jude 1 (chapter 13)
+    two.con.arrows("R");
+    two.con.keys("20");  // Jude has 12 chapters: Jude 12
+    leave(two);
+    SPECS2(two.p);
+    EXPECT_EQ(two.con.seenAt(3, 14, 8, 15), " J  Chapter: 12");
+    EXPECT_EQ(two.con.seenAt(4, 14, 6, 15), " J  Chapter:  1");
+    EXPECT_EQ(two.con.seenAt(8, 14, 6, 15), " J  Chapter: 12");
+    EXPECT_EQ(two.p.cfg.BCHAP, 24);
+    EXPECT_EQ(two.p.cfg.ECHAP, 24);
 }
 
 TEST(ConfigRules, TheFirstFailingRuleSendsTheCursorToItsField) {

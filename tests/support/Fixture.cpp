@@ -103,7 +103,7 @@ void Fixture::style(const std::string& name, const std::vector<std::string>& lin
 void Fixture::useStyle(const std::string& name) const { dir.raw("temp2.txt", name + "\r\n"); }
 
 void Fixture::bankFileNames() {
-    for (int ch = 1; ch <= CHMAX; ++ch) r.EVS[ch] = bookVerses(ch);
+    for (int ch = 1; ch <= LUKE_CHAPTERS; ++ch) r.EVS[ch] = lukeVerses(ch);
     r.REGFILE = "Luke.A";
     r.FTVFILE = "FTV.00";
     r.CVFILE = "cv.b";

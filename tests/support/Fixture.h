@@ -16,11 +16,11 @@
 
 #include "console/Random.h"
 #include "console/ScreenConsole.h"
-#include "core/Book.h"
 #include "core/Messages.h"
 #include "core/Program.h"
 #include "core/StyleFields.h"
 #include "run/ScreenAsk.h"
+#include "support/Luke.h"
 #include "support/ScratchDir.h"
 
 namespace tess::testing {

@@ -5,7 +5,7 @@
 #include <atomic>
 #include <fstream>
 
-#include "core/Book.h"
+#include "support/Luke.h"
 
 namespace tess::testing {
 
@@ -45,13 +45,14 @@ std::vector<std::string> ScratchDir::readLines(const std::string& name) const { 
 
 std::map<std::string, std::string> ScratchDir::files() const {
     std::map<std::string, std::string> all;
-    for (const auto& e : fs::directory_iterator(path_)) all[e.path().filename().string()] = read(e.path().filename().string());
+    for (const auto& e : fs::directory_iterator(path_))
+        all[e.path().filename().string()] = read(e.path().filename().string());
     return all;
 }
 
 void ScratchDir::verses(int lineCount) const {
     std::vector<std::string> ls;
-    for (int ch = 1; ch <= lineCount; ++ch) ls.push_back(std::to_string(ch <= CHMAX ? bookVerses(ch) : 0));
+    for (int ch = 1; ch <= lineCount; ++ch) ls.push_back(std::to_string(ch <= LUKE_CHAPTERS ? lukeVerses(ch) : 0));
     lines("Verses.txt", ls);
 }
 
