@@ -21,7 +21,8 @@ void commandMessage(std::string_view text) { std::cerr << "tessarin: " << text <
 void setUpCommandLine(CLI::App& app) {
     app.name("tessarin");
     app.description(
-        "Builds quiz packets for scripture quizzing on the book of Luke.\n"
+        "Builds quiz packets for scripture quizzing on Luke, or on the books a\n"
+        "folder's Books.txt names.\n"
         "With no command: the full-screen program in the current folder.");
     app.footer(exitstatus::SUMMARY);
     app.set_help_flag("-h,--help", "Show this help and exit");
