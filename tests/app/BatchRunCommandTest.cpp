@@ -7,7 +7,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <regex>
 #include <vector>
 
@@ -188,4 +190,60 @@ TEST(RunCommand, AMadeUpMaterialOfTwoBooksPrintsEachBooksOwnChapters) {
     const auto check = runTessarin("-C " + cut.path().string() + " check");
     EXPECT_EQ(check.status, es::FINDINGS);
     EXPECT_TRUE(has(check.out + check.err, "Books.txt:2:")) << check.out << check.err;
+}
+
+// The shipped samples, whole, in every sectoring and layout, and their L
+// sets: every reference the packet and the list file print is a verse its own
+// book has (letter, chapter within that book, verse), and none is in a
+// chapter the L set leaves out.
+TEST(RunCommand, TheSampleMaterialsPrintEachBooksOwnReferencesInEverySectoringAndLayout) {
+    struct Sample {
+        std::string name, range;
+        std::map<char, std::vector<int>> verses;
+        std::vector<std::string> leftOut;  // by the L set
+    };
+    const Sample samples[] = {
+        {"peter", "1 1:1 to 2 3:18", {{'1', {25, 25, 22, 19, 14}}, {'2', {21, 22, 18}}}, {"1  4", "2  2"}},
+        {"james", "J 1:1 to J 5:20", {{'J', {20, 26, 18, 17, 20}}}, {"J  4"}},
+    };
+    const std::regex ref("(?:^|[\\s(])(\\S) ([ 1-9][0-9]):([ 0-9][0-9])");
+    for (const auto& s : samples) {
+        ScratchDir d;
+        ASSERT_EQ(
+            runTessarin("init --material " + s.name + " " + d.path().string(), "TESSARIN_DATA=" TESS_SOURCE_DIR "/data")
+                .status,
+            es::OK);
+        for (const std::string style : {"Book20", "LSet"}) {
+            auto spe = d.readLines(style + ".spe");
+            ASSERT_EQ(spe.size(), 29u) << s.name << " " << style;
+            for (const char* sectoring : {"V", "C", "Q"})
+                for (const char* layout : {"P", "C", "T"}) {
+                    spe[5] = layout;
+                    spe[12] = sectoring;
+                    d.lines(style + ".spe", spe);
+                    const std::string run = s.name + " " + style + " layout " + layout + " sectoring " + sectoring;
+                    const auto r = runTessarin("-C " + d.path().string() + " run " + style + " --seed 7 --quiet");
+                    ASSERT_EQ(r.status, es::OK) << run << ": " << r.err;
+                    EXPECT_TRUE(has(d.read(spe[3] + ".qui"), s.range)) << run;
+                    std::map<char, int> seen;
+                    int wrong = 0;
+                    std::string first;  // the first three wrong lines
+                    for (const char* ext : {".qui", ".inf"})
+                        for (const auto& line : d.readLines(spe[3] + ext))
+                            for (std::sregex_iterator m(line.begin(), line.end(), ref), end; m != end; ++m) {
+                                const char book = (*m)[1].str()[0];
+                                const int ch = std::stoi((*m)[2].str()), v = std::stoi((*m)[3].str());
+                                const auto b = s.verses.find(book);
+                                const bool ok = b != s.verses.end() && ch >= 1 && ch <= int(b->second.size()) &&
+                                                v >= 1 && v <= b->second[ch - 1];
+                                const bool left = style == "LSet" && std::count(s.leftOut.begin(), s.leftOut.end(),
+                                                                                m->str(1) + " " + m->str(2));
+                                if ((!ok || left) && ++wrong <= 3) first += "\n  " + line;
+                                ++seen[book];
+                            }
+                    EXPECT_EQ(wrong, 0) << run << first;
+                    EXPECT_EQ(seen.size(), s.verses.size()) << run;  // every book is quizzed
+                }
+        }
+    }
 }

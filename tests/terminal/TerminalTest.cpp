@@ -534,3 +534,54 @@ TEST(Terminal, AccentedNamesShowInAUtf8LocaleAndAsAMarkInC) {
         ASSERT_TRUE(t.waitFor("rc=130")) << t.pane();
     }
 }
+
+// The two-book sample in the full-screen program: the form shows and takes a
+// range end as its book's letter and own chapter, the chapter shares and the
+// sector table name each book, and the packet's verse column holds both.
+TEST(Terminal, TwoBookMaterialShowsEachBooksOwnReferencesFromFormToPacket) {
+    NEED_TMUX();
+    ScratchDir dir;
+    Tmux t(dir, 80, 25,
+           "TESSARIN_DATA=" + quoted(TESS_SOURCE_DIR "/data") +
+               " \"$TESS\" init --material peter . >/dev/null && \"$TESS\"");
+    ASSERT_TRUE(t.started());
+    ASSERT_TRUE(t.waitFor(MENU)) << t.pane();
+    t.send("Down Down Enter");  // Peter2: 2 Peter, chapters 6-8 of the bank
+    ASSERT_TRUE(t.waitFor("Name of Quiz Style  : Peter2")) << t.pane();
+    auto rows = rowsOf(t.pane());
+    EXPECT_EQ(rows[5], "    Begin:    2  Chapter:  1 Ver:  1     Number of Quizzes in this Run:  6");
+    EXPECT_EQ(rows[7], "    End:      2  Chapter:  3 Ver: 18     Sector by Chp/Vrs/Que (c/v/q):  Q");
+    // From 1 Peter 1:1, by chapters (the cursor starts on the begin chapter).
+    t.send("Left 1 Right Right Right Down c");
+    ASSERT_TRUE(t.waitFor("(c/v/q):  C")) << t.pane();
+    EXPECT_EQ(rowsOf(t.pane())[5].substr(0, 28), "    Begin:    1  Chapter:  1");
+    t.send("Escape");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("Press Enter to accept all patterns")) << t.pane();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("it is built anew")) << t.pane();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("Use zeros to group chapters")) << t.pane();
+    rows = rowsOf(t.pane());
+    EXPECT_EQ(rows[8] + "|" + rows[9] + "|" + rows[11], "  1Pe   5:   2|  2Pe   1:   2|  2Pe   3:   2");
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("Your smallest sector")) << t.pane();
+    const std::string table = t.pane();
+    // Sectors begin at 1 Peter 1:1 and 2 Peter 1:1; no chapter is told through the material.
+    EXPECT_NE(table.find("   1 1  1: 1 "), std::string::npos) << table;
+    EXPECT_NE(table.find(" 2  1: 1 "), std::string::npos) << table;
+    EXPECT_FALSE(std::regex_search(table, std::regex("[12]  [6-9]:"))) << table;
+    t.send("x");
+    ASSERT_TRUE(t.waitFor("Run specialty combinations automatically")) << t.pane();
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor("ASCII text file peter2.qui")) << t.pane();
+    const std::string packet = dir.read("peter2.qui");
+    EXPECT_NE(packet.find("\t1 1:1 to 2 3:18\r\n"), std::string::npos);
+    EXPECT_NE(packet.find("\t(2  3:"), std::string::npos);
+    EXPECT_FALSE(std::regex_search(packet, std::regex("\t\\(([^12] |1  [6-9]|2  [4-9]|[12] [1-9])[^\t]*\\)\r\n")));
+    t.send("Enter");
+    ASSERT_TRUE(t.waitFor(MENU)) << t.pane();
+    t.send("Up Enter");  // Exit
+    EXPECT_TRUE(t.waitFor("rc=0")) << t.pane();
+}
