@@ -104,6 +104,17 @@ private:
     bool started_ = false;
 };
 
+// Leaves the form by its title line (Esc, then Return) and accepts the
+// patterns as drawn.
+bool acceptFormAndPatterns(const Tmux& t) {
+    t.send("Escape");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    t.send("Enter");
+    if (!t.waitFor("Press Enter to accept all patterns")) return false;
+    t.send("Enter");
+    return true;
+}
+
 std::vector<std::string> rowsOf(const std::string& s) {
     std::vector<std::string> rows;
     std::size_t start = 0;
@@ -394,11 +405,7 @@ TEST(Terminal, AFileSizeLimitIsReportedAndTheProgramGoesOn) {
     ASSERT_TRUE(t.waitFor("Press Return to Choose a Quiz Style")) << t.pane();
     t.send("Enter");  // Book20 on the form
     ASSERT_TRUE(t.waitFor("Name of Quiz Style  : Book20")) << t.pane();
-    t.send("Escape");
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    t.send("Enter");  // accepted
-    ASSERT_TRUE(t.waitFor("Press Enter to accept all patterns")) << t.pane();
-    t.send("Enter");
+    ASSERT_TRUE(acceptFormAndPatterns(t)) << t.pane();
     ASSERT_TRUE(t.waitFor("(File too large)")) << t.pane();
     EXPECT_NE(t.pane().find("The count file count.79A could not be written (File too large) in"), std::string::npos)
         << t.pane();
@@ -439,11 +446,7 @@ TEST(Terminal, ASignalDuringARunLeavesNoUnfinishedFile) {
     ASSERT_TRUE(t.waitFor("Press Return to Choose a Quiz Style")) << t.pane();
     t.send("Enter");
     ASSERT_TRUE(t.waitFor("Name of Quiz Style  : Book20")) << t.pane();
-    t.send("Escape");
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    t.send("Enter");
-    ASSERT_TRUE(t.waitFor("Press Enter to accept all patterns")) << t.pane();
-    t.send("Enter");
+    ASSERT_TRUE(acceptFormAndPatterns(t)) << t.pane();
     ASSERT_TRUE(t.waitFor("it is built anew")) << t.pane();
     t.send("Enter");
     ASSERT_TRUE(t.waitFor(" 20 L ")) << t.pane();  // the sector table, down to sector 20
@@ -555,11 +558,7 @@ TEST(Terminal, TwoBookMaterialShowsEachBooksOwnReferencesFromFormToPacket) {
     t.send("Left 1 Right Right Right Down c");
     ASSERT_TRUE(t.waitFor("(c/v/q):  C")) << t.pane();
     EXPECT_EQ(rowsOf(t.pane())[5].substr(0, 28), "    Begin:    1  Chapter:  1");
-    t.send("Escape");
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
-    t.send("Enter");
-    ASSERT_TRUE(t.waitFor("Press Enter to accept all patterns")) << t.pane();
-    t.send("Enter");
+    ASSERT_TRUE(acceptFormAndPatterns(t)) << t.pane();
     ASSERT_TRUE(t.waitFor("it is built anew")) << t.pane();
     t.send("Enter");
     ASSERT_TRUE(t.waitFor("Use zeros to group chapters")) << t.pane();
