@@ -167,7 +167,7 @@ void ScreenAsk::show(Program& p, Screen s) {
     }
 }
 
-void ScreenAsk::say(Program& p, const Event& e, bool lineEnd) {
+void ScreenAsk::say(Program&, const Event& e, bool lineEnd) {
     tell(e);
     if (lineEnd)
         con_.writeln(e.text);
@@ -180,7 +180,7 @@ void ScreenAsk::notes(Program& p, const std::vector<std::string>& lines) {
     showNotes(p, lines);
 }
 
-void ScreenAsk::pressReturn(Program& p, std::string_view prompt) {
+void ScreenAsk::pressReturn(Program&, std::string_view prompt) {
     if (!prompt.empty()) con_.write(prompt);
     con_.readLine();
 }
@@ -225,7 +225,7 @@ void ScreenAsk::chapterShares(Program& p, int n) {
     }
 }
 
-bool ScreenAsk::sectorTable(Program& p, char method) {
+bool ScreenAsk::sectorTable(Program&, char method) {
     Console& c = con_;
     if (method == 'Q') {
         c.waitKey();  // the key stays for the next read
@@ -237,11 +237,11 @@ bool ScreenAsk::sectorTable(Program& p, char method) {
     return k != key::Esc;
 }
 
-void ScreenAsk::closeTable(Program& p) {
+void ScreenAsk::closeTable(Program&) {
     if (con_.readKey() == 0) con_.readKey();
 }
 
-bool ScreenAsk::resector(Program& p) {
+bool ScreenAsk::resector(Program&) {
     Console& c = con_;
     c.gotoXY(3, 4);
     c.write("Do you wish to resector? ");
@@ -255,7 +255,7 @@ bool ScreenAsk::resector(Program& p) {
     return false;
 }
 
-void ScreenAsk::resectoredTable(Program& p) {
+void ScreenAsk::resectoredTable(Program&) {
     while (con_.readKey() == '8') {
     }
 }
@@ -287,7 +287,7 @@ Approval ScreenAsk::approvalMode(Program& p) {
     return approvalMenu(p) == 1 ? Approval::Automatic : Approval::EachQuiz;
 }
 
-Combination ScreenAsk::combination(Program& p) {
+Combination ScreenAsk::combination(Program&) {
     Console& c = con_;
     c.writeln();
     c.write("  Do you wish to accept this combination (y/n)? ");
