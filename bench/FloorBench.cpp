@@ -32,7 +32,7 @@ struct RunFloor {
 // The two sides apart, so that callgrind can count each (docs/measurements.md).
 [[gnu::noinline]] std::string measuredRun(const Workspace& w, double& cpu) {
     Random rnd(SEED);
-    return heavyRun(w, rnd, &cpu);
+    return heavyRun(w, rnd, &cpu, nullptr, Front::Batch);
 }
 [[gnu::noinline]] void floorRun(RunFloor& f) {
     double t = threadCpuSeconds();
@@ -46,7 +46,8 @@ struct RunFloor {
     f.writeCpu += threadCpuSeconds() - t;
 }
 
-// The heavy run (verse sectoring, layout p) against the same draws and
+// The heavy run as `tessarin run` makes it (no screen; verse sectoring,
+// layout p) against the same draws and
 // re-seeds, the read of its files and the write of its files' bytes.
 void BM_RunFloor(benchmark::State& state) {
     HeavyWorkspace w('V', 'P', 1);
@@ -54,7 +55,7 @@ void BM_RunFloor(benchmark::State& state) {
     RecordingRandom recorder(SEED);
     std::vector<std::string> readNames;
     const auto before = changeTimes(w.dir());
-    if (const std::string why = heavyRun(w, recorder, nullptr, &readNames); !why.empty())
+    if (const std::string why = heavyRun(w, recorder, nullptr, &readNames, Front::Batch); !why.empty())
         return state.SkipWithError(why.c_str());
     RunFloor f;
     f.draws = recorder.log;
@@ -89,8 +90,8 @@ void BM_BankGrowth(benchmark::State& state) {
     double cpu1 = 0, cpu64 = 0;
     for (auto _ : state) {
         Random r1(SEED), r64(SEED);
-        std::string why = heavyRun(one, r1, &cpu1);
-        if (why.empty()) why = heavyRun(many, r64, &cpu64);
+        std::string why = heavyRun(one, r1, &cpu1, nullptr, Front::Batch);
+        if (why.empty()) why = heavyRun(many, r64, &cpu64, nullptr, Front::Batch);
         if (!why.empty()) return state.SkipWithError(why.c_str());
     }
     ms(state, "bank_1x_cpu_ms", cpu1);

@@ -8,6 +8,7 @@
 
 #include "SampleBank.h"
 #include "core/StyleFile.h"
+#include "run/BatchRun.h"
 #include "specc9/StyleLibrary.h"
 
 namespace tess::bench {
@@ -64,25 +65,39 @@ inline void scaleBank(const Workspace& w, int times) {
     }
 }
 
+// Who answers the run: the full-screen program's screens on the in-memory
+// screen, every key Return, or `tessarin run`'s answers with no screen at all.
+enum class Front { Screen, Batch };
+
 // One whole run of the style "heavy" with the generator given; the reason
 // when it did not end normally, else empty. `cpu` gains the run's CPU
 // seconds; `read` gets the names of the files the run reads.
 inline std::string heavyRun(const Workspace& w, Random& rnd, double* cpu = nullptr,
-                            std::vector<std::string>* read = nullptr) {
+                            std::vector<std::string>* read = nullptr, Front front = Front::Screen) {
     ReturnConsole con;
     ScreenAsk screen(con);
     Program p(rnd, w.dir());
-    p.asker = &screen;
-    p.configure = useStoredStyle;
-    writeFileAtomic(w.file("temp2.txt"), {"heavy"});
-    const double t0 = threadCpuSeconds();
-    try {
-        runOnce(p);
-    } catch (const RestartRun&) {
-        return "the run went back to the title: " + con.screenText();
-    } catch (const std::exception& e) {
-        return e.what();
+    std::string why;
+    double t0 = 0;
+    if (front == Front::Batch) {
+        // Told events go nowhere: `tessarin run --quiet` prints none either.
+        PressOnAsk pressOn;
+        t0 = threadCpuSeconds();
+        if (runStoredStyle(p, pressOn, "heavy") != BatchEnd::Done) why = "the batch run stopped";
+    } else {
+        p.asker = &screen;
+        p.configure = useStoredStyle;
+        writeFileAtomic(w.file("temp2.txt"), {"heavy"});
+        t0 = threadCpuSeconds();
+        try {
+            runOnce(p);
+        } catch (const RestartRun&) {
+            why = "the run went back to the title: " + con.screenText();
+        } catch (const std::exception& e) {
+            why = e.what();
+        }
     }
+    if (!why.empty()) return why;
     if (cpu) *cpu += threadCpuSeconds() - t0;
     if (read) {
         const RunState& r = p.run;
