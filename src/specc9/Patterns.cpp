@@ -62,7 +62,7 @@ Reach reachable(const Specc9& c) {
 }
 
 // Uniform among the free pool entries: what drawing R until it is free gives.
-int anyFree(Random& rnd, const Arr<bool, 1, POSITIONS + 1>& FLAG, int Z) {
+[[gnu::noinline]] int anyFree(Random& rnd, const Arr<bool, 1, POSITIONS + 1>& FLAG, int Z) {
     std::vector<int> free;
     for (int r = 1; r <= Z; ++r)
         if (!FLAG[r]) free.push_back(r);
@@ -70,8 +70,10 @@ int anyFree(Random& rnd, const Arr<bool, 1, POSITIONS + 1>& FLAG, int Z) {
     return free[static_cast<std::size_t>(rnd(static_cast<int>(free.size())))];
 }
 
-// Draws R from 0..Z until it names a pool entry not yet placed.
-int drawFree(Random& rnd, const Arr<bool, 1, POSITIONS + 1>& FLAG, int Z) {
+// Draws R from 0..Z until it names a pool entry not yet placed. Inline: the
+// pattern draw calls it six times a position, and a call costs as much as
+// the draw's own test.
+[[gnu::always_inline]] inline int drawFree(Random& rnd, const Arr<bool, 1, POSITIONS + 1>& FLAG, int Z) {
     for (long n = 0; n < DRAW_TRIES; ++n) {
         const int R = rnd(Z + 1);
         if (R != 0 && !FLAG[R]) return R;
