@@ -1,5 +1,6 @@
 // The p layout: pages of LPP lines, 78 columns, the verse reference in
 // columns 72 to 78 of every question's first line.
+#include <algorithm>
 #include <string>
 
 #include "output/Continuation.h"
@@ -53,7 +54,14 @@ void pageBreak(const RunState& r, PacketCursor& c) {
 // Writes the first line: type column, number field, text, padding, verse column.
 void firstLine(const RunState& r, PacketCursor& c, const Slot& s, const std::string& type, const std::string& text,
                int padding) {
-    c.out.writeln(type + numberField(r, s.x, 2) + ". " + text + blanks(padding) + verseColumn(r, s));
+    std::string line = type;
+    line.reserve(2 * WIDTH);  // one allocation: the line is 78 columns and some bytes
+    line += numberField(r, s.x, 2);
+    line += ". ";
+    line += text;
+    line.append(static_cast<std::size_t>(std::max(padding, 0)), ' ');
+    line += verseColumn(r, s);
+    c.out.writeln(line);
     ++c.LINES;
 }
 

@@ -14,7 +14,9 @@ namespace {
 constexpr char TB = '\t';  // the column separator
 
 std::string row(const RunState& r, const PacketCursor& c, const Slot& s) {
-    auto a2 = [&](int i) { return c.A2[i]; };
+    // Every index below is inside the line buffer: it is checked once, as a whole.
+    const auto buffer = c.A2.span(1, A2LEN);
+    auto a2 = [buffer](int i) { return buffer[static_cast<std::size_t>(i - 1)]; };
     std::string out = s.x <= r.AB ? numberField(r, s.x, 2) : std::string();
     out += TB;
 
