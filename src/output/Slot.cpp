@@ -137,7 +137,14 @@ std::string chapterDigits(const Slot& s) { return digits(s, CHAPTER); }
 std::string verseDigits(const Slot& s) { return digits(s, VERSE); }
 
 std::string verseColumn(const RunState& r, const Slot& s) {
-    return std::string{bookLetter(r, s.x), ' '} + s.text(CHAPTER, CHAPTER_END) + ":" + s.text(VERSE, VERSE_END);
+    // Built in place: every question's first line in the p layout ends with it.
+    std::string v{bookLetter(r, s.x), ' '};
+    const auto chapter = s.ALLTEMP.span(CHAPTER, CHAPTER_END);
+    Glyph::append(v, chapter.data(), chapter.size());
+    v += ':';
+    const auto verse = s.ALLTEMP.span(VERSE, VERSE_END);
+    Glyph::append(v, verse.data(), verse.size());
+    return v;
 }
 
 TypeField typeField(const Slot& s, int start) {

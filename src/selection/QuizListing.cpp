@@ -4,6 +4,7 @@
 #include "core/Messages.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <string_view>
 #include <vector>
@@ -20,9 +21,10 @@ constexpr const char* COLUMNS = "  Que Sec Num    Verse  Type  Question";
 // file has a line for every position of every quiz.
 
 void appendRightAligned(std::string& out, int n, int width) {
-    const std::string s = std::to_string(n);
-    if (s.size() < static_cast<std::size_t>(width)) out.append(static_cast<std::size_t>(width) - s.size(), ' ');
-    out += s;
+    char digits[16];
+    const std::size_t len = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, n).ptr - digits);
+    if (len < static_cast<std::size_t>(width)) out.append(static_cast<std::size_t>(width) - len, ' ');
+    out.append(digits, len);
 }
 
 // A question's text one character to a position: fields and widths
