@@ -55,15 +55,20 @@ void printRest(PacketCursor& c, const Window& w) {
             MARK2 = end;
             if (end < A2LEN && !isText(A(end + 1))) MARK2 = end + 1;
         }
-        // The TABs of the line are blanks, in the buffer too.
-        for (int a = c.MARK1 + 1; a <= MARK2; ++a)
-            if (A(a) == '\t') A(a) = ' ';
-
         line.assign(static_cast<std::size_t>(w.indent), ' ');
-        // Bank texts mark a word with "^"; the packet shows it as "*".
-        const std::size_t from = line.size();
-        Glyph::append(line, buffer + c.MARK1, static_cast<std::size_t>(std::max(MARK2 - c.MARK1, 0)));
-        std::replace(line.begin() + static_cast<std::ptrdiff_t>(from), line.end(), '^', '*');
+        Glyph::append(line, buffer + c.MARK1, static_cast<std::size_t>(MARK2 - c.MARK1));
+        // The line's TABs are blanks, in the buffer too, and the "^" that
+        // marks a word in a bank text shows as "*". Both are rare, so the
+        // line's bytes are searched for them first (no byte of a longer
+        // character is either).
+        const auto indent = static_cast<std::size_t>(w.indent);
+        const auto text = line.begin() + w.indent;
+        if (line.find('\t', indent) != std::string::npos) {
+            for (int a = c.MARK1 + 1; a <= MARK2; ++a)
+                if (A(a) == '\t') A(a) = ' ';
+            std::replace(text, line.end(), '\t', ' ');
+        }
+        if (line.find('^', indent) != std::string::npos) std::replace(text, line.end(), '^', '*');
         c.out.writeln(line);
         ++c.LINES;
         if (w.questionBreak && MARK2 > 1 && A(MARK2 - 1) == '?') {
