@@ -58,8 +58,9 @@ std::string row(const RunState& r, const PacketCursor& c, const Slot& s) {
     bool starSeen = false;
     if (s.kind != 'S' && (s.kind != 'F' || quoteFtv)) {
         // No column falls inside this text: it is copied as it stands.
-        if (end >= textStart) Glyph::append(out, &buffer[static_cast<std::size_t>(textStart - 1)],
-                                            static_cast<std::size_t>(end - textStart + 1));
+        if (end >= textStart)
+            Glyph::append(out, &buffer[static_cast<std::size_t>(textStart - 1)],
+                          static_cast<std::size_t>(end - textStart + 1));
         end = textStart - 1;
     }
     for (int i = textStart; i <= end; ++i) {

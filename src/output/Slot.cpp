@@ -29,10 +29,10 @@ namespace {
 
 constexpr std::size_t BLOCK = 16;
 
-// Widens up to BLOCK ASCII bytes at from[i] to characters at to[n]; false,
-// and nothing copied, when the block holds a byte beyond ASCII. The bytes go
-// through a local block of fixed size, so the compiler turns both loops into
-// a few vector instructions (the block cannot overlap `to`).
+// Widens the BLOCK bytes at `from` to characters at `to`; false, and nothing
+// copied, when a byte is beyond ASCII. The bytes go through a local block of
+// fixed size, so the compiler turns both loops into a few vector
+// instructions (the block cannot overlap `to`).
 bool widenAsciiBlock(Glyph* to, const char* from) {
     unsigned char block[BLOCK];
     std::memcpy(block, from, BLOCK);
@@ -92,7 +92,8 @@ Slot loadSlot(const RunState& r, PacketCursor& c, int x) {
         s.ALLTEMP[CHAPTER] = own >= 10 ? Glyph(static_cast<char>('0' + own / 10)) : Glyph(' ');
         s.ALLTEMP[CHAPTER_END] = Glyph(static_cast<char>('0' + own % 10));
     }
-    const std::size_t secondChars = copyPadded(c.A2.span(LMAX + 1, 2 * LMAX), secondString ? std::string_view(r.ALL2[x].str()) : std::string_view());
+    const std::size_t secondChars = copyPadded(c.A2.span(LMAX + 1, 2 * LMAX),
+                                               secondString ? std::string_view(r.ALL2[x].str()) : std::string_view());
     c.A2[A2LEN] = ' ';
     c.firstEnd = textEnd(c.A2.span(1, LMAX), firstChars, 1);
     c.secondEnd = textEnd(c.A2.span(LMAX + 1, 2 * LMAX), secondChars, LMAX + 1);

@@ -85,8 +85,8 @@ public:
     }
 
 private:
-    std::string_view bytes_;    // an ASCII line
-    std::vector<Glyph> wide_;   // a line beyond ASCII
+    std::string_view bytes_;   // an ASCII line
+    std::vector<Glyph> wide_;  // a line beyond ASCII
     std::string patched_;      // an ASCII line with its own chapter
     std::size_t size_ = 0;
 };
