@@ -40,12 +40,13 @@ void printRest(PacketCursor& c, const Window& w) {
         // The window: `width` positions, or up to the first position after a
         // "?" where that ends it. It is cut after its last blank (or TAB).
         int end = std::min(c.MARK1 + w.width, A2LEN);
-        if (w.questionBreak)
-            for (int a = std::max(c.MARK1 + 1, 2); a <= end; ++a)
-                if (A(a - 1) == '?') {
-                    end = a;
-                    break;
-                }
+        if (w.questionBreak && end >= 2) {
+            // The "?" at positions max(MARK1, 1)..end - 1 ends the window after it.
+            const Glyph* const from = buffer + std::max(c.MARK1, 1) - 1;
+            const Glyph* const last = buffer + end - 1;
+            const Glyph* const mark = std::find(from, last, Glyph('?'));
+            if (mark != last) end = static_cast<int>(mark - buffer) + 2;
+        }
         int MARK2 = end;  // where the line being cut ends
         while (MARK2 > c.MARK1 && isText(A(MARK2))) --MARK2;
         // A word longer than the window is broken at the window's end, so

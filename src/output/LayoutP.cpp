@@ -72,12 +72,13 @@ int padded(const RunState& r, const Slot& s, int forLuke) {
 }
 
 void slot(const RunState& r, PacketCursor& c, Slot& s) {
-    const std::string type78 = s.text(CODE, CODE_END) + "    ";
+    // The type column of a reference question: its code.
+    const auto referenceType = [&s] { return s.text(CODE, CODE_END) + "    "; };
     switch (s.kind) {
         case 'R': {
             const int k = !s.blank(CHAPTER) + !s.blank(VERSE);
             firstLine(
-                r, c, s, type78,
+                r, c, s, referenceType(),
                 "According to " + bookName(r, s.x) + " chapter " + chapterDigits(s) + " verse " + verseDigits(s) + ", ",
                 padded(r, s, 24 - k));
             continueFrom(c, REF_TEXT - 1, PRINTREST);
@@ -85,8 +86,8 @@ void slot(const RunState& r, PacketCursor& c, Slot& s) {
         }
         case 'O': {
             const int k = !s.blank(CHAPTER);
-            firstLine(r, c, s, type78, "According to " + bookName(r, s.x) + " chapter " + chapterDigits(s) + ", ",
-                      padded(r, s, 32 - k));
+            firstLine(r, c, s, referenceType(),
+                      "According to " + bookName(r, s.x) + " chapter " + chapterDigits(s) + ", ", padded(r, s, 32 - k));
             continueFrom(c, REF_TEXT - 1, PRINTREST);
             break;
         }
