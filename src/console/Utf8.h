@@ -85,9 +85,28 @@ public:
     constexpr bool operator==(char c) const { return v_ == static_cast<unsigned char>(c); }
     constexpr bool operator==(const Glyph&) const = default;
     std::size_t size() const { return v_ < 0x100 ? 1 : v_ < 0x10000 ? 2 : v_ < 0x1000000 ? 3 : 4; }
+    // One byte: ASCII, or a stray byte that is a character of its own.
+    constexpr bool single() const { return v_ < 0x100; }
+    constexpr char byte() const { return static_cast<char>(v_ & 0xFF); }  // the first
     void appendTo(std::string& s) const {
+        if (single()) {
+            s.push_back(byte());  // nearly every character of a bank line
+            return;
+        }
         for (std::uint32_t v = v_, n = static_cast<std::uint32_t>(size()); n > 0; --n, v >>= 8)
             s += static_cast<char>(v & 0xFF);
+    }
+    // Appends a stretch of characters: a stretch of single bytes, nearly
+    // every stretch, is copied byte for byte into room made once.
+    static void append(std::string& s, const Glyph* from, std::size_t n) {
+        const std::size_t start = s.size();
+        s.resize(start + n);
+        char* out = s.data() + start;
+        std::size_t i = 0;
+        for (; i < n && from[i].single(); ++i) out[i] = from[i].byte();
+        if (i == n) return;
+        s.resize(start + i);
+        for (; i < n; ++i) from[i].appendTo(s);
     }
     // The character at s[i] (of charBytesAt(s, i) bytes).
     static Glyph at(std::string_view s, std::size_t i);

@@ -16,40 +16,63 @@ struct Window {
     int limit;           // go on only while a line ends below this
 };
 
+bool isText(Glyph g) { return g != ' ' && g != '\t'; }
+
+// The first position from `from` on that holds text, A2LEN + 1 when none
+// does: the padding after each string's text is jumped over, not walked.
+int nextText(const PacketCursor& c, const Glyph* buffer, int from) {
+    for (int i = from; i <= c.firstEnd; ++i)
+        if (isText(buffer[i - 1])) return i;
+    for (int i = std::max(from, LMAX + 1); i <= c.secondEnd; ++i)
+        if (isText(buffer[i - 1])) return i;
+    return A2LEN + 1;
+}
+
 void printRest(PacketCursor& c, const Window& w) {
-    int MARK2 = 0;     // where the line being cut ends
+    // The line buffer by position, 1..A2LEN, checked as a whole once: every
+    // index below stays inside it.
+    Glyph* const buffer = c.A2.span(1, A2LEN).data();
+    const auto A = [buffer](int i) -> Glyph& { return buffer[i - 1]; };
     std::string line;  // one buffer for all the lines of the text
     for (;;) {
         ++c.X5;
         if (c.MARK1 < 0 || c.MARK1 >= A2LEN) return;
-        int a = c.MARK1;
-        bool blankSeen = false;
-        while (a < A2LEN) {
-            ++a;
-            if (c.A2[a] == '\t') c.A2[a] = ' ';
-            if (c.A2[a] == ' ') {
-                MARK2 = a;
-                blankSeen = true;
-            }
-            if (a - c.MARK1 >= w.width) break;
-            if (w.questionBreak && a > 1 && c.A2[a - 1] == '?') break;
+        // The window: `width` positions, or up to the first position after a
+        // "?" where that ends it. It is cut after its last blank (or TAB).
+        int end = std::min(c.MARK1 + w.width, A2LEN);
+        if (w.questionBreak && end >= 2) {
+            // The "?" at positions max(MARK1, 1)..end - 1 ends the window after it.
+            const Glyph* const from = buffer + std::max(c.MARK1, 1) - 1;
+            const Glyph* const last = buffer + end - 1;
+            const Glyph* const mark = std::find(from, last, Glyph('?'));
+            if (mark != last) end = static_cast<int>(mark - buffer) + 2;
         }
+        int MARK2 = end;  // where the line being cut ends
+        while (MARK2 > c.MARK1 && isText(A(MARK2))) --MARK2;
         // A word longer than the window is broken at the window's end, so
         // that the line still moves on and nothing is printed twice; a blank
         // right after the break goes with the line, as a line's last blank.
-        if (!blankSeen) {
-            MARK2 = a;
-            if (a < A2LEN && (c.A2[a + 1] == ' ' || c.A2[a + 1] == '\t')) {
-                c.A2[a + 1] = ' ';
-                MARK2 = a + 1;
-            }
+        if (MARK2 == c.MARK1) {
+            MARK2 = end;
+            if (end < A2LEN && !isText(A(end + 1))) MARK2 = end + 1;
         }
-
         line.assign(static_cast<std::size_t>(w.indent), ' ');
-        for (const Glyph g : c.A2.span(c.MARK1 + 1, MARK2)) line += g == '^' ? Glyph('*') : g;
+        Glyph::append(line, buffer + c.MARK1, static_cast<std::size_t>(MARK2 - c.MARK1));
+        // The line's TABs are blanks, in the buffer too, and the "^" that
+        // marks a word in a bank text shows as "*". Both are rare, so the
+        // line's bytes are searched for them first (no byte of a longer
+        // character is either).
+        const auto indent = static_cast<std::size_t>(w.indent);
+        const auto text = line.begin() + w.indent;
+        if (line.find('\t', indent) != std::string::npos) {
+            for (int a = c.MARK1 + 1; a <= MARK2; ++a)
+                if (A(a) == '\t') A(a) = ' ';
+            std::replace(text, line.end(), '\t', ' ');
+        }
+        if (line.find('^', indent) != std::string::npos) std::replace(text, line.end(), '^', '*');
         c.out.writeln(line);
         ++c.LINES;
-        if (w.questionBreak && MARK2 > 1 && c.A2[MARK2 - 1] == '?') {
+        if (w.questionBreak && MARK2 > 1 && A(MARK2 - 1) == '?') {
             c.out.writeln();
             ++c.LINES;
         }
@@ -57,11 +80,7 @@ void printRest(PacketCursor& c, const Window& w) {
         // The text goes on while a non-blank follows. Two blanks inside a
         // text (after a full stop, say) that meet the window's end do not end
         // it: the blanks are passed over, so no answer text is lost.
-        // (At a text's end this passes over the blank padding of the buffer,
-        // hundreds of characters, so it runs over the stretch checked once.)
-        const auto after = c.A2.span(MARK2 + 1, A2LEN);
-        const auto nonBlank = std::find_if(after.begin(), after.end(), [](Glyph g) { return g != ' ' && g != '\t'; });
-        const int next = MARK2 + 1 + static_cast<int>(nonBlank - after.begin());
+        const int next = nextText(c, buffer, MARK2 + 1);
         if (next > A2LEN || MARK2 >= w.limit || c.X5 >= MAXDEPTH) return;
         c.MARK1 = next - 1;
     }

@@ -41,7 +41,12 @@ void coverBlock(const RunState& r, TextWriter& f) {
 
 // The heading's left part: book letter and stored reference.
 std::string headingRef(const RunState& r, const Slot& s) {
-    return "    " + std::string(1, bookLetter(r, s.x)) + " " + storedRef(s);
+    std::string h = "    ";
+    h.reserve(48);  // room for the heading it begins, which is appended to it
+    h += bookLetter(r, s.x);
+    h += ' ';
+    h += storedRef(s);
+    return h;
 }
 
 void reference(const RunState& r, PacketCursor& c, const Slot& s) {

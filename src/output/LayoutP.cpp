@@ -1,5 +1,6 @@
 // The p layout: pages of LPP lines, 78 columns, the verse reference in
 // columns 72 to 78 of every question's first line.
+#include <algorithm>
 #include <string>
 
 #include "output/Continuation.h"
@@ -53,7 +54,14 @@ void pageBreak(const RunState& r, PacketCursor& c) {
 // Writes the first line: type column, number field, text, padding, verse column.
 void firstLine(const RunState& r, PacketCursor& c, const Slot& s, const std::string& type, const std::string& text,
                int padding) {
-    c.out.writeln(type + numberField(r, s.x, 2) + ". " + text + blanks(padding) + verseColumn(r, s));
+    std::string line = type;
+    line.reserve(2 * WIDTH);  // one allocation: the line is 78 columns and some bytes
+    line += numberField(r, s.x, 2);
+    line += ". ";
+    line += text;
+    line.append(static_cast<std::size_t>(std::max(padding, 0)), ' ');
+    line += verseColumn(r, s);
+    c.out.writeln(line);
     ++c.LINES;
 }
 
@@ -64,12 +72,13 @@ int padded(const RunState& r, const Slot& s, int forLuke) {
 }
 
 void slot(const RunState& r, PacketCursor& c, Slot& s) {
-    const std::string type78 = s.text(CODE, CODE_END) + "    ";
+    // The type column of a reference question: its code.
+    const auto referenceType = [&s] { return s.text(CODE, CODE_END) + "    "; };
     switch (s.kind) {
         case 'R': {
             const int k = !s.blank(CHAPTER) + !s.blank(VERSE);
             firstLine(
-                r, c, s, type78,
+                r, c, s, referenceType(),
                 "According to " + bookName(r, s.x) + " chapter " + chapterDigits(s) + " verse " + verseDigits(s) + ", ",
                 padded(r, s, 24 - k));
             continueFrom(c, REF_TEXT - 1, PRINTREST);
@@ -77,8 +86,8 @@ void slot(const RunState& r, PacketCursor& c, Slot& s) {
         }
         case 'O': {
             const int k = !s.blank(CHAPTER);
-            firstLine(r, c, s, type78, "According to " + bookName(r, s.x) + " chapter " + chapterDigits(s) + ", ",
-                      padded(r, s, 32 - k));
+            firstLine(r, c, s, referenceType(),
+                      "According to " + bookName(r, s.x) + " chapter " + chapterDigits(s) + ", ", padded(r, s, 32 - k));
             continueFrom(c, REF_TEXT - 1, PRINTREST);
             break;
         }

@@ -14,8 +14,11 @@ namespace {
 constexpr char TB = '\t';  // the column separator
 
 std::string row(const RunState& r, const PacketCursor& c, const Slot& s) {
-    auto a2 = [&](int i) { return c.A2[i]; };
+    // Every index below is inside the line buffer: it is checked once, as a whole.
+    const auto buffer = c.A2.span(1, A2LEN);
+    auto a2 = [buffer](int i) { return buffer[static_cast<std::size_t>(i - 1)]; };
     std::string out = s.x <= r.AB ? numberField(r, s.x, 2) : std::string();
+    out.reserve(2 * A2LEN);  // the row is built in place, up to both strings
     out += TB;
 
     int textStart = TEXT;
@@ -53,6 +56,13 @@ std::string row(const RunState& r, const PacketCursor& c, const Slot& s) {
 
     int blanksSeen = 0;
     bool starSeen = false;
+    if (s.kind != 'S' && (s.kind != 'F' || quoteFtv)) {
+        // No column falls inside this text: it is copied as it stands.
+        if (end >= textStart)
+            Glyph::append(out, &buffer[static_cast<std::size_t>(textStart - 1)],
+                          static_cast<std::size_t>(end - textStart + 1));
+        end = textStart - 1;
+    }
     for (int i = textStart; i <= end; ++i) {
         const Glyph g = a2(i);
         if (s.kind == 'F' && !quoteFtv && g == ' ' && blanksSeen < 5) {

@@ -20,6 +20,11 @@ struct PacketCursor {
     // The slot's line buffer, one character to a position: the first string
     // in 1..254, the second in 255..508, a blank at 509.
     Arr<Glyph, 1, A2LEN> A2{};
+    // Where the text of each string ends: past these only blanks and TABs
+    // (and the closing blank) follow, padding the continuation jumps over.
+    // A buffer set by other hands keeps the defaults, which promise nothing.
+    int firstEnd = LMAX;
+    int secondEnd = A2LEN;
     int MARK1 = 0;  // the blank after which the continuation goes on
     int X5 = 0;     // lines the continuation has written of the slot (at most 15)
 };

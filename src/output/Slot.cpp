@@ -1,6 +1,7 @@
 #include "output/Slot.h"
 
 #include <algorithm>
+#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -12,24 +13,66 @@ using namespace bankcol;
 
 std::string Slot::text(int from, int to) const {
     std::string t;
-    for (int i = std::max(from, 1); i <= to; ++i) t += at(i);
+    from = std::max(from, 1);
+    if (to < from) return t;
+    // Past the first string the working copy reads as blanks.
+    const int last = std::min(to, LMAX);
+    if (from <= last) {
+        const auto g = ALLTEMP.span(from, last);
+        Glyph::append(t, g.data(), g.size());
+    }
+    t.append(static_cast<std::size_t>(to - std::max(last, from - 1)), ' ');
     return t;
 }
 
 namespace {
 
-// `to` holds the characters of `from` and blanks after them.
-void copyPadded(std::span<Glyph> to, std::string_view from) {
-    std::size_t n = 0;
-    for (std::size_t i = 0; i < from.size() && n < to.size();) {
+constexpr std::size_t BLOCK = 16;
+
+// Widens the BLOCK bytes at `from` to characters at `to`; false, and nothing
+// copied, when a byte is beyond ASCII. The bytes go through a local block of
+// fixed size, so the compiler turns both loops into a few vector
+// instructions (the block cannot overlap `to`).
+bool widenAsciiBlock(Glyph* to, const char* from) {
+    unsigned char block[BLOCK];
+    std::memcpy(block, from, BLOCK);
+    unsigned char high = 0;
+    for (const unsigned char b : block) high |= b;
+    if (high & 0x80) return false;
+    for (std::size_t k = 0; k < BLOCK; ++k) to[k] = Glyph(static_cast<char>(block[k]));
+    return true;
+}
+
+// `to` holds the characters of `from` and blanks after them; returns how
+// many characters of `from` it holds.
+std::size_t copyPadded(std::span<Glyph> to, std::string_view from) {
+    std::size_t n = 0, i = 0;
+    // Nearly every bank line is ASCII, one byte a character.
+    while (i + BLOCK <= from.size() && n + BLOCK <= to.size() && widenAsciiBlock(to.data() + n, from.data() + i)) {
+        i += BLOCK;
+        n += BLOCK;
+    }
+    while (i < from.size() && n < to.size()) {
         if (static_cast<unsigned char>(from[i]) < 0x80) {
-            to[n++] = Glyph(from[i++]);  // most of a bank line: no decoding
+            to[n++] = Glyph(from[i++]);
             continue;
         }
         to[n++] = Glyph::at(from, i);
         i += charBytesAt(from, i);
     }
-    std::fill(to.begin() + static_cast<std::ptrdiff_t>(n), to.end(), Glyph(' '));
+    // The padding in blocks of fixed size too, a few vector stores each.
+    std::size_t pad = n;
+    for (; pad + BLOCK <= to.size(); pad += BLOCK)
+        for (std::size_t k = 0; k < BLOCK; ++k) to[pad + k] = Glyph(' ');
+    std::fill(to.begin() + static_cast<std::ptrdiff_t>(pad), to.end(), Glyph(' '));
+    return n;
+}
+
+// The position of the last character of `g` (the first `n` of it copied
+// text) that is neither blank nor TAB, the one before `base` when none is.
+int textEnd(std::span<const Glyph> g, std::size_t n, int base) {
+    while (n > 0 && (g[n - 1] == ' ' || g[n - 1] == '\t')) --n;
+    return base + static_cast<int>(n) - 1;
 }
 
 }  // namespace
@@ -38,18 +81,22 @@ Slot loadSlot(const RunState& r, PacketCursor& c, int x) {
     Slot s;
     s.x = x;
     s.kind = r.TYP.at(static_cast<std::size_t>(x));
-    const std::string& first = r.ALL[x].str();
     const bool secondString = s.kind == 'S' || s.kind == 'F';
-    copyPadded(s.ALLTEMP.span(1, LMAX), first);
+    // The first string is widened once, into the line buffer, and copied from there.
+    const auto first = c.A2.span(1, LMAX);
+    const std::size_t firstChars = copyPadded(first, r.ALL[x].str());
+    std::copy(first.begin(), first.end(), s.ALLTEMP.span(1, LMAX).begin());
     // A book after the first reads its own chapter where the bank has the
     // chapter through the material; every layout then prints it as stored.
     if (const int own = r.RLCH[x]; own > 0) {
         s.ALLTEMP[CHAPTER] = own >= 10 ? Glyph(static_cast<char>('0' + own / 10)) : Glyph(' ');
         s.ALLTEMP[CHAPTER_END] = Glyph(static_cast<char>('0' + own % 10));
     }
-    copyPadded(c.A2.span(1, LMAX), first);
-    copyPadded(c.A2.span(LMAX + 1, 2 * LMAX), secondString ? std::string_view(r.ALL2[x].str()) : std::string_view());
+    const std::size_t secondChars = copyPadded(c.A2.span(LMAX + 1, 2 * LMAX),
+                                               secondString ? std::string_view(r.ALL2[x].str()) : std::string_view());
     c.A2[A2LEN] = ' ';
+    c.firstEnd = textEnd(c.A2.span(1, LMAX), firstChars, 1);
+    c.secondEnd = textEnd(c.A2.span(LMAX + 1, 2 * LMAX), secondChars, LMAX + 1);
     return s;
 }
 
@@ -91,7 +138,14 @@ std::string chapterDigits(const Slot& s) { return digits(s, CHAPTER); }
 std::string verseDigits(const Slot& s) { return digits(s, VERSE); }
 
 std::string verseColumn(const RunState& r, const Slot& s) {
-    return std::string{bookLetter(r, s.x), ' '} + s.text(CHAPTER, CHAPTER_END) + ":" + s.text(VERSE, VERSE_END);
+    // Built in place: every question's first line in the p layout ends with it.
+    std::string v{bookLetter(r, s.x), ' '};
+    const auto chapter = s.ALLTEMP.span(CHAPTER, CHAPTER_END);
+    Glyph::append(v, chapter.data(), chapter.size());
+    v += ':';
+    const auto verse = s.ALLTEMP.span(VERSE, VERSE_END);
+    Glyph::append(v, verse.data(), verse.size());
+    return v;
 }
 
 TypeField typeField(const Slot& s, int start) {

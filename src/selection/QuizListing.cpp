@@ -3,7 +3,10 @@
 #include "core/BankColumns.h"
 #include "core/Messages.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 namespace tess {
@@ -18,18 +21,75 @@ constexpr const char* COLUMNS = "  Que Sec Num    Verse  Type  Question";
 // file has a line for every position of every quiz.
 
 void appendRightAligned(std::string& out, int n, int width) {
-    const std::string s = std::to_string(n);
-    if (s.size() < static_cast<std::size_t>(width)) out.append(static_cast<std::size_t>(width) - s.size(), ' ');
-    out += s;
+    char digits[16];
+    const std::size_t len = static_cast<std::size_t>(std::to_chars(digits, digits + sizeof digits, n).ptr - digits);
+    if (len < static_cast<std::size_t>(width)) out.append(static_cast<std::size_t>(width) - len, ' ');
+    out.append(digits, len);
 }
 
-// A question's text one character to a position: fields and widths count characters.
-using Text = std::vector<Glyph>;
+// A question's text one character to a position: fields and widths
+// count characters. An ASCII line, nearly every line, is read where it is,
+// a byte a character; only a line beyond ASCII is widened to characters.
+class Text {
+public:
+    // `ownChapter`: the book's own chapter where it is not the bank's (a
+    // later book of the material), else 0.
+    Text(std::string_view line, int ownChapter) {
+        if (isAscii(line)) {
+            bytes_ = line;
+            size_ = line.size();
+        } else {
+            wide_ = glyphs(line);
+            size_ = wide_.size();
+        }
+        if (ownChapter <= 0 || size_ < CHAPTER_END) return;
+        const char tens = ownChapter >= 10 ? static_cast<char>('0' + ownChapter / 10) : ' ';
+        const char units = static_cast<char>('0' + ownChapter % 10);
+        if (wide_.empty()) {
+            patched_.assign(line);
+            patched_[CHAPTER - 1] = tens;
+            patched_[CHAPTER_END - 1] = units;
+            bytes_ = patched_;
+        } else {
+            wide_[CHAPTER - 1] = Glyph(tens);
+            wide_[CHAPTER_END - 1] = Glyph(units);
+        }
+    }
+    Text(const Text&) = delete;  // bytes_ may point into patched_
+    Text& operator=(const Text&) = delete;
 
-// Characters from..to (1-based) of a text, blank past its end (fixed fields).
-void appendChars(std::string& out, const Text& t, std::size_t from, std::size_t to) {
-    for (std::size_t i = from; i <= to; ++i) out += i <= t.size() ? t[i - 1] : Glyph(' ');
-}
+    std::size_t size() const { return size_; }
+    // The last character of the field from character i, before the next TAB
+    // or at the text's end; i - 1 when the field is empty.
+    std::size_t fieldEnd(std::size_t i) const {
+        if (i > size_) return i - 1;
+        if (wide_.empty()) {
+            const std::size_t tab = bytes_.find('\t', i - 1);
+            return tab == std::string_view::npos ? size_ : tab;
+        }
+        while (i <= size_ && wide_[i - 1] != '\t') ++i;
+        return i - 1;
+    }
+
+    // Characters from..to (1-based), blank past the end (fixed fields).
+    void append(std::string& out, std::size_t from, std::size_t to) const {
+        if (to < from) return;
+        const std::size_t last = std::min(to, size_);
+        if (from <= last) {
+            if (wide_.empty())
+                out.append(bytes_.substr(from - 1, last - from + 1));
+            else
+                Glyph::append(out, wide_.data() + from - 1, last - from + 1);
+        }
+        out.append(to - std::max(last, from - 1), ' ');
+    }
+
+private:
+    std::string_view bytes_;   // an ASCII line
+    std::vector<Glyph> wide_;  // a line beyond ASCII
+    std::string patched_;      // an ASCII line with its own chapter
+    std::size_t size_ = 0;
+};
 
 // A field from character i up to the next tab or the end of the text, with
 // at most `last` as its last character. Leaves i on the character after the
@@ -39,37 +99,29 @@ struct Field {
     std::size_t length = 0;
 };
 Field appendField(std::string& out, const Text& t, std::size_t& i, std::size_t last) {
-    Field f;
-    while (i <= t.size() && t[i - 1] != '\t') {
-        if (i > last) {
-            f.cut = true;
-            break;
-        }
-        out += t[i - 1];
-        ++f.length;
-        if (i == last) {
-            f.cut = true;
-            ++i;
-            break;
-        }
-        ++i;
-    }
+    const std::size_t end = t.fieldEnd(i);
+    if (end < i) return {};
+    if (i > last) return {true, 0};
+    const std::size_t stop = std::min(end, last);
+    t.append(out, i, stop);
+    const Field f{end >= last, stop - i + 1};
+    i = stop + 1;
     return f;
 }
 
 void referenceRest(std::string& out, const Text& t) {
-    appendChars(out, t, CHAPTER, REF_END);
+    t.append(out, CHAPTER, REF_END);
     out += "  ";
-    appendChars(out, t, CODE, CODE_END);
+    t.append(out, CODE, CODE_END);
     out += "    ";
     std::size_t i = REF_TEXT;
     if (appendField(out, t, i, 49).cut) out += "...";
 }
 
 void situationRest(std::string& out, const Text& t) {
-    appendChars(out, t, CHAPTER, CHAPTER_END);
+    t.append(out, CHAPTER, CHAPTER_END);
     out += ':';
-    appendChars(out, t, VERSE, VERSE_END);
+    t.append(out, VERSE, VERSE_END);
     out += "  SIT   ";
     std::size_t i = TEXT;
     if (appendField(out, t, i, 46).cut) {
@@ -82,24 +134,20 @@ void situationRest(std::string& out, const Text& t) {
 }
 
 void ftvRest(std::string& out, const Text& t) {
-    appendChars(out, t, CHAPTER, REF_END);
-    std::size_t i = TAB;
-    while (i <= t.size() && t[i - 1] != '\t') ++i;
+    t.append(out, CHAPTER, REF_END);
+    std::size_t i = t.fieldEnd(TAB) + 1;
     ++i;  // the first tab
     out += "  ";
     const Field type = appendField(out, t, i, std::string::npos);
     ++i;  // the tab after the type
     if (type.length < 6) out.append(6 - type.length, ' ');
-    std::size_t third = 0;
-    while (i <= t.size() && t[i - 1] != '\t' && third < 40) {
-        out += t[i++ - 1];
-        ++third;
-    }
+    const std::size_t third = std::min(t.fieldEnd(i) + 1 - i, std::size_t{40});
+    t.append(out, i, i + third - 1);
     if (third == 40) out += "...";
 }
 
 void regularRest(std::string& out, const Text& t) {
-    appendChars(out, t, CHAPTER, REF_END);
+    t.append(out, CHAPTER, REF_END);
     out.append(8, ' ');
     std::size_t i = TEXT;
     const Field f = appendField(out, t, i, 46);
@@ -109,11 +157,8 @@ void regularRest(std::string& out, const Text& t) {
         out.append(43 - f.length, ' ');
 }
 
-}  // namespace
-
-std::string listLine(const RunState& r, int X) {
-    std::string line;
-    line.reserve(100);
+// The line of position X appended to `line`.
+void appendListLine(std::string& line, const RunState& r, int X) {
     appendRightAligned(line, X, 4);
     line += '.';
     appendRightAligned(line, r.SECTOR[X], 4);
@@ -121,12 +166,7 @@ std::string listLine(const RunState& r, int X) {
     line += "  ";
     line += r.RLBK[X] ? r.RLBK[X] : ' ';
     line += ' ';
-    Text t = glyphs(r.ALL[X].str());
-    // The book's own chapter where it is not the bank's (a later book of the material).
-    if (const int own = r.RLCH[X]; own > 0 && t.size() >= CHAPTER_END) {
-        t[CHAPTER - 1] = own >= 10 ? Glyph(static_cast<char>('0' + own / 10)) : Glyph(' ');
-        t[CHAPTER_END - 1] = Glyph(static_cast<char>('0' + own % 10));
-    }
+    const Text t(r.ALL[X].str(), r.RLCH[X]);
     switch (r.TYP.at(static_cast<std::size_t>(X))) {
         case 'R':
         case 'O':
@@ -144,6 +184,13 @@ std::string listLine(const RunState& r, int X) {
         default:
             break;
     }
+}
+
+}  // namespace
+
+std::string listLine(const RunState& r, int X) {
+    std::string line;
+    appendListLine(line, r, X);
     return line;
 }
 
@@ -170,9 +217,12 @@ void writeListHeader(RunState& r) {
 }
 
 void writeListBody(RunState& r) {
+    std::string line;  // one buffer for every line of the block
     for (int X = 1; X <= r.SECTORS; ++X) {
         // Letters that are not listed still end their line, as every position's line does.
-        r.listFile.writeln(listLine(r, X));
+        line.clear();
+        appendListLine(line, r, X);
+        r.listFile.writeln(line);
     }
     for (int n = r.SECTORS + 3; n <= LIST_BLOCK_LINES; ++n) r.listFile.writeln();
 }

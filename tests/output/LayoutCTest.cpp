@@ -123,3 +123,14 @@ TEST_F(LayoutC, WordsLongerThanTheLineAreBrokenNotLost) {
     EXPECT_EQ(l[25], blanks(8) + word.substr(0, 17) + blanks(20));
     EXPECT_EQ(l[26], "");
 }
+
+// A first string whose text ends long before its last position is blanks to
+// the end; the continuation passes over them to the second string's text.
+TEST_F(LayoutC, TheContinuationGoesOnInTheSecondStringPastTheFirstsBlanks) {
+    slot('S', " 1: 2\tWho said \"abcd" + blanks(LMAX - 20) + "ijkl\"");
+    const auto l = lines();
+    ASSERT_EQ(l.size(), 36u);
+    EXPECT_EQ(l[24], "     1. Who said");
+    EXPECT_EQ(l[26], blanks(8) + "\"abcd" + blanks(32));
+    EXPECT_EQ(l[27], blanks(8) + "ijkl\"" + blanks(32));
+}
