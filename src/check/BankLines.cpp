@@ -1,9 +1,11 @@
 #include "check/BankLines.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <deque>
-#include <unordered_map>
+#include <functional>
 #include <vector>
 
 #include "console/FileLines.h"
@@ -32,6 +34,26 @@ std::string lineRef(std::size_t line, int key) {
 // The column of the byte at `i`: characters are counted, not bytes.
 std::size_t column(std::string_view l, std::size_t i) { return charCount(l.substr(0, i)) + 1; }
 
+bool isPrintable(char ch) { return (ch >= ' ' && ch <= '~') || ch == '\t'; }
+
+// Whether every byte is printable ASCII or a TAB, tested eight bytes at a
+// time. Each byte is set to 0x80 and up before it is compared, so no borrow
+// crosses into the next byte and each byte's high bit tells its own answer.
+bool isPrintableAscii(std::string_view l) {
+    constexpr std::uint64_t ONES = 0x0101010101010101ULL, HIGH = ONES * 0x80;
+    std::size_t i = 0;
+    for (; i + 8 <= l.size(); i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, l.data() + i, 8);
+        if (w & HIGH) return false;
+        const std::uint64_t fromBlank = ((w | HIGH) - ONES * 0x20) & HIGH;        // 0x20 and up
+        const std::uint64_t notTab = (((w ^ ONES * 0x09) | HIGH) - ONES) & HIGH;  // anything but 0x09
+        const std::uint64_t notDel = (((w ^ ONES * 0x7F) | HIGH) - ONES) & HIGH;  // anything but 0x7F
+        if (((fromBlank | (notTab ^ HIGH)) & notDel) != HIGH) return false;
+    }
+    return std::all_of(l.begin() + static_cast<std::ptrdiff_t>(i), l.end(), isPrintable);
+}
+
 // What a C1 control character (U+0080-U+009F) in a line as read stands for.
 enum class C1 {
     Control,        // itself: the file is UTF-8
@@ -44,7 +66,7 @@ enum class C1 {
 // that code page has no character for. The first one is named.
 void checkCharacters(std::string_view l, std::size_t no, C1 c1As, FileReport& out) {
     // Nearly every line is printable ASCII, which needs no decoding.
-    if (std::all_of(l.begin(), l.end(), [](char ch) { return (ch >= ' ' && ch <= '~') || ch == '\t'; })) return;
+    if (isPrintableAscii(l)) return;
     std::string first;
     std::size_t col = 0, more = 0;
     bool undefinedByte = false;
@@ -145,14 +167,25 @@ std::optional<BankRef> checkColumns(std::string_view l, std::size_t no, const Ve
     return BankRef{c, v};
 }
 
-// Where the first three blanks in a row begin from `from` on, or npos. A
-// walk, not find(): blanks are a line's most common byte, and find stops at each.
+// Where the first three blanks in a row begin from `from` on, or npos. Three
+// blanks in a row hold a byte at every third place, so only those places are
+// looked at, and a run is measured only around a blank found there.
 std::size_t threeBlanks(std::string_view l, std::size_t from) {
-    for (std::size_t i = from, run = 0; i < l.size(); ++i) {
-        run = l[i] == ' ' ? run + 1 : 0;
-        if (run == 3) return i - 2;
+    for (std::size_t i = from + 2; i < l.size(); i += 3) {
+        if (l[i] != ' ') continue;
+        std::size_t begin = i, end = i + 1;
+        while (begin > from && l[begin - 1] == ' ') --begin;
+        while (end < l.size() && l[end] == ' ') ++end;
+        if (end - begin >= 3) return begin;
     }
     return std::string_view::npos;
+}
+
+// Whether `text` has fewer than `n` blanks, looking no further than the nth.
+bool fewerBlanks(std::string_view text, std::size_t n) {
+    for (std::size_t at = text.find(' '); at != std::string_view::npos; at = text.find(' ', at + 1))
+        if (--n == 0) return false;
+    return true;
 }
 
 // What the packet writer relies on in the question part of each kind.
@@ -203,7 +236,7 @@ void checkKind(std::string_view l, std::size_t no, const Kind& kind, FileReport&
                 out.error(no, "a quotation's type field (" + quoted(l.substr(6, len)) +
                                   ") has 4 characters: the packet prints the verse from column 12");
             const std::string_view text = l.substr(tab + 1);
-            if (l[6] != 'Q' && std::count(text.begin(), text.end(), ' ') < 5)
+            if (l[6] != 'Q' && fewerBlanks(text, 5))
                 out.error(no,
                           "the verse has fewer than six words: the packet asks its first five and gives the rest "
                           "as the answer; give the whole verse");
@@ -233,6 +266,46 @@ void checkKind(std::string_view l, std::size_t no, const Kind& kind, FileReport&
         }
     }
 }
+
+// The line each text was first seen on in a file, in one array (open
+// addressing): a file can have a hundred thousand lines, and a node of its
+// own for each cost the checker as much as hashing them.
+class FirstLines {
+public:
+    // The line `text` was first seen on; `no` when it is new.
+    std::size_t firstOf(std::string_view text, std::size_t no) {
+        if ((used_ + 1) * 2 > slots_.size()) grow();
+        const std::size_t hash = std::hash<std::string_view>{}(text);
+        for (std::size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
+            Slot& s = slots_[i];
+            if (s.no == 0) {
+                s = {text, hash, no};
+                ++used_;
+                return no;
+            }
+            if (s.hash == hash && s.text == text) return s.no;
+        }
+    }
+
+private:
+    struct Slot {
+        std::string_view text;
+        std::size_t hash = 0;
+        std::size_t no = 0;  // 0: free (lines count from 1)
+    };
+    void grow() {
+        std::vector<Slot> old(std::max<std::size_t>(1024, slots_.size() * 2));
+        old.swap(slots_);
+        for (const Slot& s : old) {
+            if (s.no == 0) continue;
+            std::size_t i = s.hash & (slots_.size() - 1);
+            while (slots_[i].no != 0) i = (i + 1) & (slots_.size() - 1);
+            slots_[i] = s;
+        }
+    }
+    std::vector<Slot> slots_;
+    std::size_t used_ = 0;
+};
 
 // Lines out of book order: the fewest lines whose removal leaves the rest in
 // order (the longest ordered run is kept), each named with the line it
@@ -280,8 +353,8 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOu
     }
     counts.present = out.read = true;
     std::vector<std::pair<int, std::size_t>> refs;  // chapter * 100 + verse, line of every counted line
-    std::unordered_map<std::string_view, std::size_t> seen;  // lines of the file's bytes or of `converted`
-    std::deque<std::string> converted;                       // Windows-1252 lines in UTF-8
+    FirstLines seen;                                // lines of the file's bytes or of `converted`
+    std::deque<std::string> converted;              // Windows-1252 lines in UTF-8
     const std::size_t kept = kind.twoTexts ? BANK_LINE_MAX : LMAX;  // the longest line the program keeps
     EncodingScan scan;
     scan.feed(in.bytes());
@@ -313,12 +386,10 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOu
                                   " is left out of the L material, so the program never uses this line: remove it");
             checkKind(l, no, kind, out);
         }
-        if (const auto [at, fresh] = seen.emplace(l, no); !fresh)
-            out.warning(no, [&, first = at->second] {
-                return "the same line as line " + std::to_string(first) + ": delete one of them";
-            });
-        if (rejectReason(l, evs.verses, evs.chapters, leftOut)) continue;  // not counted: the checks above said why
-        const BankRef r = *parseBankRef(l);
+        if (const std::size_t first = seen.firstOf(l, no); first != no) out.repeated(no, first);
+        BankRef r;
+        if (judgeBankLine(l, evs.verses, evs.chapters, leftOut, r) != LineVerdict::Counted)
+            continue;  // not counted: the checks above said why
         if (++counts.n(r.chapter, r.verse) == VERSE_KIND_MAX + 1)
             out.error(no, "more than 255 " + std::string(kind.name) + " questions in " + ref(r.chapter, r.verse) +
                               ": the count file holds at most 255 per verse; move some to another verse or file");
@@ -336,11 +407,10 @@ BankCounts countBankFile(const std::string& path, const LeftOut& leftOut, const 
     FileLines in;
     if (!in.open(path)) return counts;
     counts.present = true;
-    while (auto line = in.readLine(BANK_LINE_MAX)) {
-        if (rejectReason(*line, evs.verses, evs.chapters, leftOut)) continue;
-        const BankRef r = *parseBankRef(*line);
-        ++counts.n(r.chapter, r.verse);
-    }
+    BankRef r;
+    while (auto line = in.readLine(BANK_LINE_MAX))
+        if (judgeBankLine(*line, evs.verses, evs.chapters, leftOut, r) == LineVerdict::Counted)
+            ++counts.n(r.chapter, r.verse);
     return counts;
 }
 

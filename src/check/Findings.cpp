@@ -1,6 +1,7 @@
 #include "check/Findings.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "console/TextFile.h"
 
@@ -32,8 +33,19 @@ std::string tally(std::size_t errors, std::size_t warnings) {
 std::size_t FileReport::errors() const { return count(findings, Severity::Error); }
 std::size_t FileReport::warnings() const { return count(findings, Severity::Warning); }
 
+namespace {
+constexpr std::string_view SAME_LINE = "the same line as line ", DELETE_ONE = ": delete one of them";
+}  // namespace
+
+std::string Finding::words() const {
+    if (repeats == 0) return what;
+    return std::string(SAME_LINE) + std::to_string(repeats) + std::string(DELETE_ONE);
+}
+
 void FileReport::sortByLine() {
-    if (!keepWords) return;
+    const auto byLine = [](const Finding& a, const Finding& b) { return a.line < b.line; };
+    // A file's findings mostly come in line order already.
+    if (!keepWords || std::is_sorted(findings.begin(), findings.end(), byLine)) return;
     std::stable_sort(findings.begin(), findings.end(),
                      [](const Finding& a, const Finding& b) { return a.line < b.line; });
 }
@@ -52,17 +64,39 @@ std::size_t Report::warnings() const {
 
 void writeReport(std::ostream& out, const Report& report, std::optional<std::size_t> max, bool verbose) {
     std::size_t written = 0, left = 0;
-    for (const auto& f : report.files)
-        for (const auto& x : f.findings) {
-            if (max && written >= *max) {
-                ++left;
-                continue;
-            }
-            ++written;
-            out << f.file << ':';
-            if (x.line > 0) out << x.line << ':';
-            out << (x.severity == Severity::Error ? " error: " : " warning: ") << x.what << '\n';
+    // The findings are put together in memory and written at once: a bank
+    // with a repeated line on every line has hundreds of thousands.
+    std::string text;
+    const auto number = [&](std::size_t n) {
+        char digits[24];
+        text.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
+    };
+    for (const auto& f : report.files) {
+        if (max && written + f.findings.size() > *max) {
+            const std::size_t shown = *max > written ? *max - written : 0;
+            left += f.findings.size() - shown;
         }
+        for (const auto& x : f.findings) {
+            if (max && written >= *max) break;
+            ++written;
+            text += f.file;
+            text += ':';
+            if (x.line > 0) {
+                number(x.line);
+                text += ':';
+            }
+            text += x.severity == Severity::Error ? " error: " : " warning: ";
+            if (x.repeats > 0) {
+                text += SAME_LINE;
+                number(x.repeats);
+                text += DELETE_ONE;
+            } else {
+                text += x.what;
+            }
+            text += '\n';
+        }
+    }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
     if (left > 0) out << "... " << plural(left, "more finding") << " not listed (--max " << *max << ").\n";
     if (written > 0) out << '\n';
     for (const auto& f : report.files) {

@@ -2,7 +2,6 @@
 // What the bank checker found, file by file, and how it is written out: one
 // line per finding in the form editors and CI read ("FILE:LINE: error: WHAT"),
 // then a summary per file and a total.
-#include <concepts>
 #include <cstddef>
 #include <optional>
 #include <ostream>
@@ -17,6 +16,10 @@ struct Finding {
     std::size_t line = 0;  // 0: the file as a whole
     Severity severity = Severity::Error;
     std::string what;
+    // A repeated line: the line it repeats. It can come on every line of a
+    // file, so it is worded only when it is written (words()).
+    std::size_t repeats = 0;
+    std::string words() const;
 };
 
 struct FileReport {
@@ -25,18 +28,14 @@ struct FileReport {
     bool read = false;      // false: missing or unreadable (a finding says so)
     std::vector<Finding> findings;
 
-    // False when only the count of findings is wanted (check --max 0): a
-    // finding that can come on every line then keeps no words, and the
-    // findings are not sorted.
+    // False when only the count of findings is wanted (check --max 0): the
+    // findings are then not sorted.
     bool keepWords = true;
 
     void error(std::size_t line, std::string what) { findings.push_back({line, Severity::Error, std::move(what)}); }
     void warning(std::size_t line, std::string what) { findings.push_back({line, Severity::Warning, std::move(what)}); }
-    // The same, the words made only when they are kept.
-    template <std::invocable Words>
-    void warning(std::size_t line, Words&& what) {
-        findings.push_back({line, Severity::Warning, keepWords ? std::string(what()) : std::string()});
-    }
+    // Line `line` is the same as line `first`.
+    void repeated(std::size_t line, std::size_t first) { findings.push_back({line, Severity::Warning, {}, first}); }
     std::size_t errors() const;
     std::size_t warnings() const;
     // Findings in line order (a file's checks may find them out of order).

@@ -5,12 +5,13 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace tess {
 
 bool FileLines::open(const std::string& path) {
-    bytes_.clear();
-    at_ = line_ = 0;
+    data_.reset();
+    size_ = at_ = line_ = 0;
     open_ = false;
     // Not blocking: a pipe is refused, not waited on.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -22,27 +23,31 @@ bool FileLines::open(const std::string& path) {
         errno = err;
         return false;
     }
-    // Read into place at the size the file had; what it grew by since, after.
-    bytes_.resize(static_cast<std::size_t>(st.st_size));
-    std::size_t got = 0;
-    char more[1 << 16];
+    // Read into place at the size the file had; what it grew by since, into
+    // a larger block.
+    std::size_t room = static_cast<std::size_t>(st.st_size) + 1;
+    data_ = std::make_unique_for_overwrite<char[]>(room);
     for (;;) {
-        const bool inPlace = got < bytes_.size();
-        const ssize_t n = inPlace ? ::read(fd, bytes_.data() + got, bytes_.size() - got) : ::read(fd, more, sizeof more);
+        if (size_ == room) {
+            room *= 2;
+            auto larger = std::make_unique_for_overwrite<char[]>(room);
+            std::memcpy(larger.get(), data_.get(), size_);
+            data_ = std::move(larger);
+        }
+        const ssize_t n = ::read(fd, data_.get() + size_, room - size_);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) {
             const int err = errno;
             ::close(fd);
-            bytes_.clear();
+            data_.reset();
+            size_ = 0;
             errno = err;
             return false;
         }
         if (n == 0) break;
-        if (!inPlace) bytes_.append(more, static_cast<std::size_t>(n));
-        got += static_cast<std::size_t>(n);
+        size_ += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    bytes_.resize(got);
     open_ = true;
     return true;
 }

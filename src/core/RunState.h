@@ -3,6 +3,7 @@
 // by lifetime. Items keep the names the whole team uses for them; see
 // docs/ARCHITECTURE.md.
 #include <array>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -108,6 +109,10 @@ inline constexpr std::size_t KIND_COUNT = 5;
 // once per run on first use after sectoring, so no reader walks a file per quiz.
 struct LoadedBanks {
     std::array<RangeLines, KIND_COUNT> banks;  // by the kind's place in KINDS
+    // Each bank file's encoding by its path, decided by whichever reads the
+    // file first in a run (the packet's encoding or the range's reader), so
+    // no file is scanned twice.
+    std::map<std::string, TextEncoding> encodings;
 };
 
 // How the user takes each quiz's specialty combination (the approval menu).

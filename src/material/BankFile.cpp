@@ -23,22 +23,45 @@ std::optional<BankRef> parseBankRef(std::string_view line) {
     return r;
 }
 
+LineVerdict judgeBankLine(std::string_view line, const Arr<int, 1, MATERIAL_CHAPTERS_MAX>& evs, int chapters,
+                          const LeftOut& leftOut, BankRef& ref) {
+    const auto parsed = parseBankRef(line);
+    if (!parsed)  // a line with a reference holds a digit, so only these can be blank
+        return line.find_first_not_of(" \t") == std::string_view::npos ? LineVerdict::Blank : LineVerdict::NoReference;
+    ref = *parsed;
+    if (ref.chapter < 1 || ref.chapter > chapters) return LineVerdict::ChapterNotInBook;
+    const int verses = evs[ref.chapter] > 0 ? std::min(evs[ref.chapter], VMAX) : VMAX;
+    if (ref.verse < 1 || ref.verse > verses) return LineVerdict::VerseNotInChapter;
+    if (leftOut.has(ref.chapter)) return LineVerdict::ChapterLeftOut;
+    return LineVerdict::Counted;
+}
+
 std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, MATERIAL_CHAPTERS_MAX>& evs,
                                         int chapters, const LeftOut& leftOut) {
-    if (line.find_first_not_of(" \t") == std::string_view::npos) return std::string("blank line");
-    auto ref = parseBankRef(line);
-    if (!ref) return std::string("no chapter and verse at its start");
-    if (ref->chapter < 1 || ref->chapter > chapters)
-        return "chapter " + std::to_string(ref->chapter) + " is not in the book";
-    const int verses = evs[ref->chapter] > 0 ? std::min(evs[ref->chapter], VMAX) : VMAX;
-    if (ref->verse < 1 || ref->verse > verses)
-        return "verse " + std::to_string(ref->verse) + " is not in chapter " + std::to_string(ref->chapter);
-    if (leftOut.has(ref->chapter)) return "chapter " + std::to_string(ref->chapter) + " is left out of the L material";
+    BankRef ref;
+    switch (judgeBankLine(line, evs, chapters, leftOut, ref)) {
+        case LineVerdict::Counted:
+            return std::nullopt;
+        case LineVerdict::Blank:
+            return std::string("blank line");
+        case LineVerdict::NoReference:
+            return std::string("no chapter and verse at its start");
+        case LineVerdict::ChapterNotInBook:
+            return "chapter " + std::to_string(ref.chapter) + " is not in the book";
+        case LineVerdict::VerseNotInChapter:
+            return "verse " + std::to_string(ref.verse) + " is not in chapter " + std::to_string(ref.chapter);
+        case LineVerdict::ChapterLeftOut:
+            return "chapter " + std::to_string(ref.chapter) + " is left out of the L material";
+    }
     return std::nullopt;
 }
 
-BankLineReader::BankLineReader(const std::string& path) {
+BankLineReader::BankLineReader(const std::string& path, std::optional<TextEncoding> known) {
     if (!in_.open(path)) return;
+    if (known) {
+        encoding_ = *known;
+        return;
+    }
     EncodingScan scan;
     scan.feed(in_.bytes());
     encoding_ = scan.result();
@@ -56,16 +79,30 @@ std::optional<std::string_view> BankLineReader::nextView() {
     return line;
 }
 
-BankReader::BankReader(const std::string& path, const RunState& run, const LeftOut& leftOut)
-    : in_(path), run_(run), leftOut_(leftOut) {}
+BankReader::BankReader(const std::string& path, const RunState& run, const LeftOut& leftOut,
+                       std::optional<TextEncoding> known)
+    : in_(path, known), run_(run), leftOut_(leftOut) {}
 
 std::optional<std::string_view> BankReader::nextView(BankRef* ref) {
+    const int chapters = run_.MATERIAL.chapters();
+    BankRef at;
     while (auto line = in_.nextView()) {
-        if (rejectReason(*line, run_.EVS, run_.MATERIAL.chapters(), leftOut_)) continue;
-        if (ref) *ref = *parseBankRef(*line);
+        if (judgeBankLine(*line, run_.EVS, chapters, leftOut_, at) != LineVerdict::Counted) continue;
+        if (ref) *ref = at;
         return line;
     }
     return std::nullopt;
+}
+
+TextEncoding bankFileEncoding(RunState& run, const std::string& path) {
+    if (const auto known = knownEncoding(run, path)) return *known;
+    return run.encodings[path] = fileEncoding(path);
+}
+
+std::optional<TextEncoding> knownEncoding(const RunState& run, const std::string& path) {
+    const auto it = run.encodings.find(path);
+    if (it == run.encodings.end()) return std::nullopt;
+    return it->second;
 }
 
 TextEncoding runTextEncoding(const std::vector<TextEncoding>& files) {

@@ -28,10 +28,16 @@ struct BankRef {
 // cannot hold a reference.
 std::optional<BankRef> parseBankRef(std::string_view line);
 
-// Why a line is not counted, or nothing when it is: the readers and the bank
+// Whether a line is counted, and if not why: the readers and the bank
 // checker share this decision. `evs` holds the verses of each chapter (0: not
 // known, any slot of the tables) of the material's `chapters`; `leftOut` the
-// chapters of the material set read that it has no questions in.
+// chapters of the material set read that it has no questions in. The line is
+// parsed once and nothing is worded: a reader passes over every line.
+enum class LineVerdict { Counted, Blank, NoReference, ChapterNotInBook, VerseNotInChapter, ChapterLeftOut };
+LineVerdict judgeBankLine(std::string_view line, const Arr<int, 1, MATERIAL_CHAPTERS_MAX>& evs, int chapters,
+                          const LeftOut& leftOut, BankRef& ref);
+
+// Why a line is not counted, in words, or nothing when it is.
 std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, MATERIAL_CHAPTERS_MAX>& evs,
                                         int chapters, const LeftOut& leftOut);
 
@@ -45,7 +51,8 @@ inline std::optional<std::string> copied(std::optional<std::string_view> line) {
 // Windows-1252), and each line is cut after its 508th character.
 class BankLineReader {
 public:
-    explicit BankLineReader(const std::string& path);
+    // `known`: the file's encoding when this run has decided it already.
+    explicit BankLineReader(const std::string& path, std::optional<TextEncoding> known = std::nullopt);
     bool isOpen() const { return in_.isOpen(); }
     TextEncoding encoding() const { return encoding_; }
     // The next line, valid until the next call (the file is read whole, once).
@@ -61,7 +68,8 @@ private:
 
 class BankReader {
 public:
-    BankReader(const std::string& path, const RunState& run, const LeftOut& leftOut);
+    BankReader(const std::string& path, const RunState& run, const LeftOut& leftOut,
+               std::optional<TextEncoding> known = std::nullopt);
     bool isOpen() const { return in_.isOpen(); }
     TextEncoding encoding() const { return in_.encoding(); }
 
@@ -76,6 +84,11 @@ private:
     const RunState& run_;
     const LeftOut& leftOut_;
 };
+
+// A bank file's encoding as this run decided it (RunState::encodings), deciding
+// it from the file when the run has not read it yet.
+TextEncoding bankFileEncoding(RunState& run, const std::string& path);
+std::optional<TextEncoding> knownEncoding(const RunState& run, const std::string& path);
 
 // The encoding a run writes its packet and list files in: Windows-1252 when
 // the bank files it reads are in it, otherwise UTF-8 (so a bank whose files

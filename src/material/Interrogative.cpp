@@ -25,27 +25,46 @@ constexpr std::array<std::string_view, 12> NOT_QUESTIONS = {"What I ",   "When I
                                                             "What God ", "When this ", "When he ", "When his ",
                                                             "When God",  "When he ",   "When we ", "When Moses "};
 
-// The first letters of the openings: a line that starts otherwise is told
-// at once, without comparing the 52 openings.
-constexpr std::array<bool, 256> FIRST_LETTERS = [] {
-    std::array<bool, 256> first{};
-    for (const std::string_view o : OPENINGS) first[static_cast<unsigned char>(o[0])] = true;
-    return first;
-}();
+// A list of openings grouped by first letter: a line is compared only with
+// the openings that begin as it does (the index reads every regular line of
+// the range, and a large bank has a hundred thousand).
+template <std::size_t N>
+struct ByFirstLetter {
+    std::array<std::string_view, N> openings{};
+    std::array<std::size_t, 257> from{};  // the openings of letter c: from[c] up to from[c + 1]
+
+    bool opens(char first, std::string_view text) const {
+        const auto c = static_cast<unsigned char>(first);
+        for (std::size_t k = from[c]; k < from[c + 1u]; ++k)
+            if (text.substr(1).starts_with(openings[k].substr(1))) return true;
+        return false;
+    }
+};
+
+template <std::size_t N>
+constexpr ByFirstLetter<N> byFirstLetter(const std::array<std::string_view, N>& list) {
+    ByFirstLetter<N> t;
+    std::size_t k = 0;
+    for (std::size_t c = 0; c < 256; ++c) {
+        t.from[c] = k;
+        for (const std::string_view o : list)
+            if (static_cast<unsigned char>(o[0]) == c) t.openings[k++] = o;
+    }
+    t.from[256] = k;
+    return t;
+}
+
+constexpr auto QUESTION_OPENINGS = byFirstLetter(OPENINGS);
+constexpr auto NOT_QUESTION_OPENINGS = byFirstLetter(NOT_QUESTIONS);
 
 }  // namespace
 
-// The index is built over every regular line of the range: an opening is
-// compared only when its first letter fits, and the exclusions only for a
-// line that opens like a question.
+// The exclusions are compared only for a line that opens like a question.
 bool isInterrogative(std::string_view bankLine) {
     const std::string_view text = bankLine.size() > 6 ? bankLine.substr(6, LMAX - 6) : std::string_view{};
     if (text.empty()) return false;
     const char first = text[0] == 'w' ? 'W' : text[0];  // a lower-case "w" at the start reads as "W"
-    if (!FIRST_LETTERS[static_cast<unsigned char>(first)]) return false;
-    const auto opens = [&](std::string_view o) { return o[0] == first && text.substr(1).starts_with(o.substr(1)); };
-    return std::any_of(OPENINGS.begin(), OPENINGS.end(), opens) &&
-           std::none_of(NOT_QUESTIONS.begin(), NOT_QUESTIONS.end(), opens);
+    return QUESTION_OPENINGS.opens(first, text) && !NOT_QUESTION_OPENINGS.opens(first, text);
 }
 
 void COUNTINT(Program& p) {

@@ -27,11 +27,15 @@ bool inSector(const RunState& r, int s, const BankRef& ref) {
 }  // namespace
 
 SectorWalk::SectorWalk(Program& p, const std::string& file, int before, std::string kind)
-    : p_(p), file_(file), kind_(std::move(kind)), in_(p.file(file), p.run, p.leftOut()) {
+    : p_(p),
+      file_(file),
+      kind_(std::move(kind)),
+      in_(p.file(file), p.run, p.leftOut(), knownEncoding(p.run, p.file(file))) {
     // A file gone since the index was built is no count file's fault.
     if (!in_.isOpen())
         failRestart(p, "The " + kind_ + " question file " + file + " cannot be read in " + folderOf(p.file(file)) +
                            ": " + whyUnreadable(p.file(file)) + ".");
+    p.run.encodings[p.file(file)] = in_.encoding();
     for (int i = 0; i < before; ++i)
         if (!in_.next()) outOfDate("it ends before the chosen range begins");
 }
@@ -94,6 +98,7 @@ const RangeLines& rangeLines(Program& p, const Kind& kind, const BySector<int>& 
 
 void forgetRangeLines(RunState& r) {
     for (auto& l : r.banks) l = RangeLines{};
+    r.encodings.clear();
 }
 
 }  // namespace tess

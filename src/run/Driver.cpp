@@ -275,10 +275,10 @@ void countMaterial(Program& p) {
 }
 
 // The encoding of the bank files the run draws questions from.
-TextEncoding bankEncoding(const Program& p) {
+TextEncoding bankEncoding(Program& p) {
     std::vector<TextEncoding> files;
     for (const Kind& k : KINDS)
-        if (p.run.*k.quest > 0) files.push_back(fileEncoding(p.file(p.run.*k.file)));
+        if (p.run.*k.quest > 0) files.push_back(bankFileEncoding(p.run, p.file(p.run.*k.file)));
     return runTextEncoding(files);
 }
 

@@ -31,7 +31,7 @@ const FileReport* reportOf(const Report& r, const std::string& file) {
 
 std::string listed(const FileReport& f) {
     std::string s;
-    for (const auto& x : f.findings) s += "\n  " + std::to_string(x.line) + ": " + x.what;
+    for (const auto& x : f.findings) s += "\n  " + std::to_string(x.line) + ": " + x.words();
     return s;
 }
 
@@ -43,7 +43,7 @@ void expectExactly(const Report& r, const std::string& file, const std::vector<P
     for (const auto& p : planted) {
         int hits = 0;
         for (const auto& x : f->findings)
-            hits += x.line == p.line && x.severity == p.severity && x.what.find(p.what) != std::string::npos;
+            hits += x.line == p.line && x.severity == p.severity && x.words().find(p.what) != std::string::npos;
         EXPECT_EQ(hits, 1) << file << ":" << p.line << ": " << p.what << listed(*f);
     }
 }
@@ -286,6 +286,8 @@ TEST(CheckCommand, ListsFindingsOnStandardOutputAndSaysWhetherThereAreErrors) {
     EXPECT_EQ(all.status, exitstatus::FINDINGS);
     EXPECT_EQ(all.err, "");
     EXPECT_NE(all.out.find("Luke.A:3: error: no chapter in columns 1-2"), std::string::npos) << all.out;
+    EXPECT_NE(all.out.find("\nLuke.A:17: warning: the same line as line 16: delete one of them\n"), std::string::npos)
+        << all.out;
     EXPECT_NE(all.out.find("Luke.A: 274 lines, 13 errors, 3 warnings\ncv.b: 4 lines, 3 errors\n"
                            "Total: 2 files, 16 errors, 3 warnings."),
               std::string::npos)

@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     writeScratch(name, text);
     const check::Report r = check::checkBank(scratchDir(), {name});
     FUZZ_CHECK(r.files.size() == 1 && r.files[0].file == name);
-    for (const auto& f : r.files[0].findings) FUZZ_CHECK(f.line <= r.files[0].lines && !f.what.empty());
+    for (const auto& f : r.files[0].findings) FUZZ_CHECK(f.line <= r.files[0].lines && !f.words().empty());
     std::ostringstream out;
     check::writeReport(out, r, 10);
     std::filesystem::remove(scratchDir() / name);
