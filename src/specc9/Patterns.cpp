@@ -61,8 +61,12 @@ Reach reachable(const Specc9& c) {
     return {std::max(c.SPMIN, sumMin(c)), std::min({c.SPMAX, sumMax(c), windowSize(c)})};
 }
 
+// Pool entries placed so far. Entry 0 names none, so it counts as placed and
+// a draw of 0 is passed over by the same test as a placed entry.
+using Placed = Arr<bool, 0, POSITIONS + 1>;
+
 // Uniform among the free pool entries: what drawing R until it is free gives.
-[[gnu::noinline]] int anyFree(Random& rnd, const Arr<bool, 1, POSITIONS + 1>& FLAG, int Z) {
+[[gnu::noinline]] int anyFree(Random& rnd, const Placed& FLAG, int Z) {
     std::vector<int> free;
     for (int r = 1; r <= Z; ++r)
         if (!FLAG[r]) free.push_back(r);
@@ -73,10 +77,11 @@ Reach reachable(const Specc9& c) {
 // Draws R from 0..Z until it names a pool entry not yet placed. Inline: the
 // pattern draw calls it six times a position, and a call costs as much as
 // the draw's own test.
-[[gnu::always_inline]] inline int drawFree(Random& rnd, const Arr<bool, 1, POSITIONS + 1>& FLAG, int Z) {
+[[gnu::always_inline]] inline int drawFree(Random& rnd, const Placed& FLAG, int Z) {
+    const auto placed = FLAG.span(0, Z);  // a draw is below Z + 1: checked once here, not at every draw
     for (long n = 0; n < DRAW_TRIES; ++n) {
         const int R = rnd(Z + 1);
-        if (R != 0 && !FLAG[R]) return R;
+        if (!placed[static_cast<std::size_t>(R)]) return R;
     }
     return anyFree(rnd, FLAG, Z);
 }
@@ -166,8 +171,9 @@ void placeWindow(Program& p, const Line& DB, int Z, int SPECS, Line& TYP) {
     int K = 0;
     bool LU = false;
     int T = p.cfg.SPEARLY;
-    Arr<bool, 1, POSITIONS + 1> FLAG;
+    Placed FLAG;
     FLAG.fill(false);
+    FLAG[0] = true;
     TYP = blankLine();
     int LAST = rnd(5);
     if (rnd(2) == 1) LAST = rnd(20);
