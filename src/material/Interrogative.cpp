@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
+#include <cstdint>
 
 #include "core/Limits.h"
 #include "material/SectorWalk.h"
@@ -25,18 +28,52 @@ constexpr std::array<std::string_view, 12> NOT_QUESTIONS = {"What I ",   "When I
                                                             "What God ", "When this ", "When he ", "When his ",
                                                             "When God",  "When he ",   "When we ", "When Moses "};
 
+// The first eight characters of a text as one number (the first in the
+// lowest bits), and the mask of those it has.
+constexpr std::uint64_t headOf(std::string_view t) {
+    std::uint64_t h = 0;
+    for (std::size_t i = 0; i < 8 && i < t.size(); ++i) h |= std::uint64_t{static_cast<unsigned char>(t[i])} << (8 * i);
+    return h;
+}
+// headOf a line: one load where the machine keeps the first byte lowest.
+std::uint64_t lineHead(std::string_view t) {
+    if constexpr (std::endian::native == std::endian::little) {
+        if (t.size() >= 8) {
+            std::uint64_t h = 0;
+            std::memcpy(&h, t.data(), sizeof h);
+            return h;
+        }
+    }
+    return headOf(t);
+}
+constexpr std::uint64_t maskOf(std::string_view t) {
+    return t.size() >= 8 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * t.size())) - 1;
+}
+
+// An opening with its first eight characters as one number, so that most
+// comparisons with a line are one test instead of a call to memcmp.
+struct Opening {
+    std::string_view text;
+    std::uint64_t head = 0, mask = 0;
+};
+
 // A list of openings grouped by first letter: a line is compared only with
 // the openings that begin as it does (the index reads every regular line of
 // the range, and a large bank has a hundred thousand).
 template <std::size_t N>
 struct ByFirstLetter {
-    std::array<std::string_view, N> openings{};
+    std::array<Opening, N> openings{};
     std::array<std::size_t, 257> from{};  // the openings of letter c: from[c] up to from[c + 1]
 
-    bool opens(char first, std::string_view text) const {
+    // `head` is the line's headOf with its first letter as read.
+    bool opens(char first, std::string_view text, std::uint64_t head) const {
         const auto c = static_cast<unsigned char>(first);
-        for (std::size_t k = from[c]; k < from[c + 1u]; ++k)
-            if (text.substr(1).starts_with(openings[k].substr(1))) return true;
+        for (std::size_t k = from[c]; k < from[c + 1u]; ++k) {
+            const Opening& o = openings[k];
+            if ((head & o.mask) == o.head && text.size() >= o.text.size() &&
+                (o.text.size() <= 8 || text.substr(8).starts_with(o.text.substr(8))))
+                return true;
+        }
         return false;
     }
 };
@@ -48,7 +85,7 @@ constexpr ByFirstLetter<N> byFirstLetter(const std::array<std::string_view, N>& 
     for (std::size_t c = 0; c < 256; ++c) {
         t.from[c] = k;
         for (const std::string_view o : list)
-            if (static_cast<unsigned char>(o[0]) == c) t.openings[k++] = o;
+            if (static_cast<unsigned char>(o[0]) == c) t.openings[k++] = {o, headOf(o), maskOf(o)};
     }
     t.from[256] = k;
     return t;
@@ -64,7 +101,8 @@ bool isInterrogative(std::string_view bankLine) {
     const std::string_view text = bankLine.size() > 6 ? bankLine.substr(6, LMAX - 6) : std::string_view{};
     if (text.empty()) return false;
     const char first = text[0] == 'w' ? 'W' : text[0];  // a lower-case "w" at the start reads as "W"
-    return QUESTION_OPENINGS.opens(first, text) && !NOT_QUESTION_OPENINGS.opens(first, text);
+    const std::uint64_t head = (lineHead(text) & ~std::uint64_t{0xFF}) | static_cast<unsigned char>(first);
+    return QUESTION_OPENINGS.opens(first, text, head) && !NOT_QUESTION_OPENINGS.opens(first, text, head);
 }
 
 void COUNTINT(Program& p) {
