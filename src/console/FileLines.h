@@ -12,21 +12,37 @@
 
 namespace tess {
 
+// A file's bytes as read whole. Shared, so that one run reads each bank file
+// once however many readers walk it.
+struct FileBytes {
+    // Not a std::string: that would set every byte to zero before the read
+    // writes it, as much work again as reading the file.
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
+    std::string_view view() const { return {data.get(), size}; }
+};
+
+// The file's bytes; nothing, with errno set, when TextReader would refuse the
+// file too (a folder, a pipe, no right to read it).
+std::shared_ptr<const FileBytes> readFileBytes(const std::string& path);
+
 class FileLines {
 public:
     FileLines() = default;
     explicit FileLines(const std::string& path) { open(path); }
-    // False, with errno set, when TextReader would refuse the file too (a
-    // folder, a pipe, no right to read it).
+    // False, with errno set, when readFileBytes refuses the file.
     bool open(const std::string& path);
-    bool isOpen() const { return open_; }
-    std::string_view bytes() const { return {data_.get(), size_}; }
+    // Lines of bytes read before (from the first line on).
+    void open(std::shared_ptr<const FileBytes> bytes);
+    bool isOpen() const { return file_ != nullptr; }
+    std::string_view bytes() const { return file_ ? file_->view() : std::string_view(); }
+    const std::shared_ptr<const FileBytes>& shared() const { return file_; }
 
     // The next line without its line end; std::nullopt at the end of the file.
     // `wasLonger` tells whether the line was cut at `bound`.
     std::optional<std::string_view> readLine(std::size_t bound = std::string::npos, bool* wasLonger = nullptr) {
         if (wasLonger) *wasLonger = false;
-        if (at_ >= size_) return std::nullopt;
+        if (at_ >= bytes().size()) return std::nullopt;
         ++line_;
         const std::string_view rest = bytes().substr(at_);
         const std::size_t end = rest.find('\n');
@@ -42,13 +58,9 @@ public:
     std::size_t lineNumber() const { return line_; }  // lines read so far
 
 private:
-    // Not a std::string: that would set every byte to zero before the read
-    // writes it, as much work again as reading the file.
-    std::unique_ptr<char[]> data_;
-    std::size_t size_ = 0;
+    std::shared_ptr<const FileBytes> file_;
     std::size_t at_ = 0;
     std::size_t line_ = 0;
-    bool open_ = false;
 };
 
 }  // namespace tess

@@ -211,18 +211,6 @@ TextEncoding EncodingScan::result() const {
     return beyondAscii_ ? TextEncoding::Utf8 : TextEncoding::Ascii;
 }
 
-TextEncoding fileEncoding(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    EncodingScan scan;
-    char buf[1 << 16];
-    while (in) {
-        in.read(buf, sizeof buf);
-        if (in.gcount() <= 0) break;
-        scan.feed(std::string_view(buf, static_cast<std::size_t>(in.gcount())));
-    }
-    return scan.result();
-}
-
 Glyph Glyph::at(std::string_view s, std::size_t i) {
     Glyph g;
     const std::size_t n = charBytesAt(s, i);

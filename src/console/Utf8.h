@@ -73,7 +73,6 @@ private:
     bool beyondAscii_ = false;
     bool invalid_ = false;
 };
-TextEncoding fileEncoding(const std::string& path);
 
 // One character of a text as its bytes (one to four), for the tables that
 // hold a text one character to a position (the packet writer's buffers):

@@ -16,7 +16,7 @@ namespace {
 constexpr std::array<int, 24> LUKE_CHAPTER_VERSES = {80, 52, 38, 44, 39, 49, 50, 56, 62, 42, 54, 59,
                                                      35, 35, 32, 31, 37, 43, 48, 47, 38, 71, 56, 53};
 
-constexpr std::size_t NAME_MAX = 7;
+constexpr std::size_t BOOK_NAME_MAX = 7;
 
 std::vector<std::string_view> words(std::string_view line) {
     std::vector<std::string_view> out;
@@ -148,7 +148,7 @@ std::optional<MaterialFault> readMaterialFile(const std::string& path, Material&
         if (m.book(letter)) return fail(std::string("the letter ") + letter + " names two books");
         if (w.size() < 2) return fail(std::string("book ") + letter + " has no name");
         const std::string_view name = w[1];
-        if (name.size() > NAME_MAX || !printable(name) || !isPlainFileName(name))
+        if (name.size() > BOOK_NAME_MAX || !printable(name) || !isPlainFileName(name))
             return fail("the book name \"" + shownName(name) +
                         "\" must be 1 to 7 letters or digits without blanks (it names the regular files)");
         if (w.size() < 3) return fail("book " + std::string(name) + " gives no verse counts");

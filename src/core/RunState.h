@@ -109,10 +109,10 @@ inline constexpr std::size_t KIND_COUNT = 5;
 // once per run on first use after sectoring, so no reader walks a file per quiz.
 struct LoadedBanks {
     std::array<RangeLines, KIND_COUNT> banks;  // by the kind's place in KINDS
-    // Each bank file's encoding by its path, decided by whichever reads the
-    // file first in a run (the packet's encoding or the range's reader), so
-    // no file is scanned twice.
-    std::map<std::string, TextEncoding> encodings;
+    // Each bank file by its path as whichever reads it first in a run read
+    // it (the count file's build, the packet's encoding or the range's
+    // reader), so no file is read or scanned twice.
+    std::map<std::string, BankBytes> bankFiles;
 };
 
 // How the user takes each quiz's specialty combination (the approval menu).

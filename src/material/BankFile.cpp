@@ -56,32 +56,38 @@ std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1,
     return std::nullopt;
 }
 
-BankLineReader::BankLineReader(const std::string& path, std::optional<TextEncoding> known) {
+BankLineReader::BankLineReader(const std::string& path) {
     if (!in_.open(path)) return;
-    if (known) {
-        encoding_ = *known;
-        return;
-    }
     EncodingScan scan;
     scan.feed(in_.bytes());
     encoding_ = scan.result();
 }
 
+BankLineReader::BankLineReader(const BankBytes* file) {
+    if (!file) return;
+    in_.open(file->bytes);
+    encoding_ = file->encoding;
+}
+
 std::optional<std::string_view> BankLineReader::nextView() {
     // Four bytes hold any character: the bound keeps 508 of them.
     auto line = in_.readLine(4 * BANK_LINE_MAX);
+    lastConverted_ = false;
     if (!line) return line;
     if (encoding_ == TextEncoding::Windows1252 && !isAscii(*line)) {
         converted_ = windows1252ToUtf8(*line);
         line = converted_;
+        lastConverted_ = true;
     }
     if (line->size() > BANK_LINE_MAX) line = line->substr(0, charOffset(*line, BANK_LINE_MAX));
     return line;
 }
 
-BankReader::BankReader(const std::string& path, const RunState& run, const LeftOut& leftOut,
-                       std::optional<TextEncoding> known)
-    : in_(path, known), run_(run), leftOut_(leftOut) {}
+BankReader::BankReader(const std::string& path, const RunState& run, const LeftOut& leftOut)
+    : in_(path), run_(run), leftOut_(leftOut) {}
+
+BankReader::BankReader(const BankBytes* file, const RunState& run, const LeftOut& leftOut)
+    : in_(file), run_(run), leftOut_(leftOut) {}
 
 std::optional<std::string_view> BankReader::nextView(BankRef* ref) {
     const int chapters = run_.MATERIAL.chapters();
@@ -94,15 +100,18 @@ std::optional<std::string_view> BankReader::nextView(BankRef* ref) {
     return std::nullopt;
 }
 
-TextEncoding bankFileEncoding(RunState& run, const std::string& path) {
-    if (const auto known = knownEncoding(run, path)) return *known;
-    return run.encodings[path] = fileEncoding(path);
+const BankBytes* readBankFile(RunState& run, const std::string& path) {
+    if (const auto it = run.bankFiles.find(path); it != run.bankFiles.end()) return &it->second;
+    auto bytes = readFileBytes(path);
+    if (!bytes) return nullptr;
+    EncodingScan scan;
+    scan.feed(bytes->view());
+    return &(run.bankFiles[path] = BankBytes{std::move(bytes), scan.result()});
 }
 
-std::optional<TextEncoding> knownEncoding(const RunState& run, const std::string& path) {
-    const auto it = run.encodings.find(path);
-    if (it == run.encodings.end()) return std::nullopt;
-    return it->second;
+TextEncoding bankFileEncoding(RunState& run, const std::string& path) {
+    const BankBytes* file = readBankFile(run, path);
+    return file ? file->encoding : TextEncoding::Ascii;
 }
 
 TextEncoding runTextEncoding(const std::vector<TextEncoding>& files) {

@@ -51,25 +51,30 @@ inline std::optional<std::string> copied(std::optional<std::string_view> line) {
 // Windows-1252), and each line is cut after its 508th character.
 class BankLineReader {
 public:
-    // `known`: the file's encoding when this run has decided it already.
-    explicit BankLineReader(const std::string& path, std::optional<TextEncoding> known = std::nullopt);
+    explicit BankLineReader(const std::string& path);
+    // The bytes a run read (nothing: the file could not be read).
+    explicit BankLineReader(const BankBytes* file);
     bool isOpen() const { return in_.isOpen(); }
     TextEncoding encoding() const { return encoding_; }
     // The next line, valid until the next call (the file is read whole, once).
     std::optional<std::string_view> nextView();
     std::optional<std::string> next() { return copied(nextView()); }
     std::size_t fileLine() const { return in_.lineNumber(); }
+    // Whether the last line was Windows-1252 made UTF-8, which lives only
+    // until the next call, rather than a view of the file's bytes.
+    bool lastConverted() const { return lastConverted_; }
 
 private:
     FileLines in_;
     TextEncoding encoding_ = TextEncoding::Ascii;
     std::string converted_;  // a Windows-1252 line in UTF-8
+    bool lastConverted_ = false;
 };
 
 class BankReader {
 public:
-    BankReader(const std::string& path, const RunState& run, const LeftOut& leftOut,
-               std::optional<TextEncoding> known = std::nullopt);
+    BankReader(const std::string& path, const RunState& run, const LeftOut& leftOut);
+    BankReader(const BankBytes* file, const RunState& run, const LeftOut& leftOut);
     bool isOpen() const { return in_.isOpen(); }
     TextEncoding encoding() const { return in_.encoding(); }
 
@@ -78,6 +83,7 @@ public:
     std::optional<std::string_view> nextView(BankRef* ref = nullptr);
     std::optional<std::string> next(BankRef* ref = nullptr) { return copied(nextView(ref)); }
     std::size_t fileLine() const { return in_.fileLine(); }  // line number in the file of the last read
+    bool lastConverted() const { return in_.lastConverted(); }
 
 private:
     BankLineReader in_;
@@ -85,10 +91,12 @@ private:
     const LeftOut& leftOut_;
 };
 
-// A bank file's encoding as this run decided it (RunState::encodings), deciding
-// it from the file when the run has not read it yet.
+// A bank file as this run read it (RunState::bankFiles), reading it and
+// deciding its encoding when the run has not read it yet; nothing, with errno
+// set, when it cannot be read.
+const BankBytes* readBankFile(RunState& run, const std::string& path);
+// Its encoding (a file that cannot be read has no characters: ASCII).
 TextEncoding bankFileEncoding(RunState& run, const std::string& path);
-std::optional<TextEncoding> knownEncoding(const RunState& run, const std::string& path);
 
 // The encoding a run writes its packet and list files in: Windows-1252 when
 // the bank files it reads are in it, otherwise UTF-8 (so a bank whose files

@@ -62,7 +62,7 @@ struct BankSource {
 // Counts one bank file into its table; skipped lines become a notice.
 void countBankFile(Program& p, const BankSource& src, std::vector<std::string>& notices) {
     const std::string path = p.file(src.name);
-    BankReader in(path, p.run, p.leftOut());
+    BankReader in(readBankFile(p.run, path), p.run, p.leftOut());
     if (!in.isOpen()) {
         // Only a missing file counts as empty: one that is there but cannot be
         // read would count as empty and be blamed on the style.

@@ -30,12 +30,12 @@ SectorWalk::SectorWalk(Program& p, const std::string& file, int before, std::str
     : p_(p),
       file_(file),
       kind_(std::move(kind)),
-      in_(p.file(file), p.run, p.leftOut(), knownEncoding(p.run, p.file(file))) {
+      read_(readBankFile(p.run, p.file(file))),
+      in_(read_, p.run, p.leftOut()) {
     // A file gone since the index was built is no count file's fault.
     if (!in_.isOpen())
         failRestart(p, "The " + kind_ + " question file " + file + " cannot be read in " + folderOf(p.file(file)) +
                            ": " + whyUnreadable(p.file(file)) + ".");
-    p.run.encodings[p.file(file)] = in_.encoding();
     for (int i = 0; i < before; ++i)
         if (!in_.next()) outOfDate("it ends before the chosen range begins");
 }
@@ -78,16 +78,15 @@ const RangeLines& rangeLines(Program& p, const Kind& kind, const BySector<int>& 
     if (loadedFor(l, file, before, counts, sectors)) return l;
     l = RangeLines{};  // unloaded until the walk has passed every check
     SectorWalk walk(p, file, before, kind.name);
-    std::error_code ec;
-    const auto size = std::filesystem::file_size(p.file(file), ec);
-    if (!ec) l.text.reserve(static_cast<std::size_t>(size));  // the kept lines never exceed the file
+    l.bytes = walk.bytes();
+    l.converted = std::make_shared<std::deque<std::string>>();
     std::vector<int> kept;
     for (int s = 1; s <= sectors; ++s) {
-        l.first.push_back(l.ends.size());
+        l.first.push_back(l.lines.size());
         kept.push_back(counts[s]);
         for (int n = 1; n <= counts[s]; ++n) {
-            l.text += walk.next(s);
-            l.ends.push_back(l.text.size());
+            const std::string_view line = walk.next(s);
+            l.lines.push_back(walk.lastConverted() ? l.converted->emplace_back(line) : line);
         }
     }
     l.counts = std::move(kept);
@@ -98,7 +97,7 @@ const RangeLines& rangeLines(Program& p, const Kind& kind, const BySector<int>& 
 
 void forgetRangeLines(RunState& r) {
     for (auto& l : r.banks) l = RangeLines{};
-    r.encodings.clear();
+    r.bankFiles.clear();
 }
 
 }  // namespace tess

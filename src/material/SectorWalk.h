@@ -20,11 +20,16 @@ public:
     SectorWalk(Program& p, const std::string& file, int before, std::string kind);
     // The next question, valid until the next call; it must lie inside sector s.
     std::string_view next(int s);
+    // Whether the last line lives only until the next call (BankLineReader).
+    bool lastConverted() const { return in_.lastConverted(); }
+    // The file's bytes, which every other line is a view of.
+    std::shared_ptr<const FileBytes> bytes() const { return read_ ? read_->bytes : nullptr; }
 
 private:
     [[noreturn]] void outOfDate(const std::string& why);
     Program& p_;
     std::string file_, kind_;
+    const BankBytes* read_;  // as the run read it (RunState::bankFiles)
     BankReader in_;
 };
 

@@ -15,6 +15,7 @@
 #include "material/Interrogative.h"
 #include "material/Resector.h"
 #include "material/SectorTable.h"
+#include "material/SectorWalk.h"
 #include "material/VerseSectoring.h"
 #include "output/PacketWriter.h"
 #include "output/Screens.h"
@@ -264,6 +265,7 @@ void clearSectorTable(Program& p) {
 void countMaterial(Program& p) {
     RunState& r = p.run;
     p.tell(Event::Kind::Stage, "counting questions");
+    forgetRangeLines(r);  // the bank files are read afresh for every run, once
     prepareCounts(p);
     countRange(p);
     p.ask().show(p, Screen::Cleared);

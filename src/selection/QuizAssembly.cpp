@@ -190,7 +190,6 @@ void markAllAvailable(Program& p) {
         const auto regSize = flagTableSize(REGXX, r.TQPS[s]);
         if (r.INT[s].size() < regSize) r.INT[s].resize(regSize, 0);
     }
-    forgetRangeLines(r);  // the bank files are read afresh for every run
 }
 
 void CHOOSESPEC(Program& p) {

@@ -1,6 +1,7 @@
 #include "selection/SelectionRig.h"
 
 #include "console/TextFile.h"
+#include "material/SectorWalk.h"
 
 namespace tess::testing {
 
@@ -30,6 +31,7 @@ void Rig::bank(const std::vector<int>& perSector, const TextFn& text, int before
         r.QPS[s] = count;
     }
     writeFileAtomic(p.file(r.REGFILE), lines);
+    forgetRangeLines(r);
     markAllAvailable(p);
 }
 
@@ -74,6 +76,7 @@ void SpecialtyRig::kind(char k, const std::vector<int>& counts, KindText text, i
         ps[s] = count;
     }
     writeFileAtomic(p.file(fileOf(k)), lines);
+    forgetRangeLines(r);
     beforeOf(k) = before;
     if (k == 'F') r.TEMPF = before;
     markAllAvailable(p);
