@@ -5,6 +5,7 @@
 // checker read every line of big files; the rest of the program reads
 // through TextReader.
 #include <cstddef>
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -15,9 +16,12 @@ namespace tess {
 // A file's bytes as read whole. Shared, so that one run reads each bank file
 // once however many readers walk it.
 struct FileBytes {
+    struct Free {
+        void operator()(char* p) const { std::free(p); }
+    };
     // Not a std::string: that would set every byte to zero before the read
     // writes it, as much work again as reading the file.
-    std::unique_ptr<char[]> data;
+    std::unique_ptr<char[], Free> data;
     std::size_t size = 0;
     std::string_view view() const { return {data.get(), size}; }
 };

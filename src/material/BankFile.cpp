@@ -2,40 +2,6 @@
 
 namespace tess {
 
-namespace {
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-}  // namespace
-
-std::optional<BankRef> parseBankRef(std::string_view line) {
-    if (line.size() < 4) return std::nullopt;
-    const char c1 = line[0], c2 = line[1];
-    if (!isDigit(c2) || !(c1 == ' ' || isDigit(c1))) return std::nullopt;
-    BankRef r;
-    r.chapter = (c2 - '0') + (c1 == ' ' ? 0 : 10 * (c1 - '0'));
-    std::size_t i = 3;
-    while (i < line.size() && line[i] == ' ') ++i;
-    std::size_t j = i;
-    int v = 0;
-    while (j < line.size() && isDigit(line[j]) && j - i < 4) v = v * 10 + (line[j++] - '0');
-    if (j == i) return std::nullopt;
-    if (j < line.size() && line[j] != ' ' && line[j] != '\t') return std::nullopt;
-    r.verse = v;
-    return r;
-}
-
-LineVerdict judgeBankLine(std::string_view line, const Arr<int, 1, MATERIAL_CHAPTERS_MAX>& evs, int chapters,
-                          const LeftOut& leftOut, BankRef& ref) {
-    const auto parsed = parseBankRef(line);
-    if (!parsed)  // a line with a reference holds a digit, so only these can be blank
-        return line.find_first_not_of(" \t") == std::string_view::npos ? LineVerdict::Blank : LineVerdict::NoReference;
-    ref = *parsed;
-    if (ref.chapter < 1 || ref.chapter > chapters) return LineVerdict::ChapterNotInBook;
-    const int verses = evs[ref.chapter] > 0 ? std::min(evs[ref.chapter], VMAX) : VMAX;
-    if (ref.verse < 1 || ref.verse > verses) return LineVerdict::VerseNotInChapter;
-    if (leftOut.has(ref.chapter)) return LineVerdict::ChapterLeftOut;
-    return LineVerdict::Counted;
-}
-
 std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, MATERIAL_CHAPTERS_MAX>& evs,
                                         int chapters, const LeftOut& leftOut) {
     BankRef ref;

@@ -4,6 +4,7 @@
 // type table) must skip exactly the same lines: those whose reference is not
 // a verse of the book (or, in the "L" material set, lies in a chapter that
 // set leaves out). This is the one place that decides.
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,9 +25,26 @@ struct BankRef {
 };
 
 // The chapter and verse of a bank line: chapter from columns 1-2 (column 1
-// blank or a digit), verse in free format from column 4. Nothing when the line
-// cannot hold a reference.
-std::optional<BankRef> parseBankRef(std::string_view line);
+// blank or a digit), verse in free format from column 4 (blanks, then up to
+// four digits, then the line's end, a blank or a TAB). Nothing when the line
+// cannot hold a reference. Inline, as every reader calls it for every line.
+inline std::optional<BankRef> parseBankRef(std::string_view line) {
+    const auto digit = [](char c) { return static_cast<unsigned>(static_cast<unsigned char>(c) - '0'); };
+    const std::size_t n = line.size();
+    if (n < 4) return std::nullopt;
+    const char* l = line.data();
+    if (digit(l[1]) > 9 || !(l[0] == ' ' || digit(l[0]) <= 9)) return std::nullopt;
+    BankRef r;
+    r.chapter = static_cast<int>(digit(l[1]) + (l[0] == ' ' ? 0 : 10 * digit(l[0])));
+    std::size_t i = 3;
+    while (i < n && l[i] == ' ') ++i;
+    const std::size_t end = std::min(n, i + 4);
+    std::size_t j = i;
+    for (; j < end && digit(l[j]) <= 9; ++j) r.verse = r.verse * 10 + static_cast<int>(digit(l[j]));
+    if (j == i) return std::nullopt;
+    if (j < n && l[j] != ' ' && l[j] != '\t') return std::nullopt;
+    return r;
+}
 
 // Whether a line is counted, and if not why: the readers and the bank
 // checker share this decision. `evs` holds the verses of each chapter (0: not
@@ -34,8 +52,18 @@ std::optional<BankRef> parseBankRef(std::string_view line);
 // chapters of the material set read that it has no questions in. The line is
 // parsed once and nothing is worded: a reader passes over every line.
 enum class LineVerdict { Counted, Blank, NoReference, ChapterNotInBook, VerseNotInChapter, ChapterLeftOut };
-LineVerdict judgeBankLine(std::string_view line, const Arr<int, 1, MATERIAL_CHAPTERS_MAX>& evs, int chapters,
-                          const LeftOut& leftOut, BankRef& ref);
+inline LineVerdict judgeBankLine(std::string_view line, const Arr<int, 1, MATERIAL_CHAPTERS_MAX>& evs, int chapters,
+                                 const LeftOut& leftOut, BankRef& ref) {
+    const auto parsed = parseBankRef(line);
+    if (!parsed)  // a line with a reference holds a digit, so only these can be blank
+        return line.find_first_not_of(" \t") == std::string_view::npos ? LineVerdict::Blank : LineVerdict::NoReference;
+    ref = *parsed;
+    if (ref.chapter < 1 || ref.chapter > chapters) return LineVerdict::ChapterNotInBook;
+    const int verses = evs[ref.chapter] > 0 ? std::min(evs[ref.chapter], VMAX) : VMAX;
+    if (ref.verse < 1 || ref.verse > verses) return LineVerdict::VerseNotInChapter;
+    if (leftOut.has(ref.chapter)) return LineVerdict::ChapterLeftOut;
+    return LineVerdict::Counted;
+}
 
 // Why a line is not counted, in words, or nothing when it is.
 std::optional<std::string> rejectReason(std::string_view line, const Arr<int, 1, MATERIAL_CHAPTERS_MAX>& evs,

@@ -3,7 +3,8 @@
 #include "core/Messages.h"
 
 #include <algorithm>
-#include <filesystem>
+#include <tuple>
+#include <utility>
 
 #include "console/TextFile.h"
 
@@ -11,9 +12,10 @@ namespace tess {
 
 namespace {
 
-bool inSector(const RunState& r, int s, const BankRef& ref) {
-    const auto at = [](int c, int v) { return c * 100 + v; };
-    const int x = at(ref.chapter, ref.verse);
+int at(int c, int v) { return c * 100 + v; }
+
+// The first and last chapter * 100 + verse a question of sector s may have.
+std::pair<int, int> sectorBounds(const RunState& r, int s) {
     // The table shows where a sector's regular questions begin and end, but
     // the sectorings also count into it the specialty questions of verses
     // without regular questions around it: question sectoring those before
@@ -21,7 +23,7 @@ bool inSector(const RunState& r, int s, const BankRef& ref) {
     // lies between the neighbouring sectors (or the ends of the range).
     const int before = s > 1 ? at(r.EC[s - 1], r.EV[s - 1]) + 1 : at(r.BCHAP, r.BVER);
     const int after = s < std::min(r.SECTORS, SCMAX) ? at(r.BC[s + 1], r.BV[s + 1]) - 1 : at(r.ECHAP, r.EVER);
-    return x >= std::min(at(r.BC[s], r.BV[s]), before) && x <= std::max(at(r.EC[s], r.EV[s]), after);
+    return {std::min(at(r.BC[s], r.BV[s]), before), std::max(at(r.EC[s], r.EV[s]), after)};
 }
 
 }  // namespace
@@ -44,7 +46,11 @@ std::string_view SectorWalk::next(int s) {
     BankRef ref;
     auto line = in_.nextView(&ref);
     if (!line) outOfDate("it ends before the last question of sector " + std::to_string(s));
-    if (!inSector(p_.run, s, ref))
+    if (s != sector_) {
+        std::tie(first_, last_) = sectorBounds(p_.run, s);
+        sector_ = s;
+    }
+    if (const int x = at(ref.chapter, ref.verse); x < first_ || x > last_)
         outOfDate("line " + std::to_string(in_.fileLine()) + " (" + std::to_string(ref.chapter) + ":" +
                   std::to_string(ref.verse) + ") falls outside sector " + std::to_string(s));
     return *line;
@@ -81,6 +87,9 @@ const RangeLines& rangeLines(Program& p, const Kind& kind, const BySector<int>& 
     l.bytes = walk.bytes();
     l.converted = std::make_shared<std::deque<std::string>>();
     std::vector<int> kept;
+    int total = 0;
+    for (int s = 1; s <= sectors; ++s) total += std::max(counts[s], 0);
+    l.lines.reserve(static_cast<std::size_t>(total));
     for (int s = 1; s <= sectors; ++s) {
         l.first.push_back(l.lines.size());
         kept.push_back(counts[s]);

@@ -31,6 +31,7 @@ private:
     std::string file_, kind_;
     const BankBytes* read_;  // as the run read it (RunState::bankFiles)
     BankReader in_;
+    int sector_ = 0, first_ = 0, last_ = 0;  // the bounds of the last sector asked for (chapter * 100 + verse)
 };
 
 // A kind's lines of the range from its RunState::banks entry: on the first
