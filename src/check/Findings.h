@@ -29,17 +29,29 @@ struct FileReport {
     std::vector<Finding> findings;
 
     // False when only the count of findings is wanted (check --max 0): the
-    // findings are then not sorted.
+    // findings are then counted, not kept.
     bool keepWords = true;
 
-    void error(std::size_t line, std::string what) { findings.push_back({line, Severity::Error, std::move(what)}); }
-    void warning(std::size_t line, std::string what) { findings.push_back({line, Severity::Warning, std::move(what)}); }
+    void error(std::size_t line, std::string what) {
+        ++errors_;
+        if (keepWords) findings.push_back({line, Severity::Error, std::move(what)});
+    }
+    void warning(std::size_t line, std::string what) {
+        ++warnings_;
+        if (keepWords) findings.push_back({line, Severity::Warning, std::move(what)});
+    }
     // Line `line` is the same as line `first`.
-    void repeated(std::size_t line, std::size_t first) { findings.push_back({line, Severity::Warning, {}, first}); }
-    std::size_t errors() const;
-    std::size_t warnings() const;
+    void repeated(std::size_t line, std::size_t first) {
+        ++warnings_;
+        if (keepWords) findings.push_back({line, Severity::Warning, {}, first});
+    }
+    std::size_t errors() const { return errors_; }
+    std::size_t warnings() const { return warnings_; }
     // Findings in line order (a file's checks may find them out of order).
     void sortByLine();
+
+private:
+    std::size_t errors_ = 0, warnings_ = 0;
 };
 
 struct Report {
