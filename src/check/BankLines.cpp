@@ -165,6 +165,13 @@ std::size_t threeBlanks(std::string_view l, std::size_t from) {
     return std::string_view::npos;
 }
 
+// Whether `text` has fewer than `n` blanks, looking no further than the nth.
+bool fewerBlanks(std::string_view text, std::size_t n) {
+    for (const char c : text)
+        if (c == ' ' && --n == 0) return false;
+    return true;
+}
+
 // What the packet writer relies on in the question part of each kind.
 void checkKind(std::string_view l, std::size_t no, const Kind& kind, const LineMarks& marks, FileReport& out) {
     const std::size_t tab = marks.tab[0];
@@ -213,7 +220,7 @@ void checkKind(std::string_view l, std::size_t no, const Kind& kind, const LineM
             else if (l[6] == 'Q' && len != 4)
                 out.error(no, "a quotation's type field (" + quoted(l.substr(6, len)) +
                                   ") has 4 characters: the packet prints the verse from column 12");
-            if (l[6] != 'Q' && marks.blanksAfterTab < 5)
+            if (l[6] != 'Q' && fewerBlanks(l.substr(tab + 1), 5))
                 out.error(no,
                           "the verse has fewer than six words: the packet asks its first five and gives the rest "
                           "as the answer; give the whole verse");
@@ -381,12 +388,12 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOu
         const std::size_t no = in.lineNumber();
         C1 c1As = C1::Control;
         std::string_view l = *line;
-        LineMarks marks = scanLine(l, QUESTION_AT, in.bytes().data() + in.bytes().size());
+        LineMarks marks = scanLine(l, QUESTION_AT);
         if (!marks.printable && !isAscii(l) && readAsWindows1252()) {
             c1As = isValidUtf8(l) ? C1::OfUtf8 : C1::UndefinedByte;
             (c1As == C1::OfUtf8 ? utf8Lines : otherLines).push_back(no);
             l = converted.emplace_back(windows1252ToUtf8(l));  // as the program reads it
-            marks = scanLine(l, QUESTION_AT, l.data() + l.size());
+            marks = scanLine(l, QUESTION_AT);
         }
         if (isBlank(l)) {
             out.warning(no, "blank line: the program passes over it; delete it");

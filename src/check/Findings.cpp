@@ -68,9 +68,9 @@ private:
 
 }  // namespace
 
-std::string Finding::words() const {
-    if (repeats == 0) return what;
-    return std::string(SAME_LINE) + std::to_string(repeats) + std::string(DELETE_ONE);
+std::string FileReport::words(const Finding& f) const {
+    if (!f.repeated) return texts[f.detail];
+    return std::string(SAME_LINE) + std::to_string(f.detail) + std::string(DELETE_ONE);
 }
 
 void FileReport::sortByLine() {
@@ -108,10 +108,10 @@ void writeReport(std::ostream& out, const Report& report, std::optional<std::siz
                 if (max && written >= *max) break;
                 ++written;
                 text.add(file);
-                if (x.repeats > 0) {  // the commonest finding, in three pieces
+                if (x.repeated) {  // the commonest finding, in three pieces
                     text.number(x.line);
                     text.add(REPEATED);
-                    text.number(x.repeats);
+                    text.number(x.detail);
                     text.add(DELETE_ONE);
                     text.add('\n');
                     continue;
@@ -121,7 +121,7 @@ void writeReport(std::ostream& out, const Report& report, std::optional<std::siz
                     text.add(':');
                 }
                 text.add(x.severity == Severity::Error ? " error: " : " warning: ");
-                text.add(x.what);
+                text.add(f.texts[x.detail]);
                 text.add('\n');
             }
         }

@@ -12,15 +12,10 @@ namespace tess::check {
 struct LineMarks {
     bool printable = true;  // every byte printable ASCII or a TAB
     bool blankRun = false;  // three blanks in a row, all from `from` on
-    // The first two TABs from `from` on (npos where there are fewer), and the
-    // blanks after the first.
+    // The first two TABs from `from` on (npos where there are fewer).
     std::size_t tab[2] = {std::string_view::npos, std::string_view::npos};
-    std::size_t blanksAfterTab = 0;
 };
 
-// `readable` is how far past the line's start bytes may be read: a line of a
-// file read whole is followed by the rest of the file, which saves copying
-// the end of each line aside.
-LineMarks scanLine(std::string_view line, std::size_t from, const char* readable);
+LineMarks scanLine(std::string_view line, std::size_t from);
 
 }  // namespace tess::check

@@ -31,7 +31,7 @@ const FileReport* reportOf(const Report& r, const std::string& file) {
 
 std::string listed(const FileReport& f) {
     std::string s;
-    for (const auto& x : f.findings) s += "\n  " + std::to_string(x.line) + ": " + x.words();
+    for (const auto& x : f.findings) s += "\n  " + std::to_string(x.line) + ": " + f.words(x);
     return s;
 }
 
@@ -43,7 +43,7 @@ void expectExactly(const Report& r, const std::string& file, const std::vector<P
     for (const auto& p : planted) {
         int hits = 0;
         for (const auto& x : f->findings)
-            hits += x.line == p.line && x.severity == p.severity && x.words().find(p.what) != std::string::npos;
+            hits += x.line == p.line && x.severity == p.severity && f->words(x).find(p.what) != std::string::npos;
         EXPECT_EQ(hits, 1) << file << ":" << p.line << ": " << p.what << listed(*f);
     }
 }
