@@ -400,12 +400,12 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOu
         const std::size_t no = in.lineNumber();
         C1 c1As = C1::Control;
         std::string_view l = *line;
-        LineMarks marks = scanLine(l, QUESTION_AT);
+        LineMarks marks = scanLine(l, QUESTION_AT, in.bytes().data() + in.bytes().size());
         if (!marks.printable && !isAscii(l) && readAsWindows1252()) {
             c1As = isValidUtf8(l) ? C1::OfUtf8 : C1::UndefinedByte;
             (c1As == C1::OfUtf8 ? utf8Lines : otherLines).push_back(no);
             l = converted.emplace_back(windows1252ToUtf8(l));  // as the program reads it
-            marks = scanLine(l, QUESTION_AT);
+            marks = scanLine(l, QUESTION_AT, l.data() + l.size());
         }
         if (isBlank(l)) {
             out.warning(no, "blank line: the program passes over it; delete it");

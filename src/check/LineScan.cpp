@@ -40,16 +40,24 @@ std::uint64_t bitsOf(__m128i a, __m128i b, __m128i c, __m128i d) {
            static_cast<std::uint64_t>(_mm_movemask_epi8(c)) << 32 | static_cast<std::uint64_t>(_mm_movemask_epi8(d)) << 48;
 }
 
-BlockMasks masksOf(const char* p) {
+// `kept`: the bits of the bytes that belong to the line.
+BlockMasks masksOf(const char* p, std::uint64_t kept) {
     const Lanes a = lanesOf(p), b = lanesOf(p + 16), c = lanesOf(p + 32), d = lanesOf(p + 48);
-    const __m128i fine = _mm_and_si128(_mm_and_si128(a.fine, b.fine), _mm_and_si128(c.fine, d.fine));
-    return {_mm_movemask_epi8(fine) == 0xFFFF, bitsOf(a.blanks, b.blanks, c.blanks, d.blanks),
-            bitsOf(a.tabs, b.tabs, c.tabs, d.tabs)};
+    BlockMasks m;
+    if (kept == ~0ULL) {
+        const __m128i fine = _mm_and_si128(_mm_and_si128(a.fine, b.fine), _mm_and_si128(c.fine, d.fine));
+        m.printable = _mm_movemask_epi8(fine) == 0xFFFF;
+    } else {
+        m.printable = (~bitsOf(a.fine, b.fine, c.fine, d.fine) & kept) == 0;
+    }
+    m.blanks = bitsOf(a.blanks, b.blanks, c.blanks, d.blanks) & kept;
+    m.tabs = bitsOf(a.tabs, b.tabs, c.tabs, d.tabs) & kept;
+    return m;
 }
 #else
-BlockMasks masksOf(const char* p) {
+BlockMasks masksOf(const char* p, std::uint64_t kept) {
     BlockMasks m;
-    for (std::size_t k = 0; k < BLOCK; ++k) {
+    for (std::size_t k = 0; k < BLOCK && (kept >> k & 1); ++k) {
         const auto c = static_cast<unsigned char>(p[k]);
         m.printable = m.printable && ((c >= 0x20 && c < 0x7F) || c == '\t');
         m.blanks |= static_cast<std::uint64_t>(c == ' ') << k;
@@ -61,27 +69,27 @@ BlockMasks masksOf(const char* p) {
 
 }  // namespace
 
-LineMarks scanLine(std::string_view line, std::size_t from) {
+LineMarks scanLine(std::string_view line, std::size_t from, const char* readable) {
     LineMarks marks;
     std::uint64_t runs = 0, before = 0;  // before: the blanks of the block before
     std::size_t tabs = 0;
     for (std::size_t at = 0; at < line.size(); at += BLOCK) {
+        const char* p = line.data() + at;
+        const std::size_t left = line.size() - at;
+        const std::uint64_t kept = left >= BLOCK ? ~0ULL : ~0ULL >> (BLOCK - left);
         BlockMasks m;
-        if (line.size() - at >= BLOCK) {
-            m = masksOf(line.data() + at);
+        if (static_cast<std::size_t>(readable - p) >= BLOCK) {
+            m = masksOf(p, kept);
         } else {
-            // The line's last bytes, padded with a byte that is none of those
-            // looked for.
-            char last[BLOCK];
-            std::memset(last, 'x', BLOCK);
-            std::memcpy(last, line.data() + at, line.size() - at);
-            m = masksOf(last);
+            char last[BLOCK] = {};
+            std::memcpy(last, p, left < BLOCK ? left : BLOCK);
+            m = masksOf(last, kept);
         }
         marks.printable = marks.printable && m.printable;
         if (at < from) {
-            const std::uint64_t kept = from - at >= BLOCK ? 0 : ~0ULL << (from - at);
-            m.blanks &= kept;
-            m.tabs &= kept;
+            const std::uint64_t fromOn = from - at >= BLOCK ? 0 : ~0ULL << (from - at);
+            m.blanks &= fromOn;
+            m.tabs &= fromOn;
         }
         runs |= m.blanks & (m.blanks << 1 | before >> 63) & (m.blanks << 2 | before >> 62);
         before = m.blanks;

@@ -16,6 +16,9 @@ struct LineMarks {
     std::size_t tab[2] = {std::string_view::npos, std::string_view::npos};
 };
 
-LineMarks scanLine(std::string_view line, std::size_t from);
+// `readable`: how far from the line's start bytes may be read. A line of a
+// file read whole is followed by the rest of the file, so its last bytes are
+// read where they are, not copied aside.
+LineMarks scanLine(std::string_view line, std::size_t from, const char* readable);
 
 }  // namespace tess::check
