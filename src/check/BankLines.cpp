@@ -23,7 +23,8 @@ namespace {
 // file without line ends cannot fill memory.
 constexpr std::size_t READ_BOUND = 4096;
 constexpr int VERSE_KIND_MAX = 255;  // the count tables hold one byte per verse and kind
-constexpr std::size_t QUESTION_AT = 6;  // the byte after the TAB of column 6
+// The question part begins after the TAB of column 6.
+constexpr std::size_t QUESTION_AT = 6;
 constexpr const char* NO_ANSWER = "no answer: put it after a TAB that follows the question";
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -383,6 +384,7 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOu
     FirstLines seen;                                // lines of the file's bytes or of `converted`
     std::deque<std::string> converted;              // Windows-1252 lines in UTF-8
     const std::size_t kept = kind.twoTexts ? BANK_LINE_MAX : LMAX;  // the longest line the program keeps
+
     // The encoding matters only to a line beyond ASCII, so the file is
     // scanned for it only when the first such line comes.
     std::optional<TextEncoding> encoding;

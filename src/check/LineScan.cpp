@@ -37,7 +37,8 @@ Lanes lanesOf(const char* p) {
 
 std::uint64_t bitsOf(__m128i a, __m128i b, __m128i c, __m128i d) {
     return static_cast<std::uint64_t>(_mm_movemask_epi8(a)) | static_cast<std::uint64_t>(_mm_movemask_epi8(b)) << 16 |
-           static_cast<std::uint64_t>(_mm_movemask_epi8(c)) << 32 | static_cast<std::uint64_t>(_mm_movemask_epi8(d)) << 48;
+           static_cast<std::uint64_t>(_mm_movemask_epi8(c)) << 32 |
+           static_cast<std::uint64_t>(_mm_movemask_epi8(d)) << 48;
 }
 
 // `kept`: the bits of the bytes that belong to the line.
