@@ -1,13 +1,15 @@
 #include "check/BankLines.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <deque>
-#include <functional>
+#include <optional>
 #include <vector>
 
+#include "check/LineScan.h"
 #include "console/FileLines.h"
 #include "console/TextFile.h"
 #include "console/Utf8.h"
@@ -21,10 +23,15 @@ namespace {
 // file without line ends cannot fill memory.
 constexpr std::size_t READ_BOUND = 4096;
 constexpr int VERSE_KIND_MAX = 255;  // the count tables hold one byte per verse and kind
+// The question part begins after the TAB of column 6.
+constexpr std::size_t QUESTION_AT = 6;
 constexpr const char* NO_ANSWER = "no answer: put it after a TAB that follows the question";
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(std::string_view l) { return l.find_first_not_of(" \t") == std::string_view::npos; }
+// Not find_first_not_of, which looks each byte up in the set with a call.
+bool isBlank(std::string_view l) {
+    return std::all_of(l.begin(), l.end(), [](char c) { return c == ' ' || c == '\t'; });
+}
 std::string quoted(std::string_view s) { return "\"" + shown(s) + "\""; }
 std::string ref(int c, int v) { return std::to_string(c) + ":" + std::to_string(v); }
 std::string lineRef(std::size_t line, int key) {
@@ -33,26 +40,6 @@ std::string lineRef(std::size_t line, int key) {
 
 // The column of the byte at `i`: characters are counted, not bytes.
 std::size_t column(std::string_view l, std::size_t i) { return charCount(l.substr(0, i)) + 1; }
-
-bool isPrintable(char ch) { return (ch >= ' ' && ch <= '~') || ch == '\t'; }
-
-// Whether every byte is printable ASCII or a TAB, tested eight bytes at a
-// time. Each byte is set to 0x80 and up before it is compared, so no borrow
-// crosses into the next byte and each byte's high bit tells its own answer.
-bool isPrintableAscii(std::string_view l) {
-    constexpr std::uint64_t ONES = 0x0101010101010101ULL, HIGH = ONES * 0x80;
-    std::size_t i = 0;
-    for (; i + 8 <= l.size(); i += 8) {
-        std::uint64_t w;
-        std::memcpy(&w, l.data() + i, 8);
-        if (w & HIGH) return false;
-        const std::uint64_t fromBlank = ((w | HIGH) - ONES * 0x20) & HIGH;        // 0x20 and up
-        const std::uint64_t notTab = (((w ^ ONES * 0x09) | HIGH) - ONES) & HIGH;  // anything but 0x09
-        const std::uint64_t notDel = (((w ^ ONES * 0x7F) | HIGH) - ONES) & HIGH;  // anything but 0x7F
-        if (((fromBlank | (notTab ^ HIGH)) & notDel) != HIGH) return false;
-    }
-    return std::all_of(l.begin() + static_cast<std::ptrdiff_t>(i), l.end(), isPrintable);
-}
 
 // What a C1 control character (U+0080-U+009F) in a line as read stands for.
 enum class C1 {
@@ -65,8 +52,6 @@ enum class C1 {
 // forms and the byte order mark; in a file read as Windows-1252, the bytes
 // that code page has no character for. The first one is named.
 void checkCharacters(std::string_view l, std::size_t no, C1 c1As, FileReport& out) {
-    // Nearly every line is printable ASCII, which needs no decoding.
-    if (isPrintableAscii(l)) return;
     std::string first;
     std::size_t col = 0, more = 0;
     bool undefinedByte = false;
@@ -181,17 +166,29 @@ std::size_t threeBlanks(std::string_view l, std::size_t from) {
     return std::string_view::npos;
 }
 
-// Whether `text` has fewer than `n` blanks, looking no further than the nth.
+// Whether `text` has fewer than `n` blanks, looking no further than the nth,
+// eight bytes at a time: each blank becomes a zero byte, and the high bit of
+// a zero byte is set without a borrow from any other byte.
 bool fewerBlanks(std::string_view text, std::size_t n) {
-    for (std::size_t at = text.find(' '); at != std::string_view::npos; at = text.find(' ', at + 1))
-        if (--n == 0) return false;
+    constexpr std::uint64_t LOW7 = 0x7F7F7F7F7F7F7F7FULL, BLANKS = 0x2020202020202020ULL;
+    std::size_t i = 0;
+    for (; i + 8 <= text.size(); i += 8) {
+        std::uint64_t w;
+        std::memcpy(&w, text.data() + i, 8);
+        w ^= BLANKS;
+        for (std::uint64_t zero = ~(((w & LOW7) + LOW7) | w | LOW7); zero != 0; zero &= zero - 1)
+            if (--n == 0) return false;
+    }
+    for (; i < text.size(); ++i)
+        if (text[i] == ' ' && --n == 0) return false;
     return true;
 }
 
 // What the packet writer relies on in the question part of each kind.
-void checkKind(std::string_view l, std::size_t no, const Kind& kind, FileReport& out) {
-    const std::size_t tab = l.find('\t', 6);
-    if (const std::size_t run = threeBlanks(l, 6); run != std::string_view::npos)
+void checkKind(std::string_view l, std::size_t no, const Kind& kind, const LineMarks& marks, FileReport& out) {
+    const std::size_t tab = marks.tab[0];
+    if (const std::size_t run = marks.blankRun ? threeBlanks(l, QUESTION_AT) : std::string_view::npos;
+        run != std::string_view::npos)
         out.error(no, "three blanks in a row at column " + std::to_string(column(l, run)) +
                           ": the tab layout ends the text there; leave one blank");
     switch (kind.letter) {
@@ -214,7 +211,7 @@ void checkKind(std::string_view l, std::size_t no, const Kind& kind, FileReport&
                           "TAB: the packet prints the question from column 10");
                 break;
             }
-            const std::size_t answer = l.find('\t', 9);
+            const std::size_t answer = marks.tab[1];  // the TAB in column 9 is the first
             if (answer == std::string_view::npos || isBlank(l.substr(answer + 1))) out.error(no, NO_ANSWER);
             break;
         }
@@ -224,7 +221,8 @@ void checkKind(std::string_view l, std::size_t no, const Kind& kind, FileReport&
                     no, "the type field (such as FSN) is not ended by a TAB: the packet cannot tell it from the verse");
                 break;
             }
-            const std::size_t len = charCount(l.substr(6, tab - 6));
+            // In printable ASCII a character is a byte.
+            const std::size_t len = marks.printable ? tab - 6 : charCount(l.substr(6, tab - 6));
             if (len > 6)
                 out.error(no, "the type field " + quoted(l.substr(6, len)) + " has " + std::to_string(len) +
                                   " characters; the packet's type column holds 6: shorten it");
@@ -235,8 +233,7 @@ void checkKind(std::string_view l, std::size_t no, const Kind& kind, FileReport&
             else if (l[6] == 'Q' && len != 4)
                 out.error(no, "a quotation's type field (" + quoted(l.substr(6, len)) +
                                   ") has 4 characters: the packet prints the verse from column 12");
-            const std::string_view text = l.substr(tab + 1);
-            if (l[6] != 'Q' && fewerBlanks(text, 5))
+            if (l[6] != 'Q' && fewerBlanks(l.substr(tab + 1), 5))
                 out.error(no,
                           "the verse has fewer than six words: the packet asks its first five and gives the rest "
                           "as the answer; give the whole verse");
@@ -275,8 +272,8 @@ public:
     // The line `text` was first seen on; `no` when it is new.
     std::size_t firstOf(std::string_view text, std::size_t no) {
         if ((used_ + 1) * 2 > slots_.size()) grow();
-        const std::size_t hash = std::hash<std::string_view>{}(text);
-        for (std::size_t i = hash & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
+        const std::uint64_t hash = hashOf(text);
+        for (std::size_t i = static_cast<std::size_t>(hash) & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
             Slot& s = slots_[i];
             if (s.no == 0) {
                 s = {text, hash, no};
@@ -288,9 +285,37 @@ public:
     }
 
 private:
+    // Eight bytes a step, each mixed in by a multiply, and the whole mixed
+    // once more at the end so the low bits the slot is taken from depend on
+    // every byte. A hit is compared byte for byte, so a collision only costs
+    // a comparison.
+    static std::uint64_t hashOf(std::string_view text) {
+        constexpr std::uint64_t K = 0x9E3779B97F4A7C15ULL;
+        std::uint64_t h = text.size() * K;
+        std::size_t i = 0;
+        for (; i + 16 <= text.size(); i += 16) {
+            std::uint64_t w[2];
+            std::memcpy(w, text.data() + i, 16);
+            h = (std::rotl(h, 5) ^ w[0]) * K;
+            h = (std::rotl(h, 5) ^ w[1]) * K;
+        }
+        for (; i + 8 <= text.size(); i += 8) {
+            std::uint64_t w;
+            std::memcpy(&w, text.data() + i, 8);
+            h = (std::rotl(h, 5) ^ w) * K;
+        }
+        if (i < text.size()) {
+            std::uint64_t w = 0;
+            std::memcpy(&w, text.data() + i, text.size() - i);
+            h = (std::rotl(h, 5) ^ w) * K;
+        }
+        h ^= h >> 32;
+        h *= 0xD6E8FEB86659FD93ULL;
+        return h ^ (h >> 32);
+    }
     struct Slot {
         std::string_view text;
-        std::size_t hash = 0;
+        std::uint64_t hash = 0;
         std::size_t no = 0;  // 0: free (lines count from 1)
     };
     void grow() {
@@ -298,7 +323,7 @@ private:
         old.swap(slots_);
         for (const Slot& s : old) {
             if (s.no == 0) continue;
-            std::size_t i = s.hash & (slots_.size() - 1);
+            std::size_t i = static_cast<std::size_t>(s.hash) & (slots_.size() - 1);
             while (slots_[i].no != 0) i = (i + 1) & (slots_.size() - 1);
             slots_[i] = s;
         }
@@ -314,8 +339,11 @@ void checkOrder(const std::vector<std::pair<int, std::size_t>>& refs, FileReport
     const std::size_t n = refs.size();
     std::vector<std::size_t> tails, parent(n, n);  // tails: index of the last element of each run length
     for (std::size_t i = 0; i < n; ++i) {
-        const auto at = std::upper_bound(tails.begin(), tails.end(), refs[i].first,
-                                         [&](int key, std::size_t t) { return key < refs[t].first; });
+        // A bank is mostly in order, and a line in order with the last extends the longest run.
+        const auto at = !tails.empty() && refs[i].first >= refs[tails.back()].first
+                            ? tails.end()
+                            : std::upper_bound(tails.begin(), tails.end(), refs[i].first,
+                                               [&](int key, std::size_t t) { return key < refs[t].first; });
         if (at != tails.begin()) parent[i] = *(at - 1);
         if (at == tails.end())
             tails.push_back(i);
@@ -356,19 +384,30 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOu
     FirstLines seen;                                // lines of the file's bytes or of `converted`
     std::deque<std::string> converted;              // Windows-1252 lines in UTF-8
     const std::size_t kept = kind.twoTexts ? BANK_LINE_MAX : LMAX;  // the longest line the program keeps
-    EncodingScan scan;
-    scan.feed(in.bytes());
-    const TextEncoding encoding = scan.result();
+
+    // The encoding matters only to a line beyond ASCII, so the file is
+    // scanned for it only when the first such line comes.
+    std::optional<TextEncoding> encoding;
+    const auto readAsWindows1252 = [&] {
+        if (!encoding) {
+            EncodingScan scan;
+            scan.feed(in.bytes());
+            encoding = scan.result();
+        }
+        return *encoding == TextEncoding::Windows1252;
+    };
     std::vector<std::size_t> utf8Lines, otherLines;  // in a file read as Windows-1252
     bool longer = false;
     while (auto line = in.readLine(READ_BOUND, &longer)) {
         const std::size_t no = in.lineNumber();
         C1 c1As = C1::Control;
         std::string_view l = *line;
-        if (encoding == TextEncoding::Windows1252 && !isAscii(l)) {
+        LineMarks marks = scanLine(l, QUESTION_AT, in.bytes().data() + in.bytes().size());
+        if (!marks.printable && !isAscii(l) && readAsWindows1252()) {
             c1As = isValidUtf8(l) ? C1::OfUtf8 : C1::UndefinedByte;
             (c1As == C1::OfUtf8 ? utf8Lines : otherLines).push_back(no);
             l = converted.emplace_back(windows1252ToUtf8(l));  // as the program reads it
+            marks = scanLine(l, QUESTION_AT, l.data() + l.size());
         }
         if (isBlank(l)) {
             out.warning(no, "blank line: the program passes over it; delete it");
@@ -379,17 +418,23 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOu
             out.error(no, (longer ? "more than " + std::to_string(READ_BOUND) : std::to_string(chars)) +
                               " characters, but the program keeps " + std::to_string(kept) + " of a " + kind.name +
                               " line: the rest is never printed; shorten it");
-        checkCharacters(l, no, c1As, out);
-        if (auto strict = checkColumns(l, no, evs, out)) {
+        if (!marks.printable) checkCharacters(l, no, c1As, out);
+        const auto strict = checkColumns(l, no, evs, out);
+        if (strict) {
             if (leftOut.has(strict->chapter))
                 out.error(no, "chapter " + std::to_string(strict->chapter) +
                                   " is left out of the L material, so the program never uses this line: remove it");
-            checkKind(l, no, kind, out);
+            checkKind(l, no, kind, marks, out);
         }
         if (const std::size_t first = seen.firstOf(l, no); first != no) out.repeated(no, first);
+        // Columns that pass the strict check are read by the program as the
+        // same chapter and verse, both in the book, so only a left-out
+        // chapter keeps such a line from being counted.
         BankRef r;
-        if (judgeBankLine(l, evs.verses, evs.chapters, leftOut, r) != LineVerdict::Counted)
+        if (strict ? leftOut.has(strict->chapter)
+                   : judgeBankLine(l, evs.verses, evs.chapters, leftOut, r) != LineVerdict::Counted)
             continue;  // not counted: the checks above said why
+        if (strict) r = *strict;
         if (++counts.n(r.chapter, r.verse) == VERSE_KIND_MAX + 1)
             out.error(no, "more than 255 " + std::string(kind.name) + " questions in " + ref(r.chapter, r.verse) +
                               ": the count file holds at most 255 per verse; move some to another verse or file");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 
 #include "console/TextFile.h"
 
@@ -14,11 +15,6 @@ std::string unreadable(const std::string& path) {
 
 namespace {
 
-std::size_t count(const std::vector<Finding>& fs, Severity s) {
-    return static_cast<std::size_t>(
-        std::count_if(fs.begin(), fs.end(), [s](const Finding& f) { return f.severity == s; }));
-}
-
 std::string plural(std::size_t n, const char* one) { return std::to_string(n) + " " + one + (n == 1 ? "" : "s"); }
 
 std::string tally(std::size_t errors, std::size_t warnings) {
@@ -30,16 +26,51 @@ std::string tally(std::size_t errors, std::size_t warnings) {
 
 }  // namespace
 
-std::size_t FileReport::errors() const { return count(findings, Severity::Error); }
-std::size_t FileReport::warnings() const { return count(findings, Severity::Warning); }
-
 namespace {
+
 constexpr std::string_view SAME_LINE = "the same line as line ", DELETE_ONE = ": delete one of them";
+constexpr std::string_view REPEATED = ": warning: the same line as line ";
+
+// The findings are put together a block at a time and each block written at
+// once: a bank with a repeated line on every line has hundreds of thousands.
+class Block {
+public:
+    explicit Block(std::ostream& out) : out_(out) {}
+    Block(const Block&) = delete;
+    Block& operator=(const Block&) = delete;
+    ~Block() { flush(); }
+
+    void add(std::string_view s) {
+        if (s.size() > SIZE - used_) flush();
+        if (s.size() > SIZE) {
+            out_.write(s.data(), static_cast<std::streamsize>(s.size()));
+            return;
+        }
+        std::memcpy(buf_ + used_, s.data(), s.size());
+        used_ += s.size();
+    }
+    void add(char c) { add(std::string_view(&c, 1)); }
+    void number(std::size_t n) {
+        if (DIGITS_MAX > SIZE - used_) flush();
+        used_ = static_cast<std::size_t>(std::to_chars(buf_ + used_, buf_ + SIZE, n).ptr - buf_);
+    }
+    void flush() {
+        out_.write(buf_, static_cast<std::streamsize>(used_));
+        used_ = 0;
+    }
+
+private:
+    static constexpr std::size_t SIZE = 1 << 16, DIGITS_MAX = 20;
+    std::ostream& out_;
+    char buf_[SIZE];
+    std::size_t used_ = 0;
+};
+
 }  // namespace
 
-std::string Finding::words() const {
-    if (repeats == 0) return what;
-    return std::string(SAME_LINE) + std::to_string(repeats) + std::string(DELETE_ONE);
+std::string FileReport::words(const Finding& f) const {
+    if (!f.repeated) return texts[f.detail];
+    return std::string(SAME_LINE) + std::to_string(f.detail) + std::string(DELETE_ONE);
 }
 
 void FileReport::sortByLine() {
@@ -64,43 +95,41 @@ std::size_t Report::warnings() const {
 
 void writeReport(std::ostream& out, const Report& report, std::optional<std::size_t> max, bool verbose) {
     std::size_t written = 0, left = 0;
-    // The findings are put together in memory and written at once: a bank
-    // with a repeated line on every line has hundreds of thousands.
-    std::string text;
-    const auto number = [&](std::size_t n) {
-        char digits[24];
-        text.append(digits, std::to_chars(digits, digits + sizeof digits, n).ptr);
-    };
-    for (const auto& f : report.files) {
-        if (max && written + f.findings.size() > *max) {
-            const std::size_t shown = *max > written ? *max - written : 0;
-            left += f.findings.size() - shown;
-        }
-        for (const auto& x : f.findings) {
-            if (max && written >= *max) break;
-            ++written;
-            text += f.file;
-            text += ':';
-            if (x.line > 0) {
-                number(x.line);
-                text += ':';
+    {
+        Block text(out);
+        for (const auto& f : report.files) {
+            const std::size_t found = f.errors() + f.warnings();
+            if (max && written + found > *max) {
+                const std::size_t shown = *max > written ? *max - written : 0;
+                left += found - shown;
             }
-            text += x.severity == Severity::Error ? " error: " : " warning: ";
-            if (x.repeats > 0) {
-                text += SAME_LINE;
-                number(x.repeats);
-                text += DELETE_ONE;
-            } else {
-                text += x.what;
+            const std::string file = f.file + ':';
+            for (const auto& x : f.findings) {
+                if (max && written >= *max) break;
+                ++written;
+                text.add(file);
+                if (x.repeated) {  // the commonest finding, in three pieces
+                    text.number(x.line);
+                    text.add(REPEATED);
+                    text.number(x.detail);
+                    text.add(DELETE_ONE);
+                    text.add('\n');
+                    continue;
+                }
+                if (x.line > 0) {
+                    text.number(x.line);
+                    text.add(':');
+                }
+                text.add(x.severity == Severity::Error ? " error: " : " warning: ");
+                text.add(f.texts[x.detail]);
+                text.add('\n');
             }
-            text += '\n';
         }
     }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
     if (left > 0) out << "... " << plural(left, "more finding") << " not listed (--max " << *max << ").\n";
     if (written > 0) out << '\n';
     for (const auto& f : report.files) {
-        if (!verbose && f.findings.empty()) continue;
+        if (!verbose && f.errors() + f.warnings() == 0) continue;
         out << f.file << ": ";
         if (f.read) out << plural(f.lines, "line") << ", ";
         out << tally(f.errors(), f.warnings()) << '\n';

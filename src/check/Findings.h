@@ -10,16 +10,18 @@
 
 namespace tess::check {
 
-enum class Severity { Warning, Error };
+enum class Severity : unsigned char { Warning, Error };
 
+// Kept small, as a bank with a repeated line on every line has hundreds of
+// thousands of findings: the words are kept aside by the file's report, and
+// a repeated line's are made only when it is written.
 struct Finding {
     std::size_t line = 0;  // 0: the file as a whole
+    // A repeated line: the line it repeats; otherwise where the words are in
+    // the file report's `texts`.
+    std::size_t detail = 0;
     Severity severity = Severity::Error;
-    std::string what;
-    // A repeated line: the line it repeats. It can come on every line of a
-    // file, so it is worded only when it is written (words()).
-    std::size_t repeats = 0;
-    std::string words() const;
+    bool repeated = false;
 };
 
 struct FileReport {
@@ -27,19 +29,33 @@ struct FileReport {
     std::size_t lines = 0;  // lines read
     bool read = false;      // false: missing or unreadable (a finding says so)
     std::vector<Finding> findings;
+    std::vector<std::string> texts;  // the words of findings other than repeated lines
 
     // False when only the count of findings is wanted (check --max 0): the
-    // findings are then not sorted.
+    // findings are then counted, not kept.
     bool keepWords = true;
 
-    void error(std::size_t line, std::string what) { findings.push_back({line, Severity::Error, std::move(what)}); }
-    void warning(std::size_t line, std::string what) { findings.push_back({line, Severity::Warning, std::move(what)}); }
+    void error(std::size_t line, std::string what) { add(line, Severity::Error, std::move(what)); }
+    void warning(std::size_t line, std::string what) { add(line, Severity::Warning, std::move(what)); }
     // Line `line` is the same as line `first`.
-    void repeated(std::size_t line, std::size_t first) { findings.push_back({line, Severity::Warning, {}, first}); }
-    std::size_t errors() const;
-    std::size_t warnings() const;
+    void repeated(std::size_t line, std::size_t first) {
+        ++warnings_;
+        if (keepWords) findings.push_back({line, first, Severity::Warning, true});
+    }
+    std::string words(const Finding& f) const;
+    std::size_t errors() const { return errors_; }
+    std::size_t warnings() const { return warnings_; }
     // Findings in line order (a file's checks may find them out of order).
     void sortByLine();
+
+private:
+    void add(std::size_t line, Severity s, std::string what) {
+        ++(s == Severity::Error ? errors_ : warnings_);
+        if (!keepWords) return;
+        findings.push_back({line, texts.size(), s, false});
+        texts.push_back(std::move(what));
+    }
+    std::size_t errors_ = 0, warnings_ = 0;
 };
 
 struct Report {

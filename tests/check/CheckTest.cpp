@@ -31,7 +31,7 @@ const FileReport* reportOf(const Report& r, const std::string& file) {
 
 std::string listed(const FileReport& f) {
     std::string s;
-    for (const auto& x : f.findings) s += "\n  " + std::to_string(x.line) + ": " + x.words();
+    for (const auto& x : f.findings) s += "\n  " + std::to_string(x.line) + ": " + f.words(x);
     return s;
 }
 
@@ -43,7 +43,7 @@ void expectExactly(const Report& r, const std::string& file, const std::vector<P
     for (const auto& p : planted) {
         int hits = 0;
         for (const auto& x : f->findings)
-            hits += x.line == p.line && x.severity == p.severity && x.words().find(p.what) != std::string::npos;
+            hits += x.line == p.line && x.severity == p.severity && f->words(x).find(p.what) != std::string::npos;
         EXPECT_EQ(hits, 1) << file << ":" << p.line << ": " << p.what << listed(*f);
     }
 }
@@ -93,7 +93,10 @@ void writeFaultyBank(const ScratchDir& d) {
              q(1, 5, "QPN\tThere was in the days of Herod"), q(1, 6, "QPVR\tAnd they were both righteous before God"),
              q(1, 7, "FSN\tAnd it came to pass")});
     d.lines("cv.b", {q(1, 1, "WH\twho wrote?\tLuke"), q(1, 2, "W\twho delivered them?\tThey"),
-                     q(1, 3, "WT\twhat   did he see?\tA vision"), q(1, 4, "WH\twho came?")});
+                     q(1, 3, "WT\twhat   did he see?\tA vision"), q(1, 4, "WH\twho came?"),
+                     // Lines are looked at 64 bytes at a time: blanks and TABs on both sides of byte 64.
+                     q(1, 5, "WH\t" + std::string(53, 'w') + "   w?\tX"),
+                     q(1, 6, "WH\t" + std::string(53, 'w') + "  w " + std::string(10, 'w') + "?\t")});
     d.lines("SIT.TXT",
             {q(1, 13, "Who said this? \"Fear not.\" *The angel"), q(1, 18, "Who said this to the angel? *Zacharias"),
              q(1, 19, "Who said this? \"I am Gabriel.\" The angel"),
@@ -142,7 +145,9 @@ TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
     expectExactly(r, "cv.b",
                   {{2, E, "columns 7-8 should hold the two-letter type code"},
                    {3, E, "three blanks in a row at column 14"},
-                   {4, E, "no answer"}});
+                   {4, E, "no answer"},
+                   {5, E, "three blanks in a row at column 63"},
+                   {6, E, "no answer"}});
     expectExactly(r, "SIT.TXT",
                   {{2, E, "no quotation in the first 254 characters"},
                    {3, E, "no \"*\" before the answer"},
@@ -288,14 +293,14 @@ TEST(CheckCommand, ListsFindingsOnStandardOutputAndSaysWhetherThereAreErrors) {
     EXPECT_NE(all.out.find("Luke.A:3: error: no chapter in columns 1-2"), std::string::npos) << all.out;
     EXPECT_NE(all.out.find("\nLuke.A:17: warning: the same line as line 16: delete one of them\n"), std::string::npos)
         << all.out;
-    EXPECT_NE(all.out.find("Luke.A: 274 lines, 13 errors, 3 warnings\ncv.b: 4 lines, 3 errors\n"
-                           "Total: 2 files, 16 errors, 3 warnings."),
+    EXPECT_NE(all.out.find("Luke.A: 274 lines, 13 errors, 3 warnings\ncv.b: 6 lines, 5 errors\n"
+                           "Total: 2 files, 18 errors, 3 warnings."),
               std::string::npos)
         << all.out;
     const auto few = runTessarin("-C " + d.path().string() + " check --max 2 Luke.A cv.b");
     EXPECT_NE(few.out.find("Luke.A:4: error: chapter 25"), std::string::npos) << few.out;
     EXPECT_EQ(few.out.find("Luke.A:5:"), std::string::npos) << few.out;
-    EXPECT_NE(few.out.find("... 17 more findings not listed (--max 2)."), std::string::npos) << few.out;
+    EXPECT_NE(few.out.find("... 19 more findings not listed (--max 2)."), std::string::npos) << few.out;
 
     // A clean bank is one line; --verbose sums up every file.
     const auto sample = runTessarin("check -C " TESS_SOURCE_DIR "/data/luke");
