@@ -98,7 +98,7 @@ void BM_BankGrowth(benchmark::State& state) {
     ms(state, "bank_64x_cpu_ms", cpu64);
     ratio(state, "bank_64x_per_1x_x", cpu64, cpu1);
 }
-BENCHMARK(BM_BankGrowth)->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BankGrowth)->Iterations(6)->Unit(benchmark::kMillisecond);
 
 // Starting the program (it prints its version, or a command's help) against
 // an empty C++ program. The work of these benchmarks is in child processes,
