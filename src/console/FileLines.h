@@ -40,7 +40,6 @@ public:
     void open(std::shared_ptr<const FileBytes> bytes);
     bool isOpen() const { return file_ != nullptr; }
     std::string_view bytes() const { return file_ ? file_->view() : std::string_view(); }
-    const std::shared_ptr<const FileBytes>& shared() const { return file_; }
 
     // The next line without its line end; std::nullopt at the end of the file.
     // `wasLonger` tells whether the line was cut at `bound`.
