@@ -40,7 +40,8 @@ void coverBlock(const RunState& r, TextWriter& f) {
 }
 
 // The heading's left part: book letter and stored reference.
-std::string headingRef(const RunState& r, const Slot& s) {
+template <class Ch>
+std::string headingRef(const RunState& r, const Slot<Ch>& s) {
     std::string h = "    ";
     h.reserve(48);  // room for the heading it begins, which is appended to it
     h += bookLetter(r, s.x);
@@ -49,7 +50,8 @@ std::string headingRef(const RunState& r, const Slot& s) {
     return h;
 }
 
-void reference(const RunState& r, PacketCursor& c, const Slot& s) {
+template <class Ch>
+void reference(const RunState& r, PacketCursor& c, const Slot<Ch>& s) {
     const bool cv = s.kind == 'R';
     emptyLines(c, 2);
     line(c, headingRef(r, s) + (cv ? "   CV" : "   CO") + quizRight(27) + std::to_string(r.Q2));
@@ -63,7 +65,8 @@ void reference(const RunState& r, PacketCursor& c, const Slot& s) {
     continueFrom(c, REF_TEXT - 1, CPRINTREST);  // the text, always
 }
 
-void situation(const RunState& r, PacketCursor& c, Slot& s) {
+template <class Ch>
+void situation(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
     emptyLines(c, 3);
     line(c, "    " + std::string(1, bookLetter(r, s.x)) + " " + s.text(CHAPTER, CHAPTER_END) + ":" +
                 s.text(VERSE, VERSE_END) + "  SIT" + quizRight(29) + std::to_string(r.Q2));
@@ -74,7 +77,8 @@ void situation(const RunState& r, PacketCursor& c, Slot& s) {
     if (moreAfter(c, s, first.resume)) continueFrom(c, first.resume, CPRINTREST);
 }
 
-void finishTheVerse(const RunState& r, PacketCursor& c, Slot& s) {
+template <class Ch>
+void finishTheVerse(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
     int firstTab = 0;
     for (int i = 1; i < LMAX && firstTab == 0; ++i)
         if (s.at(i) == '\t') firstTab = i;
@@ -99,7 +103,8 @@ void finishTheVerse(const RunState& r, PacketCursor& c, Slot& s) {
     if (moreAfter(c, s, resume)) continueFrom(c, resume, CPRINTREST);
 }
 
-void regular(const RunState& r, PacketCursor& c, Slot& s) {
+template <class Ch>
+void regular(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
     emptyLines(c, 2);
     line(c, headingRef(r, s) + "     " + quizRight(29) + std::to_string(r.Q2));
     emptyLines(c, 2);
@@ -116,24 +121,25 @@ void writePacketC(const RunState& r, TextWriter& f) {
     coverBlock(r, f);
     for (int x = 1; x <= slotCount(r); ++x) {
         c.LINES = 0;
-        Slot s = loadSlot(r, c, x);
-        switch (s.kind) {
-            case 'R':
-            case 'O':
-                reference(r, c, s);
-                break;
-            case 'S':
-                situation(r, c, s);
-                break;
-            case 'F':
-                finishTheVerse(r, c, s);
-                break;
-            case 'n':
-                regular(r, c, s);
-                break;
-            default:
-                break;
-        }
+        withSlot(r, c, x, [&](auto& s) {
+            switch (s.kind) {
+                case 'R':
+                case 'O':
+                    reference(r, c, s);
+                    break;
+                case 'S':
+                    situation(r, c, s);
+                    break;
+                case 'F':
+                    finishTheVerse(r, c, s);
+                    break;
+                case 'n':
+                    regular(r, c, s);
+                    break;
+                default:
+                    break;
+            }
+        });
         // At least one empty line, then on to the next multiple of 18 (a
         // long answer may take a block past 36 lines).
         emptyLines(c, 1);

@@ -52,7 +52,8 @@ void pageBreak(const RunState& r, PacketCursor& c) {
 }
 
 // Writes the first line: type column, number field, text, padding, verse column.
-void firstLine(const RunState& r, PacketCursor& c, const Slot& s, const std::string& type, const std::string& text,
+template <class Ch>
+void firstLine(const RunState& r, PacketCursor& c, const Slot<Ch>& s, const std::string& type, const std::string& text,
                int padding) {
     std::string line = type;
     line.reserve(2 * WIDTH);  // one allocation: the line is 78 columns and some bytes
@@ -67,11 +68,13 @@ void firstLine(const RunState& r, PacketCursor& c, const Slot& s, const std::str
 
 // The padding before the verse column once the book's name is in the text:
 // the widths were laid out for "Luke".
-int padded(const RunState& r, const Slot& s, int forLuke) {
+template <class Ch>
+int padded(const RunState& r, const Slot<Ch>& s, int forLuke) {
     return std::max(forLuke - (static_cast<int>(bookName(r, s.x).size()) - 4), 0);
 }
 
-void slot(const RunState& r, PacketCursor& c, Slot& s) {
+template <class Ch>
+void slot(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
     // The type column of a reference question: its code.
     const auto referenceType = [&s] { return s.text(CODE, CODE_END) + "    "; };
     switch (s.kind) {
@@ -112,7 +115,7 @@ void slot(const RunState& r, PacketCursor& c, Slot& s) {
                 std::string text;
                 int k = 0;
                 for (int i = t.textStart; i <= first.end; ++i) {
-                    const Glyph g = s.at(i);
+                    const Ch g = s.at(i);
                     if (g == ' ') {
                         text += "...";
                     } else if (g != '.' && g != ',') {
@@ -148,8 +151,7 @@ void writePacketP(const RunState& r, TextWriter& f) {
     const int n = slotCount(r);
     for (int x = 1; x <= n; ++x) {
         f.writeln();
-        Slot s = loadSlot(r, c, x);
-        slot(r, c, s);
+        withSlot(r, c, x, [&](auto& s) { slot(r, c, s); });
         ++c.LINES;  // the slot's leading empty line
         if (x == n) break;
         const char next = r.TYP.at(static_cast<std::size_t>(x + 1));

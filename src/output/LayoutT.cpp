@@ -13,10 +13,11 @@ namespace {
 
 constexpr char TB = '\t';  // the column separator
 
-std::string row(const RunState& r, const PacketCursor& c, const Slot& s) {
+template <class Ch>
+std::string row(const RunState& r, const PacketCursor& c, const Slot<Ch>& s) {
     // Every index below is inside the line buffer: it is checked once, as a whole.
-    const auto buffer = c.A2.span(1, A2LEN);
-    auto a2 = [buffer](int i) { return buffer[static_cast<std::size_t>(i - 1)]; };
+    const Ch* const buffer = c.line<Ch>();
+    auto a2 = [buffer](int i) { return buffer[i - 1]; };
     std::string out = s.x <= r.AB ? numberField(r, s.x, 2) : std::string();
     out.reserve(2 * A2LEN);  // the row is built in place, up to both strings
     out += TB;
@@ -58,13 +59,11 @@ std::string row(const RunState& r, const PacketCursor& c, const Slot& s) {
     bool starSeen = false;
     if (s.kind != 'S' && (s.kind != 'F' || quoteFtv)) {
         // No column falls inside this text: it is copied as it stands.
-        if (end >= textStart)
-            Glyph::append(out, &buffer[static_cast<std::size_t>(textStart - 1)],
-                          static_cast<std::size_t>(end - textStart + 1));
+        if (end >= textStart) appendChars(out, buffer + textStart - 1, static_cast<std::size_t>(end - textStart + 1));
         end = textStart - 1;
     }
     for (int i = textStart; i <= end; ++i) {
-        const Glyph g = a2(i);
+        const Ch g = a2(i);
         if (s.kind == 'F' && !quoteFtv && g == ' ' && blanksSeen < 5) {
             // The first five words are the question; the rest of the verse
             // falls in the Answer column.
@@ -95,8 +94,7 @@ void writePacketT(const RunState& r, TextWriter& f) {
     f.writeln();
     f.writeln(std::string("Number") + TB + "Type" + TB + "Question" + TB + "Answer" + TB + "Verse");
     for (int x = 1; x <= slotCount(r); ++x) {
-        const Slot s = loadSlot(r, c, x);
-        f.writeln(row(r, c, s));
+        withSlot(r, c, x, [&](const auto& s) { f.writeln(row(r, c, s)); });
     }
     f.writeln("<pb>");
 }
