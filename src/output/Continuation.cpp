@@ -37,7 +37,7 @@ void printRest(PacketCursor& c, const Window& w) {
     // The line buffer by position: every index below stays inside it.
     Ch* const buffer = c.line<Ch>();
     const auto A = [buffer](int i) -> Ch& { return buffer[i - 1]; };
-    std::string line;  // one buffer for all the lines of the text
+    std::string& line = c.lineText;
     for (;;) {
         ++c.X5;
         if (c.MARK1 < 0 || c.MARK1 >= A2LEN) return;

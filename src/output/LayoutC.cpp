@@ -21,8 +21,9 @@ void emptyLines(PacketCursor& c, int n) {
     }
 }
 
-void line(PacketCursor& c, const std::string& s) {
-    c.out.writeln(s);
+template <class... Part>
+void line(PacketCursor& c, const Part&... parts) {
+    c.out.writeln(buildLine(c, parts...));
     ++c.LINES;
 }
 
@@ -39,28 +40,18 @@ void coverBlock(const RunState& r, TextWriter& f) {
     for (int i = 8; i <= BLOCK; ++i) f.writeln();
 }
 
-// The heading's left part: book letter and stored reference.
-template <class Ch>
-std::string headingRef(const RunState& r, const Slot<Ch>& s) {
-    std::string h = "    ";
-    h.reserve(48);  // room for the heading it begins, which is appended to it
-    h += bookLetter(r, s.x);
-    h += ' ';
-    h += storedRef(s);
-    return h;
-}
-
 template <class Ch>
 void reference(const RunState& r, PacketCursor& c, const Slot<Ch>& s) {
     const bool cv = s.kind == 'R';
     emptyLines(c, 2);
-    line(c, headingRef(r, s) + (cv ? "   CV" : "   CO") + quizRight(27) + std::to_string(r.Q2));
+    line(c, "    ", bookLetter(r, s.x), ' ', s.part(CHAPTER, REF_END), cv ? "   CV" : "   CO", quizRight(27),
+         std::to_string(r.Q2));
     emptyLines(c, 2);
     if (cv)
-        line(c, numberField(r, s.x, 7) + ". Accd. to " + bookName(r, s.x) + " chapter " + chapterDigits(s) + " verse " +
-                    s.text(VERSE, VERSE_END) + ", ");
+        line(c, numberField(r, s.x, 7), ". Accd. to ", bookName(r, s.x), " chapter ", chapterDigits(s), " verse ",
+             s.part(VERSE, VERSE_END), ", ");
     else
-        line(c, numberField(r, s.x, 6) + ". According to " + bookName(r, s.x) + " chapter " + chapterDigits(s));
+        line(c, numberField(r, s.x, 6), ". According to ", bookName(r, s.x), " chapter ", chapterDigits(s));
     emptyLines(c, 1);
     continueFrom(c, REF_TEXT - 1, CPRINTREST);  // the text, always
 }
@@ -68,11 +59,11 @@ void reference(const RunState& r, PacketCursor& c, const Slot<Ch>& s) {
 template <class Ch>
 void situation(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
     emptyLines(c, 3);
-    line(c, "    " + std::string(1, bookLetter(r, s.x)) + " " + s.text(CHAPTER, CHAPTER_END) + ":" +
-                s.text(VERSE, VERSE_END) + "  SIT" + quizRight(29) + std::to_string(r.Q2));
+    line(c, "    ", bookLetter(r, s.x), ' ', s.part(CHAPTER, CHAPTER_END), ':', s.part(VERSE, VERSE_END), "  SIT",
+         quizRight(29), std::to_string(r.Q2));
     emptyLines(c, 2);
     const FirstLine first = quotationScan(c, s, 42);
-    line(c, "    " + numberField(r, s.x, 2) + ". " + s.text(TEXT, first.end));
+    line(c, "    ", numberField(r, s.x, 2), ". ", s.part(TEXT, first.end));
     emptyLines(c, 1);
     if (moreAfter(c, s, first.resume)) continueFrom(c, first.resume, CPRINTREST);
 }
@@ -84,8 +75,8 @@ void finishTheVerse(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
         if (s.at(i) == '\t') firstTab = i;
     const TypeField t = typeField(s, firstTab ? firstTab + 1 : TEXT);
     emptyLines(c, 2);
-    line(c, headingRef(r, s) + "   " + s.text(t.start, t.start + t.length - 1) + quizRight(29 - t.length) +
-                std::to_string(r.Q2));
+    line(c, "    ", bookLetter(r, s.x), ' ', s.part(CHAPTER, REF_END), "   ", s.part(t.start, t.start + t.length - 1),
+         quizRight(29 - t.length), std::to_string(r.Q2));
     emptyLines(c, 2);
     std::string first = numberField(r, s.x, 6) + ". ";
     int resume = QUOTE_TEXT - 1;
@@ -97,7 +88,7 @@ void finishTheVerse(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
         emptyLines(c, 1);
     } else {
         const FirstLine f = ftvScanC(c, s, t.textStart);
-        line(c, first + s.text(t.textStart, f.end));
+        line(c, first, s.part(t.textStart, f.end));
         resume = f.resume;
     }
     if (moreAfter(c, s, resume)) continueFrom(c, resume, CPRINTREST);
@@ -106,10 +97,10 @@ void finishTheVerse(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
 template <class Ch>
 void regular(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
     emptyLines(c, 2);
-    line(c, headingRef(r, s) + "     " + quizRight(29) + std::to_string(r.Q2));
+    line(c, "    ", bookLetter(r, s.x), ' ', s.part(CHAPTER, REF_END), "     ", quizRight(29), std::to_string(r.Q2));
     emptyLines(c, 2);
     const FirstLine first = regularScan(c, s, 42);
-    line(c, numberField(r, s.x, 6) + ". " + s.text(TEXT, first.end));
+    line(c, numberField(r, s.x, 6), ". ", s.part(TEXT, first.end));
     if (first.question) emptyLines(c, 1);
     if (moreAfter(c, s, first.resume)) continueFrom(c, first.resume, RPRINTREST);
 }

@@ -14,12 +14,12 @@ namespace {
 constexpr char TB = '\t';  // the column separator
 
 template <class Ch>
-std::string row(const RunState& r, const PacketCursor& c, const Slot<Ch>& s) {
+const std::string& row(const RunState& r, PacketCursor& c, const Slot<Ch>& s) {
     // Every index below is inside the line buffer: it is checked once, as a whole.
     const Ch* const buffer = c.line<Ch>();
     auto a2 = [buffer](int i) { return buffer[i - 1]; };
-    std::string out = s.x <= r.AB ? numberField(r, s.x, 2) : std::string();
-    out.reserve(2 * A2LEN);  // the row is built in place, up to both strings
+    std::string& out = buildLine(c);  // the row is built in place, up to both strings
+    if (s.x <= r.AB) out += numberField(r, s.x, 2);
     out += TB;
 
     int textStart = TEXT;
@@ -49,11 +49,12 @@ std::string row(const RunState& r, const PacketCursor& c, const Slot<Ch>& s) {
 
     const bool quoteFtv = s.kind == 'F' && s.quotation();
     if (quoteFtv)
-        out += "Quote " + bookName(r, s.x) + " chapter " + chapterDigits(s) + " verse " + verseDigits(s) + "." + TB;
+        appendParts(out, "Quote ", bookName(r, s.x), " chapter ", chapterDigits(s), " verse ", verseDigits(s), '.', TB);
     else if (s.kind == 'R')
-        out += "According to " + bookName(r, s.x) + " chapter " + chapterDigits(s) + " verse " + verseDigits(s) + ", ";
+        appendParts(out, "According to ", bookName(r, s.x), " chapter ", chapterDigits(s), " verse ", verseDigits(s),
+                    ", ");
     else if (s.kind == 'O')
-        out += "According to " + bookName(r, s.x) + " Chapter " + s.text(CHAPTER, CHAPTER_END) + ",  ";
+        appendParts(out, "According to ", bookName(r, s.x), " Chapter ", s.part(CHAPTER, CHAPTER_END), ",  ");
 
     int blanksSeen = 0;
     bool starSeen = false;
@@ -80,7 +81,7 @@ std::string row(const RunState& r, const PacketCursor& c, const Slot<Ch>& s) {
         }
     }
     out += TB;
-    out += "(" + std::string(1, bookLetter(r, s.x)) + " " + storedRef(s) + ")";
+    appendParts(out, '(', bookLetter(r, s.x), ' ', s.part(CHAPTER, REF_END), ')');
     return out;
 }
 

@@ -32,8 +32,9 @@ struct PacketCursor {
     // A buffer set by other hands keeps the defaults, which promise nothing.
     int firstEnd = LMAX;
     int secondEnd = A2LEN;
-    int MARK1 = 0;  // the blank after which the continuation goes on
-    int X5 = 0;     // lines the continuation has written of the slot (at most 15)
+    int MARK1 = 0;         // the blank after which the continuation goes on
+    int X5 = 0;            // lines the continuation has written of the slot (at most 15)
+    std::string lineText;  // the line being built: one buffer, its room made once, for every line of the quiz
 
     // The line buffer of characters Ch by position, 1..A2LEN, checked as a
     // whole once: position i is at [i - 1].

@@ -15,8 +15,14 @@ using namespace bankcol;
 template <class Ch>
 std::string Slot<Ch>::text(int from, int to) const {
     std::string t;
+    appendText(t, from, to);
+    return t;
+}
+
+template <class Ch>
+void Slot<Ch>::appendText(std::string& t, int from, int to) const {
     from = std::max(from, 1);
-    if (to < from) return t;
+    if (to < from) return;
     // Past the first string the working copy reads as blanks.
     const int last = std::min(to, LMAX);
     if (from <= last) {
@@ -24,7 +30,6 @@ std::string Slot<Ch>::text(int from, int to) const {
         appendChars(t, g.data(), g.size());
     }
     t.append(static_cast<std::size_t>(to - std::max(last, from - 1)), ' ');
-    return t;
 }
 
 namespace {
@@ -128,7 +133,12 @@ std::string numberField(const RunState& r, int x, int w) {
     return n;
 }
 
-std::string quizRight(int w) { return std::string(static_cast<std::size_t>(std::max(w - 5, 0)), ' ') + "Quiz "; }
+std::string_view quizRight(int w) {
+    // A view into one text of blanks and "Quiz ", so no heading builds its own.
+    static const std::string padded = std::string(LMAX, ' ') + "Quiz ";
+    const std::string_view v = padded;
+    return v.substr(v.size() - static_cast<std::size_t>(std::clamp(w, 5, LMAX + 5)));
+}
 
 char bookLetter(const RunState& r, int x) {
     // A position that never received a question (Esc at approval) has no
@@ -140,11 +150,6 @@ char bookLetter(const RunState& r, int x) {
 std::string bookName(const RunState& r, int x) {
     const std::string name = r.BKNAME[x].str();
     return name.empty() ? r.MATERIAL.first().name : name;
-}
-
-template <class Ch>
-std::string storedRef(const Slot<Ch>& s) {
-    return s.text(CHAPTER, REF_END);
 }
 
 namespace {
@@ -284,7 +289,6 @@ void continueFrom(PacketCursor& c, int mark, void (*printer)(PacketCursor&)) {
 #define TESS_SLOT_TABLES(Ch)                                                   \
     template struct Slot<Ch>;                                                  \
     template Slot<Ch> loadSlot<Ch>(const RunState&, PacketCursor&, int);       \
-    template std::string storedRef<Ch>(const Slot<Ch>&);                       \
     template std::string chapterDigits<Ch>(const Slot<Ch>&);                   \
     template std::string verseDigits<Ch>(const Slot<Ch>&);                     \
     template std::string verseColumn<Ch>(const RunState&, const Slot<Ch>&);    \

@@ -15,6 +15,17 @@ namespace tess {
 // are ASCII (nearly every one), laid out by byte offsets and copied as runs of
 // bytes; Glyph for one with text beyond ASCII, one character to a position.
 template <class Ch>
+struct Slot;
+
+// A stretch of a slot's working copy, from..to, appended to a line being
+// built without a string of its own.
+template <class Ch>
+struct SlotPart {
+    const Slot<Ch>& slot;
+    int from, to;
+};
+
+template <class Ch>
 struct Slot {
     int x = 0;        // slot number
     char kind = ' ';  // its letter in TYP
@@ -24,9 +35,30 @@ struct Slot {
 
     Ch at(int i) const { return i >= 1 && i <= LMAX ? ALLTEMP[i] : Ch(' '); }
     bool blank(int i) const { return at(i) == ' '; }
-    std::string text(int from, int to) const;                        // ALLTEMP from..to, empty when to < from
+    std::string text(int from, int to) const;                 // ALLTEMP from..to, empty when to < from
+    void appendText(std::string& t, int from, int to) const;  // the same, appended to t
+    SlotPart<Ch> part(int from, int to) const { return {*this, from, to}; }
     bool quotation() const { return at(bankcol::FTV_MODE) == 'Q'; }  // an FTV that quotes the verse
 };
+
+// The cursor's line buffer holding `parts` (texts, characters, SlotParts)
+// one after the other: a line is built in the one buffer of the quiz.
+inline void appendPart(std::string& l, std::string_view p) { l += p; }
+inline void appendPart(std::string& l, char p) { l += p; }
+template <class Ch>
+void appendPart(std::string& l, const SlotPart<Ch>& p) {
+    p.slot.appendText(l, p.from, p.to);
+}
+template <class... Part>
+void appendParts(std::string& l, const Part&... parts) {
+    (appendPart(l, parts), ...);
+}
+template <class... Part>
+std::string& buildLine(PacketCursor& c, const Part&... parts) {
+    c.lineText.clear();
+    appendParts(c.lineText, parts...);
+    return c.lineText;
+}
 
 // Whether slot x can be written a byte to a position: both its strings ASCII.
 bool asciiSlot(const RunState& r, int x);
@@ -39,7 +71,7 @@ Slot<Ch> loadSlot(const RunState& r, PacketCursor& c, int x);
 // The slot number right-aligned in w when it is at most AB, else w blanks.
 std::string numberField(const RunState& r, int x, int w);
 // "Quiz " right-aligned in w.
-std::string quizRight(int w);
+std::string_view quizRight(int w);
 char bookLetter(const RunState& r, int x);
 std::string bookName(const RunState& r, int x);  // "Luke": the book of the question at x
 // Loads slot x with the tables that fit it and hands it to `write`, a
@@ -55,8 +87,6 @@ void withSlot(const RunState& r, PacketCursor& c, int x, Write write) {
     }
 }
 
-template <class Ch>
-std::string storedRef(const Slot<Ch>& s);  // the reference as stored (the chapter the book's own)
 template <class Ch>
 std::string chapterDigits(const Slot<Ch>& s);  // one or two digits
 template <class Ch>
