@@ -113,6 +113,12 @@ void printRest(PacketCursor& c, const Window& w) {
 
 }  // namespace
 
+bool textFrom(const PacketCursor& c, int from) {
+    from = std::max(from, 1);
+    if (c.ascii) return nextText(c, c.line<char>(), from) <= A2LEN;
+    return nextText(c, c.line<Glyph>(), from) <= A2LEN;
+}
+
 // PRINTREST stops inside the first string; the others go through the second.
 void PRINTREST(PacketCursor& c) { printRest(c, {15, 55, false, LMAX - 1}); }
 void FPRINTREST(PacketCursor& c) { printRest(c, {15, 55, false, 2 * LMAX}); }

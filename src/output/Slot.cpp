@@ -275,8 +275,11 @@ FirstLine fiveWordScan(const PacketCursor& c, Slot<Ch>& s, int textStart) {
 template <class Ch>
 bool moreAfter(const PacketCursor& c, const Slot<Ch>& s, int mark) {
     const int i = mark + 1;
-    if (i <= LMAX) return !s.blank(i);
-    return i <= A2LEN && c.line<Ch>()[i - 1] != ' ';
+    if (i <= LMAX ? !s.blank(i) : i <= A2LEN && c.line<Ch>()[i - 1] != ' ') return true;
+    // A first line cut inside a run of blanks that text follows (a verse of
+    // the second string, say): the continuation passes over the blanks, so
+    // the text is printed, never lost.
+    return textFrom(c, i);
 }
 
 void continueFrom(PacketCursor& c, int mark, void (*printer)(PacketCursor&)) {

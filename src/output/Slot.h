@@ -117,7 +117,8 @@ FirstLine ftvScanC(const PacketCursor& c, Slot<Ch>& s, int textStart);  // non-q
 template <class Ch>
 FirstLine fiveWordScan(const PacketCursor& c, Slot<Ch>& s, int textStart);  // non-quotation FTV, p layout
 
-// The continuation starts when the character after `mark` is not a blank.
+// The continuation starts when text follows `mark`: at once, or after a run
+// of blanks.
 template <class Ch>
 bool moreAfter(const PacketCursor& c, const Slot<Ch>& s, int mark);
 
