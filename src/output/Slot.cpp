@@ -205,22 +205,10 @@ namespace {
 // Walks the working copy from after `from`: each step advances one position,
 // turns a TAB into a blank and records a blank as where the continuation
 // resumes, then asks `stop`. Never runs past the first string.
-template <class Ch, class Stop>
-FirstLine breakScan(const PacketCursor& c, Slot<Ch>& s, int from, Stop stop) {
-    FirstLine f;
-    int pos = from;
-    bool blankSeen = false;
-    while (pos < LMAX) {
-        ++pos;
-        Ch& g = s.ALLTEMP[pos];
-        const bool wasBlank = g == ' ';
-        if (g == '\t') g = ' ';
-        if (g == ' ') {
-            f.resume = pos;
-            blankSeen = true;
-        }
-        if (stop(pos, wasBlank, f)) break;
-    }
+// The first line of a scan that stopped at `pos`: up to the last blank it
+// passed (f.resume), else up to `pos`.
+template <class Ch>
+FirstLine cutAt(const PacketCursor& c, const Slot<Ch>& s, int pos, bool blankSeen, FirstLine f) {
     if (!blankSeen) {
         // Cut where the scan stopped; a blank right after the cut is skipped
         // the way the break blank is.
@@ -232,6 +220,27 @@ FirstLine breakScan(const PacketCursor& c, Slot<Ch>& s, int from, Stop stop) {
     }
     f.end = f.resume - 1;
     return f;
+}
+
+template <class Ch, class Stop>
+FirstLine breakScan(const PacketCursor& c, Slot<Ch>& s, int from, Stop stop) {
+    FirstLine f;
+    int pos = from;
+    bool blankSeen = false;
+    // The working copy checked as a whole once: position pos is at [pos - 1].
+    Ch* const text = s.ALLTEMP.span(1, LMAX).data();
+    while (pos < LMAX) {
+        ++pos;
+        Ch& g = text[pos - 1];
+        const bool wasBlank = g == ' ';
+        if (g == '\t') g = ' ';
+        if (g == ' ') {
+            f.resume = pos;
+            blankSeen = true;
+        }
+        if (stop(pos, wasBlank, f)) break;
+    }
+    return cutAt(c, s, pos, blankSeen, f);
 }
 
 template <class Ch>
@@ -252,10 +261,26 @@ FirstLine quotationScan(const PacketCursor& c, Slot<Ch>& s, int limitWithoutQuot
 
 template <class Ch>
 FirstLine regularScan(const PacketCursor& c, Slot<Ch>& s, int limit) {
-    return breakScan(c, s, TEXT, [&](int pos, bool, FirstLine& f) {
-        if (s.at(pos - 1) == '?') return f.question = true;
-        return pos >= limit;
-    });
+    // The walk of breakScan, stopping after the first "?" or at the limit,
+    // done in two passes: where it stops is found with one search, then the
+    // positions up to there are walked without a test for stopping. Nearly
+    // every slot is a regular question.
+    Ch* const text = s.ALLTEMP.span(1, LMAX).data();
+    const int last = std::clamp(limit, TEXT + 1, LMAX);  // where the limit (or the string's end) stops it
+    const Ch* const mark = std::find(text + TEXT - 1, text + last - 1, Ch('?'));  // a "?" at TEXT..last - 1
+    FirstLine f;
+    f.question = mark != text + last - 1;
+    const int stop = f.question ? static_cast<int>(mark - text) + 2 : last;
+    bool blankSeen = false;
+    for (int pos = TEXT + 1; pos <= stop; ++pos) {
+        Ch& g = text[pos - 1];
+        if (g == '\t') g = ' ';
+        if (g == ' ') {
+            f.resume = pos;
+            blankSeen = true;
+        }
+    }
+    return cutAt(c, s, stop, blankSeen, f);
 }
 
 template <class Ch>
