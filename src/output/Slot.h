@@ -3,6 +3,7 @@
 // buffer and the working copy, the fixed fields of a bank line, and the
 // scans that cut a question's first line at a blank.
 #include <string>
+#include <string_view>
 
 #include "console/Array.h"
 #include "core/BankColumns.h"
@@ -68,12 +69,6 @@ bool asciiSlot(const RunState& r, int x);
 template <class Ch>
 Slot<Ch> loadSlot(const RunState& r, PacketCursor& c, int x);
 
-// The slot number right-aligned in w when it is at most AB, else w blanks.
-std::string numberField(const RunState& r, int x, int w);
-// "Quiz " right-aligned in w.
-std::string_view quizRight(int w);
-char bookLetter(const RunState& r, int x);
-std::string bookName(const RunState& r, int x);  // "Luke": the book of the question at x
 // Loads slot x with the tables that fit it and hands it to `write`, a
 // procedure for either kind of slot.
 template <class Write>
@@ -87,6 +82,12 @@ void withSlot(const RunState& r, PacketCursor& c, int x, Write write) {
     }
 }
 
+// The slot number right-aligned in w when it is at most AB, else w blanks.
+std::string numberField(const RunState& r, int x, int w);
+// "Quiz " right-aligned in w.
+std::string_view quizRight(int w);
+char bookLetter(const RunState& r, int x);
+std::string bookName(const RunState& r, int x);  // "Luke": the book of the question at x
 template <class Ch>
 std::string chapterDigits(const Slot<Ch>& s);  // one or two digits
 template <class Ch>
