@@ -1,9 +1,7 @@
 #include "output/Continuation.h"
 
 #include <algorithm>
-#include <cstring>
 #include <string>
-#include <type_traits>
 
 namespace tess {
 
@@ -25,18 +23,6 @@ bool isText(Ch g) {
 
 // The first position from `from` on that holds text, A2LEN + 1 when none
 // does: the padding after each string's text is jumped over, not walked.
-// The first c in from..last (last when none is): for bytes, memchr.
-template <class Ch>
-const Ch* find(const Ch* from, const Ch* last, char c) {
-    if constexpr (std::is_same_v<Ch, char>) {
-        if (from >= last) return last;
-        const void* at = std::memchr(from, c, static_cast<std::size_t>(last - from));
-        return at ? static_cast<const char*>(at) : last;
-    } else {
-        return std::find(from, last, Ch(c));
-    }
-}
-
 template <class Ch>
 int nextText(const PacketCursor& c, const Ch* buffer, int from) {
     for (int i = from; i <= c.firstEnd; ++i)
@@ -62,7 +48,7 @@ void printRest(PacketCursor& c, const Window& w) {
             // The "?" at positions max(MARK1, 1)..end - 1 ends the window after it.
             const Ch* const from = buffer + std::max(c.MARK1, 1) - 1;
             const Ch* const last = buffer + end - 1;
-            const Ch* const mark = find(from, last, '?');
+            const Ch* const mark = findChar(from, last, '?');
             if (mark != last) end = static_cast<int>(mark - buffer) + 2;
         }
         int MARK2 = end;  // where the line being cut ends

@@ -2,6 +2,8 @@
 // The packet writer's cursor: where the writer stands in the packet file and
 // in the slot it is writing. Each quiz's writing has its own, passed to the
 // layout, the break scans and the continuation printers.
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <type_traits>
 
@@ -50,6 +52,18 @@ struct PacketCursor {
         return const_cast<PacketCursor*>(this)->line<Ch>();
     }
 };
+
+// The first c in from..last (last when none is): for bytes, memchr.
+template <class Ch>
+const Ch* findChar(const Ch* from, const Ch* last, char c) {
+    if constexpr (std::is_same_v<Ch, char>) {
+        if (from >= last) return last;
+        const void* at = std::memchr(from, c, static_cast<std::size_t>(last - from));
+        return at ? static_cast<const char*>(at) : last;
+    } else {
+        return std::find(from, last, Ch(c));
+    }
+}
 
 // A stretch of a slot's table appended as its bytes.
 inline void appendChars(std::string& s, const char* from, std::size_t n) { s.append(from, n); }

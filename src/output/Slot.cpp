@@ -267,7 +267,7 @@ FirstLine regularScan(const PacketCursor& c, Slot<Ch>& s, int limit) {
     // every slot is a regular question.
     Ch* const text = s.ALLTEMP.span(1, LMAX).data();
     const int last = std::clamp(limit, TEXT + 1, LMAX);  // where the limit (or the string's end) stops it
-    const Ch* const mark = std::find(text + TEXT - 1, text + last - 1, Ch('?'));  // a "?" at TEXT..last - 1
+    const Ch* const mark = findChar<Ch>(text + TEXT - 1, text + last - 1, '?');  // a "?" at TEXT..last - 1
     FirstLine f;
     f.question = mark != text + last - 1;
     const int stop = f.question ? static_cast<int>(mark - text) + 2 : last;
