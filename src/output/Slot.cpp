@@ -54,8 +54,9 @@ bool widenAsciiBlock(Glyph* to, const char* from) {
 // how many bytes of `from` it holds.
 std::size_t copyPadded(std::span<char> to, std::string_view from) {
     const std::size_t n = std::min(from.size(), to.size());
-    std::memcpy(to.data(), from.data(), n);
-    std::memset(to.data() + n, ' ', to.size() - n);
+    // std::copy_n, not memcpy: an empty second string may have no bytes at all.
+    std::copy_n(from.data(), n, to.data());
+    std::fill(to.begin() + static_cast<std::ptrdiff_t>(n), to.end(), ' ');
     return n;
 }
 
