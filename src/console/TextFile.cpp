@@ -170,8 +170,9 @@ bool TextWriter::createStaged(const std::string& path) {
     abandon();
     path_ = path;
     err_ = 0;
-    buf_.clear();
+    used_ = 0;
     fd_ = createBeside(path, temp_);
+    if (fd_ >= 0) buf_.resize(BLOCK);
     staged_ = fd_ >= 0;
     return fd_ >= 0;
 }
@@ -180,7 +181,7 @@ bool TextWriter::append(const std::string& path) {
     abandon();
     path_ = path;
     err_ = 0;
-    buf_.clear();
+    used_ = 0;
     int e = 0;
     fd_ = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd_ < 0) e = errno;
@@ -190,6 +191,7 @@ bool TextWriter::append(const std::string& path) {
         errno = e;
         return false;
     }
+    buf_.resize(BLOCK);
     return true;
 }
 
@@ -200,36 +202,32 @@ void TextWriter::fail(const char* doing, int err) {
 
 void TextWriter::flushBuffer() {
     std::size_t done = 0;
-    while (done < buf_.size()) {
-        const ssize_t n = ::write(fd_, buf_.data() + done, buf_.size() - done);
+    while (done < used_) {
+        const ssize_t n = ::write(fd_, buf_.data() + done, used_ - done);
         int e = n < 0 ? errno : 0;
         if (e == EINTR) continue;
         if ((e = injected(FileOp::Write, path_, e)) != 0) {
-            buf_.clear();
+            used_ = 0;
             fail("written", e);
         }
         done += static_cast<std::size_t>(n);
     }
-    buf_.clear();
+    used_ = 0;
 }
 
-void TextWriter::write(std::string_view s) {
+void TextWriter::put(std::string_view s, bool lineEnd) {
     if (fd_ < 0 || err_) return;
-    if (windows1252_ && !isAscii(s))
-        buf_ += utf8ToWindows1252(s);
-    else
-        buf_ += s;
-    if (buf_.size() >= 65536) flushBuffer();
-}
-
-void TextWriter::writeln(std::string_view s) {
-    if (fd_ < 0 || err_) return;
-    if (windows1252_ && !isAscii(s))
-        buf_ += utf8ToWindows1252(s);
-    else
-        buf_ += s;
-    buf_ += "\r\n";
-    if (buf_.size() >= 65536) flushBuffer();
+    std::string converted;
+    if (windows1252_ && !isAscii(s)) s = converted = utf8ToWindows1252(s);
+    for (const std::string_view part : {s, lineEnd ? std::string_view("\r\n") : std::string_view()}) {
+        for (std::size_t done = 0; done < part.size();) {
+            if (used_ == BLOCK) flushBuffer();
+            const std::size_t n = std::min(part.size() - done, BLOCK - used_);
+            std::memcpy(buf_.data() + used_, part.data() + done, n);
+            used_ += n;
+            done += n;
+        }
+    }
 }
 
 void TextWriter::close() {
@@ -281,7 +279,7 @@ bool TextWriter::commitIfAbsent() {
 void TextWriter::abandon() noexcept {
     if (fd_ >= 0) ::close(fd_);
     fd_ = -1;
-    buf_.clear();
+    used_ = 0;
     if (staged_) removeTemp(temp_);
     staged_ = false;
     windows1252_ = false;  // every file begins in the program's own UTF-8

@@ -10,6 +10,7 @@
 // costs the user the last good file.
 #include <signal.h>
 
+#include <algorithm>
 #include <cstddef>
 #include <fstream>
 #include <optional>
@@ -89,8 +90,22 @@ public:
     // The program's text is UTF-8; a file for a bank in Windows-1252 is
     // written in it (a character it lacks as "?").
     void setEncoding(TextEncoding e) { windows1252_ = e == TextEncoding::Windows1252; }
-    void write(std::string_view s);
-    void writeln(std::string_view s = {});
+    // A packet file is written a short line at a time, tens of thousands of
+    // them: a text that fits the block in the program's own encoding is
+    // copied straight in.
+    void write(std::string_view s) {
+        if (!fits(s.size())) return put(s, false);
+        std::copy(s.begin(), s.end(), buf_.data() + used_);
+        used_ += s.size();
+    }
+    void writeln(std::string_view s = {}) {
+        if (!fits(s.size() + 2)) return put(s, true);
+        char* const at = buf_.data() + used_;
+        std::copy(s.begin(), s.end(), at);
+        at[s.size()] = '\r';
+        at[s.size() + 1] = '\n';
+        used_ += s.size() + 2;
+    }
     // Writes out what is buffered and closes; throws FileError if any of it
     // failed. Closing a closed file does nothing.
     void close();
@@ -108,6 +123,9 @@ public:
     const std::string& writtenAt() const { return staged_ ? temp_ : path_; }
 
 private:
+    static constexpr std::size_t BLOCK = 65536;  // written to the file a block at a time
+    bool fits(std::size_t n) const { return fd_ >= 0 && err_ == 0 && !windows1252_ && n <= BLOCK - used_; }
+    void put(std::string_view s, bool lineEnd);  // any text, the block written out each time it fills
     void flushBuffer();
     void fail(const char* doing, int err);
     void take(TextWriter& o) noexcept {
@@ -118,6 +136,7 @@ private:
         path_ = std::move(o.path_);
         temp_ = std::move(o.temp_);
         buf_ = std::move(o.buf_);
+        used_ = std::exchange(o.used_, 0);
     }
 
     int fd_ = -1;
@@ -125,7 +144,8 @@ private:
     bool staged_ = false;
     bool windows1252_ = false;
     std::string path_, temp_;
-    std::string buf_;
+    std::vector<char> buf_;  // BLOCK bytes once a file is open
+    std::size_t used_ = 0;
 };
 
 // Whole-file helpers.

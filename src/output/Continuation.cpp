@@ -16,11 +16,15 @@ struct Window {
     int limit;           // go on only while a line ends below this
 };
 
-bool isText(Glyph g) { return g != ' ' && g != '\t'; }
+template <class Ch>
+bool isText(Ch g) {
+    return g != ' ' && g != '\t';
+}
 
 // The first position from `from` on that holds text, A2LEN + 1 when none
 // does: the padding after each string's text is jumped over, not walked.
-int nextText(const PacketCursor& c, const Glyph* buffer, int from) {
+template <class Ch>
+int nextText(const PacketCursor& c, const Ch* buffer, int from) {
     for (int i = from; i <= c.firstEnd; ++i)
         if (isText(buffer[i - 1])) return i;
     for (int i = std::max(from, LMAX + 1); i <= c.secondEnd; ++i)
@@ -28,12 +32,12 @@ int nextText(const PacketCursor& c, const Glyph* buffer, int from) {
     return A2LEN + 1;
 }
 
+template <class Ch>
 void printRest(PacketCursor& c, const Window& w) {
-    // The line buffer by position, 1..A2LEN, checked as a whole once: every
-    // index below stays inside it.
-    Glyph* const buffer = c.A2.span(1, A2LEN).data();
-    const auto A = [buffer](int i) -> Glyph& { return buffer[i - 1]; };
-    std::string line;  // one buffer for all the lines of the text
+    // The line buffer by position: every index below stays inside it.
+    Ch* const buffer = c.line<Ch>();
+    const auto A = [buffer](int i) -> Ch& { return buffer[i - 1]; };
+    std::string& line = c.lineText;
     for (;;) {
         ++c.X5;
         if (c.MARK1 < 0 || c.MARK1 >= A2LEN) return;
@@ -42,9 +46,9 @@ void printRest(PacketCursor& c, const Window& w) {
         int end = std::min(c.MARK1 + w.width, A2LEN);
         if (w.questionBreak && end >= 2) {
             // The "?" at positions max(MARK1, 1)..end - 1 ends the window after it.
-            const Glyph* const from = buffer + std::max(c.MARK1, 1) - 1;
-            const Glyph* const last = buffer + end - 1;
-            const Glyph* const mark = std::find(from, last, Glyph('?'));
+            const Ch* const from = buffer + std::max(c.MARK1, 1) - 1;
+            const Ch* const last = buffer + end - 1;
+            const Ch* const mark = findChar(from, last, '?');
             if (mark != last) end = static_cast<int>(mark - buffer) + 2;
         }
         int MARK2 = end;  // where the line being cut ends
@@ -57,7 +61,7 @@ void printRest(PacketCursor& c, const Window& w) {
             if (end < A2LEN && !isText(A(end + 1))) MARK2 = end + 1;
         }
         line.assign(static_cast<std::size_t>(w.indent), ' ');
-        Glyph::append(line, buffer + c.MARK1, static_cast<std::size_t>(MARK2 - c.MARK1));
+        appendChars(line, buffer + c.MARK1, static_cast<std::size_t>(MARK2 - c.MARK1));
         // The line's TABs are blanks, in the buffer too, and the "^" that
         // marks a word in a bank text shows as "*". Both are rare, so the
         // line's bytes are searched for them first (no byte of a longer
@@ -86,7 +90,20 @@ void printRest(PacketCursor& c, const Window& w) {
     }
 }
 
+void printRest(PacketCursor& c, const Window& w) {
+    if (c.ascii)
+        printRest<char>(c, w);
+    else
+        printRest<Glyph>(c, w);
+}
+
 }  // namespace
+
+bool textFrom(const PacketCursor& c, int from) {
+    from = std::max(from, 1);
+    if (c.ascii) return nextText(c, c.line<char>(), from) <= A2LEN;
+    return nextText(c, c.line<Glyph>(), from) <= A2LEN;
+}
 
 // PRINTREST stops inside the first string; the others go through the second.
 void PRINTREST(PacketCursor& c) { printRest(c, {15, 55, false, LMAX - 1}); }

@@ -11,4 +11,8 @@ void FPRINTREST(PacketCursor& c);  // p layout SIT, FTV: indent 15, window 55, u
 void CPRINTREST(PacketCursor& c);  // c layout R, O, SIT, FTV: indent 8, window 37, up to 508
 void RPRINTREST(PacketCursor& c);  // c layout regular: as CPRINTREST, and a "?" ends its line
 
+// Whether text (neither blank nor TAB) stands at position `from` or after it
+// in the line buffer, in either string.
+bool textFrom(const PacketCursor& c, int from);
+
 }  // namespace tess

@@ -21,8 +21,9 @@ void emptyLines(PacketCursor& c, int n) {
     }
 }
 
-void line(PacketCursor& c, const std::string& s) {
-    c.out.writeln(s);
+template <class... Part>
+void line(PacketCursor& c, const Part&... parts) {
+    c.out.writeln(buildLine(c, parts...));
     ++c.LINES;
 }
 
@@ -39,49 +40,43 @@ void coverBlock(const RunState& r, TextWriter& f) {
     for (int i = 8; i <= BLOCK; ++i) f.writeln();
 }
 
-// The heading's left part: book letter and stored reference.
-std::string headingRef(const RunState& r, const Slot& s) {
-    std::string h = "    ";
-    h.reserve(48);  // room for the heading it begins, which is appended to it
-    h += bookLetter(r, s.x);
-    h += ' ';
-    h += storedRef(s);
-    return h;
-}
-
-void reference(const RunState& r, PacketCursor& c, const Slot& s) {
+template <class Ch>
+void reference(const RunState& r, PacketCursor& c, const Slot<Ch>& s) {
     const bool cv = s.kind == 'R';
     emptyLines(c, 2);
-    line(c, headingRef(r, s) + (cv ? "   CV" : "   CO") + quizRight(27) + std::to_string(r.Q2));
+    line(c, "    ", bookLetter(r, s.x), ' ', s.part(CHAPTER, REF_END), cv ? "   CV" : "   CO", quizRight(27),
+         std::to_string(r.Q2));
     emptyLines(c, 2);
     if (cv)
-        line(c, numberField(r, s.x, 7) + ". Accd. to " + bookName(r, s.x) + " chapter " + chapterDigits(s) + " verse " +
-                    s.text(VERSE, VERSE_END) + ", ");
+        line(c, numberField(r, s.x, 7), ". Accd. to ", bookName(r, s.x), " chapter ", chapterDigits(s), " verse ",
+             s.part(VERSE, VERSE_END), ", ");
     else
-        line(c, numberField(r, s.x, 6) + ". According to " + bookName(r, s.x) + " chapter " + chapterDigits(s));
+        line(c, numberField(r, s.x, 6), ". According to ", bookName(r, s.x), " chapter ", chapterDigits(s));
     emptyLines(c, 1);
     continueFrom(c, REF_TEXT - 1, CPRINTREST);  // the text, always
 }
 
-void situation(const RunState& r, PacketCursor& c, Slot& s) {
+template <class Ch>
+void situation(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
     emptyLines(c, 3);
-    line(c, "    " + std::string(1, bookLetter(r, s.x)) + " " + s.text(CHAPTER, CHAPTER_END) + ":" +
-                s.text(VERSE, VERSE_END) + "  SIT" + quizRight(29) + std::to_string(r.Q2));
+    line(c, "    ", bookLetter(r, s.x), ' ', s.part(CHAPTER, CHAPTER_END), ':', s.part(VERSE, VERSE_END), "  SIT",
+         quizRight(29), std::to_string(r.Q2));
     emptyLines(c, 2);
     const FirstLine first = quotationScan(c, s, 42);
-    line(c, "    " + numberField(r, s.x, 2) + ". " + s.text(TEXT, first.end));
+    line(c, "    ", numberField(r, s.x, 2), ". ", s.part(TEXT, first.end));
     emptyLines(c, 1);
     if (moreAfter(c, s, first.resume)) continueFrom(c, first.resume, CPRINTREST);
 }
 
-void finishTheVerse(const RunState& r, PacketCursor& c, Slot& s) {
+template <class Ch>
+void finishTheVerse(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
     int firstTab = 0;
     for (int i = 1; i < LMAX && firstTab == 0; ++i)
         if (s.at(i) == '\t') firstTab = i;
     const TypeField t = typeField(s, firstTab ? firstTab + 1 : TEXT);
     emptyLines(c, 2);
-    line(c, headingRef(r, s) + "   " + s.text(t.start, t.start + t.length - 1) + quizRight(29 - t.length) +
-                std::to_string(r.Q2));
+    line(c, "    ", bookLetter(r, s.x), ' ', s.part(CHAPTER, REF_END), "   ", s.part(t.start, t.start + t.length - 1),
+         quizRight(29 - t.length), std::to_string(r.Q2));
     emptyLines(c, 2);
     std::string first = numberField(r, s.x, 6) + ". ";
     int resume = QUOTE_TEXT - 1;
@@ -93,18 +88,19 @@ void finishTheVerse(const RunState& r, PacketCursor& c, Slot& s) {
         emptyLines(c, 1);
     } else {
         const FirstLine f = ftvScanC(c, s, t.textStart);
-        line(c, first + s.text(t.textStart, f.end));
+        line(c, first, s.part(t.textStart, f.end));
         resume = f.resume;
     }
     if (moreAfter(c, s, resume)) continueFrom(c, resume, CPRINTREST);
 }
 
-void regular(const RunState& r, PacketCursor& c, Slot& s) {
+template <class Ch>
+void regular(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
     emptyLines(c, 2);
-    line(c, headingRef(r, s) + "     " + quizRight(29) + std::to_string(r.Q2));
+    line(c, "    ", bookLetter(r, s.x), ' ', s.part(CHAPTER, REF_END), "     ", quizRight(29), std::to_string(r.Q2));
     emptyLines(c, 2);
     const FirstLine first = regularScan(c, s, 42);
-    line(c, numberField(r, s.x, 6) + ". " + s.text(TEXT, first.end));
+    line(c, numberField(r, s.x, 6), ". ", s.part(TEXT, first.end));
     if (first.question) emptyLines(c, 1);
     if (moreAfter(c, s, first.resume)) continueFrom(c, first.resume, RPRINTREST);
 }
@@ -116,24 +112,25 @@ void writePacketC(const RunState& r, TextWriter& f) {
     coverBlock(r, f);
     for (int x = 1; x <= slotCount(r); ++x) {
         c.LINES = 0;
-        Slot s = loadSlot(r, c, x);
-        switch (s.kind) {
-            case 'R':
-            case 'O':
-                reference(r, c, s);
-                break;
-            case 'S':
-                situation(r, c, s);
-                break;
-            case 'F':
-                finishTheVerse(r, c, s);
-                break;
-            case 'n':
-                regular(r, c, s);
-                break;
-            default:
-                break;
-        }
+        withSlot(r, c, x, [&](auto& s) {
+            switch (s.kind) {
+                case 'R':
+                case 'O':
+                    reference(r, c, s);
+                    break;
+                case 'S':
+                    situation(r, c, s);
+                    break;
+                case 'F':
+                    finishTheVerse(r, c, s);
+                    break;
+                case 'n':
+                    regular(r, c, s);
+                    break;
+                default:
+                    break;
+            }
+        });
         // At least one empty line, then on to the next multiple of 18 (a
         // long answer may take a block past 36 lines).
         emptyLines(c, 1);

@@ -52,13 +52,10 @@ void pageBreak(const RunState& r, PacketCursor& c) {
 }
 
 // Writes the first line: type column, number field, text, padding, verse column.
-void firstLine(const RunState& r, PacketCursor& c, const Slot& s, const std::string& type, const std::string& text,
-               int padding) {
-    std::string line = type;
-    line.reserve(2 * WIDTH);  // one allocation: the line is 78 columns and some bytes
-    line += numberField(r, s.x, 2);
-    line += ". ";
-    line += text;
+template <class Ch, class... Text>
+void firstLine(const RunState& r, PacketCursor& c, const Slot<Ch>& s, int padding, std::string_view type,
+               const Text&... text) {
+    std::string& line = buildLine(c, type, numberField(r, s.x, 2), ". ", text...);
     line.append(static_cast<std::size_t>(std::max(padding, 0)), ' ');
     line += verseColumn(r, s);
     c.out.writeln(line);
@@ -67,33 +64,33 @@ void firstLine(const RunState& r, PacketCursor& c, const Slot& s, const std::str
 
 // The padding before the verse column once the book's name is in the text:
 // the widths were laid out for "Luke".
-int padded(const RunState& r, const Slot& s, int forLuke) {
+template <class Ch>
+int padded(const RunState& r, const Slot<Ch>& s, int forLuke) {
     return std::max(forLuke - (static_cast<int>(bookName(r, s.x).size()) - 4), 0);
 }
 
-void slot(const RunState& r, PacketCursor& c, Slot& s) {
+template <class Ch>
+void slot(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
     // The type column of a reference question: its code.
     const auto referenceType = [&s] { return s.text(CODE, CODE_END) + "    "; };
     switch (s.kind) {
         case 'R': {
             const int k = !s.blank(CHAPTER) + !s.blank(VERSE);
-            firstLine(
-                r, c, s, referenceType(),
-                "According to " + bookName(r, s.x) + " chapter " + chapterDigits(s) + " verse " + verseDigits(s) + ", ",
-                padded(r, s, 24 - k));
+            firstLine(r, c, s, padded(r, s, 24 - k), referenceType(), "According to ", bookName(r, s.x), " chapter ",
+                      chapterDigits(s), " verse ", verseDigits(s), ", ");
             continueFrom(c, REF_TEXT - 1, PRINTREST);
             break;
         }
         case 'O': {
             const int k = !s.blank(CHAPTER);
-            firstLine(r, c, s, referenceType(),
-                      "According to " + bookName(r, s.x) + " chapter " + chapterDigits(s) + ", ", padded(r, s, 32 - k));
+            firstLine(r, c, s, padded(r, s, 32 - k), referenceType(), "According to ", bookName(r, s.x), " chapter ",
+                      chapterDigits(s), ", ");
             continueFrom(c, REF_TEXT - 1, PRINTREST);
             break;
         }
         case 'S': {
             const FirstLine first = quotationScan(c, s, 66);
-            firstLine(r, c, s, "SIT   ", s.text(TEXT, first.end) + ",", 66 - first.end);
+            firstLine(r, c, s, 66 - first.end, "SIT   ", s.part(TEXT, first.end), ',');
             if (moreAfter(c, s, first.resume)) continueFrom(c, first.resume, FPRINTREST);
             break;
         }
@@ -106,13 +103,13 @@ void slot(const RunState& r, PacketCursor& c, Slot& s) {
                     "Quote " + bookName(r, s.x) + " Chapter " + chapterDigits(s) + " verse " + verseDigits(s);
                 if (s.blank(CHAPTER)) text += ' ';
                 if (s.blank(VERSE)) text += ' ';
-                firstLine(r, c, s, type, text, padded(r, s, 31));
+                firstLine(r, c, s, padded(r, s, 31), type, text);
             } else {
                 const FirstLine first = fiveWordScan(c, s, t.textStart);
                 std::string text;
                 int k = 0;
                 for (int i = t.textStart; i <= first.end; ++i) {
-                    const Glyph g = s.at(i);
+                    const Ch g = s.at(i);
                     if (g == ' ') {
                         text += "...";
                     } else if (g != '.' && g != ',') {
@@ -120,7 +117,7 @@ void slot(const RunState& r, PacketCursor& c, Slot& s) {
                         ++k;
                     }
                 }
-                firstLine(r, c, s, type, text + "...", 46 - k);
+                firstLine(r, c, s, 46 - k, type, text, "...");
                 resume = first.resume;
             }
             if (moreAfter(c, s, resume)) continueFrom(c, resume, FPRINTREST);
@@ -128,7 +125,7 @@ void slot(const RunState& r, PacketCursor& c, Slot& s) {
         }
         case 'n': {
             const FirstLine first = regularScan(c, s, 66);
-            firstLine(r, c, s, "      ", s.text(TEXT, first.end), TEXTEND - 10 - (first.end - TEXT + 1));
+            firstLine(r, c, s, TEXTEND - 10 - (first.end - TEXT + 1), "      ", s.part(TEXT, first.end));
             if (moreAfter(c, s, first.resume)) continueFrom(c, first.resume, PRINTREST);
             break;
         }
@@ -148,8 +145,7 @@ void writePacketP(const RunState& r, TextWriter& f) {
     const int n = slotCount(r);
     for (int x = 1; x <= n; ++x) {
         f.writeln();
-        Slot s = loadSlot(r, c, x);
-        slot(r, c, s);
+        withSlot(r, c, x, [&](auto& s) { slot(r, c, s); });
         ++c.LINES;  // the slot's leading empty line
         if (x == n) break;
         const char next = r.TYP.at(static_cast<std::size_t>(x + 1));

@@ -1,5 +1,7 @@
 // The t layout: one tab-separated row per question, for spreadsheets.
 #include <string>
+#include <string_view>
+#include <type_traits>
 
 #include "output/Continuation.h"
 #include "output/Layouts.h"
@@ -13,12 +15,60 @@ namespace {
 
 constexpr char TB = '\t';  // the column separator
 
-std::string row(const RunState& r, const PacketCursor& c, const Slot& s) {
+// Where a row's text ends: before the first run of three blanks from the
+// one before textStart on, else at the buffer's end.
+template <class Ch>
+int textEnd(const Ch* buffer, int textStart) {
+    if constexpr (std::is_same_v<Ch, char>) {
+        const std::string_view text(buffer + textStart - 2, static_cast<std::size_t>(A2LEN - textStart + 2));
+        const std::size_t run = text.find("   ");
+        return run == std::string_view::npos ? A2LEN : textStart - 2 + static_cast<int>(run);
+    } else {
+        for (int z = textStart + 1; z <= A2LEN; ++z)
+            if (buffer[z - 1] == ' ' && buffer[z - 2] == ' ' && buffer[z - 3] == ' ') return z - 3;
+        return A2LEN;
+    }
+}
+
+// The text of an FTV that does not quote (kind F) or a situation (S), from
+// textStart to end, with the columns that fall inside it: the first five
+// words of an FTV are the question, the rest of the verse the Answer; a
+// situation's answer begins at its first "*". Runs of other characters are
+// copied whole.
+template <class Ch>
+void columns(std::string& out, char kind, const Ch* buffer, int textStart, int end) {
+    int blanksSeen = 0;
+    bool starSeen = false;
+    const auto changes = [&](Ch g) {
+        if (kind == 'F') return g == ' ' && blanksSeen < 5;
+        return (g == '*' && !starSeen) || g == '\t';
+    };
+    for (int i = textStart; i <= end; ++i) {
+        int j = i;
+        while (j <= end && !changes(buffer[j - 1])) ++j;
+        appendChars(out, buffer + i - 1, static_cast<std::size_t>(j - i));
+        if (j > end) break;
+        if (kind == 'F') {
+            out += "...";
+            if (++blanksSeen == 5) out += TB;
+        } else if (buffer[j - 1] == '*') {
+            starSeen = true;
+            out += TB;
+            out += '*';
+        } else {
+            out += "  ";
+        }
+        i = j;
+    }
+}
+
+template <class Ch>
+const std::string& row(const RunState& r, PacketCursor& c, const Slot<Ch>& s) {
     // Every index below is inside the line buffer: it is checked once, as a whole.
-    const auto buffer = c.A2.span(1, A2LEN);
-    auto a2 = [buffer](int i) { return buffer[static_cast<std::size_t>(i - 1)]; };
-    std::string out = s.x <= r.AB ? numberField(r, s.x, 2) : std::string();
-    out.reserve(2 * A2LEN);  // the row is built in place, up to both strings
+    const Ch* const buffer = c.line<Ch>();
+    auto a2 = [buffer](int i) { return buffer[i - 1]; };
+    std::string& out = buildLine(c);  // the row is built in place, up to both strings
+    if (s.x <= r.AB) out += numberField(r, s.x, 2);
     out += TB;
 
     int textStart = TEXT;
@@ -38,50 +88,25 @@ std::string row(const RunState& r, const PacketCursor& c, const Slot& s) {
     out += TB;
 
     // The text ends before the first run of three blanks.
-    int end = A2LEN;
-    for (int z = textStart + 1; z <= A2LEN; ++z) {
-        if (a2(z) == ' ' && a2(z - 1) == ' ' && a2(z - 2) == ' ') {
-            end = z - 3;
-            break;
-        }
-    }
+    const int end = textEnd(buffer, textStart);
 
     const bool quoteFtv = s.kind == 'F' && s.quotation();
     if (quoteFtv)
-        out += "Quote " + bookName(r, s.x) + " chapter " + chapterDigits(s) + " verse " + verseDigits(s) + "." + TB;
+        appendParts(out, "Quote ", bookName(r, s.x), " chapter ", chapterDigits(s), " verse ", verseDigits(s), '.', TB);
     else if (s.kind == 'R')
-        out += "According to " + bookName(r, s.x) + " chapter " + chapterDigits(s) + " verse " + verseDigits(s) + ", ";
+        appendParts(out, "According to ", bookName(r, s.x), " chapter ", chapterDigits(s), " verse ", verseDigits(s),
+                    ", ");
     else if (s.kind == 'O')
-        out += "According to " + bookName(r, s.x) + " Chapter " + s.text(CHAPTER, CHAPTER_END) + ",  ";
+        appendParts(out, "According to ", bookName(r, s.x), " Chapter ", s.part(CHAPTER, CHAPTER_END), ",  ");
 
-    int blanksSeen = 0;
-    bool starSeen = false;
     if (s.kind != 'S' && (s.kind != 'F' || quoteFtv)) {
         // No column falls inside this text: it is copied as it stands.
-        if (end >= textStart)
-            Glyph::append(out, &buffer[static_cast<std::size_t>(textStart - 1)],
-                          static_cast<std::size_t>(end - textStart + 1));
-        end = textStart - 1;
-    }
-    for (int i = textStart; i <= end; ++i) {
-        const Glyph g = a2(i);
-        if (s.kind == 'F' && !quoteFtv && g == ' ' && blanksSeen < 5) {
-            // The first five words are the question; the rest of the verse
-            // falls in the Answer column.
-            out += "...";
-            if (++blanksSeen == 5) out += TB;
-        } else if (s.kind == 'S' && g == '*' && !starSeen) {
-            starSeen = true;
-            out += TB;
-            out += '*';
-        } else if (s.kind == 'S' && g == '\t') {
-            out += "  ";
-        } else {
-            out += g;
-        }
+        if (end >= textStart) appendChars(out, buffer + textStart - 1, static_cast<std::size_t>(end - textStart + 1));
+    } else {
+        columns(out, s.kind, buffer, textStart, end);
     }
     out += TB;
-    out += "(" + std::string(1, bookLetter(r, s.x)) + " " + storedRef(s) + ")";
+    appendParts(out, '(', bookLetter(r, s.x), ' ', s.part(CHAPTER, REF_END), ')');
     return out;
 }
 
@@ -95,8 +120,7 @@ void writePacketT(const RunState& r, TextWriter& f) {
     f.writeln();
     f.writeln(std::string("Number") + TB + "Type" + TB + "Question" + TB + "Answer" + TB + "Verse");
     for (int x = 1; x <= slotCount(r); ++x) {
-        const Slot s = loadSlot(r, c, x);
-        f.writeln(row(r, c, s));
+        withSlot(r, c, x, [&](const auto& s) { f.writeln(row(r, c, s)); });
     }
     f.writeln("<pb>");
 }

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 #include "output/Continuation.h"
 
@@ -11,18 +12,24 @@ namespace tess {
 
 using namespace bankcol;
 
-std::string Slot::text(int from, int to) const {
+template <class Ch>
+std::string Slot<Ch>::text(int from, int to) const {
     std::string t;
+    appendText(t, from, to);
+    return t;
+}
+
+template <class Ch>
+void Slot<Ch>::appendText(std::string& t, int from, int to) const {
     from = std::max(from, 1);
-    if (to < from) return t;
+    if (to < from) return;
     // Past the first string the working copy reads as blanks.
     const int last = std::min(to, LMAX);
     if (from <= last) {
         const auto g = ALLTEMP.span(from, last);
-        Glyph::append(t, g.data(), g.size());
+        appendChars(t, g.data(), g.size());
     }
     t.append(static_cast<std::size_t>(to - std::max(last, from - 1)), ' ');
-    return t;
 }
 
 namespace {
@@ -41,6 +48,16 @@ bool widenAsciiBlock(Glyph* to, const char* from) {
     if (high & 0x80) return false;
     for (std::size_t k = 0; k < BLOCK; ++k) to[k] = Glyph(static_cast<char>(block[k]));
     return true;
+}
+
+// `to` holds the bytes of `from`, all ASCII, and blanks after them; returns
+// how many bytes of `from` it holds.
+std::size_t copyPadded(std::span<char> to, std::string_view from) {
+    const std::size_t n = std::min(from.size(), to.size());
+    // std::copy_n, not memcpy: an empty second string may have no bytes at all.
+    std::copy_n(from.data(), n, to.data());
+    std::fill(to.begin() + static_cast<std::ptrdiff_t>(n), to.end(), ' ');
+    return n;
 }
 
 // `to` holds the characters of `from` and blanks after them; returns how
@@ -70,33 +87,43 @@ std::size_t copyPadded(std::span<Glyph> to, std::string_view from) {
 
 // The position of the last character of `g` (the first `n` of it copied
 // text) that is neither blank nor TAB, the one before `base` when none is.
-int textEnd(std::span<const Glyph> g, std::size_t n, int base) {
+template <class Ch>
+int textEnd(std::span<const Ch> g, std::size_t n, int base) {
     while (n > 0 && (g[n - 1] == ' ' || g[n - 1] == '\t')) --n;
     return base + static_cast<int>(n) - 1;
 }
 
 }  // namespace
 
-Slot loadSlot(const RunState& r, PacketCursor& c, int x) {
-    Slot s;
+bool asciiSlot(const RunState& r, int x) {
+    const char kind = r.TYP.at(static_cast<std::size_t>(x));
+    return isAscii(r.ALL[x].str()) && ((kind != 'S' && kind != 'F') || isAscii(r.ALL2[x].str()));
+}
+
+template <class Ch>
+Slot<Ch> loadSlot(const RunState& r, PacketCursor& c, int x) {
+    Slot<Ch> s;
     s.x = x;
     s.kind = r.TYP.at(static_cast<std::size_t>(x));
     const bool secondString = s.kind == 'S' || s.kind == 'F';
-    // The first string is widened once, into the line buffer, and copied from there.
-    const auto first = c.A2.span(1, LMAX);
+    c.ascii = std::is_same_v<Ch, char>;
+    Ch* const buffer = c.line<Ch>();
+    // The first string is copied once, into the line buffer, and from there.
+    const std::span<Ch> first(buffer, LMAX);
     const std::size_t firstChars = copyPadded(first, r.ALL[x].str());
     std::copy(first.begin(), first.end(), s.ALLTEMP.span(1, LMAX).begin());
     // A book after the first reads its own chapter where the bank has the
     // chapter through the material; every layout then prints it as stored.
     if (const int own = r.RLCH[x]; own > 0) {
-        s.ALLTEMP[CHAPTER] = own >= 10 ? Glyph(static_cast<char>('0' + own / 10)) : Glyph(' ');
-        s.ALLTEMP[CHAPTER_END] = Glyph(static_cast<char>('0' + own % 10));
+        s.ALLTEMP[CHAPTER] = own >= 10 ? Ch(static_cast<char>('0' + own / 10)) : Ch(' ');
+        s.ALLTEMP[CHAPTER_END] = Ch(static_cast<char>('0' + own % 10));
     }
-    const std::size_t secondChars = copyPadded(c.A2.span(LMAX + 1, 2 * LMAX),
-                                               secondString ? std::string_view(r.ALL2[x].str()) : std::string_view());
-    c.A2[A2LEN] = ' ';
-    c.firstEnd = textEnd(c.A2.span(1, LMAX), firstChars, 1);
-    c.secondEnd = textEnd(c.A2.span(LMAX + 1, 2 * LMAX), secondChars, LMAX + 1);
+    const std::span<Ch> second(buffer + LMAX, LMAX);
+    const std::size_t secondChars =
+        copyPadded(second, secondString ? std::string_view(r.ALL2[x].str()) : std::string_view());
+    buffer[A2LEN - 1] = ' ';
+    c.firstEnd = textEnd<Ch>(first, firstChars, 1);
+    c.secondEnd = textEnd<Ch>(second, secondChars, LMAX + 1);
     return s;
 }
 
@@ -107,7 +134,12 @@ std::string numberField(const RunState& r, int x, int w) {
     return n;
 }
 
-std::string quizRight(int w) { return std::string(static_cast<std::size_t>(std::max(w - 5, 0)), ' ') + "Quiz "; }
+std::string_view quizRight(int w) {
+    // A view into one text of blanks and "Quiz ", so no heading builds its own.
+    static const std::string padded = std::string(LMAX, ' ') + "Quiz ";
+    const std::string_view v = padded;
+    return v.substr(v.size() - static_cast<std::size_t>(std::clamp(w, 5, LMAX + 5)));
+}
 
 char bookLetter(const RunState& r, int x) {
     // A position that never received a question (Esc at approval) has no
@@ -121,12 +153,11 @@ std::string bookName(const RunState& r, int x) {
     return name.empty() ? r.MATERIAL.first().name : name;
 }
 
-std::string storedRef(const Slot& s) { return s.text(CHAPTER, REF_END); }
-
 namespace {
 
 // A right-aligned number of two columns: a blank tens column is left out.
-std::string digits(const Slot& s, int tens) {
+template <class Ch>
+std::string digits(const Slot<Ch>& s, int tens) {
     std::string d;
     if (!s.blank(tens)) d += s.at(tens);
     return d + s.at(tens + 1);
@@ -134,21 +165,29 @@ std::string digits(const Slot& s, int tens) {
 
 }  // namespace
 
-std::string chapterDigits(const Slot& s) { return digits(s, CHAPTER); }
-std::string verseDigits(const Slot& s) { return digits(s, VERSE); }
+template <class Ch>
+std::string chapterDigits(const Slot<Ch>& s) {
+    return digits(s, CHAPTER);
+}
+template <class Ch>
+std::string verseDigits(const Slot<Ch>& s) {
+    return digits(s, VERSE);
+}
 
-std::string verseColumn(const RunState& r, const Slot& s) {
+template <class Ch>
+std::string verseColumn(const RunState& r, const Slot<Ch>& s) {
     // Built in place: every question's first line in the p layout ends with it.
     std::string v{bookLetter(r, s.x), ' '};
     const auto chapter = s.ALLTEMP.span(CHAPTER, CHAPTER_END);
-    Glyph::append(v, chapter.data(), chapter.size());
+    appendChars(v, chapter.data(), chapter.size());
     v += ':';
     const auto verse = s.ALLTEMP.span(VERSE, VERSE_END);
-    Glyph::append(v, verse.data(), verse.size());
+    appendChars(v, verse.data(), verse.size());
     return v;
 }
 
-TypeField typeField(const Slot& s, int start) {
+template <class Ch>
+TypeField typeField(const Slot<Ch>& s, int start) {
     TypeField f;
     f.start = start;
     f.textStart = start;
@@ -167,27 +206,15 @@ namespace {
 // Walks the working copy from after `from`: each step advances one position,
 // turns a TAB into a blank and records a blank as where the continuation
 // resumes, then asks `stop`. Never runs past the first string.
-template <class Stop>
-FirstLine breakScan(const PacketCursor& c, Slot& s, int from, Stop stop) {
-    FirstLine f;
-    int pos = from;
-    bool blankSeen = false;
-    while (pos < LMAX) {
-        ++pos;
-        Glyph& g = s.ALLTEMP[pos];
-        const bool wasBlank = g == ' ';
-        if (g == '\t') g = ' ';
-        if (g == ' ') {
-            f.resume = pos;
-            blankSeen = true;
-        }
-        if (stop(pos, wasBlank, f)) break;
-    }
+// The first line of a scan that stopped at `pos`: up to the last blank it
+// passed (f.resume), else up to `pos`.
+template <class Ch>
+FirstLine cutAt(const PacketCursor& c, const Slot<Ch>& s, int pos, bool blankSeen, FirstLine f) {
     if (!blankSeen) {
         // Cut where the scan stopped; a blank right after the cut is skipped
         // the way the break blank is.
         const int next = pos + 1;
-        const Glyph g = next <= LMAX ? s.ALLTEMP[next] : c.A2[next];
+        const Ch g = next <= LMAX ? s.ALLTEMP[next] : c.line<Ch>()[next - 1];
         f.resume = g == ' ' || g == '\t' ? next : pos;
         f.end = pos;
         return f;
@@ -196,11 +223,36 @@ FirstLine breakScan(const PacketCursor& c, Slot& s, int from, Stop stop) {
     return f;
 }
 
-bool isQuote(Glyph c) { return c == '"' || c == '\''; }
+template <class Ch, class Stop>
+FirstLine breakScan(const PacketCursor& c, Slot<Ch>& s, int from, Stop stop) {
+    FirstLine f;
+    int pos = from;
+    bool blankSeen = false;
+    // The working copy checked as a whole once: position pos is at [pos - 1].
+    Ch* const text = s.ALLTEMP.span(1, LMAX).data();
+    while (pos < LMAX) {
+        ++pos;
+        Ch& g = text[pos - 1];
+        const bool wasBlank = g == ' ';
+        if (g == '\t') g = ' ';
+        if (g == ' ') {
+            f.resume = pos;
+            blankSeen = true;
+        }
+        if (stop(pos, wasBlank, f)) break;
+    }
+    return cutAt(c, s, pos, blankSeen, f);
+}
+
+template <class Ch>
+bool isQuote(Ch c) {
+    return c == '"' || c == '\'';
+}
 
 }  // namespace
 
-FirstLine quotationScan(const PacketCursor& c, Slot& s, int limitWithoutQuote) {
+template <class Ch>
+FirstLine quotationScan(const PacketCursor& c, Slot<Ch>& s, int limitWithoutQuote) {
     bool hasQuote = false;
     for (int i = TEXT + 2; i <= LMAX; ++i) hasQuote = hasQuote || isQuote(s.at(i));
     // Without a quotation the line is cut like a regular question's.
@@ -208,18 +260,37 @@ FirstLine quotationScan(const PacketCursor& c, Slot& s, int limitWithoutQuote) {
     return breakScan(c, s, TEXT, [&](int pos, bool, FirstLine&) { return isQuote(s.at(pos + 1)); });
 }
 
-FirstLine regularScan(const PacketCursor& c, Slot& s, int limit) {
-    return breakScan(c, s, TEXT, [&](int pos, bool, FirstLine& f) {
-        if (s.at(pos - 1) == '?') return f.question = true;
-        return pos >= limit;
-    });
+template <class Ch>
+FirstLine regularScan(const PacketCursor& c, Slot<Ch>& s, int limit) {
+    // The walk of breakScan, stopping after the first "?" or at the limit,
+    // done in two passes: where it stops is found with one search, then the
+    // positions up to there are walked without a test for stopping. Nearly
+    // every slot is a regular question.
+    Ch* const text = s.ALLTEMP.span(1, LMAX).data();
+    const int last = std::clamp(limit, TEXT + 1, LMAX);  // where the limit (or the string's end) stops it
+    const Ch* const mark = findChar<Ch>(text + TEXT - 1, text + last - 1, '?');  // a "?" at TEXT..last - 1
+    FirstLine f;
+    f.question = mark != text + last - 1;
+    const int stop = f.question ? static_cast<int>(mark - text) + 2 : last;
+    bool blankSeen = false;
+    for (int pos = TEXT + 1; pos <= stop; ++pos) {
+        Ch& g = text[pos - 1];
+        if (g == '\t') g = ' ';
+        if (g == ' ') {
+            f.resume = pos;
+            blankSeen = true;
+        }
+    }
+    return cutAt(c, s, stop, blankSeen, f);
 }
 
-FirstLine ftvScanC(const PacketCursor& c, Slot& s, int textStart) {
+template <class Ch>
+FirstLine ftvScanC(const PacketCursor& c, Slot<Ch>& s, int textStart) {
     return breakScan(c, s, textStart, [](int pos, bool, FirstLine&) { return pos >= 46; });
 }
 
-FirstLine fiveWordScan(const PacketCursor& c, Slot& s, int textStart) {
+template <class Ch>
+FirstLine fiveWordScan(const PacketCursor& c, Slot<Ch>& s, int textStart) {
     int blanks = 0;
     return breakScan(c, s, textStart, [&](int, bool wasBlank, FirstLine&) {
         if (wasBlank) ++blanks;
@@ -227,10 +298,14 @@ FirstLine fiveWordScan(const PacketCursor& c, Slot& s, int textStart) {
     });
 }
 
-bool moreAfter(const PacketCursor& c, const Slot& s, int mark) {
+template <class Ch>
+bool moreAfter(const PacketCursor& c, const Slot<Ch>& s, int mark) {
     const int i = mark + 1;
-    if (i <= LMAX) return !s.blank(i);
-    return i <= A2LEN && c.A2[i] != ' ';
+    if (i <= LMAX ? !s.blank(i) : i <= A2LEN && c.line<Ch>()[i - 1] != ' ') return true;
+    // A first line cut inside a run of blanks that text follows (a verse of
+    // the second string, say): the continuation passes over the blanks, so
+    // the text is printed, never lost.
+    return textFrom(c, i);
 }
 
 void continueFrom(PacketCursor& c, int mark, void (*printer)(PacketCursor&)) {
@@ -238,5 +313,22 @@ void continueFrom(PacketCursor& c, int mark, void (*printer)(PacketCursor&)) {
     c.X5 = 0;
     printer(c);
 }
+
+// Every layout writes an ASCII slot with char tables and any other with Glyph tables.
+#define TESS_SLOT_TABLES(Ch)                                                   \
+    template struct Slot<Ch>;                                                  \
+    template Slot<Ch> loadSlot<Ch>(const RunState&, PacketCursor&, int);       \
+    template std::string chapterDigits<Ch>(const Slot<Ch>&);                   \
+    template std::string verseDigits<Ch>(const Slot<Ch>&);                     \
+    template std::string verseColumn<Ch>(const RunState&, const Slot<Ch>&);    \
+    template TypeField typeField<Ch>(const Slot<Ch>&, int);                    \
+    template FirstLine quotationScan<Ch>(const PacketCursor&, Slot<Ch>&, int); \
+    template FirstLine regularScan<Ch>(const PacketCursor&, Slot<Ch>&, int);   \
+    template FirstLine ftvScanC<Ch>(const PacketCursor&, Slot<Ch>&, int);      \
+    template FirstLine fiveWordScan<Ch>(const PacketCursor&, Slot<Ch>&, int);  \
+    template bool moreAfter<Ch>(const PacketCursor&, const Slot<Ch>&, int);
+TESS_SLOT_TABLES(char)
+TESS_SLOT_TABLES(Glyph)
+#undef TESS_SLOT_TABLES
 
 }  // namespace tess

@@ -133,4 +133,10 @@ TEST_F(LayoutC, TheContinuationGoesOnInTheSecondStringPastTheFirstsBlanks) {
     EXPECT_EQ(l[24], "     1. Who said");
     EXPECT_EQ(l[26], blanks(8) + "\"abcd" + blanks(32));
     EXPECT_EQ(l[27], blanks(8) + "ijkl\"" + blanks(32));
+    // An FTV's first line cut inside such blanks goes on the same way, in
+    // the p layout too.
+    slot('F', " 1: 2\tFTV\tAnd he" + blanks(LMAX - 16) + "  spake");
+    EXPECT_NE(write().find(blanks(8) + "spake"), std::string::npos);
+    r.OUT = 'p';
+    EXPECT_NE(write().find(blanks(15) + "spake"), std::string::npos);
 }
