@@ -31,6 +31,31 @@ namespace {
 constexpr std::string_view SAME_LINE = "the same line as line ", DELETE_ONE = ": delete one of them";
 constexpr char REPEATED[] = ": warning: the same line as line ", REPEATED_END[] = ": delete one of them\n";
 
+constexpr std::size_t DIGITS_MAX = 20;
+
+// A number's digits kept from one finding to the next: findings come in line
+// order, so a line number is mostly the one before or one more, and adding
+// one to the last digit is cheaper than writing them all again.
+class Decimal {
+public:
+    void set(std::size_t n) {
+        if (n == value_ + 1 && digits_[size_ - 1] != '9')
+            ++digits_[size_ - 1];
+        else if (n != value_)
+            size_ = static_cast<std::size_t>(std::to_chars(digits_, digits_ + DIGITS_MAX, n).ptr - digits_);
+        value_ = n;
+    }
+    // Copied DIGITS_MAX bytes at once, however many are digits.
+    char* copyTo(char* o) const {
+        std::memcpy(o, digits_, DIGITS_MAX);
+        return o + size_;
+    }
+
+private:
+    std::size_t value_ = 0, size_ = 1;
+    char digits_[DIGITS_MAX] = {'0'};
+};
+
 // The findings are put together a block at a time and each block written at
 // once: a bank with a repeated line on every line has hundreds of thousands.
 class Block {
@@ -58,9 +83,11 @@ public:
         if (SIZE - used_ < padded + sizeof REPEATED + sizeof REPEATED_END + 2 * DIGITS_MAX) flush();
         char* o = buf_ + used_;
         for (std::size_t i = 0; i < padded; i += FILE_STEP) std::memcpy(o + i, file.data() + i, FILE_STEP);
-        o = std::to_chars(o + file.size(), o + file.size() + DIGITS_MAX, line).ptr;
+        line_.set(line);
+        o = line_.copyTo(o + file.size());
         std::memcpy(o, REPEATED, sizeof REPEATED - 1);
-        o = std::to_chars(o + sizeof REPEATED - 1, o + sizeof REPEATED - 1 + DIGITS_MAX, first).ptr;
+        first_.set(first);
+        o = first_.copyTo(o + sizeof REPEATED - 1);
         std::memcpy(o, REPEATED_END, sizeof REPEATED_END - 1);
         used_ = static_cast<std::size_t>(o + sizeof REPEATED_END - 1 - buf_);
     }
@@ -73,9 +100,10 @@ public:
         used_ = 0;
     }
 
-    static constexpr std::size_t SIZE = 1 << 16, DIGITS_MAX = 20, FILE_STEP = 16;
+    static constexpr std::size_t SIZE = 1 << 16, FILE_STEP = 16;
 
 private:
+    Decimal line_, first_;  // of the last repeated line's finding
     std::ostream& out_;
     char buf_[SIZE];
     std::size_t used_ = 0;
