@@ -128,16 +128,13 @@ bool LineScanner::next(ScannedLine& out) {
         }
         const __m128i lo = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
         const __m128i hi = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + BLOCK));
-        const __m128i tabLo = lanesOf(lo, '\t'), tabHi = lanesOf(hi, '\t');
-        // Printable or a TAB: anything else is a line end or a byte to look at closely.
-        const __m128i fineLo = _mm_or_si128(printableLanes(lo), tabLo), fineHi = _mm_or_si128(printableLanes(hi), tabHi);
+        std::uint32_t tabBits = bitsOf(lanesOf(lo, '\t'), lanesOf(hi, '\t'));
         std::uint32_t blanks = bitsOf(lanesOf(lo, ' '), lanesOf(hi, ' '));
-        std::uint32_t tabBits = 0;
+        // Neither printable nor a TAB: a line end, or a byte to look at closely.
+        std::uint32_t special = ~(bitsOf(printableLanes(lo), printableLanes(hi)) | tabBits);
         std::size_t size = NONE, after = 0;  // where the line ends in the chunk, and the next begins
         std::uint32_t solidBits = 0;
-        if (_mm_movemask_epi8(_mm_and_si128(fineLo, fineHi)) != 0xFFFF) {
-            tabBits = bitsOf(tabLo, tabHi);
-            std::uint32_t special = ~bitsOf(fineLo, fineHi);
+        if (special != 0) {
             if (const std::uint32_t ends = bitsOf(lanesOf(lo, '\n'), lanesOf(hi, '\n')); ends != 0) {
                 const auto k = static_cast<std::size_t>(std::countr_zero(ends));
                 size = k > 0 && p[k - 1] == '\r' ? k - 1 : k;
@@ -154,8 +151,6 @@ bool LineScanner::next(ScannedLine& out) {
                 solidBits = kept & ~(blanks | tabBits);
             }
             unprintable |= special;
-        } else if (tabs < 2) {  // past the first two TABs, a TAB matters only where the line ends
-            tabBits = bitsOf(tabLo, tabHi);
         }
         if (off == 0) {
             blanks &= ~0u << from_;
@@ -163,7 +158,8 @@ bool LineScanner::next(ScannedLine& out) {
         }
         // The block before's last two blanks, then these.
         const std::uint64_t pair = static_cast<std::uint64_t>(blanks) << 2 | blanksBefore >> 30;
-        runs |= pair & pair >> 1 & pair >> 2;
+        const std::uint64_t twos = pair & pair >> 1;  // two blanks in a row, then two such pairs
+        runs |= twos & twos >> 1;
         blanksBefore = blanks;
         for (; tabBits != 0 && tabs < 2; tabBits &= tabBits - 1)
             m.tab[tabs++] = off + static_cast<std::size_t>(std::countr_zero(tabBits));
