@@ -1,7 +1,6 @@
 #include "check/BankLines.h"
 
 #include <algorithm>
-#include <bit>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -28,10 +27,6 @@ constexpr std::size_t QUESTION_AT = 6;
 constexpr const char* NO_ANSWER = "no answer: put it after a TAB that follows the question";
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-// Not find_first_not_of, which looks each byte up in the set with a call.
-bool isBlank(std::string_view l) {
-    return std::all_of(l.begin(), l.end(), [](char c) { return c == ' ' || c == '\t'; });
-}
 std::string quoted(std::string_view s) { return "\"" + shown(s) + "\""; }
 std::string ref(int c, int v) { return std::to_string(c) + ":" + std::to_string(v); }
 std::string lineRef(std::size_t line, int key) {
@@ -105,7 +100,8 @@ void checkMixed(const std::vector<std::size_t>& utf8Lines, const std::vector<std
 
 // Columns 1-6 as every reader and the packet writer take them. Returns the
 // chapter and verse when the question part can be checked.
-std::optional<BankRef> checkColumns(std::string_view l, std::size_t no, const VerseTable& evs, FileReport& out) {
+std::optional<BankRef> checkColumns(std::string_view l, std::size_t no, const LineMarks& marks, const VerseTable& evs,
+                                    FileReport& out) {
     if (l.size() < 2 || !(l[0] == ' ' || isDigit(l[0])) || !isDigit(l[1])) {
         out.error(no, "no chapter in columns 1-2 (they hold " + quoted(l.substr(0, 2)) +
                           "): write the chapter right-aligned, such as \" 7\" or \"07\"");
@@ -145,10 +141,23 @@ std::optional<BankRef> checkColumns(std::string_view l, std::size_t no, const Ve
                           "put a TAB between the verse and the question");
         return std::nullopt;
     }
-    if (isBlank(l.substr(6))) {
+    if (marks.blankFrom(QUESTION_AT)) {
         out.error(no, "nothing after the TAB: the question is missing");
         return std::nullopt;
     }
+    return BankRef{c, v};
+}
+
+// The columns as nearly every line holds them, with no finding to make:
+// the chapter and verse when they are, so that checkColumns (which words
+// each fault) runs only on the others.
+std::optional<BankRef> plainColumns(std::string_view l, const LineMarks& marks, const VerseTable& evs) {
+    if (l.size() <= QUESTION_AT || !(l[0] == ' ' || isDigit(l[0])) || !isDigit(l[1]) || l[2] != ':' ||
+        !(l[3] == ' ' || isDigit(l[3])) || !isDigit(l[4]) || l[5] != '\t' || marks.blankFrom(QUESTION_AT))
+        return std::nullopt;
+    const int c = (l[1] - '0') + (l[0] == ' ' ? 0 : 10 * (l[0] - '0'));
+    const int v = (l[4] - '0') + (l[3] == ' ' ? 0 : 10 * (l[3] - '0'));
+    if (c < 1 || c > evs.chapters || v < 1 || v > VMAX || (evs[c] > 0 && v > evs[c])) return std::nullopt;
     return BankRef{c, v};
 }
 
@@ -199,7 +208,7 @@ void checkKind(std::string_view l, std::size_t no, const Kind& kind, const LineM
                 out.error(no,
                           "the question does not end with a question mark: the packet ends the question's "
                           "first line and sets the answer apart there; put \"?\" at the end of the question");
-            else if (tab == std::string_view::npos || isBlank(l.substr(tab + 1)))
+            else if (tab == NONE || marks.blankFrom(tab + 1))
                 out.error(no, NO_ANSWER);
             break;
         }
@@ -212,7 +221,7 @@ void checkKind(std::string_view l, std::size_t no, const Kind& kind, const LineM
                 break;
             }
             const std::size_t answer = marks.tab[1];  // the TAB in column 9 is the first
-            if (answer == std::string_view::npos || isBlank(l.substr(answer + 1))) out.error(no, NO_ANSWER);
+            if (answer == NONE || marks.blankFrom(answer + 1)) out.error(no, NO_ANSWER);
             break;
         }
         case 'F': {
@@ -257,7 +266,7 @@ void checkKind(std::string_view l, std::size_t no, const Kind& kind, const LineM
                 out.error(no,
                           "no \"*\" before the answer after the quotation: the tab layout puts the answer in its "
                           "own column from the \"*\"");
-            else if (isBlank(l.substr(star + 1)))
+            else if (marks.blankFrom(star + 1))
                 out.error(no, "no answer after the \"*\": write who said it (and to whom)");
             break;
         }
@@ -269,10 +278,9 @@ void checkKind(std::string_view l, std::size_t no, const Kind& kind, const LineM
 // own for each cost the checker as much as hashing them.
 class FirstLines {
 public:
-    // The line `text` was first seen on; `no` when it is new.
-    std::size_t firstOf(std::string_view text, std::size_t no) {
+    // The line `text` (of hash `hash`, from LineScan) was first seen on; `no` when it is new.
+    std::size_t firstOf(std::string_view text, std::uint64_t hash, std::size_t no) {
         if ((used_ + 1) * 2 > slots_.size()) grow();
-        const std::uint64_t hash = hashOf(text);
         for (std::size_t i = static_cast<std::size_t>(hash) & (slots_.size() - 1);; i = (i + 1) & (slots_.size() - 1)) {
             Slot& s = slots_[i];
             if (s.no == 0) {
@@ -285,34 +293,6 @@ public:
     }
 
 private:
-    // Eight bytes a step, each mixed in by a multiply, and the whole mixed
-    // once more at the end so the low bits the slot is taken from depend on
-    // every byte. A hit is compared byte for byte, so a collision only costs
-    // a comparison.
-    static std::uint64_t hashOf(std::string_view text) {
-        constexpr std::uint64_t K = 0x9E3779B97F4A7C15ULL;
-        std::uint64_t h = text.size() * K;
-        std::size_t i = 0;
-        for (; i + 16 <= text.size(); i += 16) {
-            std::uint64_t w[2];
-            std::memcpy(w, text.data() + i, 16);
-            h = (std::rotl(h, 5) ^ w[0]) * K;
-            h = (std::rotl(h, 5) ^ w[1]) * K;
-        }
-        for (; i + 8 <= text.size(); i += 8) {
-            std::uint64_t w;
-            std::memcpy(&w, text.data() + i, 8);
-            h = (std::rotl(h, 5) ^ w) * K;
-        }
-        if (i < text.size()) {
-            std::uint64_t w = 0;
-            std::memcpy(&w, text.data() + i, text.size() - i);
-            h = (std::rotl(h, 5) ^ w) * K;
-        }
-        h ^= h >> 32;
-        h *= 0xD6E8FEB86659FD93ULL;
-        return h ^ (h >> 32);
-    }
     struct Slot {
         std::string_view text;
         std::uint64_t hash = 0;
@@ -397,19 +377,23 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOu
         return *encoding == TextEncoding::Windows1252;
     };
     std::vector<std::size_t> utf8Lines, otherLines;  // in a file read as Windows-1252
-    bool longer = false;
-    while (auto line = in.readLine(READ_BOUND, &longer)) {
-        const std::size_t no = in.lineNumber();
+    LineScanner lines(in.bytes(), QUESTION_AT, READ_BOUND);
+    ScannedLine line;
+    while (lines.next(line)) {
+        const std::size_t no = lines.lineNumber();
+        const bool longer = line.longer;
         C1 c1As = C1::Control;
-        std::string_view l = *line;
-        LineMarks marks = scanLine(l, QUESTION_AT, in.bytes().data() + in.bytes().size());
+        std::string_view l = line.text;
+        LineMarks marks = line.marks;
+        std::uint64_t hash = line.hash;
         if (!marks.printable && !isAscii(l) && readAsWindows1252()) {
             c1As = isValidUtf8(l) ? C1::OfUtf8 : C1::UndefinedByte;
             (c1As == C1::OfUtf8 ? utf8Lines : otherLines).push_back(no);
             l = converted.emplace_back(windows1252ToUtf8(l));  // as the program reads it
-            marks = scanLine(l, QUESTION_AT, l.data() + l.size());
+            marks = scanLine(l, QUESTION_AT);
+            hash = hashLine(l);
         }
-        if (isBlank(l)) {
+        if (marks.lastSolid == NONE) {
             out.warning(no, "blank line: the program passes over it; delete it");
             continue;
         }
@@ -419,14 +403,15 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOu
                               " characters, but the program keeps " + std::to_string(kept) + " of a " + kind.name +
                               " line: the rest is never printed; shorten it");
         if (!marks.printable) checkCharacters(l, no, c1As, out);
-        const auto strict = checkColumns(l, no, evs, out);
+        auto strict = plainColumns(l, marks, evs);
+        if (!strict) strict = checkColumns(l, no, marks, evs, out);
         if (strict) {
             if (leftOut.has(strict->chapter))
                 out.error(no, "chapter " + std::to_string(strict->chapter) +
                                   " is left out of the L material, so the program never uses this line: remove it");
             checkKind(l, no, kind, marks, out);
         }
-        if (const std::size_t first = seen.firstOf(l, no); first != no) out.repeated(no, first);
+        if (const std::size_t first = seen.firstOf(l, hash, no); first != no) out.repeated(no, first);
         // Columns that pass the strict check are read by the program as the
         // same chapter and verse, both in the book, so only a left-out
         // chapter keeps such a line from being counted.
@@ -440,7 +425,7 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOu
                               ": the count file holds at most 255 per verse; move some to another verse or file");
         refs.push_back({r.chapter * 100 + r.verse, no});
     }
-    out.lines = in.lineNumber();
+    out.lines = lines.lineNumber();
     checkMixed(utf8Lines, otherLines, out);
     checkOrder(refs, out);
     out.sortByLine();

@@ -29,7 +29,32 @@ std::string tally(std::size_t errors, std::size_t warnings) {
 namespace {
 
 constexpr std::string_view SAME_LINE = "the same line as line ", DELETE_ONE = ": delete one of them";
-constexpr std::string_view REPEATED = ": warning: the same line as line ";
+constexpr char REPEATED[] = ": warning: the same line as line ", REPEATED_END[] = ": delete one of them\n";
+
+constexpr std::size_t DIGITS_MAX = 20;
+
+// A number's digits kept from one finding to the next: findings come in line
+// order, so a line number is mostly the one before or one more, and adding
+// one to the last digit is cheaper than writing them all again.
+class Decimal {
+public:
+    void set(std::size_t n) {
+        if (n == value_ + 1 && digits_[size_ - 1] != '9')
+            ++digits_[size_ - 1];
+        else if (n != value_)
+            size_ = static_cast<std::size_t>(std::to_chars(digits_, digits_ + DIGITS_MAX, n).ptr - digits_);
+        value_ = n;
+    }
+    // Copied DIGITS_MAX bytes at once, however many are digits.
+    char* copyTo(char* o) const {
+        std::memcpy(o, digits_, DIGITS_MAX);
+        return o + size_;
+    }
+
+private:
+    std::size_t value_ = 0, size_ = 1;
+    char digits_[DIGITS_MAX] = {'0'};
+};
 
 // The findings are put together a block at a time and each block written at
 // once: a bank with a repeated line on every line has hundreds of thousands.
@@ -50,6 +75,22 @@ public:
         used_ += s.size();
     }
     void add(char c) { add(std::string_view(&c, 1)); }
+    // "FILE:LINE: warning: the same line as line FIRST: delete one of them":
+    // the commonest finding, put in place with one check for room and
+    // copies of known length. `file` ends in ':' and is padded to a
+    // multiple of FILE_STEP bytes.
+    void repeated(std::string_view file, std::size_t padded, std::size_t line, std::size_t first) {
+        if (SIZE - used_ < padded + sizeof REPEATED + sizeof REPEATED_END + 2 * DIGITS_MAX) flush();
+        char* o = buf_ + used_;
+        for (std::size_t i = 0; i < padded; i += FILE_STEP) std::memcpy(o + i, file.data() + i, FILE_STEP);
+        line_.set(line);
+        o = line_.copyTo(o + file.size());
+        std::memcpy(o, REPEATED, sizeof REPEATED - 1);
+        first_.set(first);
+        o = first_.copyTo(o + sizeof REPEATED - 1);
+        std::memcpy(o, REPEATED_END, sizeof REPEATED_END - 1);
+        used_ = static_cast<std::size_t>(o + sizeof REPEATED_END - 1 - buf_);
+    }
     void number(std::size_t n) {
         if (DIGITS_MAX > SIZE - used_) flush();
         used_ = static_cast<std::size_t>(std::to_chars(buf_ + used_, buf_ + SIZE, n).ptr - buf_);
@@ -59,8 +100,10 @@ public:
         used_ = 0;
     }
 
+    static constexpr std::size_t SIZE = 1 << 16, FILE_STEP = 16;
+
 private:
-    static constexpr std::size_t SIZE = 1 << 16, DIGITS_MAX = 20;
+    Decimal line_, first_;  // of the last repeated line's finding
     std::ostream& out_;
     char buf_[SIZE];
     std::size_t used_ = 0;
@@ -104,16 +147,24 @@ void writeReport(std::ostream& out, const Report& report, std::optional<std::siz
                 left += found - shown;
             }
             const std::string file = f.file + ':';
+            // Read FILE_STEP bytes at a time, so the copy is a few fixed-size moves.
+            const std::size_t padded = (file.size() + Block::FILE_STEP - 1) / Block::FILE_STEP * Block::FILE_STEP;
+            const bool fits = padded <= Block::SIZE / 2;
+            std::string filePadded = file;
+            filePadded.resize(padded);
             for (const auto& x : f.findings) {
                 if (max && written >= *max) break;
                 ++written;
+                if (x.repeated && fits) {
+                    text.repeated({filePadded.data(), file.size()}, padded, x.line, x.detail);
+                    continue;
+                }
                 text.add(file);
-                if (x.repeated) {  // the commonest finding, in three pieces
+                if (x.repeated) {
                     text.number(x.line);
                     text.add(REPEATED);
                     text.number(x.detail);
-                    text.add(DELETE_ONE);
-                    text.add('\n');
+                    text.add(REPEATED_END);
                     continue;
                 }
                 if (x.line > 0) {

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <random>
 
 #include "app/ExitStatus.h"
 #include "app/RunCommand.h"
 #include "check/Check.h"
+#include "check/LineScan.h"
+#include "console/FileLines.h"
 
 using namespace tess;
 using namespace tess::check;
@@ -159,6 +162,35 @@ TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
 // One encoding a file: valid UTF-8, else Windows-1252. Either is clean with
 // curly quotes, dashes and accents; a file with lines of both is named, and
 // a byte Windows-1252 has no character for is neither.
+// The one pass over a file's bytes gives the lines FileLines gives, each with
+// the marks and hash the line has on its own: random bytes, so that CR LF
+// falls across chunks, lines are cut at the bound and the last has no end.
+TEST(CheckBankLines, OnePassOverAFileGivesWhatEachLineOnItsOwnGives) {
+    const ScratchDir d;
+    std::mt19937 random(27);
+    const std::string alphabet("w  \t\r\r\x01\x7f\x80\xe9?", 11);
+    for (int round = 0; round < 400; ++round) {
+        std::string bytes;
+        for (std::size_t n = random() % 600; n > 0; --n)
+            bytes += random() % (1 + round % 90) == 0 ? '\n' : alphabet[random() % alphabet.size()];
+        d.raw("f", bytes);
+        FileLines in(d.file("f"));
+        LineScanner scan(in.bytes(), 6, 70);
+        ScannedLine got;
+        bool longer = false;
+        while (const auto want = in.readLine(70, &longer)) {
+            ASSERT_TRUE(scan.next(got)) << round;
+            const LineMarks m = scanLine(*want, 6);
+            EXPECT_EQ(std::tuple(got.text, got.longer, got.marks.printable, got.marks.blankRun, got.marks.tab[0],
+                                 got.marks.tab[1], got.marks.lastSolid, got.hash),
+                      std::tuple(*want, longer, m.printable, m.blankRun, m.tab[0], m.tab[1], m.lastSolid,
+                                 hashLine(*want)))
+                << round << " line " << in.lineNumber();
+        }
+        EXPECT_FALSE(scan.next(got)) << round;
+    }
+}
+
 TEST(CheckBankLines, AFileMixingUtf8AndWindows1252AndALineInNeitherAreNamed) {
     ScratchDir d;
     d.verses();
