@@ -2,6 +2,8 @@
 // (the program-wide -C/--dir chooses it), on standard output; exit status
 // FINDINGS when any of them is an error.
 #include <CLI/CLI.hpp>
+#include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <optional>
@@ -10,7 +12,37 @@
 #include "app/ExitStatus.h"
 #include "check/Check.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#include <sys/mman.h>
+#endif
+
 namespace tess {
+
+namespace {
+
+// The check reads each bank file whole and keeps tables and findings as big,
+// one file after another. Left to itself, glibc hands freed memory back to the
+// system and the next file faults it in again 4 KB at a time, at several
+// microseconds a fault. So the heap keeps what it frees, and starts with room
+// marked for huge pages (a mark the kernel ignores where they are off). This is
+// process-wide, which is why the command sets it and not the checker.
+void tuneHeapForCheck() {
+#ifdef __GLIBC__
+    constexpr std::size_t ROOM = std::size_t{48} << 20;
+    constexpr std::uintptr_t HUGE_PAGE = std::uintptr_t{2} << 20;
+    mallopt(M_MMAP_THRESHOLD, 64 << 20);
+    mallopt(M_TRIM_THRESHOLD, 128 << 20);
+    if (void* room = std::malloc(ROOM)) {
+        const auto from = (reinterpret_cast<std::uintptr_t>(room) + HUGE_PAGE - 1) & ~(HUGE_PAGE - 1);
+        const auto to = (reinterpret_cast<std::uintptr_t>(room) + ROOM) & ~(HUGE_PAGE - 1);
+        if (to > from) madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+        std::free(room);
+    }
+#endif
+}
+
+}  // namespace
 
 void addCheckCommand(CLI::App& app, int& status) {
     struct Options {
@@ -41,6 +73,7 @@ void addCheckCommand(CLI::App& app, int& status) {
     cmd->add_option("FILE", opt->files, "Check only these files; the kind of each is known from its name")
         ->type_name("");
     cmd->callback([opt, &status] {
+        tuneHeapForCheck();
         std::optional<std::size_t> max;
         if (opt->max) max = static_cast<std::size_t>(*opt->max);
         check::Report report;

@@ -12,10 +12,6 @@
 #include "core/StyleFile.h"
 #include "specc9/StyleLibrary.h"
 
-#ifdef __GLIBC__
-#include <malloc.h>
-#endif
-
 namespace tess::check {
 
 namespace {
@@ -206,14 +202,6 @@ private:
 }  // namespace
 
 Report checkBank(const fs::path& dir, const std::vector<std::string>& files, bool keepWords) {
-#ifdef __GLIBC__
-    // Each bank file is read whole and its tables are as big, one file after
-    // another: the memory one frees is kept for the next rather than handed
-    // back to the system and faulted in again a page at a time (a third of
-    // the system time on a big bank).
-    mallopt(M_MMAP_THRESHOLD, 64 << 20);
-    mallopt(M_TRIM_THRESHOLD, 128 << 20);
-#endif
     return Checker(dir, keepWords).run(files);
 }
 
