@@ -106,6 +106,16 @@ public:
         at[s.size() + 1] = '\n';
         used_ += s.size() + 2;
     }
+    // A line of `indent` blanks and then `s`, the blanks made in place.
+    void writeln(std::size_t indent, std::string_view s) {
+        if (!fits(indent + s.size() + 2)) return put(std::string(indent, ' ').append(s), true);
+        char* const at = buf_.data() + used_;
+        std::fill_n(at, indent, ' ');
+        std::copy(s.begin(), s.end(), at + indent);
+        at[indent + s.size()] = '\r';
+        at[indent + s.size() + 1] = '\n';
+        used_ += indent + s.size() + 2;
+    }
     // Writes out what is buffered and closes; throws FileError if any of it
     // failed. Closing a closed file does nothing.
     void close();

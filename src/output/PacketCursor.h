@@ -34,6 +34,14 @@ struct PacketCursor {
     // A buffer set by other hands keeps the defaults, which promise nothing.
     int firstEnd = LMAX;
     int secondEnd = A2LEN;
+    // How many characters of each string the buffer holds, before its padding.
+    int firstChars = LMAX;
+    int secondChars = LMAX;
+    // The last TAB and the last "^" in the buffer, set as the continuation
+    // starts: a line past them has no TAB to turn into a blank nor "^" to
+    // show as "*", and is not searched for them. A2LEN promises nothing.
+    int lastTab = A2LEN;
+    int lastCaret = A2LEN;
     int MARK1 = 0;         // the blank after which the continuation goes on
     int X5 = 0;            // lines the continuation has written of the slot (at most 15)
     std::string lineText;  // the line being built: one buffer, its room made once, for every line of the quiz
