@@ -44,6 +44,7 @@ struct PacketCursor {
     int lastCaret = A2LEN;
     int MARK1 = 0;         // the blank after which the continuation goes on
     int X5 = 0;            // lines the continuation has written of the slot (at most 15)
+    std::string quizNumber;  // Q2 as text, for the headings that end with it
     std::string lineText;  // the line being built: one buffer, its room made once, for every line of the quiz
 
     // The line buffer of characters Ch by position, 1..A2LEN, checked as a
