@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <fstream>
 #include <optional>
 #include <stdexcept>
@@ -106,11 +107,14 @@ public:
         at[s.size() + 1] = '\n';
         used_ += s.size() + 2;
     }
-    // A line of `indent` blanks and then `s`, the blanks made in place.
+    // A line of `indent` blanks and then `s`. An indent is short: its blanks
+    // are copied as one fixed run, which `s` then partly covers.
     void writeln(std::size_t indent, std::string_view s) {
-        if (!fits(indent + s.size() + 2)) return put(std::string(indent, ' ').append(s), true);
+        constexpr std::string_view BLANKS = "                ";
+        if (indent > BLANKS.size() || !fits(BLANKS.size() + s.size() + 2))
+            return put(std::string(indent, ' ').append(s), true);
         char* const at = buf_.data() + used_;
-        std::fill_n(at, indent, ' ');
+        std::memcpy(at, BLANKS.data(), BLANKS.size());
         std::copy(s.begin(), s.end(), at + indent);
         at[indent + s.size()] = '\r';
         at[indent + s.size() + 1] = '\n';

@@ -17,7 +17,9 @@ namespace tess {
 constexpr int A2LEN = 2 * LMAX + 1;  // the line buffer: two strings and a closing blank
 
 struct PacketCursor {
-    explicit PacketCursor(TextWriter& file) : out(file) {}
+    explicit PacketCursor(TextWriter& file) : out(file) {
+        lineText.reserve(2 * A2LEN);  // room for a t-layout row, so no line grows it
+    }
 
     TextWriter& out;  // the packet file
     int LINES = 0;    // lines written of the block (c layout) or the page (p layout)

@@ -1,7 +1,6 @@
 #include "output/Slot.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstring>
 #include <span>
 #include <string_view>
@@ -137,14 +136,9 @@ Slot<Ch> loadSlot(const RunState& r, PacketCursor& c, int x) {
 }
 
 std::string numberField(const RunState& r, int x, int w) {
-    std::string n(static_cast<std::size_t>(std::max(w, 0)), ' ');
-    if (x > r.AB) return n;
-    // The digits written over the last blanks; a number wider than w whole.
-    char digits[16];
-    const char* const end = std::to_chars(digits, digits + sizeof digits, x).ptr;
-    const auto len = static_cast<std::size_t>(end - digits);
-    if (len >= n.size()) return std::string(digits, len);
-    std::copy(static_cast<const char*>(digits), end, n.end() - static_cast<std::ptrdiff_t>(len));
+    if (x > r.AB) return std::string(static_cast<std::size_t>(w), ' ');
+    std::string n = std::to_string(x);
+    if (n.size() < static_cast<std::size_t>(w)) n.insert(0, static_cast<std::size_t>(w) - n.size(), ' ');
     return n;
 }
 
