@@ -15,14 +15,33 @@ namespace {
 
 constexpr char TB = '\t';  // the column separator
 
+// The first run of three blanks in the n bytes at `text`, n when there is
+// none. A byte that is not a blank rules out the runs that would hold it,
+// so a text is stepped over up to three bytes at a time, where a search
+// for its blanks would stop at every word.
+std::size_t threeBlanks(const char* text, std::size_t n) {
+    std::size_t i = 0;
+    while (i + 3 <= n) {
+        if (text[i + 2] != ' ')
+            i += 3;
+        else if (text[i + 1] != ' ')
+            i += 2;
+        else if (text[i] != ' ')
+            i += 1;
+        else
+            return i;
+    }
+    return n;
+}
+
 // Where a row's text ends: before the first run of three blanks from the
 // one before textStart on, else at the buffer's end.
 template <class Ch>
 int textEnd(const Ch* buffer, int textStart) {
     if constexpr (std::is_same_v<Ch, char>) {
-        const std::string_view text(buffer + textStart - 2, static_cast<std::size_t>(A2LEN - textStart + 2));
-        const std::size_t run = text.find("   ");
-        return run == std::string_view::npos ? A2LEN : textStart - 2 + static_cast<int>(run);
+        const auto n = static_cast<std::size_t>(A2LEN - textStart + 2);
+        const std::size_t run = threeBlanks(buffer + textStart - 2, n);
+        return run == n ? A2LEN : textStart - 2 + static_cast<int>(run);
     } else {
         for (int z = textStart + 1; z <= A2LEN; ++z)
             if (buffer[z - 1] == ' ' && buffer[z - 2] == ' ' && buffer[z - 3] == ' ') return z - 3;
