@@ -137,6 +137,13 @@ Slot<Ch> loadSlot(const RunState& r, PacketCursor& c, int x) {
 
 std::string numberField(const RunState& r, int x, int w) {
     if (x > r.AB) return std::string(static_cast<std::size_t>(w), ' ');
+    if (x >= 0 && x < 100 && w >= 2) {
+        // Every slot's number: its one or two digits over the last blanks.
+        std::string n(static_cast<std::size_t>(w), ' ');
+        if (x >= 10) n[n.size() - 2] = static_cast<char>('0' + x / 10);
+        n.back() = static_cast<char>('0' + x % 10);
+        return n;
+    }
     std::string n = std::to_string(x);
     if (n.size() < static_cast<std::size_t>(w)) n.insert(0, static_cast<std::size_t>(w) - n.size(), ' ');
     return n;
