@@ -5,7 +5,6 @@
 #include <span>
 #include <string_view>
 #include <type_traits>
-#include <utility>
 
 #include "output/Continuation.h"
 
@@ -339,10 +338,12 @@ void continueFrom(PacketCursor& c, int mark, void (*printer)(PacketCursor&)) {
         // A byte to a position: the last of each is found by a search of
         // each string's characters, the padding left out.
         const char* const buffer = c.line<char>();
-        for (const auto& [last, b] : {std::pair{&c.lastTab, '\t'}, std::pair{&c.lastCaret, '^'}}) {
-            *last = lastByte(buffer + LMAX, static_cast<std::size_t>(c.secondChars), b, LMAX + 1);
-            if (*last == 0) *last = lastByte(buffer, static_cast<std::size_t>(c.firstChars), b, 1);
-        }
+        const auto last = [&](char b) {
+            const int inSecond = lastByte(buffer + LMAX, static_cast<std::size_t>(c.secondChars), b, LMAX + 1);
+            return inSecond ? inSecond : lastByte(buffer, static_cast<std::size_t>(c.firstChars), b, 1);
+        };
+        c.lastTab = last('\t');
+        c.lastCaret = last('^');
     }
     printer(c);
 }
