@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstring>
 #include <fstream>
 #include <optional>
 #include <stdexcept>
@@ -105,6 +106,19 @@ public:
         at[s.size()] = '\r';
         at[s.size() + 1] = '\n';
         used_ += s.size() + 2;
+    }
+    // A line of `indent` blanks and then `s`. An indent is short: its blanks
+    // are copied as one fixed run, which `s` then partly covers.
+    void writeln(std::size_t indent, std::string_view s) {
+        constexpr std::string_view BLANKS = "                ";
+        if (indent > BLANKS.size() || !fits(BLANKS.size() + s.size() + 2))
+            return put(std::string(indent, ' ').append(s), true);
+        char* const at = buf_.data() + used_;
+        std::memcpy(at, BLANKS.data(), BLANKS.size());
+        std::copy(s.begin(), s.end(), at + indent);
+        at[indent + s.size()] = '\r';
+        at[indent + s.size() + 1] = '\n';
+        used_ += indent + s.size() + 2;
     }
     // Writes out what is buffered and closes; throws FileError if any of it
     // failed. Closing a closed file does nothing.

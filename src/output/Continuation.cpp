@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <string>
+#include <string_view>
+#include <type_traits>
 
 namespace tess {
 
@@ -32,12 +34,26 @@ int nextText(const PacketCursor& c, const Ch* buffer, int from) {
     return A2LEN + 1;
 }
 
+// A line of the continuation: `indent` blanks, then the `n` characters at
+// `from` with a "^" shown as "*".
+template <class Ch>
+void writeLine(PacketCursor& c, std::size_t indent, const Ch* from, std::size_t n, bool caret) {
+    if constexpr (std::is_same_v<Ch, char>) {
+        // Nearly every line goes straight from the buffer to the file.
+        if (!caret) return c.out.writeln(indent, std::string_view(from, n));
+    }
+    std::string& line = c.lineText;
+    line.assign(indent, ' ');
+    appendChars(line, from, n);
+    if (caret) std::replace(line.begin() + static_cast<std::ptrdiff_t>(indent), line.end(), '^', '*');
+    c.out.writeln(line);
+}
+
 template <class Ch>
 void printRest(PacketCursor& c, const Window& w) {
     // The line buffer by position: every index below stays inside it.
     Ch* const buffer = c.line<Ch>();
     const auto A = [buffer](int i) -> Ch& { return buffer[i - 1]; };
-    std::string& line = c.lineText;
     for (;;) {
         ++c.X5;
         if (c.MARK1 < 0 || c.MARK1 >= A2LEN) return;
@@ -60,21 +76,16 @@ void printRest(PacketCursor& c, const Window& w) {
             MARK2 = end;
             if (end < A2LEN && !isText(A(end + 1))) MARK2 = end + 1;
         }
-        line.assign(static_cast<std::size_t>(w.indent), ' ');
-        appendChars(line, buffer + c.MARK1, static_cast<std::size_t>(MARK2 - c.MARK1));
         // The line's TABs are blanks, in the buffer too, and the "^" that
-        // marks a word in a bank text shows as "*". Both are rare, so the
-        // line's bytes are searched for them first (no byte of a longer
-        // character is either).
-        const auto indent = static_cast<std::size_t>(w.indent);
-        const auto text = line.begin() + w.indent;
-        if (line.find('\t', indent) != std::string::npos) {
+        // marks a word in a bank text shows as "*". Both are rare: a line is
+        // searched for one only when the slot has one after MARK1.
+        const Ch* const from = buffer + c.MARK1;
+        const Ch* const to = buffer + MARK2;
+        if (c.lastTab > c.MARK1 && findChar(from, to, '\t') != to)
             for (int a = c.MARK1 + 1; a <= MARK2; ++a)
                 if (A(a) == '\t') A(a) = ' ';
-            std::replace(text, line.end(), '\t', ' ');
-        }
-        if (line.find('^', indent) != std::string::npos) std::replace(text, line.end(), '^', '*');
-        c.out.writeln(line);
+        const bool caret = c.lastCaret > c.MARK1 && findChar(from, to, '^') != to;
+        writeLine(c, static_cast<std::size_t>(w.indent), from, static_cast<std::size_t>(MARK2 - c.MARK1), caret);
         ++c.LINES;
         if (w.questionBreak && MARK2 > 1 && A(MARK2 - 1) == '?') {
             c.out.writeln();

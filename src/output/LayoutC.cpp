@@ -1,6 +1,7 @@
 // The c layout: every block is a multiple of 18 lines, so blocks can be cut
 // apart at fixed places.
 #include <string>
+#include <string_view>
 
 #include "output/Continuation.h"
 #include "output/Layouts.h"
@@ -15,10 +16,13 @@ namespace {
 constexpr int BLOCK = 18;
 
 void emptyLines(PacketCursor& c, int n) {
-    for (int i = 0; i < n; ++i) {
-        c.out.writeln();
-        ++c.LINES;
-    }
+    // Line ends alone, a block's worth at most in one write.
+    static constexpr std::string_view ends =
+        "\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n";
+    static_assert(ends.size() == 2 * BLOCK);
+    c.LINES += n;
+    for (; n > BLOCK; n -= BLOCK) c.out.write(ends);
+    c.out.write(ends.substr(0, static_cast<std::size_t>(2 * n)));
 }
 
 template <class... Part>
@@ -45,7 +49,7 @@ void reference(const RunState& r, PacketCursor& c, const Slot<Ch>& s) {
     const bool cv = s.kind == 'R';
     emptyLines(c, 2);
     line(c, "    ", bookLetter(r, s.x), ' ', s.part(CHAPTER, REF_END), cv ? "   CV" : "   CO", quizRight(27),
-         std::to_string(r.Q2));
+         c.quizNumber);
     emptyLines(c, 2);
     if (cv)
         line(c, numberField(r, s.x, 7), ". Accd. to ", bookName(r, s.x), " chapter ", chapterDigits(s), " verse ",
@@ -60,7 +64,7 @@ template <class Ch>
 void situation(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
     emptyLines(c, 3);
     line(c, "    ", bookLetter(r, s.x), ' ', s.part(CHAPTER, CHAPTER_END), ':', s.part(VERSE, VERSE_END), "  SIT",
-         quizRight(29), std::to_string(r.Q2));
+         quizRight(29), c.quizNumber);
     emptyLines(c, 2);
     const FirstLine first = quotationScan(c, s, 42);
     line(c, "    ", numberField(r, s.x, 2), ". ", s.part(TEXT, first.end));
@@ -76,7 +80,7 @@ void finishTheVerse(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
     const TypeField t = typeField(s, firstTab ? firstTab + 1 : TEXT);
     emptyLines(c, 2);
     line(c, "    ", bookLetter(r, s.x), ' ', s.part(CHAPTER, REF_END), "   ", s.part(t.start, t.start + t.length - 1),
-         quizRight(29 - t.length), std::to_string(r.Q2));
+         quizRight(29 - t.length), c.quizNumber);
     emptyLines(c, 2);
     std::string first = numberField(r, s.x, 6) + ". ";
     int resume = QUOTE_TEXT - 1;
@@ -97,7 +101,7 @@ void finishTheVerse(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
 template <class Ch>
 void regular(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
     emptyLines(c, 2);
-    line(c, "    ", bookLetter(r, s.x), ' ', s.part(CHAPTER, REF_END), "     ", quizRight(29), std::to_string(r.Q2));
+    line(c, "    ", bookLetter(r, s.x), ' ', s.part(CHAPTER, REF_END), "     ", quizRight(29), c.quizNumber);
     emptyLines(c, 2);
     const FirstLine first = regularScan(c, s, 42);
     line(c, numberField(r, s.x, 6), ". ", s.part(TEXT, first.end));
@@ -109,6 +113,7 @@ void regular(const RunState& r, PacketCursor& c, Slot<Ch>& s) {
 
 void writePacketC(const RunState& r, TextWriter& f) {
     PacketCursor c(f);
+    c.quizNumber = std::to_string(r.Q2);
     coverBlock(r, f);
     for (int x = 1; x <= slotCount(r); ++x) {
         c.LINES = 0;
@@ -133,8 +138,7 @@ void writePacketC(const RunState& r, TextWriter& f) {
         });
         // At least one empty line, then on to the next multiple of 18 (a
         // long answer may take a block past 36 lines).
-        emptyLines(c, 1);
-        while (c.LINES % BLOCK != 0) emptyLines(c, 1);
+        emptyLines(c, BLOCK - c.LINES % BLOCK);
     }
 }
 

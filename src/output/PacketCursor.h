@@ -17,7 +17,9 @@ namespace tess {
 constexpr int A2LEN = 2 * LMAX + 1;  // the line buffer: two strings and a closing blank
 
 struct PacketCursor {
-    explicit PacketCursor(TextWriter& file) : out(file) {}
+    explicit PacketCursor(TextWriter& file) : out(file) {
+        lineText.reserve(2 * A2LEN);  // room for a t-layout row, so no line grows it
+    }
 
     TextWriter& out;  // the packet file
     int LINES = 0;    // lines written of the block (c layout) or the page (p layout)
@@ -34,8 +36,17 @@ struct PacketCursor {
     // A buffer set by other hands keeps the defaults, which promise nothing.
     int firstEnd = LMAX;
     int secondEnd = A2LEN;
+    // How many characters of each string the buffer holds, before its padding.
+    int firstChars = LMAX;
+    int secondChars = LMAX;
+    // The last TAB and the last "^" in the buffer, set as the continuation
+    // starts: a line past them has no TAB to turn into a blank nor "^" to
+    // show as "*", and is not searched for them. A2LEN promises nothing.
+    int lastTab = A2LEN;
+    int lastCaret = A2LEN;
     int MARK1 = 0;         // the blank after which the continuation goes on
     int X5 = 0;            // lines the continuation has written of the slot (at most 15)
+    std::string quizNumber;  // Q2 as text, for the headings that end with it
     std::string lineText;  // the line being built: one buffer, its room made once, for every line of the quiz
 
     // The line buffer of characters Ch by position, 1..A2LEN, checked as a

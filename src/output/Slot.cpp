@@ -25,10 +25,7 @@ void Slot<Ch>::appendText(std::string& t, int from, int to) const {
     if (to < from) return;
     // Past the first string the working copy reads as blanks.
     const int last = std::min(to, LMAX);
-    if (from <= last) {
-        const auto g = ALLTEMP.span(from, last);
-        appendChars(t, g.data(), g.size());
-    }
+    if (from <= last) appendChars(t, ALLTEMP + from - 1, static_cast<std::size_t>(last - from + 1));
     t.append(static_cast<std::size_t>(to - std::max(last, from - 1)), ' ');
 }
 
@@ -85,6 +82,13 @@ std::size_t copyPadded(std::span<Glyph> to, std::string_view from) {
     return n;
 }
 
+// The position (the first byte's being `base`) of the last `b` among the
+// first `n` bytes at `from`, 0 when none is.
+int lastByte(const char* from, std::size_t n, char b, int base) {
+    const void* at = n > 0 ? memrchr(from, b, n) : nullptr;
+    return at ? base + static_cast<int>(static_cast<const char*>(at) - from) : 0;
+}
+
 // The position of the last character of `g` (the first `n` of it copied
 // text) that is neither blank nor TAB, the one before `base` when none is.
 template <class Ch>
@@ -108,15 +112,16 @@ Slot<Ch> loadSlot(const RunState& r, PacketCursor& c, int x) {
     const bool secondString = s.kind == 'S' || s.kind == 'F';
     c.ascii = std::is_same_v<Ch, char>;
     Ch* const buffer = c.line<Ch>();
-    // The first string is copied once, into the line buffer, and from there.
+    // The first string is copied once, into the line buffer, and read there.
     const std::span<Ch> first(buffer, LMAX);
     const std::size_t firstChars = copyPadded(first, r.ALL[x].str());
-    std::copy(first.begin(), first.end(), s.ALLTEMP.span(1, LMAX).begin());
+    s.ALLTEMP = buffer;
     // A book after the first reads its own chapter where the bank has the
     // chapter through the material; every layout then prints it as stored.
+    // The continuation and the t layout's text never read these columns.
     if (const int own = r.RLCH[x]; own > 0) {
-        s.ALLTEMP[CHAPTER] = own >= 10 ? Ch(static_cast<char>('0' + own / 10)) : Ch(' ');
-        s.ALLTEMP[CHAPTER_END] = Ch(static_cast<char>('0' + own % 10));
+        buffer[CHAPTER - 1] = own >= 10 ? Ch(static_cast<char>('0' + own / 10)) : Ch(' ');
+        buffer[CHAPTER_END - 1] = Ch(static_cast<char>('0' + own % 10));
     }
     const std::span<Ch> second(buffer + LMAX, LMAX);
     const std::size_t secondChars =
@@ -124,11 +129,20 @@ Slot<Ch> loadSlot(const RunState& r, PacketCursor& c, int x) {
     buffer[A2LEN - 1] = ' ';
     c.firstEnd = textEnd<Ch>(first, firstChars, 1);
     c.secondEnd = textEnd<Ch>(second, secondChars, LMAX + 1);
+    c.firstChars = static_cast<int>(firstChars);
+    c.secondChars = static_cast<int>(secondChars);
     return s;
 }
 
 std::string numberField(const RunState& r, int x, int w) {
     if (x > r.AB) return std::string(static_cast<std::size_t>(w), ' ');
+    if (x >= 0 && x < 100 && w >= 2) {
+        // Every slot's number: its one or two digits over the last blanks.
+        std::string n(static_cast<std::size_t>(w), ' ');
+        if (x >= 10) n[n.size() - 2] = static_cast<char>('0' + x / 10);
+        n.back() = static_cast<char>('0' + x % 10);
+        return n;
+    }
     std::string n = std::to_string(x);
     if (n.size() < static_cast<std::size_t>(w)) n.insert(0, static_cast<std::size_t>(w) - n.size(), ' ');
     return n;
@@ -178,11 +192,9 @@ template <class Ch>
 std::string verseColumn(const RunState& r, const Slot<Ch>& s) {
     // Built in place: every question's first line in the p layout ends with it.
     std::string v{bookLetter(r, s.x), ' '};
-    const auto chapter = s.ALLTEMP.span(CHAPTER, CHAPTER_END);
-    appendChars(v, chapter.data(), chapter.size());
+    appendChars(v, s.ALLTEMP + CHAPTER - 1, CHAPTER_END - CHAPTER + 1);
     v += ':';
-    const auto verse = s.ALLTEMP.span(VERSE, VERSE_END);
-    appendChars(v, verse.data(), verse.size());
+    appendChars(v, s.ALLTEMP + VERSE - 1, VERSE_END - VERSE + 1);
     return v;
 }
 
@@ -209,12 +221,12 @@ namespace {
 // The first line of a scan that stopped at `pos`: up to the last blank it
 // passed (f.resume), else up to `pos`.
 template <class Ch>
-FirstLine cutAt(const PacketCursor& c, const Slot<Ch>& s, int pos, bool blankSeen, FirstLine f) {
+FirstLine cutAt(const PacketCursor& c, int pos, bool blankSeen, FirstLine f) {
     if (!blankSeen) {
         // Cut where the scan stopped; a blank right after the cut is skipped
         // the way the break blank is.
         const int next = pos + 1;
-        const Ch g = next <= LMAX ? s.ALLTEMP[next] : c.line<Ch>()[next - 1];
+        const Ch g = c.line<Ch>()[next - 1];  // the working copy is the buffer's first half
         f.resume = g == ' ' || g == '\t' ? next : pos;
         f.end = pos;
         return f;
@@ -228,8 +240,7 @@ FirstLine breakScan(const PacketCursor& c, Slot<Ch>& s, int from, Stop stop) {
     FirstLine f;
     int pos = from;
     bool blankSeen = false;
-    // The working copy checked as a whole once: position pos is at [pos - 1].
-    Ch* const text = s.ALLTEMP.span(1, LMAX).data();
+    Ch* const text = s.ALLTEMP;  // position pos at [pos - 1]
     while (pos < LMAX) {
         ++pos;
         Ch& g = text[pos - 1];
@@ -241,7 +252,7 @@ FirstLine breakScan(const PacketCursor& c, Slot<Ch>& s, int from, Stop stop) {
         }
         if (stop(pos, wasBlank, f)) break;
     }
-    return cutAt(c, s, pos, blankSeen, f);
+    return cutAt<Ch>(c, pos, blankSeen, f);
 }
 
 template <class Ch>
@@ -266,13 +277,24 @@ FirstLine regularScan(const PacketCursor& c, Slot<Ch>& s, int limit) {
     // done in two passes: where it stops is found with one search, then the
     // positions up to there are walked without a test for stopping. Nearly
     // every slot is a regular question.
-    Ch* const text = s.ALLTEMP.span(1, LMAX).data();
+    Ch* const text = s.ALLTEMP;
     const int last = std::clamp(limit, TEXT + 1, LMAX);  // where the limit (or the string's end) stops it
     const Ch* const mark = findChar<Ch>(text + TEXT - 1, text + last - 1, '?');  // a "?" at TEXT..last - 1
     FirstLine f;
     f.question = mark != text + last - 1;
     const int stop = f.question ? static_cast<int>(mark - text) + 2 : last;
     bool blankSeen = false;
+    if (findChar<Ch>(text + TEXT, text + stop - 1, '\t') == text + stop - 1) {
+        // No TAB to turn into a blank but the one that often follows a "?",
+        // at the stop: the last blank is looked for from the stop back, over
+        // the last word alone.
+        if (text[stop - 1] == '\t') text[stop - 1] = ' ';
+        int pos = stop;
+        while (pos > TEXT && text[pos - 1] != ' ') --pos;
+        blankSeen = pos > TEXT;
+        if (blankSeen) f.resume = pos;
+        return cutAt<Ch>(c, stop, blankSeen, f);
+    }
     for (int pos = TEXT + 1; pos <= stop; ++pos) {
         Ch& g = text[pos - 1];
         if (g == '\t') g = ' ';
@@ -281,7 +303,7 @@ FirstLine regularScan(const PacketCursor& c, Slot<Ch>& s, int limit) {
             blankSeen = true;
         }
     }
-    return cutAt(c, s, stop, blankSeen, f);
+    return cutAt<Ch>(c, stop, blankSeen, f);
 }
 
 template <class Ch>
@@ -311,6 +333,18 @@ bool moreAfter(const PacketCursor& c, const Slot<Ch>& s, int mark) {
 void continueFrom(PacketCursor& c, int mark, void (*printer)(PacketCursor&)) {
     c.MARK1 = mark;
     c.X5 = 0;
+    c.lastTab = c.lastCaret = A2LEN;
+    if (c.ascii) {
+        // A byte to a position: the last of each is found by a search of
+        // each string's characters, the padding left out.
+        const char* const buffer = c.line<char>();
+        const auto last = [&](char b) {
+            const int inSecond = lastByte(buffer + LMAX, static_cast<std::size_t>(c.secondChars), b, LMAX + 1);
+            return inSecond ? inSecond : lastByte(buffer, static_cast<std::size_t>(c.firstChars), b, 1);
+        };
+        c.lastTab = last('\t');
+        c.lastCaret = last('^');
+    }
     printer(c);
 }
 

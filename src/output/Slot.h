@@ -31,10 +31,13 @@ struct Slot {
     int x = 0;        // slot number
     char kind = ' ';  // its letter in TYP
     // Working copy of the first string, one character to a position, padded
-    // with blanks; the first-line scans turn the TABs they pass into blanks here.
-    Arr<Ch, 1, LMAX> ALLTEMP{};
+    // with blanks: the first half of the cursor's line buffer, read where
+    // loadSlot laid it out instead of copied again. The first-line scans turn
+    // the TABs they pass into blanks here; the continuation reads a TAB as a
+    // blank anyway.
+    Ch* ALLTEMP = nullptr;  // position i at ALLTEMP[i - 1]
 
-    Ch at(int i) const { return i >= 1 && i <= LMAX ? ALLTEMP[i] : Ch(' '); }
+    Ch at(int i) const { return i >= 1 && i <= LMAX ? ALLTEMP[i - 1] : Ch(' '); }
     bool blank(int i) const { return at(i) == ' '; }
     std::string text(int from, int to) const;                 // ALLTEMP from..to, empty when to < from
     void appendText(std::string& t, int from, int to) const;  // the same, appended to t

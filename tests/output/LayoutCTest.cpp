@@ -56,7 +56,7 @@ TEST_F(LayoutC, QuestionMarksEndLinesAndLongBlocksStayOnTheGrid) {
     std::string q = " 1: 1\t";
     for (int i = 0; i < 20; ++i) q += "ab? ";
     slot('n', q);
-    slot('n', " 1: 2\tWho went up? Jesus and the twelve.");
+    slot('n', " 1: 2\tWho went up?\t^Jesus and the\ttwelve.");  // a caret first on its line
     const auto l = lines();
     ASSERT_EQ(l.size(), 18u + 54u + 18u);
     EXPECT_EQ(l[23], "     1. ab?");
@@ -70,7 +70,7 @@ TEST_F(LayoutC, QuestionMarksEndLinesAndLongBlocksStayOnTheGrid) {
     EXPECT_EQ(l[b + 2], "    L  1: 2" + blanks(5) + blanks(24) + "Quiz 1");
     EXPECT_EQ(l[b + 5], "     2. Who went up?");
     EXPECT_EQ(l[b + 6], "");
-    EXPECT_EQ(l[b + 7], blanks(8) + "Jesus and the twelve." + blanks(16));
+    EXPECT_EQ(l[b + 7], blanks(8) + "*Jesus and the twelve." + blanks(15));
     EXPECT_EQ(l[b + 8], "");
 }
 
