@@ -18,8 +18,9 @@ import shutil
 import subprocess
 import sys
 
-HEAVY = {5: None, 6: "30", 9: "40", 10: "N", 11: "135", 12: None, 13: "10", 14: "10", 15: "5",
-         16: "4", 18: "3", 20: "2", 22: "2", 26: "28"}
+# Style line: value, as bench/HeavyRun.h edits Book20 (line 5 is the layout, 12 the sectoring).
+HEAVY = {6: "30", 9: "40", 10: "N", 11: "135", 13: "10", 14: "10", 15: "5", 16: "4", 18: "3", 20: "2",
+         22: "2", 26: "28"}
 DAMAGED_FILES = ["Luke.A", "Luke.B", "FTV.00", "cv.b", "co.b", "SIT.TXT", "LLLuke.A"]
 ODD_TEXT = [b" ", b"\t", b"\xe9", "é".encode(), "\u201c".encode(), b"\x93", b"\xef\xbb\xbf", b"\x00",
             b"\r", b"99", b"x" * 5000]
@@ -40,8 +41,8 @@ def write_lines(path, lines):
 def heavy_style(folder, sectoring, layout):
     with open(os.path.join(folder, "Book20.spe"), "rb") as f:
         s = f.read().decode().split("\r\n")
-    for i, v in HEAVY.items():
-        s[i] = v or (layout if i == 5 else sectoring)
+    for i, v in {**HEAVY, 5: layout, 12: sectoring}.items():
+        s[i] = v
     with open(os.path.join(folder, "heavy.spe"), "wb") as f:
         f.write("\r\n".join(s).encode())
 

@@ -159,9 +159,6 @@ TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
     expectExactly(r, "LLLuke.A", {{2, E, "chapter 7 is left out of the L material"}});
 }
 
-// One encoding a file: valid UTF-8, else Windows-1252. Either is clean with
-// curly quotes, dashes and accents; a file with lines of both is named, and
-// a byte Windows-1252 has no character for is neither.
 // The one pass over a file's bytes gives the lines FileLines gives, each with
 // the marks and hash the line has on its own: random bytes, so that CR LF
 // falls across chunks, lines are cut at the bound and the last has no end.
@@ -191,6 +188,9 @@ TEST(CheckBankLines, OnePassOverAFileGivesWhatEachLineOnItsOwnGives) {
     }
 }
 
+// One encoding a file: valid UTF-8, else Windows-1252. Either is clean with
+// curly quotes, dashes and accents; a file with lines of both is named, and
+// a byte Windows-1252 has no character for is neither.
 TEST(CheckBankLines, AFileMixingUtf8AndWindows1252AndALineInNeitherAreNamed) {
     ScratchDir d;
     d.verses();
