@@ -98,20 +98,25 @@ void checkMixed(const std::vector<std::size_t>& utf8Lines, const std::vector<std
                      "lines print wrong (\u00e9 as \u00c3\u00a9); save the whole file as UTF-8");
 }
 
+// Chapter 0: the columns do not let the question part be checked. Not a
+// std::optional, which the compiler keeps in memory and reads back in a
+// width it did not write, a stall on every line of the file.
+constexpr BankRef NO_REF{};
+
 // Columns 1-6 as every reader and the packet writer take them. Returns the
 // chapter and verse when the question part can be checked.
-std::optional<BankRef> checkColumns(std::string_view l, std::size_t no, const LineMarks& marks, const VerseTable& evs,
+BankRef checkColumns(std::string_view l, std::size_t no, const LineMarks& marks, const VerseTable& evs,
                                     FileReport& out) {
     if (l.size() < 2 || !(l[0] == ' ' || isDigit(l[0])) || !isDigit(l[1])) {
         out.error(no, "no chapter in columns 1-2 (they hold " + quoted(l.substr(0, 2)) +
                           "): write the chapter right-aligned, such as \" 7\" or \"07\"");
-        return std::nullopt;
+        return NO_REF;
     }
     const int c = (l[1] - '0') + (l[0] == ' ' ? 0 : 10 * (l[0] - '0'));
     if (c < 1 || c > evs.chapters) {
         out.error(no, "chapter " + std::to_string(c) + " is not in the book (the material has " +
                           std::to_string(evs.chapters) + " chapters): correct the chapter");
-        return std::nullopt;
+        return NO_REF;
     }
     if (l.size() >= 3 && l[2] != ':')
         out.warning(
@@ -119,31 +124,31 @@ std::optional<BankRef> checkColumns(std::string_view l, std::size_t no, const Li
     if (l.size() < 5 || !(l[3] == ' ' || isDigit(l[3])) || !isDigit(l[4])) {
         out.error(no, "no verse in columns 4-5 (they hold " + quoted(l.size() > 3 ? l.substr(3, 2) : "") +
                           "): write the verse right-aligned, such as \" 5\" or \"42\"");
-        return std::nullopt;
+        return NO_REF;
     }
     const int v = (l[4] - '0') + (l[3] == ' ' ? 0 : 10 * (l[3] - '0'));
     if (v < 1 || v > VMAX) {
         out.error(no, "verse " + std::to_string(v) + " is outside 1-85: correct the verse");
-        return std::nullopt;
+        return NO_REF;
     }
     if (evs[c] > 0 && v > evs[c]) {
         out.error(no, "verse " + std::to_string(v) + " is not in chapter " + std::to_string(c) + ", which has " +
                           std::to_string(evs[c]) + " verses: correct the chapter or the verse");
-        return std::nullopt;
+        return NO_REF;
     }
     if (l.size() < 6) {
         out.error(no, "the line ends after the verse: a TAB and the question belong after it");
-        return std::nullopt;
+        return NO_REF;
     }
     if (l[5] != '\t') {
         out.error(no, std::string(l[5] == ' ' ? "a blank" : "the character " + quoted(l.substr(5, 1))) +
                           " in column 6 where the TAB belongs: the packet would print the question out of place; "
                           "put a TAB between the verse and the question");
-        return std::nullopt;
+        return NO_REF;
     }
     if (marks.blankFrom(QUESTION_AT)) {
         out.error(no, "nothing after the TAB: the question is missing");
-        return std::nullopt;
+        return NO_REF;
     }
     return BankRef{c, v};
 }
@@ -151,13 +156,13 @@ std::optional<BankRef> checkColumns(std::string_view l, std::size_t no, const Li
 // The columns as nearly every line holds them, with no finding to make:
 // the chapter and verse when they are, so that checkColumns (which words
 // each fault) runs only on the others.
-std::optional<BankRef> plainColumns(std::string_view l, const LineMarks& marks, const VerseTable& evs) {
+BankRef plainColumns(std::string_view l, const LineMarks& marks, const VerseTable& evs) {
     if (l.size() <= QUESTION_AT || !(l[0] == ' ' || isDigit(l[0])) || !isDigit(l[1]) || l[2] != ':' ||
         !(l[3] == ' ' || isDigit(l[3])) || !isDigit(l[4]) || l[5] != '\t' || marks.blankFrom(QUESTION_AT))
-        return std::nullopt;
+        return NO_REF;
     const int c = (l[1] - '0') + (l[0] == ' ' ? 0 : 10 * (l[0] - '0'));
     const int v = (l[4] - '0') + (l[3] == ' ' ? 0 : 10 * (l[3] - '0'));
-    if (c < 1 || c > evs.chapters || v < 1 || v > VMAX || (evs[c] > 0 && v > evs[c])) return std::nullopt;
+    if (c < 1 || c > evs.chapters || v < 1 || v > VMAX || (evs[c] > 0 && v > evs[c])) return NO_REF;
     return BankRef{c, v};
 }
 
@@ -379,20 +384,26 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOu
     std::vector<std::size_t> utf8Lines, otherLines;  // in a file read as Windows-1252
     LineScanner lines(in.bytes(), QUESTION_AT, READ_BOUND);
     ScannedLine line;
+    LineMarks convertedMarks;
     while (lines.next(line)) {
         const std::size_t no = lines.lineNumber();
         const bool longer = line.longer;
         C1 c1As = C1::Control;
         std::string_view l = line.text;
-        LineMarks marks = line.marks;
+        // The scanner's marks are read where it wrote them, field by field: a
+        // copy of the whole would load what it stored in other widths, and
+        // the processor waits on every such load.
+        const LineMarks* marksOf = &line.marks;
         std::uint64_t hash = line.hash;
-        if (!marks.printable && !isAscii(l) && readAsWindows1252()) {
+        if (!line.marks.printable && !isAscii(l) && readAsWindows1252()) {
             c1As = isValidUtf8(l) ? C1::OfUtf8 : C1::UndefinedByte;
             (c1As == C1::OfUtf8 ? utf8Lines : otherLines).push_back(no);
             l = converted.emplace_back(windows1252ToUtf8(l));  // as the program reads it
-            marks = scanLine(l, QUESTION_AT);
+            convertedMarks = scanLine(l, QUESTION_AT);
+            marksOf = &convertedMarks;
             hash = hashLine(l);
         }
+        const LineMarks& marks = *marksOf;
         if (marks.lastSolid == NONE) {
             out.warning(no, "blank line: the program passes over it; delete it");
             continue;
@@ -403,11 +414,11 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOu
                               " characters, but the program keeps " + std::to_string(kept) + " of a " + kind.name +
                               " line: the rest is never printed; shorten it");
         if (!marks.printable) checkCharacters(l, no, c1As, out);
-        auto strict = plainColumns(l, marks, evs);
-        if (!strict) strict = checkColumns(l, no, marks, evs, out);
-        if (strict) {
-            if (leftOut.has(strict->chapter))
-                out.error(no, "chapter " + std::to_string(strict->chapter) +
+        BankRef strict = plainColumns(l, marks, evs);
+        if (strict.chapter == 0) strict = checkColumns(l, no, marks, evs, out);
+        if (strict.chapter != 0) {
+            if (leftOut.has(strict.chapter))
+                out.error(no, "chapter " + std::to_string(strict.chapter) +
                                   " is left out of the L material, so the program never uses this line: remove it");
             checkKind(l, no, kind, marks, out);
         }
@@ -415,11 +426,11 @@ BankCounts checkBankFile(const std::string& path, const Kind& kind, const LeftOu
         // Columns that pass the strict check are read by the program as the
         // same chapter and verse, both in the book, so only a left-out
         // chapter keeps such a line from being counted.
-        BankRef r;
-        if (strict ? leftOut.has(strict->chapter)
-                   : judgeBankLine(l, evs.verses, evs.chapters, leftOut, r) != LineVerdict::Counted)
+        BankRef judged;
+        if (strict.chapter != 0 ? leftOut.has(strict.chapter)
+                                : judgeBankLine(l, evs.verses, evs.chapters, leftOut, judged) != LineVerdict::Counted)
             continue;  // not counted: the checks above said why
-        if (strict) r = *strict;
+        const BankRef r = strict.chapter != 0 ? strict : judged;
         if (++counts.n(r.chapter, r.verse) == VERSE_KIND_MAX + 1)
             out.error(no, "more than 255 " + std::string(kind.name) + " questions in " + ref(r.chapter, r.verse) +
                               ": the count file holds at most 255 per verse; move some to another verse or file");

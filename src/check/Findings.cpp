@@ -116,10 +116,23 @@ std::string FileReport::words(const Finding& f) const {
     return std::string(SAME_LINE) + std::to_string(f.detail) + std::string(DELETE_ONE);
 }
 
+std::vector<Finding> FileReport::oneByOne() const {
+    std::vector<Finding> each;
+    for (const Finding& f : findings)
+        for (std::uint32_t i = 0; i < f.run; ++i)
+            each.push_back({f.line + i, f.repeated ? f.firstAt(i) : f.detail, f.severity, f.repeated});
+    return each;
+}
+
 void FileReport::sortByLine() {
-    const auto byLine = [](const Finding& a, const Finding& b) { return a.line < b.line; };
-    // A file's findings mostly come in line order already.
-    if (!keepWords || std::is_sorted(findings.begin(), findings.end(), byLine)) return;
+    // A file's findings mostly come in line order already: each begins at
+    // or after the line the one before ends on.
+    if (!keepWords ||
+        std::adjacent_find(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
+            return b.line < a.line + a.run - 1;
+        }) == findings.end())
+        return;
+    findings = oneByOne();  // a finding that falls inside a run splits it
     std::stable_sort(findings.begin(), findings.end(),
                      [](const Finding& a, const Finding& b) { return a.line < b.line; });
 }
@@ -154,19 +167,22 @@ void writeReport(std::ostream& out, const Report& report, std::optional<std::siz
             filePadded.resize(padded);
             for (const auto& x : f.findings) {
                 if (max && written >= *max) break;
-                ++written;
-                if (x.repeated && fits) {
-                    text.repeated({filePadded.data(), file.size()}, padded, x.line, x.detail);
-                    continue;
-                }
-                text.add(file);
                 if (x.repeated) {
-                    text.number(x.line);
-                    text.add(REPEATED);
-                    text.number(x.detail);
-                    text.add(REPEATED_END);
+                    for (std::uint32_t i = 0; i < x.run && !(max && written >= *max); ++i, ++written) {
+                        if (fits) {
+                            text.repeated({filePadded.data(), file.size()}, padded, x.line + i, x.firstAt(i));
+                            continue;
+                        }
+                        text.add(file);
+                        text.number(x.line + i);
+                        text.add(REPEATED);
+                        text.number(x.firstAt(i));
+                        text.add(REPEATED_END);
+                    }
                     continue;
                 }
+                ++written;
+                text.add(file);
                 if (x.line > 0) {
                     text.number(x.line);
                     text.add(':');

@@ -3,6 +3,7 @@
 // line per finding in the form editors and CI read ("FILE:LINE: error: WHAT"),
 // then a summary per file and a total.
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -22,6 +23,14 @@ struct Finding {
     std::size_t detail = 0;
     Severity severity = Severity::Error;
     bool repeated = false;
+    // Repeated lines come in blocks, so one finding stands for `run` lines
+    // in a row: each repeats the line after the one before's (a part of the
+    // file pasted again), or with `sameFirst` all repeat one line (a line
+    // pasted many times).
+    bool sameFirst = false;
+    std::uint32_t run = 1;
+    // The line that the run's `i`th line repeats.
+    std::size_t firstAt(std::uint32_t i) const { return sameFirst ? detail : detail + i; }
 };
 
 struct FileReport {
@@ -40,9 +49,23 @@ struct FileReport {
     // Line `line` is the same as line `first`.
     void repeated(std::size_t line, std::size_t first) {
         ++warnings_;
-        if (keepWords) findings.push_back({line, first, Severity::Warning, true});
+        if (!keepWords) return;
+        if (!findings.empty()) {
+            Finding& last = findings.back();
+            const bool same = first == last.detail, next = first == last.detail + last.run;
+            if (last.repeated && last.line + last.run == line && last.run < UINT32_MAX &&
+                (last.run == 1 ? same || next : last.sameFirst ? same : next)) {
+                last.sameFirst = same;
+                ++last.run;
+                return;
+            }
+        }
+        findings.push_back({line, first, Severity::Warning, true});
     }
+    // The words of a finding (of a run's first line).
     std::string words(const Finding& f) const;
+    // The findings one line each, runs taken apart.
+    std::vector<Finding> oneByOne() const;
     std::size_t errors() const { return errors_; }
     std::size_t warnings() const { return warnings_; }
     // Findings in line order (a file's checks may find them out of order).

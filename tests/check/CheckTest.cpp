@@ -34,7 +34,7 @@ const FileReport* reportOf(const Report& r, const std::string& file) {
 
 std::string listed(const FileReport& f) {
     std::string s;
-    for (const auto& x : f.findings) s += "\n  " + std::to_string(x.line) + ": " + f.words(x);
+    for (const auto& x : f.oneByOne()) s += "\n  " + std::to_string(x.line) + ": " + f.words(x);
     return s;
 }
 
@@ -42,10 +42,11 @@ std::string listed(const FileReport& f) {
 void expectExactly(const Report& r, const std::string& file, const std::vector<Planted>& planted) {
     const FileReport* f = reportOf(r, file);
     ASSERT_NE(f, nullptr) << file << " was not checked";
-    EXPECT_EQ(f->findings.size(), planted.size()) << file << listed(*f);
+    const std::vector<Finding> found = f->oneByOne();
+    EXPECT_EQ(found.size(), planted.size()) << file << listed(*f);
     for (const auto& p : planted) {
         int hits = 0;
-        for (const auto& x : f->findings)
+        for (const auto& x : found)
             hits += x.line == p.line && x.severity == p.severity && f->words(x).find(p.what) != std::string::npos;
         EXPECT_EQ(hits, 1) << file << ":" << p.line << ": " << p.what << listed(*f);
     }
@@ -90,6 +91,10 @@ std::vector<std::string> faultyRegular() {
 void writeFaultyBank(const ScratchDir& d) {
     d.verses();
     d.lines("Luke.A", faultyRegular());
+    // Repeats in runs: two lines pasted again out of order (the order
+    // errors landing inside that run), then a line pasted twice more.
+    d.lines("Luke.B", {q(1, 5, "E?\tX"), q(1, 6, "F?\tX"), q(1, 1, "A?\tX"), q(1, 2, "B?\tX"), q(1, 5, "E?\tX"),
+                       q(1, 6, "F?\tX"), q(1, 3, "C?\tX"), q(1, 4, "D?\tX"), q(1, 4, "D?\tX"), q(1, 4, "D?\tX")});
     d.lines("FTV.00",
             {q(1, 1, "FSN\tForasmuch as many have taken in hand"), q(1, 2, "FSN Even as they delivered them unto us"),
              q(1, 3, "FSNLONG\tIt seemed good to me also"), q(1, 4, "FS\tThat thou mightest know the certainty"),
@@ -113,7 +118,7 @@ void writeFaultyBank(const ScratchDir& d) {
 TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
     ScratchDir d;
     writeFaultyBank(d);
-    const std::vector<std::string> files = {"Luke.A", "FTV.00", "cv.b", "SIT.TXT", "LLLuke.A"};
+    const std::vector<std::string> files = {"Luke.A", "Luke.B", "FTV.00", "cv.b", "SIT.TXT", "LLLuke.A"};
     const Report r = checkBank(d.path(), files);
     // Counted without their words (check --max 0), each file's tally is the same.
     const Report counted = checkBank(d.path(), files, false);
@@ -139,6 +144,15 @@ TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
                    {17, W, "the same line as line 16"},
                    {273, E, "more than 255 regular questions in 1:10"},
                    {274, E, "no answer"}});
+    expectExactly(r, "Luke.B",
+                  {{1, E, "1:5 is out of book order"},
+                   {2, E, "1:6 is out of book order"},
+                   {5, W, "the same line as line 1"},
+                   {5, E, "1:5 is out of book order"},
+                   {6, W, "the same line as line 2"},
+                   {6, E, "1:6 is out of book order"},
+                   {9, W, "the same line as line 8"},
+                   {10, W, "the same line as line 8"}});
     expectExactly(r, "FTV.00",
                   {{2, E, "the type field (such as FSN) is not ended by a TAB"},
                    {3, E, "the type field \"FSNLONG\" has 7 characters"},
@@ -161,21 +175,23 @@ TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
 
 // The one pass over a file's bytes gives the lines FileLines gives, each with
 // the marks and hash the line has on its own: random bytes, so that CR LF
-// falls across chunks, lines are cut at the bound and the last has no end.
+// falls across blocks, lines are cut at the bound or span many blocks, and
+// the last has no end.
 TEST(CheckBankLines, OnePassOverAFileGivesWhatEachLineOnItsOwnGives) {
     const ScratchDir d;
     std::mt19937 random(27);
     const std::string alphabet("w  \t\r\r\x01\x7f\x80\xe9?", 11);
     for (int round = 0; round < 400; ++round) {
         std::string bytes;
-        for (std::size_t n = random() % 600; n > 0; --n)
-            bytes += random() % (1 + round % 90) == 0 ? '\n' : alphabet[random() % alphabet.size()];
+        for (std::size_t n = random() % 1200; n > 0; --n)
+            bytes += random() % (1 + round % 150) == 0 ? '\n' : alphabet[random() % alphabet.size()];
         d.raw("f", bytes);
         FileLines in(d.file("f"));
-        LineScanner scan(in.bytes(), 6, 70);
+        const std::size_t bound = round % 2 ? 70 : 4096;  // lines cut, and lines over many blocks
+        LineScanner scan(in.bytes(), 6, bound);
         ScannedLine got;
         bool longer = false;
-        while (const auto want = in.readLine(70, &longer)) {
+        while (const auto want = in.readLine(bound, &longer)) {
             ASSERT_TRUE(scan.next(got)) << round;
             const LineMarks m = scanLine(*want, 6);
             EXPECT_EQ(std::tuple(got.text, got.longer, got.marks.printable, got.marks.blankRun, got.marks.tab[0],
@@ -333,6 +349,17 @@ TEST(CheckCommand, ListsFindingsOnStandardOutputAndSaysWhetherThereAreErrors) {
     EXPECT_NE(few.out.find("Luke.A:4: error: chapter 25"), std::string::npos) << few.out;
     EXPECT_EQ(few.out.find("Luke.A:5:"), std::string::npos) << few.out;
     EXPECT_NE(few.out.find("... 19 more findings not listed (--max 2)."), std::string::npos) << few.out;
+    // The list is in line order, and is cut inside a run of repeated lines.
+    const auto runs = runTessarin("-C " + d.path().string() + " check --max 7 Luke.B");
+    EXPECT_NE(runs.out.find("Luke.B:5: warning: the same line as line 1: delete one of them\n"
+                            "Luke.B:5: error: 1:5 is out of book order: it belongs after line 10 (1:4); move it "
+                            "there\nLuke.B:6: warning: the same line as line 2: delete one of them\n"),
+              std::string::npos)
+        << runs.out;
+    EXPECT_NE(runs.out.find("Luke.B:9: warning: the same line as line 8: delete one of them\n"
+                            "... 1 more finding not listed (--max 7)."),
+              std::string::npos)
+        << runs.out;
 
     // A clean bank is one line; --verbose sums up every file.
     const auto sample = runTessarin("check -C " TESS_SOURCE_DIR "/data/luke");
