@@ -106,7 +106,7 @@ constexpr BankRef NO_REF{};
 // Columns 1-6 as every reader and the packet writer take them. Returns the
 // chapter and verse when the question part can be checked.
 BankRef checkColumns(std::string_view l, std::size_t no, const LineMarks& marks, const VerseTable& evs,
-                                    FileReport& out) {
+                     FileReport& out) {
     if (l.size() < 2 || !(l[0] == ' ' || isDigit(l[0])) || !isDigit(l[1])) {
         out.error(no, "no chapter in columns 1-2 (they hold " + quoted(l.substr(0, 2)) +
                           "): write the chapter right-aligned, such as \" 7\" or \"07\"");

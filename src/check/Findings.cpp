@@ -127,11 +127,8 @@ std::vector<Finding> FileReport::oneByOne() const {
 void FileReport::sortByLine() {
     // A file's findings mostly come in line order already: each begins at
     // or after the line the one before ends on.
-    if (!keepWords ||
-        std::adjacent_find(findings.begin(), findings.end(), [](const Finding& a, const Finding& b) {
-            return b.line < a.line + a.run - 1;
-        }) == findings.end())
-        return;
+    const auto outOfOrder = [](const Finding& a, const Finding& b) { return b.line < a.line + a.run - 1; };
+    if (!keepWords || std::adjacent_find(findings.begin(), findings.end(), outOfOrder) == findings.end()) return;
     findings = oneByOne();  // a finding that falls inside a run splits it
     std::stable_sort(findings.begin(), findings.end(),
                      [](const Finding& a, const Finding& b) { return a.line < b.line; });

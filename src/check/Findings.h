@@ -53,8 +53,8 @@ struct FileReport {
         if (!findings.empty()) {
             Finding& last = findings.back();
             const bool same = first == last.detail, next = first == last.detail + last.run;
-            if (last.repeated && last.line + last.run == line && last.run < UINT32_MAX &&
-                (last.run == 1 ? same || next : last.sameFirst ? same : next)) {
+            const bool alike = last.run == 1 ? same || next : (last.sameFirst ? same : next);
+            if (last.repeated && last.line + last.run == line && last.run < UINT32_MAX && alike) {
                 last.sameFirst = same;
                 ++last.run;
                 return;
