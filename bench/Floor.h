@@ -65,16 +65,22 @@ inline std::string readBytes(const std::string& path) {
     return s;
 }
 
-// `bytes` written to `path` in the program's 64 kB blocks.
-inline void writeBytes(const std::string& path, const std::string& bytes) {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd < 0) throw std::runtime_error("cannot write " + path);
+// `bytes` written to `fd` in the program's 64 kB blocks, and `fd` closed.
+inline bool writeAll(int fd, const std::string& bytes) {
     for (std::size_t at = 0; at < bytes.size();) {
         const ssize_t n = ::write(fd, bytes.data() + at, std::min<std::size_t>(65536, bytes.size() - at));
-        if (n <= 0) throw std::runtime_error("cannot write " + path);
+        if (n <= 0) {
+            ::close(fd);
+            return false;
+        }
         at += static_cast<std::size_t>(n);
     }
-    ::close(fd);
+    return ::close(fd) == 0;
+}
+
+inline void writeBytes(const std::string& path, const std::string& bytes) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (fd < 0 || !writeAll(fd, bytes)) throw std::runtime_error("cannot write " + path);
 }
 
 // The files of a folder whose time of last change moved between two looks:
