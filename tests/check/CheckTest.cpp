@@ -175,7 +175,7 @@ TEST(CheckBankLines, EachPlantedFaultIsReportedOnceOnItsLine) {
 
 // The one pass over a file's bytes gives the lines FileLines gives, each with
 // the marks and hash the line has on its own: random bytes, so that CR LF
-// falls across blocks, lines are cut at the bound or span many blocks, and
+// falls across chunks, lines are cut at the bound or span many chunks, and
 // the last has no end.
 TEST(CheckBankLines, OnePassOverAFileGivesWhatEachLineOnItsOwnGives) {
     const ScratchDir d;
