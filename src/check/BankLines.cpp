@@ -27,6 +27,10 @@ constexpr std::size_t QUESTION_AT = 6;
 constexpr const char* NO_ANSWER = "no answer: put it after a TAB that follows the question";
 
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
+// A right-aligned number of two columns (a blank or a digit, then a digit).
+int twoColumns(std::string_view l, std::size_t at) {
+    return (l[at + 1] - '0') + (l[at] == ' ' ? 0 : 10 * (l[at] - '0'));
+}
 std::string quoted(std::string_view s) { return "\"" + shown(s) + "\""; }
 std::string ref(int c, int v) { return std::to_string(c) + ":" + std::to_string(v); }
 std::string lineRef(std::size_t line, int key) {
@@ -112,7 +116,7 @@ BankRef checkColumns(std::string_view l, std::size_t no, const LineMarks& marks,
                           "): write the chapter right-aligned, such as \" 7\" or \"07\"");
         return NO_REF;
     }
-    const int c = (l[1] - '0') + (l[0] == ' ' ? 0 : 10 * (l[0] - '0'));
+    const int c = twoColumns(l, 0);
     if (c < 1 || c > evs.chapters) {
         out.error(no, "chapter " + std::to_string(c) + " is not in the book (the material has " +
                           std::to_string(evs.chapters) + " chapters): correct the chapter");
@@ -126,7 +130,7 @@ BankRef checkColumns(std::string_view l, std::size_t no, const LineMarks& marks,
                           "): write the verse right-aligned, such as \" 5\" or \"42\"");
         return NO_REF;
     }
-    const int v = (l[4] - '0') + (l[3] == ' ' ? 0 : 10 * (l[3] - '0'));
+    const int v = twoColumns(l, 3);
     if (v < 1 || v > VMAX) {
         out.error(no, "verse " + std::to_string(v) + " is outside 1-85: correct the verse");
         return NO_REF;
@@ -160,8 +164,8 @@ BankRef plainColumns(std::string_view l, const LineMarks& marks, const VerseTabl
     if (l.size() <= QUESTION_AT || !(l[0] == ' ' || isDigit(l[0])) || !isDigit(l[1]) || l[2] != ':' ||
         !(l[3] == ' ' || isDigit(l[3])) || !isDigit(l[4]) || l[5] != '\t' || marks.blankFrom(QUESTION_AT))
         return NO_REF;
-    const int c = (l[1] - '0') + (l[0] == ' ' ? 0 : 10 * (l[0] - '0'));
-    const int v = (l[4] - '0') + (l[3] == ' ' ? 0 : 10 * (l[3] - '0'));
+    const int c = twoColumns(l, 0);
+    const int v = twoColumns(l, 3);
     if (c < 1 || c > evs.chapters || v < 1 || v > VMAX || (evs[c] > 0 && v > evs[c])) return NO_REF;
     return BankRef{c, v};
 }

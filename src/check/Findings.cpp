@@ -28,8 +28,12 @@ std::string tally(std::size_t errors, std::size_t warnings) {
 
 namespace {
 
-constexpr std::string_view SAME_LINE = "the same line as line ", DELETE_ONE = ": delete one of them";
+// A repeated line's finding as the report writes it, around the two line
+// numbers; its words alone are the same texts without the severity and the
+// line end.
 constexpr char REPEATED[] = ": warning: the same line as line ", REPEATED_END[] = ": delete one of them\n";
+constexpr std::string_view SAME_LINE = std::string_view(REPEATED).substr(sizeof ": warning: " - 1),
+                           DELETE_ONE = std::string_view(REPEATED_END, sizeof REPEATED_END - 2);
 
 constexpr std::size_t DIGITS_MAX = 20;
 
